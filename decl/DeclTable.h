@@ -1,0 +1,29 @@
+// The process-wide table of parameter declarations and its grammar.
+#ifndef QUILLET_DECLTABLE_H
+#define QUILLET_DECLTABLE_H
+
+#include "decl/ParamDecl.h"
+#include "ri/ri.h"
+
+struct ParsedDeclaration {
+    ParamClass paramClass;
+    ParamType type;
+    int16_t arrayLength;
+};
+
+// The declaration grammar: class word, type word, optional "[n]".
+ParsedDeclaration parseDeclaration(const char *declaration);
+// Length of the class/type keyword prefix of an inline token, 0 for none.
+int inlinePrefixLength(const char *token);
+
+class DeclTable {
+public:
+    static const unsigned kBucketCount = 5003;
+
+    static RtToken declare(const char *name, const char *declaration, const char *key, bool inlineDeclaration);
+    static ParamDecl *lookup(RtToken token);
+    static int declaredValueBytes(RtToken token);
+    static SymbolTable &table();
+};
+
+#endif

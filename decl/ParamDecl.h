@@ -1,0 +1,40 @@
+// Parameter declarations: storage class, value type and array length.
+#ifndef QUILLET_PARAMDECL_H
+#define QUILLET_PARAMDECL_H
+
+#include <cstddef>
+#include <cstdint>
+
+#include "decl/SymbolTable.h"
+
+enum class ParamClass : int8_t { None = 0, Constant = 1, Uniform = 2, Varying = 3, Vertex = 4 };
+
+enum class ParamType : int8_t {
+    None = 0, Float = 1, Point = 2, Color = 3, String = 4, Integer = 5,
+    Vector = 6, Normal = 7, Hpoint = 8, Matrix = 9, Mpoint = 16
+};
+
+const char *typeName(int code);
+const char *className(int code);
+// Element size in bytes of one value of the type (a string is one pointer).
+int typeElementBytes(int code);
+// Floats per element of a float-based type, 0 for the others.
+int typeFloatCount(int code);
+// "class type", then "[n]" for n > 1 or "[]" for n < 0. size is the buffer's.
+void formatDeclaration(char *buffer, size_t size, int paramClass, int type, int arrayLength);
+
+class ParamDecl : public SymbolEntry {
+public:
+    ParamDecl(const char *key, const char *tokenName);
+    ~ParamDecl() override;
+
+    void format(char *buffer, size_t size) const;
+    int valueBytes() const;
+
+    const char *tokenName;
+    ParamType type;
+    ParamClass paramClass;
+    int16_t arrayLength;
+};
+
+#endif

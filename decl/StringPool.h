@@ -1,0 +1,17 @@
+// The one stored copy of every string handed to it; nothing is ever released.
+#ifndef QUILLET_STRINGPOOL_H
+#define QUILLET_STRINGPOOL_H
+
+class SymbolTable;
+
+class StringPool {
+public:
+    static const int kBlockSize = 1024;
+    static const unsigned kBucketCount = 12289;
+
+    // The pool's copy of text (created on first use); null for null.
+    static const char *intern(const char *text);
+    static SymbolTable &table();
+};
+
+#endif

@@ -1,0 +1,52 @@
+// A chained hash table with a fixed number of buckets, nested scopes, levels
+// and lookup statistics. Keys are strings that the table does not own.
+#ifndef QUILLET_SYMBOLTABLE_H
+#define QUILLET_SYMBOLTABLE_H
+
+#include <cstdint>
+#include <cstdio>
+
+class SymbolEntry {
+public:
+    explicit SymbolEntry(const char *key);
+    virtual ~SymbolEntry();
+
+    const char *key;
+    uint32_t hash;
+    int32_t level;
+    int32_t scope;
+    SymbolEntry *next;
+};
+
+class SymbolTable {
+public:
+    static const int kScopeDepth = 256;
+
+    explicit SymbolTable(uint32_t bucketCount);
+    ~SymbolTable();
+    SymbolTable(const SymbolTable &) = delete;
+    SymbolTable &operator=(const SymbolTable &) = delete;
+
+    // The ELF (PJW) hash; a null key hashes to 0.
+    static uint32_t hash(const char *key);
+
+    int insert(SymbolEntry *entry, bool allowDuplicate);
+    SymbolEntry *find(const char *key);
+    SymbolEntry *findNext(SymbolEntry *entry);
+    void removeLevel(int32_t level);
+    void pushScope();
+    void popScope(int discard);
+    void forEach(void (*function)(SymbolEntry *entry, void *context), void *context);
+    void printStatistics(FILE *stream) const;
+
+    SymbolEntry **buckets;
+    uint32_t bucketCount;
+    int32_t currentLevel;
+    int32_t currentScope;
+    int32_t nextScope;
+    int32_t scopeStack[kScopeDepth];
+    int32_t scopeTop;
+    int32_t lookups, found, misses, chainSteps, entriesAdded, distinctBuckets;
+};
+
+#endif
