@@ -137,8 +137,9 @@ extern RI_API RtToken RI_MATTE, RI_METAL, RI_PLASTIC, RI_PAINTEDPLASTIC, RI_SHIN
     RI_HANDLER, RI_COMMENT, RI_STRUCTURE, RI_VERBATIM, RI_IDENTIFIER, RI_NAME, RI_LINEAR,
     RI_CUBIC, RI_WIDTH, RI_CONSTANTWIDTH, RI_HOLE, RI_CREASE, RI_CORNER, RI_INTERPOLATEBOUNDARY;
 
-/* Further token variables (no standard names): the text in capitals, with
- * leading underscores kept, '-' dropped and "_$w" spelled RI_W_HOMOGENEOUS. */
+/* Further token variables (no standard names): the text in capitals with
+ * underscores and '-' dropped ("__category" is RI_CATEGORY, "catmull-rom"
+ * RI_CATMULLROM); "_$w" is RI_W_HOMOGENEOUS. */
 extern RI_API RtToken RI_NONDIFFUSE, RI_NONSPECULAR, RI_BOX, RI_CATMULLROM, RI_SINC, RI_GAUSSIAN,
     RI_TRIANGLE, RI_FILTER, RI_SWIDTH, RI_TWIDTH, RI_FILL, RI_FIDELITY, RI_SAMPLES, RI_BLUR,
     RI_SBLUR, RI_TBLUR, RI_BIAS, RI_LERP, RI_GAPBIAS, RI_SOURCE, RI_GAPOPT, RI_REFBLUR,
