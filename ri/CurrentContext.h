@@ -1,0 +1,12 @@
+// The process-wide current context behind the entry points.
+#ifndef QUILLET_CURRENTCONTEXT_H
+#define QUILLET_CURRENTCONTEXT_H
+
+#include "ri/RenderContext.h"
+
+// The current context. When there is none, reports RIE_NOTSTARTED as a
+// severe error with entryName as the message (null for none) and returns null;
+// the report ends the process, so callers only see null if it did not.
+RenderContext *activeContext(const char *entryName);
+
+#endif

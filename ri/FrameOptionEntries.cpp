@@ -1,0 +1,133 @@
+// Entry points of frames, the world block, camera and display options.
+#include "ri/CurrentContext.h"
+#include "ri/ParamCollector.h"
+#include "rib/RibWriter.h"
+
+namespace {
+
+// "rib"/"RIB" options set stream defaults and need no context; every other
+// name goes to the current context.
+void forwardOption(const char *entryName, RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    if (name != nullptr && isRibOptionName(name)) {
+        applyRibOptions(name, n, tokens, values);
+        return;
+    }
+    if (RenderContext *c = activeContext(entryName)) c->OptionV(name, n, tokens, values);
+}
+
+}  // namespace
+
+RtVoid RiFrameBegin(RtInt frame) {
+    if (RenderContext *c = activeContext(__func__)) c->FrameBegin(frame);
+}
+
+RtVoid RiFrameEnd(void) {
+    if (RenderContext *c = activeContext(__func__)) c->FrameEnd();
+}
+
+RtVoid RiWorldBegin(void) {
+    if (RenderContext *c = activeContext(__func__)) c->WorldBegin();
+}
+
+RtVoid RiWorldEnd(void) {
+    if (RenderContext *c = activeContext(__func__)) c->WorldEnd();
+}
+
+RtVoid RiFormat(RtInt xresolution, RtInt yresolution, RtFloat pixelaspectratio) {
+    if (RenderContext *c = activeContext(__func__)) c->Format(xresolution, yresolution, pixelaspectratio);
+}
+
+RtVoid RiFrameAspectRatio(RtFloat ratio) {
+    if (RenderContext *c = activeContext(__func__)) c->FrameAspectRatio(ratio);
+}
+
+RtVoid RiScreenWindow(RtFloat left, RtFloat right, RtFloat bottom, RtFloat top) {
+    if (RenderContext *c = activeContext(__func__)) c->ScreenWindow(left, right, bottom, top);
+}
+
+RtVoid RiCropWindow(RtFloat xmin, RtFloat xmax, RtFloat ymin, RtFloat ymax) {
+    if (RenderContext *c = activeContext(__func__)) c->CropWindow(xmin, xmax, ymin, ymax);
+}
+
+RtVoid RiProjection(RtToken name, ...) {
+    RenderContext *c = activeContext(__func__);
+    if (!c) return;
+    QUILLET_COLLECT_PARAMS(name);
+    c->ProjectionV(name, n, tokens, values);
+}
+
+RtVoid RiProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    if (RenderContext *c = activeContext(__func__)) c->ProjectionV(name, n, tokens, values);
+}
+
+RtVoid RiClipping(RtFloat hither, RtFloat yon) {
+    if (RenderContext *c = activeContext(__func__)) c->Clipping(hither, yon);
+}
+
+RtVoid RiDepthOfField(RtFloat fstop, RtFloat focallength, RtFloat focaldistance) {
+    if (RenderContext *c = activeContext(__func__)) c->DepthOfField(fstop, focallength, focaldistance);
+}
+
+RtVoid RiShutter(RtFloat opentime, RtFloat closetime) {
+    if (RenderContext *c = activeContext(__func__)) c->Shutter(opentime, closetime);
+}
+
+RtVoid RiPixelVariance(RtFloat variation) {
+    if (RenderContext *c = activeContext(__func__)) c->PixelVariance(variation);
+}
+
+RtVoid RiPixelSamples(RtFloat xsamples, RtFloat ysamples) {
+    if (RenderContext *c = activeContext(__func__)) c->PixelSamples(xsamples, ysamples);
+}
+
+RtVoid RiPixelFilter(RtFilterFunc function, RtFloat xwidth, RtFloat ywidth) {
+    if (RenderContext *c = activeContext(__func__)) c->PixelFilter(function, xwidth, ywidth);
+}
+
+RtVoid RiExposure(RtFloat gain, RtFloat gamma) {
+    if (RenderContext *c = activeContext(__func__)) c->Exposure(gain, gamma);
+}
+
+RtVoid RiQuantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloat ditheramplitude) {
+    if (RenderContext *c = activeContext(__func__)) c->Quantize(type, one, min, max, ditheramplitude);
+}
+
+RtVoid RiDisplay(const char *name, RtToken type, RtToken mode, ...) {
+    RenderContext *c = activeContext(__func__);
+    if (!c) return;
+    QUILLET_COLLECT_PARAMS(mode);
+    c->DisplayV(name, type, mode, n, tokens, values);
+}
+
+RtVoid RiDisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[], RtPointer values[]) {
+    if (RenderContext *c = activeContext(__func__)) c->DisplayV(name, type, mode, n, tokens, values);
+}
+
+RtVoid RiHider(RtToken type, ...) {
+    RenderContext *c = activeContext(__func__);
+    if (!c) return;
+    QUILLET_COLLECT_PARAMS(type);
+    c->HiderV(type, n, tokens, values);
+}
+
+RtVoid RiHiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
+    if (RenderContext *c = activeContext(__func__)) c->HiderV(type, n, tokens, values);
+}
+
+RtVoid RiColorSamples(RtInt n, RtFloat nRGB[], RtFloat RGBn[]) {
+    if (RenderContext *c = activeContext(__func__)) c->ColorSamples(n, nRGB, RGBn);
+}
+
+RtVoid RiRelativeDetail(RtFloat relativedetail) {
+    if (RenderContext *c = activeContext(__func__)) c->RelativeDetail(relativedetail);
+}
+
+RtVoid RiOption(RtToken name, ...) {
+    // Collected before the name test: stream options work without a context.
+    QUILLET_COLLECT_PARAMS(name);
+    forwardOption(__func__, name, n, tokens, values);
+}
+
+RtVoid RiOptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    forwardOption(__func__, name, n, tokens, values);
+}
