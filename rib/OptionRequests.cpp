@@ -1,26 +1,95 @@
-// Placeholder: these requests write nothing until their writers land.
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+// Option and camera requests. Fixed numbers are "%g" text in both encodings;
+// only parameter values follow the stream's encoding.
+#include <cstring>
+
+#include "ri/ParamCollector.h"
+#include "rib/FunctionNames.h"
+#include "rib/RequestText.h"
 #include "rib/RibWriter.h"
 
-RtVoid RibWriter::Format(RtInt xresolution, RtInt yresolution, RtFloat pixelaspectratio) {}
-RtVoid RibWriter::FrameAspectRatio(RtFloat ratio) {}
-RtVoid RibWriter::ScreenWindow(RtFloat left, RtFloat right, RtFloat bottom, RtFloat top) {}
-RtVoid RibWriter::CropWindow(RtFloat xmin, RtFloat xmax, RtFloat ymin, RtFloat ymax) {}
-RtVoid RibWriter::Projection(RtToken name, ...) {}
-RtVoid RibWriter::ProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Clipping(RtFloat hither, RtFloat yon) {}
-RtVoid RibWriter::DepthOfField(RtFloat fstop, RtFloat focallength, RtFloat focaldistance) {}
-RtVoid RibWriter::Shutter(RtFloat opentime, RtFloat closetime) {}
-RtVoid RibWriter::PixelVariance(RtFloat variation) {}
-RtVoid RibWriter::PixelSamples(RtFloat xsamples, RtFloat ysamples) {}
-RtVoid RibWriter::PixelFilter(RtFilterFunc function, RtFloat xwidth, RtFloat ywidth) {}
-RtVoid RibWriter::Exposure(RtFloat gain, RtFloat gamma) {}
-RtVoid RibWriter::Quantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloat ditheramplitude) {}
-RtVoid RibWriter::Display(const char *name, RtToken type, RtToken mode, ...) {}
-RtVoid RibWriter::DisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Hider(RtToken type, ...) {}
-RtVoid RibWriter::HiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::ColorSamples(RtInt n, RtFloat nRGB[], RtFloat RGBn[]) {}
-RtVoid RibWriter::RelativeDetail(RtFloat relativedetail) {}
-RtVoid RibWriter::Option(RtToken name, ...) {}
-RtVoid RibWriter::OptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {}
+RtVoid RibWriter::Format(RtInt xresolution, RtInt yresolution, RtFloat pixelaspectratio) {
+    writef("Format %d %d %g\n", xresolution, yresolution, pixelaspectratio);
+}
+
+RtVoid RibWriter::FrameAspectRatio(RtFloat ratio) { writef("FrameAspectRatio %g\n", ratio); }
+
+RtVoid RibWriter::ScreenWindow(RtFloat left, RtFloat right, RtFloat bottom, RtFloat top) {
+    writef("ScreenWindow %g %g %g %g\n", left, right, bottom, top);
+}
+
+RtVoid RibWriter::CropWindow(RtFloat xmin, RtFloat xmax, RtFloat ymin, RtFloat ymax) {
+    writef("CropWindow %g %g %g %g\n", xmin, xmax, ymin, ymax);
+}
+
+RtVoid RibWriter::Projection(RtToken name, ...) {
+    QUILLET_COLLECT_PARAMS(name);
+    ProjectionV(name, n, tokens, values);
+}
+
+RtVoid RibWriter::ProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writeNamedParamRequest(*this, "Projection", name, 0, n, tokens, values);
+}
+
+RtVoid RibWriter::Clipping(RtFloat hither, RtFloat yon) { writef("Clipping %g %g\n", hither, yon); }
+
+RtVoid RibWriter::DepthOfField(RtFloat fstop, RtFloat focallength, RtFloat focaldistance) {
+    writef("DepthOfField %g %g %g\n", fstop, focallength, focaldistance);
+}
+
+RtVoid RibWriter::Shutter(RtFloat opentime, RtFloat closetime) { writef("Shutter %g %g\n", opentime, closetime); }
+RtVoid RibWriter::PixelVariance(RtFloat variation) { writef("PixelVariance %g\n", variation); }
+RtVoid RibWriter::PixelSamples(RtFloat xsamples, RtFloat ysamples) { writef("PixelSamples %g %g\n", xsamples, ysamples); }
+
+// The filter is named by address; any other function leaves the quotes empty.
+RtVoid RibWriter::PixelFilter(RtFilterFunc function, RtFloat xwidth, RtFloat ywidth) {
+    writef("PixelFilter \"%s\" %g %g\n", filterName(function), xwidth, ywidth);
+}
+
+RtVoid RibWriter::Exposure(RtFloat gain, RtFloat gamma) { writef("Exposure %g %g\n", gain, gamma); }
+
+RtVoid RibWriter::Quantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloat ditheramplitude) {
+    writef("Quantize \"%s\" %d %d %d %g\n", type, one, min, max, ditheramplitude);
+}
+
+RtVoid RibWriter::Display(const char *name, RtToken type, RtToken mode, ...) {
+    QUILLET_COLLECT_PARAMS(mode);
+    DisplayV(name, type, mode, n, tokens, values);
+}
+
+RtVoid RibWriter::DisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writef("Display \"%s\" \"%s\" \"%s\"", name, type, mode);
+    writeParamList(nullptr, 0, n, tokens, values);
+}
+
+RtVoid RibWriter::Hider(RtToken type, ...) {
+    QUILLET_COLLECT_PARAMS(type);
+    HiderV(type, n, tokens, values);
+}
+
+RtVoid RibWriter::HiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writeNamedParamRequest(*this, "Hider", type, 0, n, tokens, values);
+}
+
+// The writer keeps every colour at three floats, so the request has no effect.
+RtVoid RibWriter::ColorSamples(RtInt, RtFloat[], RtFloat[]) {}
+
+RtVoid RibWriter::RelativeDetail(RtFloat relativedetail) { writef("RelativeDetail %g\n", relativedetail); }
+
+RtVoid RibWriter::Option(RtToken name, ...) {
+    QUILLET_COLLECT_PARAMS(name);
+    OptionV(name, n, tokens, values);
+}
+
+// The stream's own options ("rib") switch this writer's float encoding and
+// never reach the stream; every other option is written.
+RtVoid RibWriter::OptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    if (!isRibOptionName(name)) {
+        writeNamedParamRequest(*this, "Option", name, 0, n, tokens, values);
+        return;
+    }
+    for (RtInt i = 0; tokens && values && i < n; ++i) {
+        if (tokens[i] && values[i] && std::strcmp(tokens[i], "binary") == 0) {
+            binaryEncoding = *static_cast<const RtInt *>(values[i]);
+        }
+    }
+}

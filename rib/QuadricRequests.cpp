@@ -1,18 +1,95 @@
-// Placeholder: these requests write nothing until their writers land.
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+// Quadric requests: the fixed numbers as "%g" text in both encodings, then
+// the parameter list with the quadric counts.
+#include "ri/ParamCollector.h"
 #include "rib/RibWriter.h"
 
-RtVoid RibWriter::Cone(RtFloat height, RtFloat radius, RtFloat thetamax, ...) {}
-RtVoid RibWriter::ConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Cylinder(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) {}
-RtVoid RibWriter::CylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Disk(RtFloat height, RtFloat radius, RtFloat thetamax, ...) {}
-RtVoid RibWriter::DiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Hyperboloid(RtPoint point1, RtPoint point2, RtFloat thetamax, ...) {}
-RtVoid RibWriter::HyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Paraboloid(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) {}
-RtVoid RibWriter::ParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Sphere(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) {}
-RtVoid RibWriter::SphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Torus(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, ...) {}
-RtVoid RibWriter::TorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {}
+namespace {
+
+// Every quadric has 4 vertex and varying values (its parametric corners)
+// and one uniform value.
+const RtInt kQuadricVertices = 4;
+const RtInt kQuadricVarying = 4;
+const RtInt kQuadricUniform = 1;
+
+// A missing point is written as the origin rather than read through null.
+const RtFloat kOrigin[3] = {0, 0, 0};
+
+const RtFloat *pointOrOrigin(const RtFloat *point) { return point ? point : kOrigin; }
+
+void writeQuadricParams(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writer.writeCountedParamList(kQuadricVertices, kQuadricVarying, kQuadricUniform, n, tokens, values);
+}
+
+}  // namespace
+
+RtVoid RibWriter::Cone(RtFloat height, RtFloat radius, RtFloat thetamax, ...) {
+    QUILLET_COLLECT_PARAMS(thetamax);
+    ConeV(height, radius, thetamax, n, tokens, values);
+}
+
+RtVoid RibWriter::ConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writef("Cone %g %g %g", height, radius, thetamax);
+    writeQuadricParams(*this, n, tokens, values);
+}
+
+RtVoid RibWriter::Cylinder(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) {
+    QUILLET_COLLECT_PARAMS(thetamax);
+    CylinderV(radius, zmin, zmax, thetamax, n, tokens, values);
+}
+
+RtVoid RibWriter::CylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writef("Cylinder %g %g %g %g", radius, zmin, zmax, thetamax);
+    writeQuadricParams(*this, n, tokens, values);
+}
+
+RtVoid RibWriter::Disk(RtFloat height, RtFloat radius, RtFloat thetamax, ...) {
+    QUILLET_COLLECT_PARAMS(thetamax);
+    DiskV(height, radius, thetamax, n, tokens, values);
+}
+
+RtVoid RibWriter::DiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writef("Disk %g %g %g", height, radius, thetamax);
+    writeQuadricParams(*this, n, tokens, values);
+}
+
+RtVoid RibWriter::Hyperboloid(RtPoint point1, RtPoint point2, RtFloat thetamax, ...) {
+    QUILLET_COLLECT_PARAMS(thetamax);
+    HyperboloidV(point1, point2, thetamax, n, tokens, values);
+}
+
+RtVoid RibWriter::HyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
+    const RtFloat *p1 = pointOrOrigin(point1);
+    const RtFloat *p2 = pointOrOrigin(point2);
+    writef("Hyperboloid %g %g %g %g %g %g %g", p1[0], p1[1], p1[2], p2[0], p2[1], p2[2], thetamax);
+    writeQuadricParams(*this, n, tokens, values);
+}
+
+RtVoid RibWriter::Paraboloid(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) {
+    QUILLET_COLLECT_PARAMS(thetamax);
+    ParaboloidV(rmax, zmin, zmax, thetamax, n, tokens, values);
+}
+
+RtVoid RibWriter::ParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writef("Paraboloid %g %g %g %g", rmax, zmin, zmax, thetamax);
+    writeQuadricParams(*this, n, tokens, values);
+}
+
+RtVoid RibWriter::Sphere(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) {
+    QUILLET_COLLECT_PARAMS(thetamax);
+    SphereV(radius, zmin, zmax, thetamax, n, tokens, values);
+}
+
+RtVoid RibWriter::SphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writef("Sphere %g %g %g %g", radius, zmin, zmax, thetamax);
+    writeQuadricParams(*this, n, tokens, values);
+}
+
+RtVoid RibWriter::Torus(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, ...) {
+    QUILLET_COLLECT_PARAMS(thetamax);
+    TorusV(majorradius, minorradius, phimin, phimax, thetamax, n, tokens, values);
+}
+
+RtVoid RibWriter::TorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writef("Torus %g %g %g %g %g", majorradius, minorradius, phimin, phimax, thetamax);
+    writeQuadricParams(*this, n, tokens, values);
+}

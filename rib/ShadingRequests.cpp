@@ -1,37 +1,131 @@
-// Placeholder: these requests write nothing until their writers land.
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+// Shading, light and attribute requests. Colours are always three floats:
+// the writer ignores ColorSamples.
+#include "ri/ParamCollector.h"
+#include "rib/RequestText.h"
 #include "rib/RibWriter.h"
 
-RtVoid RibWriter::Color(RtColor color) {}
-RtVoid RibWriter::Opacity(RtColor color) {}
-RtVoid RibWriter::TextureCoordinates(RtFloat s1, RtFloat t1, RtFloat s2, RtFloat t2, RtFloat s3, RtFloat t3, RtFloat s4, RtFloat t4) {}
-RtVoid RibWriter::ShadingRate(RtFloat size) {}
-RtVoid RibWriter::ShadingInterpolation(RtToken type) {}
-RtVoid RibWriter::Matte(RtBoolean onoff) {}
-RtVoid RibWriter::Bound(RtBound bound) {}
-RtVoid RibWriter::Detail(RtBound bound) {}
-RtVoid RibWriter::DetailRange(RtFloat minvisible, RtFloat lowertransition, RtFloat uppertransition, RtFloat maxvisible) {}
-RtVoid RibWriter::GeometricApproximation(RtToken type, RtFloat value) {}
-RtVoid RibWriter::GeometricRepresentation(RtToken type) {}
-RtVoid RibWriter::Sides(RtInt sides) {}
-RtVoid RibWriter::Orientation(RtToken orientation) {}
-RtVoid RibWriter::ReverseOrientation() {}
-RtVoid RibWriter::AttributeV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Attribute(RtToken name, ...) {}
-RtVoid RibWriter::Surface(RtToken name, ...) {}
-RtVoid RibWriter::SurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Displacement(RtToken name, ...) {}
-RtVoid RibWriter::DisplacementV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Atmosphere(RtToken name, ...) {}
-RtVoid RibWriter::AtmosphereV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Interior(RtToken name, ...) {}
-RtVoid RibWriter::InteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Exterior(RtToken name, ...) {}
-RtVoid RibWriter::ExteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Imager(RtToken name, ...) {}
-RtVoid RibWriter::ImagerV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtLightHandle RibWriter::LightSource(RtToken name, ...) { return nullptr; }
-RtLightHandle RibWriter::LightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) { return nullptr; }
-RtLightHandle RibWriter::AreaLightSource(RtToken name, ...) { return nullptr; }
-RtLightHandle RibWriter::AreaLightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) { return nullptr; }
-RtVoid RibWriter::Illuminate(RtLightHandle light, RtBoolean onoff) {}
+namespace {
+
+const RtInt kColorSize = 3;
+const RtInt kBoundSize = 6;
+
+// Both kinds of light share one numbering per stream, starting at 1.
+RtLightHandle writeLight(RibWriter &writer, const char *keyword, RtToken name,
+                         RtInt n, RtToken tokens[], RtPointer values[]) {
+    RtInt number = writer.nextLightHandle++;
+    writeNamedParamRequest(writer, keyword, name, number, n, tokens, values);
+    return handleFromNumber(number);
+}
+
+}  // namespace
+
+RtVoid RibWriter::Color(RtColor color) { writeFloatArrayRequest(*this, "Color", color, kColorSize); }
+RtVoid RibWriter::Opacity(RtColor color) { writeFloatArrayRequest(*this, "Opacity", color, kColorSize); }
+
+RtVoid RibWriter::TextureCoordinates(RtFloat s1, RtFloat t1, RtFloat s2, RtFloat t2, RtFloat s3, RtFloat t3, RtFloat s4, RtFloat t4) {
+    writef("TextureCoordinates [ %g %g %g %g %g %g %g %g ]\n", s1, t1, s2, t2, s3, t3, s4, t4);
+}
+
+RtVoid RibWriter::ShadingRate(RtFloat size) { writef("ShadingRate %g\n", size); }
+RtVoid RibWriter::ShadingInterpolation(RtToken type) { writef("ShadingInterpolation \"%s\"\n", type); }
+RtVoid RibWriter::Matte(RtBoolean onoff) { writef("Matte %d\n", static_cast<int>(onoff)); }
+RtVoid RibWriter::Bound(RtBound bound) { writeFloatArrayRequest(*this, "Bound", bound, kBoundSize); }
+RtVoid RibWriter::Detail(RtBound bound) { writeFloatArrayRequest(*this, "Detail", bound, kBoundSize); }
+
+RtVoid RibWriter::DetailRange(RtFloat minvisible, RtFloat lowertransition, RtFloat uppertransition, RtFloat maxvisible) {
+    writef("DetailRange %g %g %g %g\n", minvisible, lowertransition, uppertransition, maxvisible);
+}
+
+RtVoid RibWriter::GeometricApproximation(RtToken type, RtFloat value) {
+    writef("GeometricApproximation \"%s\" %g\n", type, value);
+}
+
+RtVoid RibWriter::GeometricRepresentation(RtToken type) { writef("GeometricRepresentation \"%s\"\n", type); }
+RtVoid RibWriter::Sides(RtInt sides) { writef("Sides %d\n", sides); }
+RtVoid RibWriter::Orientation(RtToken orientation) { writef("Orientation \"%s\"\n", orientation); }
+RtVoid RibWriter::ReverseOrientation() { writef("ReverseOrientation\n"); }
+
+RtVoid RibWriter::AttributeV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writeNamedParamRequest(*this, "Attribute", name, 0, n, tokens, values);
+}
+
+RtVoid RibWriter::Attribute(RtToken name, ...) {
+    QUILLET_COLLECT_PARAMS(name);
+    AttributeV(name, n, tokens, values);
+}
+
+RtVoid RibWriter::Surface(RtToken name, ...) {
+    QUILLET_COLLECT_PARAMS(name);
+    SurfaceV(name, n, tokens, values);
+}
+
+RtVoid RibWriter::SurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writeNamedParamRequest(*this, "Surface", name, 0, n, tokens, values);
+}
+
+RtVoid RibWriter::Displacement(RtToken name, ...) {
+    QUILLET_COLLECT_PARAMS(name);
+    DisplacementV(name, n, tokens, values);
+}
+
+RtVoid RibWriter::DisplacementV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writeNamedParamRequest(*this, "Displacement", name, 0, n, tokens, values);
+}
+
+RtVoid RibWriter::Atmosphere(RtToken name, ...) {
+    QUILLET_COLLECT_PARAMS(name);
+    AtmosphereV(name, n, tokens, values);
+}
+
+RtVoid RibWriter::AtmosphereV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writeNamedParamRequest(*this, "Atmosphere", name, 0, n, tokens, values);
+}
+
+RtVoid RibWriter::Interior(RtToken name, ...) {
+    QUILLET_COLLECT_PARAMS(name);
+    InteriorV(name, n, tokens, values);
+}
+
+RtVoid RibWriter::InteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writeNamedParamRequest(*this, "Interior", name, 0, n, tokens, values);
+}
+
+RtVoid RibWriter::Exterior(RtToken name, ...) {
+    QUILLET_COLLECT_PARAMS(name);
+    ExteriorV(name, n, tokens, values);
+}
+
+RtVoid RibWriter::ExteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writeNamedParamRequest(*this, "Exterior", name, 0, n, tokens, values);
+}
+
+RtVoid RibWriter::Imager(RtToken name, ...) {
+    QUILLET_COLLECT_PARAMS(name);
+    ImagerV(name, n, tokens, values);
+}
+
+RtVoid RibWriter::ImagerV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writeNamedParamRequest(*this, "Imager", name, 0, n, tokens, values);
+}
+
+RtLightHandle RibWriter::LightSource(RtToken name, ...) {
+    QUILLET_COLLECT_PARAMS(name);
+    return LightSourceV(name, n, tokens, values);
+}
+
+RtLightHandle RibWriter::LightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    return writeLight(*this, "LightSource", name, n, tokens, values);
+}
+
+RtLightHandle RibWriter::AreaLightSource(RtToken name, ...) {
+    QUILLET_COLLECT_PARAMS(name);
+    return AreaLightSourceV(name, n, tokens, values);
+}
+
+RtLightHandle RibWriter::AreaLightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    return writeLight(*this, "AreaLightSource", name, n, tokens, values);
+}
+
+RtVoid RibWriter::Illuminate(RtLightHandle light, RtBoolean onoff) {
+    writef("Illuminate %ld %d\n", numberOfHandle(light), static_cast<int>(onoff));
+}

@@ -1,0 +1,56 @@
+#include "rib/FunctionNames.h"
+
+#include <cstddef>
+
+namespace {
+
+template <typename Function>
+struct NamedFunction {
+    Function function;
+    const char *name;
+};
+
+// The first entry whose address matches, in table order.
+template <typename Function, std::size_t N>
+const char *lookUp(const NamedFunction<Function> (&table)[N], Function function) {
+    for (const NamedFunction<Function> &entry : table) {
+        if (entry.function == function) {
+            return entry.name;
+        }
+    }
+    return nullptr;
+}
+
+const NamedFunction<RtFilterFunc> kFilters[] = {
+    {RiGaussianFilter, "gaussian"},
+    {RiBoxFilter, "box"},
+    {RiTriangleFilter, "triangle"},
+    {RiCatmullRomFilter, "catmull-rom"},
+    {RiSincFilter, "sinc"},
+};
+
+const NamedFunction<RtProcSubdivFunc> kProcedurals[] = {
+    {RiProcDelayedReadArchive, "DelayedReadArchive"},
+    {RiProcRunProgram, "RunProgram"},
+    {RiProcDynamicLoad, "DynamicLoad"},
+};
+
+const NamedFunction<RtErrorHandler> kErrorHandlers[] = {
+    {RiErrorIgnore, "ignore"},
+    {RiErrorPrint, "print"},
+    {RiErrorAbort, "abort"},
+};
+
+}  // namespace
+
+const char *filterName(RtFilterFunc filter) {
+    return filter ? lookUp(kFilters, filter) : nullptr;
+}
+
+const char *proceduralName(RtProcSubdivFunc procedural) {
+    return procedural ? lookUp(kProcedurals, procedural) : nullptr;
+}
+
+const char *errorHandlerName(RtErrorHandler handler) {
+    return handler ? lookUp(kErrorHandlers, handler) : nullptr;
+}

@@ -1,0 +1,27 @@
+#include "rib/RequestText.h"
+
+#include <cstring>
+
+void endRequest(RibWriter &writer) { writer.writeBytes("\n", 1); }
+
+static void writeKeyword(RibWriter &writer, const char *keyword) { writer.writef("%s ", keyword); }
+
+void writeFloatArrayRequest(RibWriter &writer, const char *keyword, const RtFloat values[], RtInt count) {
+    writeKeyword(writer, keyword);
+    writer.writeFloatArray(values, count);
+    endRequest(writer);
+}
+
+void writeFloatsRequest(RibWriter &writer, const char *keyword, std::initializer_list<RtFloat> numbers) {
+    writeKeyword(writer, keyword);
+    for (RtFloat number : numbers) {
+        writer.writeFloat(number);
+    }
+    endRequest(writer);
+}
+
+void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *name, RtInt handle,
+                            RtInt n, RtToken tokens[], RtPointer values[]) {
+    writer.writeBytes(keyword, std::strlen(keyword));
+    writer.writeParamList(name, handle, n, tokens, values);
+}

@@ -1,0 +1,35 @@
+// Shapes of request line shared by several request writers.
+#ifndef QUILLET_REQUESTTEXT_H
+#define QUILLET_REQUESTTEXT_H
+
+#include <cstdint>
+#include <initializer_list>
+
+#include "rib/RibWriter.h"
+
+// The newline that ends a request without a parameter list.
+void endRequest(RibWriter &writer);
+
+// keyword, a blank, one float array through writeFloatArray, newline:
+// "Color [1 0.5 0]" in ASCII, the keyword and a binary array token in binary.
+void writeFloatArrayRequest(RibWriter &writer, const char *keyword, const RtFloat values[], RtInt count);
+
+// keyword, a blank, each number through writeFloat, newline:
+// "Translate 1 2 3 " in ASCII (every number followed by a blank).
+void writeFloatsRequest(RibWriter &writer, const char *keyword, std::initializer_list<RtFloat> numbers);
+
+// keyword, then writeParamList(name, handle, ...): a blank and the name in
+// double quotes (unless null), a blank and the handle (when above 0), every
+// declared parameter and the newline. "Surface \"plastic\" \"Kd\" [0.5]".
+void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *name, RtInt handle,
+                            RtInt n, RtToken tokens[], RtPointer values[]);
+
+// Light and object handles are the numbers that the writer issued.
+inline RtPointer handleFromNumber(RtInt number) {
+    return reinterpret_cast<RtPointer>(static_cast<std::intptr_t>(number));
+}
+inline long numberOfHandle(RtPointer handle) {
+    return static_cast<long>(reinterpret_cast<std::intptr_t>(handle));
+}
+
+#endif
