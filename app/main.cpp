@@ -1,0 +1,9 @@
+// The lathe sample: one scene piped into the previewer.
+#include "Lathe.h"
+
+int main() {
+    RiBegin("glimpse");
+    describeLatheScene();
+    RiEnd();
+    return 0;
+}
