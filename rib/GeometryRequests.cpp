@@ -1,15 +1,135 @@
-// Placeholder: these requests write nothing until their writers land.
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+// Curves, points, subdivision mesh, blobby, procedural and geometry requests.
+#include <cstdarg>
+
+#include "ri/ParamCollector.h"
+#include "rib/FunctionNames.h"
+#include "rib/GeometryCounts.h"
+#include "rib/GeometryReports.h"
+#include "rib/GeometryWriting.h"
+#include "rib/RequestText.h"
 #include "rib/RibWriter.h"
 
-RtVoid RibWriter::Curves(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, ...) {}
-RtVoid RibWriter::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Points(RtInt npoints, ...) {}
-RtVoid RibWriter::PointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::SubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags, RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...) {}
-RtVoid RibWriter::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags, RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Blobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[], ...) {}
-RtVoid RibWriter::BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[], RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Procedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, RtProcFreeFunc freefunc) {}
-RtVoid RibWriter::Geometry(RtToken type, ...) {}
-RtVoid RibWriter::GeometryV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {}
+namespace {
+
+const char kCurves[] = "Curves \"%s\"";
+const char kCurvesWrap[] = " \"%s\" ";
+const char kPoints[] = "Points ";
+const char kSubdivisionMesh[] = "SubdivisionMesh \"%s\" ";
+const char kBlobby[] = "Blobby %d ";
+const char kDelayedReadArchive[] = "Procedural \"%s\" [\"%s\"] ";
+const char kProgramProcedural[] = "Procedural \"%s\" [\"%s\" \"%s\"] ";
+const char kGeometry[] = "Geometry";
+
+void writeCounted(RibWriter &writer, const ClassCounts &counts, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, n, tokens, values);
+}
+
+}  // namespace
+
+RtVoid RibWriter::Curves(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, ...) {
+    QUILLET_COLLECT_PARAMS(wrap);
+    CurvesV(type, ncurves, nvertices, wrap, n, tokens, values);
+}
+
+RtVoid RibWriter::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[],
+                          RtPointer values[]) {
+    writef(kCurves, type);
+    writeIntArray(nvertices, arrayLength(ncurves));
+    writef(kCurvesWrap, wrap);
+    SteppedCounts result = curvesCounts(type, ncurves, nvertices, wrap, vStep);
+    if (result.status != CountStatus::ok) {
+        // The request keeps its text so far and gets no parameter list.
+        reportCountFailure(type, result);
+        return;
+    }
+    writeCounted(*this, result.counts, n, tokens, values);
+}
+
+RtVoid RibWriter::Points(RtInt npoints, ...) {
+    QUILLET_COLLECT_PARAMS(npoints);
+    PointsV(npoints, n, tokens, values);
+}
+
+RtVoid RibWriter::PointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writef(kPoints);
+    writeCounted(*this, pointsCounts(npoints), n, tokens, values);
+}
+
+RtVoid RibWriter::SubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
+                                  RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...) {
+    QUILLET_COLLECT_PARAMS(floatargs);
+    SubdivisionMeshV(scheme, nfaces, nvertices, vertices, ntags, tags, nargs, intargs, floatargs, n, tokens,
+                     values);
+}
+
+RtVoid RibWriter::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
+                                   RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], RtInt n,
+                                   RtToken tokens[], RtPointer values[]) {
+    IndexedMeshShape shape = subdivisionMeshShape(nfaces, nvertices, vertices);
+    writef(kSubdivisionMesh, scheme);
+    writeIntArray(nvertices, arrayLength(shape.loops));
+    writeBlank(*this);
+    writeIntArray(vertices, arrayLength(shape.indices));
+    writeBlank(*this);
+    if (ntags > 0) {
+        TagArgSizes sizes = subdivisionTagSizes(ntags, nargs);
+        writeStringArray(tags, ntags);
+        writeIntArray(nargs, sizes.nargs);
+        if (sizes.ints > 0) writeIntArray(intargs, sizes.ints);
+        if (sizes.floats > 0) writeFloatArray(floatargs, sizes.floats);
+    }
+    writeCounted(*this, shape.counts, n, tokens, values);
+}
+
+RtVoid RibWriter::Blobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr,
+                         RtToken str[], ...) {
+    QUILLET_COLLECT_PARAMS(str);
+    BlobbyV(nleaf, ncode, code, nflt, flt, nstr, str, n, tokens, values);
+}
+
+RtVoid RibWriter::BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr,
+                          RtToken str[], RtInt n, RtToken tokens[], RtPointer values[]) {
+    // Mismatches are reported; the request is written with the caller's counts.
+    reportBlobbyMismatches(nleaf, nflt, nstr, blobbyScan(ncode, code));
+    writef(kBlobby, nleaf);
+    writeIntArray(code, arrayLength(ncode));
+    writeBlank(*this);
+    writeFloatArray(flt, arrayLength(nflt));
+    writeBlank(*this);
+    writeStringArray(str, arrayLength(nstr));
+    if (n != 0) {
+        // The parameters go on a line of their own, which the list ends.
+        endRequest(*this);
+        writeCounted(*this, blobbyCounts(nleaf), n, tokens, values);
+    }
+    endRequest(*this);
+}
+
+RtVoid RibWriter::Procedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, RtProcFreeFunc) {
+    const char *name = proceduralName(subdivfunc);
+    if (name == nullptr) {
+        reportUnknownProcedural();
+        return;
+    }
+    // data holds the procedural's strings: a file name, or a program or
+    // library name followed by its argument string.
+    RtToken *strings = static_cast<RtToken *>(data);
+    RtToken first = strings != nullptr ? strings[0] : nullptr;
+    if (subdivfunc == RiProcDelayedReadArchive) {
+        writef(kDelayedReadArchive, name, first);
+    } else {
+        writef(kProgramProcedural, name, first, strings != nullptr ? strings[1] : nullptr);
+    }
+    writeFloatArray(bound, 6);
+    endRequest(*this);
+}
+
+RtVoid RibWriter::Geometry(RtToken type, ...) {
+    QUILLET_COLLECT_PARAMS(type);
+    GeometryV(type, n, tokens, values);
+}
+
+RtVoid RibWriter::GeometryV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writef(kGeometry);
+    writeParamList(type, 0, n, tokens, values);
+}

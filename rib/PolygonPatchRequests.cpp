@@ -1,20 +1,189 @@
-// Placeholder: these requests write nothing until their writers land.
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+// Polygon and patch requests: each writes its keyword and fixed arguments,
+// then a parameter list sized by the counts of its own geometry.
+#include <cstdarg>
+
+#include "ri/ParamCollector.h"
+#include "rib/GeometryCounts.h"
+#include "rib/GeometryReports.h"
+#include "rib/GeometryWriting.h"
+#include "rib/RequestText.h"
 #include "rib/RibWriter.h"
 
-RtVoid RibWriter::Polygon(RtInt nvertices, ...) {}
-RtVoid RibWriter::PolygonV(RtInt nvertices, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::GeneralPolygon(RtInt nloops, RtInt nvertices[], ...) {}
-RtVoid RibWriter::GeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::PointsPolygons(RtInt npolys, RtInt nvertices[], RtInt vertices[], ...) {}
-RtVoid RibWriter::PointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::PointsGeneralPolygons(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], ...) {}
-RtVoid RibWriter::PointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep) {}
-RtVoid RibWriter::Patch(RtToken type, ...) {}
-RtVoid RibWriter::PatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::PatchMesh(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, ...) {}
-RtVoid RibWriter::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[], RtPointer values[]) {}
-RtVoid RibWriter::TrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloat knot[], RtFloat min[], RtFloat max[], RtInt n[], RtFloat u[], RtFloat v[], RtFloat w[]) {}
-RtVoid RibWriter::NuPatch(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder, RtFloat vknot[], RtFloat vmin, RtFloat vmax, ...) {}
-RtVoid RibWriter::NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder, RtFloat vknot[], RtFloat vmin, RtFloat vmax, RtInt n, RtToken tokens[], RtPointer values[]) {}
+namespace {
+
+const char kPolygon[] = "Polygon";
+const char kGeneralPolygon[] = "GeneralPolygon";
+const char kPointsPolygons[] = "PointsPolygons";
+const char kPointsGeneralPolygons[] = "PointsGeneralPolygons";
+const char kBasis[] = "Basis ";
+const char kBasisName[] = "\"%s\"";
+const char kBasisUStep[] = " %d ";
+const char kBasisVStep[] = " %d\n";
+const char kPatch[] = "Patch \"%s\"";
+const char kPatchMesh[] = "PatchMesh \"%s\" %d \"%s\" %d \"%s\"";
+const char kNuPatch[] = "NuPatch %d %d ";
+const char kNuPatchURange[] = " %f %f %d %d ";
+const char kNuPatchVRange[] = " %f %f ";
+const char kTrimCurve[] = "TrimCurve ";
+
+struct NamedBasis {
+    const RtFloat (*matrix)[4];
+    const char *name;
+};
+
+// Standard bases are written by name, recognised by address in this order.
+const NamedBasis kStandardBases[] = {
+    {RiBezierBasis, "bezier"},       {RiBSplineBasis, "b-spline"}, {RiCatmullRomBasis, "catmull-rom"},
+    {RiHermiteBasis, "hermite"},     {RiPowerBasis, "power"},
+};
+
+// A standard basis as its quoted name, any other matrix as 16 numbers.
+void writeBasis(RibWriter &writer, const RtFloat (*basis)[4]) {
+    for (const NamedBasis &standard : kStandardBases) {
+        if (standard.matrix == basis) {
+            writer.writef(kBasisName, standard.name);
+            return;
+        }
+    }
+    writer.writeFloatArray(basis != nullptr ? basis[0] : nullptr, 16);
+}
+
+void writeCounted(RibWriter &writer, const ClassCounts &counts, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, n, tokens, values);
+}
+
+}  // namespace
+
+RtVoid RibWriter::Polygon(RtInt nvertices, ...) {
+    QUILLET_COLLECT_PARAMS(nvertices);
+    PolygonV(nvertices, n, tokens, values);
+}
+
+RtVoid RibWriter::PolygonV(RtInt nvertices, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writef(kPolygon);
+    writeCounted(*this, polygonCounts(nvertices), n, tokens, values);
+}
+
+RtVoid RibWriter::GeneralPolygon(RtInt nloops, RtInt nvertices[], ...) {
+    QUILLET_COLLECT_PARAMS(nvertices);
+    GeneralPolygonV(nloops, nvertices, n, tokens, values);
+}
+
+RtVoid RibWriter::GeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken tokens[],
+                                  RtPointer values[]) {
+    writef(kGeneralPolygon);
+    writeIntArray(nvertices, arrayLength(nloops));
+    writeBlank(*this);
+    writeCounted(*this, generalPolygonCounts(nloops, nvertices), n, tokens, values);
+}
+
+RtVoid RibWriter::PointsPolygons(RtInt npolys, RtInt nvertices[], RtInt vertices[], ...) {
+    QUILLET_COLLECT_PARAMS(vertices);
+    PointsPolygonsV(npolys, nvertices, vertices, n, tokens, values);
+}
+
+RtVoid RibWriter::PointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[],
+                                  RtPointer values[]) {
+    IndexedMeshShape shape = pointsPolygonsShape(npolys, nvertices, vertices);
+    writef(kPointsPolygons);
+    writeIntArray(nvertices, arrayLength(shape.loops));
+    writeBlank(*this);
+    writeIntArray(vertices, arrayLength(shape.indices));
+    writeBlank(*this);
+    writeCounted(*this, shape.counts, n, tokens, values);
+}
+
+RtVoid RibWriter::PointsGeneralPolygons(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], ...) {
+    QUILLET_COLLECT_PARAMS(vertices);
+    PointsGeneralPolygonsV(npolys, nloops, nvertices, vertices, n, tokens, values);
+}
+
+RtVoid RibWriter::PointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[],
+                                         RtInt n, RtToken tokens[], RtPointer values[]) {
+    IndexedMeshShape shape = pointsGeneralPolygonsShape(npolys, nloops, nvertices, vertices);
+    writef(kPointsGeneralPolygons);
+    writeIntArray(nloops, arrayLength(npolys));
+    writeBlank(*this);
+    writeIntArray(nvertices, arrayLength(shape.loops));
+    writeBlank(*this);
+    writeIntArray(vertices, arrayLength(shape.indices));
+    writeBlank(*this);
+    writeCounted(*this, shape.counts, n, tokens, values);
+}
+
+RtVoid RibWriter::Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep) {
+    writef(kBasis);
+    writeBasis(*this, ubasis);
+    writef(kBasisUStep, ustep);
+    writeBasis(*this, vbasis);
+    writef(kBasisVStep, vstep);
+    vStep = vstep;
+    uStep = ustep;
+}
+
+RtVoid RibWriter::Patch(RtToken type, ...) {
+    QUILLET_COLLECT_PARAMS(type);
+    PatchV(type, n, tokens, values);
+}
+
+RtVoid RibWriter::PatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
+    writef(kPatch, type);
+    writeCounted(*this, patchCounts(type), n, tokens, values);
+}
+
+RtVoid RibWriter::PatchMesh(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, ...) {
+    QUILLET_COLLECT_PARAMS(vwrap);
+    PatchMeshV(type, nu, uwrap, nv, vwrap, n, tokens, values);
+}
+
+RtVoid RibWriter::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n,
+                             RtToken tokens[], RtPointer values[]) {
+    writef(kPatchMesh, type, nu, uwrap, nv, vwrap);
+    SteppedCounts result = patchMeshCounts(type, nu, uwrap, nv, vwrap, uStep, vStep);
+    if (result.status != CountStatus::ok) {
+        // The request keeps its text so far and gets no parameter list.
+        reportCountFailure(type, result);
+        return;
+    }
+    writeCounted(*this, result.counts, n, tokens, values);
+}
+
+RtVoid RibWriter::TrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloat knot[], RtFloat min[],
+                            RtFloat max[], RtInt n[], RtFloat u[], RtFloat v[], RtFloat w[]) {
+    TrimCurveSizes sizes = trimCurveSizes(nloops, ncurves, order, n);
+    RtInt curves = arrayLength(sizes.curves);
+    RtInt points = arrayLength(sizes.points);
+    writef(kTrimCurve);
+    writeIntArray(ncurves, arrayLength(nloops));
+    writeIntArray(order, curves);
+    writeFloatArray(knot, arrayLength(sizes.knots));
+    writeBlank(*this);
+    writeFloatArray(min, curves);
+    writeBlank(*this);
+    writeFloatArray(max, curves);
+    writeBlank(*this);
+    writeIntArray(n, curves);
+    writeFloatArray(u, points);
+    writeBlank(*this);
+    writeFloatArray(v, points);
+    writeBlank(*this);
+    writeFloatArray(w, points);
+    endRequest(*this);
+}
+
+RtVoid RibWriter::NuPatch(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv,
+                          RtInt vorder, RtFloat vknot[], RtFloat vmin, RtFloat vmax, ...) {
+    QUILLET_COLLECT_PARAMS(vmax);
+    NuPatchV(nu, uorder, uknot, umin, umax, nv, vorder, vknot, vmin, vmax, n, tokens, values);
+}
+
+RtVoid RibWriter::NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv,
+                           RtInt vorder, RtFloat vknot[], RtFloat vmin, RtFloat vmax, RtInt n, RtToken tokens[],
+                           RtPointer values[]) {
+    writef(kNuPatch, nu, uorder);
+    writeFloatArray(uknot, arrayLength(knotCount(nu, uorder)));
+    writef(kNuPatchURange, umin, umax, nv, vorder);
+    writeFloatArray(vknot, arrayLength(knotCount(nv, vorder)));
+    writef(kNuPatchVRange, vmin, vmax);
+    writeCounted(*this, nuPatchCounts(nu, uorder, nv, vorder), n, tokens, values);
+}

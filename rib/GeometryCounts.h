@@ -1,0 +1,102 @@
+// Count rules of the geometric requests: how many values a parameter of each
+// storage class carries, and how long the request's own arrays are, worked
+// out from the request's arguments alone. The request writers and the RIB
+// checker both call these, so a stream is checked by the rules that wrote it.
+//
+// Every function accepts whatever the caller passes: a null array is read as
+// empty, negative counts read nothing, and sums and products saturate at the
+// limits of RtInt instead of overflowing.
+#ifndef QUILLET_GEOMETRYCOUNTS_H
+#define QUILLET_GEOMETRYCOUNTS_H
+
+#include "ri/ri.h"
+
+// Values per storage class: vertex, varying and uniform (constant is 1).
+struct ClassCounts {
+    RtInt vertex;
+    RtInt varying;
+    RtInt uniform;
+};
+
+bool operator==(const ClassCounts &a, const ClassCounts &b);
+
+// Exact, case-sensitive comparison; a null token matches nothing.
+bool isToken(RtToken token, const char *word);
+
+// Sum of the first count entries (0 for a null array or count <= 0).
+RtInt sumInts(const RtInt values[], RtInt count);
+// Largest of the first count entries, starting from 0 (signed comparison).
+RtInt largestIndex(const RtInt values[], RtInt count);
+// Number of entries to write for a count: a negative count writes none.
+RtInt arrayLength(RtInt count);
+
+ClassCounts polygonCounts(RtInt nvertices);
+ClassCounts generalPolygonCounts(RtInt nloops, const RtInt nvertices[]);
+
+// Shape of an indexed mesh: the lengths of its loop-size and index arrays,
+// and the counts that follow from the largest index.
+struct IndexedMeshShape {
+    RtInt loops;    // entries of nvertices[]
+    RtInt indices;  // entries of vertices[]
+    ClassCounts counts;
+};
+
+IndexedMeshShape pointsPolygonsShape(RtInt npolys, const RtInt nvertices[], const RtInt vertices[]);
+IndexedMeshShape pointsGeneralPolygonsShape(RtInt npolys, const RtInt nloops[], const RtInt nvertices[],
+                                            const RtInt vertices[]);
+IndexedMeshShape subdivisionMeshShape(RtInt nfaces, const RtInt nvertices[], const RtInt vertices[]);
+
+// Lengths of the integer and float argument arrays of subdivision tags: the
+// sums of nargs[2k] and nargs[2k + 1] over the ntags tags.
+struct TagArgSizes {
+    RtInt nargs;  // entries of nargs[]: 2 x ntags
+    RtInt ints;
+    RtInt floats;
+};
+TagArgSizes subdivisionTagSizes(RtInt ntags, const RtInt nargs[]);
+
+ClassCounts patchCounts(RtToken type);
+// Entries of a NuPatch knot vector: n + order.
+RtInt knotCount(RtInt n, RtInt order);
+ClassCounts nuPatchCounts(RtInt nu, RtInt uorder, RtInt nv, RtInt vorder);
+ClassCounts pointsCounts(RtInt npoints);
+ClassCounts blobbyCounts(RtInt nleaf);
+
+// Outcome of a count rule that depends on the patch type or the basis steps.
+enum class CountStatus {
+    ok,
+    unknownPatchType,  // PatchMesh type other than "bilinear" and "bicubic"
+    badBasisStep,      // cubic segments counted with a step of 0 or less
+};
+
+struct SteppedCounts {
+    CountStatus status;
+    RtInt badStep;  // the offending step when status is badBasisStep
+    ClassCounts counts;  // valid only when status is ok
+};
+
+SteppedCounts patchMeshCounts(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt uStep,
+                              RtInt vStep);
+SteppedCounts curvesCounts(RtToken type, RtInt ncurves, const RtInt nvertices[], RtToken wrap, RtInt vStep);
+
+// Array lengths of a TrimCurve request.
+struct TrimCurveSizes {
+    RtInt curves;  // entries of order[], min[], max[] and n[]
+    RtInt knots;   // entries of knot[]: sum of order[i] + n[i]
+    RtInt points;  // entries of u[], v[] and w[]: sum of n[i]
+};
+TrimCurveSizes trimCurveSizes(RtInt nloops, const RtInt ncurves[], const RtInt order[], const RtInt n[]);
+
+// What a blobby code array asks for from the float and string arrays. The
+// scan never reads past ncode words: an operator whose operand count lies
+// beyond the array, or whose operands would run past its end (or before the
+// operator, for a negative count), ends the scan and clears complete.
+struct BlobbyScan {
+    RtInt leaves;
+    RtInt floats;
+    RtInt strings;
+    bool complete;
+};
+BlobbyScan blobbyScan(RtInt ncode, const RtInt code[]);
+
+#endif
