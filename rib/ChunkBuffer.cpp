@@ -1,0 +1,82 @@
+// Gathering of stream output into chunks; the escaping rule of quoted strings.
+#include "rib/ChunkBuffer.h"
+
+#include <charconv>
+#include <cstring>
+
+#include "rib/FloatFormat.h"
+
+namespace {
+
+// The stream is used by one thread only; skip stdio's locking where we can.
+inline void writeChunk(const char *bytes, size_t length, FILE *stream) {
+#if defined(__GLIBC__)
+    fwrite_unlocked(bytes, 1, length, stream);
+#else
+    fwrite(bytes, 1, length, stream);
+#endif
+}
+
+inline bool needsEscape(char c) { return c == '"' || c == '\\' || c == '\n'; }
+
+}  // namespace
+
+void ChunkBuffer::flush() {
+    if (used > 0 && stream) writeChunk(data, used, stream);
+    used = 0;
+}
+
+void ChunkBuffer::put(const char *bytes, size_t length) {
+    if (length <= kSize - used) {
+        std::memcpy(data + used, bytes, length);
+        used += length;
+        return;
+    }
+    flush();
+    if (length >= kSize) {
+        if (stream) writeChunk(bytes, length, stream);
+        return;
+    }
+    std::memcpy(data, bytes, length);
+    used = length;
+}
+
+void ChunkBuffer::putEscaped(const char *text) {
+    if (!text) return;
+    const char *run = text;
+    for (const char *p = text;; ++p) {
+        const char c = *p;
+        if (c == '\0') {
+            put(run, size_t(p - run));
+            return;
+        }
+        if (needsEscape(c)) {
+            put(run, size_t(p - run));
+            put('\\');
+            put(c == '\n' ? 'n' : c);
+            run = p + 1;
+        }
+    }
+}
+
+void ChunkBuffer::putQuoted(const char *text) {
+    put('"');
+    putEscaped(text);
+    put('"');
+}
+
+void ChunkBuffer::putGeneral(float value) {
+    char *p = reserve(kGeneralTextMax);
+    commit(formatGeneral(p, value));
+}
+
+void ChunkBuffer::putGeneral(double value) {
+    char *p = reserve(kGeneralTextMax);
+    commit(formatGeneral(p, value));
+}
+
+void ChunkBuffer::putInt(long value) {
+    const size_t room = 24;
+    char *p = reserve(room);
+    commit(size_t(std::to_chars(p, p + room, value).ptr - p));
+}

@@ -1,0 +1,15 @@
+// Fast text of floating-point values, byte-identical to printf's "%g" in the
+// C locale (six significant digits).
+#ifndef QUILLET_FLOATFORMAT_H
+#define QUILLET_FLOATFORMAT_H
+
+#include <cstddef>
+
+// Room that formatGeneral may use; its longest text is 13 characters.
+const size_t kGeneralTextMax = 16;
+
+// Writes what printf("%g", value) writes (no terminator); returns its length.
+size_t formatGeneral(char *buffer, float value);
+size_t formatGeneral(char *buffer, double value);
+
+#endif

@@ -1,0 +1,128 @@
+// Parameter lists: each token is looked up, written in quotes and followed by
+// exactly the number of values that its declaration and the request's counts
+// call for.
+#include <cstdint>
+#include <cstdio>
+
+#include "decl/DeclTable.h"
+#include "rib/ChunkBuffer.h"
+#include "rib/RibWriter.h"
+#include "rib/ValueEncoding.h"
+
+namespace {
+
+const char kUndeclaredParameter[] = "quillet error: undeclared parameter \"%s\"\n";
+const char kNullParameterToken[] = "quillet error: null parameter token\n";
+const char kNoValueForParameter[] = "quillet error: no value for parameter \"%s\"\n";
+
+// Counts of the storage classes of a primitive; all 1 for uncounted lists.
+struct ClassCounts {
+    RtInt vertex, varying, uniform;
+};
+
+int64_t classCount(ParamClass paramClass, const ClassCounts &counts) {
+    switch (paramClass) {
+    case ParamClass::Uniform: return counts.uniform;
+    case ParamClass::Varying: return counts.varying;
+    case ParamClass::Vertex: return counts.vertex;
+    default: return 1;
+    }
+}
+
+// The values a pair carries, counted in the elements of its encoding.
+struct ValueShape {
+    enum Kind { Nothing, Floats, Integers, Strings } kind;
+    size_t count;
+};
+
+ValueShape shapeOf(const ParamDecl &decl, const ClassCounts &counts) {
+    // A negative array length or class count gives an empty array.
+    int64_t elements = classCount(decl.paramClass, counts) * int64_t(decl.arrayLength);
+    if (elements < 0) elements = 0;
+    const int type = static_cast<int>(decl.type);
+    switch (decl.type) {
+    case ParamType::Integer: return {ValueShape::Integers, size_t(elements)};
+    case ParamType::String: return {ValueShape::Strings, size_t(elements)};
+    case ParamType::Mpoint:
+    case ParamType::None: return {ValueShape::Nothing, 0};
+    default: break;
+    }
+    const int perElement = typeFloatCount(type);
+    if (perElement <= 0) return {ValueShape::Nothing, 0};
+    return {ValueShape::Floats, size_t(elements) * size_t(perElement)};
+}
+
+// The string form of a parameter: quoted strings separated by one blank.
+void putStringList(ChunkBuffer &buffer, const RtToken *strings, size_t count) {
+    buffer.put('[');
+    for (size_t i = 0; i < count; ++i) {
+        if (i > 0) buffer.put(' ');
+        buffer.putQuoted(strings[i]);
+    }
+    buffer.put(']');
+}
+
+// One token/value pair: reported and dropped when it cannot be written.
+void writePair(ChunkBuffer &buffer, bool binary, RtToken token, RtPointer value,
+               const ClassCounts &counts) {
+    if (!token) {
+        std::fputs(kNullParameterToken, stderr);
+        return;
+    }
+    const ParamDecl *decl = DeclTable::lookup(token);
+    if (!decl) {
+        std::fprintf(stderr, kUndeclaredParameter, token);
+        return;
+    }
+    const ValueShape shape = shapeOf(*decl, counts);
+    if (!value && shape.kind != ValueShape::Nothing && shape.count > 0) {
+        std::fprintf(stderr, kNoValueForParameter, token);
+        return;
+    }
+    buffer.put(' ');
+    buffer.putQuoted(token);
+    buffer.put(' ');
+    switch (shape.kind) {
+    case ValueShape::Floats:
+        encodeFloatArray(buffer, binary, static_cast<const RtFloat *>(value), shape.count);
+        break;
+    case ValueShape::Integers:
+        encodeIntArray(buffer, static_cast<const RtInt *>(value), shape.count);
+        break;
+    case ValueShape::Strings:
+        putStringList(buffer, static_cast<const RtToken *>(value), shape.count);
+        break;
+    case ValueShape::Nothing:
+        break;
+    }
+}
+
+void writePairs(ChunkBuffer &buffer, bool binary, RtInt n, RtToken tokens[], RtPointer values[],
+                const ClassCounts &counts) {
+    if (tokens && values)
+        for (RtInt i = 0; i < n; ++i) writePair(buffer, binary, tokens[i], values[i], counts);
+    buffer.put('\n');
+}
+
+}  // namespace
+
+void RibWriter::writeParamList(const char *name, RtInt handle, RtInt n, RtToken tokens[],
+                               RtPointer values[]) {
+    ChunkBuffer buffer(out);
+    if (name) {
+        buffer.put(' ');
+        buffer.putQuoted(name);
+    }
+    if (handle > 0) {
+        buffer.put(' ');
+        buffer.putInt(handle);
+    }
+    writePairs(buffer, binaryEncoding != 0, n, tokens, values, ClassCounts{1, 1, 1});
+}
+
+void RibWriter::writeCountedParamList(RtInt vertexCount, RtInt varyingCount, RtInt uniformCount,
+                                      RtInt n, RtToken tokens[], RtPointer values[]) {
+    ChunkBuffer buffer(out);
+    writePairs(buffer, binaryEncoding != 0, n, tokens, values,
+               ClassCounts{vertexCount, varyingCount, uniformCount});
+}

@@ -1,0 +1,44 @@
+// Life cycle of a RIB stream: the writer opens its target, writes the header
+// and has the standard tokens declared; destroying it ends the stream.
+#include "rib/RibWriter.h"
+
+#include "decl/Predeclare.h"
+#include "decl/StringPool.h"
+#include "ri/ParamCollector.h"
+#include "rib/StreamOptions.h"
+#include "rib/StreamTarget.h"
+
+namespace {
+
+const char kHeader[] = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
+
+}  // namespace
+
+RibWriter::RibWriter(const char *name, ...)
+    : errorHandler(RiErrorPrint),
+      out(nullptr),
+      targetName(nullptr),
+      isPipe(0),
+      uStep(3),
+      vStep(3),
+      binaryEncoding(0),
+      compressed(0),
+      nextLightHandle(1),
+      nextObjectHandle(1) {
+    QUILLET_COLLECT_PARAMS(name);
+    for (RtInt i = 0; i < n; ++i)
+        applyStreamOption(tokens[i], values[i], binaryEncoding, compressed, true);
+    echoDeclare = 1;
+    if (name) targetName = StringPool::intern(name);
+    out = openStreamTarget(targetName, isPipe);
+    writeBytes(kHeader, sizeof kHeader - 1);
+    predeclare(this);
+}
+
+RibWriter::~RibWriter() {
+    if (!out) return;
+    writeBytes("\n", 1);
+    FILE *stream = out;
+    out = nullptr;
+    endStreamTarget(stream, isPipe != 0, targetName);
+}

@@ -1,0 +1,40 @@
+// The "rib" stream options: process-wide defaults for the next stream.
+#include "rib/StreamOptions.h"
+
+#include <cstring>
+
+#include "rib/RibWriter.h"
+
+RtInt ribBinaryDefault = 0;
+RtInt ribCompressionDefault = 0;
+RtInt echoDeclare = 0;
+
+namespace {
+
+bool same(const char *a, const char *b) { return a && std::strcmp(a, b) == 0; }
+
+// The string that a string-valued option points at (may be null).
+RtToken stringValue(RtPointer value) { return *static_cast<const RtToken *>(value); }
+
+}  // namespace
+
+void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed,
+                       bool acceptGzipFlag) {
+    if (!token || !value) return;
+    if (same(token, "format"))
+        binary = same(stringValue(value), "binary") ? 1 : 0;
+    else if (same(token, "binary"))
+        binary = *static_cast<const RtInt *>(value);
+    else if (same(token, "compression"))
+        compressed = same(stringValue(value), "gzip") ? 1 : 0;
+    else if (acceptGzipFlag && same(token, "gzip"))
+        compressed = *static_cast<const RtInt *>(value);
+}
+
+bool isRibOptionName(RtToken name) { return same(name, "rib") || same(name, "RIB"); }
+
+void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    if (!isRibOptionName(name) || !tokens || !values) return;
+    for (RtInt i = 0; i < n; ++i)
+        applyStreamOption(tokens[i], values[i], ribBinaryDefault, ribCompressionDefault, false);
+}

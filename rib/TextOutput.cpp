@@ -1,0 +1,88 @@
+// Text into the stream: raw bytes, quoted strings and the small formatter
+// that the request writers use for keywords and fixed arguments.
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "rib/ChunkBuffer.h"
+#include "rib/RibWriter.h"
+
+namespace {
+
+// Longest "%f" text of a double: 309 integer digits, point, six decimals, sign.
+const size_t kFixedTextMax = 320;
+
+}  // namespace
+
+void RibWriter::writeBytes(const char *bytes, size_t length) {
+    if (!bytes || length == 0) return;
+    ChunkBuffer buffer(out);
+    buffer.put(bytes, length);
+}
+
+void RibWriter::writeQuoted(const char *text) {
+    ChunkBuffer buffer(out);
+    buffer.putQuoted(text);
+}
+
+// Conversions: %d %i %ld %li %g %f %s %%. A %s right after a double quote in
+// the format is the inside of a quoted string and is escaped; a null %s
+// writes nothing. Anything else after '%' is written as it stands and
+// consumes no argument.
+void RibWriter::writef(const char *format, ...) {
+    if (!format) return;
+    ChunkBuffer buffer(out);
+    va_list args;
+    va_start(args, format);
+    const char *run = format;
+    const char *p = format;
+    while (*p) {
+        if (*p != '%') {
+            ++p;
+            continue;
+        }
+        buffer.put(run, size_t(p - run));
+        const bool quoted = p > format && p[-1] == '"';
+        const char *spec = p + 1;
+        const bool isLong = *spec == 'l' && (spec[1] == 'd' || spec[1] == 'i');
+        if (isLong) ++spec;
+        switch (*spec) {
+        case 'd':
+        case 'i':
+            if (isLong)
+                buffer.putInt(va_arg(args, long));
+            else
+                buffer.putInt(va_arg(args, int));
+            break;
+        case 'g':
+            buffer.putGeneral(va_arg(args, double));
+            break;
+        case 'f': {
+            char *text = buffer.reserve(kFixedTextMax);
+            const int n = std::snprintf(text, kFixedTextMax, "%f", va_arg(args, double));
+            if (n > 0) buffer.commit(size_t(n) < kFixedTextMax ? size_t(n) : kFixedTextMax - 1);
+            break;
+        }
+        case 's': {
+            const char *text = va_arg(args, const char *);
+            if (quoted)
+                buffer.putEscaped(text);
+            else if (text)
+                buffer.put(text, std::strlen(text));
+            break;
+        }
+        case '%':
+            buffer.put('%');
+            break;
+        default:
+            // Unknown conversion: the '%' itself; the rest is ordinary text.
+            run = p;
+            p = spec;
+            continue;
+        }
+        p = spec + 1;
+        run = p;
+    }
+    buffer.put(run, size_t(p - run));
+    va_end(args);
+}

@@ -1,0 +1,119 @@
+// The four value encoders of the writer: ASCII text formatted without printf,
+// binary floats byte-swapped into the chunk buffer.
+#include <cstring>
+
+#include "rib/RibWriter.h"
+#include "rib/FloatFormat.h"
+#include "rib/ValueEncoding.h"
+
+namespace {
+
+inline uint32_t bigEndianBits(RtFloat value) {
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    return bits;
+#else
+    return __builtin_bswap32(bits);
+#endif
+}
+
+// The values of a binary array, swapped a chunk at a time.
+void putBinaryFloats(ChunkBuffer &buffer, const RtFloat *values, size_t count) {
+    const size_t perChunk = ChunkBuffer::kSize / 4;
+    while (count > 0) {
+        const size_t n = count < perChunk ? count : perChunk;
+        char *p = buffer.reserve(n * 4);
+        for (size_t i = 0; i < n; ++i) {
+            const uint32_t bits = bigEndianBits(values[i]);
+            std::memcpy(p + 4 * i, &bits, 4);
+        }
+        buffer.commit(n * 4);
+        values += n;
+        count -= n;
+    }
+}
+
+// Elements to write: none for a negative count or a missing array.
+size_t elementCount(const void *values, RtInt count) { return values && count > 0 ? size_t(count) : 0; }
+
+}  // namespace
+
+size_t binaryArrayHeader(unsigned char *header, uint32_t count) {
+    size_t lengthBytes = 1;
+    if (count >= 16777216u)
+        lengthBytes = 4;
+    else if (count >= 65536u)
+        lengthBytes = 3;
+    else if (count >= 256u)
+        lengthBytes = 2;
+    header[0] = static_cast<unsigned char>(kBinaryFloatArrayToken + lengthBytes - 1);
+    for (size_t i = 0; i < lengthBytes; ++i)
+        header[1 + i] = static_cast<unsigned char>(count >> (8 * (lengthBytes - 1 - i)));
+    return lengthBytes + 1;
+}
+
+void encodeFloat(ChunkBuffer &buffer, bool binary, RtFloat value) {
+    if (binary) {
+        char *p = buffer.reserve(5);
+        p[0] = static_cast<char>(kBinaryFloatToken);
+        const uint32_t bits = bigEndianBits(value);
+        std::memcpy(p + 1, &bits, 4);
+        buffer.commit(5);
+        return;
+    }
+    buffer.putGeneral(value);
+    buffer.put(' ');
+}
+
+void encodeFloatArray(ChunkBuffer &buffer, bool binary, const RtFloat *values, size_t count) {
+    if (binary) {
+        unsigned char *p = reinterpret_cast<unsigned char *>(buffer.reserve(kArrayHeaderMax));
+        buffer.commit(binaryArrayHeader(p, static_cast<uint32_t>(count)));
+        putBinaryFloats(buffer, values, count);
+        return;
+    }
+    buffer.put('[');
+    for (size_t i = 0; i < count; ++i) {
+        char *p = buffer.reserve(kGeneralTextMax + 1);
+        size_t n = 0;
+        if (i > 0) p[n++] = ' ';
+        n += formatGeneral(p + n, values[i]);
+        buffer.commit(n);
+    }
+    buffer.put(']');
+}
+
+void encodeIntArray(ChunkBuffer &buffer, const RtInt *values, size_t count) {
+    buffer.put('[');
+    for (size_t i = 0; i < count; ++i) {
+        buffer.putInt(values[i]);
+        buffer.put(' ');
+    }
+    buffer.put(']');
+}
+
+void RibWriter::writeFloat(RtFloat value) {
+    ChunkBuffer buffer(out);
+    encodeFloat(buffer, binaryEncoding != 0, value);
+}
+
+void RibWriter::writeFloatArray(const RtFloat values[], RtInt count) {
+    ChunkBuffer buffer(out);
+    encodeFloatArray(buffer, binaryEncoding != 0, values, elementCount(values, count));
+}
+
+void RibWriter::writeIntArray(const RtInt values[], RtInt count) {
+    ChunkBuffer buffer(out);
+    encodeIntArray(buffer, values, elementCount(values, count));
+}
+
+void RibWriter::writeStringArray(const RtToken values[], RtInt count) {
+    ChunkBuffer buffer(out);
+    buffer.put('[');
+    for (size_t i = 0, n = elementCount(values, count); i < n; ++i) {
+        buffer.putQuoted(values[i]);
+        buffer.put(' ');
+    }
+    buffer.put(']');
+}

@@ -1,0 +1,30 @@
+// The value encodings of the stream, written into a ChunkBuffer. The writer's
+// encoders and its parameter-list writers both go through these.
+#ifndef QUILLET_VALUEENCODING_H
+#define QUILLET_VALUEENCODING_H
+
+#include <cstddef>
+#include <cstdint>
+
+#include "ri/ri.h"
+#include "rib/ChunkBuffer.h"
+
+// Binary float token: 0xA4 and four bytes.
+const unsigned char kBinaryFloatToken = 0xA4;
+// Binary float array: 0xC8 plus (length bytes - 1), then the length.
+const unsigned char kBinaryFloatArrayToken = 0xC8;
+// Longest array header: token and four length bytes.
+const size_t kArrayHeaderMax = 5;
+
+// Writes the header of a binary float array of count elements into header,
+// big-endian length in the fewest bytes; returns its size.
+size_t binaryArrayHeader(unsigned char *header, uint32_t count);
+
+// ASCII: "%g " of the value; binary: 0xA4 and its four bytes.
+void encodeFloat(ChunkBuffer &buffer, bool binary, RtFloat value);
+// ASCII: "[", the values separated by blanks, "]"; binary: header and values.
+void encodeFloatArray(ChunkBuffer &buffer, bool binary, const RtFloat *values, size_t count);
+// "[", each value followed by a blank, "]".
+void encodeIntArray(ChunkBuffer &buffer, const RtInt *values, size_t count);
+
+#endif
