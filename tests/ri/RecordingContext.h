@@ -1,0 +1,60 @@
+// A stream context for tests: a RibWriter writing to /dev/null that records
+// what reaches a few of its operations, with copies of the lists it gets.
+#ifndef QUILLET_TESTS_RECORDINGCONTEXT_H
+#define QUILLET_TESTS_RECORDINGCONTEXT_H
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "rib/RibWriter.h"
+
+class RecordingContext : public RibWriter {
+public:
+    struct Call {
+        std::string operation;
+        std::string name;
+        std::vector<RtFloat> numbers;
+        std::vector<RtToken> tokens;
+        std::vector<RtPointer> values;
+    };
+
+    static RtLightHandle lightHandle() { return reinterpret_cast<RtLightHandle>(std::intptr_t{42}); }
+
+    RecordingContext() : RibWriter("/dev/null", RI_NULL) {}
+
+    RtVoid SphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
+                   RtPointer values[]) override {
+        record("SphereV", "", {radius, zmin, zmax, thetamax}, n, tokens, values);
+    }
+    RtVoid OptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override {
+        record("OptionV", name, {}, n, tokens, values);
+    }
+    RtLightHandle LightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override {
+        record("LightSourceV", name, {}, n, tokens, values);
+        return lightHandle();
+    }
+    RtVoid MotionBeginV(RtInt n, RtFloat times[]) override {
+        record("MotionBeginV", "", std::vector<RtFloat>(times, times + (n > 0 ? n : 0)), 0, nullptr, nullptr);
+    }
+    RtVoid VArchiveRecord(RtToken type, const char *format, va_list args) override {
+        char text[256];
+        std::vsnprintf(text, sizeof text, format, args);
+        record("VArchiveRecord", std::string(type) + ":" + text, {}, 0, nullptr, nullptr);
+    }
+
+    std::vector<Call> calls;
+
+private:
+    void record(const char *operation, const std::string &name, std::vector<RtFloat> numbers, RtInt n,
+                RtToken tokens[], RtPointer values[]) {
+        Call call{operation, name, std::move(numbers), {}, {}};
+        for (RtInt i = 0; i < n; ++i) {
+            call.tokens.push_back(tokens[i]);
+            call.values.push_back(values[i]);
+        }
+        calls.push_back(std::move(call));
+    }
+};
+
+#endif
