@@ -16,7 +16,7 @@ ParsedDeclaration parseDeclaration(const char *declaration);
 // Length of the class/type keyword prefix of an inline token, 0 for none.
 int inlinePrefixLength(const char *token);
 
-class DeclTable {
+class QUILLET_API DeclTable {
 public:
     static const unsigned kBucketCount = 5003;
 

@@ -23,7 +23,7 @@ int typeFloatCount(int code);
 // "class type", then "[n]" for n > 1 or "[]" for n < 0. size is the buffer's.
 void formatDeclaration(char *buffer, size_t size, int paramClass, int type, int arrayLength);
 
-class ParamDecl : public SymbolEntry {
+class QUILLET_API ParamDecl : public SymbolEntry {
 public:
     ParamDecl(const char *key, const char *tokenName);
     ~ParamDecl() override;

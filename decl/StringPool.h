@@ -2,9 +2,11 @@
 #ifndef QUILLET_STRINGPOOL_H
 #define QUILLET_STRINGPOOL_H
 
+#include "ri/Export.h"
+
 class SymbolTable;
 
-class StringPool {
+class QUILLET_API StringPool {
 public:
     static const int kBlockSize = 1024;
     static const unsigned kBucketCount = 12289;

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <cstdio>
 
-class SymbolEntry {
+#include "ri/Export.h"
+
+class QUILLET_API SymbolEntry {
 public:
     explicit SymbolEntry(const char *key);
     virtual ~SymbolEntry();
@@ -18,7 +20,7 @@ public:
     SymbolEntry *next;
 };
 
-class SymbolTable {
+class QUILLET_API SymbolTable {
 public:
     static const int kScopeDepth = 256;
 

@@ -7,7 +7,7 @@
 
 #include "ri/ri.h"
 
-class RenderContext {
+class QUILLET_API RenderContext {
 public:
     virtual ~RenderContext() {}
 

@@ -9,19 +9,13 @@
 
 #include <stdarg.h>
 
+#include "Export.h"
+
 #ifdef __cplusplus
 extern "C" {
 #endif
 
-#if defined(QUILLET_SHARED)
-#  if defined(QUILLET_BUILDING)
-#    define RI_API __attribute__((visibility("default")))
-#  else
-#    define RI_API
-#  endif
-#else
-#  define RI_API
-#endif
+#define RI_API QUILLET_API
 
 /* Standard types */
 typedef short RtBoolean;

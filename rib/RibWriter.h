@@ -7,7 +7,7 @@
 
 #include "ri/RenderContext.h"
 
-class RibWriter : public RenderContext {
+class QUILLET_API RibWriter : public RenderContext {
 public:
     // name: null for the standard output stream, "raylume", "glimpse" or
     // "prman" for a pipe into that program, "|command" for a pipe into any

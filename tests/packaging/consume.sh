@@ -1,0 +1,77 @@
+#!/bin/sh
+# Installs a build into a temporary prefix, builds examples/ against the
+# installed tree twice (CMake find_package, then pkg-config), runs both
+# programs of each build and compares standard output, standard error and
+# exit status with expected/.
+#
+# consume.sh <build dir> <source dir> <lib dir under the prefix> "<programs>"
+# Environment: CMAKE_COMMAND, CC, CXX, QUILLET_CONSUMER_FLAGS (flags the
+# library's build needs in its users too, such as -m32).
+set -u
+build=$1 source=$2 libdir=$3 programs=$4
+cmake=${CMAKE_COMMAND:-cmake}
+flags=${QUILLET_CONSUMER_FLAGS:-}
+expected=$source/tests/packaging/expected
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# Runs a command quietly; shows its output when it fails.
+quiet() {
+    if ! "$@" >"$work/log" 2>&1; then
+        cat "$work/log"
+        echo "FAIL: $*"
+        exit 1
+    fi
+}
+
+# check <program> <expected stream>: the whole stdout, an empty stderr, status 0.
+check() {
+    "$1" >"$work/out" 2>"$work/err"
+    status=$?
+    [ "$status" -eq 0 ] || fail "$1 exited with status $status"
+    if [ -s "$work/err" ]; then
+        fail "$1 wrote to standard error:"
+        cat "$work/err"
+    fi
+    if ! cmp -s "$expected/$2" "$work/out"; then
+        fail "$1: output differs from expected/$2"
+        diff -u "$expected/$2" "$work/out"
+    fi
+}
+
+quiet "$cmake" --install "$build" --prefix "$prefix"
+for program in $programs; do
+    [ -x "$prefix/bin/$program" ] || fail "$program is not installed in bin/"
+done
+
+# The pkg-config build has no rpath: a shared library is found through this.
+LD_LIBRARY_PATH=$prefix/$libdir${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}
+export LD_LIBRARY_PATH
+
+quiet "$cmake" -S "$source/examples" -B "$work/cmake" -DCMAKE_PREFIX_PATH="$prefix" \
+    -DCMAKE_C_COMPILER="${CC:-cc}" -DCMAKE_CXX_COMPILER="${CXX:-c++}" \
+    -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags"
+quiet "$cmake" --build "$work/cmake"
+check "$work/cmake/scene_c" scene_c.rib
+check "$work/cmake/scene_cpp" scene_cpp.rib
+
+if ! command -v pkg-config >/dev/null; then
+    echo "pkg-config is not installed: the pkg-config build was not tried"
+    [ "$failures" -eq 0 ] && exit 77
+    exit 1
+fi
+mkdir "$work/pkg-config"
+cd "$work/pkg-config" || exit 1
+quiet env PKG_CONFIG_PATH="$prefix/$libdir/pkgconfig" CFLAGS="$flags" CXXFLAGS="$flags" \
+    LDFLAGS="$flags" sh "$source/examples/build-with-pkg-config.sh"
+check "$work/pkg-config/scene_c" scene_c.rib
+check "$work/pkg-config/scene_cpp" scene_cpp.rib
+
+[ "$failures" -eq 0 ]
