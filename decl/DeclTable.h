@@ -12,9 +12,9 @@ struct ParsedDeclaration {
 };
 
 // The declaration grammar: class word, type word, optional "[n]".
-ParsedDeclaration parseDeclaration(const char *declaration);
+QUILLET_API ParsedDeclaration parseDeclaration(const char *declaration);
 // Length of the class/type keyword prefix of an inline token, 0 for none.
-int inlinePrefixLength(const char *token);
+QUILLET_API int inlinePrefixLength(const char *token);
 
 class QUILLET_API DeclTable {
 public:

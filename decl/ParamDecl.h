@@ -14,14 +14,14 @@ enum class ParamType : int8_t {
     Vector = 6, Normal = 7, Hpoint = 8, Matrix = 9, Mpoint = 16
 };
 
-const char *typeName(int code);
-const char *className(int code);
+QUILLET_API const char *typeName(int code);
+QUILLET_API const char *className(int code);
 // Element size in bytes of one value of the type (a string is one pointer).
-int typeElementBytes(int code);
+QUILLET_API int typeElementBytes(int code);
 // Floats per element of a float-based type, 0 for the others.
-int typeFloatCount(int code);
+QUILLET_API int typeFloatCount(int code);
 // "class type", then "[n]" for n > 1 or "[]" for n < 0. size is the buffer's.
-void formatDeclaration(char *buffer, size_t size, int paramClass, int type, int arrayLength);
+QUILLET_API void formatDeclaration(char *buffer, size_t size, int paramClass, int type, int arrayLength);
 
 class QUILLET_API ParamDecl : public SymbolEntry {
 public:

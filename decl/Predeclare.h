@@ -2,8 +2,10 @@
 #ifndef QUILLET_PREDECLARE_H
 #define QUILLET_PREDECLARE_H
 
+#include "ri/Export.h"
+
 class RibWriter;
 
-void predeclare(RibWriter *writer);
+QUILLET_API void predeclare(RibWriter *writer);
 
 #endif

@@ -5,6 +5,7 @@
 #include "ri/Export.h"
 
 class SymbolTable;
+class StringBlocks;
 
 class QUILLET_API StringPool {
 public:
@@ -14,6 +15,8 @@ public:
     // The pool's copy of text (created on first use); null for null.
     static const char *intern(const char *text);
     static SymbolTable &table();
+    // Where the pool's strings are stored.
+    static const StringBlocks &storage();
 };
 
 #endif

@@ -40,6 +40,9 @@ public:
     void popScope(int discard);
     void forEach(void (*function)(SymbolEntry *entry, void *context), void *context);
     void printStatistics(FILE *stream) const;
+    // Deletes every entry and frees the buckets; the table stays usable as an
+    // empty table without buckets (finds miss, inserts are refused).
+    void release();
 
     SymbolEntry **buckets;
     uint32_t bucketCount;
@@ -49,6 +52,16 @@ public:
     int32_t scopeStack[kScopeDepth];
     int32_t scopeTop;
     int32_t lookups, found, misses, chainSteps, entriesAdded, distinctBuckets;
+    // Character-by-character key comparisons actually made (keys that are the
+    // same pointer, or whose hashes differ, need none). Not in the report.
+    int32_t stringCompares;
+    // Pushes refused because the scope stack was full; the matching pops are
+    // refused too, so pushes and pops stay paired.
+    int32_t refusedPushes;
+
+private:
+    bool keysEqual(const char *a, const char *b);
+    bool visible(const SymbolEntry *entry, int32_t scope) const;
 };
 
 #endif

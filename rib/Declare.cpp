@@ -1,5 +1,13 @@
-// Placeholder: these requests write nothing until their writers land.
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+// The Declare request: echoed while echoDeclare is set, then recorded.
+#include "decl/DeclTable.h"
+#include "decl/StringPool.h"
 #include "rib/RibWriter.h"
 
-RtToken RibWriter::Declare(const char *name, const char *declaration) { return nullptr; }
+RtToken RibWriter::Declare(const char *name, const char *declaration)
+{
+    if (echoDeclare)
+        writef("Declare \"%s\" \"%s\"\n", name, declaration);
+    if (declaration && *declaration)
+        return DeclTable::declare(name, declaration, nullptr, false);
+    return StringPool::intern(name);
+}

@@ -1,0 +1,147 @@
+// The declaration grammar and the process-wide declaration table.
+#include "decl/DeclTable.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "decl/StringPool.h"
+
+namespace {
+
+template <typename Code>
+struct Keyword {
+    const char *text;
+    Code code;
+};
+
+// Tested in this order; the first whose text begins the input wins.
+const Keyword<ParamClass> kClassWords[] = {
+    {"uniform", ParamClass::Uniform},
+    {"varying", ParamClass::Varying},
+    {"vertex", ParamClass::Vertex},
+    {"constant", ParamClass::Constant},
+};
+
+// "integer" comes before "int" so that it is consumed whole.
+const Keyword<ParamType> kTypeWords[] = {
+    {"float", ParamType::Float},   {"integer", ParamType::Integer}, {"int", ParamType::Integer},
+    {"point", ParamType::Point},   {"color", ParamType::Color},     {"string", ParamType::String},
+    {"vector", ParamType::Vector}, {"normal", ParamType::Normal},   {"hpoint", ParamType::Hpoint},
+    {"matrix", ParamType::Matrix}, {"mpoint", ParamType::Mpoint},
+};
+
+// The words that may open an inline declaration, tried once each in this order.
+const char *const kInlineWords[] = {
+    "constant", "uniform", "varying", "vertex", "float", "integer", "int", "point",
+    "vector",   "normal",  "hpoint",  "color",  "string", "matrix", "mpoint",
+};
+
+const char *skipBlanks(const char *p)
+{
+    while (*p == ' ')
+        ++p;
+    return p;
+}
+
+bool startsWith(const char *text, const char *word, size_t length)
+{
+    return std::strncmp(text, word, length) == 0;
+}
+
+// Consumes the first keyword of the list that begins the text at p.
+template <typename Code, size_t N>
+bool matchKeyword(const char *&p, const Keyword<Code> (&words)[N], Code &code)
+{
+    for (const Keyword<Code> &word : words) {
+        size_t length = std::strlen(word.text);
+        if (startsWith(p, word.text, length)) {
+            p += length;
+            code = word.code;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+ParsedDeclaration parseDeclaration(const char *declaration)
+{
+    ParsedDeclaration parsed{ParamClass::Uniform, ParamType::None, 1};
+    const char *p = skipBlanks(declaration ? declaration : "");
+    matchKeyword(p, kClassWords, parsed.paramClass);
+    p = skipBlanks(p);
+    matchKeyword(p, kTypeWords, parsed.type);
+    p = skipBlanks(p);
+    if (*p == '[')
+        parsed.arrayLength = static_cast<int16_t>(std::atoi(p + 1));
+    return parsed;
+}
+
+int inlinePrefixLength(const char *token)
+{
+    if (!token)
+        return 0;
+    const char *p = token;
+    for (const char *word : kInlineWords) {
+        size_t length = std::strlen(word);
+        if (!startsWith(p, word, length) || (p[length] != ' ' && p[length] != '['))
+            continue;
+        p += length;
+        if (*p == '[') {
+            const char *close = std::strchr(p, ']');
+            p = close ? close + 1 : p + std::strlen(p);
+        }
+        p = skipBlanks(p);
+    }
+    return static_cast<int>(p - token);
+}
+
+RtToken DeclTable::declare(const char *name, const char *declaration, const char *key, bool inlineDeclaration)
+{
+    if (!name)
+        return nullptr;
+    ParsedDeclaration parsed = parseDeclaration(declaration);
+    ParamDecl *record = inlineDeclaration ? nullptr : lookup(name);
+    if (!record) {
+        const char *tokenName = StringPool::intern(name);
+        const char *recordKey = key ? StringPool::intern(key) : tokenName;
+        record = new ParamDecl(recordKey, tokenName);
+        if (table().insert(record, false) != 0) {
+            // A record with this key exists already (a name with leading
+            // blanks, which lookup does not see): update that one instead.
+            delete record;
+            record = static_cast<ParamDecl *>(table().find(recordKey));
+        }
+    }
+    if (record) {
+        record->paramClass = parsed.paramClass;
+        record->type = parsed.type;
+        record->arrayLength = parsed.arrayLength;
+        return record->tokenName;
+    }
+    return StringPool::intern(name);
+}
+
+ParamDecl *DeclTable::lookup(RtToken token)
+{
+    if (!token)
+        return nullptr;
+    const char *text = skipBlanks(token);
+    if (SymbolEntry *entry = table().find(text))
+        return static_cast<ParamDecl *>(entry);
+    int n = inlinePrefixLength(text);
+    if (n == 0)
+        return nullptr;
+    // The whole prefix, however long: its words and any "[...]" part.
+    std::string prefix(text, static_cast<size_t>(n));
+    declare(skipBlanks(text + n), prefix.c_str(), text, true);
+    return static_cast<ParamDecl *>(table().find(text));
+}
+
+int DeclTable::declaredValueBytes(RtToken token)
+{
+    ParamDecl *record = lookup(token);
+    return record ? record->valueBytes() : 0;
+}

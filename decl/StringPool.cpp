@@ -1,0 +1,32 @@
+// Interning: one stored copy of every distinct string.
+#include "decl/StringPool.h"
+
+#include <cstring>
+
+#include "decl/StringBlocks.h"
+#include "decl/SymbolTable.h"
+
+namespace {
+// Constant-initialised, so it is usable at any time, even during static
+// initialisation and at exit.
+StringBlocks blocks;
+} // namespace
+
+const StringBlocks &StringPool::storage()
+{
+    return blocks;
+}
+
+const char *StringPool::intern(const char *text)
+{
+    if (!text)
+        return nullptr;
+    SymbolTable &pool = table();
+    if (SymbolEntry *entry = pool.find(text))
+        return entry->key;
+    size_t n = std::strlen(text) + 1;
+    char *copy = blocks.allocate(n);
+    std::memcpy(copy, text, n);
+    pool.insert(new SymbolEntry(copy), false);
+    return copy;
+}

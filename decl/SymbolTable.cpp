@@ -1,0 +1,208 @@
+// The chained hash table behind the string pool and the declaration table.
+#include "decl/SymbolTable.h"
+
+#include <cstring>
+
+SymbolEntry::SymbolEntry(const char *key)
+    : key(key), hash(SymbolTable::hash(key)), level(0), scope(0), next(nullptr)
+{
+}
+
+SymbolEntry::~SymbolEntry() = default;
+
+SymbolTable::SymbolTable(uint32_t bucketCount)
+    : buckets(new SymbolEntry *[bucketCount]()),
+      bucketCount(bucketCount),
+      currentLevel(0),
+      currentScope(0),
+      nextScope(1),
+      scopeStack(),
+      scopeTop(0),
+      lookups(0), found(0), misses(0), chainSteps(0), entriesAdded(0), distinctBuckets(0),
+      stringCompares(0),
+      refusedPushes(0)
+{
+}
+
+SymbolTable::~SymbolTable()
+{
+    release();
+}
+
+void SymbolTable::release()
+{
+    if (!buckets)
+        return;
+    for (uint32_t b = 0; b < bucketCount; ++b) {
+        while (SymbolEntry *entry = buckets[b]) {
+            buckets[b] = entry->next;
+            delete entry;
+        }
+    }
+    delete[] buckets;
+    buckets = nullptr;
+    bucketCount = 0;
+}
+
+uint32_t SymbolTable::hash(const char *key)
+{
+    uint32_t h = 0;
+    if (!key)
+        return h;
+    for (const unsigned char *c = reinterpret_cast<const unsigned char *>(key); *c; ++c) {
+        h = (h << 4) + *c;
+        uint32_t g = h & 0xF0000000u;
+        if (g) {
+            h ^= g >> 24;
+            h ^= g;
+        }
+    }
+    return h;
+}
+
+bool SymbolTable::keysEqual(const char *a, const char *b)
+{
+    if (a == b)
+        return true;
+    if (!a || !b)
+        return false;
+    ++stringCompares;
+    return std::strcmp(a, b) == 0;
+}
+
+bool SymbolTable::visible(const SymbolEntry *entry, int32_t scope) const
+{
+    if (scopeTop < 0)
+        return false;
+    if (entry->scope == scope)
+        return true;
+    for (int32_t i = scopeTop; i >= 0; --i)
+        if (entry->scope == scopeStack[i])
+            return true;
+    return false;
+}
+
+int SymbolTable::insert(SymbolEntry *entry, bool allowDuplicate)
+{
+    if (!buckets)
+        return 0;
+    SymbolEntry **head = &buckets[entry->hash % bucketCount];
+    bool duplicate = false;
+    for (SymbolEntry *e = *head; e; e = e->next) {
+        if (e->hash == entry->hash && keysEqual(e->key, entry->key)) {
+            if (!allowDuplicate)
+                return 1;
+            duplicate = true;
+        }
+    }
+    if (!*head)
+        ++distinctBuckets;
+    entry->next = *head;
+    *head = entry;
+    entry->level = currentLevel;
+    entry->scope = currentScope;
+    ++entriesAdded;
+    return duplicate ? 1 : 0;
+}
+
+SymbolEntry *SymbolTable::find(const char *key)
+{
+    uint32_t h = hash(key);
+    ++lookups;
+    if (buckets) {
+        for (SymbolEntry *e = buckets[h % bucketCount]; e; e = e->next) {
+            if (e->hash == h && keysEqual(e->key, key) && visible(e, currentScope)) {
+                ++found;
+                return e;
+            }
+            ++chainSteps;
+        }
+    }
+    ++misses;
+    return nullptr;
+}
+
+SymbolEntry *SymbolTable::findNext(SymbolEntry *entry)
+{
+    for (SymbolEntry *e = entry->next; e; e = e->next)
+        if (keysEqual(e->key, entry->key) && visible(e, entry->scope))
+            return e;
+    return nullptr;
+}
+
+void SymbolTable::removeLevel(int32_t level)
+{
+    for (uint32_t b = 0; b < bucketCount; ++b) {
+        SymbolEntry **link = &buckets[b];
+        while (SymbolEntry *e = *link) {
+            if (e->level == level) {
+                *link = e->next;
+                delete e;
+            } else {
+                link = &e->next;
+            }
+        }
+    }
+    currentLevel = level - 1;
+}
+
+void SymbolTable::pushScope()
+{
+    if (scopeTop + 1 >= kScopeDepth) {
+        ++refusedPushes;
+        return;
+    }
+    scopeStack[++scopeTop] = currentScope;
+    currentScope = nextScope++;
+}
+
+void SymbolTable::popScope(int discard)
+{
+    if (refusedPushes > 0) {
+        --refusedPushes;
+        return;
+    }
+    if (scopeTop <= 0)
+        return;
+    if (discard) {
+        for (uint32_t b = 0; b < bucketCount; ++b) {
+            SymbolEntry **link = &buckets[b];
+            while (SymbolEntry *e = *link) {
+                if (e->scope == currentScope) {
+                    *link = e->next;
+                    e->next = nullptr;
+                } else {
+                    link = &e->next;
+                }
+            }
+        }
+    }
+    currentScope = scopeStack[scopeTop--];
+}
+
+void SymbolTable::forEach(void (*function)(SymbolEntry *entry, void *context), void *context)
+{
+    for (uint32_t b = 0; b < bucketCount; ++b)
+        for (SymbolEntry *e = buckets[b]; e; e = e->next)
+            function(e, context);
+}
+
+namespace {
+// a / b, or 0 when there is nothing to divide by.
+double ratio(double a, double b)
+{
+    return b != 0 ? a / b : 0.0;
+}
+} // namespace
+
+void SymbolTable::printStatistics(FILE *stream) const
+{
+    std::fprintf(stream, "Symbol table statistics:\n");
+    std::fprintf(stream, "  %d entries added to table in %d distinct buckets\n", entriesAdded, distinctBuckets);
+    std::fprintf(stream, "  %g%% of buckets used, avg. %g entries per bucket.\n",
+                 ratio(distinctBuckets * 100.0, bucketCount), ratio(entriesAdded, distinctBuckets));
+    std::fprintf(stream, "  %d total lookups, %d found, %d misses.\n", lookups, found, misses);
+    std::fprintf(stream, "  %d extra chain walking steps (%g probes per lookup)\n", chainSteps,
+                 lookups != 0 ? ratio(chainSteps, lookups) + 1.0 : 0.0);
+    std::fflush(stream);
+}
