@@ -52,7 +52,7 @@ int parseArguments(int argc, char **argv, Options &options)
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--version") {
-            std::printf("glimpse %s\n", PROJECT_VERSION);
+            std::printf("glimpse %s\n", QUILLET_VERSION);
             return 0;
         }
         if (arg == "-h" || arg == "--help") {

@@ -55,7 +55,7 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--version") {
-            std::printf("ribcat %s\n", PROJECT_VERSION);
+            std::printf("ribcat %s\n", QUILLET_VERSION);
             return 0;
         }
         if (arg == "-h" || arg == "--help") {
