@@ -36,9 +36,11 @@ struct ValueShape {
 };
 
 ValueShape shapeOf(const ParamDecl &decl, const ClassCounts &counts) {
-    // A negative array length or class count gives an empty array.
-    int64_t elements = classCount(decl.paramClass, counts) * int64_t(decl.arrayLength);
-    if (elements < 0) elements = 0;
+    // A negative array length or class count gives an empty array (two
+    // negatives do not make a count).
+    const int64_t perClass = classCount(decl.paramClass, counts);
+    const int64_t elements =
+        perClass < 0 || decl.arrayLength < 0 ? 0 : perClass * int64_t(decl.arrayLength);
     const int type = static_cast<int>(decl.type);
     switch (decl.type) {
     case ParamType::Integer: return {ValueShape::Integers, size_t(elements)};

@@ -1,0 +1,219 @@
+// A stream from construction to end: targets, header, final newline, the
+// failure messages, the report of a lost stream and the stream options.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "rib/StreamCapture.h"
+#include "rib/StreamChild.h"
+
+namespace {
+
+using quillet_test::ChildResult;
+using quillet_test::kStreamHeader;
+using quillet_test::makeTempPath;
+using quillet_test::readFile;
+using quillet_test::runChild;
+
+const std::string kEmptyStream = kStreamHeader + "\n";
+
+std::string lossReport(const std::string &target, const std::string &cause) {
+    return "ERROR: System error\n    --> RIB stream to \"" + target + "\" was not written whole: " +
+           cause + "\n";
+}
+
+TEST(StreamLifecycle, FileGetsHeaderAndFinalNewline) {
+    const std::string path = makeTempPath();
+    ::testing::internal::CaptureStderr();
+    auto *writer = new RibWriter(path.c_str(), RI_NULL);
+    EXPECT_EQ(writer->uStep, 3);
+    EXPECT_EQ(writer->vStep, 3);
+    EXPECT_EQ(writer->isPipe, 0);
+    EXPECT_EQ(writer->binaryEncoding, 0);
+    EXPECT_EQ(writer->nextLightHandle, 1);
+    EXPECT_EQ(writer->nextObjectHandle, 1);
+    EXPECT_EQ(writer->errorHandler, RiErrorPrint);
+    EXPECT_STREQ(writer->targetName, path.c_str());
+    EXPECT_EQ(echoDeclare, 1);
+    delete writer;
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(readFile(path), kEmptyStream);
+    std::remove(path.c_str());
+}
+
+TEST(StreamLifecycle, NullNameWritesToStandardOutput) {
+    const ChildResult result = runChild([] {
+        auto *writer = new RibWriter(nullptr, RI_NULL);
+        writer->writeBytes("Sphere\n", 7);
+        delete writer;
+        std::fputs("still open\n", stdout);
+    });
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.standardOutput, kStreamHeader + "Sphere\n\nstill open\n");
+    EXPECT_EQ(result.standardError, "");
+}
+
+TEST(StreamLifecycle, FailureToOpenEndsTheProcess) {
+    const struct {
+        const char *name;
+        const char *message;
+    } cases[] = {
+        {"", "Error making RIB file: bad filename\n"},
+        {"/nonexistent-dir/x.rib", "Error making RIB file: bad filename\n"},
+    };
+    for (const auto &row : cases) {
+        const ChildResult result = runChild([&] { new RibWriter(row.name, RI_NULL); });
+        EXPECT_EQ(result.status, 1) << row.name;
+        EXPECT_EQ(result.standardError, row.message) << row.name;
+        EXPECT_EQ(result.standardOutput, "") << row.name;
+    }
+}
+
+TEST(StreamLifecycle, BarredCommandReceivesTheStream) {
+    const std::string path = makeTempPath();
+    const std::string name = "|cat > " + path;
+    ::testing::internal::CaptureStderr();
+    auto *writer = new RibWriter(name.c_str(), RI_NULL);
+    EXPECT_EQ(writer->isPipe, 1);
+    EXPECT_EQ(std::string(writer->targetName), name.substr(1));
+    writer->writeBytes("WorldBegin\n", 11);
+    delete writer;
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(readFile(path), kStreamHeader + "WorldBegin\n\n");
+    std::remove(path.c_str());
+}
+
+// Each case in a child of its own: the reporter remembers its last report.
+TEST(StreamLifecycle, LostStreamIsReportedOnce) {
+    const struct {
+        const char *name;
+        std::string standardError;
+    } cases[] = {
+        {"/dev/full", lossReport("/dev/full", "write error (No space left on device)")},
+        {"|sh -c 'cat >/dev/null; exit 3'",
+         lossReport("sh -c 'cat >/dev/null; exit 3'", "program exited with status 3")},
+        {"|cat >/dev/null; kill -9 $$", lossReport("cat >/dev/null; kill -9 $$", "program ended by signal 9")},
+        {"|cat >/dev/null", ""},
+        {"/dev/null", ""},
+    };
+    for (const auto &row : cases) {
+        const ChildResult result = runChild([&] {
+            auto *writer = new RibWriter(row.name, RI_NULL);
+            writer->writeBytes("Sphere 1 -1 1 360\n", 18);
+            delete writer;
+            std::fputs("went on\n", stdout);
+        });
+        EXPECT_EQ(result.status, 0) << row.name;
+        EXPECT_EQ(result.standardError, row.standardError) << row.name;
+        EXPECT_EQ(result.standardOutput, "went on\n") << row.name;
+    }
+}
+
+TEST(StreamLifecycle, FailedStandardOutputIsReported) {
+    const ChildResult result = runChild([] {
+        std::freopen("/dev/full", "w", stdout);
+        std::setvbuf(stdout, nullptr, _IONBF, 0);
+        delete new RibWriter(nullptr, RI_NULL);
+    });
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.standardError, lossReport("standard output", "write error"));
+}
+
+TEST(StreamLifecycle, WriterOptionList) {
+    const char *binaryFormat = "binary";
+    const char *textFormat = "ascii";
+    const char *gzip = "gzip";
+    const char *other = "zip";
+    const RtInt one = 1, zero = 0, seven = 7;
+    const struct {
+        const char *label;
+        std::vector<const void *> pairs;  // token, value, ...
+        RtInt binary;
+        RtInt compressed;
+    } cases[] = {
+        {"none", {}, 0, 0},
+        {"format binary", {"format", &binaryFormat}, 1, 0},
+        {"format other", {"binary", &one, "format", &textFormat}, 0, 0},
+        {"binary int", {"binary", &seven}, 7, 0},
+        {"compression gzip", {"compression", &gzip}, 0, 1},
+        {"compression other", {"gzip", &one, "compression", &other}, 0, 0},
+        {"gzip int", {"gzip", &seven, "binary", &zero}, 0, 7},
+        {"unknown and null value", {"colour", &one, "binary", nullptr}, 0, 0},
+    };
+    for (const auto &row : cases) {
+        const std::string path = makeTempPath();
+        std::vector<const void *> p = row.pairs;
+        p.resize(6, nullptr);
+        auto *writer = new RibWriter(path.c_str(), p[0], p[1], p[2], p[3], p[4], p[5], RI_NULL);
+        EXPECT_EQ(writer->binaryEncoding, row.binary) << row.label;
+        EXPECT_EQ(writer->compressed, row.compressed) << row.label;
+        delete writer;
+        EXPECT_EQ(readFile(path), kEmptyStream) << row.label;
+        std::remove(path.c_str());
+    }
+}
+
+TEST(StreamLifecycle, RibOptionDefaults) {
+    const char *binaryFormat = "binary";
+    const char *textFormat = "text";
+    const char *gzip = "gzip";
+    RtInt two = 2;
+    RtToken tokens[] = {"format", "compression", "binary", "gzip", nullptr};
+    RtPointer values[] = {&binaryFormat, &gzip, nullptr, &two, &two};
+
+    ribBinaryDefault = 0;
+    ribCompressionDefault = 0;
+    applyRibOptions("Rib", 2, tokens, values);
+    applyRibOptions(nullptr, 2, tokens, values);
+    applyRibOptions("rib", 2, nullptr, values);
+    EXPECT_EQ(ribBinaryDefault, 0);
+    EXPECT_EQ(ribCompressionDefault, 0);
+
+    applyRibOptions("RIB", 5, tokens, values);  // null value, ignored token, null token
+    EXPECT_EQ(ribBinaryDefault, 1);
+    EXPECT_EQ(ribCompressionDefault, 1);
+
+    RtToken later[] = {"format", "binary"};
+    RtPointer laterValues[] = {&textFormat, &two};
+    applyRibOptions("rib", 1, later, laterValues);
+    EXPECT_EQ(ribBinaryDefault, 0);
+    applyRibOptions("rib", 2, later, laterValues);
+    EXPECT_EQ(ribBinaryDefault, 2);
+    applyRibOptions("rib", 0, tokens, values);
+    applyRibOptions("rib", -1, tokens, values);
+    EXPECT_EQ(ribBinaryDefault, 2);
+
+    EXPECT_TRUE(isRibOptionName("rib"));
+    EXPECT_TRUE(isRibOptionName("RIB"));
+    EXPECT_FALSE(isRibOptionName("Rib"));
+    EXPECT_FALSE(isRibOptionName("rib "));
+    EXPECT_FALSE(isRibOptionName(nullptr));
+    ribBinaryDefault = 0;
+    ribCompressionDefault = 0;
+}
+
+// Through the entry points: an option given before RiBegin sets up the next
+// stream; one given while it is open changes nothing in it.
+TEST(StreamLifecycle, RibOptionsBeforeAndAfterBegin) {
+    const std::string first = makeTempPath();
+    const std::string second = makeTempPath();
+    const char *binaryFormat = "binary";
+    const char *textFormat = "ascii";
+    RtFloat half = 0.5f;
+    RiOption("rib", "format", &binaryFormat, RI_NULL);
+    RiBegin(first.c_str());
+    RiOption("RIB", "format", &textFormat, RI_NULL);
+    static_cast<RibWriter *>(static_cast<RenderContext *>(RiGetContext()))->writeFloat(half);
+    RiEnd();
+    RiBegin(second.c_str());
+    static_cast<RibWriter *>(static_cast<RenderContext *>(RiGetContext()))->writeFloat(half);
+    RiEnd();
+    EXPECT_EQ(readFile(first), kStreamHeader + "\xA4" + quillet_test::floatBytes(half) + "\n");
+    EXPECT_EQ(readFile(second), kStreamHeader + "0.5 \n");
+    EXPECT_EQ(ribBinaryDefault, 0);
+    std::remove(first.c_str());
+    std::remove(second.c_str());
+}
+
+}  // namespace
