@@ -20,6 +20,7 @@ const char kBadNumber[] = "bad number \"%s\"";
 const char kValueOutsideRequest[] = "value outside a request";
 const char kUndefinedRequest[] = "undefined encoded request %u";
 const char kUndefinedString[] = "undefined encoded string %u";
+const char kArrayPastEnd[] = "float array of %u values runs past the end of the stream";
 const char kStringExpected[] = "binary token 0x%02X needs a string after it";
 
 bool isSpace(unsigned char c)
@@ -352,8 +353,11 @@ void RibReader::scanBinary(Token &t)
         if (!need(lengthBytes, t))
             return;
         uint64_t count = readUnsigned(lengthBytes);
-        if (!need(count * 4, t))
+        if ((data.size() - pos) / 4 < count) {
+            fail(t, format(kArrayPastEnd, static_cast<unsigned>(count)));
+            pos = data.size();
             return;
+        }
         t.kind = Tok::FloatArray;
         t.numbers.reserve(count);
         for (uint64_t i = 0; i < count; ++i)

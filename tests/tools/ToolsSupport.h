@@ -1,0 +1,48 @@
+// Helpers for the tools' tests: scratch directories, running the built
+// programs, and RIB streams written by the library.
+#ifndef TOOLS_TEST_SUPPORT_H
+#define TOOLS_TEST_SUPPORT_H
+
+#include <string>
+#include <vector>
+
+class ScratchDir {
+public:
+    ScratchDir();
+    ~ScratchDir();
+    const std::string &path() const { return dir; }
+    std::string file(const std::string &name) const { return dir + "/" + name; }
+
+private:
+    std::string dir;
+};
+
+struct RunResult {
+    int status = -1;
+    std::string out, err;
+};
+
+// The directory of the built programs (QUILLET_BIN).
+std::string programDir();
+bool programExists(const std::string &name);
+// Runs "<bin>/<program> <arguments>" in dir with input on its standard input.
+RunResult runProgram(const std::string &program, const std::string &arguments, const std::string &input,
+                     const std::string &dir);
+
+std::string readFile(const std::string &path);
+void writeFile(const std::string &path, const std::string &data);
+
+// The stream that the library writes for scene(), ASCII or binary.
+std::string libraryStream(void (*scene)(), bool binary);
+// Calls an entry point of every request family that writes a request.
+void everyRequestScene();
+
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<unsigned char> rgb;
+    const unsigned char *at(int x, int y) const { return &rgb[(size_t(y) * size_t(width) + size_t(x)) * 3]; }
+};
+// False when the file is not an 8-bit RGB PNG.
+bool readPicture(const std::string &path, Picture &picture);
+
+#endif
