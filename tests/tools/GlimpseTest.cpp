@@ -1,0 +1,174 @@
+// The previewer: the lathe through RiBegin("glimpse"), checked against the
+// silhouette projected here, a sphere head-on, and what it reports.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "ToolsSupport.h"
+
+namespace {
+
+const double kProfile[16][2] = {{1.5, 0},       {1.46, 0.09},    {1.35, 0.1273},  {1.2625, 0.1203},
+                                {1.175, 0.1047}, {1.0875, 0.0935}, {1, 0.0899},     {0.9375, 0.0982},
+                                {0.8625, 0.1236}, {0.725, 0.1851}, {0.5875, 0.2281}, {0.45, 0.2383},
+                                {0.3375, 0.2255}, {0.225, 0.1953}, {0.075, 0.1414}, {0, 0.1125}};
+
+struct Box {
+    double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
+};
+
+// The lathe's outline in pixel coordinates: each band's points turned
+// about the axis, rotated 90 degrees about -x (height becomes +y, the
+// profile's y becomes -z), moved by (0, -0.7, 1.2), projected with fov 90
+// onto the screen window -4/3..4/3 x -1..1 of a 640x480 frame.
+Box latheOutline()
+{
+    Box box;
+    for (int band = 0; band + 1 < 16; ++band)
+        for (int s = 0; s <= 40; ++s) {
+            double v = s / 40.0;
+            double h = kProfile[band][0] + v * (kProfile[band + 1][0] - kProfile[band][0]);
+            double r = kProfile[band][1] + v * (kProfile[band + 1][1] - kProfile[band][1]);
+            for (int a = 0; a < 720; ++a) {
+                double theta = a * M_PI / 360;
+                double x = r * std::cos(theta), y = r * std::sin(theta);
+                double cx = x, cy = h - 0.7, cz = 1.2 - y;
+                double col = (cx / cz + 4.0 / 3) * 240, row = (1 - cy / cz) * 240;
+                box.left = std::min(box.left, col);
+                box.right = std::max(box.right, col);
+                box.top = std::min(box.top, row);
+                box.bottom = std::max(box.bottom, row);
+            }
+        }
+    return box;
+}
+
+std::string version()
+{
+    return std::string("glimpse ") + QUILLET_VERSION + "\n";
+}
+
+class Glimpse : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!programExists("glimpse"))
+            GTEST_SKIP() << "glimpse was not built (no libpng)";
+    }
+    ScratchDir dir;
+};
+
+TEST_F(Glimpse, LatheFromTheSampleProgramMatchesItsProjectedSilhouette)
+{
+    RunResult run = runProgram("lathe", "", "", dir.path());
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "glimpse: 640x480, drawn: 15 Hyperboloid, 1 Disk; skipped: none; wrote glimpse.png\n");
+
+    Picture picture;
+    ASSERT_TRUE(readPicture(dir.file("glimpse.png"), picture));
+    ASSERT_EQ(picture.width, 640);
+    ASSERT_EQ(picture.height, 480);
+    int left = 640, right = -1, top = 480, bottom = -1, odd = 0;
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x) {
+            const unsigned char *p = picture.at(x, y);
+            bool black = p[0] == 0 && p[1] == 0 && p[2] == 0;
+            bool lit = p[0] == 230 && p[1] == 230 && p[2] == 128; // 0.9 0.9 0.5
+            if (!black && !lit)
+                ++odd;
+            if (lit) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    EXPECT_EQ(odd, 0);
+    Box expected = latheOutline();
+    EXPECT_NEAR(left, expected.left, 2);
+    EXPECT_NEAR(right + 1, expected.right, 2);
+    EXPECT_NEAR(top, expected.top, 2);
+    EXPECT_NEAR(bottom + 1, expected.bottom, 2);
+    // The figures of the scene: top edge near row 76, base near row 394,
+    // half-width about 49 pixels around column 320.
+    EXPECT_NEAR(expected.top, 76, 1);
+    EXPECT_NEAR(expected.bottom, 394, 1);
+    EXPECT_NEAR((expected.right - expected.left) / 2, 49, 1);
+}
+
+TEST_F(Glimpse, SphereSeenHeadOnCoversItsDisk)
+{
+    const struct {
+        const char *projection;
+        double radius; // in pixels of the 200x200 frame
+    } cases[] = {
+        // radius 1 at distance 5: tan(asin(1/5)) screen units, 100 pixels each
+        {"Projection \"perspective\" \"fov\" [90]\n", 100 * 0.2 / std::sqrt(0.96)},
+        {"Projection \"orthographic\"\nScale 0.5 0.5 0.5\n", 50},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.projection);
+        std::string stream = std::string("Format 200 200 1\nDisplay \"sphere.png\" \"file\" \"rgb\"\n") + c.projection +
+                             "Translate 0 0 5\nWorldBegin\nSurface \"constant\"\nColor [1 0 0]\n"
+                             "Sphere 1 -1 1 360\nWorldEnd\n";
+        RunResult run = runProgram("glimpse", "", stream, dir.path());
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out, "glimpse: 200x200, drawn: 1 Sphere; skipped: none; wrote sphere.png\n");
+        Picture picture;
+        ASSERT_TRUE(readPicture(dir.file("sphere.png"), picture));
+        int wrong = 0;
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 200; ++x) {
+                double d = std::hypot(x + 0.5 - 100, y + 0.5 - 100);
+                const unsigned char *p = picture.at(x, y);
+                if (d < c.radius - 1 && !(p[0] == 255 && p[1] == 0 && p[2] == 0))
+                    ++wrong;
+                if (d > c.radius + 1 && !(p[0] == 0 && p[1] == 0 && p[2] == 0))
+                    ++wrong;
+            }
+        EXPECT_EQ(wrong, 0);
+    }
+}
+
+TEST_F(Glimpse, ReportsWhatItCannotDrawAndBadRequests)
+{
+    const struct {
+        const char *stream;
+        RunResult expected;
+    } cases[] = {
+        {"Format 32 24 1\nWorldBegin\nShadingRate 1\nSphere 1 -1 1 \"x\"\n"
+         "Patch \"bilinear\" \"P\" [0 0 0 1 0 0 0 1 0 1 1 0]\nSphere 1 -1 1 360\nWorldEnd\n",
+         {1, "glimpse: 32x24, drawn: 1 Sphere; skipped: 1 ShadingRate, 1 Patch; wrote out.png\n",
+          "glimpse: <stdin>:4: Sphere: argument 4 should be a number\n"}},
+        {"Format 32 24 1\nWorldBegin\nSurface \"matte\"\nColor [1 \"a\"]\nDisk 0 1 360\n",
+         {1, "glimpse: 32x24, drawn: 1 Disk; skipped: none; wrote out.png\n",
+          "glimpse: <stdin>:4: byte 48: array mixes numbers and strings\n"}},
+        {"Format 32 24 1\nSphere 1 -1 1 360\n",
+         {1, "glimpse: <stdin> has no world block: nothing drawn\n",
+          "glimpse: <stdin>:2: Sphere: geometry outside the world block\n"}},
+        {"WorldBegin\nObjectBegin 1\nObjectInstance 1\nObjectEnd\nObjectInstance 1\nWorldEnd\n",
+         {1, "glimpse: 640x480, drawn: none; skipped: none; wrote out.png\n",
+          "glimpse: <stdin>:5: ObjectInstance: objects nested deeper than 32\n"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.stream);
+        RunResult run = runProgram("glimpse", "-o out.png", c.stream, dir.path());
+        EXPECT_EQ(run.status, c.expected.status);
+        EXPECT_EQ(run.out, c.expected.out);
+        EXPECT_EQ(run.err, c.expected.err);
+    }
+}
+
+TEST_F(Glimpse, VersionAndUsage)
+{
+    RunResult run = runProgram("glimpse", "--version", "", dir.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, version());
+    run = runProgram("glimpse", "--bogus", "", dir.path());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "usage: glimpse [-o FILE.png] [FILE.rib]\n");
+}
+
+} // namespace
