@@ -8,6 +8,8 @@
 
 #include "decl/StringPool.h"
 
+static_assert(sizeof(void *) != 4 || sizeof(ParamValue) == 20, "a 32-bit item slot is 20 bytes");
+
 namespace {
 
 // Zero-initialised before any code runs; cleared again at start-up.

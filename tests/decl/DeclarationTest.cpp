@@ -257,3 +257,10 @@ TEST(DeclTable, DeclaredValueBytes)
     EXPECT_EQ(DeclTable::declaredValueBytes(nullptr), 0);
     EXPECT_EQ(DeclTable::table().bucketCount, 5003u);
 }
+
+TEST(DeclTable, NullNameDeclaresNothing)
+{
+    int added = DeclTable::table().entriesAdded;
+    EXPECT_EQ(DeclTable::declare(nullptr, "float", nullptr, false), nullptr);
+    EXPECT_EQ(DeclTable::table().entriesAdded, added);
+}
