@@ -169,6 +169,9 @@ TEST(Reader, MalformedInputGivesOneErrorAndResynchronises)
         {"Translate \xA4\x0A\x0A\x0A\x0A 0 0\n{\nDisk 0 1 360\n", "error 2:20: unexpected character 0x7B\nDisk 0 1 360\n"},
         {std::string("Color \xCB\xFF\xFF\xFF\xFF", 11), "error 1:6: float array of 4294967295 values runs past the end of the stream\n"},
         {"\xCC\x01 7\nDisk 0 1 360\n", "error 1:0: binary token 0xCC needs a string after it\nDisk 0 1 360\n"},
+        // Definitions cannot nest, however many follow each other.
+        {[] { std::string s; for (int i = 0; i < 200000; ++i) s += "\xCC\x01"; return s; }(),
+         "error 1:0: binary token 0xCC needs a string after it\n"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(transcript(c.input), c.expected) << c.input;

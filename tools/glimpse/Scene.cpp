@@ -5,7 +5,7 @@
 namespace {
 
 const int kMaxInstanceDepth = 32;
-const int kMaxResolution = 16384;
+const int kMaxResolution = 4096; // keeps the frame buffers under a gigabyte
 
 // The parameter's name without an inline declaration in front of it.
 std::string bareName(const std::string &token)

@@ -281,7 +281,21 @@ void RibReader::scanNumber(Token &t)
 
 bool RibReader::scanEncodedString(std::string &out, Token &t)
 {
-    Token s = scan();
+    // Only a plain string may follow: another definition here would nest
+    // without bound.
+    while (pos < data.size() && isSpace(static_cast<unsigned char>(data[pos]))) {
+        if (data[pos] == '\n')
+            ++line;
+        ++pos;
+    }
+    Token s;
+    s.offset = pos;
+    s.line = line;
+    unsigned char c = pos < data.size() ? static_cast<unsigned char>(data[pos]) : 0;
+    if (c == '"')
+        scanString(s);
+    else if ((c >= 0x90 && c <= 0xA3) || c == 0xCF || c == 0xD0)
+        scanBinary(s);
     if (s.kind == Tok::String) {
         out = std::move(s.text);
         return true;
