@@ -1,22 +1,29 @@
-// "%g" without printf: the digits come from std::to_chars and are laid out by
+// "%g" without printf. The value is scaled by a power of ten into
+// [100000, 1000000) in double arithmetic and rounded to an integer: its six
+// digits are those of "%g". The scaling rounds at most a few times, each by
+// half a double ulp, so the scaled value is within kTolerance of the exact
+// one; only when it lies that close to a rounding midpoint could the two
+// round differently, and then std::to_chars with precision 5 (which rounds
+// the exact value as printf does) decides. The digits are then laid out by
 // the rules of the general conversion with precision 6.
-//
-// A normal float whose shortest round-trip form has at most six significant
-// digits has exactly the digits that rounding its value to six digits gives
-// (its neighbours are far closer together than six-digit decimals), so the
-// shortest form is used when it is that short. Every other value is rounded
-// to six digits by to_chars in scientific form with precision 5, which rounds
-// exactly as printf does.
 #include "rib/FloatFormat.h"
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
-#include <limits>
 
 namespace {
 
 const int kPrecision = 6;
+const double kLowest = 100000.0;       // smallest six-digit integer
+const double kRoundsToSeven = 999999.5;  // rounds up to seven digits
+const double kTolerance = 1e-8;
+
+const double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+const int kLargestExactPower = 22;
 
 // Decimal digits and exponent of a value: digits[0].digits[1..] x 10^exponent.
 struct Decimal {
@@ -25,30 +32,75 @@ struct Decimal {
     int exponent;
 };
 
-// Reads to_chars' scientific text ("d.ddde+XX" or "de-XX") without sign.
+double scaleByPowerOfTen(double value, int n) {
+    while (n > kLargestExactPower) {
+        value *= kExactPowers[kLargestExactPower];
+        n -= kLargestExactPower;
+    }
+    while (n < -kLargestExactPower) {
+        value /= kExactPowers[kLargestExactPower];
+        n += kLargestExactPower;
+    }
+    return n >= 0 ? value * kExactPowers[n] : value / kExactPowers[-n];
+}
+
+// floor(log10(2^e)), or one less than log10 of a value in [2^e, 2^(e+1)).
+int decimalExponentEstimate(double magnitude) {
+    uint64_t bits;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int biased = int((bits >> 52) & 0x7FF);
+    const int binaryExponent = biased != 0 ? biased - 1023 : std::ilogb(magnitude);
+    // 78913 / 2^18 is log10(2) to within 2^-19; exact for |e| < 1650.
+    return (binaryExponent * 78913) >> 18;
+}
+
+// Reads to_chars' scientific text ("d.ddde+XX") without sign.
 void parseScientific(const char *first, const char *last, Decimal &d) {
     d.count = 0;
     const char *p = first;
     for (; p < last && *p != 'e'; ++p)
         if (*p != '.') d.digits[d.count++] = *p;
     ++p;  // 'e'
-    bool negative = *p == '-';
+    const bool negative = *p == '-';
     ++p;
     int e = 0;
     for (; p < last; ++p) e = e * 10 + (*p - '0');
     d.exponent = negative ? -e : e;
-    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
 }
 
-// Rounds a non-negative finite double to six significant digits.
-void roundToPrecision(double magnitude, Decimal &d) {
+// The exact rounding, for the few values near a midpoint.
+void roundExactly(double magnitude, Decimal &d) {
     char text[32];
     auto r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific,
                            kPrecision - 1);
     parseScientific(text, r.ptr, d);
 }
 
-size_t layout(char *buffer, bool negative, const Decimal &d) {
+// Six significant digits of a finite, positive value.
+void roundToPrecision(double magnitude, Decimal &d) {
+    int exponent = decimalExponentEstimate(magnitude);
+    double scaled = scaleByPowerOfTen(magnitude, kPrecision - 1 - exponent);
+    if (scaled >= kRoundsToSeven + kTolerance) {
+        ++exponent;
+        scaled = scaleByPowerOfTen(magnitude, kPrecision - 1 - exponent);
+    }
+    const double whole = double(int64_t(scaled));  // scaled is positive
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) < kTolerance || scaled < kLowest - 0.5 + kTolerance) {
+        roundExactly(magnitude, d);
+        return;
+    }
+    uint32_t n = uint32_t(whole) + (fraction > 0.5 ? 1 : 0);
+    for (int i = kPrecision - 1; i >= 0; --i) {
+        d.digits[i] = char('0' + n % 10);
+        n /= 10;
+    }
+    d.count = kPrecision;
+    d.exponent = exponent;
+}
+
+size_t layout(char *buffer, bool negative, Decimal &d) {
+    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
     char *p = buffer;
     if (negative) *p++ = '-';
     const int x = d.exponent;
@@ -91,39 +143,25 @@ size_t layout(char *buffer, bool negative, const Decimal &d) {
     return size_t(p - buffer);
 }
 
-// inf and nan as printf writes them; returns 0 for finite values.
-size_t formatSpecial(char *buffer, bool negative, bool isNan, bool isInf) {
-    if (!isNan && !isInf) return 0;
-    char *p = buffer;
-    if (negative) *p++ = '-';
-    std::memcpy(p, isNan ? "nan" : "inf", 3);
-    return size_t(p + 3 - buffer);
-}
-
 }  // namespace
 
-size_t formatGeneral(char *buffer, float value) {
+size_t formatGeneral(char *buffer, double value) {
     const bool negative = std::signbit(value);
-    if (size_t n = formatSpecial(buffer, negative, std::isnan(value), std::isinf(value))) return n;
-    const float magnitude = std::fabs(value);
-    Decimal d;
-    if (std::isnormal(magnitude)) {
-        char text[32];
-        auto r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
-        parseScientific(text, r.ptr, d);
-        if (d.count <= kPrecision) return layout(buffer, negative, d);
+    char *p = buffer;
+    if (std::isnan(value) || std::isinf(value)) {
+        if (negative) *p++ = '-';
+        std::memcpy(p, std::isnan(value) ? "nan" : "inf", 3);
+        return size_t(p + 3 - buffer);
     }
-    roundToPrecision(double(magnitude), d);
+    Decimal d;
+    if (value == 0) {
+        d.digits[0] = '0';
+        d.count = 1;
+        d.exponent = 0;
+    } else {
+        roundToPrecision(std::fabs(value), d);
+    }
     return layout(buffer, negative, d);
 }
 
-size_t formatGeneral(char *buffer, double value) {
-    const double magnitude = std::fabs(value);
-    if (magnitude <= std::numeric_limits<float>::max() && double(float(value)) == value)
-        return formatGeneral(buffer, float(value));
-    const bool negative = std::signbit(value);
-    if (size_t n = formatSpecial(buffer, negative, std::isnan(value), std::isinf(value))) return n;
-    Decimal d;
-    roundToPrecision(magnitude, d);
-    return layout(buffer, negative, d);
-}
+size_t formatGeneral(char *buffer, float value) { return formatGeneral(buffer, double(value)); }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -56,11 +57,19 @@ TEST(FloatFormat, BoundariesMatchPrintf) {
         addAround(values, v);
         addAround(values, -v);
     }
+    // Every power of ten a float reaches, and exact midpoints of six digits
+    // that must round to even.
+    for (int e = -45; e <= 38; ++e) addAround(values, std::strtof(("1e" + std::to_string(e)).c_str(), nullptr));
+    for (float v : {1000005.0f, 1234565.0f, 9999995.0f, 1000015.0f, 0.0009765625f, 152587890625e-16f})
+        addAround(values, v);
     for (float v : values) {
         EXPECT_EQ(fastGeneral(v), printfGeneral(v)) << "float bits of " << printfGeneral(v);
         EXPECT_EQ(fastGeneral(double(v)), printfGeneral(v)) << "as double " << printfGeneral(v);
     }
-    for (double v : {1e300, -2.5e-300, 4.9e-324, 0.1, 1e6 + 0.4, 9.9999949999e-5, 123456.5}) {
+    std::vector<double> doubles = {1e300, -2.5e-300, 4.9e-324, 0.1, 1e6 + 0.4, 9.9999949999e-5, 123456.5,
+                                   2.5e-310, 1.7976931348623157e308};
+    for (int e = -323; e <= 308; ++e) doubles.push_back(std::strtod(("1e" + std::to_string(e)).c_str(), nullptr));
+    for (double v : doubles) {
         EXPECT_EQ(fastGeneral(v), printfGeneral(v));
     }
 }
