@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "rib/DigitPairs.h"
 #include "rib/FloatFormat.h"
 
 namespace {
@@ -79,4 +80,26 @@ void ChunkBuffer::putInt(long value) {
     const size_t room = 24;
     char *p = reserve(room);
     commit(size_t(std::to_chars(p, p + room, value).ptr - p));
+}
+
+size_t formatInt32(char *text, int32_t value) {
+    char *p = text;
+    uint32_t n = uint32_t(value);
+    if (value < 0) {
+        *p++ = '-';
+        n = 0u - n;
+    }
+    size_t length = 1;
+    for (uint32_t rest = n; rest >= 10; rest /= 10) ++length;
+    char *d = p + length;
+    while (n >= 100) {
+        d -= 2;
+        putTwoDigits(d, n % 100);
+        n /= 100;
+    }
+    if (n >= 10)
+        putTwoDigits(d - 2, n);
+    else
+        d[-1] = char('0' + n);
+    return size_t(p - text) + length;
 }

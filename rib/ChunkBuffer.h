@@ -5,7 +5,13 @@
 #define QUILLET_CHUNKBUFFER_H
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
+
+// Longest decimal text of a 32-bit integer: sign and ten digits.
+const size_t kInt32TextMax = 11;
+// Writes the decimal text of value (no terminator); returns its length.
+size_t formatInt32(char *text, int32_t value);
 
 class ChunkBuffer {
 public:

@@ -8,6 +8,8 @@
 // the rules of the general conversion with precision 6.
 #include "rib/FloatFormat.h"
 
+#include "rib/DigitPairs.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -90,11 +92,10 @@ void roundToPrecision(double magnitude, Decimal &d) {
         roundExactly(magnitude, d);
         return;
     }
-    uint32_t n = uint32_t(whole) + (fraction > 0.5 ? 1 : 0);
-    for (int i = kPrecision - 1; i >= 0; --i) {
-        d.digits[i] = char('0' + n % 10);
-        n /= 10;
-    }
+    const uint32_t n = uint32_t(whole) + (fraction > 0.5 ? 1 : 0);
+    putTwoDigits(d.digits, n / 10000);
+    putTwoDigits(d.digits + 2, n / 100 % 100);
+    putTwoDigits(d.digits + 4, n % 100);
     d.count = kPrecision;
     d.exponent = exponent;
 }

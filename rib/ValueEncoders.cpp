@@ -87,8 +87,10 @@ void encodeFloatArray(ChunkBuffer &buffer, bool binary, const RtFloat *values, s
 void encodeIntArray(ChunkBuffer &buffer, const RtInt *values, size_t count) {
     buffer.put('[');
     for (size_t i = 0; i < count; ++i) {
-        buffer.putInt(values[i]);
-        buffer.put(' ');
+        char *p = buffer.reserve(kInt32TextMax + 1);
+        const size_t n = formatInt32(p, values[i]);
+        p[n] = ' ';
+        buffer.commit(n + 1);
     }
     buffer.put(']');
 }

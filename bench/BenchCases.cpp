@@ -1,0 +1,102 @@
+// The benchmark's workloads and their data, built once.
+#include "BenchCases.h"
+
+#include <memory>
+#include <random>
+
+#include "Lathe.h"
+#include "ri/ri.h"
+
+namespace {
+
+std::vector<RtFloat> randomFloats(size_t count, float low, float high, unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> value(low, high);
+    std::vector<RtFloat> values(count);
+    for (RtFloat &v : values) v = value(random);
+    return values;
+}
+
+struct PointsData {
+    int count;
+    std::vector<RtFloat> positions, widths;
+    explicit PointsData(int n)
+        : count(n), positions(randomFloats(size_t(n) * 3, -10, 10, 1)), widths(randomFloats(size_t(n), 0.01f, 0.1f, 2)) {}
+    void write(const char *target) {
+        RiBegin(target);
+        RiWorldBegin();
+        RtToken tokens[] = {RI_P, RI_WIDTH};
+        RtPointer values[] = {positions.data(), widths.data()};
+        RiPointsV(count, 2, tokens, values);
+        RiWorldEnd();
+        RiEnd();
+    }
+};
+
+struct GridData {
+    static const int kSide = 1000;
+    std::vector<RtInt> nvertices, vertices;
+    std::vector<RtFloat> positions, normals, st;
+    GridData() : normals(randomFloats(size_t(kSide) * kSide * 3, -1, 1, 3)) {
+        for (int j = 0; j < kSide; ++j)
+            for (int i = 0; i < kSide; ++i) {
+                positions.insert(positions.end(), {i * 0.01f, j * 0.01f, 0.001f * float((i * j) % 997)});
+                st.insert(st.end(), {i / float(kSide - 1), j / float(kSide - 1)});
+            }
+        for (int j = 0; j + 1 < kSide; ++j)
+            for (int i = 0; i + 1 < kSide; ++i) {
+                nvertices.push_back(4);
+                const int v = j * kSide + i;
+                vertices.insert(vertices.end(), {v, v + 1, v + kSide + 1, v + kSide});
+            }
+    }
+    void write(const char *target) {
+        RiBegin(target);
+        RiWorldBegin();
+        RtToken tokens[] = {RI_P, RI_N, RI_ST};
+        RtPointer values[] = {positions.data(), normals.data(), st.data()};
+        RiPointsPolygonsV(RtInt(nvertices.size()), nvertices.data(), vertices.data(), 3, tokens, values);
+        RiWorldEnd();
+        RiEnd();
+    }
+};
+
+struct SmallRequestData {
+    static const int kGroups = 250000;  // four requests each
+    std::vector<RtFloat> numbers = randomFloats(size_t(kGroups) * 16, 0, 1, 4);
+    void write(const char *target) {
+        RiBegin(target);
+        RiWorldBegin();
+        for (int g = 0; g < kGroups; ++g) {
+            RtFloat *v = &numbers[size_t(g) * 16];
+            RiTranslate(v[0], v[1], v[2]);
+            RiAttributeBegin();
+            RiSphere(v[3], -v[3], v[3], 360, RI_CS, v + 4, RI_NULL);
+            RiAttributeEnd();
+        }
+        RiWorldEnd();
+        RiEnd();
+    }
+};
+
+const int kLatheRepeats = 2000;
+
+}  // namespace
+
+void writePointsStream(const char *target, int npoints) { PointsData(npoints).write(target); }
+
+std::vector<BenchCase> makeBenchCases() {
+    auto points = std::make_shared<PointsData>(1000000);
+    auto grid = std::make_shared<GridData>();
+    auto small = std::make_shared<SmallRequestData>();
+    return {
+        {"Points 1M (P, width)", 1, [points](const char *t) { points->write(t); }},
+        {"PointsPolygons 1000x1000 (P, N, st)", 1, [grid](const char *t) { grid->write(t); }},
+        {"1M small requests", 1, [small](const char *t) { small->write(t); }},
+        {"lathe scene x2000", kLatheRepeats, [](const char *t) {
+             RiBegin(t);
+             describeLatheScene();
+             RiEnd();
+         }},
+    };
+}

@@ -1,0 +1,26 @@
+// The workloads of the stream benchmark: each writes whole streams through
+// the entry points, to the target it is given.
+#ifndef QUILLET_BENCH_BENCHCASES_H
+#define QUILLET_BENCH_BENCHCASES_H
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct BenchCase {
+    std::string name;
+    // Streams written per measurement; run writes one.
+    int repeats;
+    // Writes one whole stream to target, in the encoding that the "rib"
+    // options have set.
+    std::function<void(const char *target)> run;
+};
+
+// Points (1,000,000), a 1000x1000 PointsPolygons grid, 1,000,000 small
+// requests and the lathe scene (repeated).
+std::vector<BenchCase> makeBenchCases();
+
+// One Points request of npoints points ("P" and "width") into target.
+void writePointsStream(const char *target, int npoints);
+
+#endif
