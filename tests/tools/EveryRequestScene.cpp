@@ -7,7 +7,7 @@
 
 void everyRequestScene()
 {
-    RtFloat fov = 40, kd = 0.7f, intensity = 2;
+    RtFloat fov = 40, kd = 0.7f, intensity = 2, perFace[2] = {0.25f, 0.5f};
     RtInt grid = 16;
     RtToken name = "thing";
     RtColor gold = {0.9f, 0.8f, 0.3f};
@@ -105,7 +105,7 @@ void everyRequestScene()
     RiTorus(1, 0.25f, 0, 360, 360, RI_NULL);
     RiPolygon(4, "P", square, "Cs", square, RI_NULL);
     RiGeneralPolygon(2, loops2, "P", seven, RI_NULL);
-    RiPointsPolygons(2, tri2, triIndex, "P", square, "Kx", &kd, RI_NULL);
+    RiPointsPolygons(2, tri2, triIndex, "P", square, "Kx", perFace, RI_NULL);
     RiPointsGeneralPolygons(1, oneLoop, loops2, index7, "P", seven, RI_NULL);
     RiBasis(RiBezierBasis, 3, RiBezierBasis, 3);
     RiPatch("bilinear", "P", square, RI_NULL);
