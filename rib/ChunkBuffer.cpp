@@ -89,8 +89,10 @@ size_t formatInt32(char *text, int32_t value) {
         *p++ = '-';
         n = 0u - n;
     }
+    static const uint32_t kPowers[] = {10u, 100u, 1000u, 10000u, 100000u,
+                                       1000000u, 10000000u, 100000000u, 1000000000u};
     size_t length = 1;
-    for (uint32_t rest = n; rest >= 10; rest /= 10) ++length;
+    while (length < 10 && n >= kPowers[length - 1]) ++length;
     char *d = p + length;
     while (n >= 100) {
         d -= 2;

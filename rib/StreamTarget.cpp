@@ -23,6 +23,9 @@ const char kProgramExited[] = "program exited with status %d";
 const char kProgramKilled[] = "program ended by signal %d";
 const char kCauseSeparator[] = "; ";
 
+// Buffer of a file or pipe target: large writes cost fewer system calls.
+const size_t kTargetBufferSize = 1 << 16;
+
 const char *const kPipedPrograms[] = {"raylume", "glimpse", "prman"};
 
 bool isPipedProgram(const char *name) {
@@ -38,6 +41,7 @@ FILE *openPipe(const char *command, RtInt &isPipe) {
         std::fprintf(stderr, kPipeOpenFailed, command);
         std::exit(1);
     }
+    std::setvbuf(stream, nullptr, _IOFBF, kTargetBufferSize);
     isPipe = 1;
     return stream;
 }
@@ -71,6 +75,7 @@ FILE *openStreamTarget(const char *&name, RtInt &isPipe) {
         std::fputs(kFileOpenFailed, stderr);
         std::exit(1);
     }
+    std::setvbuf(stream, nullptr, _IOFBF, kTargetBufferSize);
     return stream;
 }
 

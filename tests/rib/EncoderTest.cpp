@@ -103,6 +103,22 @@ TEST(Encoders, ArrayHeaders) {
     }
 }
 
+TEST(Encoders, IntegerTextMatchesPrintf) {
+    std::vector<int32_t> values = {0, INT32_MIN, INT32_MAX, -1};
+    for (int32_t p = 1; p <= 100000000; p *= 10)
+        for (int32_t v : {p - 1, p, p + 1, 10 * p - 1}) {
+            values.push_back(v);
+            values.push_back(-v);
+        }
+    std::mt19937 random(5);
+    for (int i = 0; i < 100000; ++i) values.push_back(int32_t(random()) >> (random() % 32));
+    for (int32_t v : values) {
+        char expected[16], text[kInt32TextMax];
+        std::snprintf(expected, sizeof expected, "%d", v);
+        EXPECT_EQ(std::string(text, formatInt32(text, v)), expected);
+    }
+}
+
 // The reference: printf per value, one character per byte.
 std::string referenceArray(const std::vector<RtFloat> &values, bool binary) {
     std::string bytes;
