@@ -33,15 +33,16 @@ quiet() {
 
 # check <program> <expected stream>: the whole stdout, an empty stderr, status 0.
 check() {
+    name=${1#"$work/"}
     "$1" >"$work/out" 2>"$work/err"
     status=$?
-    [ "$status" -eq 0 ] || fail "$1 exited with status $status"
+    [ "$status" -eq 0 ] || fail "$name exited with status $status"
     if [ -s "$work/err" ]; then
-        fail "$1 wrote to standard error:"
+        fail "$name wrote to standard error:"
         cat "$work/err"
     fi
     if ! cmp -s "$expected/$2" "$work/out"; then
-        fail "$1: output differs from expected/$2"
+        fail "$name: output differs from expected/$2"
         diff -u "$expected/$2" "$work/out"
     fi
 }
