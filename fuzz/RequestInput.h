@@ -1,0 +1,70 @@
+// Decodes fuzz input into the arguments of interface calls: numbers, counts,
+// strings, tokens, declarations and token/value lists. Every array lives in a
+// heap block of exactly the size that the call may read, so the sanitizer
+// sees any read past it; blocks are freed after each call, so it also sees a
+// pointer that the library kept.
+#ifndef QUILLET_FUZZ_REQUESTINPUT_H
+#define QUILLET_FUZZ_REQUESTINPUT_H
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <memory>
+#include <vector>
+
+#include "rib/GeometryCounts.h"
+#include "ri/ri.h"
+
+// Longest list of pairs a call gets; the variable-argument forms pass them
+// all, ended early by RI_NULL.
+const int kMaxPairs = 12;
+
+struct ParamList {
+    RtInt n = 0;
+    RtToken *tokens = nullptr;
+    RtPointer *values = nullptr;
+    // The same pairs for a variable-argument call: RI_NULL after the last.
+    RtToken listedTokens[kMaxPairs + 1] = {};
+    RtPointer listedValues[kMaxPairs + 1] = {};
+};
+
+class RequestInput {
+public:
+    explicit RequestInput(FuzzedDataProvider &in) : in(in) {}
+
+    bool more() const { return in.remaining_bytes() > 0; }
+    int choose(int count);
+    bool flag();
+    // A small count, now and then negative or zero.
+    RtInt count();
+    RtInt anyInt();
+    RtFloat number();
+    // Text with quotes, backslashes, newlines and other bytes; sometimes null.
+    const char *text();
+    const char *nonNullText();
+    // A parameter token: standard, inline declaration, declared here,
+    // undeclared, odd, or null.
+    RtToken token();
+    // One of the names that declarations are made for.
+    const char *declaredName();
+    // A declaration: from the grammar's words, arbitrary text, or null.
+    const char *declaration();
+
+    RtFloat *floats(RtInt count);
+    RtInt *ints(RtInt count, RtInt low, RtInt high);
+    RtToken *strings(RtInt count);
+    // Pairs whose values hold what the declarations and counts call for.
+    ParamList params(const ClassCounts &counts);
+
+    // Frees every block handed out since the last call.
+    void release() { blocks.clear(); }
+
+private:
+    void *block(size_t bytes);
+    const char *copy(const std::string &text);
+    RtPointer valueFor(RtToken token, const ClassCounts &counts);
+
+    FuzzedDataProvider &in;
+    std::vector<std::unique_ptr<unsigned char[]>> blocks;
+};
+
+#endif
