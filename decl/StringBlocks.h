@@ -6,8 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "ri/Export.h"
-
 struct StringBlock {
     static const int kSize = 1024;
     char data[kSize];
@@ -15,7 +13,7 @@ struct StringBlock {
     StringBlock *next; // the block created before this one
 };
 
-class QUILLET_API StringBlocks {
+class StringBlocks {
 public:
     // Longest string, terminator included, that is placed in a block.
     static const size_t kLongestShared = 16;

@@ -1,6 +1,7 @@
 // Count rules of the geometric requests (see GeometryCounts.h).
 #include "rib/GeometryCounts.h"
 
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -62,6 +63,10 @@ RtInt largestIndex(const RtInt values[], RtInt count) {
 }
 
 RtInt arrayLength(RtInt count) { return count > 0 ? count : 0; }
+
+ClassCounts uncountedCounts() { return ClassCounts{1, 1, 1}; }
+
+ClassCounts quadricCounts() { return ClassCounts{4, 4, 1}; }
 
 ClassCounts polygonCounts(RtInt nvertices) { return ClassCounts{nvertices, nvertices, 1}; }
 
@@ -208,4 +213,25 @@ BlobbyScan blobbyScan(RtInt ncode, const RtInt code[]) {
     scan.floats = saturate(floats);
     scan.strings = saturate(strings);
     return scan;
+}
+
+ValueShape paramValueShape(const ParamDecl &decl, const ClassCounts &counts) {
+    Wide perClass = 1;
+    switch (decl.paramClass) {
+    case ParamClass::Uniform: perClass = counts.uniform; break;
+    case ParamClass::Varying: perClass = counts.varying; break;
+    case ParamClass::Vertex: perClass = counts.vertex; break;
+    default: break;
+    }
+    const Wide elements = perClass < 0 || decl.arrayLength < 0 ? 0 : perClass * Wide(decl.arrayLength);
+    switch (decl.type) {
+    case ParamType::Integer: return {ValueShape::Integers, size_t(elements)};
+    case ParamType::String: return {ValueShape::Strings, size_t(elements)};
+    case ParamType::Mpoint:
+    case ParamType::None: return {ValueShape::Nothing, 0};
+    default: break;
+    }
+    const int perElement = typeFloatCount(static_cast<int>(decl.type));
+    if (perElement <= 0) return {ValueShape::Nothing, 0};
+    return {ValueShape::Floats, size_t(elements) * size_t(perElement)};
 }

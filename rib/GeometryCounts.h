@@ -9,6 +9,9 @@
 #ifndef QUILLET_GEOMETRYCOUNTS_H
 #define QUILLET_GEOMETRYCOUNTS_H
 
+#include <cstddef>
+
+#include "decl/ParamDecl.h"
 #include "ri/ri.h"
 
 // Values per storage class: vertex, varying and uniform (constant is 1).
@@ -30,6 +33,11 @@ RtInt largestIndex(const RtInt values[], RtInt count);
 // Number of entries to write for a count: a negative count writes none.
 RtInt arrayLength(RtInt count);
 
+// Counts of a parameter list without geometry: the array length alone.
+ClassCounts uncountedCounts();
+// Every quadric: 4 vertex and varying values (its parametric corners) and one
+// uniform value.
+ClassCounts quadricCounts();
 ClassCounts polygonCounts(RtInt nvertices);
 ClassCounts generalPolygonCounts(RtInt nloops, const RtInt nvertices[]);
 
@@ -98,5 +106,15 @@ struct BlobbyScan {
     bool complete;
 };
 BlobbyScan blobbyScan(RtInt ncode, const RtInt code[]);
+
+// The values one parameter carries, counted in the elements of its encoding:
+// the type's width x the array length x the class count (1 for constant).
+// A negative array length or class count gives none (two negatives do not
+// make a count); a parameter without a type, or an mpoint, carries nothing.
+struct ValueShape {
+    enum Kind { Nothing, Floats, Integers, Strings } kind;
+    size_t count;
+};
+ValueShape paramValueShape(const ParamDecl &decl, const ClassCounts &counts);
 
 #endif

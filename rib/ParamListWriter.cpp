@@ -1,11 +1,11 @@
 // Parameter lists: each token is looked up, written in quotes and followed by
 // exactly the number of values that its declaration and the request's counts
 // call for.
-#include <cstdint>
 #include <cstdio>
 
 #include "decl/DeclTable.h"
 #include "rib/ChunkBuffer.h"
+#include "rib/GeometryCounts.h"
 #include "rib/RibWriter.h"
 #include "rib/ValueEncoding.h"
 
@@ -14,45 +14,6 @@ namespace {
 const char kUndeclaredParameter[] = "quillet error: undeclared parameter \"%s\"\n";
 const char kNullParameterToken[] = "quillet error: null parameter token\n";
 const char kNoValueForParameter[] = "quillet error: no value for parameter \"%s\"\n";
-
-// Counts of the storage classes of a primitive; all 1 for uncounted lists.
-struct ClassCounts {
-    RtInt vertex, varying, uniform;
-};
-
-int64_t classCount(ParamClass paramClass, const ClassCounts &counts) {
-    switch (paramClass) {
-    case ParamClass::Uniform: return counts.uniform;
-    case ParamClass::Varying: return counts.varying;
-    case ParamClass::Vertex: return counts.vertex;
-    default: return 1;
-    }
-}
-
-// The values a pair carries, counted in the elements of its encoding.
-struct ValueShape {
-    enum Kind { Nothing, Floats, Integers, Strings } kind;
-    size_t count;
-};
-
-ValueShape shapeOf(const ParamDecl &decl, const ClassCounts &counts) {
-    // A negative array length or class count gives an empty array (two
-    // negatives do not make a count).
-    const int64_t perClass = classCount(decl.paramClass, counts);
-    const int64_t elements =
-        perClass < 0 || decl.arrayLength < 0 ? 0 : perClass * int64_t(decl.arrayLength);
-    const int type = static_cast<int>(decl.type);
-    switch (decl.type) {
-    case ParamType::Integer: return {ValueShape::Integers, size_t(elements)};
-    case ParamType::String: return {ValueShape::Strings, size_t(elements)};
-    case ParamType::Mpoint:
-    case ParamType::None: return {ValueShape::Nothing, 0};
-    default: break;
-    }
-    const int perElement = typeFloatCount(type);
-    if (perElement <= 0) return {ValueShape::Nothing, 0};
-    return {ValueShape::Floats, size_t(elements) * size_t(perElement)};
-}
 
 // The string form of a parameter: quoted strings separated by one blank.
 void putStringList(ChunkBuffer &buffer, const RtToken *strings, size_t count) {
@@ -76,7 +37,7 @@ void writePair(ChunkBuffer &buffer, bool binary, RtToken token, RtPointer value,
         std::fprintf(stderr, kUndeclaredParameter, token);
         return;
     }
-    const ValueShape shape = shapeOf(*decl, counts);
+    const ValueShape shape = paramValueShape(*decl, counts);
     if (!value && shape.kind != ValueShape::Nothing && shape.count > 0) {
         std::fprintf(stderr, kNoValueForParameter, token);
         return;
@@ -119,7 +80,7 @@ void RibWriter::writeParamList(const char *name, RtInt handle, RtInt n, RtToken 
         buffer.put(' ');
         buffer.putInt(handle);
     }
-    writePairs(buffer, binaryEncoding != 0, n, tokens, values, ClassCounts{1, 1, 1});
+    writePairs(buffer, binaryEncoding != 0, n, tokens, values, uncountedCounts());
 }
 
 void RibWriter::writeCountedParamList(RtInt vertexCount, RtInt varyingCount, RtInt uniformCount,

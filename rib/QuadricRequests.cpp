@@ -1,15 +1,10 @@
 // Quadric requests: the fixed numbers as "%g" text in both encodings, then
 // the parameter list with the quadric counts.
 #include "ri/ParamCollector.h"
+#include "rib/GeometryCounts.h"
 #include "rib/RibWriter.h"
 
 namespace {
-
-// Every quadric has 4 vertex and varying values (its parametric corners)
-// and one uniform value.
-const RtInt kQuadricVertices = 4;
-const RtInt kQuadricVarying = 4;
-const RtInt kQuadricUniform = 1;
 
 // A missing point is written as the origin rather than read through null.
 const RtFloat kOrigin[3] = {0, 0, 0};
@@ -17,7 +12,8 @@ const RtFloat kOrigin[3] = {0, 0, 0};
 const RtFloat *pointOrOrigin(const RtFloat *point) { return point ? point : kOrigin; }
 
 void writeQuadricParams(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values[]) {
-    writer.writeCountedParamList(kQuadricVertices, kQuadricVarying, kQuadricUniform, n, tokens, values);
+    const ClassCounts counts = quadricCounts();
+    writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, n, tokens, values);
 }
 
 }  // namespace

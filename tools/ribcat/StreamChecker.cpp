@@ -17,11 +17,6 @@ const char kUnknownPatchType[] = "%s: unknown patch type \"%s\"";
 const char kBadStep[] = "%s: basis step %d cannot count cubic segments";
 const char kNoPositions[] = "%s: no \"P\" or \"Pw\" parameter to count the vertices";
 
-// Every quadric has 4 vertex and varying values and one uniform value.
-const ClassCounts kQuadricCounts = {4, 4, 1};
-// Parameters of requests without geometry: the array length alone.
-const ClassCounts kUncounted = {1, 1, 1};
-
 template <typename... Args>
 std::string format(const char *fmt, Args... args)
 {
@@ -107,7 +102,7 @@ std::vector<std::string> StreamChecker::check(const RibRequest &request)
         uStep = intOf(r.fixed[1]);
         vStep = intOf(r.fixed[3]);
     }
-    ClassCounts classCounts = kUncounted;
+    ClassCounts classCounts = uncountedCounts();
     if (counts(k, r, classCounts, problems))
         checkParams(k, r, classCounts, problems);
     return problems;
@@ -119,7 +114,7 @@ bool StreamChecker::counts(const std::string &k, const SplitRequest &r, ClassCou
     const auto &f = r.fixed;
     size_t before = problems.size();
     if (isQuadric(k)) {
-        out = kQuadricCounts;
+        out = quadricCounts();
     } else if (k == "Polygon" || k == "Points") {
         // The stream does not carry the vertex count: the positions give it.
         long vertices = -1;
@@ -127,9 +122,9 @@ bool StreamChecker::counts(const std::string &k, const SplitRequest &r, ClassCou
             const ParamDecl *decl = DeclTable::lookup(p.first.c_str());
             if (!decl || decl->paramClass != ParamClass::Vertex)
                 continue;
-            long perVertex = typeFloatCount(static_cast<int>(decl->type)) * long(decl->arrayLength);
-            if (perVertex > 0) {
-                vertices = static_cast<long>(p.second.size()) / perVertex;
+            ValueShape perVertex = paramValueShape(*decl, uncountedCounts());
+            if (perVertex.kind == ValueShape::Floats && perVertex.count > 0) {
+                vertices = static_cast<long>(p.second.size() / perVertex.count);
                 break;
             }
         }
@@ -222,19 +217,8 @@ void StreamChecker::checkParams(const std::string &k, const SplitRequest &r, con
             problems.push_back(format(kUndeclared, k.c_str(), token.c_str()));
             continue;
         }
-        long perClass = 1;
-        switch (decl->paramClass) {
-        case ParamClass::Vertex: perClass = classCounts.vertex; break;
-        case ParamClass::Varying: perClass = classCounts.varying; break;
-        case ParamClass::Uniform: perClass = classCounts.uniform; break;
-        default: break;
-        }
-        long elements = perClass * long(decl->arrayLength);
-        if (elements < 0)
-            elements = 0;
         bool strings = decl->type == ParamType::String;
         bool numbers = !strings;
-        long perElement = decl->type == ParamType::Integer ? 1 : strings ? 1 : typeFloatCount(static_cast<int>(decl->type));
         bool isStrings = value.kind == RibValue::Kind::String || value.kind == RibValue::Kind::StringArray;
         bool isEmpty = value.isArray() && value.size() == 0;
         if (!isEmpty && ((strings && !isStrings) || (numbers && isStrings))) {
@@ -246,10 +230,7 @@ void StreamChecker::checkParams(const std::string &k, const SplitRequest &r, con
             problems.push_back(format(kWrongKind, k.c_str(), token.c_str(), "integer"));
             continue;
         }
-        // The writer puts no values after a parameter that has no type or is an mpoint.
-        if (decl->type == ParamType::None || decl->type == ParamType::Mpoint)
-            perElement = 0;
-        size_t wanted = static_cast<size_t>(elements * perElement);
+        size_t wanted = paramValueShape(*decl, classCounts).count;
         if (value.size() != wanted)
             problems.push_back(format(kWrongCount, k.c_str(), token.c_str(), value.size(), wanted));
     }
