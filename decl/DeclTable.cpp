@@ -111,6 +111,7 @@ RtToken DeclTable::declare(const char *name, const char *declaration, const char
         if (table().insert(record, false) != 0) {
             // A record with this key exists already (a name with leading
             // blanks, which lookup does not see): update that one instead.
+            // After the table's release at exit there is none to update.
             delete record;
             record = static_cast<ParamDecl *>(table().find(recordKey));
         }

@@ -27,6 +27,9 @@ const char *StringPool::intern(const char *text)
     size_t n = std::strlen(text) + 1;
     char *copy = blocks.allocate(n);
     std::memcpy(copy, text, n);
-    pool.insert(new SymbolEntry(copy), false);
+    SymbolEntry *entry = new SymbolEntry(copy);
+    // Refused once the table is released at exit: the copy is still valid.
+    if (pool.insert(entry, false) != 0)
+        delete entry;
     return copy;
 }

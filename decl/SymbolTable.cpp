@@ -85,7 +85,7 @@ bool SymbolTable::visible(const SymbolEntry *entry, int32_t scope) const
 int SymbolTable::insert(SymbolEntry *entry, bool allowDuplicate)
 {
     if (!buckets)
-        return 0;
+        return -1;
     SymbolEntry **head = &buckets[entry->hash % bucketCount];
     bool duplicate = false;
     for (SymbolEntry *e = *head; e; e = e->next) {

@@ -32,6 +32,9 @@ public:
     // The ELF (PJW) hash; a null key hashes to 0.
     static uint32_t hash(const char *key);
 
+    // Adds the entry, which the table then owns: 0, or 1 when the key was
+    // there already (a refused duplicate stays the caller's). -1 when the
+    // table has been released: nothing is added and the caller keeps it.
     int insert(SymbolEntry *entry, bool allowDuplicate);
     SymbolEntry *find(const char *key);
     SymbolEntry *findNext(SymbolEntry *entry);
@@ -41,7 +44,7 @@ public:
     void forEach(void (*function)(SymbolEntry *entry, void *context), void *context);
     void printStatistics(FILE *stream) const;
     // Deletes every entry and frees the buckets; the table stays usable as an
-    // empty table without buckets (finds miss, inserts are refused).
+    // empty table without buckets (finds miss, inserts are refused with -1).
     void release();
 
     SymbolEntry **buckets;

@@ -179,6 +179,6 @@ TEST(SymbolTableRelease, EmptyTableStaysUsable)
     table.release();
     EXPECT_EQ(table.find("a"), nullptr);
     SymbolEntry late("late");
-    EXPECT_EQ(table.insert(&late, false), 0);
+    EXPECT_EQ(table.insert(&late, false), -1);
     EXPECT_EQ(table.find("late"), nullptr);
 }
