@@ -105,9 +105,9 @@ void motionBegin(RequestInput &input) {
 
 template <size_t... I>
 void tooManyPairs(RequestInput &input, std::index_sequence<I...>) {
-    static RtFloat value = 1;
-    RtToken token = input.flag() ? RI_KA : "undeclared";
-    RiAttribute("fuzz", (I % 2 ? static_cast<RtPointer>(&value) : const_cast<char *>(token))..., RI_NULL);
+    RtToken token = input.token();
+    RtPointer value = input.valueFor(token, kUncounted);
+    RiAttribute("fuzz", (I % 2 ? value : const_cast<char *>(token))..., RI_NULL);
 }
 
 void vArchiveRecord(bool viaContext, RtToken type, const char *format, ...) {
@@ -197,7 +197,7 @@ void polygon(RequestInput &input) {
     }
     case 1: {
         RtInt nloops = input.count();
-        RtInt *nvertices = input.ints(nloops, -2, 8);
+        RtInt *nvertices = input.wildInts(nloops, -2, 8);
         ParamList list = input.params(generalPolygonCounts(nloops, nvertices));
         FORMS(list, GeneralPolygon, nloops, nvertices);
         break;
@@ -205,7 +205,7 @@ void polygon(RequestInput &input) {
     case 2: {
         RtInt npolys = input.count();
         RtInt *nvertices = input.ints(npolys, -2, 8);
-        RtInt *vertices = input.ints(pointsPolygonsShape(npolys, nvertices, nullptr).indices, -2, 24);
+        RtInt *vertices = input.wildInts(pointsPolygonsShape(npolys, nvertices, nullptr).indices, -2, 24);
         ParamList list = input.params(pointsPolygonsShape(npolys, nvertices, vertices).counts);
         FORMS(list, PointsPolygons, npolys, nvertices, vertices);
         break;
@@ -215,7 +215,7 @@ void polygon(RequestInput &input) {
         RtInt *nloops = input.ints(npolys, -2, 4);
         RtInt *nvertices = input.ints(pointsGeneralPolygonsShape(npolys, nloops, nullptr, nullptr).loops, -2, 8);
         RtInt *vertices =
-            input.ints(pointsGeneralPolygonsShape(npolys, nloops, nvertices, nullptr).indices, -2, 24);
+            input.wildInts(pointsGeneralPolygonsShape(npolys, nloops, nvertices, nullptr).indices, -2, 24);
         ParamList list = input.params(pointsGeneralPolygonsShape(npolys, nloops, nvertices, vertices).counts);
         FORMS(list, PointsGeneralPolygons, npolys, nloops, nvertices, vertices);
         break;
@@ -272,7 +272,7 @@ void curvesAndPoints(RequestInput &input) {
     if (input.flag()) {
         RtToken type = WORD(kPatchTypes), wrap = WORD(kWraps);
         RtInt ncurves = input.count();
-        RtInt *nvertices = input.ints(ncurves, -2, 10);
+        RtInt *nvertices = input.wildInts(ncurves, -2, 10);
         SteppedCounts counts = curvesCounts(type, ncurves, nvertices, wrap, writer()->vStep);
         ParamList list = input.params(counts.status == CountStatus::ok ? counts.counts : kUncounted);
         FORMS(list, Curves, type, ncurves, nvertices, wrap);
@@ -287,12 +287,12 @@ void subdivisionMesh(RequestInput &input) {
     RtToken scheme = input.text();
     RtInt nfaces = input.count();
     RtInt *nvertices = input.ints(nfaces, -2, 6);
-    RtInt *vertices = input.ints(subdivisionMeshShape(nfaces, nvertices, nullptr).indices, -2, 20);
+    RtInt *vertices = input.wildInts(subdivisionMeshShape(nfaces, nvertices, nullptr).indices, -2, 20);
     RtInt ntags = input.count();
     RtToken *tags = input.strings(ntags);
     RtInt *nargs = input.ints(subdivisionTagSizes(ntags, nullptr).nargs, -2, 4);
     TagArgSizes sizes = subdivisionTagSizes(ntags, nargs);
-    RtInt *intargs = input.ints(sizes.ints, -5, 20);
+    RtInt *intargs = input.wildInts(sizes.ints, -5, 20);
     RtFloat *floatargs = input.floats(sizes.floats);
     ParamList list = input.params(subdivisionMeshShape(nfaces, nvertices, vertices).counts);
     FORMS(list, SubdivisionMesh, scheme, nfaces, nvertices, vertices, ntags, tags, nargs, intargs, floatargs);
@@ -301,7 +301,7 @@ void subdivisionMesh(RequestInput &input) {
 void blobby(RequestInput &input) {
     RtInt nleaf = input.count(), ncode = input.count(), nflt = input.count(), nstr = input.count();
     // Opcodes near the real ones, operands as small indices.
-    RtInt *code = input.ints(ncode, -2, 1010);
+    RtInt *code = input.wildInts(ncode, -2, 1010);
     for (RtInt i = 0; i < ncode; ++i)
         if (input.flag()) code[i] = input.choose(2) ? 1000 + input.choose(8) : input.choose(10);
     RtFloat *flt = input.floats(nflt);

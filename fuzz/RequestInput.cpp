@@ -155,7 +155,14 @@ RtFloat *RequestInput::floats(RtInt count) {
 RtInt *RequestInput::ints(RtInt count, RtInt low, RtInt high) {
     const size_t n = count > 0 ? static_cast<size_t>(count) : 0;
     RtInt *values = static_cast<RtInt *>(block(n * sizeof(RtInt)));
-    for (size_t i = 0; i < n; ++i) values[i] = choose(16) == 0 ? anyInt() : in.ConsumeIntegralInRange(low, high);
+    for (size_t i = 0; i < n; ++i) values[i] = in.ConsumeIntegralInRange(low, high);
+    return values;
+}
+
+RtInt *RequestInput::wildInts(RtInt count, RtInt low, RtInt high) {
+    RtInt *values = ints(count, low, high);
+    for (RtInt i = 0; i < count; ++i)
+        if (choose(16) == 0) values[i] = anyInt();
     return values;
 }
 

@@ -50,8 +50,15 @@ public:
     const char *declaration();
 
     RtFloat *floats(RtInt count);
+    // Integers in [low, high]: lengths of later arrays, which must stay small.
     RtInt *ints(RtInt count, RtInt low, RtInt high);
+    // Mostly in [low, high], now and then any integer: indices and counts
+    // that size no array of the caller's.
+    RtInt *wildInts(RtInt count, RtInt low, RtInt high);
     RtToken *strings(RtInt count);
+    // A value holding what the token's declaration and the counts call for
+    // (null now and then, or when that would be very large).
+    RtPointer valueFor(RtToken token, const ClassCounts &counts);
     // Pairs whose values hold what the declarations and counts call for.
     ParamList params(const ClassCounts &counts);
 
@@ -61,7 +68,6 @@ public:
 private:
     void *block(size_t bytes);
     const char *copy(const std::string &text);
-    RtPointer valueFor(RtToken token, const ClassCounts &counts);
 
     FuzzedDataProvider &in;
     std::vector<std::unique_ptr<unsigned char[]>> blocks;

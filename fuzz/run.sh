@@ -21,6 +21,6 @@ for target in $targets; do
   echo "== fuzz_$target: $seconds s"
   # -close_fd_mask=2: the library's diagnostics are not shown; sanitizer
   # reports still are.
-  "$build/bin/fuzz_$target" -max_total_time="$seconds" -close_fd_mask=2 -print_final_stats=1 \
+  "$build/bin/fuzz_$target" -max_total_time="$seconds" -close_fd_mask=2 -print_funcs=0 -print_final_stats=1 \
     -artifact_prefix="$build/findings/$target-" "$build/corpus/$target" "fuzz/corpus/$target"
 done
