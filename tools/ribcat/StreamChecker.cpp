@@ -1,6 +1,7 @@
 #include "StreamChecker.h"
 
 #include <cstdio>
+#include <limits>
 #include <string>
 
 #include "decl/DeclTable.h"
@@ -27,17 +28,30 @@ std::string format(const char *fmt, Args... args)
     return out;
 }
 
+// A number of the stream where the request has an integer: any value can
+// stand there, so it is saturated at the limits of RtInt (NaN reads as 0).
+RtInt toInt(double d)
+{
+    if (!(d == d))
+        return 0;
+    if (d >= static_cast<double>(std::numeric_limits<RtInt>::max()))
+        return std::numeric_limits<RtInt>::max();
+    if (d <= static_cast<double>(std::numeric_limits<RtInt>::min()))
+        return std::numeric_limits<RtInt>::min();
+    return static_cast<RtInt>(d);
+}
+
 std::vector<RtInt> ints(const RibValue &v)
 {
     std::vector<RtInt> out;
     for (double d : v.numbers)
-        out.push_back(static_cast<RtInt>(d));
+        out.push_back(toInt(d));
     return out;
 }
 
 RtInt intOf(const RibValue &v)
 {
-    return static_cast<RtInt>(v.number);
+    return toInt(v.number);
 }
 
 const char *str(const RibValue &v)

@@ -1,0 +1,25 @@
+// Faults found by the fuzz targets and the sanitizer build in the tools,
+// each pinned by the input that exposed it.
+#include <gtest/gtest.h>
+
+#include "ToolsSupport.h"
+
+namespace {
+
+// Counts far outside RtInt were converted to it directly, which is undefined
+// (the sanitizer build stopped ribcat); they now saturate at its limits.
+TEST(HardeningRegression, RibcatCheckSaturatesCountsOutsideRtInt) {
+    ScratchDir dir;
+    RunResult run = runProgram("ribcat", "--check",
+                               "Blobby 1 [100010000000000000] [] []\n"
+                               "PatchMesh \"bilinear\" 10000000000 \"nonperiodic\" -3000000000 \"nonperiodic\""
+                               " \"P\" [0 0 0]\n",
+                               dir.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "ribcat: <stdin>:1: Blobby: the code's leaves has 1 entries, the request's counts call for 0\n"
+              "ribcat: <stdin>:2: PatchMesh: parameter \"P\" has 3 values, its declaration calls for 0\n");
+}
+
+}  // namespace
