@@ -139,7 +139,7 @@ int runOnly(int index, bool binary) {
     const double seconds = bestSeconds(10, [&] {
         for (int i = 0; i < c.repeats; ++i) c.run(kSink);
     });
-    std::printf("%s %s: best %.3f s\n", c.name.c_str(), binary ? "binary" : "ascii", seconds);
+    std::printf("%s %s: best %.2f ms\n", c.name.c_str(), binary ? "binary" : "ascii", seconds * 1e3);
     return 0;
 }
 

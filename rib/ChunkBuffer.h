@@ -10,7 +10,8 @@
 
 // Longest decimal text of a 32-bit integer: sign and ten digits.
 const size_t kInt32TextMax = 11;
-// Writes the decimal text of value (no terminator); returns its length.
+// Writes the decimal text of value (no terminator); returns its length. text
+// must have room for kInt32TextMax bytes, which may all be overwritten.
 size_t formatInt32(char *text, int32_t value);
 
 class ChunkBuffer {

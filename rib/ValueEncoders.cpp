@@ -18,16 +18,34 @@ inline uint32_t bigEndianBits(RtFloat value) {
 #endif
 }
 
+// Big-endian bytes of count floats at out, two at a time: one 64-bit byte
+// swap reverses both floats' bytes and their order, a rotation restores the
+// order.
+inline void swapFloats(char *out, const RtFloat *values, size_t count) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    size_t i = 0;
+    for (; i + 2 <= count; i += 2) {
+        uint64_t pair;
+        std::memcpy(&pair, values + i, 8);
+        pair = __builtin_bswap64(pair);
+        pair = pair >> 32 | pair << 32;
+        std::memcpy(out + 4 * i, &pair, 8);
+    }
+    if (i < count) {
+        const uint32_t bits = bigEndianBits(values[i]);
+        std::memcpy(out + 4 * i, &bits, 4);
+    }
+#else
+    std::memcpy(out, values, 4 * count);
+#endif
+}
+
 // The values of a binary array, swapped a chunk at a time.
 void putBinaryFloats(ChunkBuffer &buffer, const RtFloat *values, size_t count) {
     const size_t perChunk = ChunkBuffer::kSize / 4;
     while (count > 0) {
         const size_t n = count < perChunk ? count : perChunk;
-        char *p = buffer.reserve(n * 4);
-        for (size_t i = 0; i < n; ++i) {
-            const uint32_t bits = bigEndianBits(values[i]);
-            std::memcpy(p + 4 * i, &bits, 4);
-        }
+        swapFloats(buffer.reserve(n * 4), values, n);
         buffer.commit(n * 4);
         values += n;
         count -= n;
@@ -73,24 +91,40 @@ void encodeFloatArray(ChunkBuffer &buffer, bool binary, const RtFloat *values, s
         putBinaryFloats(buffer, values, count);
         return;
     }
+    // Values a whole batch at a time, with one room check per batch.
+    const size_t perValue = kGeneralTextMax + 1;
+    const size_t perBatch = ChunkBuffer::kSize / perValue;
     buffer.put('[');
-    for (size_t i = 0; i < count; ++i) {
-        char *p = buffer.reserve(kGeneralTextMax + 1);
-        size_t n = 0;
-        if (i > 0) p[n++] = ' ';
-        n += formatGeneral(p + n, values[i]);
-        buffer.commit(n);
+    for (size_t done = 0; done < count;) {
+        const size_t n = count - done < perBatch ? count - done : perBatch;
+        char *const start = buffer.reserve(n * perValue);
+        char *p = start;
+        for (size_t i = done; i < done + n; ++i) {
+            if (i > 0) *p++ = ' ';
+            p += formatGeneral(p, values[i]);
+        }
+        buffer.commit(size_t(p - start));
+        done += n;
     }
     buffer.put(']');
 }
 
 void encodeIntArray(ChunkBuffer &buffer, const RtInt *values, size_t count) {
+    // Values a whole batch at a time, with one room check per batch.
+    const size_t perValue = kInt32TextMax + 1;
+    const size_t perBatch = ChunkBuffer::kSize / perValue;
     buffer.put('[');
-    for (size_t i = 0; i < count; ++i) {
-        char *p = buffer.reserve(kInt32TextMax + 1);
-        const size_t n = formatInt32(p, values[i]);
-        p[n] = ' ';
-        buffer.commit(n + 1);
+    while (count > 0) {
+        const size_t n = count < perBatch ? count : perBatch;
+        char *const start = buffer.reserve(n * perValue);
+        char *p = start;
+        for (size_t i = 0; i < n; ++i) {
+            p += formatInt32(p, values[i]);
+            *p++ = ' ';
+        }
+        buffer.commit(size_t(p - start));
+        values += n;
+        count -= n;
     }
     buffer.put(']');
 }
