@@ -90,13 +90,19 @@ std::vector<BenchCase> makeBenchCases() {
     auto grid = std::make_shared<GridData>();
     auto small = std::make_shared<SmallRequestData>();
     return {
-        {"Points 1M (P, width)", 1, [points](const char *t) { points->write(t); }},
-        {"PointsPolygons 1000x1000 (P, N, st)", 1, [grid](const char *t) { grid->write(t); }},
-        {"1M small requests", 1, [small](const char *t) { small->write(t); }},
-        {"lathe scene x2000", kLatheRepeats, [](const char *t) {
+        {"Points 1M (P, width)", 1, [points](const char *t) { points->write(t); },
+         {{points->positions.data(), points->positions.size()}, {points->widths.data(), points->widths.size()}}},
+        {"PointsPolygons 1000x1000 (P, N, st)", 1, [grid](const char *t) { grid->write(t); },
+         {{grid->positions.data(), grid->positions.size()},
+          {grid->normals.data(), grid->normals.size()},
+          {grid->st.data(), grid->st.size()}}},
+        {"1M small requests", 1, [small](const char *t) { small->write(t); }, {}},
+        {"lathe scene x2000", kLatheRepeats,
+         [](const char *t) {
              RiBegin(t);
              describeLatheScene();
              RiEnd();
-         }},
+         },
+         {}},
     };
 }

@@ -3,9 +3,18 @@
 #ifndef QUILLET_BENCH_BENCHCASES_H
 #define QUILLET_BENCH_BENCHCASES_H
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "ri/ri.h"
+
+// One float array that a request carries, as the caller passes it.
+struct FloatArray {
+    const RtFloat *values;
+    size_t count;
+};
 
 struct BenchCase {
     std::string name;
@@ -14,6 +23,9 @@ struct BenchCase {
     // Writes one whole stream to target, in the encoding that the "rib"
     // options have set.
     std::function<void(const char *target)> run;
+    // The float arrays of the case's parameter lists (empty for cases that
+    // are not float data), measured alone beside the whole request.
+    std::vector<FloatArray> floatArrays;
 };
 
 // Points (1,000,000), a 1000x1000 PointsPolygons grid, 1,000,000 small
