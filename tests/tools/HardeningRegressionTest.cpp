@@ -22,4 +22,22 @@ TEST(HardeningRegression, RibcatCheckSaturatesCountsOutsideRtInt) {
               "ribcat: <stdin>:2: PatchMesh: parameter \"P\" has 3 values, its declaration calls for 0\n");
 }
 
+// The lengths that SubdivisionMesh tags ask for were summed through an
+// undefined conversion of any number to long; they are now limited.
+TEST(HardeningRegression, SubdivisionTagSizesOutsideTheIntRangeAreLimited) {
+    ScratchDir dir;
+    RunResult run = runProgram("ribcat", "--check",
+                               "SubdivisionMesh \"catmull-clark\" [4] [0 1 2 3] [\"crease\"]"
+                               " [2 111111111111111111111111111111111111111111111] [0 1] []"
+                               " \"P\" [0 0 0 1 0 0 1 1 0 0 1 0]\n"
+                               "SubdivisionMesh \"catmull-clark\" [4] [0 1 2 3] [\"crease\" \"corner\"]"
+                               " [99999999999 0 99999999999 0] [0 1] [] \"P\" [0 0 0 1 0 0 1 1 0 0 1 0]\n",
+                               dir.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "ribcat: <stdin>:1: SubdivisionMesh: argument 7 should be the tags' float arguments\n"
+              "ribcat: <stdin>:2: SubdivisionMesh: argument 6 should be the tags' integer arguments\n");
+}
+
 }  // namespace

@@ -1,7 +1,9 @@
 #include "RequestShapes.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -203,12 +205,15 @@ bool takeArray(Cursor &cursor, char code, long length, RibValue &out)
     return true;
 }
 
+// Sum of every step-th number from start. The stream may hold any number
+// there, so the sum is limited to the range of int (no array is longer).
 long sumOf(const RibValue &array, size_t start, size_t step)
 {
-    long sum = 0;
+    const double limit = std::numeric_limits<int>::max();
+    double sum = 0;
     for (size_t k = start; k < array.numbers.size(); k += step)
-        sum += static_cast<long>(array.numbers[k]);
-    return sum;
+        sum = std::min(limit, std::max(-limit, sum + array.numbers[k]));
+    return sum == sum ? static_cast<long>(sum) : 0;
 }
 
 // SubdivisionMesh: tags, nargs, then the integer and float arguments; the
