@@ -12,23 +12,32 @@ namespace {
 template <typename Code>
 struct Keyword {
     const char *text;
+    size_t length;
     Code code;
 };
 
+template <typename Code, size_t N>
+constexpr Keyword<Code> keyword(const char (&text)[N], Code code)
+{
+    return Keyword<Code>{text, N - 1, code};
+}
+
 // Tested in this order; the first whose text begins the input wins.
 const Keyword<ParamClass> kClassWords[] = {
-    {"uniform", ParamClass::Uniform},
-    {"varying", ParamClass::Varying},
-    {"vertex", ParamClass::Vertex},
-    {"constant", ParamClass::Constant},
+    keyword("uniform", ParamClass::Uniform),
+    keyword("varying", ParamClass::Varying),
+    keyword("vertex", ParamClass::Vertex),
+    keyword("constant", ParamClass::Constant),
 };
 
 // "integer" comes before "int" so that it is consumed whole.
 const Keyword<ParamType> kTypeWords[] = {
-    {"float", ParamType::Float},   {"integer", ParamType::Integer}, {"int", ParamType::Integer},
-    {"point", ParamType::Point},   {"color", ParamType::Color},     {"string", ParamType::String},
-    {"vector", ParamType::Vector}, {"normal", ParamType::Normal},   {"hpoint", ParamType::Hpoint},
-    {"matrix", ParamType::Matrix}, {"mpoint", ParamType::Mpoint},
+    keyword("float", ParamType::Float),   keyword("integer", ParamType::Integer),
+    keyword("int", ParamType::Integer),   keyword("point", ParamType::Point),
+    keyword("color", ParamType::Color),   keyword("string", ParamType::String),
+    keyword("vector", ParamType::Vector), keyword("normal", ParamType::Normal),
+    keyword("hpoint", ParamType::Hpoint), keyword("matrix", ParamType::Matrix),
+    keyword("mpoint", ParamType::Mpoint),
 };
 
 // The words that may open an inline declaration, tried once each in this order.
@@ -44,9 +53,10 @@ const char *skipBlanks(const char *p)
     return p;
 }
 
+// The first character decides most mismatches without a call.
 bool startsWith(const char *text, const char *word, size_t length)
 {
-    return std::strncmp(text, word, length) == 0;
+    return text[0] == word[0] && std::strncmp(text, word, length) == 0;
 }
 
 // Consumes the first keyword of the list that begins the text at p.
@@ -54,9 +64,8 @@ template <typename Code, size_t N>
 bool matchKeyword(const char *&p, const Keyword<Code> (&words)[N], Code &code)
 {
     for (const Keyword<Code> &word : words) {
-        size_t length = std::strlen(word.text);
-        if (startsWith(p, word.text, length)) {
-            p += length;
+        if (startsWith(p, word.text, word.length)) {
+            p += word.length;
             code = word.code;
             return true;
         }
@@ -85,6 +94,8 @@ int inlinePrefixLength(const char *token)
         return 0;
     const char *p = token;
     for (const char *word : kInlineWords) {
+        if (p[0] != word[0])
+            continue;
         size_t length = std::strlen(word);
         if (!startsWith(p, word, length) || (p[length] != ' ' && p[length] != '['))
             continue;
