@@ -7,12 +7,60 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 // Longest decimal text of a 32-bit integer: sign and ten digits.
 const size_t kInt32TextMax = 11;
+
+// Decimal text of n (no terminator) digit pair by digit pair; its length.
+size_t formatUint32(char *text, uint32_t n);
+
+namespace integertext {
+
+// Digits of n (n < 10^8) as eight ASCII bytes, most significant first in
+// memory order (little-endian), split in parallel lanes of one 64-bit word:
+// two four-digit halves, then four digit pairs, then eight digits. The
+// multiply-and-shift steps divide exactly by 100 below 10^4 and by 10 below
+// 100, and no lane overflows into the next.
+inline uint64_t eightDigits(uint32_t n) {
+    uint64_t v = uint64_t(n / 10000) | uint64_t(n % 10000) << 32;
+    uint64_t q = (v * 10486) >> 20 & 0x0000007F0000007Full;
+    v = q | (v - q * 100) << 16;
+    q = (v * 103) >> 10 & 0x000F000F000F000Full;
+    v = q | (v - q * 10) << 8;
+    return v + 0x3030303030303030ull;
+}
+
+// Number of decimal digits of n (n < 10^8).
+inline unsigned digitCountBelow1e8(uint32_t n) {
+    return 1u + (n >= 10u) + (n >= 100u) + (n >= 1000u) + (n >= 10000u) + (n >= 100000u) + (n >= 1000000u) +
+           (n >= 10000000u);
+}
+
+}  // namespace integertext
+
 // Writes the decimal text of value (no terminator); returns its length. text
 // must have room for kInt32TextMax bytes, which may all be overwritten.
-size_t formatInt32(char *text, int32_t value);
+// Inline: the integer arrays call it once per value.
+inline size_t formatInt32(char *text, int32_t value) {
+    char *p = text;
+    uint32_t n = uint32_t(value);
+    if (value < 0) {
+        *p++ = '-';
+        n = 0u - n;
+    }
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    // Below 10^8: all eight digits at once, leading zeros shifted out, one
+    // eight-byte store (the sign and eight bytes fit in kInt32TextMax).
+    if (n < 100000000u) {
+        const unsigned length = integertext::digitCountBelow1e8(n);
+        const uint64_t digits = integertext::eightDigits(n) >> (8 * (8 - length));
+        std::memcpy(p, &digits, 8);
+        return size_t(p - text) + length;
+    }
+#endif
+    return size_t(p - text) + formatUint32(p, n);
+}
 
 class ChunkBuffer {
 public:
