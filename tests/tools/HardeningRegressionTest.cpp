@@ -40,4 +40,19 @@ TEST(HardeningRegression, SubdivisionTagSizesOutsideTheIntRangeAreLimited) {
               "ribcat: <stdin>:2: SubdivisionMesh: argument 6 should be the tags' integer arguments\n");
 }
 
+// An integer of 9e15 or more was printed with "%g", so it read back as a
+// fraction and the rest of its array lost digits when printed again.
+TEST(HardeningRegression, RibcatPrintsLargeIntegersWholeSoThatItsOutputReadsBackTheSame) {
+    ScratchDir dir;
+    const std::string printed = "Polygon \"P\" [0 0 0 11111111111111111265969018843793443478568960 825307441 1]\n";
+    RunResult first = runProgram("ribcat", "", "Polygon \"P\" [0 0 0 11111111111111111111111111111111111111111111"
+                                               " 825307441 1]\n", dir.path());
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(first.err, "");
+    EXPECT_EQ(first.out, printed);
+    RunResult again = runProgram("ribcat", "", first.out, dir.path());
+    EXPECT_EQ(again.status, 0);
+    EXPECT_EQ(again.out, printed);
+}
+
 }  // namespace

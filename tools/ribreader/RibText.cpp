@@ -5,8 +5,11 @@
 
 std::string formatRibNumber(double value, bool integer)
 {
-    char buffer[64];
-    if (integer && std::fabs(value) < 9.0e15)
+    // An integer is written whole however large, so that it reads back as
+    // an integer and its array keeps its integer form. 400 characters hold
+    // the digits of the largest double.
+    char buffer[400];
+    if (integer && std::isfinite(value))
         std::snprintf(buffer, sizeof buffer, "%.0f", value);
     else
         std::snprintf(buffer, sizeof buffer, "%g", value);
