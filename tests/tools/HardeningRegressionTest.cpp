@@ -55,4 +55,16 @@ TEST(HardeningRegression, RibcatPrintsLargeIntegersWholeSoThatItsOutputReadsBack
     EXPECT_EQ(again.out, printed);
 }
 
+// The leaf count of a Blobby was checked by building an array of that many
+// numbers: "Blobby 2000000000" made ribcat allocate 16 GB.
+TEST(HardeningRegression, RibcatChecksTheBlobbyLeafCountWithoutAnArrayOfThatSize) {
+    ScratchDir dir;
+    RunResult run = runProgram("ribcat", "--check",
+                               "Blobby 2000000000 [1001 0] [1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1] []\n", dir.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "ribcat: <stdin>:1: Blobby: the code's leaves has 2000000000 entries, the request's counts"
+                       " call for 1\n");
+}
+
 }  // namespace

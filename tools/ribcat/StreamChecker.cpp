@@ -66,13 +66,19 @@ bool isQuadric(const std::string &k)
 }
 
 // Checks that an array argument has the length the counts call for.
+bool expectLength(const std::string &keyword, const char *what, size_t length, long wanted,
+                  std::vector<std::string> &problems)
+{
+    if (static_cast<long>(length) == wanted)
+        return true;
+    problems.push_back(format(kWrongLength, keyword.c_str(), what, length, wanted));
+    return false;
+}
+
 bool expectLength(const std::string &keyword, const char *what, const RibValue &v, long wanted,
                   std::vector<std::string> &problems)
 {
-    if (static_cast<long>(v.size()) == wanted)
-        return true;
-    problems.push_back(format(kWrongLength, keyword.c_str(), what, v.size(), wanted));
-    return false;
+    return expectLength(keyword, what, v.size(), wanted, problems);
 }
 
 void fillPredeclaredTable()
@@ -197,10 +203,7 @@ bool StreamChecker::counts(const std::string &k, const SplitRequest &r, ClassCou
         RtInt nleaf = intOf(f[0]);
         std::vector<RtInt> code = ints(f[1]);
         BlobbyScan scan = blobbyScan(static_cast<RtInt>(code.size()), code.data());
-        RibValue leaves;
-        leaves.kind = RibValue::Kind::NumberArray;
-        leaves.numbers.assign(static_cast<size_t>(nleaf > 0 ? nleaf : 0), 0);
-        expectLength(k, "the code's leaves", leaves, scan.leaves, problems);
+        expectLength(k, "the code's leaves", static_cast<size_t>(nleaf > 0 ? nleaf : 0), scan.leaves, problems);
         expectLength(k, "flt", f[2], scan.floats, problems);
         expectLength(k, "str", f[3], scan.strings, problems);
         out = blobbyCounts(nleaf);
