@@ -2,6 +2,19 @@
 #include "decl/SymbolTable.h"
 
 #include <cstring>
+#include <limits>
+
+namespace {
+
+// The statistics count for the life of the process: a counter that reaches
+// the largest int32_t stays there instead of overflowing.
+void tally(int32_t &counter)
+{
+    if (counter < std::numeric_limits<int32_t>::max())
+        ++counter;
+}
+
+} // namespace
 
 SymbolEntry::SymbolEntry(const char *key)
     : key(key), hash(SymbolTable::hash(key)), level(0), scope(0), next(nullptr)
@@ -66,7 +79,7 @@ bool SymbolTable::keysEqual(const char *a, const char *b)
         return true;
     if (!a || !b)
         return false;
-    ++stringCompares;
+    tally(stringCompares);
     return std::strcmp(a, b) == 0;
 }
 
@@ -96,29 +109,29 @@ int SymbolTable::insert(SymbolEntry *entry, bool allowDuplicate)
         }
     }
     if (!*head)
-        ++distinctBuckets;
+        tally(distinctBuckets);
     entry->next = *head;
     *head = entry;
     entry->level = currentLevel;
     entry->scope = currentScope;
-    ++entriesAdded;
+    tally(entriesAdded);
     return duplicate ? 1 : 0;
 }
 
 SymbolEntry *SymbolTable::find(const char *key)
 {
     uint32_t h = hash(key);
-    ++lookups;
+    tally(lookups);
     if (buckets) {
         for (SymbolEntry *e = buckets[h % bucketCount]; e; e = e->next) {
             if (e->hash == h && keysEqual(e->key, key) && visible(e, currentScope)) {
-                ++found;
+                tally(found);
                 return e;
             }
-            ++chainSteps;
+            tally(chainSteps);
         }
     }
-    ++misses;
+    tally(misses);
     return nullptr;
 }
 
@@ -149,7 +162,7 @@ void SymbolTable::removeLevel(int32_t level)
 void SymbolTable::pushScope()
 {
     if (scopeTop + 1 >= kScopeDepth) {
-        ++refusedPushes;
+        tally(refusedPushes);
         return;
     }
     scopeStack[++scopeTop] = currentScope;
