@@ -43,10 +43,10 @@ void RibWriter::writef(const char *format, ...) {
         }
         buffer.put(run, size_t(p - run));
         const bool quoted = p > format && p[-1] == '"';
-        const char *spec = p + 1;
-        const bool isLong = *spec == 'l' && (spec[1] == 'd' || spec[1] == 'i');
-        if (isLong) ++spec;
-        switch (*spec) {
+        const char *conversion = p + 1;
+        const bool isLong = *conversion == 'l' && (conversion[1] == 'd' || conversion[1] == 'i');
+        if (isLong) ++conversion;
+        switch (*conversion) {
         case 'd':
         case 'i':
             if (isLong)
@@ -77,10 +77,10 @@ void RibWriter::writef(const char *format, ...) {
         default:
             // Unknown conversion: the '%' itself; the rest is ordinary text.
             run = p;
-            p = spec;
+            p = conversion;
             continue;
         }
-        p = spec + 1;
+        p = conversion + 1;
         run = p;
     }
     buffer.put(run, size_t(p - run));
