@@ -1,8 +1,10 @@
 // The declaration grammar and the process-wide declaration table.
 #include "decl/DeclTable.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "decl/StringPool.h"
@@ -73,6 +75,15 @@ bool matchKeyword(const char *&p, const Keyword<Code> (&words)[N], Code &code)
     return false;
 }
 
+// The number after '[', as atoi reads it but limited to int's range
+// (atoi is undefined outside it); the record keeps its low 16 bits.
+int16_t arrayLengthAt(const char *p)
+{
+    long value = std::strtol(p, nullptr, 10);
+    value = std::min<long>(std::max<long>(value, std::numeric_limits<int>::min()), std::numeric_limits<int>::max());
+    return static_cast<int16_t>(static_cast<int>(value));
+}
+
 } // namespace
 
 ParsedDeclaration parseDeclaration(const char *declaration)
@@ -84,7 +95,7 @@ ParsedDeclaration parseDeclaration(const char *declaration)
     matchKeyword(p, kTypeWords, parsed.type);
     p = skipBlanks(p);
     if (*p == '[')
-        parsed.arrayLength = static_cast<int16_t>(std::atoi(p + 1));
+        parsed.arrayLength = arrayLengthAt(p + 1);
     return parsed;
 }
 

@@ -24,6 +24,8 @@ const GrammarCase kGrammarCases[] = {
     {"float[]", ParamClass::Uniform, ParamType::Float, 0},
     {"float[-1]", ParamClass::Uniform, ParamType::Float, -1},
     {"float[70000]", ParamClass::Uniform, ParamType::Float, 4464}, // kept in 16 bits
+    {"float[99999999999]", ParamClass::Uniform, ParamType::Float, -1}, // limited to INT_MAX, then 16 bits
+    {"float[-99999999999]", ParamClass::Uniform, ParamType::Float, 0}, // limited to INT_MIN, then 16 bits
     {"int", ParamClass::Uniform, ParamType::Integer, 1},
     {"integer", ParamClass::Uniform, ParamType::Integer, 1},
     {"integer[2]", ParamClass::Uniform, ParamType::Integer, 2},
