@@ -53,6 +53,12 @@ double n(const SplitRequest &r, size_t i)
     return r.fixed[i].number;
 }
 
+// A light or object handle: the stream may hold any number there.
+int handle(const SplitRequest &r, size_t i)
+{
+    return saturatedInt(n(r, i));
+}
+
 // The vertex positions from "P" (points) or "Pw" (homogeneous points).
 bool positions(const SplitRequest &r, std::vector<Vec3> &out)
 {
@@ -212,7 +218,7 @@ Scene::Outcome Scene::structure(const std::string &k, const SplitRequest &r)
         return Outcome::Handled;
     }
     if (k == "ObjectBegin") {
-        int id = static_cast<int>(n(r, 0));
+        int id = handle(r, 0);
         if (id == 0)
             return fail("object handle 0");
         objects[id].clear();
@@ -222,7 +228,7 @@ Scene::Outcome Scene::structure(const std::string &k, const SplitRequest &r)
     if (k == "ObjectEnd")
         return fail("ObjectEnd without ObjectBegin");
     if (k == "ObjectInstance")
-        return instantiate(static_cast<int>(n(r, 0)));
+        return instantiate(handle(r, 0));
     if (k == "MotionBegin") {
         inMotion = true;
         motionTaken = false;
@@ -365,11 +371,12 @@ Scene::Outcome Scene::shading(const std::string &k, const SplitRequest &r)
         const std::string &name = r.fixed[0].string;
         if (name != "ambientlight" && name != "distantlight" && name != "pointlight" && name != "spotlight")
             return Outcome::Skipped;
-        addLight(name, static_cast<int>(n(r, 1)), r);
+        addLight(name, handle(r, 1), r);
     } else if (k == "Illuminate") {
-        auto it = lightHandles.find(static_cast<int>(n(r, 0)));
+        int id = handle(r, 0);
+        auto it = lightHandles.find(id);
         if (it == lightHandles.end())
-            return fail("no light " + std::to_string(static_cast<long>(n(r, 0))));
+            return fail("no light " + std::to_string(id));
         auto &on = state.lights;
         on.erase(std::remove(on.begin(), on.end(), it->second), on.end());
         if (n(r, 1) != 0)

@@ -28,30 +28,17 @@ std::string format(const char *fmt, Args... args)
     return out;
 }
 
-// A number of the stream where the request has an integer: any value can
-// stand there, so it is saturated at the limits of RtInt (NaN reads as 0).
-RtInt toInt(double d)
-{
-    if (!(d == d))
-        return 0;
-    if (d >= static_cast<double>(std::numeric_limits<RtInt>::max()))
-        return std::numeric_limits<RtInt>::max();
-    if (d <= static_cast<double>(std::numeric_limits<RtInt>::min()))
-        return std::numeric_limits<RtInt>::min();
-    return static_cast<RtInt>(d);
-}
-
 std::vector<RtInt> ints(const RibValue &v)
 {
     std::vector<RtInt> out;
     for (double d : v.numbers)
-        out.push_back(toInt(d));
+        out.push_back(saturatedInt(d));
     return out;
 }
 
 RtInt intOf(const RibValue &v)
 {
-    return toInt(v.number);
+    return saturatedInt(v.number);
 }
 
 const char *str(const RibValue &v)

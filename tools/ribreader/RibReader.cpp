@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -73,6 +74,17 @@ double doubleFromBits(uint64_t bits)
 }
 
 } // namespace
+
+int saturatedInt(double value)
+{
+    if (!(value == value))
+        return 0;
+    if (value >= static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (value <= static_cast<double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(value);
+}
 
 size_t RibValue::size() const
 {

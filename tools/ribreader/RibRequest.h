@@ -31,6 +31,10 @@ struct RibValue {
     static RibValue makeString(std::string text);
 };
 
+// A number of the stream where a request has an integer: any value can
+// stand there, so it is saturated at the limits of int (NaN reads as 0).
+int saturatedInt(double value);
+
 struct RibRequest {
     enum class Kind { Request, Comment };
 
