@@ -147,15 +147,39 @@ std::vector<RtFloat> randomFloats(size_t count, uint32_t seed) {
     return values;
 }
 
-// Lengths around every header size and around the writer's internal chunks.
+// Lengths around every header size, the ASCII batches (240 values) and the
+// binary chunks (1024 values).
 TEST(Encoders, ArraysMatchReference) {
-    for (size_t count : {1, 255, 256, 1023, 1024, 1025, 4097, 65535, 65536, 70001}) {
+    for (size_t count : {1, 240, 241, 255, 256, 1023, 1024, 1025, 4097, 65535, 65536, 70001}) {
         const std::vector<RtFloat> values = randomFloats(count, uint32_t(count));
         for (bool binary : {false, true}) {
             const std::string stream = captureStream(
                 [&](RibWriter &w) { w.writeFloatArray(values.data(), RtInt(values.size())); }, binary);
             EXPECT_TRUE(stream == wholeStream(referenceArray(values, binary)))
                 << count << (binary ? " binary" : " ascii");
+        }
+    }
+}
+
+// Integer text is written in batches of ChunkBuffer::kSize / (kInt32TextMax + 1)
+// values (341); lengths on both sides of the first two batch ends, with the
+// longest text (INT32_MIN) every third value.
+TEST(Encoders, IntegerArraysAcrossBatchesMatchPrintf) {
+    for (size_t count : {340, 341, 342, 682, 683, 1024}) {
+        std::vector<RtInt> values(count);
+        std::mt19937 random{uint32_t(count)};
+        for (size_t i = 0; i < count; ++i) values[i] = i % 3 == 0 ? INT32_MIN : int32_t(random()) >> (random() % 32);
+        std::string expected = "[";
+        char text[16];
+        for (RtInt v : values) {
+            std::snprintf(text, sizeof text, "%d ", v);
+            expected += text;
+        }
+        expected += "]";
+        for (bool binary : {false, true}) {
+            const std::string stream =
+                captureStream([&](RibWriter &w) { w.writeIntArray(values.data(), RtInt(count)); }, binary);
+            EXPECT_TRUE(stream == wholeStream(expected)) << count << (binary ? " binary" : " ascii");
         }
     }
 }
