@@ -84,6 +84,12 @@ TEST_F(Ribcat, CheckFindsEachKindOfProblem)
         // Steps of 1 give 4 x 1 patches: 5 x 2 varying colours (3 x 2 with the default steps).
         {"Basis \"bezier\" 1 \"bezier\" 1\nPatchMesh \"bicubic\" 7 \"nonperiodic\" 4 \"nonperiodic\" \"Cs\" [1 1 1]\n",
          "ribcat: <stdin>:2: PatchMesh: parameter \"Cs\" has 3 values, its declaration calls for 30\n"},
+        // (2-1) x (-3-1) uniform values of a negative array length: none,
+        // as the writer counts them, not the product of the two.
+        {"Declare \"q\" \"uniform float[-2]\"\n"
+         "PatchMesh \"bilinear\" 2 \"nonperiodic\" -3 \"nonperiodic\" \"P\" [] \"q\" []\n"
+         "PatchMesh \"bilinear\" 2 \"nonperiodic\" -3 \"nonperiodic\" \"P\" [] \"q\" [1 2 3 4 5 6 7 8]\n",
+         "ribcat: <stdin>:3: PatchMesh: parameter \"q\" has 8 values, its declaration calls for 0\n"},
         {"PatchMesh \"trilinear\" 4 \"nonperiodic\" 4 \"nonperiodic\"\n",
          "ribcat: <stdin>:1: PatchMesh: unknown patch type \"trilinear\"\n"},
         {"Attribute \"identifier\" \"name\" [1]\n",
