@@ -20,10 +20,6 @@ const char kDelayedReadArchive[] = "Procedural \"%s\" [\"%s\"] ";
 const char kProgramProcedural[] = "Procedural \"%s\" [\"%s\" \"%s\"] ";
 const char kGeometry[] = "Geometry";
 
-void writeCounted(RibWriter &writer, const ClassCounts &counts, RtInt n, RtToken tokens[], RtPointer values[]) {
-    writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, n, tokens, values);
-}
-
 }  // namespace
 
 RtVoid RibWriter::Curves(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, ...) {

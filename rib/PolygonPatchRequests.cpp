@@ -48,10 +48,6 @@ void writeBasis(RibWriter &writer, const RtFloat (*basis)[4]) {
     writer.writeFloatArray(basis != nullptr ? basis[0] : nullptr, 16);
 }
 
-void writeCounted(RibWriter &writer, const ClassCounts &counts, RtInt n, RtToken tokens[], RtPointer values[]) {
-    writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, n, tokens, values);
-}
-
 }  // namespace
 
 RtVoid RibWriter::Polygon(RtInt nvertices, ...) {

@@ -2,6 +2,7 @@
 // the parameter list with the quadric counts.
 #include "ri/ParamCollector.h"
 #include "rib/GeometryCounts.h"
+#include "rib/GeometryWriting.h"
 #include "rib/RibWriter.h"
 
 namespace {
@@ -12,8 +13,7 @@ const RtFloat kOrigin[3] = {0, 0, 0};
 const RtFloat *pointOrOrigin(const RtFloat *point) { return point ? point : kOrigin; }
 
 void writeQuadricParams(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values[]) {
-    const ClassCounts counts = quadricCounts();
-    writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, n, tokens, values);
+    writeCounted(writer, quadricCounts(), n, tokens, values);
 }
 
 }  // namespace
