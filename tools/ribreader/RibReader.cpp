@@ -430,6 +430,16 @@ void RibReader::scanBinary(Token &t)
     fail(t, format(kUnknownToken, c));
 }
 
+RibRequest RibReader::commentOf(Token &t)
+{
+    RibRequest comment;
+    comment.kind = RibRequest::Kind::Comment;
+    comment.keyword = std::move(t.text);
+    comment.line = t.line;
+    comment.offset = t.offset;
+    return comment;
+}
+
 // Skips tokens up to the next request keyword or the end; comments are kept.
 void RibReader::resync()
 {
@@ -438,14 +448,8 @@ void RibReader::resync()
         if (t.kind == Tok::Keyword || t.kind == Tok::End)
             break;
         Token skipped = take();
-        if (skipped.kind == Tok::Comment) {
-            RibRequest comment;
-            comment.kind = RibRequest::Kind::Comment;
-            comment.keyword = std::move(skipped.text);
-            comment.line = skipped.line;
-            comment.offset = skipped.offset;
-            pendingComments.push_back(std::move(comment));
-        }
+        if (skipped.kind == Tok::Comment)
+            pendingComments.push_back(commentOf(skipped));
     }
     quiet = false;
 }
@@ -481,12 +485,7 @@ bool RibReader::readArray(RibValue &value, const Token &open)
             break;
         case Tok::Comment: {
             Token c = take();
-            RibRequest comment;
-            comment.kind = RibRequest::Kind::Comment;
-            comment.keyword = std::move(c.text);
-            comment.line = c.line;
-            comment.offset = c.offset;
-            pendingComments.push_back(std::move(comment));
+            pendingComments.push_back(commentOf(c));
             break;
         }
         case Tok::Open:
@@ -519,11 +518,7 @@ bool RibReader::next(RibRequest &item)
         case Tok::End:
             return false;
         case Tok::Comment:
-            item = RibRequest();
-            item.kind = RibRequest::Kind::Comment;
-            item.keyword = std::move(t.text);
-            item.line = t.line;
-            item.offset = t.offset;
+            item = commentOf(t);
             return true;
         case Tok::Keyword:
             break;
@@ -572,15 +567,9 @@ bool RibReader::next(RibRequest &item)
                     request.args.push_back(std::move(v));
                 break;
             }
-            case Tok::Comment: {
-                RibRequest comment;
-                comment.kind = RibRequest::Kind::Comment;
-                comment.keyword = std::move(arg.text);
-                comment.line = arg.line;
-                comment.offset = arg.offset;
-                pendingComments.push_back(std::move(comment));
+            case Tok::Comment:
+                pendingComments.push_back(commentOf(arg));
                 break;
-            }
             case Tok::Close:
                 report(arg.line, arg.offset, kUnexpectedClose);
                 good = false;

@@ -49,6 +49,8 @@ private:
     bool readArray(RibValue &value, const Token &open);
     void report(size_t line, size_t offset, const std::string &message);
     void resync();
+    // The comment item of a comment token (its text is moved out).
+    static RibRequest commentOf(Token &t);
 
     std::string data;
     size_t pos = 0;
