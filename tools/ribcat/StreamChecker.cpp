@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "FormatText.h"
 #include "decl/DeclTable.h"
 #include "ri/ri.h"
 
@@ -17,16 +18,6 @@ const char kWrongLength[] = "%s: %s has %zu entries, the request's counts call f
 const char kUnknownPatchType[] = "%s: unknown patch type \"%s\"";
 const char kBadStep[] = "%s: basis step %d cannot count cubic segments";
 const char kNoPositions[] = "%s: no \"P\" or \"Pw\" parameter to count the vertices";
-
-template <typename... Args>
-std::string format(const char *fmt, Args... args)
-{
-    int size = std::snprintf(nullptr, 0, fmt, args...);
-    std::string out(static_cast<size_t>(size > 0 ? size : 0) + 1, '\0');
-    std::snprintf(&out[0], out.size(), fmt, args...);
-    out.resize(static_cast<size_t>(size > 0 ? size : 0));
-    return out;
-}
 
 std::vector<RtInt> ints(const RibValue &v)
 {
@@ -58,7 +49,7 @@ bool expectLength(const std::string &keyword, const char *what, size_t length, l
 {
     if (static_cast<long>(length) == wanted)
         return true;
-    problems.push_back(format(kWrongLength, keyword.c_str(), what, length, wanted));
+    problems.push_back(formatText(kWrongLength, keyword.c_str(), what, length, wanted));
     return false;
 }
 
@@ -94,7 +85,7 @@ std::vector<std::string> StreamChecker::check(const RibRequest &request)
     const std::string &k = request.keyword;
     const RequestShape *shape = findRequestShape(k);
     if (!shape) {
-        problems.push_back(format(kUnknownRequest, k.c_str()));
+        problems.push_back(formatText(kUnknownRequest, k.c_str()));
         return problems;
     }
     SplitRequest r;
@@ -137,7 +128,7 @@ bool StreamChecker::counts(const std::string &k, const SplitRequest &r, ClassCou
         }
         if (vertices < 0) {
             if (!r.params.empty())
-                problems.push_back(format(kNoPositions, k.c_str()));
+                problems.push_back(formatText(kNoPositions, k.c_str()));
             return problems.size() == before;
         }
         out = k == "Polygon" ? polygonCounts(static_cast<RtInt>(vertices)) : pointsCounts(static_cast<RtInt>(vertices));
@@ -176,9 +167,9 @@ bool StreamChecker::counts(const std::string &k, const SplitRequest &r, ClassCou
             result = curvesCounts(str(f[0]), static_cast<RtInt>(nvertices.size()), nvertices.data(), str(f[2]), vStep);
         }
         if (result.status == CountStatus::unknownPatchType)
-            problems.push_back(format(kUnknownPatchType, k.c_str(), str(f[0])));
+            problems.push_back(formatText(kUnknownPatchType, k.c_str(), str(f[0])));
         else if (result.status == CountStatus::badBasisStep)
-            problems.push_back(format(kBadStep, k.c_str(), result.badStep));
+            problems.push_back(formatText(kBadStep, k.c_str(), result.badStep));
         else
             out = result.counts;
     } else if (k == "NuPatch") {
@@ -218,7 +209,7 @@ void StreamChecker::checkParams(const std::string &k, const SplitRequest &r, con
         const RibValue &value = p.second;
         const ParamDecl *decl = DeclTable::lookup(token.c_str());
         if (!decl) {
-            problems.push_back(format(kUndeclared, k.c_str(), token.c_str()));
+            problems.push_back(formatText(kUndeclared, k.c_str(), token.c_str()));
             continue;
         }
         bool strings = decl->type == ParamType::String;
@@ -226,16 +217,16 @@ void StreamChecker::checkParams(const std::string &k, const SplitRequest &r, con
         bool isStrings = value.kind == RibValue::Kind::String || value.kind == RibValue::Kind::StringArray;
         bool isEmpty = value.isArray() && value.size() == 0;
         if (!isEmpty && ((strings && !isStrings) || (numbers && isStrings))) {
-            problems.push_back(format(kWrongKind, k.c_str(), token.c_str(), strings ? "string" : "numeric"));
+            problems.push_back(formatText(kWrongKind, k.c_str(), token.c_str(), strings ? "string" : "numeric"));
             continue;
         }
         if (decl->type == ParamType::Integer && !isEmpty && !value.isString() &&
             !(value.isNumber() ? value.integer : value.integers)) {
-            problems.push_back(format(kWrongKind, k.c_str(), token.c_str(), "integer"));
+            problems.push_back(formatText(kWrongKind, k.c_str(), token.c_str(), "integer"));
             continue;
         }
         size_t wanted = paramValueShape(*decl, classCounts).count;
         if (value.size() != wanted)
-            problems.push_back(format(kWrongCount, k.c_str(), token.c_str(), value.size(), wanted));
+            problems.push_back(formatText(kWrongCount, k.c_str(), token.c_str(), value.size(), wanted));
     }
 }

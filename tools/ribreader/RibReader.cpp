@@ -7,6 +7,8 @@
 #include <limits>
 #include <utility>
 
+#include "FormatText.h"
+
 namespace {
 
 const char kUnterminatedString[] = "unterminated string";
@@ -18,6 +20,7 @@ const char kTruncatedToken[] = "binary token 0x%02X truncated at the end of the 
 const char kUnknownToken[] = "unknown binary token 0x%02X";
 const char kUnexpectedByte[] = "unexpected character 0x%02X";
 const char kBadNumber[] = "bad number \"%s\"";
+const size_t kShownTextMax = 40; // of a bad number's text in its message
 const char kValueOutsideRequest[] = "value outside a request";
 const char kUndefinedRequest[] = "undefined encoded request %u";
 const char kUndefinedString[] = "undefined encoded string %u";
@@ -42,21 +45,6 @@ bool isKeywordStart(unsigned char c)
 bool isKeywordChar(unsigned char c)
 {
     return isKeywordStart(c) || (c >= '0' && c <= '9');
-}
-
-std::string format(const char *fmt, unsigned value)
-{
-    char buffer[128];
-    std::snprintf(buffer, sizeof buffer, fmt, value);
-    return buffer;
-}
-
-std::string format(const char *fmt, const std::string &text)
-{
-    std::string shown = text.substr(0, 40);
-    std::vector<char> buffer(std::strlen(fmt) + shown.size() + 1);
-    std::snprintf(buffer.data(), buffer.size(), fmt, shown.c_str());
-    return buffer.data();
 }
 
 float floatFromBits(uint32_t bits)
@@ -157,7 +145,7 @@ bool RibReader::need(size_t count, Token &t)
 {
     if (data.size() - pos >= count)
         return true;
-    fail(t, format(kTruncatedToken, static_cast<unsigned char>(data[t.offset])));
+    fail(t, formatText(kTruncatedToken, static_cast<unsigned char>(data[t.offset])));
     pos = data.size();
     return false;
 }
@@ -223,7 +211,7 @@ RibReader::Token RibReader::scan()
             return t;
         }
         ++pos;
-        return fail(t, format(kUnexpectedByte, c));
+        return fail(t, formatText(kUnexpectedByte, c));
     }
 }
 
@@ -283,7 +271,7 @@ void RibReader::scanNumber(Token &t)
     bool digits = std::strpbrk(first, "0123456789") != nullptr;
     if (result.ec != std::errc() || result.ptr != last || !digits || *first == '+' ||
         std::strpbrk(first, "nNiI") != nullptr) {
-        fail(t, format(kBadNumber, text));
+        fail(t, formatText(kBadNumber, text.substr(0, kShownTextMax).c_str()));
         return;
     }
     t.kind = Tok::Number;
@@ -313,7 +301,7 @@ bool RibReader::scanEncodedString(std::string &out, Token &t)
         return true;
     }
     if (s.kind != Tok::Bad)
-        fail(t, format(kStringExpected, static_cast<unsigned char>(data[t.offset])));
+        fail(t, formatText(kStringExpected, static_cast<unsigned char>(data[t.offset])));
     else
         t.kind = Tok::Bad;
     return false;
@@ -367,7 +355,7 @@ void RibReader::scanBinary(Token &t)
         unsigned code = static_cast<unsigned>(readUnsigned(1));
         auto it = encodedRequests.find(code);
         if (it == encodedRequests.end()) {
-            fail(t, format(kUndefinedRequest, code));
+            fail(t, formatText(kUndefinedRequest, code));
             return;
         }
         t.kind = Tok::Keyword;
@@ -380,7 +368,7 @@ void RibReader::scanBinary(Token &t)
             return;
         uint64_t count = readUnsigned(lengthBytes);
         if ((data.size() - pos) / 4 < count) {
-            fail(t, format(kArrayPastEnd, static_cast<unsigned>(count)));
+            fail(t, formatText(kArrayPastEnd, static_cast<unsigned>(count)));
             pos = data.size();
             return;
         }
@@ -420,14 +408,14 @@ void RibReader::scanBinary(Token &t)
         unsigned code = static_cast<unsigned>(readUnsigned(bytes));
         auto it = encodedStrings.find(code);
         if (it == encodedStrings.end()) {
-            fail(t, format(kUndefinedString, code));
+            fail(t, formatText(kUndefinedString, code));
             return;
         }
         t.kind = Tok::String;
         t.text = it->second;
         return;
     }
-    fail(t, format(kUnknownToken, c));
+    fail(t, formatText(kUnknownToken, c));
 }
 
 RibRequest RibReader::commentOf(Token &t)
