@@ -1,7 +1,5 @@
 #include "StreamChecker.h"
 
-#include <cstdio>
-#include <limits>
 #include <string>
 
 #include "FormatText.h"
