@@ -8,7 +8,9 @@
 
 namespace {
 
-bool isBinaryToken(unsigned char c) { return c == 0xA4 || (c >= 0xC8 && c <= 0xCB); }
+bool isBinaryToken(unsigned char c) {
+    return c == 0xA4 || (c >= 0xC8 && c <= 0xCB);
+}
 
 size_t binaryTokenLength(const std::string &s, size_t i) {
     const unsigned char c = static_cast<unsigned char>(s[i]);
@@ -21,9 +23,9 @@ size_t binaryTokenLength(const std::string &s, size_t i) {
 
 bool startsNumber(const std::string &s, size_t i) {
     const bool separated = i == 0 || s[i - 1] == ' ' || s[i - 1] == '[';
-    return separated && (std::isdigit(static_cast<unsigned char>(s[i])) ||
-                         ((s[i] == '-' || s[i] == '.') && i + 1 < s.size() &&
-                          std::isdigit(static_cast<unsigned char>(s[i + 1]))));
+    return separated &&
+           (std::isdigit(static_cast<unsigned char>(s[i])) ||
+            ((s[i] == '-' || s[i] == '.') && i + 1 < s.size() && std::isdigit(static_cast<unsigned char>(s[i + 1]))));
 }
 
 }  // namespace
@@ -63,8 +65,8 @@ ReferencePlan planReference(const std::string &stream) {
             const double value = std::strtod(stream.c_str() + i, &end);
             const size_t length = size_t(end - (stream.c_str() + i));
             const bool integral = std::strcspn(stream.c_str() + i, ".e ]\n") >= length;
-            pieces.push_back({integral ? ReferencePlan::Piece::Integer : ReferencePlan::Piece::Float, i,
-                              length, long(value), value});
+            pieces.push_back({integral ? ReferencePlan::Piece::Integer : ReferencePlan::Piece::Float, i, length,
+                              long(value), value});
             ++plan.numbers;
             i += length;
         } else {
@@ -79,15 +81,9 @@ void writeReference(const ReferencePlan &plan, FILE *sink) {
     const char *bytes = plan.stream.data();
     for (const ReferencePlan::Piece &piece : plan.pieces) {
         switch (piece.kind) {
-        case ReferencePlan::Piece::Text:
-            std::fwrite(bytes + piece.offset, 1, piece.length, sink);
-            break;
-        case ReferencePlan::Piece::Integer:
-            std::fprintf(sink, "%ld", piece.integer);
-            break;
-        case ReferencePlan::Piece::Float:
-            std::fprintf(sink, "%g", piece.number);
-            break;
+        case ReferencePlan::Piece::Text: std::fwrite(bytes + piece.offset, 1, piece.length, sink); break;
+        case ReferencePlan::Piece::Integer: std::fprintf(sink, "%ld", piece.integer); break;
+        case ReferencePlan::Piece::Float: std::fprintf(sink, "%g", piece.number); break;
         case ReferencePlan::Piece::BinaryBytes:
             for (size_t k = 0; k < piece.length; ++k) std::fputc(bytes[piece.offset + k], sink);
             break;

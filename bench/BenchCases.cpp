@@ -21,7 +21,8 @@ struct PointsData {
     int count;
     std::vector<RtFloat> positions, widths;
     explicit PointsData(int n)
-        : count(n), positions(randomFloats(size_t(n) * 3, -10, 10, 1)), widths(randomFloats(size_t(n), 0.01f, 0.1f, 2)) {}
+        : count(n), positions(randomFloats(size_t(n) * 3, -10, 10, 1)),
+          widths(randomFloats(size_t(n), 0.01f, 0.1f, 2)) {}
     void write(const char *target) {
         RiBegin(target);
         RiWorldBegin();
@@ -83,21 +84,28 @@ const int kLatheRepeats = 2000;
 
 }  // namespace
 
-void writePointsStream(const char *target, int npoints) { PointsData(npoints).write(target); }
+void writePointsStream(const char *target, int npoints) {
+    PointsData(npoints).write(target);
+}
 
 std::vector<BenchCase> makeBenchCases() {
     auto points = std::make_shared<PointsData>(1000000);
     auto grid = std::make_shared<GridData>();
     auto small = std::make_shared<SmallRequestData>();
     return {
-        {"Points 1M (P, width)", 1, [points](const char *t) { points->write(t); },
+        {"Points 1M (P, width)",
+         1,
+         [points](const char *t) { points->write(t); },
          {{points->positions.data(), points->positions.size()}, {points->widths.data(), points->widths.size()}}},
-        {"PointsPolygons 1000x1000 (P, N, st)", 1, [grid](const char *t) { grid->write(t); },
+        {"PointsPolygons 1000x1000 (P, N, st)",
+         1,
+         [grid](const char *t) { grid->write(t); },
          {{grid->positions.data(), grid->positions.size()},
           {grid->normals.data(), grid->normals.size()},
           {grid->st.data(), grid->st.size()}}},
         {"1M small requests", 1, [small](const char *t) { small->write(t); }, {}},
-        {"lathe scene x2000", kLatheRepeats,
+        {"lathe scene x2000",
+         kLatheRepeats,
          [](const char *t) {
              RiBegin(t);
              describeLatheScene();

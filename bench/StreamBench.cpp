@@ -127,8 +127,7 @@ std::string captureFloatArrays(const std::vector<FloatArray> &arrays, bool binar
 
 int runTable(int reps) {
     std::vector<BenchCase> cases = makeBenchCases();
-    std::printf("%-38s %-6s %8s %9s %11s %10s %9s\n", "case", "enc", "MB", "MB/s", "Mvalues/s",
-                "x ref", "/ memcpy");
+    std::printf("%-38s %-6s %8s %9s %11s %10s %9s\n", "case", "enc", "MB", "MB/s", "Mvalues/s", "x ref", "/ memcpy");
     bool targetsMet = true;
     FILE *sink = std::fopen(kSink, "w");
     for (const BenchCase &c : cases) {
@@ -139,12 +138,14 @@ int runTable(int reps) {
             });
             if (c.floatArrays.empty()) continue;
             const std::string label = "  its float arrays alone";
-            const RowResult floats = measureRow(label.c_str(), binary, planReference(captureFloatArrays(c.floatArrays, binary)),
-                                                reps, sink, [&] { writeFloatArrays(c.floatArrays, binary, sink); });
+            const RowResult floats =
+                measureRow(label.c_str(), binary, planReference(captureFloatArrays(c.floatArrays, binary)), reps, sink,
+                           [&] { writeFloatArrays(c.floatArrays, binary, sink); });
             // Targets hold for the float data: the arrays alone, and the
             // whole request where the request is nothing but float arrays.
             const bool onlyFloats = c.name.find("PointsPolygons") == std::string::npos;
-            for (const RowResult &r : onlyFloats ? std::vector<RowResult>{whole, floats} : std::vector<RowResult>{floats})
+            for (const RowResult &r :
+                 onlyFloats ? std::vector<RowResult>{whole, floats} : std::vector<RowResult>{floats})
                 targetsMet &= binary ? (r.speedup >= 10 && r.ofLimit >= 0.25) : r.speedup >= 4;
         }
     }

@@ -19,8 +19,7 @@ struct Keyword {
 };
 
 template <typename Code, size_t N>
-constexpr Keyword<Code> keyword(const char (&text)[N], Code code)
-{
+constexpr Keyword<Code> keyword(const char (&text)[N], Code code) {
     return Keyword<Code>{text, N - 1, code};
 }
 
@@ -34,37 +33,31 @@ const Keyword<ParamClass> kClassWords[] = {
 
 // "integer" comes before "int" so that it is consumed whole.
 const Keyword<ParamType> kTypeWords[] = {
-    keyword("float", ParamType::Float),   keyword("integer", ParamType::Integer),
-    keyword("int", ParamType::Integer),   keyword("point", ParamType::Point),
-    keyword("color", ParamType::Color),   keyword("string", ParamType::String),
-    keyword("vector", ParamType::Vector), keyword("normal", ParamType::Normal),
-    keyword("hpoint", ParamType::Hpoint), keyword("matrix", ParamType::Matrix),
-    keyword("mpoint", ParamType::Mpoint),
+    keyword("float", ParamType::Float),   keyword("integer", ParamType::Integer), keyword("int", ParamType::Integer),
+    keyword("point", ParamType::Point),   keyword("color", ParamType::Color),     keyword("string", ParamType::String),
+    keyword("vector", ParamType::Vector), keyword("normal", ParamType::Normal),   keyword("hpoint", ParamType::Hpoint),
+    keyword("matrix", ParamType::Matrix), keyword("mpoint", ParamType::Mpoint),
 };
 
 // The words that may open an inline declaration, tried once each in this order.
 const char *const kInlineWords[] = {
-    "constant", "uniform", "varying", "vertex", "float", "integer", "int", "point",
-    "vector",   "normal",  "hpoint",  "color",  "string", "matrix", "mpoint",
+    "constant", "uniform", "varying", "vertex", "float",  "integer", "int",    "point",
+    "vector",   "normal",  "hpoint",  "color",  "string", "matrix",  "mpoint",
 };
 
-const char *skipBlanks(const char *p)
-{
-    while (*p == ' ')
-        ++p;
+const char *skipBlanks(const char *p) {
+    while (*p == ' ') ++p;
     return p;
 }
 
 // The first character decides most mismatches without a call.
-bool startsWith(const char *text, const char *word, size_t length)
-{
+bool startsWith(const char *text, const char *word, size_t length) {
     return text[0] == word[0] && std::strncmp(text, word, length) == 0;
 }
 
 // Consumes the first keyword of the list that begins the text at p.
 template <typename Code, size_t N>
-bool matchKeyword(const char *&p, const Keyword<Code> (&words)[N], Code &code)
-{
+bool matchKeyword(const char *&p, const Keyword<Code> (&words)[N], Code &code) {
     for (const Keyword<Code> &word : words) {
         if (startsWith(p, word.text, word.length)) {
             p += word.length;
@@ -77,39 +70,32 @@ bool matchKeyword(const char *&p, const Keyword<Code> (&words)[N], Code &code)
 
 // The number after '[', as atoi reads it but limited to int's range
 // (atoi is undefined outside it); the record keeps its low 16 bits.
-int16_t arrayLengthAt(const char *p)
-{
+int16_t arrayLengthAt(const char *p) {
     long value = std::strtol(p, nullptr, 10);
     value = std::min<long>(std::max<long>(value, std::numeric_limits<int>::min()), std::numeric_limits<int>::max());
     return static_cast<int16_t>(static_cast<int>(value));
 }
 
-} // namespace
+}  // namespace
 
-ParsedDeclaration parseDeclaration(const char *declaration)
-{
+ParsedDeclaration parseDeclaration(const char *declaration) {
     ParsedDeclaration parsed{ParamClass::Uniform, ParamType::None, 1};
     const char *p = skipBlanks(declaration ? declaration : "");
     matchKeyword(p, kClassWords, parsed.paramClass);
     p = skipBlanks(p);
     matchKeyword(p, kTypeWords, parsed.type);
     p = skipBlanks(p);
-    if (*p == '[')
-        parsed.arrayLength = arrayLengthAt(p + 1);
+    if (*p == '[') parsed.arrayLength = arrayLengthAt(p + 1);
     return parsed;
 }
 
-int inlinePrefixLength(const char *token)
-{
-    if (!token)
-        return 0;
+int inlinePrefixLength(const char *token) {
+    if (!token) return 0;
     const char *p = token;
     for (const char *word : kInlineWords) {
-        if (p[0] != word[0])
-            continue;
+        if (p[0] != word[0]) continue;
         size_t length = std::strlen(word);
-        if (!startsWith(p, word, length) || (p[length] != ' ' && p[length] != '['))
-            continue;
+        if (!startsWith(p, word, length) || (p[length] != ' ' && p[length] != '[')) continue;
         p += length;
         if (*p == '[') {
             const char *close = std::strchr(p, ']');
@@ -120,10 +106,8 @@ int inlinePrefixLength(const char *token)
     return static_cast<int>(p - token);
 }
 
-RtToken DeclTable::declare(const char *name, const char *declaration, const char *key, bool inlineDeclaration)
-{
-    if (!name)
-        return nullptr;
+RtToken DeclTable::declare(const char *name, const char *declaration, const char *key, bool inlineDeclaration) {
+    if (!name) return nullptr;
     ParsedDeclaration parsed = parseDeclaration(declaration);
     ParamDecl *record = inlineDeclaration ? nullptr : lookup(name);
     if (!record) {
@@ -147,24 +131,19 @@ RtToken DeclTable::declare(const char *name, const char *declaration, const char
     return StringPool::intern(name);
 }
 
-ParamDecl *DeclTable::lookup(RtToken token)
-{
-    if (!token)
-        return nullptr;
+ParamDecl *DeclTable::lookup(RtToken token) {
+    if (!token) return nullptr;
     const char *text = skipBlanks(token);
-    if (SymbolEntry *entry = table().find(text))
-        return static_cast<ParamDecl *>(entry);
+    if (SymbolEntry *entry = table().find(text)) return static_cast<ParamDecl *>(entry);
     int n = inlinePrefixLength(text);
-    if (n == 0)
-        return nullptr;
+    if (n == 0) return nullptr;
     // The whole prefix, however long: its words and any "[...]" part.
     std::string prefix(text, static_cast<size_t>(n));
     declare(skipBlanks(text + n), prefix.c_str(), text, true);
     return static_cast<ParamDecl *>(table().find(text));
 }
 
-int DeclTable::declaredValueBytes(RtToken token)
-{
+int DeclTable::declaredValueBytes(RtToken token) {
     ParamDecl *record = lookup(token);
     return record ? record->valueBytes() : 0;
 }

@@ -23,7 +23,12 @@ const TypeInfo kTypes[] = {
     {"normal", 3 * sizeof(float), 3},
     {"hpoint", 4 * sizeof(float), 4},
     {"matrix", 16 * sizeof(float), 16},
-    {"", 0, 0}, {"", 0, 0}, {"", 0, 0}, {"", 0, 0}, {"", 0, 0}, {"", 0, 0},
+    {"", 0, 0},
+    {"", 0, 0},
+    {"", 0, 0},
+    {"", 0, 0},
+    {"", 0, 0},
+    {"", 0, 0},
     {"mpoint", 16 * sizeof(float), 16},
 };
 const int kTypeCount = sizeof kTypes / sizeof kTypes[0];
@@ -32,40 +37,32 @@ const int kTypeCount = sizeof kTypes / sizeof kTypes[0];
 const char *const kClassNames[] = {"", "constant", "uniform", "varying", "vertex"};
 const int kClassCount = sizeof kClassNames / sizeof kClassNames[0];
 
-const TypeInfo &typeInfo(int code)
-{
+const TypeInfo &typeInfo(int code) {
     return code >= 0 && code < kTypeCount ? kTypes[code] : kTypes[0];
 }
 
-} // namespace
+}  // namespace
 
-const char *typeName(int code)
-{
+const char *typeName(int code) {
     return typeInfo(code).name;
 }
 
-const char *className(int code)
-{
+const char *className(int code) {
     return code >= 0 && code < kClassCount ? kClassNames[code] : "";
 }
 
-int typeElementBytes(int code)
-{
+int typeElementBytes(int code) {
     return typeInfo(code).elementBytes;
 }
 
-int typeFloatCount(int code)
-{
+int typeFloatCount(int code) {
     return typeInfo(code).floatCount;
 }
 
-void formatDeclaration(char *buffer, size_t size, int paramClass, int type, int arrayLength)
-{
-    if (size == 0)
-        return;
+void formatDeclaration(char *buffer, size_t size, int paramClass, int type, int arrayLength) {
+    if (size == 0) return;
     int written = std::snprintf(buffer, size, "%s %s", className(paramClass), typeName(type));
-    if (written < 0 || static_cast<size_t>(written) >= size)
-        return;
+    if (written < 0 || static_cast<size_t>(written) >= size) return;
     if (arrayLength > 1)
         std::snprintf(buffer + written, size - written, "[%d]", arrayLength);
     else if (arrayLength < 0)
@@ -73,19 +70,15 @@ void formatDeclaration(char *buffer, size_t size, int paramClass, int type, int 
 }
 
 ParamDecl::ParamDecl(const char *key, const char *tokenName)
-    : SymbolEntry(key), tokenName(tokenName), type(ParamType::None), paramClass(ParamClass::Uniform), arrayLength(1)
-{
-}
+    : SymbolEntry(key), tokenName(tokenName), type(ParamType::None), paramClass(ParamClass::Uniform), arrayLength(1) {}
 
 // Names belong to the string pool: nothing to free.
 ParamDecl::~ParamDecl() = default;
 
-void ParamDecl::format(char *buffer, size_t size) const
-{
+void ParamDecl::format(char *buffer, size_t size) const {
     formatDeclaration(buffer, size, static_cast<int>(paramClass), static_cast<int>(type), arrayLength);
 }
 
-int ParamDecl::valueBytes() const
-{
+int ParamDecl::valueBytes() const {
     return typeElementBytes(static_cast<int>(type)) * arrayLength;
 }

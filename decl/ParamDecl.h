@@ -10,8 +10,17 @@
 enum class ParamClass : int8_t { None = 0, Constant = 1, Uniform = 2, Varying = 3, Vertex = 4 };
 
 enum class ParamType : int8_t {
-    None = 0, Float = 1, Point = 2, Color = 3, String = 4, Integer = 5,
-    Vector = 6, Normal = 7, Hpoint = 8, Matrix = 9, Mpoint = 16
+    None = 0,
+    Float = 1,
+    Point = 2,
+    Color = 3,
+    String = 4,
+    Integer = 5,
+    Vector = 6,
+    Normal = 7,
+    Hpoint = 8,
+    Matrix = 9,
+    Mpoint = 16
 };
 
 QUILLET_API const char *typeName(int code);

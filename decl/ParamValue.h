@@ -24,8 +24,7 @@ public:
     // Copies `words` 4-byte words of values from source (for strings: the
     // first `count` pointers, replaced by their pool copies, then the rest).
     // Without a source the item holds no values.
-    ParamValue(RtToken token, ParamType type, ParamClass paramClass, int16_t count, const void *source,
-               int32_t words);
+    ParamValue(RtToken token, ParamType type, ParamClass paramClass, int16_t count, const void *source, int32_t words);
     ~ParamValue();
     ParamValue(const ParamValue &) = delete;
     ParamValue &operator=(const ParamValue &) = delete;
@@ -40,12 +39,12 @@ public:
     void *detachValues();
 
     ParamValue *next;
-    RtToken token; // not owned; items are matched by this pointer
+    RtToken token;  // not owned; items are matched by this pointer
     int32_t byteSize;
     ParamType type;
     ParamClass paramClass;
     int16_t count;
-    void *values; // owned, from std::malloc
+    void *values;  // owned, from std::malloc
 };
 
 // A list that owns its items and their values.

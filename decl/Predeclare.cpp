@@ -29,9 +29,9 @@ const char kVertexFloat[] = "vertex float";
 const char kVertexHpoint[] = "vertex hpoint";
 
 struct Predeclared {
-    const char *name;        // null: the token variable's current text
-    const char *declaration; // null: only interned
-    RtToken *variable;       // receives the result when not null
+    const char *name;         // null: the token variable's current text
+    const char *declaration;  // null: only interned
+    RtToken *variable;        // receives the result when not null
 };
 
 // In declaration order.
@@ -291,16 +291,14 @@ const Predeclared kPredeclared[] = {
     {nullptr, kVertexFloat, &RI_W_HOMOGENEOUS},
 };
 
-} // namespace
+}  // namespace
 
-void predeclare(RibWriter *writer)
-{
+void predeclare(RibWriter *writer) {
     RtInt savedEcho = echoDeclare;
     echoDeclare = 0;
     for (const Predeclared &entry : kPredeclared) {
         RtToken token = writer->Declare(entry.name ? entry.name : *entry.variable, entry.declaration);
-        if (entry.variable)
-            *entry.variable = token;
+        if (entry.variable) *entry.variable = token;
     }
     echoDeclare = savedEcho;
 }

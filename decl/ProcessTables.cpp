@@ -16,17 +16,15 @@ struct TeardownAtExit {
     ~TeardownAtExit() { table->release(); }
 };
 
-} // namespace
+}  // namespace
 
-SymbolTable &StringPool::table()
-{
+SymbolTable &StringPool::table() {
     static SymbolTable *const pool = new SymbolTable(kBucketCount);
     static const TeardownAtExit teardown{pool};
     return *pool;
 }
 
-SymbolTable &DeclTable::table()
-{
+SymbolTable &DeclTable::table() {
     static SymbolTable *const declarations = new SymbolTable(kBucketCount);
     static const TeardownAtExit teardown{declarations};
     return *declarations;
@@ -35,8 +33,7 @@ SymbolTable &DeclTable::table()
 namespace {
 
 struct StartUp {
-    StartUp()
-    {
+    StartUp() {
         StringPool::table();
         DeclTable::table();
         clearParamValueCounters();
@@ -45,5 +42,4 @@ struct StartUp {
 
 const StartUp startUp;
 
-} // namespace
-
+}  // namespace

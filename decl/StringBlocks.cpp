@@ -4,8 +4,7 @@
 #include <cstring>
 #include <functional>
 
-char *StringBlocks::allocate(size_t n)
-{
+char *StringBlocks::allocate(size_t n) {
     if (n > kLongestShared) {
         char *allocation = new char[sizeof longStrings + n];
         std::memcpy(allocation, &longStrings, sizeof longStrings);
@@ -13,8 +12,7 @@ char *StringBlocks::allocate(size_t n)
         return allocation + sizeof longStrings;
     }
     StringBlock *block = newest;
-    while (block && !(block->used + n + 1 < StringBlock::kSize))
-        block = block->next;
+    while (block && !(block->used + n + 1 < StringBlock::kSize)) block = block->next;
     if (!block) {
         block = new StringBlock;
         block->used = 0;
@@ -27,20 +25,16 @@ char *StringBlocks::allocate(size_t n)
     return storage;
 }
 
-int StringBlocks::blockIndexOf(const char *p) const
-{
+int StringBlocks::blockIndexOf(const char *p) const {
     int index = 0;
     std::less_equal<const char *> notAfter;
     for (const StringBlock *block = newest; block; block = block->next, ++index)
-        if (notAfter(block->data, p) && !notAfter(block->data + StringBlock::kSize, p))
-            return index;
+        if (notAfter(block->data, p) && !notAfter(block->data + StringBlock::kSize, p)) return index;
     return -1;
 }
 
-int StringBlocks::blockUsed(int index) const
-{
+int StringBlocks::blockUsed(int index) const {
     const StringBlock *block = newest;
-    for (; block && index > 0; --index)
-        block = block->next;
+    for (; block && index > 0; --index) block = block->next;
     return block && index == 0 ? block->used : -1;
 }

@@ -10,7 +10,7 @@ struct StringBlock {
     static const int kSize = 1024;
     char data[kSize];
     int32_t used;
-    StringBlock *next; // the block created before this one
+    StringBlock *next;  // the block created before this one
 };
 
 class StringBlocks {
@@ -35,7 +35,7 @@ public:
 private:
     StringBlock *newest;
     int count;
-    void *longStrings; // each starts with a pointer to the one made before
+    void *longStrings;  // each starts with a pointer to the one made before
 };
 
 #endif

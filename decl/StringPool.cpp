@@ -10,26 +10,21 @@ namespace {
 // Constant-initialised, so it is usable at any time, even during static
 // initialisation and at exit.
 StringBlocks blocks;
-} // namespace
+}  // namespace
 
-const StringBlocks &StringPool::storage()
-{
+const StringBlocks &StringPool::storage() {
     return blocks;
 }
 
-const char *StringPool::intern(const char *text)
-{
-    if (!text)
-        return nullptr;
+const char *StringPool::intern(const char *text) {
+    if (!text) return nullptr;
     SymbolTable &pool = table();
-    if (SymbolEntry *entry = pool.find(text))
-        return entry->key;
+    if (SymbolEntry *entry = pool.find(text)) return entry->key;
     size_t n = std::strlen(text) + 1;
     char *copy = blocks.allocate(n);
     std::memcpy(copy, text, n);
     SymbolEntry *entry = new SymbolEntry(copy);
     // Refused once the table is released at exit: the copy is still valid.
-    if (pool.insert(entry, false) != 0)
-        delete entry;
+    if (pool.insert(entry, false) != 0) delete entry;
     return copy;
 }

@@ -8,44 +8,27 @@ namespace {
 
 // The statistics count for the life of the process: a counter that reaches
 // the largest int32_t stays there instead of overflowing.
-void tally(int32_t &counter)
-{
-    if (counter < std::numeric_limits<int32_t>::max())
-        ++counter;
+void tally(int32_t &counter) {
+    if (counter < std::numeric_limits<int32_t>::max()) ++counter;
 }
 
-} // namespace
+}  // namespace
 
-SymbolEntry::SymbolEntry(const char *key)
-    : key(key), hash(SymbolTable::hash(key)), level(0), scope(0), next(nullptr)
-{
-}
+SymbolEntry::SymbolEntry(const char *key) : key(key), hash(SymbolTable::hash(key)), level(0), scope(0), next(nullptr) {}
 
 SymbolEntry::~SymbolEntry() = default;
 
 SymbolTable::SymbolTable(uint32_t bucketCount)
-    : buckets(new SymbolEntry *[bucketCount]()),
-      bucketCount(bucketCount),
-      currentLevel(0),
-      currentScope(0),
-      nextScope(1),
-      scopeStack(),
-      scopeTop(0),
-      lookups(0), found(0), misses(0), chainSteps(0), entriesAdded(0), distinctBuckets(0),
-      stringCompares(0),
-      refusedPushes(0)
-{
-}
+    : buckets(new SymbolEntry *[bucketCount]()), bucketCount(bucketCount), currentLevel(0), currentScope(0),
+      nextScope(1), scopeStack(), scopeTop(0), lookups(0), found(0), misses(0), chainSteps(0), entriesAdded(0),
+      distinctBuckets(0), stringCompares(0), refusedPushes(0) {}
 
-SymbolTable::~SymbolTable()
-{
+SymbolTable::~SymbolTable() {
     release();
 }
 
-void SymbolTable::release()
-{
-    if (!buckets)
-        return;
+void SymbolTable::release() {
+    if (!buckets) return;
     for (uint32_t b = 0; b < bucketCount; ++b) {
         while (SymbolEntry *entry = buckets[b]) {
             buckets[b] = entry->next;
@@ -57,11 +40,9 @@ void SymbolTable::release()
     bucketCount = 0;
 }
 
-uint32_t SymbolTable::hash(const char *key)
-{
+uint32_t SymbolTable::hash(const char *key) {
     uint32_t h = 0;
-    if (!key)
-        return h;
+    if (!key) return h;
     for (const unsigned char *c = reinterpret_cast<const unsigned char *>(key); *c; ++c) {
         h = (h << 4) + *c;
         uint32_t g = h & 0xF0000000u;
@@ -73,43 +54,32 @@ uint32_t SymbolTable::hash(const char *key)
     return h;
 }
 
-bool SymbolTable::keysEqual(const char *a, const char *b)
-{
-    if (a == b)
-        return true;
-    if (!a || !b)
-        return false;
+bool SymbolTable::keysEqual(const char *a, const char *b) {
+    if (a == b) return true;
+    if (!a || !b) return false;
     tally(stringCompares);
     return std::strcmp(a, b) == 0;
 }
 
-bool SymbolTable::visible(const SymbolEntry *entry, int32_t scope) const
-{
-    if (scopeTop < 0)
-        return false;
-    if (entry->scope == scope)
-        return true;
+bool SymbolTable::visible(const SymbolEntry *entry, int32_t scope) const {
+    if (scopeTop < 0) return false;
+    if (entry->scope == scope) return true;
     for (int32_t i = scopeTop; i >= 0; --i)
-        if (entry->scope == scopeStack[i])
-            return true;
+        if (entry->scope == scopeStack[i]) return true;
     return false;
 }
 
-int SymbolTable::insert(SymbolEntry *entry, bool allowDuplicate)
-{
-    if (!buckets)
-        return -1;
+int SymbolTable::insert(SymbolEntry *entry, bool allowDuplicate) {
+    if (!buckets) return -1;
     SymbolEntry **head = &buckets[entry->hash % bucketCount];
     bool duplicate = false;
     for (SymbolEntry *e = *head; e; e = e->next) {
         if (e->hash == entry->hash && keysEqual(e->key, entry->key)) {
-            if (!allowDuplicate)
-                return 1;
+            if (!allowDuplicate) return 1;
             duplicate = true;
         }
     }
-    if (!*head)
-        tally(distinctBuckets);
+    if (!*head) tally(distinctBuckets);
     entry->next = *head;
     *head = entry;
     entry->level = currentLevel;
@@ -118,8 +88,7 @@ int SymbolTable::insert(SymbolEntry *entry, bool allowDuplicate)
     return duplicate ? 1 : 0;
 }
 
-SymbolEntry *SymbolTable::find(const char *key)
-{
+SymbolEntry *SymbolTable::find(const char *key) {
     uint32_t h = hash(key);
     tally(lookups);
     if (buckets) {
@@ -135,16 +104,13 @@ SymbolEntry *SymbolTable::find(const char *key)
     return nullptr;
 }
 
-SymbolEntry *SymbolTable::findNext(SymbolEntry *entry)
-{
+SymbolEntry *SymbolTable::findNext(SymbolEntry *entry) {
     for (SymbolEntry *e = entry->next; e; e = e->next)
-        if (keysEqual(e->key, entry->key) && visible(e, entry->scope))
-            return e;
+        if (keysEqual(e->key, entry->key) && visible(e, entry->scope)) return e;
     return nullptr;
 }
 
-void SymbolTable::removeLevel(int32_t level)
-{
+void SymbolTable::removeLevel(int32_t level) {
     for (uint32_t b = 0; b < bucketCount; ++b) {
         SymbolEntry **link = &buckets[b];
         while (SymbolEntry *e = *link) {
@@ -159,8 +125,7 @@ void SymbolTable::removeLevel(int32_t level)
     currentLevel = level - 1;
 }
 
-void SymbolTable::pushScope()
-{
+void SymbolTable::pushScope() {
     if (scopeTop + 1 >= kScopeDepth) {
         tally(refusedPushes);
         return;
@@ -169,14 +134,12 @@ void SymbolTable::pushScope()
     currentScope = nextScope++;
 }
 
-void SymbolTable::popScope(int discard)
-{
+void SymbolTable::popScope(int discard) {
     if (refusedPushes > 0) {
         --refusedPushes;
         return;
     }
-    if (scopeTop <= 0)
-        return;
+    if (scopeTop <= 0) return;
     if (discard) {
         for (uint32_t b = 0; b < bucketCount; ++b) {
             SymbolEntry **link = &buckets[b];
@@ -193,23 +156,19 @@ void SymbolTable::popScope(int discard)
     currentScope = scopeStack[scopeTop--];
 }
 
-void SymbolTable::forEach(void (*function)(SymbolEntry *entry, void *context), void *context)
-{
+void SymbolTable::forEach(void (*function)(SymbolEntry *entry, void *context), void *context) {
     for (uint32_t b = 0; b < bucketCount; ++b)
-        for (SymbolEntry *e = buckets[b]; e; e = e->next)
-            function(e, context);
+        for (SymbolEntry *e = buckets[b]; e; e = e->next) function(e, context);
 }
 
 namespace {
 // a / b, or 0 when there is nothing to divide by.
-double ratio(double a, double b)
-{
+double ratio(double a, double b) {
     return b != 0 ? a / b : 0.0;
 }
-} // namespace
+}  // namespace
 
-void SymbolTable::printStatistics(FILE *stream) const
-{
+void SymbolTable::printStatistics(FILE *stream) const {
     std::fprintf(stream, "Symbol table statistics:\n");
     std::fprintf(stream, "  %d entries added to table in %d distinct buckets\n", entriesAdded, distinctBuckets);
     std::fprintf(stream, "  %g%% of buckets used, avg. %g entries per bucket.\n",

@@ -2,8 +2,7 @@
  * as a RIB stream on the standard output. */
 #include <ri.h>
 
-int main(void)
-{
+int main(void) {
     RtFloat fov = 40;
     RtFloat intensity = 1.5f;
     RtPoint from = {0, 0, 0};

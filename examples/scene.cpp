@@ -3,8 +3,7 @@
 #include <ri.h>
 #include <quillet/ri/RenderContext.h>
 
-int main()
-{
+int main() {
     RiBegin(RI_NULL);
     auto *context = static_cast<RenderContext *>(RiGetContext());
 

@@ -65,9 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         checkParse(rest);
         checkPrefix(rest);
         switch (text.empty() ? 0 : static_cast<unsigned char>(text[0]) % 6) {
-        case 0:
-            checkRecord(DeclTable::lookup(rest.c_str()));
-            break;
+        case 0: checkRecord(DeclTable::lookup(rest.c_str())); break;
         case 1: {
             // The next text is the declaration of a name chosen by this one.
             const std::string declaration = i + 1 < texts.size() ? texts[i + 1] : std::string();
@@ -77,15 +75,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             checkRecord(DeclTable::lookup(token));
             break;
         }
-        case 2:
-            (void)DeclTable::declaredValueBytes(rest.c_str());
-            break;
+        case 2: (void)DeclTable::declaredValueBytes(rest.c_str()); break;
         case 3: {
             char buffer[24];
             const size_t bufferSize = rest.empty() ? 0 : static_cast<unsigned char>(rest[0]) % sizeof buffer;
             const int paramClass = rest.size() > 1 ? static_cast<signed char>(rest[1]) : 0;
             const int type = rest.size() > 2 ? static_cast<signed char>(rest[2]) : 0;
-            const int arrayLength = rest.size() > 4 ? static_cast<int16_t>(static_cast<unsigned char>(rest[3]) * 256 + static_cast<unsigned char>(rest[4])) : 1;
+            const int arrayLength = rest.size() > 4 ? static_cast<int16_t>(static_cast<unsigned char>(rest[3]) * 256 +
+                                                                           static_cast<unsigned char>(rest[4]))
+                                                    : 1;
             formatDeclaration(buffer, bufferSize, paramClass, type, arrayLength);
             if (bufferSize > 0) require(std::memchr(buffer, '\0', bufferSize) != nullptr);
             (void)typeName(type);
@@ -94,9 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             (void)typeFloatCount(type);
             break;
         }
-        case 4:
-            require(StringPool::intern(declaredName(rest).c_str()) != nullptr);
-            break;
+        case 4: require(StringPool::intern(declaredName(rest).c_str()) != nullptr); break;
         default:
             // A lookup through a name with leading blanks and an inline prefix.
             checkRecord(DeclTable::lookup(("  " + rest).c_str()));

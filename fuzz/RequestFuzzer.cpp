@@ -16,19 +16,25 @@ const int kMaxRequests = 64;
 // More pairs than an entry point passes on (512): the rest must be dropped.
 const size_t kTooManyPairs = 520;
 
-RibWriter *writer() { return static_cast<RibWriter *>(RiGetContext()); }
-RenderContext *context() { return writer(); }
+RibWriter *writer() {
+    return static_cast<RibWriter *>(RiGetContext());
+}
+RenderContext *context() {
+    return writer();
+}
 
-RtFloat otherFilter(RtFloat, RtFloat, RtFloat, RtFloat) { return 0; }
+RtFloat otherFilter(RtFloat, RtFloat, RtFloat, RtFloat) {
+    return 0;
+}
 RtVoid otherProcedural(RtPointer, RtFloat) {}
 RtVoid otherFree(RtPointer) {}
 RtVoid otherHandler(RtInt, RtInt, const char *) {}
 RtVoid archiveCallback(RtToken, const char *, ...) {}
 
 const RtFilterFunc kFilters[] = {RiGaussianFilter, RiBoxFilter, RiTriangleFilter, RiCatmullRomFilter,
-                                 RiSincFilter, otherFilter, nullptr};
-const RtProcSubdivFunc kProcedurals[] = {RiProcDelayedReadArchive, RiProcRunProgram, RiProcDynamicLoad,
-                                         otherProcedural, nullptr};
+                                 RiSincFilter,     otherFilter, nullptr};
+const RtProcSubdivFunc kProcedurals[] = {RiProcDelayedReadArchive, RiProcRunProgram, RiProcDynamicLoad, otherProcedural,
+                                         nullptr};
 const RtErrorHandler kHandlers[] = {RiErrorIgnore, RiErrorPrint, RiErrorAbort, otherHandler, nullptr};
 const char *const kOptionNames[] = {"rib", "RIB", "limits", "searchpath", "render", ""};
 const char *const kPatchTypes[] = {"bilinear", "bicubic", "linear", "cubic", "", "BILINEAR"};
@@ -65,17 +71,16 @@ void forms(RequestInput &input, const ParamList &list, List listForm, Entry entr
     }
 }
 
-#define FORMS(list, Name, ...)                                                           \
-    forms(                                                                               \
-        input, list, [&](RtInt n_, RtToken *t_, RtPointer *v_) { Ri##Name##V(__VA_ARGS__, n_, t_, v_); }, \
-        [&](auto... p_) { Ri##Name(__VA_ARGS__, p_...); },                               \
-        [&](auto... p_) { context()->Name(__VA_ARGS__, p_...); })
+#define FORMS(list, Name, ...)                                                                                         \
+    forms(                                                                                                             \
+        input, list, [&](RtInt n_, RtToken *t_, RtPointer *v_) { Ri##Name##V(__VA_ARGS__, n_, t_, v_); },              \
+        [&](auto... p_) { Ri##Name(__VA_ARGS__, p_...); }, [&](auto... p_) { context()->Name(__VA_ARGS__, p_...); })
 
 // The texture requests have no entry points: both forms go to the context.
-#define CONTEXT_FORMS(list, Name, ...)                                                   \
-    forms(                                                                               \
-        input, list, [&](RtInt n_, RtToken *t_, RtPointer *v_) { context()->Name##V(__VA_ARGS__, n_, t_, v_); }, \
-        [&](auto... p_) { context()->Name(__VA_ARGS__, p_...); },                        \
+#define CONTEXT_FORMS(list, Name, ...)                                                                                 \
+    forms(                                                                                                             \
+        input, list, [&](RtInt n_, RtToken *t_, RtPointer *v_) { context()->Name##V(__VA_ARGS__, n_, t_, v_); },       \
+        [&](auto... p_) { context()->Name(__VA_ARGS__, p_...); },                                                      \
         [&](auto... p_) { context()->Name(__VA_ARGS__, p_...); })
 
 const ClassCounts kUncounted = {1, 1, 1};
@@ -330,8 +335,8 @@ void texture(RequestInput &input) {
     }
     case 1: CONTEXT_FORMS(list, MakeLatLongEnvironment, picture, texture, filter, s, t); break;
     case 2: {
-        const char *px = input.text(), *nx = input.text(), *py = input.text(), *ny = input.text(),
-                   *pz = input.text(), *nz = input.text();
+        const char *px = input.text(), *nx = input.text(), *py = input.text(), *ny = input.text(), *pz = input.text(),
+                   *nz = input.text();
         RtFloat fov = input.number();
         CONTEXT_FORMS(list, MakeCubeFaceEnvironment, px, nx, py, ny, pz, nz, texture, fov, filter, s, t);
         break;

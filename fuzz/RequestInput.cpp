@@ -15,9 +15,33 @@ namespace {
 const size_t kMaxElements = 4096;
 
 RtToken *const kStandardTokens[] = {
-    &RI_P, &RI_PW, &RI_PZ, &RI_N, &RI_NP, &RI_CS, &RI_OS, &RI_S, &RI_T, &RI_ST, &RI_KA, &RI_KD, &RI_KS,
-    &RI_ROUGHNESS, &RI_SPECULARCOLOR, &RI_TEXTURENAME, &RI_FROM, &RI_TO, &RI_INTENSITY, &RI_LIGHTCOLOR,
-    &RI_WIDTH, &RI_CONSTANTWIDTH, &RI_FOV, &RI_ORIGIN, &RI_AMPLITUDE, &RI_BACKGROUND, &RI_W_HOMOGENEOUS,
+    &RI_P,
+    &RI_PW,
+    &RI_PZ,
+    &RI_N,
+    &RI_NP,
+    &RI_CS,
+    &RI_OS,
+    &RI_S,
+    &RI_T,
+    &RI_ST,
+    &RI_KA,
+    &RI_KD,
+    &RI_KS,
+    &RI_ROUGHNESS,
+    &RI_SPECULARCOLOR,
+    &RI_TEXTURENAME,
+    &RI_FROM,
+    &RI_TO,
+    &RI_INTENSITY,
+    &RI_LIGHTCOLOR,
+    &RI_WIDTH,
+    &RI_CONSTANTWIDTH,
+    &RI_FOV,
+    &RI_ORIGIN,
+    &RI_AMPLITUDE,
+    &RI_BACKGROUND,
+    &RI_W_HOMOGENEOUS,
 };
 
 const char *const kNamedTokens[] = {
@@ -25,16 +49,37 @@ const char *const kNamedTokens[] = {
 };
 
 const char *const kClassWords[] = {"", "constant ", "uniform ", "varying ", "vertex ", "facevarying "};
-const char *const kTypeWords[] = {"float", "point", "color", "string", "integer", "int", "vector",
-                                  "normal", "hpoint", "matrix", "mpoint", "bogus", ""};
+const char *const kTypeWords[] = {"float",  "point",  "color",  "string", "integer", "int", "vector",
+                                  "normal", "hpoint", "matrix", "mpoint", "bogus",   ""};
 const char *const kArrayParts[] = {"", "", "[2]", "[3]", "[0]", "[-1]", "[]", "[", "[40000]", "[7] ", "[1]"};
 const char *const kDeclaredNames[] = {"fz0", "fz1", "fz2", "fz3", " fz0", "varying float fz1"};
 
 // Texts that have been trouble for writers and readers of quoted strings.
 const char *const kOddTexts[] = {
-    "", " ", "  P", "float", "float ", "varying", "string[2] s", "float[", "int[0] z", "mpoint m",
-    "\"", "\\", "a\nb", "\r\t\v", "\x01\x7f\xff", "%s%d%n", "##", "#", "]", "[", "\"quoted\\\"",
-    "uniform   color   c", "vertex point[2]P", "float[3]P",
+    "",
+    " ",
+    "  P",
+    "float",
+    "float ",
+    "varying",
+    "string[2] s",
+    "float[",
+    "int[0] z",
+    "mpoint m",
+    "\"",
+    "\\",
+    "a\nb",
+    "\r\t\v",
+    "\x01\x7f\xff",
+    "%s%d%n",
+    "##",
+    "#",
+    "]",
+    "[",
+    "\"quoted\\\"",
+    "uniform   color   c",
+    "vertex point[2]P",
+    "float[3]P",
 };
 
 template <typename T, size_t N>
@@ -42,7 +87,9 @@ T pick(RequestInput &input, T const (&table)[N]) {
     return table[input.choose(static_cast<int>(N))];
 }
 
-bool same(const char *a, const char *b) { return a && std::strcmp(a, b) == 0; }
+bool same(const char *a, const char *b) {
+    return a && std::strcmp(a, b) == 0;
+}
 
 // The fast %g text must be exactly printf's.
 void checkGeneral(RtFloat value) {
@@ -50,15 +97,18 @@ void checkGeneral(RtFloat value) {
     char expected[64];
     size_t length = formatGeneral(fast, value);
     int expectedLength = std::snprintf(expected, sizeof expected, "%g", static_cast<double>(value));
-    if (length != static_cast<size_t>(expectedLength) || std::memcmp(fast, expected, length) != 0)
-        __builtin_trap();
+    if (length != static_cast<size_t>(expectedLength) || std::memcmp(fast, expected, length) != 0) __builtin_trap();
 }
 
 }  // namespace
 
-int RequestInput::choose(int count) { return in.ConsumeIntegralInRange<int>(0, count - 1); }
+int RequestInput::choose(int count) {
+    return in.ConsumeIntegralInRange<int>(0, count - 1);
+}
 
-bool RequestInput::flag() { return in.ConsumeBool(); }
+bool RequestInput::flag() {
+    return in.ConsumeBool();
+}
 
 RtInt RequestInput::count() {
     switch (choose(8)) {
@@ -69,7 +119,9 @@ RtInt RequestInput::count() {
     }
 }
 
-RtInt RequestInput::anyInt() { return in.ConsumeIntegral<RtInt>(); }
+RtInt RequestInput::anyInt() {
+    return in.ConsumeIntegral<RtInt>();
+}
 
 RtFloat RequestInput::number() {
     RtFloat value;
@@ -103,7 +155,9 @@ const char *RequestInput::nonNullText() {
     return chosen ? chosen : copy("");
 }
 
-const char *RequestInput::declaredName() { return copy(pick(*this, kDeclaredNames)); }
+const char *RequestInput::declaredName() {
+    return copy(pick(*this, kDeclaredNames));
+}
 
 const char *RequestInput::declaration() {
     switch (choose(6)) {

@@ -33,6 +33,10 @@ RtVoid RiEnd(void) {
     delete ending;
 }
 
-RtVoid RiContext(RtContextHandle handle) { current = static_cast<RenderContext *>(handle); }
+RtVoid RiContext(RtContextHandle handle) {
+    current = static_cast<RenderContext *>(handle);
+}
 
-RtContextHandle RiGetContext(void) { return current; }
+RtContextHandle RiGetContext(void) {
+    return current;
+}

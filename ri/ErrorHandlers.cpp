@@ -69,8 +69,7 @@ const char *codeText(RtInt code) {
 // an empty one; an invalid-token report with a message is always printed.
 bool isRepeat(RtInt code, const char *message) {
     return lastLine == ErrorSourceLine && code == RiLastError && code != RIE_NOERROR &&
-           !(code == RIE_BADTOKEN && message != nullptr) &&
-           std::strcmp(message ? message : "", lastMessage) == 0;
+           !(code == RIE_BADTOKEN && message != nullptr) && std::strcmp(message ? message : "", lastMessage) == 0;
 }
 
 void printSeverity(RtInt severity) {
@@ -90,7 +89,9 @@ void printCode(RtInt code) {
 
 }  // namespace
 
-RtVoid RiErrorIgnore(RtInt code, RtInt, const char *) { RiLastError = code; }
+RtVoid RiErrorIgnore(RtInt code, RtInt, const char *) {
+    RiLastError = code;
+}
 
 RtVoid RiErrorPrint(RtInt code, RtInt severity, const char *message) {
     if (isRepeat(code, message)) {
@@ -113,8 +114,7 @@ RtVoid RiErrorPrint(RtInt code, RtInt severity, const char *message) {
         if (length < kRememberLimit) std::memcpy(lastMessage, message, length + 1);
     }
     std::fputc('\n', stderr);
-    if (ErrorObjectName != nullptr)
-        std::fprintf(stderr, "\t(error encountered in object \"%s\")\n", ErrorObjectName);
+    if (ErrorObjectName != nullptr) std::fprintf(stderr, "\t(error encountered in object \"%s\")\n", ErrorObjectName);
     std::fflush(stderr);
 
     if (severity >= kFatalSeverity) std::exit(-1);

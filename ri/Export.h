@@ -8,9 +8,9 @@
 #define QUILLET_EXPORT_H
 
 #if defined(QUILLET_SHARED) && defined(QUILLET_BUILDING)
-#  define QUILLET_API __attribute__((visibility("default")))
+#define QUILLET_API __attribute__((visibility("default")))
 #else
-#  define QUILLET_API
+#define QUILLET_API
 #endif
 
 #endif /* QUILLET_EXPORT_H */

@@ -23,4 +23,6 @@ MotionTimes::MotionTimes(RtInt count, va_list args) {
     for (RtInt i = 0; i < count; ++i) times[i] = static_cast<RtFloat>(va_arg(args, double));
 }
 
-RtFloat *MotionTimes::data() { return extra.empty() ? local : extra.data(); }
+RtFloat *MotionTimes::data() {
+    return extra.empty() ? local : extra.data();
+}

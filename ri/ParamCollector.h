@@ -16,15 +16,15 @@ RtInt collectParams(va_list args, RtToken tokens[], RtPointer values[]);
 
 // Declares tokens, values and n in the calling function, filled from the
 // variable arguments that follow the parameter `last`.
-#define QUILLET_COLLECT_PARAMS(last)                       \
-    RtToken tokens[kMaxParams];                            \
-    RtPointer values[kMaxParams];                          \
-    RtInt n;                                               \
-    do {                                                   \
-        va_list collectArgs;                               \
-        va_start(collectArgs, last);                       \
-        n = collectParams(collectArgs, tokens, values);    \
-        va_end(collectArgs);                               \
+#define QUILLET_COLLECT_PARAMS(last)                                                                                   \
+    RtToken tokens[kMaxParams];                                                                                        \
+    RtPointer values[kMaxParams];                                                                                      \
+    RtInt n;                                                                                                           \
+    do {                                                                                                               \
+        va_list collectArgs;                                                                                           \
+        va_start(collectArgs, last);                                                                                   \
+        n = collectParams(collectArgs, tokens, values);                                                                \
+        va_end(collectArgs);                                                                                           \
     } while (0)
 
 // The times of a motion block, read as doubles and narrowed to RtFloat. Up to

@@ -9,8 +9,14 @@ volatile int lastProcedural = 0;
 
 }  // namespace
 
-RtVoid RiProcDelayedReadArchive(RtPointer, RtFloat) { lastProcedural = 1; }
+RtVoid RiProcDelayedReadArchive(RtPointer, RtFloat) {
+    lastProcedural = 1;
+}
 
-RtVoid RiProcRunProgram(RtPointer, RtFloat) { lastProcedural = 2; }
+RtVoid RiProcRunProgram(RtPointer, RtFloat) {
+    lastProcedural = 2;
+}
 
-RtVoid RiProcDynamicLoad(RtPointer, RtFloat) { lastProcedural = 3; }
+RtVoid RiProcDynamicLoad(RtPointer, RtFloat) {
+    lastProcedural = 3;
+}

@@ -43,8 +43,7 @@ RtVoid RiHyperboloid(RtPoint point1, RtPoint point2, RtFloat thetamax, ...) {
     c->HyperboloidV(point1, point2, thetamax, n, tokens, values);
 }
 
-RtVoid RiHyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[],
-                      RtPointer values[]) {
+RtVoid RiHyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
     if (RenderContext *c = activeContext(__func__)) c->HyperboloidV(point1, point2, thetamax, n, tokens, values);
 }
 
@@ -79,8 +78,8 @@ RtVoid RiTorus(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat
     c->TorusV(majorradius, minorradius, phimin, phimax, thetamax, n, tokens, values);
 }
 
-RtVoid RiTorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax,
-                RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RiTorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, RtInt n,
+                RtToken tokens[], RtPointer values[]) {
     if (RenderContext *c = activeContext(__func__))
         c->TorusV(majorradius, minorradius, phimin, phimax, thetamax, n, tokens, values);
 }

@@ -30,7 +30,8 @@ public:
     virtual RtVoid Exposure(RtFloat gain, RtFloat gamma) = 0;
     virtual RtVoid Quantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloat ditheramplitude) = 0;
     virtual RtVoid Display(const char *name, RtToken type, RtToken mode, ...) = 0;
-    virtual RtVoid DisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid DisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[],
+                            RtPointer values[]) = 0;
     virtual RtVoid Hider(RtToken type, ...) = 0;
     virtual RtVoid HiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid ColorSamples(RtInt n, RtFloat nRGB[], RtFloat RGBn[]) = 0;
@@ -41,13 +42,15 @@ public:
     virtual RtVoid AttributeEnd() = 0;
     virtual RtVoid Color(RtColor color) = 0;
     virtual RtVoid Opacity(RtColor color) = 0;
-    virtual RtVoid TextureCoordinates(RtFloat s1, RtFloat t1, RtFloat s2, RtFloat t2, RtFloat s3, RtFloat t3, RtFloat s4, RtFloat t4) = 0;
+    virtual RtVoid TextureCoordinates(RtFloat s1, RtFloat t1, RtFloat s2, RtFloat t2, RtFloat s3, RtFloat t3,
+                                      RtFloat s4, RtFloat t4) = 0;
     virtual RtVoid ShadingRate(RtFloat size) = 0;
     virtual RtVoid ShadingInterpolation(RtToken type) = 0;
     virtual RtVoid Matte(RtBoolean onoff) = 0;
     virtual RtVoid Bound(RtBound bound) = 0;
     virtual RtVoid Detail(RtBound bound) = 0;
-    virtual RtVoid DetailRange(RtFloat minvisible, RtFloat lowertransition, RtFloat uppertransition, RtFloat maxvisible) = 0;
+    virtual RtVoid DetailRange(RtFloat minvisible, RtFloat lowertransition, RtFloat uppertransition,
+                               RtFloat maxvisible) = 0;
     virtual RtVoid GeometricApproximation(RtToken type, RtFloat value) = 0;
     virtual RtVoid GeometricRepresentation(RtToken type) = 0;
     virtual RtVoid Sides(RtInt sides) = 0;
@@ -62,10 +65,11 @@ public:
     virtual RtVoid Translate(RtFloat dx, RtFloat dy, RtFloat dz) = 0;
     virtual RtVoid Rotate(RtFloat angle, RtFloat dx, RtFloat dy, RtFloat dz) = 0;
     virtual RtVoid Scale(RtFloat sx, RtFloat sy, RtFloat sz) = 0;
-    virtual RtVoid Skew(RtFloat angle, RtFloat dx1, RtFloat dy1, RtFloat dz1, RtFloat dx2, RtFloat dy2, RtFloat dz2) = 0;
+    virtual RtVoid Skew(RtFloat angle, RtFloat dx1, RtFloat dy1, RtFloat dz1, RtFloat dx2, RtFloat dy2,
+                        RtFloat dz2) = 0;
     virtual RtVoid CoordinateSystem(RtToken space) = 0;
     virtual RtVoid CoordSysTransform(RtToken space) = 0;
-    virtual RtPoint * TransformPoints(RtToken fromspace, RtToken tospace, RtInt n, RtPoint points[]) = 0;
+    virtual RtPoint *TransformPoints(RtToken fromspace, RtToken tospace, RtInt n, RtPoint points[]) = 0;
     virtual RtVoid TransformBegin() = 0;
     virtual RtVoid TransformEnd() = 0;
     virtual RtVoid MotionBegin(RtInt n, ...) = 0;
@@ -89,43 +93,64 @@ public:
     virtual RtLightHandle AreaLightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid Illuminate(RtLightHandle light, RtBoolean onoff) = 0;
     virtual RtVoid Cone(RtFloat height, RtFloat radius, RtFloat thetamax, ...) = 0;
-    virtual RtVoid ConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid ConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
+                         RtPointer values[]) = 0;
     virtual RtVoid Cylinder(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) = 0;
-    virtual RtVoid CylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid CylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
+                             RtPointer values[]) = 0;
     virtual RtVoid Disk(RtFloat height, RtFloat radius, RtFloat thetamax, ...) = 0;
-    virtual RtVoid DiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid DiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
+                         RtPointer values[]) = 0;
     virtual RtVoid Hyperboloid(RtPoint point1, RtPoint point2, RtFloat thetamax, ...) = 0;
-    virtual RtVoid HyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid HyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[],
+                                RtPointer values[]) = 0;
     virtual RtVoid Paraboloid(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) = 0;
-    virtual RtVoid ParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid ParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
+                               RtPointer values[]) = 0;
     virtual RtVoid Sphere(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) = 0;
-    virtual RtVoid SphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid Torus(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, ...) = 0;
-    virtual RtVoid TorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid SphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
+                           RtPointer values[]) = 0;
+    virtual RtVoid Torus(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax,
+                         ...) = 0;
+    virtual RtVoid TorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax,
+                          RtInt n, RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid Polygon(RtInt nvertices, ...) = 0;
     virtual RtVoid PolygonV(RtInt nvertices, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid GeneralPolygon(RtInt nloops, RtInt nvertices[], ...) = 0;
     virtual RtVoid GeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid PointsPolygons(RtInt npolys, RtInt nvertices[], RtInt vertices[], ...) = 0;
-    virtual RtVoid PointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid PointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[],
+                                   RtPointer values[]) = 0;
     virtual RtVoid PointsGeneralPolygons(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], ...) = 0;
-    virtual RtVoid PointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid PointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], RtInt n,
+                                          RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep) = 0;
     virtual RtVoid Patch(RtToken type, ...) = 0;
     virtual RtVoid PatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid PatchMesh(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, ...) = 0;
-    virtual RtVoid PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid TrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloat knot[], RtFloat min[], RtFloat max[], RtInt n[], RtFloat u[], RtFloat v[], RtFloat w[]) = 0;
-    virtual RtVoid NuPatch(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder, RtFloat vknot[], RtFloat vmin, RtFloat vmax, ...) = 0;
-    virtual RtVoid NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder, RtFloat vknot[], RtFloat vmin, RtFloat vmax, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[],
+                              RtPointer values[]) = 0;
+    virtual RtVoid TrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloat knot[], RtFloat min[], RtFloat max[],
+                             RtInt n[], RtFloat u[], RtFloat v[], RtFloat w[]) = 0;
+    virtual RtVoid NuPatch(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
+                           RtFloat vknot[], RtFloat vmin, RtFloat vmax, ...) = 0;
+    virtual RtVoid NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
+                            RtFloat vknot[], RtFloat vmin, RtFloat vmax, RtInt n, RtToken tokens[],
+                            RtPointer values[]) = 0;
     virtual RtVoid Curves(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, ...) = 0;
-    virtual RtVoid CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[],
+                           RtPointer values[]) = 0;
     virtual RtVoid Points(RtInt npoints, ...) = 0;
     virtual RtVoid PointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid SubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags, RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...) = 0;
-    virtual RtVoid SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags, RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid Blobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[], ...) = 0;
-    virtual RtVoid BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[], RtInt n, RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid SubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
+                                   RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...) = 0;
+    virtual RtVoid SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
+                                    RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], RtInt n,
+                                    RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid Blobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
+                          ...) = 0;
+    virtual RtVoid BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
+                           RtInt n, RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid Procedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, RtProcFreeFunc freefunc) = 0;
     virtual RtVoid Geometry(RtToken type, ...) = 0;
     virtual RtVoid GeometryV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
@@ -134,19 +159,32 @@ public:
     virtual RtObjectHandle ObjectBegin() = 0;
     virtual RtVoid ObjectEnd() = 0;
     virtual RtVoid ObjectInstance(RtObjectHandle handle) = 0;
-    virtual RtVoid MakeTexture(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap, RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) = 0;
-    virtual RtVoid MakeTextureV(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap, RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid MakeLatLongEnvironment(const char *picturename, const char *texturename, RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) = 0;
-    virtual RtVoid MakeLatLongEnvironmentV(const char *picturename, const char *texturename, RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid MakeCubeFaceEnvironment(const char *px, const char *nx, const char *py, const char *ny, const char *pz, const char *nz, const char *texturename, RtFloat fov, RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) = 0;
-    virtual RtVoid MakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py, const char *ny, const char *pz, const char *nz, const char *texturename, RtFloat fov, RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid MakeTexture(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
+                               RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) = 0;
+    virtual RtVoid MakeTextureV(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
+                                RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[],
+                                RtPointer values[]) = 0;
+    virtual RtVoid MakeLatLongEnvironment(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
+                                          RtFloat swidth, RtFloat twidth, ...) = 0;
+    virtual RtVoid MakeLatLongEnvironmentV(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
+                                           RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[],
+                                           RtPointer values[]) = 0;
+    virtual RtVoid MakeCubeFaceEnvironment(const char *px, const char *nx, const char *py, const char *ny,
+                                           const char *pz, const char *nz, const char *texturename, RtFloat fov,
+                                           RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) = 0;
+    virtual RtVoid MakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py, const char *ny,
+                                            const char *pz, const char *nz, const char *texturename, RtFloat fov,
+                                            RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt n,
+                                            RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid MakeShadow(const char *picturename, const char *texturename, ...) = 0;
-    virtual RtVoid MakeShadowV(const char *picturename, const char *texturename, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid MakeShadowV(const char *picturename, const char *texturename, RtInt n, RtToken tokens[],
+                               RtPointer values[]) = 0;
     virtual RtToken Declare(const char *name, const char *declaration) = 0;
     virtual RtVoid ArchiveRecord(RtToken type, const char *format, ...) = 0;
     virtual RtVoid VArchiveRecord(RtToken type, const char *format, va_list args) = 0;
     virtual RtVoid ReadArchive(RtToken name, RtArchiveCallback callback, ...) = 0;
-    virtual RtVoid ReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
+    virtual RtVoid ReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[],
+                                RtPointer values[]) = 0;
     virtual RtVoid ErrorHandler(RtErrorHandler handler) = 0;
 };
 

@@ -119,13 +119,12 @@ RtVoid RiPointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) {
     if (RenderContext *c = activeContext(__func__)) c->PointsV(npoints, n, tokens, values);
 }
 
-RtVoid RiSubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
-                         RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...) {
+RtVoid RiSubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags, RtToken tags[],
+                         RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
     QUILLET_COLLECT_PARAMS(floatargs);
-    c->SubdivisionMeshV(scheme, nfaces, nvertices, vertices, ntags, tags, nargs, intargs, floatargs, n, tokens,
-                        values);
+    c->SubdivisionMeshV(scheme, nfaces, nvertices, vertices, ntags, tags, nargs, intargs, floatargs, n, tokens, values);
 }
 
 RtVoid RiSubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
@@ -143,8 +142,8 @@ RtVoid RiBlobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[
     c->BlobbyV(nleaf, ncode, code, nflt, flt, nstr, str, n, tokens, values);
 }
 
-RtVoid RiBlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
-                 RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RiBlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[], RtInt n,
+                 RtToken tokens[], RtPointer values[]) {
     if (RenderContext *c = activeContext(__func__))
         c->BlobbyV(nleaf, ncode, code, nflt, flt, nstr, str, n, tokens, values);
 }

@@ -117,27 +117,25 @@ extern RI_API RtBasis RiBezierBasis, RiBSplineBasis, RiCatmullRomBasis, RiHermit
 #define RI_POWERSTEP 4
 
 /* Standard token variables: writable, each initialised to its own text. */
-extern RI_API RtToken RI_MATTE, RI_METAL, RI_PLASTIC, RI_PAINTEDPLASTIC, RI_SHINYMETAL, RI_BUMPY,
-    RI_KA, RI_KD, RI_KS, RI_KR, RI_ROUGHNESS, RI_SPECULARCOLOR, RI_DEPTHCUE, RI_FOG,
-    RI_MINDISTANCE, RI_MAXDISTANCE, RI_BACKGROUND, RI_DISTANCE, RI_TEXTURENAME, RI_AMPLITUDE,
-    RI_AMBIENTLIGHT, RI_POINTLIGHT, RI_DISTANTLIGHT, RI_SPOTLIGHT, RI_INTENSITY, RI_LIGHTCOLOR,
-    RI_FROM, RI_TO, RI_CONEANGLE, RI_CONEDELTAANGLE, RI_BEAMDISTRIBUTION, RI_MERGE, RI_HIDDEN,
-    RI_PAINT, RI_FLATNESS, RI_INSIDE, RI_OUTSIDE, RI_LH, RI_RH, RI_PERIODIC, RI_NONPERIODIC,
-    RI_CLAMP, RI_BLACK, RI_BILINEAR, RI_BICUBIC, RI_PRIMITIVE, RI_INTERSECTION, RI_UNION,
-    RI_DIFFERENCE, RI_FRAMEBUFFER, RI_FILE, RI_RGB, RI_RGBA, RI_RGBZ, RI_RGBAZ, RI_A, RI_Z,
-    RI_AZ, RI_PERSPECTIVE, RI_ORTHOGRAPHIC, RI_FOV, RI_ORIGIN, RI_RASTER, RI_SCREEN, RI_CAMERA,
-    RI_WORLD, RI_OBJECT, RI_CURRENT, RI_NDC, RI_EYE, RI_SHADER, RI_P, RI_PZ, RI_PW, RI_N, RI_NP,
-    RI_CS, RI_OS, RI_S, RI_T, RI_ST, RI_CONSTANT, RI_SMOOTH, RI_IGNORE, RI_PRINT, RI_ABORT,
-    RI_HANDLER, RI_COMMENT, RI_STRUCTURE, RI_VERBATIM, RI_IDENTIFIER, RI_NAME, RI_LINEAR,
-    RI_CUBIC, RI_WIDTH, RI_CONSTANTWIDTH, RI_HOLE, RI_CREASE, RI_CORNER, RI_INTERPOLATEBOUNDARY;
+extern RI_API RtToken RI_MATTE, RI_METAL, RI_PLASTIC, RI_PAINTEDPLASTIC, RI_SHINYMETAL, RI_BUMPY, RI_KA, RI_KD, RI_KS,
+    RI_KR, RI_ROUGHNESS, RI_SPECULARCOLOR, RI_DEPTHCUE, RI_FOG, RI_MINDISTANCE, RI_MAXDISTANCE, RI_BACKGROUND,
+    RI_DISTANCE, RI_TEXTURENAME, RI_AMPLITUDE, RI_AMBIENTLIGHT, RI_POINTLIGHT, RI_DISTANTLIGHT, RI_SPOTLIGHT,
+    RI_INTENSITY, RI_LIGHTCOLOR, RI_FROM, RI_TO, RI_CONEANGLE, RI_CONEDELTAANGLE, RI_BEAMDISTRIBUTION, RI_MERGE,
+    RI_HIDDEN, RI_PAINT, RI_FLATNESS, RI_INSIDE, RI_OUTSIDE, RI_LH, RI_RH, RI_PERIODIC, RI_NONPERIODIC, RI_CLAMP,
+    RI_BLACK, RI_BILINEAR, RI_BICUBIC, RI_PRIMITIVE, RI_INTERSECTION, RI_UNION, RI_DIFFERENCE, RI_FRAMEBUFFER, RI_FILE,
+    RI_RGB, RI_RGBA, RI_RGBZ, RI_RGBAZ, RI_A, RI_Z, RI_AZ, RI_PERSPECTIVE, RI_ORTHOGRAPHIC, RI_FOV, RI_ORIGIN,
+    RI_RASTER, RI_SCREEN, RI_CAMERA, RI_WORLD, RI_OBJECT, RI_CURRENT, RI_NDC, RI_EYE, RI_SHADER, RI_P, RI_PZ, RI_PW,
+    RI_N, RI_NP, RI_CS, RI_OS, RI_S, RI_T, RI_ST, RI_CONSTANT, RI_SMOOTH, RI_IGNORE, RI_PRINT, RI_ABORT, RI_HANDLER,
+    RI_COMMENT, RI_STRUCTURE, RI_VERBATIM, RI_IDENTIFIER, RI_NAME, RI_LINEAR, RI_CUBIC, RI_WIDTH, RI_CONSTANTWIDTH,
+    RI_HOLE, RI_CREASE, RI_CORNER, RI_INTERPOLATEBOUNDARY;
 
 /* Further token variables (no standard names): the text in capitals with
  * underscores and '-' dropped ("__category" is RI_CATEGORY, "catmull-rom"
  * RI_CATMULLROM); "_$w" is RI_W_HOMOGENEOUS. */
-extern RI_API RtToken RI_NONDIFFUSE, RI_NONSPECULAR, RI_BOX, RI_CATMULLROM, RI_SINC, RI_GAUSSIAN,
-    RI_TRIANGLE, RI_FILTER, RI_SWIDTH, RI_TWIDTH, RI_FILL, RI_FIDELITY, RI_SAMPLES, RI_BLUR,
-    RI_SBLUR, RI_TBLUR, RI_BIAS, RI_LERP, RI_GAPBIAS, RI_SOURCE, RI_GAPOPT, RI_REFBLUR,
-    RI_SREFBLUR, RI_TREFBLUR, RI_IGNOREABOVE, RI_CATEGORY, RI_W_HOMOGENEOUS;
+extern RI_API RtToken RI_NONDIFFUSE, RI_NONSPECULAR, RI_BOX, RI_CATMULLROM, RI_SINC, RI_GAUSSIAN, RI_TRIANGLE,
+    RI_FILTER, RI_SWIDTH, RI_TWIDTH, RI_FILL, RI_FIDELITY, RI_SAMPLES, RI_BLUR, RI_SBLUR, RI_TBLUR, RI_BIAS, RI_LERP,
+    RI_GAPBIAS, RI_SOURCE, RI_GAPOPT, RI_REFBLUR, RI_SREFBLUR, RI_TREFBLUR, RI_IGNOREABOVE, RI_CATEGORY,
+    RI_W_HOMOGENEOUS;
 
 /* Context management */
 RI_API RtVoid RiBegin(RtToken name);
@@ -178,8 +176,8 @@ RI_API RtVoid RiAttributeBegin(void);
 RI_API RtVoid RiAttributeEnd(void);
 RI_API RtVoid RiColor(RtColor color);
 RI_API RtVoid RiOpacity(RtColor color);
-RI_API RtVoid RiTextureCoordinates(RtFloat s1, RtFloat t1, RtFloat s2, RtFloat t2,
-                                   RtFloat s3, RtFloat t3, RtFloat s4, RtFloat t4);
+RI_API RtVoid RiTextureCoordinates(RtFloat s1, RtFloat t1, RtFloat s2, RtFloat t2, RtFloat s3, RtFloat t3, RtFloat s4,
+                                   RtFloat t4);
 RI_API RtVoid RiShadingRate(RtFloat size);
 RI_API RtVoid RiShadingInterpolation(RtToken type);
 RI_API RtVoid RiMatte(RtBoolean onoff);
@@ -237,17 +235,22 @@ RI_API RtVoid RiIlluminate(RtLightHandle light, RtBoolean onoff);
 RI_API RtVoid RiCone(RtFloat height, RtFloat radius, RtFloat thetamax, ...);
 RI_API RtVoid RiConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]);
 RI_API RtVoid RiCylinder(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...);
-RI_API RtVoid RiCylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiCylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
+                          RtPointer values[]);
 RI_API RtVoid RiDisk(RtFloat height, RtFloat radius, RtFloat thetamax, ...);
 RI_API RtVoid RiDiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]);
 RI_API RtVoid RiHyperboloid(RtPoint point1, RtPoint point2, RtFloat thetamax, ...);
-RI_API RtVoid RiHyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiHyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[],
+                             RtPointer values[]);
 RI_API RtVoid RiParaboloid(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...);
-RI_API RtVoid RiParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
+                            RtPointer values[]);
 RI_API RtVoid RiSphere(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...);
-RI_API RtVoid RiSphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiSphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
+                        RtPointer values[]);
 RI_API RtVoid RiTorus(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, ...);
-RI_API RtVoid RiTorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiTorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax,
+                       RtInt n, RtToken tokens[], RtPointer values[]);
 
 /* Polygons and patches */
 RI_API RtVoid RiPolygon(RtInt nvertices, ...);
@@ -255,33 +258,37 @@ RI_API RtVoid RiPolygonV(RtInt nvertices, RtInt n, RtToken tokens[], RtPointer v
 RI_API RtVoid RiGeneralPolygon(RtInt nloops, RtInt nvertices[], ...);
 RI_API RtVoid RiGeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken tokens[], RtPointer values[]);
 RI_API RtVoid RiPointsPolygons(RtInt npolys, RtInt nvertices[], RtInt vertices[], ...);
-RI_API RtVoid RiPointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiPointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[],
+                                RtPointer values[]);
 RI_API RtVoid RiPointsGeneralPolygons(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], ...);
-RI_API RtVoid RiPointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiPointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], RtInt n,
+                                       RtToken tokens[], RtPointer values[]);
 RI_API RtVoid RiBasis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep);
 RI_API RtVoid RiPatch(RtToken type, ...);
 RI_API RtVoid RiPatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]);
 RI_API RtVoid RiPatchMesh(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, ...);
-RI_API RtVoid RiPatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiPatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[],
+                           RtPointer values[]);
 RI_API RtVoid RiTrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloat knot[], RtFloat min[], RtFloat max[],
                           RtInt n[], RtFloat u[], RtFloat v[], RtFloat w[]);
-RI_API RtVoid RiNuPatch(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax,
-                        RtInt nv, RtInt vorder, RtFloat vknot[], RtFloat vmin, RtFloat vmax, ...);
-RI_API RtVoid RiNuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax,
-                         RtInt nv, RtInt vorder, RtFloat vknot[], RtFloat vmin, RtFloat vmax,
-                         RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiNuPatch(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
+                        RtFloat vknot[], RtFloat vmin, RtFloat vmax, ...);
+RI_API RtVoid RiNuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
+                         RtFloat vknot[], RtFloat vmin, RtFloat vmax, RtInt n, RtToken tokens[], RtPointer values[]);
 
 /* Curves, points, subdivision, blobby, procedural, geometry */
 RI_API RtVoid RiCurves(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, ...);
-RI_API RtVoid RiCurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiCurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[],
+                        RtPointer values[]);
 RI_API RtVoid RiPoints(RtInt npoints, ...);
 RI_API RtVoid RiPointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]);
-RI_API RtVoid RiSubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[],
-                                RtInt ntags, RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...);
-RI_API RtVoid RiSubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[],
-                                 RtInt ntags, RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[],
-                                 RtInt n, RtToken tokens[], RtPointer values[]);
-RI_API RtVoid RiBlobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[], ...);
+RI_API RtVoid RiSubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
+                                RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...);
+RI_API RtVoid RiSubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
+                                 RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], RtInt n,
+                                 RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiBlobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
+                       ...);
 RI_API RtVoid RiBlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
                         RtInt n, RtToken tokens[], RtPointer values[]);
 RI_API RtVoid RiProcedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, RtProcFreeFunc freefunc);

@@ -18,7 +18,9 @@ inline void writeChunk(const char *bytes, size_t length, FILE *stream) {
 #endif
 }
 
-inline bool needsEscape(char c) { return c == '"' || c == '\\' || c == '\n'; }
+inline bool needsEscape(char c) {
+    return c == '"' || c == '\\' || c == '\n';
+}
 
 }  // namespace
 
@@ -83,8 +85,7 @@ void ChunkBuffer::putInt(long value) {
 }
 
 size_t formatUint32(char *text, uint32_t n) {
-    static const uint32_t kPowers[] = {10u, 100u, 1000u, 10000u, 100000u,
-                                       1000000u, 10000000u, 100000000u, 1000000000u};
+    static const uint32_t kPowers[] = {10u, 100u, 1000u, 10000u, 100000u, 1000000u, 10000000u, 100000000u, 1000000000u};
     size_t length = 1;
     while (length < 10 && n >= kPowers[length - 1]) ++length;
     char *d = text + length;

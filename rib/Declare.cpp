@@ -3,11 +3,8 @@
 #include "decl/StringPool.h"
 #include "rib/RibWriter.h"
 
-RtToken RibWriter::Declare(const char *name, const char *declaration)
-{
-    if (echoDeclare)
-        writef("Declare \"%s\" \"%s\"\n", name, declaration);
-    if (declaration && *declaration)
-        return DeclTable::declare(name, declaration, nullptr, false);
+RtToken RibWriter::Declare(const char *name, const char *declaration) {
+    if (echoDeclare) writef("Declare \"%s\" \"%s\"\n", name, declaration);
+    if (declaration && *declaration) return DeclTable::declare(name, declaration, nullptr, false);
     return StringPool::intern(name);
 }

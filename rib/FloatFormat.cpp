@@ -18,13 +18,12 @@
 namespace {
 
 const int kPrecision = 6;
-const double kLowest = 100000.0;       // smallest six-digit integer
+const double kLowest = 100000.0;         // smallest six-digit integer
 const double kRoundsToSeven = 999999.5;  // rounds up to seven digits
 const double kTolerance = 1e-8;
 
-const double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+const double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                               1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 const int kLargestExactPower = 22;
 
 // Decimal digits and exponent of a value: digits[0].digits[1..] x 10^exponent.
@@ -73,8 +72,7 @@ void parseScientific(const char *first, const char *last, Decimal &d) {
 // The exact rounding, for the few values near a midpoint.
 void roundExactly(double magnitude, Decimal &d) {
     char text[32];
-    auto r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific,
-                           kPrecision - 1);
+    auto r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, kPrecision - 1);
     parseScientific(text, r.ptr, d);
 }
 
@@ -165,4 +163,6 @@ size_t formatGeneral(char *buffer, double value) {
     return layout(buffer, negative, d);
 }
 
-size_t formatGeneral(char *buffer, float value) { return formatGeneral(buffer, double(value)); }
+size_t formatGeneral(char *buffer, float value) {
+    return formatGeneral(buffer, double(value));
+}

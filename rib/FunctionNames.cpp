@@ -22,11 +22,8 @@ const char *lookUp(const NamedFunction<Function> (&table)[N], Function function)
 }
 
 const NamedFunction<RtFilterFunc> kFilters[] = {
-    {RiGaussianFilter, "gaussian"},
-    {RiBoxFilter, "box"},
-    {RiTriangleFilter, "triangle"},
-    {RiCatmullRomFilter, "catmull-rom"},
-    {RiSincFilter, "sinc"},
+    {RiGaussianFilter, "gaussian"},      {RiBoxFilter, "box"},   {RiTriangleFilter, "triangle"},
+    {RiCatmullRomFilter, "catmull-rom"}, {RiSincFilter, "sinc"},
 };
 
 const NamedFunction<RtProcSubdivFunc> kProcedurals[] = {

@@ -20,7 +20,9 @@ RtInt saturate(Wide value) {
     return static_cast<RtInt>(value);
 }
 
-RtInt product(Wide a, Wide b) { return saturate(a * b); }
+RtInt product(Wide a, Wide b) {
+    return saturate(a * b);
+}
 
 Wide wideSum(const RtInt values[], RtInt count) {
     Wide sum = 0;
@@ -51,7 +53,9 @@ bool isToken(RtToken token, const char *word) {
     return token != nullptr && std::strcmp(token, word) == 0;
 }
 
-RtInt sumInts(const RtInt values[], RtInt count) { return saturate(wideSum(values, count)); }
+RtInt sumInts(const RtInt values[], RtInt count) {
+    return saturate(wideSum(values, count));
+}
 
 RtInt largestIndex(const RtInt values[], RtInt count) {
     RtInt largest = 0;
@@ -62,13 +66,21 @@ RtInt largestIndex(const RtInt values[], RtInt count) {
     return largest;
 }
 
-RtInt arrayLength(RtInt count) { return count > 0 ? count : 0; }
+RtInt arrayLength(RtInt count) {
+    return count > 0 ? count : 0;
+}
 
-ClassCounts uncountedCounts() { return ClassCounts{1, 1, 1}; }
+ClassCounts uncountedCounts() {
+    return ClassCounts{1, 1, 1};
+}
 
-ClassCounts quadricCounts() { return ClassCounts{4, 4, 1}; }
+ClassCounts quadricCounts() {
+    return ClassCounts{4, 4, 1};
+}
 
-ClassCounts polygonCounts(RtInt nvertices) { return ClassCounts{nvertices, nvertices, 1}; }
+ClassCounts polygonCounts(RtInt nvertices) {
+    return ClassCounts{nvertices, nvertices, 1};
+}
 
 ClassCounts generalPolygonCounts(RtInt nloops, const RtInt nvertices[]) {
     RtInt total = sumInts(nvertices, nloops);
@@ -108,7 +120,9 @@ ClassCounts patchCounts(RtToken type) {
     return ClassCounts{16, 4, 1};
 }
 
-RtInt knotCount(RtInt n, RtInt order) { return saturate(Wide(n) + order); }
+RtInt knotCount(RtInt n, RtInt order) {
+    return saturate(Wide(n) + order);
+}
 
 ClassCounts nuPatchCounts(RtInt nu, RtInt uorder, RtInt nv, RtInt vorder) {
     Wide uSpan = Wide(nu) - uorder;
@@ -116,9 +130,13 @@ ClassCounts nuPatchCounts(RtInt nu, RtInt uorder, RtInt nv, RtInt vorder) {
     return ClassCounts{product(nu, nv), product(uSpan + 2, vSpan + 2), product(uSpan + 1, vSpan + 1)};
 }
 
-ClassCounts pointsCounts(RtInt npoints) { return ClassCounts{npoints, npoints, 1}; }
+ClassCounts pointsCounts(RtInt npoints) {
+    return ClassCounts{npoints, npoints, 1};
+}
 
-ClassCounts blobbyCounts(RtInt nleaf) { return ClassCounts{nleaf, nleaf, nleaf}; }
+ClassCounts blobbyCounts(RtInt nleaf) {
+    return ClassCounts{nleaf, nleaf, nleaf};
+}
 
 SteppedCounts patchMeshCounts(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt uStep,
                               RtInt vStep) {

@@ -79,12 +79,11 @@ enum class CountStatus {
 
 struct SteppedCounts {
     CountStatus status;
-    RtInt badStep;  // the offending step when status is badBasisStep
+    RtInt badStep;       // the offending step when status is badBasisStep
     ClassCounts counts;  // valid only when status is ok
 };
 
-SteppedCounts patchMeshCounts(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt uStep,
-                              RtInt vStep);
+SteppedCounts patchMeshCounts(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt uStep, RtInt vStep);
 SteppedCounts curvesCounts(RtToken type, RtInt ncurves, const RtInt nvertices[], RtToken wrap, RtInt vStep);
 
 // Array lengths of a TrimCurve request.

@@ -27,4 +27,6 @@ void reportBlobbyMismatches(RtInt nleaf, RtInt nflt, RtInt nstr, const BlobbySca
     if (scan.strings != nstr) std::fprintf(stderr, kBlobbyStrings, nstr, scan.strings);
 }
 
-void reportUnknownProcedural() { std::fputs(kProceduralType, stderr); }
+void reportUnknownProcedural() {
+    std::fputs(kProceduralType, stderr);
+}

@@ -54,8 +54,7 @@ RtVoid RibWriter::PointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer va
 RtVoid RibWriter::SubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
                                   RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...) {
     QUILLET_COLLECT_PARAMS(floatargs);
-    SubdivisionMeshV(scheme, nfaces, nvertices, vertices, ntags, tags, nargs, intargs, floatargs, n, tokens,
-                     values);
+    SubdivisionMeshV(scheme, nfaces, nvertices, vertices, ntags, tags, nargs, intargs, floatargs, n, tokens, values);
 }
 
 RtVoid RibWriter::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
@@ -77,14 +76,14 @@ RtVoid RibWriter::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices
     writeCounted(*this, shape.counts, n, tokens, values);
 }
 
-RtVoid RibWriter::Blobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr,
-                         RtToken str[], ...) {
+RtVoid RibWriter::Blobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
+                         ...) {
     QUILLET_COLLECT_PARAMS(str);
     BlobbyV(nleaf, ncode, code, nflt, flt, nstr, str, n, tokens, values);
 }
 
-RtVoid RibWriter::BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr,
-                          RtToken str[], RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibWriter::BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
+                          RtInt n, RtToken tokens[], RtPointer values[]) {
     // Mismatches are reported; the request is written with the caller's counts.
     reportBlobbyMismatches(nleaf, nflt, nstr, blobbyScan(ncode, code));
     writef(kBlobby, nleaf);

@@ -6,11 +6,12 @@
 #include "rib/RibWriter.h"
 
 // The one blank between two arrays of a request.
-inline void writeBlank(RibWriter &writer) { writer.writeBytes(" ", 1); }
+inline void writeBlank(RibWriter &writer) {
+    writer.writeBytes(" ", 1);
+}
 
 // The parameter list sized by a request's class counts.
-inline void writeCounted(RibWriter &writer, const ClassCounts &counts, RtInt n, RtToken tokens[],
-                         RtPointer values[]) {
+inline void writeCounted(RibWriter &writer, const ClassCounts &counts, RtInt n, RtToken tokens[], RtPointer values[]) {
     writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, n, tokens, values);
 }
 

@@ -11,7 +11,9 @@ RtVoid RibWriter::Format(RtInt xresolution, RtInt yresolution, RtFloat pixelaspe
     writef("Format %d %d %g\n", xresolution, yresolution, pixelaspectratio);
 }
 
-RtVoid RibWriter::FrameAspectRatio(RtFloat ratio) { writef("FrameAspectRatio %g\n", ratio); }
+RtVoid RibWriter::FrameAspectRatio(RtFloat ratio) {
+    writef("FrameAspectRatio %g\n", ratio);
+}
 
 RtVoid RibWriter::ScreenWindow(RtFloat left, RtFloat right, RtFloat bottom, RtFloat top) {
     writef("ScreenWindow %g %g %g %g\n", left, right, bottom, top);
@@ -30,22 +32,32 @@ RtVoid RibWriter::ProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer
     writeNamedParamRequest(*this, "Projection", name, 0, n, tokens, values);
 }
 
-RtVoid RibWriter::Clipping(RtFloat hither, RtFloat yon) { writef("Clipping %g %g\n", hither, yon); }
+RtVoid RibWriter::Clipping(RtFloat hither, RtFloat yon) {
+    writef("Clipping %g %g\n", hither, yon);
+}
 
 RtVoid RibWriter::DepthOfField(RtFloat fstop, RtFloat focallength, RtFloat focaldistance) {
     writef("DepthOfField %g %g %g\n", fstop, focallength, focaldistance);
 }
 
-RtVoid RibWriter::Shutter(RtFloat opentime, RtFloat closetime) { writef("Shutter %g %g\n", opentime, closetime); }
-RtVoid RibWriter::PixelVariance(RtFloat variation) { writef("PixelVariance %g\n", variation); }
-RtVoid RibWriter::PixelSamples(RtFloat xsamples, RtFloat ysamples) { writef("PixelSamples %g %g\n", xsamples, ysamples); }
+RtVoid RibWriter::Shutter(RtFloat opentime, RtFloat closetime) {
+    writef("Shutter %g %g\n", opentime, closetime);
+}
+RtVoid RibWriter::PixelVariance(RtFloat variation) {
+    writef("PixelVariance %g\n", variation);
+}
+RtVoid RibWriter::PixelSamples(RtFloat xsamples, RtFloat ysamples) {
+    writef("PixelSamples %g %g\n", xsamples, ysamples);
+}
 
 // The filter is named by address; any other function leaves the quotes empty.
 RtVoid RibWriter::PixelFilter(RtFilterFunc function, RtFloat xwidth, RtFloat ywidth) {
     writef("PixelFilter \"%s\" %g %g\n", filterName(function), xwidth, ywidth);
 }
 
-RtVoid RibWriter::Exposure(RtFloat gain, RtFloat gamma) { writef("Exposure %g %g\n", gain, gamma); }
+RtVoid RibWriter::Exposure(RtFloat gain, RtFloat gamma) {
+    writef("Exposure %g %g\n", gain, gamma);
+}
 
 RtVoid RibWriter::Quantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloat ditheramplitude) {
     writef("Quantize \"%s\" %d %d %d %g\n", type, one, min, max, ditheramplitude);
@@ -56,7 +68,8 @@ RtVoid RibWriter::Display(const char *name, RtToken type, RtToken mode, ...) {
     DisplayV(name, type, mode, n, tokens, values);
 }
 
-RtVoid RibWriter::DisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibWriter::DisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[],
+                           RtPointer values[]) {
     writef("Display \"%s\" \"%s\" \"%s\"", name, type, mode);
     writeParamList(nullptr, 0, n, tokens, values);
 }
@@ -73,7 +86,9 @@ RtVoid RibWriter::HiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer valu
 // The writer keeps every colour at three floats, so the request has no effect.
 RtVoid RibWriter::ColorSamples(RtInt, RtFloat[], RtFloat[]) {}
 
-RtVoid RibWriter::RelativeDetail(RtFloat relativedetail) { writef("RelativeDetail %g\n", relativedetail); }
+RtVoid RibWriter::RelativeDetail(RtFloat relativedetail) {
+    writef("RelativeDetail %g\n", relativedetail);
+}
 
 RtVoid RibWriter::Option(RtToken name, ...) {
     QUILLET_COLLECT_PARAMS(name);

@@ -26,8 +26,7 @@ void putStringList(ChunkBuffer &buffer, const RtToken *strings, size_t count) {
 }
 
 // One token/value pair: reported and dropped when it cannot be written.
-void writePair(ChunkBuffer &buffer, bool binary, RtToken token, RtPointer value,
-               const ClassCounts &counts) {
+void writePair(ChunkBuffer &buffer, bool binary, RtToken token, RtPointer value, const ClassCounts &counts) {
     if (!token) {
         std::fputs(kNullParameterToken, stderr);
         return;
@@ -46,17 +45,10 @@ void writePair(ChunkBuffer &buffer, bool binary, RtToken token, RtPointer value,
     buffer.putQuoted(token);
     buffer.put(' ');
     switch (shape.kind) {
-    case ValueShape::Floats:
-        encodeFloatArray(buffer, binary, static_cast<const RtFloat *>(value), shape.count);
-        break;
-    case ValueShape::Integers:
-        encodeIntArray(buffer, static_cast<const RtInt *>(value), shape.count);
-        break;
-    case ValueShape::Strings:
-        putStringList(buffer, static_cast<const RtToken *>(value), shape.count);
-        break;
-    case ValueShape::Nothing:
-        break;
+    case ValueShape::Floats: encodeFloatArray(buffer, binary, static_cast<const RtFloat *>(value), shape.count); break;
+    case ValueShape::Integers: encodeIntArray(buffer, static_cast<const RtInt *>(value), shape.count); break;
+    case ValueShape::Strings: putStringList(buffer, static_cast<const RtToken *>(value), shape.count); break;
+    case ValueShape::Nothing: break;
     }
 }
 
@@ -69,8 +61,7 @@ void writePairs(ChunkBuffer &buffer, bool binary, RtInt n, RtToken tokens[], RtP
 
 }  // namespace
 
-void RibWriter::writeParamList(const char *name, RtInt handle, RtInt n, RtToken tokens[],
-                               RtPointer values[]) {
+void RibWriter::writeParamList(const char *name, RtInt handle, RtInt n, RtToken tokens[], RtPointer values[]) {
     ChunkBuffer buffer(out);
     if (name) {
         buffer.put(' ');
@@ -83,9 +74,8 @@ void RibWriter::writeParamList(const char *name, RtInt handle, RtInt n, RtToken 
     writePairs(buffer, binaryEncoding != 0, n, tokens, values, uncountedCounts());
 }
 
-void RibWriter::writeCountedParamList(RtInt vertexCount, RtInt varyingCount, RtInt uniformCount,
-                                      RtInt n, RtToken tokens[], RtPointer values[]) {
+void RibWriter::writeCountedParamList(RtInt vertexCount, RtInt varyingCount, RtInt uniformCount, RtInt n,
+                                      RtToken tokens[], RtPointer values[]) {
     ChunkBuffer buffer(out);
-    writePairs(buffer, binaryEncoding != 0, n, tokens, values,
-               ClassCounts{vertexCount, varyingCount, uniformCount});
+    writePairs(buffer, binaryEncoding != 0, n, tokens, values, ClassCounts{vertexCount, varyingCount, uniformCount});
 }

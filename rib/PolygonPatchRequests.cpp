@@ -33,8 +33,8 @@ struct NamedBasis {
 
 // Standard bases are written by name, recognised by address in this order.
 const NamedBasis kStandardBases[] = {
-    {RiBezierBasis, "bezier"},       {RiBSplineBasis, "b-spline"}, {RiCatmullRomBasis, "catmull-rom"},
-    {RiHermiteBasis, "hermite"},     {RiPowerBasis, "power"},
+    {RiBezierBasis, "bezier"},   {RiBSplineBasis, "b-spline"}, {RiCatmullRomBasis, "catmull-rom"},
+    {RiHermiteBasis, "hermite"}, {RiPowerBasis, "power"},
 };
 
 // A standard basis as its quoted name, any other matrix as 16 numbers.
@@ -65,8 +65,7 @@ RtVoid RibWriter::GeneralPolygon(RtInt nloops, RtInt nvertices[], ...) {
     GeneralPolygonV(nloops, nvertices, n, tokens, values);
 }
 
-RtVoid RibWriter::GeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken tokens[],
-                                  RtPointer values[]) {
+RtVoid RibWriter::GeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken tokens[], RtPointer values[]) {
     writef(kGeneralPolygon);
     writeIntArray(nvertices, arrayLength(nloops));
     writeBlank(*this);
@@ -94,8 +93,8 @@ RtVoid RibWriter::PointsGeneralPolygons(RtInt npolys, RtInt nloops[], RtInt nver
     PointsGeneralPolygonsV(npolys, nloops, nvertices, vertices, n, tokens, values);
 }
 
-RtVoid RibWriter::PointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[],
-                                         RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibWriter::PointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], RtInt n,
+                                         RtToken tokens[], RtPointer values[]) {
     IndexedMeshShape shape = pointsGeneralPolygonsShape(npolys, nloops, nvertices, vertices);
     writef(kPointsGeneralPolygons);
     writeIntArray(nloops, arrayLength(npolys));
@@ -132,8 +131,8 @@ RtVoid RibWriter::PatchMesh(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtT
     PatchMeshV(type, nu, uwrap, nv, vwrap, n, tokens, values);
 }
 
-RtVoid RibWriter::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n,
-                             RtToken tokens[], RtPointer values[]) {
+RtVoid RibWriter::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[],
+                             RtPointer values[]) {
     writef(kPatchMesh, type, nu, uwrap, nv, vwrap);
     SteppedCounts result = patchMeshCounts(type, nu, uwrap, nv, vwrap, uStep, vStep);
     if (result.status != CountStatus::ok) {
@@ -144,8 +143,8 @@ RtVoid RibWriter::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, Rt
     writeCounted(*this, result.counts, n, tokens, values);
 }
 
-RtVoid RibWriter::TrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloat knot[], RtFloat min[],
-                            RtFloat max[], RtInt n[], RtFloat u[], RtFloat v[], RtFloat w[]) {
+RtVoid RibWriter::TrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloat knot[], RtFloat min[], RtFloat max[],
+                            RtInt n[], RtFloat u[], RtFloat v[], RtFloat w[]) {
     TrimCurveSizes sizes = trimCurveSizes(nloops, ncurves, order, n);
     RtInt curves = arrayLength(sizes.curves);
     RtInt points = arrayLength(sizes.points);
@@ -167,15 +166,14 @@ RtVoid RibWriter::TrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloa
     endRequest(*this);
 }
 
-RtVoid RibWriter::NuPatch(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv,
-                          RtInt vorder, RtFloat vknot[], RtFloat vmin, RtFloat vmax, ...) {
+RtVoid RibWriter::NuPatch(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
+                          RtFloat vknot[], RtFloat vmin, RtFloat vmax, ...) {
     QUILLET_COLLECT_PARAMS(vmax);
     NuPatchV(nu, uorder, uknot, umin, umax, nv, vorder, vknot, vmin, vmax, n, tokens, values);
 }
 
-RtVoid RibWriter::NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv,
-                           RtInt vorder, RtFloat vknot[], RtFloat vmin, RtFloat vmax, RtInt n, RtToken tokens[],
-                           RtPointer values[]) {
+RtVoid RibWriter::NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
+                           RtFloat vknot[], RtFloat vmin, RtFloat vmax, RtInt n, RtToken tokens[], RtPointer values[]) {
     writef(kNuPatch, nu, uorder);
     writeFloatArray(uknot, arrayLength(knotCount(nu, uorder)));
     writef(kNuPatchURange, umin, umax, nv, vorder);

@@ -10,7 +10,9 @@ namespace {
 // A missing point is written as the origin rather than read through null.
 const RtFloat kOrigin[3] = {0, 0, 0};
 
-const RtFloat *pointOrOrigin(const RtFloat *point) { return point ? point : kOrigin; }
+const RtFloat *pointOrOrigin(const RtFloat *point) {
+    return point ? point : kOrigin;
+}
 
 void writeQuadricParams(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values[]) {
     writeCounted(writer, quadricCounts(), n, tokens, values);
@@ -23,7 +25,8 @@ RtVoid RibWriter::Cone(RtFloat height, RtFloat radius, RtFloat thetamax, ...) {
     ConeV(height, radius, thetamax, n, tokens, values);
 }
 
-RtVoid RibWriter::ConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibWriter::ConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
+                        RtPointer values[]) {
     writef("Cone %g %g %g", height, radius, thetamax);
     writeQuadricParams(*this, n, tokens, values);
 }
@@ -33,7 +36,8 @@ RtVoid RibWriter::Cylinder(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat t
     CylinderV(radius, zmin, zmax, thetamax, n, tokens, values);
 }
 
-RtVoid RibWriter::CylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibWriter::CylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
+                            RtPointer values[]) {
     writef("Cylinder %g %g %g %g", radius, zmin, zmax, thetamax);
     writeQuadricParams(*this, n, tokens, values);
 }
@@ -43,7 +47,8 @@ RtVoid RibWriter::Disk(RtFloat height, RtFloat radius, RtFloat thetamax, ...) {
     DiskV(height, radius, thetamax, n, tokens, values);
 }
 
-RtVoid RibWriter::DiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibWriter::DiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
+                        RtPointer values[]) {
     writef("Disk %g %g %g", height, radius, thetamax);
     writeQuadricParams(*this, n, tokens, values);
 }
@@ -53,7 +58,8 @@ RtVoid RibWriter::Hyperboloid(RtPoint point1, RtPoint point2, RtFloat thetamax, 
     HyperboloidV(point1, point2, thetamax, n, tokens, values);
 }
 
-RtVoid RibWriter::HyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibWriter::HyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[],
+                               RtPointer values[]) {
     const RtFloat *p1 = pointOrOrigin(point1);
     const RtFloat *p2 = pointOrOrigin(point2);
     writef("Hyperboloid %g %g %g %g %g %g %g", p1[0], p1[1], p1[2], p2[0], p2[1], p2[2], thetamax);
@@ -65,7 +71,8 @@ RtVoid RibWriter::Paraboloid(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat t
     ParaboloidV(rmax, zmin, zmax, thetamax, n, tokens, values);
 }
 
-RtVoid RibWriter::ParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibWriter::ParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
+                              RtPointer values[]) {
     writef("Paraboloid %g %g %g %g", rmax, zmin, zmax, thetamax);
     writeQuadricParams(*this, n, tokens, values);
 }
@@ -75,17 +82,20 @@ RtVoid RibWriter::Sphere(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat the
     SphereV(radius, zmin, zmax, thetamax, n, tokens, values);
 }
 
-RtVoid RibWriter::SphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibWriter::SphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
+                          RtPointer values[]) {
     writef("Sphere %g %g %g %g", radius, zmin, zmax, thetamax);
     writeQuadricParams(*this, n, tokens, values);
 }
 
-RtVoid RibWriter::Torus(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, ...) {
+RtVoid RibWriter::Torus(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax,
+                        ...) {
     QUILLET_COLLECT_PARAMS(thetamax);
     TorusV(majorradius, minorradius, phimin, phimax, thetamax, n, tokens, values);
 }
 
-RtVoid RibWriter::TorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibWriter::TorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax,
+                         RtInt n, RtToken tokens[], RtPointer values[]) {
     writef("Torus %g %g %g %g %g", majorradius, minorradius, phimin, phimax, thetamax);
     writeQuadricParams(*this, n, tokens, values);
 }

@@ -2,9 +2,13 @@
 
 #include <cstring>
 
-void endRequest(RibWriter &writer) { writer.writeBytes("\n", 1); }
+void endRequest(RibWriter &writer) {
+    writer.writeBytes("\n", 1);
+}
 
-static void writeKeyword(RibWriter &writer, const char *keyword) { writer.writef("%s ", keyword); }
+static void writeKeyword(RibWriter &writer, const char *keyword) {
+    writer.writef("%s ", keyword);
+}
 
 void writeFloatArrayRequest(RibWriter &writer, const char *keyword, const RtFloat values[], RtInt count) {
     writeKeyword(writer, keyword);
@@ -20,8 +24,8 @@ void writeFloatsRequest(RibWriter &writer, const char *keyword, std::initializer
     endRequest(writer);
 }
 
-void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *name, RtInt handle,
-                            RtInt n, RtToken tokens[], RtPointer values[]) {
+void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *name, RtInt handle, RtInt n,
+                            RtToken tokens[], RtPointer values[]) {
     writer.writeBytes(keyword, std::strlen(keyword));
     writer.writeParamList(name, handle, n, tokens, values);
 }

@@ -21,8 +21,8 @@ void writeFloatsRequest(RibWriter &writer, const char *keyword, std::initializer
 // keyword, then writeParamList(name, handle, ...): a blank and the name in
 // double quotes (unless null), a blank and the handle (when above 0), every
 // declared parameter and the newline. "Surface \"plastic\" \"Kd\" [0.5]".
-void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *name, RtInt handle,
-                            RtInt n, RtToken tokens[], RtPointer values[]);
+void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *name, RtInt handle, RtInt n,
+                            RtToken tokens[], RtPointer values[]);
 
 // Light and object handles are the numbers that the writer issued.
 inline RtPointer handleFromNumber(RtInt number) {

@@ -15,19 +15,10 @@ const char kHeader[] = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
 }  // namespace
 
 RibWriter::RibWriter(const char *name, ...)
-    : errorHandler(RiErrorPrint),
-      out(nullptr),
-      targetName(nullptr),
-      isPipe(0),
-      uStep(3),
-      vStep(3),
-      binaryEncoding(0),
-      compressed(0),
-      nextLightHandle(1),
-      nextObjectHandle(1) {
+    : errorHandler(RiErrorPrint), out(nullptr), targetName(nullptr), isPipe(0), uStep(3), vStep(3), binaryEncoding(0),
+      compressed(0), nextLightHandle(1), nextObjectHandle(1) {
     QUILLET_COLLECT_PARAMS(name);
-    for (RtInt i = 0; i < n; ++i)
-        applyStreamOption(tokens[i], values[i], binaryEncoding, compressed, true);
+    for (RtInt i = 0; i < n; ++i) applyStreamOption(tokens[i], values[i], binaryEncoding, compressed, true);
     echoDeclare = 1;
     if (name) targetName = StringPool::intern(name);
     out = openStreamTarget(targetName, isPipe);

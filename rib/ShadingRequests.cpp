@@ -10,8 +10,8 @@ const RtInt kColorSize = 3;
 const RtInt kBoundSize = 6;
 
 // Both kinds of light share one numbering per stream, starting at 1.
-RtLightHandle writeLight(RibWriter &writer, const char *keyword, RtToken name,
-                         RtInt n, RtToken tokens[], RtPointer values[]) {
+RtLightHandle writeLight(RibWriter &writer, const char *keyword, RtToken name, RtInt n, RtToken tokens[],
+                         RtPointer values[]) {
     RtInt number = writer.nextLightHandle++;
     writeNamedParamRequest(writer, keyword, name, number, n, tokens, values);
     return handleFromNumber(number);
@@ -19,20 +19,36 @@ RtLightHandle writeLight(RibWriter &writer, const char *keyword, RtToken name,
 
 }  // namespace
 
-RtVoid RibWriter::Color(RtColor color) { writeFloatArrayRequest(*this, "Color", color, kColorSize); }
-RtVoid RibWriter::Opacity(RtColor color) { writeFloatArrayRequest(*this, "Opacity", color, kColorSize); }
+RtVoid RibWriter::Color(RtColor color) {
+    writeFloatArrayRequest(*this, "Color", color, kColorSize);
+}
+RtVoid RibWriter::Opacity(RtColor color) {
+    writeFloatArrayRequest(*this, "Opacity", color, kColorSize);
+}
 
-RtVoid RibWriter::TextureCoordinates(RtFloat s1, RtFloat t1, RtFloat s2, RtFloat t2, RtFloat s3, RtFloat t3, RtFloat s4, RtFloat t4) {
+RtVoid RibWriter::TextureCoordinates(RtFloat s1, RtFloat t1, RtFloat s2, RtFloat t2, RtFloat s3, RtFloat t3, RtFloat s4,
+                                     RtFloat t4) {
     writef("TextureCoordinates [ %g %g %g %g %g %g %g %g ]\n", s1, t1, s2, t2, s3, t3, s4, t4);
 }
 
-RtVoid RibWriter::ShadingRate(RtFloat size) { writef("ShadingRate %g\n", size); }
-RtVoid RibWriter::ShadingInterpolation(RtToken type) { writef("ShadingInterpolation \"%s\"\n", type); }
-RtVoid RibWriter::Matte(RtBoolean onoff) { writef("Matte %d\n", static_cast<int>(onoff)); }
-RtVoid RibWriter::Bound(RtBound bound) { writeFloatArrayRequest(*this, "Bound", bound, kBoundSize); }
-RtVoid RibWriter::Detail(RtBound bound) { writeFloatArrayRequest(*this, "Detail", bound, kBoundSize); }
+RtVoid RibWriter::ShadingRate(RtFloat size) {
+    writef("ShadingRate %g\n", size);
+}
+RtVoid RibWriter::ShadingInterpolation(RtToken type) {
+    writef("ShadingInterpolation \"%s\"\n", type);
+}
+RtVoid RibWriter::Matte(RtBoolean onoff) {
+    writef("Matte %d\n", static_cast<int>(onoff));
+}
+RtVoid RibWriter::Bound(RtBound bound) {
+    writeFloatArrayRequest(*this, "Bound", bound, kBoundSize);
+}
+RtVoid RibWriter::Detail(RtBound bound) {
+    writeFloatArrayRequest(*this, "Detail", bound, kBoundSize);
+}
 
-RtVoid RibWriter::DetailRange(RtFloat minvisible, RtFloat lowertransition, RtFloat uppertransition, RtFloat maxvisible) {
+RtVoid RibWriter::DetailRange(RtFloat minvisible, RtFloat lowertransition, RtFloat uppertransition,
+                              RtFloat maxvisible) {
     writef("DetailRange %g %g %g %g\n", minvisible, lowertransition, uppertransition, maxvisible);
 }
 
@@ -40,10 +56,18 @@ RtVoid RibWriter::GeometricApproximation(RtToken type, RtFloat value) {
     writef("GeometricApproximation \"%s\" %g\n", type, value);
 }
 
-RtVoid RibWriter::GeometricRepresentation(RtToken type) { writef("GeometricRepresentation \"%s\"\n", type); }
-RtVoid RibWriter::Sides(RtInt sides) { writef("Sides %d\n", sides); }
-RtVoid RibWriter::Orientation(RtToken orientation) { writef("Orientation \"%s\"\n", orientation); }
-RtVoid RibWriter::ReverseOrientation() { writef("ReverseOrientation\n"); }
+RtVoid RibWriter::GeometricRepresentation(RtToken type) {
+    writef("GeometricRepresentation \"%s\"\n", type);
+}
+RtVoid RibWriter::Sides(RtInt sides) {
+    writef("Sides %d\n", sides);
+}
+RtVoid RibWriter::Orientation(RtToken orientation) {
+    writef("Orientation \"%s\"\n", orientation);
+}
+RtVoid RibWriter::ReverseOrientation() {
+    writef("ReverseOrientation\n");
+}
 
 RtVoid RibWriter::AttributeV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     writeNamedParamRequest(*this, "Attribute", name, 0, n, tokens, values);

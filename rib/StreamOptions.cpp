@@ -11,15 +11,18 @@ RtInt echoDeclare = 0;
 
 namespace {
 
-bool same(const char *a, const char *b) { return a && std::strcmp(a, b) == 0; }
+bool same(const char *a, const char *b) {
+    return a && std::strcmp(a, b) == 0;
+}
 
 // The string that a string-valued option points at (may be null).
-RtToken stringValue(RtPointer value) { return *static_cast<const RtToken *>(value); }
+RtToken stringValue(RtPointer value) {
+    return *static_cast<const RtToken *>(value);
+}
 
 }  // namespace
 
-void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed,
-                       bool acceptGzipFlag) {
+void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed, bool acceptGzipFlag) {
     if (!token || !value) return;
     if (same(token, "format"))
         binary = same(stringValue(value), "binary") ? 1 : 0;
@@ -31,7 +34,9 @@ void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &com
         compressed = *static_cast<const RtInt *>(value);
 }
 
-bool isRibOptionName(RtToken name) { return same(name, "rib") || same(name, "RIB"); }
+bool isRibOptionName(RtToken name) {
+    return same(name, "rib") || same(name, "RIB");
+}
 
 void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     if (!isRibOptionName(name) || !tokens || !values) return;

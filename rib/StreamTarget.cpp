@@ -106,11 +106,9 @@ void endStreamTarget(FILE *out, bool isPipe, const char *name) {
         }
     }
     if (causes.empty()) return;
-    std::string message(sizeof kStreamLost + std::strlen(name ? name : kStandardOutputName) +
-                            causes.size(),
-                        '\0');
-    const int n = std::snprintf(&message[0], message.size(), kStreamLost,
-                                name ? name : kStandardOutputName, causes.c_str());
+    std::string message(sizeof kStreamLost + std::strlen(name ? name : kStandardOutputName) + causes.size(), '\0');
+    const int n =
+        std::snprintf(&message[0], message.size(), kStreamLost, name ? name : kStandardOutputName, causes.c_str());
     message.resize(n > 0 ? size_t(n) : 0);
     RiErrorPrint(RIE_SYSTEM, RIE_ERROR, message.c_str());
 }

@@ -37,9 +37,15 @@ RecordKind recordKind(RtToken type) {
 
 }  // namespace
 
-RtVoid RibWriter::FrameBegin(RtInt frame) { writef("FrameBegin %d\n", frame); }
-RtVoid RibWriter::FrameEnd() { writef("FrameEnd\n"); }
-RtVoid RibWriter::WorldBegin() { writef("WorldBegin\n"); }
+RtVoid RibWriter::FrameBegin(RtInt frame) {
+    writef("FrameBegin %d\n", frame);
+}
+RtVoid RibWriter::FrameEnd() {
+    writef("FrameEnd\n");
+}
+RtVoid RibWriter::WorldBegin() {
+    writef("WorldBegin\n");
+}
 
 // The one request that flushes: a piped renderer gets the whole world here.
 RtVoid RibWriter::WorldEnd() {
@@ -49,12 +55,24 @@ RtVoid RibWriter::WorldEnd() {
     }
 }
 
-RtVoid RibWriter::AttributeBegin() { writef("AttributeBegin\n"); }
-RtVoid RibWriter::AttributeEnd() { writef("AttributeEnd\n"); }
-RtVoid RibWriter::TransformBegin() { writef("TransformBegin\n"); }
-RtVoid RibWriter::TransformEnd() { writef("TransformEnd\n"); }
-RtVoid RibWriter::SolidBegin(RtToken operation) { writef("SolidBegin \"%s\"\n", operation); }
-RtVoid RibWriter::SolidEnd() { writef("SolidEnd\n"); }
+RtVoid RibWriter::AttributeBegin() {
+    writef("AttributeBegin\n");
+}
+RtVoid RibWriter::AttributeEnd() {
+    writef("AttributeEnd\n");
+}
+RtVoid RibWriter::TransformBegin() {
+    writef("TransformBegin\n");
+}
+RtVoid RibWriter::TransformEnd() {
+    writef("TransformEnd\n");
+}
+RtVoid RibWriter::SolidBegin(RtToken operation) {
+    writef("SolidBegin \"%s\"\n", operation);
+}
+RtVoid RibWriter::SolidEnd() {
+    writef("SolidEnd\n");
+}
 
 RtObjectHandle RibWriter::ObjectBegin() {
     RtInt number = nextObjectHandle++;
@@ -62,7 +80,9 @@ RtObjectHandle RibWriter::ObjectBegin() {
     return handleFromNumber(number);
 }
 
-RtVoid RibWriter::ObjectEnd() { writef("ObjectEnd\n"); }
+RtVoid RibWriter::ObjectEnd() {
+    writef("ObjectEnd\n");
+}
 
 RtVoid RibWriter::ObjectInstance(RtObjectHandle handle) {
     writef("ObjectInstance %ld\n", numberOfHandle(handle));
@@ -80,7 +100,9 @@ RtVoid RibWriter::MotionBeginV(RtInt n, RtFloat times[]) {
     writeFloatArrayRequest(*this, "MotionBegin", times, n);
 }
 
-RtVoid RibWriter::MotionEnd() { writef("MotionEnd\n"); }
+RtVoid RibWriter::MotionEnd() {
+    writef("MotionEnd\n");
+}
 
 // Names a standard handler in the stream; any other handler writes nothing.
 // The handler is neither installed nor called.
@@ -126,17 +148,10 @@ RtVoid RibWriter::VArchiveRecord(RtToken type, const char *format, va_list args)
     }
 
     switch (kind) {
-    case RecordKind::Comment:
-        writef("# %s\n", text);
-        break;
-    case RecordKind::Structure:
-        writef("##%s\n", text);
-        break;
-    case RecordKind::Verbatim:
-        writeBytes(text, std::strlen(text));
-        break;
-    case RecordKind::Unknown:
-        break;
+    case RecordKind::Comment: writef("# %s\n", text); break;
+    case RecordKind::Structure: writef("##%s\n", text); break;
+    case RecordKind::Verbatim: writeBytes(text, std::strlen(text)); break;
+    case RecordKind::Unknown: break;
     }
 }
 

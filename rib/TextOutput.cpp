@@ -54,9 +54,7 @@ void RibWriter::writef(const char *format, ...) {
             else
                 buffer.putInt(va_arg(args, int));
             break;
-        case 'g':
-            buffer.putGeneral(va_arg(args, double));
-            break;
+        case 'g': buffer.putGeneral(va_arg(args, double)); break;
         case 'f': {
             char *text = buffer.reserve(kFixedTextMax);
             const int n = std::snprintf(text, kFixedTextMax, "%f", va_arg(args, double));
@@ -71,9 +69,7 @@ void RibWriter::writef(const char *format, ...) {
                 buffer.put(text, std::strlen(text));
             break;
         }
-        case '%':
-            buffer.put('%');
-            break;
+        case '%': buffer.put('%'); break;
         default:
             // Unknown conversion: the '%' itself; the rest is ordinary text.
             run = p;

@@ -5,32 +5,41 @@
 #include "rib/FunctionNames.h"
 #include "rib/RibWriter.h"
 
-RtVoid RibWriter::MakeTexture(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap, RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) {
+RtVoid RibWriter::MakeTexture(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
+                              RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) {
     QUILLET_COLLECT_PARAMS(twidth);
     MakeTextureV(picturename, texturename, swrap, twrap, filterfunc, swidth, twidth, n, tokens, values);
 }
 
-RtVoid RibWriter::MakeTextureV(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap, RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt, RtToken[], RtPointer[]) {
+RtVoid RibWriter::MakeTextureV(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
+                               RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt, RtToken[], RtPointer[]) {
     writef("MakeTexture \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" %g %g\n", picturename, texturename, swrap, twrap,
            filterName(filterfunc), swidth, twidth);
 }
 
-RtVoid RibWriter::MakeLatLongEnvironment(const char *picturename, const char *texturename, RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) {
+RtVoid RibWriter::MakeLatLongEnvironment(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
+                                         RtFloat swidth, RtFloat twidth, ...) {
     QUILLET_COLLECT_PARAMS(twidth);
     MakeLatLongEnvironmentV(picturename, texturename, filterfunc, swidth, twidth, n, tokens, values);
 }
 
-RtVoid RibWriter::MakeLatLongEnvironmentV(const char *picturename, const char *texturename, RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt, RtToken[], RtPointer[]) {
+RtVoid RibWriter::MakeLatLongEnvironmentV(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
+                                          RtFloat swidth, RtFloat twidth, RtInt, RtToken[], RtPointer[]) {
     writef("MakeLatLongEnvironment \"%s\" \"%s\" \"%s\" %g %g\n", picturename, texturename, filterName(filterfunc),
            swidth, twidth);
 }
 
-RtVoid RibWriter::MakeCubeFaceEnvironment(const char *px, const char *nx, const char *py, const char *ny, const char *pz, const char *nz, const char *texturename, RtFloat fov, RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) {
+RtVoid RibWriter::MakeCubeFaceEnvironment(const char *px, const char *nx, const char *py, const char *ny,
+                                          const char *pz, const char *nz, const char *texturename, RtFloat fov,
+                                          RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) {
     QUILLET_COLLECT_PARAMS(twidth);
     MakeCubeFaceEnvironmentV(px, nx, py, ny, pz, nz, texturename, fov, filterfunc, swidth, twidth, n, tokens, values);
 }
 
-RtVoid RibWriter::MakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py, const char *ny, const char *pz, const char *nz, const char *texturename, RtFloat fov, RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt, RtToken[], RtPointer[]) {
+RtVoid RibWriter::MakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py, const char *ny,
+                                           const char *pz, const char *nz, const char *texturename, RtFloat fov,
+                                           RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt, RtToken[],
+                                           RtPointer[]) {
     writef("MakeCubeFaceEnvironment \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" %g \"%s\" %g %g\n", px, nx, py, ny,
            pz, nz, texturename, fov, filterName(filterfunc), swidth, twidth);
 }

@@ -53,7 +53,9 @@ void putBinaryFloats(ChunkBuffer &buffer, const RtFloat *values, size_t count) {
 }
 
 // Elements to write: none for a negative count or a missing array.
-size_t elementCount(const void *values, RtInt count) { return values && count > 0 ? size_t(count) : 0; }
+size_t elementCount(const void *values, RtInt count) {
+    return values && count > 0 ? size_t(count) : 0;
+}
 
 }  // namespace
 

@@ -22,29 +22,30 @@ std::string runIntoFile(const std::function<void()> &calls) {
     return bytes;
 }
 
-void selectFormat(RtToken format) { RiOption("rib", "format", &format, RI_NULL); }
+void selectFormat(RtToken format) {
+    RiOption("rib", "format", &format, RI_NULL);
+}
 
 // Lines 11 to 28 of the scene's stream: the lathe inside its solid, the world end.
-const std::string kLatheBody =
-    "SolidBegin \"primitive\"\n"
-    "Hyperboloid 0 0 1.5 0.09 0 1.46 360\n"
-    "Hyperboloid 0.09 0 1.46 0.1273 0 1.35 360\n"
-    "Hyperboloid 0.1273 0 1.35 0.1203 0 1.2625 360\n"
-    "Hyperboloid 0.1203 0 1.2625 0.1047 0 1.175 360\n"
-    "Hyperboloid 0.1047 0 1.175 0.0935 0 1.0875 360\n"
-    "Hyperboloid 0.0935 0 1.0875 0.0899 0 1 360\n"
-    "Hyperboloid 0.0899 0 1 0.0982 0 0.9375 360\n"
-    "Hyperboloid 0.0982 0 0.9375 0.1236 0 0.8625 360\n"
-    "Hyperboloid 0.1236 0 0.8625 0.1851 0 0.725 360\n"
-    "Hyperboloid 0.1851 0 0.725 0.2281 0 0.5875 360\n"
-    "Hyperboloid 0.2281 0 0.5875 0.2383 0 0.45 360\n"
-    "Hyperboloid 0.2383 0 0.45 0.2255 0 0.3375 360\n"
-    "Hyperboloid 0.2255 0 0.3375 0.1953 0 0.225 360\n"
-    "Hyperboloid 0.1953 0 0.225 0.1414 0 0.075 360\n"
-    "Hyperboloid 0.1414 0 0.075 0.1125 0 0 360\n"
-    "Disk 0 0.1125 360\n"
-    "SolidEnd\n"
-    "WorldEnd\n";
+const std::string kLatheBody = "SolidBegin \"primitive\"\n"
+                               "Hyperboloid 0 0 1.5 0.09 0 1.46 360\n"
+                               "Hyperboloid 0.09 0 1.46 0.1273 0 1.35 360\n"
+                               "Hyperboloid 0.1273 0 1.35 0.1203 0 1.2625 360\n"
+                               "Hyperboloid 0.1203 0 1.2625 0.1047 0 1.175 360\n"
+                               "Hyperboloid 0.1047 0 1.175 0.0935 0 1.0875 360\n"
+                               "Hyperboloid 0.0935 0 1.0875 0.0899 0 1 360\n"
+                               "Hyperboloid 0.0899 0 1 0.0982 0 0.9375 360\n"
+                               "Hyperboloid 0.0982 0 0.9375 0.1236 0 0.8625 360\n"
+                               "Hyperboloid 0.1236 0 0.8625 0.1851 0 0.725 360\n"
+                               "Hyperboloid 0.1851 0 0.725 0.2281 0 0.5875 360\n"
+                               "Hyperboloid 0.2281 0 0.5875 0.2383 0 0.45 360\n"
+                               "Hyperboloid 0.2383 0 0.45 0.2255 0 0.3375 360\n"
+                               "Hyperboloid 0.2255 0 0.3375 0.1953 0 0.225 360\n"
+                               "Hyperboloid 0.1953 0 0.225 0.1414 0 0.075 360\n"
+                               "Hyperboloid 0.1414 0 0.075 0.1125 0 0 360\n"
+                               "Disk 0 0.1125 360\n"
+                               "SolidEnd\n"
+                               "WorldEnd\n";
 
 TEST(LatheScene, WholeStreamInAscii) {
     std::string expected = "##RenderMan RIB-Structure 1.0\n"
@@ -69,12 +70,16 @@ TEST(LatheScene, WholeStreamInBinary) {
                            "version 3.03\n"
                            "Projection \"perspective\"\n"
                            "LightSource \"distantlight\" 1\n"
-                           "Translate " + binaryFloat(0) + binaryFloat(-0.7f) + binaryFloat(1.2f) + "\n"
+                           "Translate " +
+                           binaryFloat(0) + binaryFloat(-0.7f) + binaryFloat(1.2f) +
+                           "\n"
                            "WorldBegin\n"
-                           "Rotate " + binaryFloat(90) + binaryFloat(-1) + binaryFloat(0) + binaryFloat(0) + "\n"
+                           "Rotate " +
+                           binaryFloat(90) + binaryFloat(-1) + binaryFloat(0) + binaryFloat(0) +
+                           "\n"
                            "Surface \"constant\"\n"
-                           "Color " + binaryFloatArray({0.9f, 0.9f, 0.5f}) + "\n" +
-                           kLatheBody + "\n";
+                           "Color " +
+                           binaryFloatArray({0.9f, 0.9f, 0.5f}) + "\n" + kLatheBody + "\n";
     EXPECT_EQ(stream, expected);
 }
 

@@ -23,9 +23,9 @@ const GrammarCase kGrammarCases[] = {
     {"uniform float [3]", ParamClass::Uniform, ParamType::Float, 3},
     {"float[]", ParamClass::Uniform, ParamType::Float, 0},
     {"float[-1]", ParamClass::Uniform, ParamType::Float, -1},
-    {"float[70000]", ParamClass::Uniform, ParamType::Float, 4464}, // kept in 16 bits
-    {"float[99999999999]", ParamClass::Uniform, ParamType::Float, -1}, // limited to INT_MAX, then 16 bits
-    {"float[-99999999999]", ParamClass::Uniform, ParamType::Float, 0}, // limited to INT_MIN, then 16 bits
+    {"float[70000]", ParamClass::Uniform, ParamType::Float, 4464},      // kept in 16 bits
+    {"float[99999999999]", ParamClass::Uniform, ParamType::Float, -1},  // limited to INT_MAX, then 16 bits
+    {"float[-99999999999]", ParamClass::Uniform, ParamType::Float, 0},  // limited to INT_MIN, then 16 bits
     {"int", ParamClass::Uniform, ParamType::Integer, 1},
     {"integer", ParamClass::Uniform, ParamType::Integer, 1},
     {"integer[2]", ParamClass::Uniform, ParamType::Integer, 2},
@@ -63,9 +63,9 @@ const PrefixCase kPrefixCases[] = {
     {"int x", 4},
     {"integer x", 8},
     {"vertex hpoint Pw", 14},
-    {"point color x", 12}, // "color" comes after "point" in the keyword list
-    {"color point x", 6},  // "point" has been passed over
-    {"float float x", 6},  // each keyword only once
+    {"point color x", 12},  // "color" comes after "point" in the keyword list
+    {"color point x", 6},   // "point" has been passed over
+    {"float float x", 6},   // each keyword only once
 };
 
 struct FormatCase {
@@ -83,10 +83,9 @@ const FormatCase kFormatCases[] = {
     {7, 12, 1, " "},
 };
 
-} // namespace
+}  // namespace
 
-TEST(DeclarationGrammar, Cases)
-{
+TEST(DeclarationGrammar, Cases) {
     for (const GrammarCase &c : kGrammarCases) {
         ParsedDeclaration parsed = parseDeclaration(c.text);
         const char *text = c.text ? c.text : "(null)";
@@ -96,25 +95,31 @@ TEST(DeclarationGrammar, Cases)
     }
 }
 
-TEST(DeclarationGrammar, InlinePrefixLength)
-{
-    for (const PrefixCase &c : kPrefixCases)
-        EXPECT_EQ(inlinePrefixLength(c.token), c.length) << c.token;
+TEST(DeclarationGrammar, InlinePrefixLength) {
+    for (const PrefixCase &c : kPrefixCases) EXPECT_EQ(inlinePrefixLength(c.token), c.length) << c.token;
     EXPECT_EQ(inlinePrefixLength(nullptr), 0);
 }
 
-TEST(DeclarationNames, TypesAndClasses)
-{
+TEST(DeclarationNames, TypesAndClasses) {
     struct TypeCase {
         int code;
         const char *name;
         int elementBytes, floats;
     } types[] = {
-        {0, "", 0, 0},         {1, "float", 4, 1},    {2, "point", 12, 3},
-        {3, "color", 12, 3},   {4, "string", static_cast<int>(sizeof(char *)), 0},
-        {5, "integer", 4, 0},  {6, "vector", 12, 3},  {7, "normal", 12, 3},
-        {8, "hpoint", 16, 4},  {9, "matrix", 64, 16}, {10, "", 0, 0},
-        {15, "", 0, 0},        {16, "mpoint", 64, 16}, {17, "", 0, 0},
+        {0, "", 0, 0},
+        {1, "float", 4, 1},
+        {2, "point", 12, 3},
+        {3, "color", 12, 3},
+        {4, "string", static_cast<int>(sizeof(char *)), 0},
+        {5, "integer", 4, 0},
+        {6, "vector", 12, 3},
+        {7, "normal", 12, 3},
+        {8, "hpoint", 16, 4},
+        {9, "matrix", 64, 16},
+        {10, "", 0, 0},
+        {15, "", 0, 0},
+        {16, "mpoint", 64, 16},
+        {17, "", 0, 0},
         {-1, "", 0, 0},
     };
     for (const TypeCase &t : types) {
@@ -123,13 +128,11 @@ TEST(DeclarationNames, TypesAndClasses)
         EXPECT_EQ(typeFloatCount(t.code), t.floats) << t.code;
     }
     const char *classes[] = {"", "constant", "uniform", "varying", "vertex", ""};
-    for (int code = 0; code < 6; ++code)
-        EXPECT_STREQ(className(code), classes[code]) << code;
+    for (int code = 0; code < 6; ++code) EXPECT_STREQ(className(code), classes[code]) << code;
     EXPECT_STREQ(className(-1), "");
 }
 
-TEST(DeclarationFormat, Cases)
-{
+TEST(DeclarationFormat, Cases) {
     char buffer[64];
     for (const FormatCase &c : kFormatCases) {
         formatDeclaration(buffer, sizeof buffer, c.paramClass, c.type, c.arrayLength);
@@ -140,7 +143,7 @@ TEST(DeclarationFormat, Cases)
     formatDeclaration(small, sizeof small, 2, 1, 4);
     EXPECT_STREQ(small, "uniform");
     char tight[15];
-    formatDeclaration(tight, sizeof tight, 2, 1, 4); // "uniform float" fits, "[4]" does not
+    formatDeclaration(tight, sizeof tight, 2, 1, 4);  // "uniform float" fits, "[4]" does not
     EXPECT_STREQ(tight, "uniform float[");
 
     DeclTable::declare("declTestFormat", "vertex hpoint[3]", nullptr, false);
@@ -148,8 +151,7 @@ TEST(DeclarationFormat, Cases)
     EXPECT_STREQ(buffer, "vertex hpoint[3]");
 }
 
-TEST(DeclTable, RedeclarationKeepsRecordAndToken)
-{
+TEST(DeclTable, RedeclarationKeepsRecordAndToken) {
     std::string name = "declTestKd";
     RtToken first = DeclTable::declare(name.c_str(), "float", nullptr, false);
     EXPECT_EQ(first, StringPool::intern("declTestKd"));
@@ -167,8 +169,7 @@ TEST(DeclTable, RedeclarationKeepsRecordAndToken)
     EXPECT_EQ(record->valueBytes(), 8);
 }
 
-TEST(DeclTable, InlineDeclarationKeyedByWholeText)
-{
+TEST(DeclTable, InlineDeclarationKeyedByWholeText) {
     const char *token = "uniform float declTestInline";
     EXPECT_EQ(DeclTable::lookup("declTestInline"), nullptr);
     ParamDecl *record = DeclTable::lookup(token);
@@ -204,8 +205,7 @@ TEST(DeclTable, InlineDeclarationKeyedByWholeText)
     EXPECT_EQ(DeclTable::lookup("uniformfloat declTestE"), nullptr);
 }
 
-TEST(DeclTable, LongInlinePrefixIsParsedWhole)
-{
+TEST(DeclTable, LongInlinePrefixIsParsedWhole) {
     // Far more than 63 characters of prefix: class, blanks, type and bracket.
     std::string token = "varying" + std::string(70, ' ') + "color[" + std::string(60, '0') + "3] declTestLong";
     ParamDecl *record = DeclTable::lookup(token.c_str());
@@ -216,8 +216,7 @@ TEST(DeclTable, LongInlinePrefixIsParsedWhole)
     EXPECT_EQ(record->arrayLength, 3);
 }
 
-TEST(DeclTable, BlanksAroundTokens)
-{
+TEST(DeclTable, BlanksAroundTokens) {
     DeclTable::declare("declTestCs", "varying color", nullptr, false);
     ParamDecl *record = DeclTable::lookup("declTestCs");
     ASSERT_NE(record, nullptr);
@@ -226,8 +225,7 @@ TEST(DeclTable, BlanksAroundTokens)
     EXPECT_EQ(DeclTable::lookup(nullptr), nullptr);
 }
 
-TEST(DeclTable, ExplicitDeclarationOfAnInlineName)
-{
+TEST(DeclTable, ExplicitDeclarationOfAnInlineName) {
     RtToken token = DeclTable::declare("uniform float declTestBoth", "vertex point", nullptr, false);
     EXPECT_STREQ(token, "declTestBoth");
     ParamDecl *record = DeclTable::lookup("uniform float declTestBoth");
@@ -236,8 +234,7 @@ TEST(DeclTable, ExplicitDeclarationOfAnInlineName)
     EXPECT_EQ(record->type, ParamType::Point);
 }
 
-TEST(DeclTable, NameWithLeadingBlanksIsUpdatedNotDuplicated)
-{
+TEST(DeclTable, NameWithLeadingBlanksIsUpdatedNotDuplicated) {
     DeclTable::declare("  declTestBlank", "float", nullptr, false);
     int added = DeclTable::table().entriesAdded;
     RtToken token = DeclTable::declare("  declTestBlank", "color", nullptr, false);
@@ -248,8 +245,7 @@ TEST(DeclTable, NameWithLeadingBlanksIsUpdatedNotDuplicated)
     EXPECT_EQ(record->type, ParamType::Color);
 }
 
-TEST(DeclTable, DeclaredValueBytes)
-{
+TEST(DeclTable, DeclaredValueBytes) {
     DeclTable::declare("declTestBytes", "uniform color[2]", nullptr, false);
     DeclTable::declare("declTestStrings", "string[3]", nullptr, false);
     EXPECT_EQ(DeclTable::declaredValueBytes("declTestBytes"), 24);
@@ -260,8 +256,7 @@ TEST(DeclTable, DeclaredValueBytes)
     EXPECT_EQ(DeclTable::table().bucketCount, 5003u);
 }
 
-TEST(DeclTable, NullNameDeclaresNothing)
-{
+TEST(DeclTable, NullNameDeclaresNothing) {
     int added = DeclTable::table().entriesAdded;
     EXPECT_EQ(DeclTable::declare(nullptr, "float", nullptr, false), nullptr);
     EXPECT_EQ(DeclTable::table().entriesAdded, added);

@@ -14,51 +14,42 @@ RtToken const kA = "pvA";
 RtToken const kB = "pvB";
 RtToken const kC = "pvC";
 
-ParamValue *floats(RtToken token, int words, float first = 0)
-{
+ParamValue *floats(RtToken token, int words, float first = 0) {
     std::vector<float> values(words);
-    for (int i = 0; i < words; ++i)
-        values[i] = first + i;
+    for (int i = 0; i < words; ++i) values[i] = first + i;
     return new ParamValue(token, ParamType::Float, ParamClass::Uniform, static_cast<int16_t>(words), values.data(),
                           words);
 }
 
-std::string stats()
-{
+std::string stats() {
     return captureStream(printParamValueStats);
 }
 
-std::string statsText(long requested, long outstanding, long peak, long kbRequested, long kbOutstanding,
-                      long kbPeak)
-{
+std::string statsText(long requested, long outstanding, long peak, long kbRequested, long kbOutstanding, long kbPeak) {
     return "Param/value list stats:\n"
-           "    param/value entries: " + std::to_string(requested) + " requested, " + std::to_string(outstanding) +
-           " outstanding, " + std::to_string(peak) + " peak (" +
-           std::to_string((peak * static_cast<long>(sizeof(ParamValue))) >> 10) + " kb)\n" +
-           "    param/value data memory: " + std::to_string(kbRequested) + "k requested, " +
+           "    param/value entries: " +
+           std::to_string(requested) + " requested, " + std::to_string(outstanding) + " outstanding, " +
+           std::to_string(peak) + " peak (" + std::to_string((peak * static_cast<long>(sizeof(ParamValue))) >> 10) +
+           " kb)\n" + "    param/value data memory: " + std::to_string(kbRequested) + "k requested, " +
            std::to_string(kbOutstanding) + "k outstanding,  " + std::to_string(kbPeak) + "k peak\n";
 }
 
-std::vector<RtToken> tokensOf(const ParamValueList &list)
-{
+std::vector<RtToken> tokensOf(const ParamValueList &list) {
     std::vector<RtToken> tokens;
-    for (ParamValue *item = list.head; item; item = item->next)
-        tokens.push_back(item->token);
+    for (ParamValue *item = list.head; item; item = item->next) tokens.push_back(item->token);
     return tokens;
 }
 
-} // namespace
+}  // namespace
 
-TEST(ParamValueAccounting, CopyRemoveClear)
-{
+TEST(ParamValueAccounting, CopyRemoveClear) {
     RUN_IN_FRESH_PROCESS();
     EXPECT_EQ(stats(), statsText(0, 0, 0, 0, 0, 0));
 
     ParamValueList source, destination;
     source.append(floats(kA, 512));
     source.append(floats(kB, 256));
-    for (RtToken token : {kA, kB, kC})
-        destination.append(floats(token, 256));
+    for (RtToken token : {kA, kB, kC}) destination.append(floats(token, 256));
     EXPECT_EQ(stats(), statsText(5, 5, 5, 6, 6, 6));
 
     // The three are freed first, then the two are copied in order.
@@ -80,8 +71,7 @@ TEST(ParamValueAccounting, CopyRemoveClear)
     EXPECT_EQ(stats(), statsText(7, 0, 5, 9, 0, 6));
 }
 
-TEST(ParamValuePool, GrowsBy32Slots)
-{
+TEST(ParamValuePool, GrowsBy32Slots) {
     RUN_IN_FRESH_PROCESS();
     ASSERT_EQ(paramValueBlockCount(), 0);
     std::vector<ParamValue *> items;
@@ -94,8 +84,7 @@ TEST(ParamValuePool, GrowsBy32Slots)
                   static_cast<long>(sizeof(ParamValue)));
     items.push_back(new ParamValue(kA, ParamType::Integer, ParamClass::Uniform, 0, nullptr, 0));
     EXPECT_EQ(paramValueBlockCount(), 2);
-    for (ParamValue *item : items)
-        delete item;
+    for (ParamValue *item : items) delete item;
     EXPECT_EQ(paramValueCounters().entriesOutstanding, 0);
     EXPECT_EQ(paramValueCounters().entriesPeak, 33);
 
@@ -103,13 +92,11 @@ TEST(ParamValuePool, GrowsBy32Slots)
     for (int i = 0; i < 33; ++i)
         items.push_back(new ParamValue(kA, ParamType::Integer, ParamClass::Uniform, 0, nullptr, 0));
     EXPECT_EQ(paramValueBlockCount(), 2);
-    for (ParamValue *item : items)
-        delete item;
+    for (ParamValue *item : items) delete item;
     EXPECT_EQ(stats(), statsText(66, 0, 33, 0, 0, 0));
 }
 
-TEST(ParamValueList, ItemsMatchedByPointer)
-{
+TEST(ParamValueList, ItemsMatchedByPointer) {
     ParamValueList list;
     list.append(floats(kA, 2, 1.0f));
     list.append(floats(kB, 1, 5.0f));
@@ -123,8 +110,7 @@ TEST(ParamValueList, ItemsMatchedByPointer)
               "Param/value list:\n  Item: pvA, size = 8\n  Item: pvB, size = 4\n\n");
 }
 
-TEST(ParamValueList, CopiesAreDeepMovesAreNot)
-{
+TEST(ParamValueList, CopiesAreDeepMovesAreNot) {
     ParamValueList list;
     list.append(floats(kA, 3, 1.0f));
     ParamValueList copy;
@@ -133,7 +119,7 @@ TEST(ParamValueList, CopiesAreDeepMovesAreNot)
     ASSERT_EQ(tokensOf(copy), (std::vector<RtToken>{kA}));
     EXPECT_NE(copy.valueOf(kA), list.valueOf(kA));
     EXPECT_EQ(static_cast<float *>(copy.valueOf(kA))[2], 3.0f);
-    copy = copy; // self-assignment keeps the list
+    copy = copy;  // self-assignment keeps the list
     EXPECT_EQ(tokensOf(copy), (std::vector<RtToken>{kA}));
 
     ParamValue *item = list.head;
@@ -145,8 +131,7 @@ TEST(ParamValueList, CopiesAreDeepMovesAreNot)
     EXPECT_EQ(tokensOf(moved), (std::vector<RtToken>{kA}));
 }
 
-TEST(ParamValueList, StringItemsHoldPoolCopies)
-{
+TEST(ParamValueList, StringItemsHoldPoolCopies) {
     std::string first = "pvStringOne", second = "a longer caller string value";
     const char *strings[] = {first.c_str(), second.c_str()};
     ParamValue *item = new ParamValue(kA, ParamType::String, ParamClass::Uniform, 2, strings, 2);

@@ -60,38 +60,39 @@ const char *const kUndeclared[] = {"box", "catmull-rom", "object", "perspective"
 
 // Variables that predeclaration never rewrites.
 RtToken *const kUntouched[] = {
-    &RI_MATTE, &RI_METAL, &RI_PLASTIC, &RI_PAINTEDPLASTIC, &RI_SHINYMETAL, &RI_BUMPY,
-    &RI_DEPTHCUE, &RI_FOG, &RI_AMBIENTLIGHT, &RI_POINTLIGHT, &RI_DISTANTLIGHT, &RI_SPOTLIGHT,
-    &RI_MERGE, &RI_FLATNESS, &RI_FRAMEBUFFER, &RI_FILE, &RI_RGBA, &RI_RGBZ,
-    &RI_RGBAZ, &RI_A, &RI_Z, &RI_AZ, &RI_ORIGIN,
+    &RI_MATTE,       &RI_METAL,        &RI_PLASTIC,    &RI_PAINTEDPLASTIC, &RI_SHINYMETAL, &RI_BUMPY, &RI_DEPTHCUE,
+    &RI_FOG,         &RI_AMBIENTLIGHT, &RI_POINTLIGHT, &RI_DISTANTLIGHT,   &RI_SPOTLIGHT,  &RI_MERGE, &RI_FLATNESS,
+    &RI_FRAMEBUFFER, &RI_FILE,         &RI_RGBA,       &RI_RGBZ,           &RI_RGBAZ,      &RI_A,     &RI_Z,
+    &RI_AZ,          &RI_ORIGIN,
 };
 
 // Variables from every phase that receive the interned copy.
 RtToken *const kRewritten[] = {
-    &RI_INTENSITY, &RI_KD, &RI_RGB, &RI_P, &RI_CS, &RI_ST, &RI_CONSTANTWIDTH, // phase 1
-    &RI_SHADER,                                                               // phase 2
-    &RI_NONDIFFUSE, &RI_NONSPECULAR,                                          // phase 3
-    &RI_BOX, &RI_CATMULLROM, &RI_NAME, &RI_PERSPECTIVE, &RI_PRIMITIVE, &RI_OBJECT, // phase 4
-    &RI_CATEGORY, &RI_W_HOMOGENEOUS,                                          // phase 5
+    &RI_INTENSITY,     &RI_KD,         &RI_RGB,  &RI_P,           &RI_CS,        &RI_ST,
+    &RI_CONSTANTWIDTH,  // phase 1
+    &RI_SHADER,         // phase 2
+    &RI_NONDIFFUSE,
+    &RI_NONSPECULAR,  // phase 3
+    &RI_BOX,           &RI_CATMULLROM, &RI_NAME, &RI_PERSPECTIVE, &RI_PRIMITIVE,
+    &RI_OBJECT,  // phase 4
+    &RI_CATEGORY,
+    &RI_W_HOMOGENEOUS,  // phase 5
 };
 
-int countRecords()
-{
+int countRecords() {
     int count = 0;
     DeclTable::table().forEach([](SymbolEntry *, void *context) { ++*static_cast<int *>(context); }, &count);
     return count;
 }
 
-} // namespace
+}  // namespace
 
-TEST(Predeclared, FirstStreamDeclares181Records)
-{
+TEST(Predeclared, FirstStreamDeclares181Records) {
     RUN_IN_FRESH_PROCESS();
     ASSERT_EQ(countRecords(), 0);
     EXPECT_EQ(StringPool::table().find("P"), nullptr);
     RtToken untouched[sizeof kUntouched / sizeof kUntouched[0]];
-    for (size_t i = 0; i < sizeof kUntouched / sizeof kUntouched[0]; ++i)
-        untouched[i] = *kUntouched[i];
+    for (size_t i = 0; i < sizeof kUntouched / sizeof kUntouched[0]; ++i) untouched[i] = *kUntouched[i];
 
     std::string path = tempPath("first.rib");
     RiBegin(path.c_str());
@@ -116,8 +117,7 @@ TEST(Predeclared, FirstStreamDeclares181Records)
     std::remove(second.c_str());
 }
 
-TEST(Predeclared, TableAfterStreamStart)
-{
+TEST(Predeclared, TableAfterStreamStart) {
     std::string path = tempPath("table.rib");
     RiBegin(path.c_str());
     for (const Expected &e : kSpotChecks) {
@@ -128,10 +128,8 @@ TEST(Predeclared, TableAfterStreamStart)
         EXPECT_EQ(record->arrayLength, e.arrayLength) << e.name;
         EXPECT_EQ(record->tokenName, StringPool::intern(e.name)) << e.name;
     }
-    for (const char *name : kUndeclared)
-        EXPECT_EQ(DeclTable::lookup(name), nullptr) << name;
-    for (RtToken *variable : kRewritten)
-        EXPECT_EQ(*variable, StringPool::intern(*variable)) << *variable;
+    for (const char *name : kUndeclared) EXPECT_EQ(DeclTable::lookup(name), nullptr) << name;
+    for (RtToken *variable : kRewritten) EXPECT_EQ(*variable, StringPool::intern(*variable)) << *variable;
     EXPECT_STREQ(RI_P, "P");
     EXPECT_STREQ(RI_W_HOMOGENEOUS, "_$w");
     EXPECT_STREQ(RI_ORIGIN, "origin");
@@ -139,8 +137,7 @@ TEST(Predeclared, TableAfterStreamStart)
     std::remove(path.c_str());
 }
 
-TEST(Predeclared, TokenVariablesMatchByPointer)
-{
+TEST(Predeclared, TokenVariablesMatchByPointer) {
     std::string path = tempPath("pointer.rib");
     RiBegin(path.c_str());
     SymbolTable &table = DeclTable::table();
@@ -157,8 +154,7 @@ TEST(Predeclared, TokenVariablesMatchByPointer)
     std::remove(path.c_str());
 }
 
-TEST(DeclareRequest, EchoedAndRecorded)
-{
+TEST(DeclareRequest, EchoedAndRecorded) {
     std::string path = tempPath("declare.rib");
     RiBegin(path.c_str());
     RtToken kd = RiDeclare("declEchoKd", "uniform float");
@@ -186,8 +182,7 @@ TEST(DeclareRequest, EchoedAndRecorded)
     std::remove(path.c_str());
 }
 
-TEST(DeclareRequest, NewStreamUndoesRedeclarationOfPredeclaredName)
-{
+TEST(DeclareRequest, NewStreamUndoesRedeclarationOfPredeclaredName) {
     std::string path = tempPath("redeclare.rib");
     RiBegin(path.c_str());
     ParamDecl *kd = DeclTable::lookup("Kd");

@@ -4,8 +4,7 @@
 #include "decl/DeclTable.h"
 #include "decl/StringPool.h"
 
-TEST(ProcessTables, BuiltBeforeMainWithTheirSizes)
-{
+TEST(ProcessTables, BuiltBeforeMainWithTheirSizes) {
     RUN_IN_FRESH_PROCESS();
     // Nothing in this process has used the tables yet, but they exist.
     EXPECT_EQ(StringPool::table().bucketCount, 12289u);
@@ -14,8 +13,7 @@ TEST(ProcessTables, BuiltBeforeMainWithTheirSizes)
     EXPECT_EQ(DeclTable::table().lookups, 0);
 }
 
-TEST(ProcessTables, UsableAfterTeardown)
-{
+TEST(ProcessTables, UsableAfterTeardown) {
     RUN_IN_FRESH_PROCESS();
     RtToken before = DeclTable::declare("lateKept", "float", nullptr, false);
     // What exit does to the tables; a late caller must not crash.
@@ -26,5 +24,5 @@ TEST(ProcessTables, UsableAfterTeardown)
     EXPECT_STREQ(DeclTable::declare("lateName", "float", nullptr, false), "lateName");
     EXPECT_EQ(DeclTable::lookup("lateKept"), nullptr);
     EXPECT_EQ(DeclTable::lookup("uniform float lateInline"), nullptr);
-    EXPECT_STREQ(before, "lateKept"); // interned storage outlives the tables
+    EXPECT_STREQ(before, "lateKept");  // interned storage outlives the tables
 }

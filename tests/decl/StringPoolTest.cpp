@@ -6,8 +6,7 @@
 #include "decl/StringPool.h"
 #include "decl/SymbolTable.h"
 
-TEST(StringPool, OneCopyPerText)
-{
+TEST(StringPool, OneCopyPerText) {
     std::string text = "pool-test-one-copy";
     const char *stored = StringPool::intern(text.c_str());
     ASSERT_NE(stored, nullptr);
@@ -18,8 +17,7 @@ TEST(StringPool, OneCopyPerText)
     EXPECT_EQ(StringPool::intern(nullptr), nullptr);
 }
 
-TEST(StringPool, ShortStringsShareBlocks)
-{
+TEST(StringPool, ShortStringsShareBlocks) {
     // 15 characters and terminator fit a block; 16 characters do not.
     const char *fifteen = StringPool::intern("pooltest15chars");
     const char *sixteen = StringPool::intern("pooltest16chars!");
@@ -28,8 +26,7 @@ TEST(StringPool, ShortStringsShareBlocks)
     EXPECT_STREQ(sixteen, "pooltest16chars!");
 }
 
-TEST(StringBlocks, PlacementRule)
-{
+TEST(StringBlocks, PlacementRule) {
     // Static: the blocks are never released and stay reachable.
     static StringBlocks blocks;
     ASSERT_EQ(blocks.blockCount(), 0);
@@ -38,8 +35,7 @@ TEST(StringBlocks, PlacementRule)
     EXPECT_EQ(blocks.blockIndexOf(own), -1);
     EXPECT_EQ(blocks.blockCount(), 0);
 
-    for (int i = 0; i < 63; ++i)
-        EXPECT_EQ(blocks.blockIndexOf(blocks.allocate(16)), 0);
+    for (int i = 0; i < 63; ++i) EXPECT_EQ(blocks.blockIndexOf(blocks.allocate(16)), 0);
     EXPECT_EQ(blocks.blockCount(), 1);
     EXPECT_EQ(blocks.blockUsed(0), 1008);
 
@@ -51,8 +47,7 @@ TEST(StringBlocks, PlacementRule)
     EXPECT_EQ(blocks.blockUsed(1), 1008);
 
     // Fill the newest block to 1009 bytes.
-    for (int i = 0; i < 62; ++i)
-        blocks.allocate(16);
+    for (int i = 0; i < 62; ++i) blocks.allocate(16);
     EXPECT_EQ(blocks.blockCount(), 2);
     EXPECT_EQ(blocks.blockUsed(0), 1007);
     blocks.allocate(2);
@@ -71,7 +66,6 @@ TEST(StringBlocks, PlacementRule)
     EXPECT_EQ(blocks.blockIndexOf(p), 0);
 }
 
-TEST(StringPool, TableHasItsBucketCount)
-{
+TEST(StringPool, TableHasItsBucketCount) {
     EXPECT_EQ(StringPool::table().bucketCount, 12289u);
 }

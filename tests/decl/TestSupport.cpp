@@ -12,42 +12,35 @@ namespace {
 const char kFreshVariable[] = "QUILLET_DECL_FRESH_PROCESS";
 }
 
-std::string captureStream(const std::function<void(FILE *)> &write)
-{
+std::string captureStream(const std::function<void(FILE *)> &write) {
     FILE *stream = std::tmpfile();
-    if (!stream)
-        return "<no temporary file>";
+    if (!stream) return "<no temporary file>";
     write(stream);
     std::fflush(stream);
     std::rewind(stream);
     std::string text;
     int c;
-    while ((c = std::fgetc(stream)) != EOF)
-        text += static_cast<char>(c);
+    while ((c = std::fgetc(stream)) != EOF) text += static_cast<char>(c);
     std::fclose(stream);
     return text;
 }
 
-std::string readFile(const std::string &path)
-{
+std::string readFile(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-std::string tempPath(const char *name)
-{
+std::string tempPath(const char *name) {
     return "/tmp/quillet-decl-" + std::to_string(getpid()) + "-" + name;
 }
 
-bool inFreshProcess()
-{
+bool inFreshProcess() {
     return std::getenv(kFreshVariable) != nullptr;
 }
 
-void runCurrentTestFresh()
-{
+void runCurrentTestFresh() {
     const testing::TestInfo *test = testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(test->test_suite_name()) + "." + test->name();
     char self[4096];
@@ -60,8 +53,7 @@ void runCurrentTestFresh()
     std::string output;
     char buffer[4096];
     size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, child)) > 0)
-        output.append(buffer, n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, child)) > 0) output.append(buffer, n);
     int status = pclose(child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output;
     EXPECT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;

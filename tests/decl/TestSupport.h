@@ -24,12 +24,12 @@ bool inFreshProcess();
 void runCurrentTestFresh();
 
 // The first line of a test whose checks need a fresh process.
-#define RUN_IN_FRESH_PROCESS()       \
-    do {                             \
-        if (!inFreshProcess()) {     \
-            runCurrentTestFresh();   \
-            return;                  \
-        }                            \
+#define RUN_IN_FRESH_PROCESS()                                                                                         \
+    do {                                                                                                               \
+        if (!inFreshProcess()) {                                                                                       \
+            runCurrentTestFresh();                                                                                     \
+            return;                                                                                                    \
+        }                                                                                                              \
     } while (0)
 
 #endif

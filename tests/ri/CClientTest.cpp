@@ -22,21 +22,20 @@ TEST(CClient, WritesWholeScene) {
     std::remove(output.c_str());
     std::string command = std::string(bin) + "/c_client " + output;
     ASSERT_EQ(std::system(command.c_str()), 0);
-    EXPECT_EQ(readFile(output),
-              "##RenderMan RIB-Structure 1.0\n"
-              "version 3.03\n"
-              "Declare \"roughness2\" \"uniform float\"\n"
-              "WorldBegin\n"
-              "LightSource \"distantlight\" 1 \"intensity\" [2]\n"
-              "AttributeBegin\n"
-              "Color [1 0 0]\n"
-              "Surface \"plastic\" \"Kd\" [0.5]\n"
-              "Translate 0 0 5 \n"
-              "Sphere 1 -1 1 360\n"
-              "AttributeEnd\n"
-              "Illuminate 1 0\n"
-              "WorldEnd\n"
-              "\n");
+    EXPECT_EQ(readFile(output), "##RenderMan RIB-Structure 1.0\n"
+                                "version 3.03\n"
+                                "Declare \"roughness2\" \"uniform float\"\n"
+                                "WorldBegin\n"
+                                "LightSource \"distantlight\" 1 \"intensity\" [2]\n"
+                                "AttributeBegin\n"
+                                "Color [1 0 0]\n"
+                                "Surface \"plastic\" \"Kd\" [0.5]\n"
+                                "Translate 0 0 5 \n"
+                                "Sphere 1 -1 1 360\n"
+                                "AttributeEnd\n"
+                                "Illuminate 1 0\n"
+                                "WorldEnd\n"
+                                "\n");
     std::remove(output.c_str());
 }
 

@@ -19,7 +19,9 @@ struct ReportCase {
 const std::string kLongMessage(1023, 'm');
 const std::string kLongestRemembered(1022, 'm');
 
-void PrintTo(const ReportCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const ReportCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 class ReportTest : public ::testing::TestWithParam<ReportCase> {};
 

@@ -58,10 +58,10 @@ INSTANTIATE_TEST_SUITE_P(StandardFilters, FilterTest, ::testing::ValuesIn(kCases
 
 TEST(StandardFunctions, EachHasItsOwnAddress) {
     std::set<const void *> addresses = {
-        reinterpret_cast<const void *>(RiGaussianFilter),         reinterpret_cast<const void *>(RiBoxFilter),
-        reinterpret_cast<const void *>(RiTriangleFilter),         reinterpret_cast<const void *>(RiCatmullRomFilter),
-        reinterpret_cast<const void *>(RiSincFilter),             reinterpret_cast<const void *>(RiProcDelayedReadArchive),
-        reinterpret_cast<const void *>(RiProcRunProgram),         reinterpret_cast<const void *>(RiProcDynamicLoad),
+        reinterpret_cast<const void *>(RiGaussianFilter), reinterpret_cast<const void *>(RiBoxFilter),
+        reinterpret_cast<const void *>(RiTriangleFilter), reinterpret_cast<const void *>(RiCatmullRomFilter),
+        reinterpret_cast<const void *>(RiSincFilter),     reinterpret_cast<const void *>(RiProcDelayedReadArchive),
+        reinterpret_cast<const void *>(RiProcRunProgram), reinterpret_cast<const void *>(RiProcDynamicLoad),
     };
     EXPECT_EQ(addresses.size(), 8u);
 }

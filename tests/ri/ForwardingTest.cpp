@@ -32,7 +32,9 @@ protected:
     RtFloat kd = 0.5f;
 };
 
-TEST_F(ForwardingTest, ContextIsTheOneSet) { EXPECT_EQ(RiGetContext(), static_cast<RenderContext *>(&recorder)); }
+TEST_F(ForwardingTest, ContextIsTheOneSet) {
+    EXPECT_EQ(RiGetContext(), static_cast<RenderContext *>(&recorder));
+}
 
 TEST_F(ForwardingTest, EmptyListArrivesWithNoPairs) {
     RiSphere(1, -1, 1, 360, RI_NULL);

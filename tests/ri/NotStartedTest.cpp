@@ -15,7 +15,9 @@ struct NotStartedCase {
     std::function<void()> call;
 };
 
-void PrintTo(const NotStartedCase &c, std::ostream *os) { *os << (c.reportedName ? c.reportedName : "(unnamed)"); }
+void PrintTo(const NotStartedCase &c, std::ostream *os) {
+    *os << (c.reportedName ? c.reportedName : "(unnamed)");
+}
 
 std::string notStartedReport(const char *name) {
     std::string report = "SEVERE ERROR: RiBegin not called\n";

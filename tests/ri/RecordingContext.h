@@ -46,8 +46,8 @@ public:
     std::vector<Call> calls;
 
 private:
-    void record(const char *operation, const std::string &name, std::vector<RtFloat> numbers, RtInt n,
-                RtToken tokens[], RtPointer values[]) {
+    void record(const char *operation, const std::string &name, std::vector<RtFloat> numbers, RtInt n, RtToken tokens[],
+                RtPointer values[]) {
         Call call{operation, name, std::move(numbers), {}, {}};
         for (RtInt i = 0; i < n; ++i) {
             call.tokens.push_back(tokens[i]);

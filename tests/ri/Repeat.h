@@ -11,7 +11,7 @@
 #define REPEAT64(f) REPEAT32(f), REPEAT32(f)
 #define REPEAT128(f) REPEAT64(f), REPEAT64(f)
 #define REPEAT256(f) REPEAT128(f), REPEAT128(f)
-#define REPEAT511(f) \
+#define REPEAT511(f)                                                                                                   \
     REPEAT256(f), REPEAT128(f), REPEAT64(f), REPEAT32(f), REPEAT16(f), REPEAT8(f), REPEAT4(f), REPEAT2(f), f()
 
 #endif

@@ -48,12 +48,25 @@ void addAround(std::vector<float> &values, float value) {
 TEST(FloatFormat, BoundariesMatchPrintf) {
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    std::vector<float> values = {0.0f, -0.0f, inf, -inf, nan, -nan,
+    std::vector<float> values = {0.0f,
+                                 -0.0f,
+                                 inf,
+                                 -inf,
+                                 nan,
+                                 -nan,
                                  std::numeric_limits<float>::denorm_min(),
-                                 -std::numeric_limits<float>::denorm_min(), FLT_MIN, FLT_MAX,
-                                 -FLT_MAX, 0.1f, 0.5f, 1.0f, 100000.0f, 123456.0f, 1234567.0f};
-    for (float v : {999999.5f, 9.999995e-5f, 1e6f, 1e-4f, 1e-5f, 999999.0f, 0.0001f, 99999.95f,
-                    9.9999995f, 1e38f, 1e-38f, 1e-45f}) {
+                                 -std::numeric_limits<float>::denorm_min(),
+                                 FLT_MIN,
+                                 FLT_MAX,
+                                 -FLT_MAX,
+                                 0.1f,
+                                 0.5f,
+                                 1.0f,
+                                 100000.0f,
+                                 123456.0f,
+                                 1234567.0f};
+    for (float v : {999999.5f, 9.999995e-5f, 1e6f, 1e-4f, 1e-5f, 999999.0f, 0.0001f, 99999.95f, 9.9999995f, 1e38f,
+                    1e-38f, 1e-45f}) {
         addAround(values, v);
         addAround(values, -v);
     }
@@ -66,8 +79,8 @@ TEST(FloatFormat, BoundariesMatchPrintf) {
         EXPECT_EQ(fastGeneral(v), printfGeneral(v)) << "float bits of " << printfGeneral(v);
         EXPECT_EQ(fastGeneral(double(v)), printfGeneral(v)) << "as double " << printfGeneral(v);
     }
-    std::vector<double> doubles = {1e300, -2.5e-300, 4.9e-324, 0.1, 1e6 + 0.4, 9.9999949999e-5, 123456.5,
-                                   2.5e-310, 1.7976931348623157e308};
+    std::vector<double> doubles = {
+        1e300, -2.5e-300, 4.9e-324, 0.1, 1e6 + 0.4, 9.9999949999e-5, 123456.5, 2.5e-310, 1.7976931348623157e308};
     for (int e = -323; e <= 308; ++e) doubles.push_back(std::strtod(("1e" + std::to_string(e)).c_str(), nullptr));
     for (double v : doubles) {
         EXPECT_EQ(fastGeneral(v), printfGeneral(v));

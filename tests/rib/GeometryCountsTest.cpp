@@ -42,8 +42,7 @@ TEST(GeometryCounts, PatchMesh) {
     };
     for (const PatchMeshCase &c : cases) {
         SteppedCounts r = patchMeshCounts(c.type, c.nu, c.uwrap, c.nv, c.vwrap, c.uStep, c.vStep);
-        SCOPED_TRACE(std::string(c.type ? c.type : "(null)") + " " + std::to_string(c.nu) + "x" +
-                     std::to_string(c.nv));
+        SCOPED_TRACE(std::string(c.type ? c.type : "(null)") + " " + std::to_string(c.nu) + "x" + std::to_string(c.nv));
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.badStep, c.badStep);
         if (c.status == ok) {

@@ -21,7 +21,9 @@ inline RtFloat *rampData() {
     return data;
 }
 inline RtFloat *const kRamp = rampData();
-inline RtFloat (*rampMatrix())[4] { return reinterpret_cast<RtFloat(*)[4]>(kRamp); }
+inline RtFloat (*rampMatrix())[4] {
+    return reinterpret_cast<RtFloat(*)[4]>(kRamp);
+}
 
 // The expected form of float arrays in one encoding.
 struct Enc {

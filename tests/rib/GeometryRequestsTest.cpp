@@ -45,14 +45,12 @@ TEST(GeometryRequests, Curves) {
              w.CurvesV("cubic", 1, six, "periodic", 3, threeClasses(), rampValues());
          },
          [](const Enc &e) {
-             return "Basis \"b-spline\" 3 \"b-spline\" 1\nCurves \"cubic\"[6 ] \"periodic\" " +
-                    params(e, 6, 6, 6) + "\n";
+             return "Basis \"b-spline\" 3 \"b-spline\" 1\nCurves \"cubic\"[6 ] \"periodic\" " + params(e, 6, 6, 6) +
+                    "\n";
          }},
-        {"Points",
-         [](RibWriter &w) { w.Points(100, "P", kRamp, RI_NULL); },
+        {"Points", [](RibWriter &w) { w.Points(100, "P", kRamp, RI_NULL); },
          [](const Enc &e) { return "Points  \"P\" " + e.ramp(300) + "\n"; }},
-        {"Points, three classes",
-         [](RibWriter &w) { w.PointsV(5, 3, threeClasses(), rampValues()); },
+        {"Points, three classes", [](RibWriter &w) { w.PointsV(5, 3, threeClasses(), rampValues()); },
          [](const Enc &e) { return "Points " + params(e, 5, 5, 1) + "\n"; }},
     });
 }
@@ -64,9 +62,7 @@ TEST(GeometryRequests, SubdivisionMesh) {
              w.SubdivisionMeshV("catmull-clark", 1, quads, quadIndices, 0, nullptr, nullptr, nullptr, nullptr, 3,
                                 threeClasses(), rampValues());
          },
-         [](const Enc &e) {
-             return "SubdivisionMesh \"catmull-clark\" [4 ] [0 1 5 4 ] " + params(e, 6, 6, 1) + "\n";
-         }},
+         [](const Enc &e) { return "SubdivisionMesh \"catmull-clark\" [4 ] [0 1 5 4 ] " + params(e, 6, 6, 1) + "\n"; }},
         {"crease tag, two faces",
          [](RibWriter &w) {
              w.SubdivisionMeshV("catmull-clark", 2, quads, quadIndices, 1, crease, creaseArgs, edge, sharpness, 3,
@@ -102,14 +98,10 @@ TEST(GeometryRequests, BlobbyProceduralGeometry) {
         {"Blobby with parameters: own line, then an empty one",
          [](RibWriter &w) { w.Blobby(1, 2, ellipsoid, 16, kRamp, 0, noStrings, "s", kRamp, "Kd", kRamp, RI_NULL); },
          [](const Enc &e) {
-             return "Blobby 1 [1001 0 ] " + e.ramp(16) + " []\n \"s\" " + e.ramp(1) + " \"Kd\" " + e.ramp(1) +
-                    "\n\n";
+             return "Blobby 1 [1001 0 ] " + e.ramp(16) + " []\n \"s\" " + e.ramp(1) + " \"Kd\" " + e.ramp(1) + "\n\n";
          }},
-        {"DelayedReadArchive",
-         [](RibWriter &w) { w.Procedural(sceneFile, bound, RiProcDelayedReadArchive, nullptr); },
-         [](const Enc &e) {
-             return "Procedural \"DelayedReadArchive\" [\"scene.rib\"] " + e.floats(bound, 6) + "\n";
-         }},
+        {"DelayedReadArchive", [](RibWriter &w) { w.Procedural(sceneFile, bound, RiProcDelayedReadArchive, nullptr); },
+         [](const Enc &e) { return "Procedural \"DelayedReadArchive\" [\"scene.rib\"] " + e.floats(bound, 6) + "\n"; }},
         {"RunProgram, argument escaped",
          [](RibWriter &w) { w.Procedural(programArgs, bound, RiProcRunProgram, nullptr); },
          [](const Enc &e) {
@@ -117,14 +109,10 @@ TEST(GeometryRequests, BlobbyProceduralGeometry) {
          }},
         {"DynamicLoad, null argument string",
          [](RibWriter &w) { w.Procedural(libraryArgs, bound, RiProcDynamicLoad, nullptr); },
-         [](const Enc &e) {
-             return "Procedural \"DynamicLoad\" [\"blobs.so\" \"\"] " + e.floats(bound, 6) + "\n";
-         }},
-        {"Geometry",
-         [](RibWriter &w) { w.Geometry("teapot", RI_NULL); },
+         [](const Enc &e) { return "Procedural \"DynamicLoad\" [\"blobs.so\" \"\"] " + e.floats(bound, 6) + "\n"; }},
+        {"Geometry", [](RibWriter &w) { w.Geometry("teapot", RI_NULL); },
          [](const Enc &) { return std::string("Geometry \"teapot\"\n"); }},
-        {"Geometry with a parameter",
-         [](RibWriter &w) { w.GeometryV("teapot", 3, threeClasses(), rampValues()); },
+        {"Geometry with a parameter", [](RibWriter &w) { w.GeometryV("teapot", 3, threeClasses(), rampValues()); },
          [](const Enc &e) { return "Geometry \"teapot\"" + params(e, 1, 1, 1) + "\n"; }},
     });
 }
@@ -140,7 +128,8 @@ TEST(GeometryRequests, VariableForms) {
         std::function<void(RibWriter &)> list;
     };
     const Pair pairs[] = {
-        {"GeneralPolygon", [](RibWriter &w) { w.GeneralPolygon(1, seven, "Pz", kRamp, "s", kRamp, "Kd", kRamp, RI_NULL); },
+        {"GeneralPolygon",
+         [](RibWriter &w) { w.GeneralPolygon(1, seven, "Pz", kRamp, "s", kRamp, "Kd", kRamp, RI_NULL); },
          [](RibWriter &w) { w.GeneralPolygonV(1, seven, 3, threeClasses(), rampValues()); }},
         {"PointsPolygons",
          [](RibWriter &w) { w.PointsPolygons(2, quads, quadIndices, "Pz", kRamp, "s", kRamp, "Kd", kRamp, RI_NULL); },
@@ -166,7 +155,9 @@ TEST(GeometryRequests, VariableForms) {
          },
          [](RibWriter &w) { w.NuPatchV(4, 4, kRamp, 0, 1, 4, 4, kRamp, 0, 1, 3, threeClasses(), rampValues()); }},
         {"Curves",
-         [](RibWriter &w) { w.Curves("cubic", 2, threeAndFour, "periodic", "Pz", kRamp, "s", kRamp, "Kd", kRamp, RI_NULL); },
+         [](RibWriter &w) {
+             w.Curves("cubic", 2, threeAndFour, "periodic", "Pz", kRamp, "s", kRamp, "Kd", kRamp, RI_NULL);
+         },
          [](RibWriter &w) { w.CurvesV("cubic", 2, threeAndFour, "periodic", 3, threeClasses(), rampValues()); }},
     };
     for (const Pair &pair : pairs) {
@@ -196,11 +187,9 @@ TEST(GeometryRequests, Diagnostics) {
         {"Blobby null code",
          [](RibWriter &w) { w.BlobbyV(1, 4, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, nullptr); },
          "Blobby 1 [] [] []\n", "\nquillet error: RiBlobby nleaf [1] !=  leaf count [0]"},
-        {"Procedural of the application",
-         [](RibWriter &w) { w.Procedural(sceneFile, bound, noSubdivision, nullptr); }, "",
-         "quillet error: procedural type\n"},
-        {"Procedural null data",
-         [](RibWriter &w) { w.Procedural(nullptr, bound, RiProcDelayedReadArchive, nullptr); },
+        {"Procedural of the application", [](RibWriter &w) { w.Procedural(sceneFile, bound, noSubdivision, nullptr); },
+         "", "quillet error: procedural type\n"},
+        {"Procedural null data", [](RibWriter &w) { w.Procedural(nullptr, bound, RiProcDelayedReadArchive, nullptr); },
          "Procedural \"DelayedReadArchive\" [\"\"] [-1 1 -2 2 0 0.5]\n", ""},
         {"cubic Curves with v step 0",
          [](RibWriter &w) {

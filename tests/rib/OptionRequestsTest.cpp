@@ -6,7 +6,9 @@ using namespace quillet_test;
 
 namespace {
 
-RtFloat ownFilter(RtFloat, RtFloat, RtFloat, RtFloat) { return 1; }
+RtFloat ownFilter(RtFloat, RtFloat, RtFloat, RtFloat) {
+    return 1;
+}
 
 RtFloat fov = 45;
 RtInt sixteen = 16;
@@ -61,7 +63,8 @@ TEST(OptionRequests, RequestsWithParameterLists) {
          "Projection \"perspective\" \"fov\" [45]\n"},
         {"Display", [](RibWriter &w) { w.DisplayV("out.tif", "file", "rgba", 0, nullptr, nullptr); },
          "Display \"out.tif\" \"file\" \"rgba\"\n"},
-        {"Display variable", [](RibWriter &w) { w.Display("out.tif", "file", "rgb", "uniform float gain", &fov, RI_NULL); },
+        {"Display variable",
+         [](RibWriter &w) { w.Display("out.tif", "file", "rgb", "uniform float gain", &fov, RI_NULL); },
          "Display \"out.tif\" \"file\" \"rgb\" \"uniform float gain\" [45]\n"},
         {"Hider", [](RibWriter &w) { w.Hider("hidden", RI_NULL); }, "Hider \"hidden\"\n"},
         {"Option", [](RibWriter &w) { w.Option("limits", "uniform integer gridcount", &sixteen, RI_NULL); },

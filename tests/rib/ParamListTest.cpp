@@ -91,8 +91,8 @@ TEST(ParamList, BytesInBothEncodings) {
          " \"plastic\" \"Kd\" [0.5]\n", " \"plastic\" \"Kd\" " + binaryFloatArray({0.5f}) + "\n", ""},
         {"handle, no pairs", [](RibWriter &w) { w.writeParamList("distantlight", 1, 0, nullptr, nullptr); },
          " \"distantlight\" 1\n", " \"distantlight\" 1\n", ""},
-        {"no name, no list", [](RibWriter &w) { w.writeCountedParamList(4, 4, 1, 0, nullptr, nullptr); },
-         "\n", "\n", ""},
+        {"no name, no list", [](RibWriter &w) { w.writeCountedParamList(4, 4, 1, 0, nullptr, nullptr); }, "\n", "\n",
+         ""},
         {"vertex hpoint, 16 vertices",
          [](RibWriter &w) {
              RtToken t[] = {"Pw"};
@@ -157,8 +157,8 @@ TEST(ParamList, BytesInBothEncodings) {
              w.writeCountedParamList(-2, -1, 1, 3, t, v);
          },
          " \"plt_negative\" [] \"plt_vertex\" [] \"Cs\" []\n",
-         " \"plt_negative\" " + kEmptyBinary + " \"plt_vertex\" " + kEmptyBinary + " \"Cs\" " +
-             kEmptyBinary + "\n", ""},
+         " \"plt_negative\" " + kEmptyBinary + " \"plt_vertex\" " + kEmptyBinary + " \"Cs\" " + kEmptyBinary + "\n",
+         ""},
         {"mpoint writes its token only",
          [](RibWriter &w) {
              RtToken t[] = {"plt_mpoint", "Kd"};

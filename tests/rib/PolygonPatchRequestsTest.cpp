@@ -19,11 +19,9 @@ RtBasis powerCopy = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
 
 TEST(PolygonPatchRequests, Polygons) {
     expectGeometry({
-        {"Polygon",
-         [](RibWriter &w) { w.PolygonV(4, 3, threeClasses(), rampValues()); },
+        {"Polygon", [](RibWriter &w) { w.PolygonV(4, 3, threeClasses(), rampValues()); },
          [](const Enc &e) { return "Polygon" + params(e, 4, 4, 1) + "\n"; }},
-        {"GeneralPolygon",
-         [](RibWriter &w) { w.GeneralPolygonV(2, loopSizes, 3, threeClasses(), rampValues()); },
+        {"GeneralPolygon", [](RibWriter &w) { w.GeneralPolygonV(2, loopSizes, 3, threeClasses(), rampValues()); },
          [](const Enc &e) { return "GeneralPolygon[4 3 ] " + params(e, 7, 7, 1) + "\n"; }},
         {"PointsPolygons, largest index not last",
          [](RibWriter &w) { w.PointsPolygonsV(2, triangles, middleLargest, 3, threeClasses(), rampValues()); },
@@ -32,42 +30,38 @@ TEST(PolygonPatchRequests, Polygons) {
          [](RibWriter &w) {
              w.PointsGeneralPolygonsV(1, oneFace, loopSizes, loopIndices, 3, threeClasses(), rampValues());
          },
-         [](const Enc &e) {
-             return "PointsGeneralPolygons[2 ] [4 3 ] [0 1 2 6 3 4 5 ] " + params(e, 7, 7, 1) + "\n";
-         }},
-        {"Polygon point and colour",
-         [](RibWriter &w) { w.Polygon(4, "P", kRamp, "Cs", kRamp, RI_NULL); },
+         [](const Enc &e) { return "PointsGeneralPolygons[2 ] [4 3 ] [0 1 2 6 3 4 5 ] " + params(e, 7, 7, 1) + "\n"; }},
+        {"Polygon point and colour", [](RibWriter &w) { w.Polygon(4, "P", kRamp, "Cs", kRamp, RI_NULL); },
          [](const Enc &e) { return "Polygon \"P\" " + e.ramp(12) + " \"Cs\" " + e.ramp(12) + "\n"; }},
     });
 }
 
 TEST(PolygonPatchRequests, BasisAndPatches) {
     expectGeometry({
-        {"Basis bezier",
-         [](RibWriter &w) { w.Basis(RiBezierBasis, 3, RiBezierBasis, 3); },
+        {"Basis bezier", [](RibWriter &w) { w.Basis(RiBezierBasis, 3, RiBezierBasis, 3); },
          [](const Enc &) { return std::string("Basis \"bezier\" 3 \"bezier\" 3\n"); }},
-        {"Basis catmull-rom, b-spline",
-         [](RibWriter &w) { w.Basis(RiCatmullRomBasis, 1, RiBSplineBasis, 1); },
+        {"Basis catmull-rom, b-spline", [](RibWriter &w) { w.Basis(RiCatmullRomBasis, 1, RiBSplineBasis, 1); },
          [](const Enc &) { return std::string("Basis \"catmull-rom\" 1 \"b-spline\" 1\n"); }},
-        {"Basis hermite, power",
-         [](RibWriter &w) { w.Basis(RiHermiteBasis, 2, RiPowerBasis, 4); },
+        {"Basis hermite, power", [](RibWriter &w) { w.Basis(RiHermiteBasis, 2, RiPowerBasis, 4); },
          [](const Enc &) { return std::string("Basis \"hermite\" 2 \"power\" 4\n"); }},
-        {"Basis own matrix, copy of a standard one",
-         [](RibWriter &w) { w.Basis(rampMatrix(), 4, powerCopy, 3); },
+        {"Basis own matrix, copy of a standard one", [](RibWriter &w) { w.Basis(rampMatrix(), 4, powerCopy, 3); },
          [](const Enc &e) { return "Basis " + e.ramp(16) + " 4 " + e.floats(powerCopy[0], 16) + " 3\n"; }},
         {"Patch bilinear",
          [](RibWriter &w) { w.PatchV(const_cast<RtToken>("bilinear"), 3, threeClasses(), rampValues()); },
          [](const Enc &e) { return "Patch \"bilinear\"" + params(e, 4, 4, 1) + "\n"; }},
-        {"Patch bicubic",
-         [](RibWriter &w) { w.Patch("bicubic", "P", kRamp, "Cs", kRamp, RI_NULL); },
+        {"Patch bicubic", [](RibWriter &w) { w.Patch("bicubic", "P", kRamp, "Cs", kRamp, RI_NULL); },
          [](const Enc &e) { return "Patch \"bicubic\" \"P\" " + e.ramp(48) + " \"Cs\" " + e.ramp(12) + "\n"; }},
         {"PatchMesh bicubic, default steps",
-         [](RibWriter &w) { w.PatchMeshV("bicubic", 7, "nonperiodic", 4, "nonperiodic", 3, threeClasses(), rampValues()); },
+         [](RibWriter &w) {
+             w.PatchMeshV("bicubic", 7, "nonperiodic", 4, "nonperiodic", 3, threeClasses(), rampValues());
+         },
          [](const Enc &e) {
              return "PatchMesh \"bicubic\" 7 \"nonperiodic\" 4 \"nonperiodic\"" + params(e, 28, 6, 2) + "\n";
          }},
         {"PatchMesh bicubic, periodic in u",
-         [](RibWriter &w) { w.PatchMeshV("bicubic", 12, "periodic", 4, "nonperiodic", 3, threeClasses(), rampValues()); },
+         [](RibWriter &w) {
+             w.PatchMeshV("bicubic", 12, "periodic", 4, "nonperiodic", 3, threeClasses(), rampValues());
+         },
          [](const Enc &e) {
              return "PatchMesh \"bicubic\" 12 \"periodic\" 4 \"nonperiodic\"" + params(e, 48, 8, 4) + "\n";
          }},
@@ -78,10 +72,13 @@ TEST(PolygonPatchRequests, BasisAndPatches) {
          },
          [](const Enc &e) {
              return "Basis \"b-spline\" 1 \"b-spline\" 2\n"
-                    "PatchMesh \"bicubic\" 7 \"nonperiodic\" 6 \"nonperiodic\"" + params(e, 42, 15, 8) + "\n";
+                    "PatchMesh \"bicubic\" 7 \"nonperiodic\" 6 \"nonperiodic\"" +
+                    params(e, 42, 15, 8) + "\n";
          }},
         {"PatchMesh bilinear, periodic in u",
-         [](RibWriter &w) { w.PatchMeshV("bilinear", 3, "periodic", 2, "nonperiodic", 3, threeClasses(), rampValues()); },
+         [](RibWriter &w) {
+             w.PatchMeshV("bilinear", 3, "periodic", 2, "nonperiodic", 3, threeClasses(), rampValues());
+         },
          [](const Enc &e) {
              return "PatchMesh \"bilinear\" 3 \"periodic\" 2 \"nonperiodic\"" + params(e, 6, 6, 3) + "\n";
          }},
@@ -105,8 +102,8 @@ TEST(PolygonPatchRequests, NuPatchAndTrimCurve) {
          },
          [](const Enc &e) {
              return "TrimCurve [1 ][3 ]" + e.floats(kRamp, 6) + " " + e.floats(kRamp + 6, 1) + " " +
-                    e.floats(kRamp + 7, 1) + " [3 ]" + e.floats(kRamp + 8, 3) + " " + e.floats(kRamp + 11, 3) +
-                    " " + e.floats(kRamp + 14, 3) + "\n";
+                    e.floats(kRamp + 7, 1) + " [3 ]" + e.floats(kRamp + 8, 3) + " " + e.floats(kRamp + 11, 3) + " " +
+                    e.floats(kRamp + 14, 3) + "\n";
          }},
     });
 }
@@ -118,8 +115,7 @@ TEST(PolygonPatchRequests, PatchMeshFailures) {
         {"unknown type",
          [](RibWriter &w) { w.PatchMeshV("trilinear", 4, "periodic", 4, "periodic", 3, threeClasses(), rampValues()); },
          "PatchMesh \"trilinear\" 4 \"periodic\" 4 \"periodic\"", "quillet: unknown patch type trilinear\n"},
-        {"null type",
-         [](RibWriter &w) { w.PatchMeshV(nullptr, 4, nullptr, 4, nullptr, 0, nullptr, nullptr); },
+        {"null type", [](RibWriter &w) { w.PatchMeshV(nullptr, 4, nullptr, 4, nullptr, 0, nullptr, nullptr); },
          "PatchMesh \"\" 4 \"\" 4 \"\"", "quillet: unknown patch type \n"},
         {"u step 0",
          [](RibWriter &w) {
@@ -146,8 +142,7 @@ TEST(PolygonPatchRequests, NullArraysAndNegativeCounts) {
         {"PointsPolygons null arrays",
          [](RibWriter &w) { w.PointsPolygonsV(2, nullptr, nullptr, 3, threeClasses(), rampValues()); },
          [](const Enc &e) { return "PointsPolygons[] [] " + params(e, 1, 1, 2) + "\n"; }},
-        {"GeneralPolygon negative loops",
-         [](RibWriter &w) { w.GeneralPolygonV(-3, loopSizes, 0, nullptr, nullptr); },
+        {"GeneralPolygon negative loops", [](RibWriter &w) { w.GeneralPolygonV(-3, loopSizes, 0, nullptr, nullptr); },
          [](const Enc &) { return std::string("GeneralPolygon[] \n"); }},
         {"NuPatch negative knot count",
          [](RibWriter &w) { w.NuPatchV(-5, 1, nuKnots, 0, 1, 1, 1, nullptr, 0, 1, 0, nullptr, nullptr); },
@@ -161,11 +156,9 @@ TEST(PolygonPatchRequests, NullArraysAndNegativeCounts) {
          },
          [](const Enc &e) {
              std::string none = e.floats(nullptr, 0);
-             return "TrimCurve [][]" + none + " " + none + " " + none + " []" + none + " " + none + " " + none +
-                    "\n";
+             return "TrimCurve [][]" + none + " " + none + " " + none + " []" + none + " " + none + " " + none + "\n";
          }},
-        {"Basis null matrix",
-         [](RibWriter &w) { w.Basis(nullptr, 3, RiPowerBasis, 3); },
+        {"Basis null matrix", [](RibWriter &w) { w.Basis(nullptr, 3, RiPowerBasis, 3); },
          [](const Enc &e) { return "Basis " + e.floats(nullptr, 0) + " 3 \"power\" 3\n"; }},
     });
 }

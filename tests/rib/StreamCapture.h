@@ -23,7 +23,9 @@ namespace quillet_test {
 inline const std::string kStreamHeader = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
 
 // The whole stream for the given requests: header, requests, final newline.
-inline std::string wholeStream(const std::string &requests) { return kStreamHeader + requests + "\n"; }
+inline std::string wholeStream(const std::string &requests) {
+    return kStreamHeader + requests + "\n";
+}
 
 // A new, empty file under the test temporary directory; returns its path.
 inline std::string makeTempPath() {
@@ -77,7 +79,9 @@ inline std::string floatBytes(float value) {
 }
 
 // One binary float token: 0xA4 and the float's bytes.
-inline std::string binaryFloat(float value) { return "\xA4" + floatBytes(value); }
+inline std::string binaryFloat(float value) {
+    return "\xA4" + floatBytes(value);
+}
 
 // One binary float array of fewer than 256 values: 0xC8, the count, the floats.
 inline std::string binaryFloatArray(std::initializer_list<float> values) {

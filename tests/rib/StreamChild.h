@@ -39,8 +39,8 @@ inline ChildResult runChild(const std::function<void()> &body) {
     }
     int status = 0;
     waitpid(pid, &status, 0);
-    ChildResult result{WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
-                       readFile(outPath), readFile(errPath)};
+    ChildResult result{WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), readFile(outPath),
+                       readFile(errPath)};
     std::remove(outPath.c_str());
     std::remove(errPath.c_str());
     return result;

@@ -19,8 +19,7 @@ using quillet_test::runChild;
 const std::string kEmptyStream = kStreamHeader + "\n";
 
 std::string lossReport(const std::string &target, const std::string &cause) {
-    return "ERROR: System error\n    --> RIB stream to \"" + target + "\" was not written whole: " +
-           cause + "\n";
+    return "ERROR: System error\n    --> RIB stream to \"" + target + "\" was not written whole: " + cause + "\n";
 }
 
 TEST(StreamLifecycle, FileGetsHeaderAndFinalNewline) {

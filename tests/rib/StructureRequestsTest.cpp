@@ -91,15 +91,15 @@ TEST(StructureRequests, ArchiveRecordsByType) {
         {"unknown type", [](RibWriter &w) { w.ArchiveRecord("remark", "frame %d", 7); }, ""},
         {"type compared by text", [](RibWriter &w) { w.ArchiveRecord(std::string("comment").c_str(), "x"); }, "# x\n"},
         {"null type", [](RibWriter &w) { w.ArchiveRecord(nullptr, "frame %d", 7); }, ""},
-        {"not escaped", [](RibWriter &w) { w.ArchiveRecord("comment", "say \"%s\"\\\n", "hi"); },
-         "# say \"hi\"\\\n\n"},
+        {"not escaped", [](RibWriter &w) { w.ArchiveRecord("comment", "say \"%s\"\\\n", "hi"); }, "# say \"hi\"\\\n\n"},
     });
 }
 
 // A record far beyond the stack buffer is written whole.
 TEST(StructureRequests, LongArchiveRecordIsWrittenWhole) {
     const std::string record(25000, 'r');
-    std::string stream = captureStream([&](RibWriter &w) { w.ArchiveRecord("structure", "%s|%d", record.c_str(), 42); });
+    std::string stream =
+        captureStream([&](RibWriter &w) { w.ArchiveRecord("structure", "%s|%d", record.c_str(), 42); });
     EXPECT_EQ(stream, wholeStream("##" + record + "|42\n"));
 }
 

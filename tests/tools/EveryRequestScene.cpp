@@ -5,8 +5,7 @@
 
 #include "ri/ri.h"
 
-void everyRequestScene()
-{
+void everyRequestScene() {
     RtFloat fov = 40, kd = 0.7f, intensity = 2, perFace[2] = {0.25f, 0.5f};
     RtInt grid = 16;
     RtToken name = "thing";
@@ -17,12 +16,9 @@ void everyRequestScene()
     RtFloat square[12] = {0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0};
     RtFloat seven[21] = {0, 0, 0, 4, 0, 0, 4, 4, 0, 0, 4, 0, 1, 1, 0, 2, 1, 0, 1, 2, 0};
     RtFloat patch16[48], mesh28[84], pw16[64];
-    for (int i = 0; i < 48; ++i)
-        patch16[i] = static_cast<RtFloat>(i % 7) * 0.25f;
-    for (int i = 0; i < 84; ++i)
-        mesh28[i] = static_cast<RtFloat>(i % 5) * 0.5f;
-    for (int i = 0; i < 64; ++i)
-        pw16[i] = i % 4 == 3 ? 1.0f : static_cast<RtFloat>(i % 3);
+    for (int i = 0; i < 48; ++i) patch16[i] = static_cast<RtFloat>(i % 7) * 0.25f;
+    for (int i = 0; i < 84; ++i) mesh28[i] = static_cast<RtFloat>(i % 5) * 0.5f;
+    for (int i = 0; i < 64; ++i) pw16[i] = i % 4 == 3 ? 1.0f : static_cast<RtFloat>(i % 3);
     RtPoint p1 = {1, 0, 0}, p2 = {0.5f, 0, 1};
     RtInt loops2[] = {4, 3}, tri2[] = {3, 3}, triIndex[] = {0, 1, 2, 2, 1, 3}, oneLoop[] = {2};
     RtInt index7[] = {0, 1, 2, 3, 4, 5, 6};

@@ -9,10 +9,10 @@
 
 namespace {
 
-const double kProfile[16][2] = {{1.5, 0},       {1.46, 0.09},    {1.35, 0.1273},  {1.2625, 0.1203},
-                                {1.175, 0.1047}, {1.0875, 0.0935}, {1, 0.0899},     {0.9375, 0.0982},
-                                {0.8625, 0.1236}, {0.725, 0.1851}, {0.5875, 0.2281}, {0.45, 0.2383},
-                                {0.3375, 0.2255}, {0.225, 0.1953}, {0.075, 0.1414}, {0, 0.1125}};
+const double kProfile[16][2] = {{1.5, 0},         {1.46, 0.09},     {1.35, 0.1273},   {1.2625, 0.1203},
+                                {1.175, 0.1047},  {1.0875, 0.0935}, {1, 0.0899},      {0.9375, 0.0982},
+                                {0.8625, 0.1236}, {0.725, 0.1851},  {0.5875, 0.2281}, {0.45, 0.2383},
+                                {0.3375, 0.2255}, {0.225, 0.1953},  {0.075, 0.1414},  {0, 0.1125}};
 
 struct Box {
     double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
@@ -22,8 +22,7 @@ struct Box {
 // about the axis, rotated 90 degrees about -x (height becomes +y, the
 // profile's y becomes -z), moved by (0, -0.7, 1.2), projected with fov 90
 // onto the screen window -4/3..4/3 x -1..1 of a 640x480 frame.
-Box latheOutline()
-{
+Box latheOutline() {
     Box box;
     for (int band = 0; band + 1 < 16; ++band)
         for (int s = 0; s <= 40; ++s) {
@@ -44,23 +43,19 @@ Box latheOutline()
     return box;
 }
 
-std::string version()
-{
+std::string version() {
     return std::string("glimpse ") + QUILLET_VERSION + "\n";
 }
 
 class Glimpse : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        if (!programExists("glimpse"))
-            GTEST_SKIP() << "glimpse was not built (no libpng)";
+    void SetUp() override {
+        if (!programExists("glimpse")) GTEST_SKIP() << "glimpse was not built (no libpng)";
     }
     ScratchDir dir;
 };
 
-TEST_F(Glimpse, LatheFromTheSampleProgramMatchesItsProjectedSilhouette)
-{
+TEST_F(Glimpse, LatheFromTheSampleProgramMatchesItsProjectedSilhouette) {
     RunResult run = runProgram("lathe", "", "", dir.path());
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out, "glimpse: 640x480, drawn: 15 Hyperboloid, 1 Disk; skipped: none; wrote glimpse.png\n");
@@ -74,9 +69,8 @@ TEST_F(Glimpse, LatheFromTheSampleProgramMatchesItsProjectedSilhouette)
         for (int x = 0; x < 640; ++x) {
             const unsigned char *p = picture.at(x, y);
             bool black = p[0] == 0 && p[1] == 0 && p[2] == 0;
-            bool lit = p[0] == 230 && p[1] == 230 && p[2] == 128; // 0.9 0.9 0.5
-            if (!black && !lit)
-                ++odd;
+            bool lit = p[0] == 230 && p[1] == 230 && p[2] == 128;  // 0.9 0.9 0.5
+            if (!black && !lit) ++odd;
             if (lit) {
                 left = std::min(left, x);
                 right = std::max(right, x);
@@ -97,11 +91,10 @@ TEST_F(Glimpse, LatheFromTheSampleProgramMatchesItsProjectedSilhouette)
     EXPECT_NEAR((expected.right - expected.left) / 2, 49, 1);
 }
 
-TEST_F(Glimpse, SphereSeenHeadOnCoversItsDisk)
-{
+TEST_F(Glimpse, SphereSeenHeadOnCoversItsDisk) {
     const struct {
         const char *projection;
-        double radius; // in pixels of the 200x200 frame
+        double radius;  // in pixels of the 200x200 frame
     } cases[] = {
         // radius 1 at distance 5: tan(asin(1/5)) screen units, 100 pixels each
         {"Projection \"perspective\" \"fov\" [90]\n", 100 * 0.2 / std::sqrt(0.96)},
@@ -123,17 +116,14 @@ TEST_F(Glimpse, SphereSeenHeadOnCoversItsDisk)
             for (int x = 0; x < 200; ++x) {
                 double d = std::hypot(x + 0.5 - 100, y + 0.5 - 100);
                 const unsigned char *p = picture.at(x, y);
-                if (d < c.radius - 1 && !(p[0] == 255 && p[1] == 0 && p[2] == 0))
-                    ++wrong;
-                if (d > c.radius + 1 && !(p[0] == 0 && p[1] == 0 && p[2] == 0))
-                    ++wrong;
+                if (d < c.radius - 1 && !(p[0] == 255 && p[1] == 0 && p[2] == 0)) ++wrong;
+                if (d > c.radius + 1 && !(p[0] == 0 && p[1] == 0 && p[2] == 0)) ++wrong;
             }
         EXPECT_EQ(wrong, 0);
     }
 }
 
-TEST_F(Glimpse, ReportsWhatItCannotDrawAndBadRequests)
-{
+TEST_F(Glimpse, ReportsWhatItCannotDrawAndBadRequests) {
     const struct {
         const char *stream;
         RunResult expected;
@@ -161,8 +151,7 @@ TEST_F(Glimpse, ReportsWhatItCannotDrawAndBadRequests)
     }
 }
 
-TEST_F(Glimpse, VersionAndUsage)
-{
+TEST_F(Glimpse, VersionAndUsage) {
     RunResult run = runProgram("glimpse", "--version", "", dir.path());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, version());
@@ -171,4 +160,4 @@ TEST_F(Glimpse, VersionAndUsage)
     EXPECT_EQ(run.err, "usage: glimpse [-o FILE.png] [FILE.rib]\n");
 }
 
-} // namespace
+}  // namespace

@@ -17,9 +17,8 @@ TEST(HardeningRegression, RibcatCheckSaturatesCountsOutsideRtInt) {
                                dir.path());
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err,
-              "ribcat: <stdin>:1: Blobby: the code's leaves has 1 entries, the request's counts call for 0\n"
-              "ribcat: <stdin>:2: PatchMesh: parameter \"P\" has 3 values, its declaration calls for 0\n");
+    EXPECT_EQ(run.err, "ribcat: <stdin>:1: Blobby: the code's leaves has 1 entries, the request's counts call for 0\n"
+                       "ribcat: <stdin>:2: PatchMesh: parameter \"P\" has 3 values, its declaration calls for 0\n");
 }
 
 // The lengths that SubdivisionMesh tags ask for were summed through an
@@ -35,9 +34,8 @@ TEST(HardeningRegression, SubdivisionTagSizesOutsideTheIntRangeAreLimited) {
                                dir.path());
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err,
-              "ribcat: <stdin>:1: SubdivisionMesh: argument 7 should be the tags' float arguments\n"
-              "ribcat: <stdin>:2: SubdivisionMesh: argument 6 should be the tags' integer arguments\n");
+    EXPECT_EQ(run.err, "ribcat: <stdin>:1: SubdivisionMesh: argument 7 should be the tags' float arguments\n"
+                       "ribcat: <stdin>:2: SubdivisionMesh: argument 6 should be the tags' integer arguments\n");
 }
 
 // An integer of 9e15 or more was printed with "%g", so it read back as a
@@ -45,8 +43,10 @@ TEST(HardeningRegression, SubdivisionTagSizesOutsideTheIntRangeAreLimited) {
 TEST(HardeningRegression, RibcatPrintsLargeIntegersWholeSoThatItsOutputReadsBackTheSame) {
     ScratchDir dir;
     const std::string printed = "Polygon \"P\" [0 0 0 11111111111111111265969018843793443478568960 825307441 1]\n";
-    RunResult first = runProgram("ribcat", "", "Polygon \"P\" [0 0 0 11111111111111111111111111111111111111111111"
-                                               " 825307441 1]\n", dir.path());
+    RunResult first = runProgram("ribcat", "",
+                                 "Polygon \"P\" [0 0 0 11111111111111111111111111111111111111111111"
+                                 " 825307441 1]\n",
+                                 dir.path());
     EXPECT_EQ(first.status, 0);
     EXPECT_EQ(first.err, "");
     EXPECT_EQ(first.out, printed);
@@ -59,8 +59,8 @@ TEST(HardeningRegression, RibcatPrintsLargeIntegersWholeSoThatItsOutputReadsBack
 // numbers: "Blobby 2000000000" made ribcat allocate 16 GB.
 TEST(HardeningRegression, RibcatChecksTheBlobbyLeafCountWithoutAnArrayOfThatSize) {
     ScratchDir dir;
-    RunResult run = runProgram("ribcat", "--check",
-                               "Blobby 2000000000 [1001 0] [1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1] []\n", dir.path());
+    RunResult run = runProgram("ribcat", "--check", "Blobby 2000000000 [1001 0] [1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1] []\n",
+                               dir.path());
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "ribcat: <stdin>:1: Blobby: the code's leaves has 2000000000 entries, the request's counts"
@@ -71,8 +71,7 @@ TEST(HardeningRegression, RibcatChecksTheBlobbyLeafCountWithoutAnArrayOfThatSize
 // undefined outside its range; they now saturate at its limits, so handles
 // beyond them name the same light or object.
 TEST(HardeningRegression, GlimpseSaturatesHandlesOutsideTheIntRange) {
-    if (!programExists("glimpse"))
-        GTEST_SKIP() << "glimpse was not built (no libpng)";
+    if (!programExists("glimpse")) GTEST_SKIP() << "glimpse was not built (no libpng)";
     ScratchDir dir;
     RunResult run = runProgram("glimpse", "-o out.png",
                                "WorldBegin\n"

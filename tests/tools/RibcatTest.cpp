@@ -7,8 +7,7 @@
 
 namespace {
 
-void sphereScene()
-{
+void sphereScene() {
     RtFloat cs[12] = {1, 0, 0, 0, 1, 0, 0, 0, 1, 1, 1, 1};
     RiWorldBegin();
     RiTranslate(0, 0.5f, 1e-5f);
@@ -21,8 +20,7 @@ protected:
     ScratchDir dir;
 };
 
-TEST_F(Ribcat, PrintsBinaryStreamsAsAsciiOneRequestALine)
-{
+TEST_F(Ribcat, PrintsBinaryStreamsAsAsciiOneRequestALine) {
     RunResult ascii = runProgram("ribcat", "", libraryStream(sphereScene, false), dir.path());
     RunResult binary = runProgram("ribcat", "", libraryStream(sphereScene, true), dir.path());
     EXPECT_EQ(binary.status, 0);
@@ -40,8 +38,7 @@ TEST_F(Ribcat, PrintsBinaryStreamsAsAsciiOneRequestALine)
     EXPECT_EQ(every.out, everyAscii.out);
 }
 
-TEST_F(Ribcat, CheckPassesOnEveryRequestFamilyTheLibraryWrites)
-{
+TEST_F(Ribcat, CheckPassesOnEveryRequestFamilyTheLibraryWrites) {
     for (bool binary : {false, true}) {
         RunResult run = runProgram("ribcat", "--check", libraryStream(everyRequestScene, binary), dir.path());
         EXPECT_EQ(run.status, 0) << binary;
@@ -50,8 +47,7 @@ TEST_F(Ribcat, CheckPassesOnEveryRequestFamilyTheLibraryWrites)
     }
 }
 
-TEST_F(Ribcat, CheckFlagsOneValueTooFew)
-{
+TEST_F(Ribcat, CheckFlagsOneValueTooFew) {
     std::string stream = libraryStream(sphereScene, false);
     size_t last = stream.find(" 1 1 1]");
     ASSERT_NE(last, std::string::npos);
@@ -62,8 +58,7 @@ TEST_F(Ribcat, CheckFlagsOneValueTooFew)
     EXPECT_EQ(run.err, "ribcat: <stdin>:5: Sphere: parameter \"Cs\" has 11 values, its declaration calls for 12\n");
 }
 
-TEST_F(Ribcat, CheckFindsEachKindOfProblem)
-{
+TEST_F(Ribcat, CheckFindsEachKindOfProblem) {
     const struct {
         const char *stream;
         const char *errors;
@@ -103,8 +98,7 @@ TEST_F(Ribcat, CheckFindsEachKindOfProblem)
     }
 }
 
-TEST_F(Ribcat, VersionAndUsage)
-{
+TEST_F(Ribcat, VersionAndUsage) {
     RunResult run = runProgram("ribcat", "--version", "", dir.path());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, std::string("ribcat ") + QUILLET_VERSION + "\n");
@@ -113,4 +107,4 @@ TEST_F(Ribcat, VersionAndUsage)
     EXPECT_EQ(run.err, "usage: ribcat [--check] [FILE...]\n");
 }
 
-} // namespace
+}  // namespace

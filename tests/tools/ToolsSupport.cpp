@@ -14,51 +14,42 @@
 
 #include "ri/ri.h"
 
-ScratchDir::ScratchDir()
-{
+ScratchDir::ScratchDir() {
     char name[] = "/tmp/quillet-tools-XXXXXX";
-    if (mkdtemp(name))
-        dir = name;
+    if (mkdtemp(name)) dir = name;
 }
 
-ScratchDir::~ScratchDir()
-{
-    if (!dir.empty())
-        std::system(("rm -rf '" + dir + "'").c_str());
+ScratchDir::~ScratchDir() {
+    if (!dir.empty()) std::system(("rm -rf '" + dir + "'").c_str());
 }
 
-std::string programDir()
-{
+std::string programDir() {
     const char *bin = std::getenv("QUILLET_BIN");
     return bin ? bin : "bin";
 }
 
-bool programExists(const std::string &name)
-{
+bool programExists(const std::string &name) {
     return access((programDir() + "/" + name).c_str(), X_OK) == 0;
 }
 
-std::string readFile(const std::string &path)
-{
+std::string readFile(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
 }
 
-void writeFile(const std::string &path, const std::string &data)
-{
+void writeFile(const std::string &path, const std::string &data) {
     std::ofstream(path, std::ios::binary) << data;
 }
 
 RunResult runProgram(const std::string &program, const std::string &arguments, const std::string &input,
-                     const std::string &dir)
-{
+                     const std::string &dir) {
     ScratchDir io;
     writeFile(io.file("in"), input);
-    std::string command = "cd '" + dir + "' && PATH='" + programDir() + "':\"$PATH\" '" + programDir() + "/" +
-                          program + "' " + arguments + " < '" + io.file("in") + "' > '" + io.file("out") +
-                          "' 2> '" + io.file("err") + "'";
+    std::string command = "cd '" + dir + "' && PATH='" + programDir() + "':\"$PATH\" '" + programDir() + "/" + program +
+                          "' " + arguments + " < '" + io.file("in") + "' > '" + io.file("out") + "' 2> '" +
+                          io.file("err") + "'";
     RunResult result;
     int raw = std::system(command.c_str());
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -67,8 +58,7 @@ RunResult runProgram(const std::string &program, const std::string &arguments, c
     return result;
 }
 
-std::string libraryStream(void (*scene)(), bool binary)
-{
+std::string libraryStream(void (*scene)(), bool binary) {
     ScratchDir dir;
     std::string path = dir.file("stream.rib");
     RtInt encoding = binary ? 1 : 0, ascii = 0;
@@ -81,12 +71,10 @@ std::string libraryStream(void (*scene)(), bool binary)
 }
 
 #ifdef TOOLS_HAVE_PNG
-bool readPicture(const std::string &path, Picture &picture)
-{
+bool readPicture(const std::string &path, Picture &picture) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str()))
-        return false;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
     image.format = PNG_FORMAT_RGB;
     picture.width = static_cast<int>(image.width);
     picture.height = static_cast<int>(image.height);
@@ -96,8 +84,7 @@ bool readPicture(const std::string &path, Picture &picture)
     return ok;
 }
 #else
-bool readPicture(const std::string &, Picture &)
-{
+bool readPicture(const std::string &, Picture &) {
     return false;
 }
 #endif

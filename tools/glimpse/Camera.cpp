@@ -1,10 +1,8 @@
 #include "Frame.h"
 
-void Camera::window(double out[4]) const
-{
+void Camera::window(double out[4]) const {
     if (screenWindowSet) {
-        for (int i = 0; i < 4; ++i)
-            out[i] = screen[i];
+        for (int i = 0; i < 4; ++i) out[i] = screen[i];
         return;
     }
     double aspect = frameAspect > 0 ? frameAspect : width * pixelAspect / (height > 0 ? height : 1);

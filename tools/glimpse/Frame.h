@@ -22,24 +22,24 @@ struct Material {
 struct Light {
     enum class Kind { Distant, Point, Ambient };
     Kind kind = Kind::Distant;
-    Vec3 color{1, 1, 1};  // intensity times lightcolor
-    Vec3 toLight{0, 0, -1}; // distant: unit direction toward the light, camera space
-    Vec3 position;        // point: camera space
+    Vec3 color{1, 1, 1};     // intensity times lightcolor
+    Vec3 toLight{0, 0, -1};  // distant: unit direction toward the light, camera space
+    Vec3 position;           // point: camera space
 };
 
 struct Instance {
     std::shared_ptr<const Shape> shape;
     Mat4 toCamera, fromCamera;
     Material material;
-    std::vector<int> lights; // indices into Frame::lights
+    std::vector<int> lights;  // indices into Frame::lights
 };
 
 struct Camera {
     int width = 640, height = 480;
     double pixelAspect = 1;
-    double frameAspect = 0; // 0: from the resolution
+    double frameAspect = 0;  // 0: from the resolution
     bool screenWindowSet = false;
-    double screen[4] = {0, 0, 0, 0}; // left, right, bottom, top
+    double screen[4] = {0, 0, 0, 0};  // left, right, bottom, top
     bool perspective = false;
     double fov = 90;
     double nearPlane = 1e-10, farPlane = 1e38;

@@ -16,8 +16,7 @@ struct Vec3 {
     Vec3 operator-(const Vec3 &o) const { return {x - o.x, y - o.y, z - o.z}; }
     Vec3 operator*(double s) const { return {x * s, y * s, z * s}; }
     Vec3 operator*(const Vec3 &o) const { return {x * o.x, y * o.y, z * o.z}; }
-    Vec3 &operator+=(const Vec3 &o)
-    {
+    Vec3 &operator+=(const Vec3 &o) {
         x += o.x;
         y += o.y;
         z += o.z;
@@ -26,14 +25,16 @@ struct Vec3 {
     double operator[](int i) const { return i == 0 ? x : i == 1 ? y : z; }
 };
 
-inline double dot(const Vec3 &a, const Vec3 &b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-inline Vec3 cross(const Vec3 &a, const Vec3 &b)
-{
+inline double dot(const Vec3 &a, const Vec3 &b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+inline Vec3 cross(const Vec3 &a, const Vec3 &b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
-inline double length(const Vec3 &a) { return std::sqrt(dot(a, a)); }
-inline Vec3 normalize(const Vec3 &a)
-{
+inline double length(const Vec3 &a) {
+    return std::sqrt(dot(a, a));
+}
+inline Vec3 normalize(const Vec3 &a) {
     double l = length(a);
     return l > 0 ? a * (1 / l) : a;
 }
@@ -42,8 +43,8 @@ struct Mat4 {
     double m[4][4] = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
 
     Mat4 operator*(const Mat4 &o) const;
-    Vec3 point(const Vec3 &p) const;  // affine part; the projective row is ignored
-    Vec3 vector(const Vec3 &v) const; // linear part only
+    Vec3 point(const Vec3 &p) const;   // affine part; the projective row is ignored
+    Vec3 vector(const Vec3 &v) const;  // linear part only
     // Multiplies by the transpose: the inverse matrix's transpose carries
     // normals from object to camera space.
     Vec3 transposedVector(const Vec3 &n) const;
@@ -59,6 +60,8 @@ struct Mat4 {
 };
 
 constexpr double kPi = 3.14159265358979323846;
-inline double radians(double degrees) { return degrees * kPi / 180; }
+inline double radians(double degrees) {
+    return degrees * kPi / 180;
+}
 
 #endif

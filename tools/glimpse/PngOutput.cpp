@@ -9,17 +9,14 @@
 
 namespace {
 
-unsigned char toByte(float value)
-{
+unsigned char toByte(float value) {
     return static_cast<unsigned char>(std::clamp(value, 0.0f, 1.0f) * 255.0f + 0.5f);
 }
 
 // Writes the header and rows; libpng reports failures by longjmp, so this
 // function holds no object with a destructor.
-bool writeRows(png_structp png, png_infop info, std::FILE *file, const Image &image, unsigned char *row)
-{
-    if (setjmp(png_jmpbuf(png)) != 0)
-        return false;
+bool writeRows(png_structp png, png_infop info, std::FILE *file, const Image &image, unsigned char *row) {
+    if (setjmp(png_jmpbuf(png)) != 0) return false;
     png_init_io(png, file);
     png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -27,18 +24,16 @@ bool writeRows(png_structp png, png_infop info, std::FILE *file, const Image &im
     size_t rowSize = static_cast<size_t>(image.width) * 3;
     for (int y = 0; y < image.height; ++y) {
         const float *src = &image.rgb[static_cast<size_t>(y) * rowSize];
-        for (size_t k = 0; k < rowSize; ++k)
-            row[k] = toByte(src[k]);
+        for (size_t k = 0; k < rowSize; ++k) row[k] = toByte(src[k]);
         png_write_row(png, row);
     }
     png_write_end(png, nullptr);
     return true;
 }
 
-} // namespace
+}  // namespace
 
-bool writePng(const Image &image, const std::string &path, std::string &error)
-{
+bool writePng(const Image &image, const std::string &path, std::string &error) {
     std::FILE *file = std::fopen(path.c_str(), "wb");
     if (!file) {
         error = path + ": " + std::strerror(errno);
@@ -49,9 +44,7 @@ bool writePng(const Image &image, const std::string &path, std::string &error)
     std::vector<unsigned char> row(static_cast<size_t>(image.width) * 3);
     bool ok = png && info && writeRows(png, info, file, image, row.data());
     png_destroy_write_struct(png ? &png : nullptr, info ? &info : nullptr);
-    if (std::fclose(file) != 0)
-        ok = false;
-    if (!ok)
-        error = path + ": cannot write the PNG image";
+    if (std::fclose(file) != 0) ok = false;
+    if (!ok) error = path + ": cannot write the PNG image";
     return ok;
 }

@@ -6,19 +6,17 @@
 namespace {
 
 struct PixelRect {
-    int x0 = 0, x1 = 0, y0 = 0, y1 = 0; // inclusive-exclusive
+    int x0 = 0, x1 = 0, y0 = 0, y1 = 0;  // inclusive-exclusive
 };
 
 class Raster {
 public:
-    explicit Raster(const Camera &c) : camera(c), width(std::max(c.width, 1)), height(std::max(c.height, 1))
-    {
+    explicit Raster(const Camera &c) : camera(c), width(std::max(c.width, 1)), height(std::max(c.height, 1)) {
         c.window(screen);
         tanHalf = std::tan(radians(std::clamp(c.fov, 1e-3, 179.999)) / 2);
     }
 
-    void ray(int i, int j, Vec3 &origin, Vec3 &direction) const
-    {
+    void ray(int i, int j, Vec3 &origin, Vec3 &direction) const {
         double sx = screen[0] + (i + 0.5) * (screen[1] - screen[0]) / width;
         double sy = screen[3] - (j + 0.5) * (screen[3] - screen[2]) / height;
         if (camera.perspective) {
@@ -32,8 +30,7 @@ public:
 
     // The pixels that the instance's bounding box can cover; empty when it
     // lies wholly outside the clipping range.
-    PixelRect cover(const Instance &instance) const
-    {
+    PixelRect cover(const Instance &instance) const {
         PixelRect all{0, width, 0, height}, none;
         Vec3 lo, hi;
         instance.shape->bounds(lo, hi);
@@ -42,8 +39,7 @@ public:
         for (int k = 0; k < 8; ++k) {
             Vec3 corner(k & 1 ? hi.x : lo.x, k & 2 ? hi.y : lo.y, k & 4 ? hi.z : lo.z);
             Vec3 p = instance.toCamera.point(corner);
-            if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z))
-                return all;
+            if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return all;
             allBeforeNear = allBeforeNear && p.z < camera.nearPlane;
             allBeyondFar = allBeyondFar && p.z > camera.farPlane;
             double sx = p.x, sy = p.y;
@@ -60,16 +56,13 @@ public:
             syMin = std::min(syMin, sy);
             syMax = std::max(syMax, sy);
         }
-        if (allBeforeNear || allBeyondFar)
-            return none;
-        if (anyBeyondNear)
-            return all;
+        if (allBeforeNear || allBeyondFar) return none;
+        if (anyBeyondNear) return all;
         double ia = (sxMin - screen[0]) / (screen[1] - screen[0]) * width;
         double ib = (sxMax - screen[0]) / (screen[1] - screen[0]) * width;
         double ja = (screen[3] - syMin) / (screen[3] - screen[2]) * height;
         double jb = (screen[3] - syMax) / (screen[3] - screen[2]) * height;
-        if (!std::isfinite(ia) || !std::isfinite(ib) || !std::isfinite(ja) || !std::isfinite(jb))
-            return all;
+        if (!std::isfinite(ia) || !std::isfinite(ib) || !std::isfinite(ja) || !std::isfinite(jb)) return all;
         PixelRect r;
         r.x0 = static_cast<int>(std::clamp(std::floor(std::min(ia, ib)) - 1, 0.0, double(width)));
         r.x1 = static_cast<int>(std::clamp(std::ceil(std::max(ia, ib)) + 1, 0.0, double(width)));
@@ -85,17 +78,13 @@ public:
 };
 
 Vec3 shade(const Frame &frame, const Instance &instance, const Vec3 &point, const Vec3 &objectNormal,
-           const Vec3 &direction)
-{
+           const Vec3 &direction) {
     const Material &m = instance.material;
-    if (m.kind == Material::Kind::Constant)
-        return m.color * m.opacity;
+    if (m.kind == Material::Kind::Constant) return m.color * m.opacity;
     Vec3 n = normalize(instance.fromCamera.transposedVector(objectNormal));
     Vec3 v = normalize(direction * -1);
-    if (dot(n, v) < 0)
-        n = n * -1;
-    if (m.kind == Material::Kind::Default)
-        return m.color * m.opacity * (0.2 + 0.8 * dot(n, v));
+    if (dot(n, v) < 0) n = n * -1;
+    if (m.kind == Material::Kind::Default) return m.color * m.opacity * (0.2 + 0.8 * dot(n, v));
 
     Vec3 ambient, diffuse, specular;
     for (int index : instance.lights) {
@@ -108,14 +97,12 @@ Vec3 shade(const Frame &frame, const Instance &instance, const Vec3 &point, cons
         if (light.kind == Light::Kind::Point) {
             Vec3 toLight = light.position - point;
             double d2 = dot(toLight, toLight);
-            if (d2 <= 0)
-                continue;
+            if (d2 <= 0) continue;
             l = toLight * (1 / std::sqrt(d2));
             cl = cl * (1 / d2);
         }
         double nl = dot(n, l);
-        if (nl <= 0)
-            continue;
+        if (nl <= 0) continue;
         diffuse += cl * nl;
         if (m.kind == Material::Kind::Plastic) {
             double nh = std::max(0.0, dot(n, normalize(l + v)));
@@ -123,15 +110,13 @@ Vec3 shade(const Frame &frame, const Instance &instance, const Vec3 &point, cons
         }
     }
     Vec3 c = m.color * (ambient * m.ka + diffuse * m.kd);
-    if (m.kind == Material::Kind::Plastic)
-        c += m.specularColor * specular * m.ks;
+    if (m.kind == Material::Kind::Plastic) c += m.specularColor * specular * m.ks;
     return c * m.opacity;
 }
 
-} // namespace
+}  // namespace
 
-Image renderFrame(const Frame &frame)
-{
+Image renderFrame(const Frame &frame) {
     Raster raster(frame.camera);
     Image image;
     image.width = raster.width;
@@ -164,8 +149,7 @@ Image renderFrame(const Frame &frame)
     for (int j = 0; j < image.height; ++j)
         for (int i = 0; i < image.width; ++i) {
             size_t p = static_cast<size_t>(j) * static_cast<size_t>(image.width) + static_cast<size_t>(i);
-            if (owner[p] < 0)
-                continue;
+            if (owner[p] < 0) continue;
             Vec3 origin, direction;
             raster.ray(i, j, origin, direction);
             const Instance &instance = frame.instances[static_cast<size_t>(owner[p])];

@@ -10,7 +10,7 @@
 
 struct Image {
     int width = 0, height = 0;
-    std::vector<float> rgb; // row by row from the top, 3 per pixel, 0..1
+    std::vector<float> rgb;  // row by row from the top, 3 per pixel, 0..1
 };
 
 Image renderFrame(const Frame &frame);

@@ -5,68 +5,56 @@
 namespace {
 
 const int kMaxInstanceDepth = 32;
-const int kMaxResolution = 4096; // keeps the frame buffers under a gigabyte
+const int kMaxResolution = 4096;  // keeps the frame buffers under a gigabyte
 
 // The parameter's name without an inline declaration in front of it.
-std::string bareName(const std::string &token)
-{
+std::string bareName(const std::string &token) {
     size_t space = token.find_last_of(' ');
     return space == std::string::npos ? token : token.substr(space + 1);
 }
 
-const RibValue *findParam(const SplitRequest &r, const char *name)
-{
+const RibValue *findParam(const SplitRequest &r, const char *name) {
     for (const auto &p : r.params)
         if (bareName(p.first) == name && (p.second.kind == RibValue::Kind::NumberArray || p.second.isNumber()))
             return &p.second;
     return nullptr;
 }
 
-std::vector<double> numbersOf(const RibValue &v)
-{
+std::vector<double> numbersOf(const RibValue &v) {
     return v.isNumber() ? std::vector<double>{v.number} : v.numbers;
 }
 
-double paramNumber(const SplitRequest &r, const char *name, double fallback)
-{
+double paramNumber(const SplitRequest &r, const char *name, double fallback) {
     const RibValue *v = findParam(r, name);
-    if (!v || v->size() < 1)
-        return fallback;
+    if (!v || v->size() < 1) return fallback;
     return numbersOf(*v)[0];
 }
 
-Vec3 paramVec3(const SplitRequest &r, const char *name, const Vec3 &fallback)
-{
+Vec3 paramVec3(const SplitRequest &r, const char *name, const Vec3 &fallback) {
     const RibValue *v = findParam(r, name);
-    if (!v || v->kind != RibValue::Kind::NumberArray || v->numbers.size() < 3)
-        return fallback;
+    if (!v || v->kind != RibValue::Kind::NumberArray || v->numbers.size() < 3) return fallback;
     return {v->numbers[0], v->numbers[1], v->numbers[2]};
 }
 
-Vec3 vec3(const RibValue &v)
-{
+Vec3 vec3(const RibValue &v) {
     return {v.numbers[0], v.numbers[1], v.numbers[2]};
 }
 
-double n(const SplitRequest &r, size_t i)
-{
+double n(const SplitRequest &r, size_t i) {
     return r.fixed[i].number;
 }
 
 // A light or object handle: the stream may hold any number there.
-int handle(const SplitRequest &r, size_t i)
-{
+int handle(const SplitRequest &r, size_t i) {
     return saturatedInt(n(r, i));
 }
 
 // The vertex positions from "P" (points) or "Pw" (homogeneous points).
-bool positions(const SplitRequest &r, std::vector<Vec3> &out)
-{
+bool positions(const SplitRequest &r, std::vector<Vec3> &out) {
     out.clear();
     if (const RibValue *p = findParam(r, "P")) {
         std::vector<double> v = numbersOf(*p);
-        for (size_t k = 0; k + 2 < v.size(); k += 3)
-            out.emplace_back(v[k], v[k + 1], v[k + 2]);
+        for (size_t k = 0; k + 2 < v.size(); k += 3) out.emplace_back(v[k], v[k + 1], v[k + 2]);
         return true;
     }
     if (const RibValue *p = findParam(r, "Pw")) {
@@ -80,10 +68,9 @@ bool positions(const SplitRequest &r, std::vector<Vec3> &out)
     return false;
 }
 
-} // namespace
+}  // namespace
 
-void Tally::add(const std::string &keyword)
-{
+void Tally::add(const std::string &keyword) {
     for (auto &c : counts)
         if (c.first == keyword) {
             ++c.second;
@@ -92,14 +79,11 @@ void Tally::add(const std::string &keyword)
     counts.emplace_back(keyword, 1);
 }
 
-std::string Tally::text() const
-{
-    if (counts.empty())
-        return "none";
+std::string Tally::text() const {
+    if (counts.empty()) return "none";
     std::string out;
     for (const auto &c : counts) {
-        if (!out.empty())
-            out += ", ";
+        if (!out.empty()) out += ", ";
         out += std::to_string(c.second) + " " + c.first;
     }
     return out;
@@ -107,63 +91,49 @@ std::string Tally::text() const
 
 Scene::Scene(FrameDone done) : onFrame(std::move(done)) {}
 
-Scene::Outcome Scene::fail(const std::string &text)
-{
+Scene::Outcome Scene::fail(const std::string &text) {
     lastProblem = text;
     return Outcome::Problem;
 }
 
-Scene::Outcome Scene::apply(const std::string &keyword, const SplitRequest &request)
-{
+Scene::Outcome Scene::apply(const std::string &keyword, const SplitRequest &request) {
     if (recording) {
         if (keyword == "ObjectEnd") {
             recording = 0;
             return Outcome::Handled;
         }
-        if (keyword == "ObjectBegin")
-            return fail("ObjectBegin inside an object");
+        if (keyword == "ObjectBegin") return fail("ObjectBegin inside an object");
         objects[recording].emplace_back(keyword, request);
         return Outcome::Handled;
     }
     if (inMotion && keyword != "MotionEnd") {
         // Only the first sample of a moving transform or shape is drawn.
-        if (motionTaken)
-            return Outcome::Handled;
+        if (motionTaken) return Outcome::Handled;
         motionTaken = true;
     }
     Outcome outcome = dispatch(keyword, request);
-    if (outcome == Outcome::Skipped)
-        skipped.add(keyword);
+    if (outcome == Outcome::Skipped) skipped.add(keyword);
     return outcome;
 }
 
-Scene::Outcome Scene::dispatch(const std::string &keyword, const SplitRequest &request)
-{
+Scene::Outcome Scene::dispatch(const std::string &keyword, const SplitRequest &request) {
     Outcome o = structure(keyword, request);
-    if (o == Outcome::Skipped)
-        o = transform(keyword, request);
-    if (o == Outcome::Skipped)
-        o = shading(keyword, request);
-    if (o == Outcome::Skipped)
-        o = option(keyword, request);
-    if (o == Outcome::Skipped)
-        o = quadric(keyword, request);
-    if (o == Outcome::Skipped)
-        o = polygon(keyword, request);
+    if (o == Outcome::Skipped) o = transform(keyword, request);
+    if (o == Outcome::Skipped) o = shading(keyword, request);
+    if (o == Outcome::Skipped) o = option(keyword, request);
+    if (o == Outcome::Skipped) o = quadric(keyword, request);
+    if (o == Outcome::Skipped) o = polygon(keyword, request);
     return o;
 }
 
-void Scene::push(bool transformOnly)
-{
+void Scene::push(bool transformOnly) {
     stack.push_back(Saved{state, transformOnly});
 }
 
-void Scene::pop(bool transformOnly)
-{
+void Scene::pop(bool transformOnly) {
     // An end without its begin, or one that would close the world's own
     // block, is ignored.
-    if (stack.size() <= (inWorld ? worldDepth : 0))
-        return;
+    if (stack.size() <= (inWorld ? worldDepth : 0)) return;
     Saved saved = stack.back();
     stack.pop_back();
     if (transformOnly)
@@ -172,15 +142,12 @@ void Scene::pop(bool transformOnly)
         state = saved.state;
 }
 
-Mat4 Scene::base() const
-{
+Mat4 Scene::base() const {
     return inWorld ? cameraTransform : Mat4();
 }
 
-Scene::Outcome Scene::structure(const std::string &k, const SplitRequest &r)
-{
-    if (k == "version" || k == "Declare" || k == "SolidBegin" || k == "SolidEnd")
-        return Outcome::Handled;
+Scene::Outcome Scene::structure(const std::string &k, const SplitRequest &r) {
+    if (k == "version" || k == "Declare" || k == "SolidBegin" || k == "SolidEnd") return Outcome::Handled;
     if (k == "FrameBegin") {
         savedOptions.push_back(options);
         return Outcome::Handled;
@@ -193,8 +160,7 @@ Scene::Outcome Scene::structure(const std::string &k, const SplitRequest &r)
         return Outcome::Handled;
     }
     if (k == "WorldBegin") {
-        if (inWorld)
-            return fail("WorldBegin inside a world");
+        if (inWorld) return fail("WorldBegin inside a world");
         push(false);
         worldDepth = stack.size();
         inWorld = true;
@@ -204,8 +170,7 @@ Scene::Outcome Scene::structure(const std::string &k, const SplitRequest &r)
         return Outcome::Handled;
     }
     if (k == "WorldEnd") {
-        if (!inWorld)
-            return fail("WorldEnd without WorldBegin");
+        if (!inWorld) return fail("WorldEnd without WorldBegin");
         worldEnd();
         return Outcome::Handled;
     }
@@ -219,16 +184,13 @@ Scene::Outcome Scene::structure(const std::string &k, const SplitRequest &r)
     }
     if (k == "ObjectBegin") {
         int id = handle(r, 0);
-        if (id == 0)
-            return fail("object handle 0");
+        if (id == 0) return fail("object handle 0");
         objects[id].clear();
         recording = id;
         return Outcome::Handled;
     }
-    if (k == "ObjectEnd")
-        return fail("ObjectEnd without ObjectBegin");
-    if (k == "ObjectInstance")
-        return instantiate(handle(r, 0));
+    if (k == "ObjectEnd") return fail("ObjectEnd without ObjectBegin");
+    if (k == "ObjectInstance") return instantiate(handle(r, 0));
     if (k == "MotionBegin") {
         inMotion = true;
         motionTaken = false;
@@ -241,29 +203,25 @@ Scene::Outcome Scene::structure(const std::string &k, const SplitRequest &r)
     return Outcome::Skipped;
 }
 
-Scene::Outcome Scene::instantiate(int id)
-{
+Scene::Outcome Scene::instantiate(int id) {
     auto it = objects.find(id);
-    if (it == objects.end())
-        return fail("no object " + std::to_string(id));
+    if (it == objects.end()) return fail("no object " + std::to_string(id));
     if (instanceDepth >= kMaxInstanceDepth)
         return fail("objects nested deeper than " + std::to_string(kMaxInstanceDepth));
     ++instanceDepth;
     push(false);
-    std::vector<Recorded> requests = it->second; // a copy: replaying may redefine objects
+    std::vector<Recorded> requests = it->second;  // a copy: replaying may redefine objects
     Outcome result = Outcome::Handled;
     for (const Recorded &rec : requests) {
         Outcome o = apply(rec.first, rec.second);
-        if (o == Outcome::Problem)
-            result = o;
+        if (o == Outcome::Problem) result = o;
     }
     pop(false);
     --instanceDepth;
     return result;
 }
 
-void Scene::worldEnd()
-{
+void Scene::worldEnd() {
     onFrame(frame, drawn, skipped);
     ++frames;
     frame.instances.clear();
@@ -277,21 +235,17 @@ void Scene::worldEnd()
     skipped.clear();
 }
 
-void Scene::finish()
-{
+void Scene::finish() {
     recording = 0;
-    if (inWorld)
-        worldEnd();
+    if (inWorld) worldEnd();
 }
 
-Scene::Outcome Scene::transform(const std::string &k, const SplitRequest &r)
-{
+Scene::Outcome Scene::transform(const std::string &k, const SplitRequest &r) {
     if (k == "Identity") {
         state.ctm = base();
     } else if (k == "Transform" || k == "ConcatTransform") {
         double m[16];
-        for (int i = 0; i < 16; ++i)
-            m[i] = r.fixed[0].numbers[static_cast<size_t>(i)];
+        for (int i = 0; i < 16; ++i) m[i] = r.fixed[0].numbers[static_cast<size_t>(i)];
         state.ctm = (k == "Transform" ? base() : state.ctm) * Mat4::fromRib(m);
     } else if (k == "Translate") {
         state.ctm = state.ctm * Mat4::translate(n(r, 0), n(r, 1), n(r, 2));
@@ -320,8 +274,7 @@ Scene::Outcome Scene::transform(const std::string &k, const SplitRequest &r)
     return Outcome::Handled;
 }
 
-void Scene::addLight(const std::string &name, int handle, const SplitRequest &r)
-{
+void Scene::addLight(const std::string &name, int handle, const SplitRequest &r) {
     Light light;
     double intensity = paramNumber(r, "intensity", 1);
     light.color = paramVec3(r, "lightcolor", {1, 1, 1}) * intensity;
@@ -331,7 +284,7 @@ void Scene::addLight(const std::string &name, int handle, const SplitRequest &r)
     } else if (name == "distantlight") {
         light.kind = Light::Kind::Distant;
         light.toLight = normalize(state.ctm.vector(from - to));
-    } else { // pointlight, and spotlight drawn as one
+    } else {  // pointlight, and spotlight drawn as one
         light.kind = Light::Kind::Point;
         light.position = state.ctm.point(from);
     }
@@ -341,8 +294,7 @@ void Scene::addLight(const std::string &name, int handle, const SplitRequest &r)
     state.lights.push_back(index);
 }
 
-Scene::Outcome Scene::shading(const std::string &k, const SplitRequest &r)
-{
+Scene::Outcome Scene::shading(const std::string &k, const SplitRequest &r) {
     if (k == "Color") {
         state.material.color = vec3(r.fixed[0]);
     } else if (k == "Opacity") {
@@ -375,20 +327,17 @@ Scene::Outcome Scene::shading(const std::string &k, const SplitRequest &r)
     } else if (k == "Illuminate") {
         int id = handle(r, 0);
         auto it = lightHandles.find(id);
-        if (it == lightHandles.end())
-            return fail("no light " + std::to_string(id));
+        if (it == lightHandles.end()) return fail("no light " + std::to_string(id));
         auto &on = state.lights;
         on.erase(std::remove(on.begin(), on.end(), it->second), on.end());
-        if (n(r, 1) != 0)
-            on.push_back(it->second);
+        if (n(r, 1) != 0) on.push_back(it->second);
     } else {
         return Outcome::Skipped;
     }
     return Outcome::Handled;
 }
 
-Scene::Outcome Scene::option(const std::string &k, const SplitRequest &r)
-{
+Scene::Outcome Scene::option(const std::string &k, const SplitRequest &r) {
     if (k == "Format") {
         double w = n(r, 0), h = n(r, 1);
         if (w < 1 || h < 1 || w > kMaxResolution || h > kMaxResolution)
@@ -399,15 +348,12 @@ Scene::Outcome Scene::option(const std::string &k, const SplitRequest &r)
     } else if (k == "FrameAspectRatio") {
         options.frameAspect = n(r, 0);
     } else if (k == "ScreenWindow") {
-        if (n(r, 0) == n(r, 1) || n(r, 2) == n(r, 3))
-            return fail("empty screen window");
+        if (n(r, 0) == n(r, 1) || n(r, 2) == n(r, 3)) return fail("empty screen window");
         options.screenWindowSet = true;
-        for (int i = 0; i < 4; ++i)
-            options.screen[i] = n(r, static_cast<size_t>(i));
+        for (int i = 0; i < 4; ++i) options.screen[i] = n(r, static_cast<size_t>(i));
     } else if (k == "Projection") {
         const std::string &name = r.fixed[0].string;
-        if (name != "perspective" && name != "orthographic")
-            return fail("projection \"" + name + "\" is not drawn");
+        if (name != "perspective" && name != "orthographic") return fail("projection \"" + name + "\" is not drawn");
         options.perspective = name == "perspective";
         options.fov = paramNumber(r, "fov", 90);
     } else if (k == "Clipping") {
@@ -419,19 +365,15 @@ Scene::Outcome Scene::option(const std::string &k, const SplitRequest &r)
     } else {
         return Outcome::Skipped;
     }
-    if (inWorld)
-        frame.camera = options; // an option inside the world still applies to this frame
+    if (inWorld) frame.camera = options;  // an option inside the world still applies to this frame
     return Outcome::Handled;
 }
 
-bool Scene::add(std::unique_ptr<Shape> shape)
-{
-    if (!shape)
-        return false;
+bool Scene::add(std::unique_ptr<Shape> shape) {
+    if (!shape) return false;
     Instance instance;
     instance.toCamera = state.ctm;
-    if (!state.ctm.inverse(instance.fromCamera))
-        return false; // flattened to nothing
+    if (!state.ctm.inverse(instance.fromCamera)) return false;  // flattened to nothing
     instance.shape = std::move(shape);
     instance.material = state.material;
     instance.lights = state.lights;
@@ -439,8 +381,7 @@ bool Scene::add(std::unique_ptr<Shape> shape)
     return true;
 }
 
-Scene::Outcome Scene::quadric(const std::string &k, const SplitRequest &r)
-{
+Scene::Outcome Scene::quadric(const std::string &k, const SplitRequest &r) {
     std::unique_ptr<Shape> shape;
     if (k == "Sphere")
         shape = makeSphere(n(r, 0), n(r, 1), n(r, 2), n(r, 3));
@@ -458,22 +399,18 @@ Scene::Outcome Scene::quadric(const std::string &k, const SplitRequest &r)
         shape = makeTorus(n(r, 0), n(r, 1), n(r, 2), n(r, 3), n(r, 4));
     else
         return Outcome::Skipped;
-    if (!inWorld)
-        return fail("geometry outside the world block");
+    if (!inWorld) return fail("geometry outside the world block");
     add(std::move(shape));
     drawn.add(k);
     return Outcome::Handled;
 }
 
-Scene::Outcome Scene::polygon(const std::string &k, const SplitRequest &r)
-{
+Scene::Outcome Scene::polygon(const std::string &k, const SplitRequest &r) {
     if (k != "Polygon" && k != "GeneralPolygon" && k != "PointsPolygons" && k != "PointsGeneralPolygons")
         return Outcome::Skipped;
-    if (!inWorld)
-        return fail("geometry outside the world block");
+    if (!inWorld) return fail("geometry outside the world block");
     std::vector<Vec3> points;
-    if (!positions(r, points))
-        return fail("no \"P\" or \"Pw\" parameter");
+    if (!positions(r, points)) return fail("no \"P\" or \"Pw\" parameter");
 
     // Per polygon: its number of loops; per loop: its number of vertices;
     // then the vertex indices (0, 1, 2, ... for the forms without indices).
@@ -498,14 +435,12 @@ Scene::Outcome Scene::polygon(const std::string &k, const SplitRequest &r)
     for (double loopCount : loopsPerPolygon) {
         std::vector<std::vector<Vec3>> loops;
         for (double l = 0; l < loopCount; ++l, ++loop) {
-            if (loop >= verticesPerLoop.size())
-                return fail("fewer loop sizes than the polygons need");
+            if (loop >= verticesPerLoop.size()) return fail("fewer loop sizes than the polygons need");
             std::vector<Vec3> ring;
             for (double v = 0; v < verticesPerLoop[loop]; ++v, ++next) {
                 size_t index = next;
                 if (indexed) {
-                    if (next >= indices.size())
-                        return fail("fewer vertex indices than the loops need");
+                    if (next >= indices.size()) return fail("fewer vertex indices than the loops need");
                     double i = indices[next];
                     if (i < 0 || i >= static_cast<double>(points.size()))
                         return fail("vertex index " + std::to_string(static_cast<long>(i)) + " has no point");

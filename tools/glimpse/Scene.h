@@ -47,7 +47,7 @@ private:
     struct State {
         Material material;
         std::vector<int> lights;
-        Mat4 ctm; // object to camera
+        Mat4 ctm;  // object to camera
     };
     struct Saved {
         State state;
@@ -76,7 +76,7 @@ private:
     std::vector<Camera> savedOptions;
     State state;
     std::vector<Saved> stack;
-    size_t worldDepth = 0; // stack size at WorldBegin
+    size_t worldDepth = 0;  // stack size at WorldBegin
     bool inWorld = false;
     Mat4 cameraTransform;
     Frame frame;
@@ -84,7 +84,7 @@ private:
     std::map<int, int> lightHandles;
     std::map<std::string, Mat4> coordinateSystems;
     std::map<int, std::vector<Recorded>> objects;
-    int recording = 0; // the object being recorded, 0 for none
+    int recording = 0;  // the object being recorded, 0 for none
     bool inMotion = false, motionTaken = false;
     int instanceDepth = 0;
     Tally drawn, skipped;

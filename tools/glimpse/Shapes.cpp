@@ -9,54 +9,43 @@ constexpr double kTwoPi = 2 * kPi;
 
 // Is the angle of (x, y) inside a sweep of thetamax degrees from +x?
 // A negative sweep turns the other way.
-bool inSweep(double x, double y, double thetamax)
-{
-    if (std::fabs(thetamax) >= 360)
-        return true;
+bool inSweep(double x, double y, double thetamax) {
+    if (std::fabs(thetamax) >= 360) return true;
     double phi = std::atan2(y, x);
-    if (phi < 0)
-        phi += kTwoPi;
-    if (thetamax >= 0)
-        return phi <= radians(thetamax);
+    if (phi < 0) phi += kTwoPi;
+    if (thetamax >= 0) return phi <= radians(thetamax);
     return phi == 0 || kTwoPi - phi <= radians(-thetamax);
 }
 
 // Roots of a t^2 + b t + c in ascending order; returns how many.
-int solveQuadratic(double a, double b, double c, double roots[2])
-{
+int solveQuadratic(double a, double b, double c, double roots[2]) {
     if (std::fabs(a) < 1e-14) {
-        if (std::fabs(b) < 1e-14)
-            return 0;
+        if (std::fabs(b) < 1e-14) return 0;
         roots[0] = -c / b;
         return 1;
     }
     double disc = b * b - 4 * a * c;
-    if (disc < 0)
-        return 0;
+    if (disc < 0) return 0;
     double s = std::sqrt(disc);
     double q = b < 0 ? -0.5 * (b - s) : -0.5 * (b + s);
     roots[0] = q / a;
     roots[1] = q != 0 ? c / q : roots[0];
-    if (roots[0] > roots[1])
-        std::swap(roots[0], roots[1]);
+    if (roots[0] > roots[1]) std::swap(roots[0], roots[1]);
     return 2;
 }
 
 // A surface given by a quadratic in t and a test of the hit point.
 class Quadric : public Shape {
 public:
-    bool intersect(const Vec3 &o, const Vec3 &d, double tmin, double tmax, Hit &hit) const override
-    {
+    bool intersect(const Vec3 &o, const Vec3 &d, double tmin, double tmax, Hit &hit) const override {
         double coef[3], roots[2];
         coefficients(o, d, coef);
         int n = solveQuadratic(coef[0], coef[1], coef[2], roots);
         for (int i = 0; i < n; ++i) {
             double t = roots[i];
-            if (t <= tmin || t >= tmax)
-                continue;
+            if (t <= tmin || t >= tmax) continue;
             Vec3 p = o + d * t;
-            if (!accept(p))
-                continue;
+            if (!accept(p)) continue;
             hit.t = t;
             hit.normal = normal(p);
             return true;
@@ -74,26 +63,19 @@ class Sphere : public Quadric {
 public:
     Sphere(double r, double zmin, double zmax, double sweep)
         : radius(std::fabs(r)), zlo(std::max(std::min(zmin, zmax), -radius)),
-          zhi(std::min(std::max(zmin, zmax), radius)), thetamax(sweep)
-    {
-    }
-    void bounds(Vec3 &lo, Vec3 &hi) const override
-    {
+          zhi(std::min(std::max(zmin, zmax), radius)), thetamax(sweep) {}
+    void bounds(Vec3 &lo, Vec3 &hi) const override {
         lo = {-radius, -radius, zlo};
         hi = {radius, radius, zhi};
     }
 
 protected:
-    void coefficients(const Vec3 &o, const Vec3 &d, double c[3]) const override
-    {
+    void coefficients(const Vec3 &o, const Vec3 &d, double c[3]) const override {
         c[0] = dot(d, d);
         c[1] = 2 * dot(o, d);
         c[2] = dot(o, o) - radius * radius;
     }
-    bool accept(const Vec3 &p) const override
-    {
-        return p.z >= zlo && p.z <= zhi && inSweep(p.x, p.y, thetamax);
-    }
+    bool accept(const Vec3 &p) const override { return p.z >= zlo && p.z <= zhi && inSweep(p.x, p.y, thetamax); }
     Vec3 normal(const Vec3 &p) const override { return p; }
 
 private:
@@ -103,26 +85,19 @@ private:
 class Cylinder : public Quadric {
 public:
     Cylinder(double r, double zmin, double zmax, double sweep)
-        : radius(std::fabs(r)), zlo(std::min(zmin, zmax)), zhi(std::max(zmin, zmax)), thetamax(sweep)
-    {
-    }
-    void bounds(Vec3 &lo, Vec3 &hi) const override
-    {
+        : radius(std::fabs(r)), zlo(std::min(zmin, zmax)), zhi(std::max(zmin, zmax)), thetamax(sweep) {}
+    void bounds(Vec3 &lo, Vec3 &hi) const override {
         lo = {-radius, -radius, zlo};
         hi = {radius, radius, zhi};
     }
 
 protected:
-    void coefficients(const Vec3 &o, const Vec3 &d, double c[3]) const override
-    {
+    void coefficients(const Vec3 &o, const Vec3 &d, double c[3]) const override {
         c[0] = d.x * d.x + d.y * d.y;
         c[1] = 2 * (o.x * d.x + o.y * d.y);
         c[2] = o.x * o.x + o.y * o.y - radius * radius;
     }
-    bool accept(const Vec3 &p) const override
-    {
-        return p.z >= zlo && p.z <= zhi && inSweep(p.x, p.y, thetamax);
-    }
+    bool accept(const Vec3 &p) const override { return p.z >= zlo && p.z <= zhi && inSweep(p.x, p.y, thetamax); }
     Vec3 normal(const Vec3 &p) const override { return {p.x, p.y, 0}; }
 
 private:
@@ -133,23 +108,20 @@ private:
 class Cone : public Quadric {
 public:
     Cone(double h, double r, double sweep) : height(h), radius(r), slope(h != 0 ? r / h : 0), thetamax(sweep) {}
-    void bounds(Vec3 &lo, Vec3 &hi) const override
-    {
+    void bounds(Vec3 &lo, Vec3 &hi) const override {
         double r = std::fabs(radius);
         lo = {-r, -r, std::min(0.0, height)};
         hi = {r, r, std::max(0.0, height)};
     }
 
 protected:
-    void coefficients(const Vec3 &o, const Vec3 &d, double c[3]) const override
-    {
+    void coefficients(const Vec3 &o, const Vec3 &d, double c[3]) const override {
         double r0 = radius - slope * o.z;
         c[0] = d.x * d.x + d.y * d.y - slope * slope * d.z * d.z;
         c[1] = 2 * (o.x * d.x + o.y * d.y + r0 * slope * d.z);
         c[2] = o.x * o.x + o.y * o.y - r0 * r0;
     }
-    bool accept(const Vec3 &p) const override
-    {
+    bool accept(const Vec3 &p) const override {
         return p.z >= std::min(0.0, height) && p.z <= std::max(0.0, height) && inSweep(p.x, p.y, thetamax);
     }
     Vec3 normal(const Vec3 &p) const override { return {p.x, p.y, slope * (radius - slope * p.z)}; }
@@ -163,26 +135,19 @@ class Paraboloid : public Quadric {
 public:
     Paraboloid(double rmax, double zmin, double zmax, double sweep)
         : radius(std::fabs(rmax)), zlo(std::min(zmin, zmax)), zhi(std::max(zmin, zmax)),
-          k(zmax != 0 ? rmax * rmax / zmax : 0), thetamax(sweep)
-    {
-    }
-    void bounds(Vec3 &lo, Vec3 &hi) const override
-    {
+          k(zmax != 0 ? rmax * rmax / zmax : 0), thetamax(sweep) {}
+    void bounds(Vec3 &lo, Vec3 &hi) const override {
         lo = {-radius, -radius, zlo};
         hi = {radius, radius, zhi};
     }
 
 protected:
-    void coefficients(const Vec3 &o, const Vec3 &d, double c[3]) const override
-    {
+    void coefficients(const Vec3 &o, const Vec3 &d, double c[3]) const override {
         c[0] = d.x * d.x + d.y * d.y;
         c[1] = 2 * (o.x * d.x + o.y * d.y) - k * d.z;
         c[2] = o.x * o.x + o.y * o.y - k * o.z;
     }
-    bool accept(const Vec3 &p) const override
-    {
-        return p.z >= zlo && p.z <= zhi && inSweep(p.x, p.y, thetamax);
-    }
+    bool accept(const Vec3 &p) const override { return p.z >= zlo && p.z <= zhi && inSweep(p.x, p.y, thetamax); }
     Vec3 normal(const Vec3 &p) const override { return {2 * p.x, 2 * p.y, -k}; }
 
 private:
@@ -193,8 +158,7 @@ private:
 class Hyperboloid : public Quadric {
 public:
     Hyperboloid(const Vec3 &a, const Vec3 &b, double sweep) : p1(a), delta(b - a), thetamax(sweep) {}
-    void bounds(Vec3 &lo, Vec3 &hi) const override
-    {
+    void bounds(Vec3 &lo, Vec3 &hi) const override {
         Vec3 p2 = p1 + delta;
         double r = std::max(std::hypot(p1.x, p1.y), std::hypot(p2.x, p2.y));
         lo = {-r, -r, std::min(p1.z, p2.z)};
@@ -204,8 +168,7 @@ public:
 protected:
     // v(t) = a + b t along the line; the point's radius must match the
     // line's radius at that height.
-    void coefficients(const Vec3 &o, const Vec3 &d, double c[3]) const override
-    {
+    void coefficients(const Vec3 &o, const Vec3 &d, double c[3]) const override {
         double a = (o.z - p1.z) / delta.z, b = d.z / delta.z;
         double x0 = p1.x + a * delta.x, x1 = b * delta.x;
         double y0 = p1.y + a * delta.y, y1 = b * delta.y;
@@ -213,20 +176,16 @@ protected:
         c[1] = 2 * (o.x * d.x + o.y * d.y - x0 * x1 - y0 * y1);
         c[2] = o.x * o.x + o.y * o.y - x0 * x0 - y0 * y0;
     }
-    bool accept(const Vec3 &p) const override
-    {
+    bool accept(const Vec3 &p) const override {
         double v = (p.z - p1.z) / delta.z;
-        if (v < 0 || v > 1)
-            return false;
-        if (std::fabs(thetamax) >= 360)
-            return true;
+        if (v < 0 || v > 1) return false;
+        if (std::fabs(thetamax) >= 360) return true;
         Vec3 line = p1 + delta * v;
         double start = std::atan2(line.y, line.x);
         double c = std::cos(-start), s = std::sin(-start);
         return inSweep(p.x * c - p.y * s, p.x * s + p.y * c, thetamax);
     }
-    Vec3 normal(const Vec3 &p) const override
-    {
+    Vec3 normal(const Vec3 &p) const override {
         double v = (p.z - p1.z) / delta.z;
         Vec3 line = p1 + delta * v;
         return {p.x, p.y, -(line.x * delta.x + line.y * delta.y) / delta.z};
@@ -241,23 +200,18 @@ private:
 class Ring : public Shape {
 public:
     Ring(double z, double inner, double outer, double sweep) : height(z), rin(inner), rout(outer), thetamax(sweep) {}
-    bool intersect(const Vec3 &o, const Vec3 &d, double tmin, double tmax, Hit &hit) const override
-    {
-        if (std::fabs(d.z) < 1e-14)
-            return false;
+    bool intersect(const Vec3 &o, const Vec3 &d, double tmin, double tmax, Hit &hit) const override {
+        if (std::fabs(d.z) < 1e-14) return false;
         double t = (height - o.z) / d.z;
-        if (t <= tmin || t >= tmax)
-            return false;
+        if (t <= tmin || t >= tmax) return false;
         Vec3 p = o + d * t;
         double r2 = p.x * p.x + p.y * p.y;
-        if (r2 > rout * rout || r2 < rin * rin || !inSweep(p.x, p.y, thetamax))
-            return false;
+        if (r2 > rout * rout || r2 < rin * rin || !inSweep(p.x, p.y, thetamax)) return false;
         hit.t = t;
         hit.normal = {0, 0, 1};
         return true;
     }
-    void bounds(Vec3 &lo, Vec3 &hi) const override
-    {
+    void bounds(Vec3 &lo, Vec3 &hi) const override {
         lo = {-rout, -rout, height};
         hi = {rout, rout, height};
     }
@@ -269,18 +223,13 @@ private:
 class Torus : public Shape {
 public:
     Torus(double major, double minor, double phimin, double phimax, double sweep)
-        : big(major), small(std::fabs(minor)), phiStart(phimin), phiSpan(phimax - phimin), thetamax(sweep)
-    {
-    }
-    bool intersect(const Vec3 &o, const Vec3 &d, double tmin, double tmax, Hit &hit) const override
-    {
+        : big(major), small(std::fabs(minor)), phiStart(phimin), phiSpan(phimax - phimin), thetamax(sweep) {}
+    bool intersect(const Vec3 &o, const Vec3 &d, double tmin, double tmax, Hit &hit) const override {
         // Search only where the ray is inside the bounding sphere.
         double reach = std::fabs(big) + small, roots[2];
-        if (solveQuadratic(dot(d, d), 2 * dot(o, d), dot(o, o) - reach * reach, roots) < 2)
-            return false;
+        if (solveQuadratic(dot(d, d), 2 * dot(o, d), dot(o, o) - reach * reach, roots) < 2) return false;
         double lo = std::max(tmin, roots[0]), hi = std::min(tmax, roots[1]);
-        if (lo >= hi)
-            return false;
+        if (lo >= hi) return false;
         const int steps = 64;
         double step = (hi - lo) / steps, t0 = lo, f0 = value(o + d * lo);
         for (int i = 1; i <= steps; ++i) {
@@ -309,33 +258,26 @@ public:
         }
         return false;
     }
-    void bounds(Vec3 &lo, Vec3 &hi) const override
-    {
+    void bounds(Vec3 &lo, Vec3 &hi) const override {
         double r = std::fabs(big) + small;
         lo = {-r, -r, -small};
         hi = {r, r, small};
     }
 
 private:
-    double value(const Vec3 &p) const
-    {
+    double value(const Vec3 &p) const {
         double s = dot(p, p) + big * big - small * small;
         return s * s - 4 * big * big * (p.x * p.x + p.y * p.y);
     }
-    bool accept(const Vec3 &p) const
-    {
-        if (!inSweep(p.x, p.y, thetamax))
-            return false;
-        if (std::fabs(phiSpan) >= 360)
-            return true;
+    bool accept(const Vec3 &p) const {
+        if (!inSweep(p.x, p.y, thetamax)) return false;
+        if (std::fabs(phiSpan) >= 360) return true;
         double phi = std::atan2(p.z, std::hypot(p.x, p.y) - big) * 180 / kPi - phiStart;
         phi = std::fmod(phi, 360.0);
-        if (phi < 0)
-            phi += 360;
+        if (phi < 0) phi += 360;
         return phiSpan >= 0 ? phi <= phiSpan : 360 - phi <= -phiSpan || phi == 0;
     }
-    Vec3 normal(const Vec3 &p) const
-    {
+    Vec3 normal(const Vec3 &p) const {
         double r = std::hypot(p.x, p.y);
         Vec3 centre = r > 0 ? Vec3(p.x / r * big, p.y / r * big, 0) : Vec3();
         return p - centre;
@@ -346,19 +288,15 @@ private:
 
 class Polygon : public Shape {
 public:
-    Polygon(std::vector<std::vector<Vec3>> points, const Vec3 &n) : loops(std::move(points)), planeNormal(n)
-    {
+    Polygon(std::vector<std::vector<Vec3>> points, const Vec3 &n) : loops(std::move(points)), planeNormal(n) {
         double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
         dropAxis = ax >= ay && ax >= az ? 0 : ay >= az ? 1 : 2;
     }
-    bool intersect(const Vec3 &o, const Vec3 &d, double tmin, double tmax, Hit &hit) const override
-    {
+    bool intersect(const Vec3 &o, const Vec3 &d, double tmin, double tmax, Hit &hit) const override {
         double denom = dot(planeNormal, d);
-        if (std::fabs(denom) < 1e-14)
-            return false;
+        if (std::fabs(denom) < 1e-14) return false;
         double t = dot(planeNormal, loops[0][0] - o) / denom;
-        if (t <= tmin || t >= tmax)
-            return false;
+        if (t <= tmin || t >= tmax) return false;
         Vec3 p = o + d * t;
         int u = dropAxis == 0 ? 1 : 0, v = dropAxis == 2 ? 1 : 2;
         double pu = p[u], pv = p[v];
@@ -366,17 +304,14 @@ public:
         for (const auto &loop : loops)
             for (size_t i = 0, j = loop.size() - 1; i < loop.size(); j = i++) {
                 double ui = loop[i][u], vi = loop[i][v], uj = loop[j][u], vj = loop[j][v];
-                if ((vi > pv) != (vj > pv) && pu < (uj - ui) * (pv - vi) / (vj - vi) + ui)
-                    inside = !inside;
+                if ((vi > pv) != (vj > pv) && pu < (uj - ui) * (pv - vi) / (vj - vi) + ui) inside = !inside;
             }
-        if (!inside)
-            return false;
+        if (!inside) return false;
         hit.t = t;
         hit.normal = planeNormal;
         return true;
     }
-    void bounds(Vec3 &lo, Vec3 &hi) const override
-    {
+    void bounds(Vec3 &lo, Vec3 &hi) const override {
         lo = hi = loops[0][0];
         for (const auto &loop : loops)
             for (const Vec3 &p : loop) {
@@ -391,32 +326,26 @@ private:
     int dropAxis;
 };
 
-} // namespace
+}  // namespace
 
-std::unique_ptr<Shape> makeSphere(double radius, double zmin, double zmax, double thetamax)
-{
+std::unique_ptr<Shape> makeSphere(double radius, double zmin, double zmax, double thetamax) {
     return std::make_unique<Sphere>(radius, zmin, zmax, thetamax);
 }
 
-std::unique_ptr<Shape> makeCylinder(double radius, double zmin, double zmax, double thetamax)
-{
+std::unique_ptr<Shape> makeCylinder(double radius, double zmin, double zmax, double thetamax) {
     return std::make_unique<Cylinder>(radius, zmin, zmax, thetamax);
 }
 
-std::unique_ptr<Shape> makeCone(double height, double radius, double thetamax)
-{
+std::unique_ptr<Shape> makeCone(double height, double radius, double thetamax) {
     return std::make_unique<Cone>(height, radius, thetamax);
 }
 
-std::unique_ptr<Shape> makeDisk(double height, double radius, double thetamax)
-{
+std::unique_ptr<Shape> makeDisk(double height, double radius, double thetamax) {
     return std::make_unique<Ring>(height, 0, std::fabs(radius), thetamax);
 }
 
-std::unique_ptr<Shape> makeHyperboloid(const Vec3 &p1, const Vec3 &p2, double thetamax)
-{
-    if (std::fabs(p2.z - p1.z) > 1e-12)
-        return std::make_unique<Hyperboloid>(p1, p2, thetamax);
+std::unique_ptr<Shape> makeHyperboloid(const Vec3 &p1, const Vec3 &p2, double thetamax) {
+    if (std::fabs(p2.z - p1.z) > 1e-12) return std::make_unique<Hyperboloid>(p1, p2, thetamax);
     // A line at constant height sweeps a flat ring; its inner radius is the
     // line's closest approach to the axis.
     Vec3 a(p1.x, p1.y, 0), b(p2.x, p2.y, 0), ab = b - a;
@@ -426,29 +355,24 @@ std::unique_ptr<Shape> makeHyperboloid(const Vec3 &p1, const Vec3 &p2, double th
     return std::make_unique<Ring>(p1.z, inner, outer, thetamax);
 }
 
-std::unique_ptr<Shape> makeParaboloid(double rmax, double zmin, double zmax, double thetamax)
-{
+std::unique_ptr<Shape> makeParaboloid(double rmax, double zmin, double zmax, double thetamax) {
     return std::make_unique<Paraboloid>(rmax, zmin, zmax, thetamax);
 }
 
-std::unique_ptr<Shape> makeTorus(double major, double minor, double phimin, double phimax, double thetamax)
-{
+std::unique_ptr<Shape> makeTorus(double major, double minor, double phimin, double phimax, double thetamax) {
     return std::make_unique<Torus>(major, minor, phimin, phimax, thetamax);
 }
 
-std::unique_ptr<Shape> makePolygon(std::vector<std::vector<Vec3>> loops)
-{
+std::unique_ptr<Shape> makePolygon(std::vector<std::vector<Vec3>> loops) {
     // Newell's normal of the outer loop.
-    if (loops.empty() || loops[0].size() < 3)
-        return nullptr;
+    if (loops.empty() || loops[0].size() < 3) return nullptr;
     Vec3 n;
     const auto &outer = loops[0];
     for (size_t i = 0; i < outer.size(); ++i) {
         const Vec3 &a = outer[i], &b = outer[(i + 1) % outer.size()];
         n += Vec3((a.y - b.y) * (a.z + b.z), (a.z - b.z) * (a.x + b.x), (a.x - b.x) * (a.y + b.y));
     }
-    if (length(n) < 1e-14)
-        return nullptr;
+    if (length(n) < 1e-14) return nullptr;
     loops.erase(std::remove_if(loops.begin(), loops.end(), [](const std::vector<Vec3> &l) { return l.size() < 3; }),
                 loops.end());
     return std::make_unique<Polygon>(std::move(loops), normalize(n));

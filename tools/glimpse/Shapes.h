@@ -11,7 +11,7 @@
 
 struct Hit {
     double t = 0;
-    Vec3 normal; // object space, not normalised
+    Vec3 normal;  // object space, not normalised
 };
 
 class Shape {

@@ -5,26 +5,24 @@
 namespace {
 
 // The average colour of a block of pixels, as 0..255 components.
-void average(const Image &image, int x0, int x1, int y0, int y1, int rgb[3])
-{
+void average(const Image &image, int x0, int x1, int y0, int y1, int rgb[3]) {
     double sum[3] = {0, 0, 0};
     int count = 0;
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x, ++count)
             for (int c = 0; c < 3; ++c)
-                sum[c] += image.rgb[(static_cast<size_t>(y) * static_cast<size_t>(image.width) + static_cast<size_t>(x)) * 3 + c];
-    for (int c = 0; c < 3; ++c)
-        rgb[c] = count ? static_cast<int>(std::clamp(sum[c] / count, 0.0, 1.0) * 255 + 0.5) : 0;
+                sum[c] +=
+                    image.rgb[(static_cast<size_t>(y) * static_cast<size_t>(image.width) + static_cast<size_t>(x)) * 3 +
+                              c];
+    for (int c = 0; c < 3; ++c) rgb[c] = count ? static_cast<int>(std::clamp(sum[c] / count, 0.0, 1.0) * 255 + 0.5) : 0;
 }
 
-} // namespace
+}  // namespace
 
-void printTerminalPreview(const Image &image, int maxColumns, std::FILE *out)
-{
-    if (image.width <= 0 || image.height <= 0)
-        return;
+void printTerminalPreview(const Image &image, int maxColumns, std::FILE *out) {
+    if (image.width <= 0 || image.height <= 0) return;
     int columns = std::min(maxColumns, image.width);
-    double step = static_cast<double>(image.width) / columns; // pixels per cell, both ways
+    double step = static_cast<double>(image.width) / columns;  // pixels per cell, both ways
     int pixelRows = std::max(1, static_cast<int>(image.height / step));
     for (int row = 0; row < pixelRows; row += 2) {
         for (int col = 0; col < columns; ++col) {

@@ -25,29 +25,25 @@ struct Options {
     std::string output;
 };
 
-void complain(const std::string &text)
-{
+void complain(const std::string &text) {
     std::fprintf(stderr, "glimpse: %s\n", text.c_str());
 }
 
 // "picture.png" for the first frame that writes it, "picture-2.png" for the
 // second frame, and so on.
-std::string uniqueName(const std::string &name, int frame, std::set<std::string> &written)
-{
+std::string uniqueName(const std::string &name, int frame, std::set<std::string> &written) {
     std::string result = name;
     if (written.count(result)) {
         size_t dot = name.find_last_of('.');
         size_t slash = name.find_last_of('/');
-        if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-            dot = name.size();
+        if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) dot = name.size();
         result = name.substr(0, dot) + "-" + std::to_string(frame) + name.substr(dot);
     }
     written.insert(result);
     return result;
 }
 
-int parseArguments(int argc, char **argv, Options &options)
-{
+int parseArguments(int argc, char **argv, Options &options) {
     bool haveInput = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
@@ -72,14 +68,12 @@ int parseArguments(int argc, char **argv, Options &options)
     return -1;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     Options options;
     int status = parseArguments(argc, argv, options);
-    if (status >= 0)
-        return status;
+    if (status >= 0) return status;
 
     std::string source = options.input == "-" ? "<stdin>" : options.input;
     std::string data, error;
@@ -94,9 +88,9 @@ int main(int argc, char **argv)
     Scene scene([&](const Frame &frame, const Tally &drawn, const Tally &skipped) {
         Image image = renderFrame(frame);
         const Camera &camera = frame.camera;
-        std::string name = !options.output.empty()                                          ? options.output
+        std::string name = !options.output.empty()                                       ? options.output
                            : camera.displayType == "file" && !camera.displayName.empty() ? camera.displayName
-                                                                                           : kDefaultOutput;
+                                                                                         : kDefaultOutput;
         name = uniqueName(name, scene.framesRendered() + 1, written);
         std::string problem;
         if (!writePng(image, name, problem)) {
@@ -104,8 +98,7 @@ int main(int argc, char **argv)
             failed = true;
             name = "nothing (" + problem + ")";
         }
-        if (terminal)
-            printTerminalPreview(image, kPreviewColumns, stdout);
+        if (terminal) printTerminalPreview(image, kPreviewColumns, stdout);
         std::printf(kSummary, image.width, image.height, drawn.text().c_str(), skipped.text().c_str(), name.c_str());
         std::fflush(stdout);
     });
@@ -113,8 +106,7 @@ int main(int argc, char **argv)
     RibReader reader(std::move(data), [&](const RibError &e) { complain(formatRibError(source, e)); });
     RibRequest request;
     while (reader.next(request)) {
-        if (request.kind == RibRequest::Kind::Comment)
-            continue;
+        if (request.kind == RibRequest::Kind::Comment) continue;
         const RequestShape *shape = findRequestShape(request.keyword);
         if (!shape) {
             scene.skip(request.keyword);

@@ -17,69 +17,56 @@ const char kUnknownPatchType[] = "%s: unknown patch type \"%s\"";
 const char kBadStep[] = "%s: basis step %d cannot count cubic segments";
 const char kNoPositions[] = "%s: no \"P\" or \"Pw\" parameter to count the vertices";
 
-std::vector<RtInt> ints(const RibValue &v)
-{
+std::vector<RtInt> ints(const RibValue &v) {
     std::vector<RtInt> out;
-    for (double d : v.numbers)
-        out.push_back(saturatedInt(d));
+    for (double d : v.numbers) out.push_back(saturatedInt(d));
     return out;
 }
 
-RtInt intOf(const RibValue &v)
-{
+RtInt intOf(const RibValue &v) {
     return saturatedInt(v.number);
 }
 
-const char *str(const RibValue &v)
-{
+const char *str(const RibValue &v) {
     return v.string.c_str();
 }
 
-bool isQuadric(const std::string &k)
-{
-    return k == "Sphere" || k == "Cone" || k == "Cylinder" || k == "Hyperboloid" || k == "Paraboloid" ||
-           k == "Disk" || k == "Torus";
+bool isQuadric(const std::string &k) {
+    return k == "Sphere" || k == "Cone" || k == "Cylinder" || k == "Hyperboloid" || k == "Paraboloid" || k == "Disk" ||
+           k == "Torus";
 }
 
 // Checks that an array argument has the length the counts call for.
 bool expectLength(const std::string &keyword, const char *what, size_t length, long wanted,
-                  std::vector<std::string> &problems)
-{
-    if (static_cast<long>(length) == wanted)
-        return true;
+                  std::vector<std::string> &problems) {
+    if (static_cast<long>(length) == wanted) return true;
     problems.push_back(formatText(kWrongLength, keyword.c_str(), what, length, wanted));
     return false;
 }
 
 bool expectLength(const std::string &keyword, const char *what, const RibValue &v, long wanted,
-                  std::vector<std::string> &problems)
-{
+                  std::vector<std::string> &problems) {
     return expectLength(keyword, what, v.size(), wanted, problems);
 }
 
-void fillPredeclaredTable()
-{
+void fillPredeclaredTable() {
     static bool done = false;
-    if (done)
-        return;
+    if (done) return;
     done = true;
     // A stream context declares the standard tokens when it is created.
     RiBegin("/dev/null");
     RiEnd();
 }
 
-} // namespace
+}  // namespace
 
-StreamChecker::StreamChecker()
-{
+StreamChecker::StreamChecker() {
     fillPredeclaredTable();
 }
 
-std::vector<std::string> StreamChecker::check(const RibRequest &request)
-{
+std::vector<std::string> StreamChecker::check(const RibRequest &request) {
     std::vector<std::string> problems;
-    if (request.kind == RibRequest::Kind::Comment)
-        return problems;
+    if (request.kind == RibRequest::Kind::Comment) return problems;
     const std::string &k = request.keyword;
     const RequestShape *shape = findRequestShape(k);
     if (!shape) {
@@ -99,14 +86,12 @@ std::vector<std::string> StreamChecker::check(const RibRequest &request)
         vStep = intOf(r.fixed[3]);
     }
     ClassCounts classCounts = uncountedCounts();
-    if (counts(k, r, classCounts, problems))
-        checkParams(k, r, classCounts, problems);
+    if (counts(k, r, classCounts, problems)) checkParams(k, r, classCounts, problems);
     return problems;
 }
 
 bool StreamChecker::counts(const std::string &k, const SplitRequest &r, ClassCounts &out,
-                           std::vector<std::string> &problems)
-{
+                           std::vector<std::string> &problems) {
     const auto &f = r.fixed;
     size_t before = problems.size();
     if (isQuadric(k)) {
@@ -116,8 +101,7 @@ bool StreamChecker::counts(const std::string &k, const SplitRequest &r, ClassCou
         long vertices = -1;
         for (const auto &p : r.params) {
             const ParamDecl *decl = DeclTable::lookup(p.first.c_str());
-            if (!decl || decl->paramClass != ParamClass::Vertex)
-                continue;
+            if (!decl || decl->paramClass != ParamClass::Vertex) continue;
             ValueShape perVertex = paramValueShape(*decl, uncountedCounts());
             if (perVertex.kind == ValueShape::Floats && perVertex.count > 0) {
                 vertices = static_cast<long>(p.second.size() / perVertex.count);
@@ -125,8 +109,7 @@ bool StreamChecker::counts(const std::string &k, const SplitRequest &r, ClassCou
             }
         }
         if (vertices < 0) {
-            if (!r.params.empty())
-                problems.push_back(formatText(kNoPositions, k.c_str()));
+            if (!r.params.empty()) problems.push_back(formatText(kNoPositions, k.c_str()));
             return problems.size() == before;
         }
         out = k == "Polygon" ? polygonCounts(static_cast<RtInt>(vertices)) : pointsCounts(static_cast<RtInt>(vertices));
@@ -139,8 +122,7 @@ bool StreamChecker::counts(const std::string &k, const SplitRequest &r, ClassCou
         RtInt npolys = static_cast<RtInt>(nvertices.size());
         IndexedMeshShape shape = k == "PointsPolygons" ? pointsPolygonsShape(npolys, nvertices.data(), nullptr)
                                                        : subdivisionMeshShape(npolys, nvertices.data(), nullptr);
-        if (!expectLength(k, "vertices", f[at + 1], shape.indices, problems))
-            return false;
+        if (!expectLength(k, "vertices", f[at + 1], shape.indices, problems)) return false;
         shape = k == "PointsPolygons" ? pointsPolygonsShape(npolys, nvertices.data(), vertices.data())
                                       : subdivisionMeshShape(npolys, nvertices.data(), vertices.data());
         out = shape.counts;
@@ -148,11 +130,9 @@ bool StreamChecker::counts(const std::string &k, const SplitRequest &r, ClassCou
         std::vector<RtInt> nloops = ints(f[0]), nvertices = ints(f[1]), vertices = ints(f[2]);
         RtInt npolys = static_cast<RtInt>(nloops.size());
         IndexedMeshShape shape = pointsGeneralPolygonsShape(npolys, nloops.data(), nullptr, nullptr);
-        if (!expectLength(k, "nvertices", f[1], shape.loops, problems))
-            return false;
+        if (!expectLength(k, "nvertices", f[1], shape.loops, problems)) return false;
         shape = pointsGeneralPolygonsShape(npolys, nloops.data(), nvertices.data(), nullptr);
-        if (!expectLength(k, "vertices", f[2], shape.indices, problems))
-            return false;
+        if (!expectLength(k, "vertices", f[2], shape.indices, problems)) return false;
         out = pointsGeneralPolygonsShape(npolys, nloops.data(), nvertices.data(), vertices.data()).counts;
     } else if (k == "Patch") {
         out = patchCounts(str(f[0]));
@@ -186,7 +166,8 @@ bool StreamChecker::counts(const std::string &k, const SplitRequest &r, ClassCou
     } else if (k == "TrimCurve") {
         std::vector<RtInt> ncurves = ints(f[0]), order = ints(f[1]), n = ints(f[5]);
         TrimCurveSizes sizes = trimCurveSizes(static_cast<RtInt>(ncurves.size()), ncurves.data(), nullptr, nullptr);
-        if (expectLength(k, "order", f[1], sizes.curves, problems) && expectLength(k, "n", f[5], sizes.curves, problems)) {
+        if (expectLength(k, "order", f[1], sizes.curves, problems) &&
+            expectLength(k, "n", f[5], sizes.curves, problems)) {
             sizes = trimCurveSizes(static_cast<RtInt>(ncurves.size()), ncurves.data(), order.data(), n.data());
             expectLength(k, "knot", f[2], sizes.knots, problems);
             expectLength(k, "min", f[3], sizes.curves, problems);
@@ -200,8 +181,7 @@ bool StreamChecker::counts(const std::string &k, const SplitRequest &r, ClassCou
 }
 
 void StreamChecker::checkParams(const std::string &k, const SplitRequest &r, const ClassCounts &classCounts,
-                                std::vector<std::string> &problems)
-{
+                                std::vector<std::string> &problems) {
     for (const auto &p : r.params) {
         const std::string &token = p.first;
         const RibValue &value = p.second;

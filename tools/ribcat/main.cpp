@@ -13,14 +13,12 @@ namespace {
 
 const char kUsage[] = "usage: ribcat [--check] [FILE...]\n";
 
-void complain(const std::string &text)
-{
+void complain(const std::string &text) {
     std::fprintf(stderr, "ribcat: %s\n", text.c_str());
 }
 
 // Prints (or checks) one stream; false when it had any problem.
-bool catStream(const std::string &path, bool check)
-{
+bool catStream(const std::string &path, bool check) {
     std::string source = path == "-" ? "<stdin>" : path;
     std::string data, error;
     if (!readRibInput(path, data, error)) {
@@ -39,17 +37,15 @@ bool catStream(const std::string &path, bool check)
             continue;
         }
         std::vector<std::string> found = checker.check(request);
-        for (const std::string &problem : found)
-            complain(source + ":" + std::to_string(request.line) + ": " + problem);
+        for (const std::string &problem : found) complain(source + ":" + std::to_string(request.line) + ": " + problem);
         problems += found.size();
     }
     return problems == 0 && reader.errorCount() == 0;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     bool check = false;
     std::vector<std::string> inputs;
     for (int i = 1; i < argc; ++i) {
@@ -71,10 +67,8 @@ int main(int argc, char **argv)
             inputs.push_back(arg);
         }
     }
-    if (inputs.empty())
-        inputs.push_back("-");
+    if (inputs.empty()) inputs.push_back("-");
     bool ok = true;
-    for (const std::string &input : inputs)
-        ok = catStream(input, check) && ok;
+    for (const std::string &input : inputs) ok = catStream(input, check) && ok;
     return ok ? 0 : 1;
 }

@@ -127,20 +127,16 @@ public:
     size_t position() const { return index; }
 
     // A loose number, or the next element of a number array.
-    bool takeNumber(bool integer, RibValue &out)
-    {
-        if (atEnd())
-            return false;
+    bool takeNumber(bool integer, RibValue &out) {
+        if (atEnd()) return false;
         const RibValue &v = args[index];
         if (v.kind == RibValue::Kind::Number) {
-            if (integer && !v.integer)
-                return false;
+            if (integer && !v.integer) return false;
             out = v;
             ++index;
             return true;
         }
-        if (v.kind != RibValue::Kind::NumberArray || sub >= v.numbers.size() || (integer && !v.integers))
-            return false;
+        if (v.kind != RibValue::Kind::NumberArray || sub >= v.numbers.size() || (integer && !v.integers)) return false;
         out = RibValue::makeNumber(v.numbers[sub], v.integers);
         if (++sub == v.numbers.size()) {
             sub = 0;
@@ -157,47 +153,39 @@ private:
     size_t sub = 0;
 };
 
-std::string argumentProblem(size_t position, const std::string &what)
-{
+std::string argumentProblem(size_t position, const std::string &what) {
     return "argument " + std::to_string(position) + " should be " + what;
 }
 
-bool isEmptyArray(const RibValue &v)
-{
+bool isEmptyArray(const RibValue &v) {
     return v.isArray() && v.size() == 0;
 }
 
 // An array argument: NumberArray (integers only for 'I') of the given length
 // (any when length < 0), a StringArray for 'S', or loose numbers gathered.
-bool takeArray(Cursor &cursor, char code, long length, RibValue &out)
-{
-    if (cursor.atEnd() || cursor.insideArray())
-        return false;
+bool takeArray(Cursor &cursor, char code, long length, RibValue &out) {
+    if (cursor.atEnd() || cursor.insideArray()) return false;
     const RibValue &v = cursor.current();
     if (code == 'S') {
-        if (v.kind != RibValue::Kind::StringArray && !isEmptyArray(v))
-            return false;
+        if (v.kind != RibValue::Kind::StringArray && !isEmptyArray(v)) return false;
         out = v;
         out.kind = RibValue::Kind::StringArray;
         cursor.skip();
         return true;
     }
     if (v.kind == RibValue::Kind::NumberArray || isEmptyArray(v)) {
-        if ((code == 'I' && !v.integers) || (length >= 0 && static_cast<long>(v.size()) != length))
-            return false;
+        if ((code == 'I' && !v.integers) || (length >= 0 && static_cast<long>(v.size()) != length)) return false;
         out = v;
         out.kind = RibValue::Kind::NumberArray;
         cursor.skip();
         return true;
     }
-    if (length <= 0 || v.kind != RibValue::Kind::Number)
-        return false;
+    if (length <= 0 || v.kind != RibValue::Kind::Number) return false;
     RibValue gathered;
     gathered.kind = RibValue::Kind::NumberArray;
     for (long k = 0; k < length; ++k) {
         RibValue n;
-        if (!cursor.takeNumber(code == 'I', n))
-            return false;
+        if (!cursor.takeNumber(code == 'I', n)) return false;
         gathered.numbers.push_back(n.number);
         gathered.integers = gathered.integers && n.integer;
     }
@@ -207,8 +195,7 @@ bool takeArray(Cursor &cursor, char code, long length, RibValue &out)
 
 // Sum of every step-th number from start. The stream may hold any number
 // there, so the sum is limited to the range of int (no array is longer).
-long sumOf(const RibValue &array, size_t start, size_t step)
-{
+long sumOf(const RibValue &array, size_t start, size_t step) {
     const double limit = std::numeric_limits<int>::max();
     double sum = 0;
     for (size_t k = start; k < array.numbers.size(); k += step)
@@ -218,10 +205,8 @@ long sumOf(const RibValue &array, size_t start, size_t step)
 
 // SubdivisionMesh: tags, nargs, then the integer and float arguments; the
 // last two may be left out when they would be empty.
-bool takeSubdivisionTags(Cursor &cursor, SplitRequest &out, std::string &problem)
-{
-    if (cursor.atEnd() || cursor.current().isString())
-        return true; // no tags at all
+bool takeSubdivisionTags(Cursor &cursor, SplitRequest &out, std::string &problem) {
+    if (cursor.atEnd() || cursor.current().isString()) return true;  // no tags at all
     RibValue tags, nargs, ints, floats;
     ints.kind = floats.kind = RibValue::Kind::NumberArray;
     if (!takeArray(cursor, 'S', -1, tags)) {
@@ -254,18 +239,15 @@ bool takeSubdivisionTags(Cursor &cursor, SplitRequest &out, std::string &problem
     return true;
 }
 
-} // namespace
+}  // namespace
 
-const RequestShape *findRequestShape(const std::string &keyword)
-{
+const RequestShape *findRequestShape(const std::string &keyword) {
     for (const RequestShape &shape : kShapes)
-        if (keyword == shape.keyword)
-            return &shape;
+        if (keyword == shape.keyword) return &shape;
     return nullptr;
 }
 
-bool splitRequest(const RibRequest &request, const RequestShape &shape, SplitRequest &out, std::string &problem)
-{
+bool splitRequest(const RibRequest &request, const RequestShape &shape, SplitRequest &out, std::string &problem) {
     out = SplitRequest();
     Cursor cursor(request.args);
     size_t position = 0;
@@ -306,18 +288,15 @@ bool splitRequest(const RibRequest &request, const RequestShape &shape, SplitReq
         case 'S': {
             char *end = nullptr;
             long length = std::strtol(code + 1, &end, 10);
-            if (end == code + 1)
-                length = -1;
+            if (end == code + 1) length = -1;
             ok = takeArray(cursor, *code, length, value);
             what = *code == 'S' ? "an array of strings" : *code == 'I' ? "an array of integers" : "an array of numbers";
-            if (length >= 0)
-                what = "an array of " + std::to_string(length) + " numbers";
+            if (length >= 0) what = "an array of " + std::to_string(length) + " numbers";
             code = end - 1;
             break;
         }
         case '*':
-            if (!takeSubdivisionTags(cursor, out, problem))
-                return false;
+            if (!takeSubdivisionTags(cursor, out, problem)) return false;
             continue;
         }
         if (!ok) {

@@ -57,7 +57,7 @@ private:
     size_t line = 1;
     bool havePeek = false;
     Token peeked;
-    bool quiet = false; // set while skipping to the next keyword
+    bool quiet = false;  // set while skipping to the next keyword
     size_t errors = 0;
     ErrorHandler onError;
     std::deque<RibRequest> pendingComments;

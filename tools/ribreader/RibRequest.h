@@ -42,8 +42,8 @@ struct RibRequest {
     // Request: the keyword. Comment: the text after the first '#'.
     std::string keyword;
     std::vector<RibValue> args;
-    size_t line = 0;   // 1-based
-    size_t offset = 0; // 0-based byte offset of the keyword or '#'
+    size_t line = 0;    // 1-based
+    size_t offset = 0;  // 0-based byte offset of the keyword or '#'
 };
 
 struct RibError {

@@ -3,8 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-std::string formatRibNumber(double value, bool integer)
-{
+std::string formatRibNumber(double value, bool integer) {
     // An integer is written whole however large, so that it reads back as
     // an integer and its array keeps its integer form. 400 characters hold
     // the digits of the largest double.
@@ -16,8 +15,7 @@ std::string formatRibNumber(double value, bool integer)
     return buffer;
 }
 
-std::string formatRibString(const std::string &text)
-{
+std::string formatRibString(const std::string &text) {
     std::string out = "\"";
     for (unsigned char c : text) {
         switch (c) {
@@ -39,18 +37,14 @@ std::string formatRibString(const std::string &text)
     return out + "\"";
 }
 
-std::string formatRibValue(const RibValue &value)
-{
+std::string formatRibValue(const RibValue &value) {
     switch (value.kind) {
-    case RibValue::Kind::Number:
-        return formatRibNumber(value.number, value.integer);
-    case RibValue::Kind::String:
-        return formatRibString(value.string);
+    case RibValue::Kind::Number: return formatRibNumber(value.number, value.integer);
+    case RibValue::Kind::String: return formatRibString(value.string);
     case RibValue::Kind::NumberArray: {
         std::string out = "[";
         for (size_t k = 0; k < value.numbers.size(); ++k) {
-            if (k)
-                out += ' ';
+            if (k) out += ' ';
             out += formatRibNumber(value.numbers[k], value.integers);
         }
         return out + "]";
@@ -58,8 +52,7 @@ std::string formatRibValue(const RibValue &value)
     case RibValue::Kind::StringArray: {
         std::string out = "[";
         for (size_t k = 0; k < value.strings.size(); ++k) {
-            if (k)
-                out += ' ';
+            if (k) out += ' ';
             out += formatRibString(value.strings[k]);
         }
         return out + "]";
@@ -68,12 +61,9 @@ std::string formatRibValue(const RibValue &value)
     return std::string();
 }
 
-std::string formatRibRequest(const RibRequest &request)
-{
-    if (request.kind == RibRequest::Kind::Comment)
-        return "#" + request.keyword;
+std::string formatRibRequest(const RibRequest &request) {
+    if (request.kind == RibRequest::Kind::Comment) return "#" + request.keyword;
     std::string out = request.keyword;
-    for (const RibValue &value : request.args)
-        out += ' ' + formatRibValue(value);
+    for (const RibValue &value : request.args) out += ' ' + formatRibValue(value);
     return out;
 }
