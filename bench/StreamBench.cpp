@@ -28,6 +28,8 @@
 #include "rib/ChunkBuffer.h"
 #include "rib/ValueEncoding.h"
 
+using namespace quillet;
+
 namespace {
 
 const char kSink[] = "/dev/null";

@@ -9,6 +9,8 @@
 
 #include "decl/StringPool.h"
 
+namespace quillet {
+
 namespace {
 
 template <typename Code>
@@ -147,3 +149,5 @@ int DeclTable::declaredValueBytes(RtToken token) {
     ParamDecl *record = lookup(token);
     return record ? record->valueBytes() : 0;
 }
+
+}  // namespace quillet

@@ -5,6 +5,8 @@
 #include "decl/ParamDecl.h"
 #include "ri/ri.h"
 
+namespace quillet {
+
 struct ParsedDeclaration {
     ParamClass paramClass;
     ParamType type;
@@ -25,5 +27,7 @@ public:
     static int declaredValueBytes(RtToken token);
     static SymbolTable &table();
 };
+
+}  // namespace quillet
 
 #endif

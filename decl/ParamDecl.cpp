@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+namespace quillet {
+
 namespace {
 
 struct TypeInfo {
@@ -82,3 +84,5 @@ void ParamDecl::format(char *buffer, size_t size) const {
 int ParamDecl::valueBytes() const {
     return typeElementBytes(static_cast<int>(type)) * arrayLength;
 }
+
+}  // namespace quillet

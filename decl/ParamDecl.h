@@ -7,6 +7,8 @@
 
 #include "decl/SymbolTable.h"
 
+namespace quillet {
+
 enum class ParamClass : int8_t { None = 0, Constant = 1, Uniform = 2, Varying = 3, Vertex = 4 };
 
 enum class ParamType : int8_t {
@@ -45,5 +47,7 @@ public:
     ParamClass paramClass;
     int16_t arrayLength;
 };
+
+}  // namespace quillet
 
 #endif

@@ -8,6 +8,8 @@
 
 #include "decl/StringPool.h"
 
+namespace quillet {
+
 static_assert(sizeof(void *) != 4 || sizeof(ParamValue) == 20, "a 32-bit item slot is 20 bytes");
 
 namespace {
@@ -116,3 +118,5 @@ void *ParamValue::detachValues() {
     byteSize = 0;
     return detached;
 }
+
+}  // namespace quillet

@@ -15,6 +15,8 @@
 #include "decl/ParamDecl.h"
 #include "ri/ri.h"
 
+namespace quillet {
+
 // One kept parameter. Items come from a pool of 32-slot blocks.
 class QUILLET_API ParamValue {
 public:
@@ -83,5 +85,7 @@ QUILLET_API void clearParamValueCounters();
 // Pool blocks made so far (never returned to the system).
 QUILLET_API int paramValueBlockCount();
 QUILLET_API void printParamValueStats(FILE *stream);
+
+}  // namespace quillet
 
 #endif

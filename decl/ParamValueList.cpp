@@ -1,6 +1,8 @@
 // Lists of kept parameters: each list owns its items and their values.
 #include "decl/ParamValue.h"
 
+namespace quillet {
+
 ParamValueList::ParamValueList(const ParamValueList &other) : head(nullptr) {
     other.copyTo(*this);
 }
@@ -74,3 +76,5 @@ void ParamValueList::dump(FILE *stream) const {
         std::fprintf(stream, "  Item: %s, size = %d\n", item->token ? item->token : "", item->byteSize);
     std::fputc('\n', stream);
 }
+
+}  // namespace quillet

@@ -6,6 +6,8 @@
 
 #include "rib/RibWriter.h"
 
+namespace quillet {
+
 namespace {
 
 const char kFloat[] = "float";
@@ -302,3 +304,5 @@ void predeclare(RibWriter *writer) {
     }
     echoDeclare = savedEcho;
 }
+
+}  // namespace quillet

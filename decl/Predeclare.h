@@ -4,8 +4,12 @@
 
 #include "ri/Export.h"
 
+namespace quillet {
+
 class RibWriter;
 
 QUILLET_API void predeclare(RibWriter *writer);
+
+}  // namespace quillet
 
 #endif

@@ -8,6 +8,8 @@
 #include "decl/StringPool.h"
 #include "decl/SymbolTable.h"
 
+namespace quillet {
+
 namespace {
 
 // Empties its table at exit. The table object itself is never destroyed.
@@ -43,3 +45,5 @@ struct StartUp {
 const StartUp startUp;
 
 }  // namespace
+
+}  // namespace quillet

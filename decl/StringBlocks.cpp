@@ -4,6 +4,8 @@
 #include <cstring>
 #include <functional>
 
+namespace quillet {
+
 char *StringBlocks::allocate(size_t n) {
     if (n > kLongestShared) {
         char *allocation = new char[sizeof longStrings + n];
@@ -38,3 +40,5 @@ int StringBlocks::blockUsed(int index) const {
     for (; block && index > 0; --index) block = block->next;
     return block && index == 0 ? block->used : -1;
 }
+
+}  // namespace quillet

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace quillet {
+
 struct StringBlock {
     static const int kSize = 1024;
     char data[kSize];
@@ -37,5 +39,7 @@ private:
     int count;
     void *longStrings;  // each starts with a pointer to the one made before
 };
+
+}  // namespace quillet
 
 #endif

@@ -6,6 +6,8 @@
 #include "decl/StringBlocks.h"
 #include "decl/SymbolTable.h"
 
+namespace quillet {
+
 namespace {
 // Constant-initialised, so it is usable at any time, even during static
 // initialisation and at exit.
@@ -28,3 +30,5 @@ const char *StringPool::intern(const char *text) {
     if (pool.insert(entry, false) != 0) delete entry;
     return copy;
 }
+
+}  // namespace quillet

@@ -4,6 +4,8 @@
 
 #include "ri/Export.h"
 
+namespace quillet {
+
 class SymbolTable;
 class StringBlocks;
 
@@ -18,5 +20,7 @@ public:
     // Where the pool's strings are stored.
     static const StringBlocks &storage();
 };
+
+}  // namespace quillet
 
 #endif

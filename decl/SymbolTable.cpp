@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 
+namespace quillet {
+
 namespace {
 
 // The statistics count for the life of the process: a counter that reaches
@@ -178,3 +180,5 @@ void SymbolTable::printStatistics(FILE *stream) const {
                  lookups != 0 ? ratio(chainSteps, lookups) + 1.0 : 0.0);
     std::fflush(stream);
 }
+
+}  // namespace quillet

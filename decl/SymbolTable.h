@@ -8,6 +8,8 @@
 
 #include "ri/Export.h"
 
+namespace quillet {
+
 class QUILLET_API SymbolEntry {
 public:
     explicit SymbolEntry(const char *key);
@@ -66,5 +68,7 @@ private:
     bool keysEqual(const char *a, const char *b);
     bool visible(const SymbolEntry *entry, int32_t scope) const;
 };
+
+}  // namespace quillet
 
 #endif

@@ -10,6 +10,8 @@
 #include "decl/DeclTable.h"
 #include "decl/StringPool.h"
 
+using namespace quillet;
+
 namespace {
 
 // Checks that hold for any text; a failure is a crash for the fuzzer.

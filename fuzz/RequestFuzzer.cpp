@@ -9,6 +9,8 @@
 #include "ri/RenderContext.h"
 #include "rib/RibWriter.h"
 
+using namespace quillet;
+
 namespace {
 
 const char kTarget[] = "/dev/null";

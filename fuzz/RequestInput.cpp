@@ -8,6 +8,8 @@
 #include "decl/DeclTable.h"
 #include "rib/FloatFormat.h"
 
+using namespace quillet;
+
 namespace {
 
 // Values of one parameter beyond this are not built: the pair gets a null

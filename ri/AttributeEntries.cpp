@@ -2,6 +2,8 @@
 #include "ri/CurrentContext.h"
 #include "ri/ParamCollector.h"
 
+using quillet::activeContext;
+
 RtVoid RiAttributeBegin(void) {
     if (RenderContext *c = activeContext(__func__)) c->AttributeBegin();
 }

@@ -13,14 +13,18 @@ const char *const kEndWithoutContext = "RiEnd called at inappropriate level";
 
 }  // namespace
 
+namespace quillet {
+
 RenderContext *activeContext(const char *entryName) {
     if (current == nullptr) RiErrorPrint(RIE_NOTSTARTED, RIE_SEVERE, entryName);
     return current;
 }
 
+}  // namespace quillet
+
 RtVoid RiBegin(RtToken name) {
     // Any context that is current stays open; the new writer replaces it.
-    current = new (std::nothrow) RibWriter(name, "binary", &ribBinaryDefault, RI_NULL);
+    current = new (std::nothrow) RibWriter(name, "binary", &quillet::ribBinaryDefault, RI_NULL);
 }
 
 RtVoid RiEnd(void) {

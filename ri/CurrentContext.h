@@ -4,9 +4,13 @@
 
 #include "ri/RenderContext.h"
 
+namespace quillet {
+
 // The current context. When there is none, reports RIE_NOTSTARTED as a
 // severe error with entryName as the message (null for none) and returns null;
 // the report ends the process, so callers only see null if it did not.
 RenderContext *activeContext(const char *entryName);
+
+}  // namespace quillet
 
 #endif

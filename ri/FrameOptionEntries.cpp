@@ -3,6 +3,10 @@
 #include "ri/ParamCollector.h"
 #include "rib/RibWriter.h"
 
+using quillet::activeContext;
+using quillet::applyRibOptions;
+using quillet::isRibOptionName;
+
 namespace {
 
 // "rib"/"RIB" options set stream defaults and need no context; every other

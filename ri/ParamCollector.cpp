@@ -3,6 +3,8 @@
 
 #include <cstddef>
 
+namespace quillet {
+
 RtInt collectParams(va_list args, RtToken tokens[], RtPointer values[]) {
     RtInt n = 0;
     while (n < kMaxParams) {
@@ -26,3 +28,5 @@ MotionTimes::MotionTimes(RtInt count, va_list args) {
 RtFloat *MotionTimes::data() {
     return extra.empty() ? local : extra.data();
 }
+
+}  // namespace quillet

@@ -8,6 +8,8 @@
 
 #include "ri/ri.h"
 
+namespace quillet {
+
 // Most pairs that one call passes on; further pairs are dropped unread.
 const int kMaxParams = 512;
 
@@ -17,13 +19,13 @@ RtInt collectParams(va_list args, RtToken tokens[], RtPointer values[]);
 // Declares tokens, values and n in the calling function, filled from the
 // variable arguments that follow the parameter `last`.
 #define QUILLET_COLLECT_PARAMS(last)                                                                                   \
-    RtToken tokens[kMaxParams];                                                                                        \
-    RtPointer values[kMaxParams];                                                                                      \
+    RtToken tokens[quillet::kMaxParams];                                                                               \
+    RtPointer values[quillet::kMaxParams];                                                                             \
     RtInt n;                                                                                                           \
     do {                                                                                                               \
         va_list collectArgs;                                                                                           \
         va_start(collectArgs, last);                                                                                   \
-        n = collectParams(collectArgs, tokens, values);                                                                \
+        n = quillet::collectParams(collectArgs, tokens, values);                                                       \
         va_end(collectArgs);                                                                                           \
     } while (0)
 
@@ -39,5 +41,7 @@ private:
     RtFloat local[kLocalTimes];
     std::vector<RtFloat> extra;
 };
+
+}  // namespace quillet
 
 #endif

@@ -2,6 +2,8 @@
 #include "ri/CurrentContext.h"
 #include "ri/ParamCollector.h"
 
+using quillet::activeContext;
+
 RtVoid RiCone(RtFloat height, RtFloat radius, RtFloat thetamax, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;

@@ -7,6 +7,8 @@
 
 #include "ri/ri.h"
 
+namespace quillet {
+
 class QUILLET_API RenderContext {
 public:
     virtual ~RenderContext() {}
@@ -187,5 +189,10 @@ public:
                                 RtPointer values[]) = 0;
     virtual RtVoid ErrorHandler(RtErrorHandler handler) = 0;
 };
+
+}  // namespace quillet
+
+// Callers written before the namespace name the class unqualified.
+using quillet::RenderContext;
 
 #endif

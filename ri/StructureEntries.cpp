@@ -3,6 +3,8 @@
 #include "ri/CurrentContext.h"
 #include "ri/ParamCollector.h"
 
+using quillet::activeContext;
+
 RtVoid RiSolidBegin(RtToken operation) {
     if (RenderContext *c = activeContext(__func__)) c->SolidBegin(operation);
 }

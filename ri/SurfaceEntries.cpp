@@ -3,6 +3,8 @@
 #include "ri/CurrentContext.h"
 #include "ri/ParamCollector.h"
 
+using quillet::activeContext;
+
 RtVoid RiPolygon(RtInt nvertices, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;

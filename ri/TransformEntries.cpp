@@ -2,6 +2,9 @@
 #include "ri/CurrentContext.h"
 #include "ri/ParamCollector.h"
 
+using quillet::activeContext;
+using quillet::MotionTimes;
+
 RtVoid RiIdentity(void) {
     if (RenderContext *c = activeContext(__func__)) c->Identity();
 }

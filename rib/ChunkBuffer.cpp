@@ -7,6 +7,8 @@
 #include "rib/DigitPairs.h"
 #include "rib/FloatFormat.h"
 
+namespace quillet {
+
 namespace {
 
 // The stream is used by one thread only; skip stdio's locking where we can.
@@ -100,3 +102,5 @@ size_t formatUint32(char *text, uint32_t n) {
         d[-1] = char('0' + n);
     return length;
 }
+
+}  // namespace quillet

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstring>
 
+namespace quillet {
+
 // Longest decimal text of a 32-bit integer: sign and ten digits.
 const size_t kInt32TextMax = 11;
 
@@ -101,5 +103,7 @@ private:
     size_t used;
     char data[kSize];
 };
+
+}  // namespace quillet
 
 #endif

@@ -3,8 +3,12 @@
 #include "decl/StringPool.h"
 #include "rib/RibWriter.h"
 
+namespace quillet {
+
 RtToken RibWriter::Declare(const char *name, const char *declaration) {
     if (echoDeclare) writef("Declare \"%s\" \"%s\"\n", name, declaration);
     if (declaration && *declaration) return DeclTable::declare(name, declaration, nullptr, false);
     return StringPool::intern(name);
 }
+
+}  // namespace quillet

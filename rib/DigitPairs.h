@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace quillet {
+
 inline const char *digitPairs() {
     static const char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
                                  "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
@@ -17,5 +19,7 @@ inline void putTwoDigits(char *text, uint32_t n) {
     text[0] = pair[0];
     text[1] = pair[1];
 }
+
+}  // namespace quillet
 
 #endif

@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <cstring>
 
+namespace quillet {
+
 namespace {
 
 const int kPrecision = 6;
@@ -166,3 +168,5 @@ size_t formatGeneral(char *buffer, double value) {
 size_t formatGeneral(char *buffer, float value) {
     return formatGeneral(buffer, double(value));
 }
+
+}  // namespace quillet

@@ -5,11 +5,15 @@
 
 #include <cstddef>
 
+namespace quillet {
+
 // Room that formatGeneral may use; its longest text is 13 characters.
 const size_t kGeneralTextMax = 16;
 
 // Writes what printf("%g", value) writes (no terminator); returns its length.
 size_t formatGeneral(char *buffer, float value);
 size_t formatGeneral(char *buffer, double value);
+
+}  // namespace quillet
 
 #endif

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+namespace quillet {
+
 namespace {
 
 template <typename Function>
@@ -51,3 +53,5 @@ const char *proceduralName(RtProcSubdivFunc procedural) {
 const char *errorHandlerName(RtErrorHandler handler) {
     return handler ? lookUp(kErrorHandlers, handler) : nullptr;
 }
+
+}  // namespace quillet

@@ -10,6 +10,8 @@
 
 #include "ri/ri.h"
 
+namespace quillet {
+
 // "gaussian", "box", "triangle", "catmull-rom" or "sinc".
 const char *filterName(RtFilterFunc filter);
 
@@ -18,5 +20,7 @@ const char *proceduralName(RtProcSubdivFunc procedural);
 
 // "ignore", "print" or "abort".
 const char *errorHandlerName(RtErrorHandler handler);
+
+}  // namespace quillet
 
 #endif

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <limits>
 
+namespace quillet {
+
 namespace {
 
 const char kBilinear[] = "bilinear";
@@ -253,3 +255,5 @@ ValueShape paramValueShape(const ParamDecl &decl, const ClassCounts &counts) {
     if (perElement <= 0) return {ValueShape::Nothing, 0};
     return {ValueShape::Floats, size_t(elements) * size_t(perElement)};
 }
+
+}  // namespace quillet

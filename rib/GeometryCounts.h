@@ -14,6 +14,8 @@
 #include "decl/ParamDecl.h"
 #include "ri/ri.h"
 
+namespace quillet {
+
 // Values per storage class: vertex, varying and uniform (constant is 1).
 struct ClassCounts {
     RtInt vertex;
@@ -115,5 +117,7 @@ struct ValueShape {
     size_t count;
 };
 ValueShape paramValueShape(const ParamDecl &decl, const ClassCounts &counts);
+
+}  // namespace quillet
 
 #endif

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+namespace quillet {
+
 namespace {
 
 const char kUnknownPatchType[] = "quillet: unknown patch type %s\n";
@@ -30,3 +32,5 @@ void reportBlobbyMismatches(RtInt nleaf, RtInt nflt, RtInt nstr, const BlobbySca
 void reportUnknownProcedural() {
     std::fputs(kProceduralType, stderr);
 }
+
+}  // namespace quillet

@@ -5,6 +5,8 @@
 
 #include "rib/GeometryCounts.h"
 
+namespace quillet {
+
 // Reports a PatchMesh or Curves request whose counts could not be worked out
 // (unknown patch type or a basis step of 0 or less).
 void reportCountFailure(RtToken type, const SteppedCounts &result);
@@ -14,5 +16,7 @@ void reportBlobbyMismatches(RtInt nleaf, RtInt nflt, RtInt nstr, const BlobbySca
 
 // Reports a Procedural request whose subdivide function is not a standard one.
 void reportUnknownProcedural();
+
+}  // namespace quillet
 
 #endif

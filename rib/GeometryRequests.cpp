@@ -9,6 +9,8 @@
 #include "rib/RequestText.h"
 #include "rib/RibWriter.h"
 
+namespace quillet {
+
 namespace {
 
 const char kCurves[] = "Curves \"%s\"";
@@ -128,3 +130,5 @@ RtVoid RibWriter::GeometryV(RtToken type, RtInt n, RtToken tokens[], RtPointer v
     writef(kGeometry);
     writeParamList(type, 0, n, tokens, values);
 }
+
+}  // namespace quillet

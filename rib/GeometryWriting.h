@@ -5,6 +5,8 @@
 #include "rib/GeometryCounts.h"
 #include "rib/RibWriter.h"
 
+namespace quillet {
+
 // The one blank between two arrays of a request.
 inline void writeBlank(RibWriter &writer) {
     writer.writeBytes(" ", 1);
@@ -14,5 +16,7 @@ inline void writeBlank(RibWriter &writer) {
 inline void writeCounted(RibWriter &writer, const ClassCounts &counts, RtInt n, RtToken tokens[], RtPointer values[]) {
     writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, n, tokens, values);
 }
+
+}  // namespace quillet
 
 #endif

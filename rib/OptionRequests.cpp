@@ -7,6 +7,8 @@
 #include "rib/RequestText.h"
 #include "rib/RibWriter.h"
 
+namespace quillet {
+
 RtVoid RibWriter::Format(RtInt xresolution, RtInt yresolution, RtFloat pixelaspectratio) {
     writef("Format %d %d %g\n", xresolution, yresolution, pixelaspectratio);
 }
@@ -108,3 +110,5 @@ RtVoid RibWriter::OptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer val
         }
     }
 }
+
+}  // namespace quillet

@@ -9,6 +9,8 @@
 #include "rib/RibWriter.h"
 #include "rib/ValueEncoding.h"
 
+namespace quillet {
+
 namespace {
 
 const char kUndeclaredParameter[] = "quillet error: undeclared parameter \"%s\"\n";
@@ -79,3 +81,5 @@ void RibWriter::writeCountedParamList(RtInt vertexCount, RtInt varyingCount, RtI
     ChunkBuffer buffer(out);
     writePairs(buffer, binaryEncoding != 0, n, tokens, values, ClassCounts{vertexCount, varyingCount, uniformCount});
 }
+
+}  // namespace quillet

@@ -9,6 +9,8 @@
 #include "rib/RequestText.h"
 #include "rib/RibWriter.h"
 
+namespace quillet {
+
 namespace {
 
 const char kPolygon[] = "Polygon";
@@ -181,3 +183,5 @@ RtVoid RibWriter::NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin
     writef(kNuPatchVRange, vmin, vmax);
     writeCounted(*this, nuPatchCounts(nu, uorder, nv, vorder), n, tokens, values);
 }
+
+}  // namespace quillet

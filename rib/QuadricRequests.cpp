@@ -5,6 +5,8 @@
 #include "rib/GeometryWriting.h"
 #include "rib/RibWriter.h"
 
+namespace quillet {
+
 namespace {
 
 // A missing point is written as the origin rather than read through null.
@@ -99,3 +101,5 @@ RtVoid RibWriter::TorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimi
     writef("Torus %g %g %g %g %g", majorradius, minorradius, phimin, phimax, thetamax);
     writeQuadricParams(*this, n, tokens, values);
 }
+
+}  // namespace quillet

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace quillet {
+
 void endRequest(RibWriter &writer) {
     writer.writeBytes("\n", 1);
 }
@@ -29,3 +31,5 @@ void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *
     writer.writeBytes(keyword, std::strlen(keyword));
     writer.writeParamList(name, handle, n, tokens, values);
 }
+
+}  // namespace quillet

@@ -7,6 +7,8 @@
 
 #include "rib/RibWriter.h"
 
+namespace quillet {
+
 // The newline that ends a request without a parameter list.
 void endRequest(RibWriter &writer);
 
@@ -31,5 +33,7 @@ inline RtPointer handleFromNumber(RtInt number) {
 inline long numberOfHandle(RtPointer handle) {
     return static_cast<long>(reinterpret_cast<std::intptr_t>(handle));
 }
+
+}  // namespace quillet
 
 #endif

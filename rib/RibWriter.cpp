@@ -8,6 +8,8 @@
 #include "rib/StreamOptions.h"
 #include "rib/StreamTarget.h"
 
+namespace quillet {
+
 namespace {
 
 const char kHeader[] = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
@@ -33,3 +35,5 @@ RibWriter::~RibWriter() {
     out = nullptr;
     endStreamTarget(stream, isPipe != 0, targetName);
 }
+
+}  // namespace quillet

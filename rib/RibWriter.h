@@ -7,6 +7,8 @@
 
 #include "ri/RenderContext.h"
 
+namespace quillet {
+
 class QUILLET_API RibWriter : public RenderContext {
 public:
     // name: null for the standard output stream, "raylume", "glimpse" or
@@ -242,5 +244,9 @@ extern RtInt echoDeclare;
 void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);
 // True when name is "rib" or "RIB".
 bool isRibOptionName(RtToken name);
+
+}  // namespace quillet
+
+using quillet::RibWriter;
 
 #endif

@@ -4,6 +4,8 @@
 #include "rib/RequestText.h"
 #include "rib/RibWriter.h"
 
+namespace quillet {
+
 namespace {
 
 const RtInt kColorSize = 3;
@@ -153,3 +155,5 @@ RtLightHandle RibWriter::AreaLightSourceV(RtToken name, RtInt n, RtToken tokens[
 RtVoid RibWriter::Illuminate(RtLightHandle light, RtBoolean onoff) {
     writef("Illuminate %ld %d\n", numberOfHandle(light), static_cast<int>(onoff));
 }
+
+}  // namespace quillet

@@ -5,6 +5,8 @@
 
 #include "rib/RibWriter.h"
 
+namespace quillet {
+
 RtInt ribBinaryDefault = 0;
 RtInt ribCompressionDefault = 0;
 RtInt echoDeclare = 0;
@@ -43,3 +45,5 @@ void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]
     for (RtInt i = 0; i < n; ++i)
         applyStreamOption(tokens[i], values[i], ribBinaryDefault, ribCompressionDefault, false);
 }
+
+}  // namespace quillet

@@ -5,9 +5,13 @@
 
 #include "ri/ri.h"
 
+namespace quillet {
+
 // "format" (string, "binary" selects binary), "binary" (RtInt), "compression"
 // (string, "gzip" sets the flag) and, when acceptGzipFlag, "gzip" (RtInt).
 // Other tokens, null tokens and null values change nothing.
 void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed, bool acceptGzipFlag);
+
+}  // namespace quillet
 
 #endif

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <string>
 
+namespace quillet {
+
 namespace {
 
 const char kPipeOpenFailed[] = "Error opening pipe to %s\n";
@@ -112,3 +114,5 @@ void endStreamTarget(FILE *out, bool isPipe, const char *name) {
     message.resize(n > 0 ? size_t(n) : 0);
     RiErrorPrint(RIE_SYSTEM, RIE_ERROR, message.c_str());
 }
+
+}  // namespace quillet

@@ -7,6 +7,8 @@
 
 #include "ri/ri.h"
 
+namespace quillet {
+
 // Opens the target that name selects: null is the standard output stream;
 // "raylume", "glimpse" and "prman" are piped into; "|command" pipes into the
 // command (name is moved past the bar); anything else is a file. When the
@@ -19,5 +21,7 @@ FILE *openStreamTarget(const char *&name, RtInt &isPipe);
 // a failed close or a program that did not succeed is reported once through
 // RiErrorPrint; the process goes on.
 void endStreamTarget(FILE *out, bool isPipe, const char *name);
+
+}  // namespace quillet
 
 #endif

@@ -11,6 +11,8 @@
 #include "rib/RequestText.h"
 #include "rib/RibWriter.h"
 
+namespace quillet {
+
 namespace {
 
 // Records that fit (terminating zero included) are formatted on the stack;
@@ -164,3 +166,5 @@ RtVoid RibWriter::ReadArchive(RtToken name, RtArchiveCallback callback, ...) {
 RtVoid RibWriter::ReadArchiveV(RtToken name, RtArchiveCallback, RtInt n, RtToken tokens[], RtPointer values[]) {
     writeNamedParamRequest(*this, "ReadArchive", name, 0, n, tokens, values);
 }
+
+}  // namespace quillet

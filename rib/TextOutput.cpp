@@ -7,6 +7,8 @@
 #include "rib/ChunkBuffer.h"
 #include "rib/RibWriter.h"
 
+namespace quillet {
+
 namespace {
 
 // Longest "%f" text of a double: 309 integer digits, point, six decimals, sign.
@@ -82,3 +84,5 @@ void RibWriter::writef(const char *format, ...) {
     buffer.put(run, size_t(p - run));
     va_end(args);
 }
+
+}  // namespace quillet

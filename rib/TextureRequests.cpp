@@ -5,6 +5,8 @@
 #include "rib/FunctionNames.h"
 #include "rib/RibWriter.h"
 
+namespace quillet {
+
 RtVoid RibWriter::MakeTexture(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
                               RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) {
     QUILLET_COLLECT_PARAMS(twidth);
@@ -52,3 +54,5 @@ RtVoid RibWriter::MakeShadow(const char *picturename, const char *texturename, .
 RtVoid RibWriter::MakeShadowV(const char *picturename, const char *texturename, RtInt, RtToken[], RtPointer[]) {
     writef("MakeShadow \"%s\" \"%s\"\n", picturename, texturename);
 }
+
+}  // namespace quillet

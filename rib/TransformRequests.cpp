@@ -4,6 +4,8 @@
 #include "rib/RequestText.h"
 #include "rib/RibWriter.h"
 
+namespace quillet {
+
 namespace {
 
 // The 16 values of a matrix in memory order, row after row.
@@ -58,3 +60,5 @@ RtVoid RibWriter::CoordSysTransform(RtToken space) {
 RtPoint *RibWriter::TransformPoints(RtToken, RtToken, RtInt, RtPoint[]) {
     return nullptr;
 }
+
+}  // namespace quillet

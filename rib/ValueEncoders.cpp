@@ -6,6 +6,8 @@
 #include "rib/FloatFormat.h"
 #include "rib/ValueEncoding.h"
 
+namespace quillet {
+
 namespace {
 
 inline uint32_t bigEndianBits(RtFloat value) {
@@ -155,3 +157,5 @@ void RibWriter::writeStringArray(const RtToken values[], RtInt count) {
     }
     buffer.put(']');
 }
+
+}  // namespace quillet

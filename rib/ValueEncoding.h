@@ -9,6 +9,8 @@
 #include "ri/ri.h"
 #include "rib/ChunkBuffer.h"
 
+namespace quillet {
+
 // Binary float token: 0xA4 and four bytes.
 const unsigned char kBinaryFloatToken = 0xA4;
 // Binary float array: 0xC8 plus (length bytes - 1), then the length.
@@ -26,5 +28,7 @@ void encodeFloat(ChunkBuffer &buffer, bool binary, RtFloat value);
 void encodeFloatArray(ChunkBuffer &buffer, bool binary, const RtFloat *values, size_t count);
 // "[", each value followed by a blank, "]".
 void encodeIntArray(ChunkBuffer &buffer, const RtInt *values, size_t count);
+
+}  // namespace quillet
 
 #endif

@@ -7,6 +7,8 @@
 #include "Lathe.h"
 #include "rib/StreamCapture.h"
 
+using namespace quillet;
+
 using namespace quillet_test;
 
 namespace {

@@ -5,6 +5,8 @@
 #include "decl/DeclTable.h"
 #include "decl/StringPool.h"
 
+using namespace quillet;
+
 namespace {
 
 struct GrammarCase {

@@ -7,6 +7,8 @@
 
 #include "decl/SymbolTable.h"
 
+using namespace quillet;
+
 namespace {
 
 struct CountedEntry : SymbolEntry {

@@ -8,6 +8,8 @@
 #include "decl/ParamValue.h"
 #include "decl/StringPool.h"
 
+using namespace quillet;
+
 namespace {
 
 RtToken const kA = "pvA";

@@ -8,6 +8,8 @@
 #include "rib/RibWriter.h"
 #include "ri/ri.h"
 
+using namespace quillet;
+
 namespace {
 
 const char kEmptyStream[] = "##RenderMan RIB-Structure 1.0\nversion 3.03\n\n";

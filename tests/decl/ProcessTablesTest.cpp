@@ -4,6 +4,8 @@
 #include "decl/DeclTable.h"
 #include "decl/StringPool.h"
 
+using namespace quillet;
+
 TEST(ProcessTables, BuiltBeforeMainWithTheirSizes) {
     RUN_IN_FRESH_PROCESS();
     // Nothing in this process has used the tables yet, but they exist.

@@ -10,6 +10,8 @@
 #include "decl/ParamValue.h"
 #include "ri/ri.h"
 
+using namespace quillet;
+
 namespace {
 
 const bool kThirtyTwoBit = sizeof(void *) == 4;

@@ -6,6 +6,8 @@
 #include "decl/StringPool.h"
 #include "decl/SymbolTable.h"
 
+using namespace quillet;
+
 TEST(StringPool, OneCopyPerText) {
     std::string text = "pool-test-one-copy";
     const char *stored = StringPool::intern(text.c_str());

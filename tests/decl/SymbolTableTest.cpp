@@ -6,6 +6,8 @@
 #include "TestSupport.h"
 #include "decl/SymbolTable.h"
 
+using namespace quillet;
+
 namespace {
 
 // An entry that notes its own deletion.

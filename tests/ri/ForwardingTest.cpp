@@ -9,6 +9,8 @@
 #include "Repeat.h"
 #include "ri/ri.h"
 
+using namespace quillet;
+
 namespace {
 
 class ForwardingTest : public ::testing::Test {

@@ -13,6 +13,8 @@
 #include "rib/StreamCapture.h"
 #include "rib/ValueEncoding.h"
 
+using namespace quillet;
+
 namespace {
 
 using quillet_test::captureStream;

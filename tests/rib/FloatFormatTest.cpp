@@ -14,6 +14,8 @@
 
 #include "rib/FloatFormat.h"
 
+using namespace quillet;
+
 namespace {
 
 std::string printfGeneral(double value) {

@@ -7,6 +7,8 @@
 
 #include "rib/GeometryCounts.h"
 
+using namespace quillet;
+
 namespace {
 
 std::string str(const ClassCounts &c) {

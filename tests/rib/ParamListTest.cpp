@@ -8,6 +8,8 @@
 #include "decl/DeclTable.h"
 #include "rib/StreamCapture.h"
 
+using namespace quillet;
+
 namespace {
 
 using quillet_test::binaryFloatArray;

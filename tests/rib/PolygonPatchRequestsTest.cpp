@@ -4,6 +4,8 @@
 
 #include "rib/GeometryRequestTable.h"
 
+using namespace quillet;
+
 using namespace quillet_test;
 
 namespace {

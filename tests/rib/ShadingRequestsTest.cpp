@@ -2,6 +2,8 @@
 
 #include "rib/RequestCase.h"
 
+using namespace quillet;
+
 using namespace quillet_test;
 
 namespace {

@@ -8,6 +8,8 @@
 #include "rib/StreamCapture.h"
 #include "rib/StreamChild.h"
 
+using namespace quillet;
+
 namespace {
 
 using quillet_test::ChildResult;

@@ -6,6 +6,8 @@
 #include "decl/DeclTable.h"
 #include "ri/ri.h"
 
+using namespace quillet;
+
 namespace {
 
 const char kUnknownRequest[] = "unknown request \"%s\"";

@@ -24,9 +24,9 @@ public:
 private:
     // Counts of the storage classes for the request's parameters; false
     // when the request's own arrays are inconsistent (problems added).
-    bool counts(const std::string &keyword, const SplitRequest &r, ClassCounts &out,
+    bool counts(const std::string &keyword, const SplitRequest &r, quillet::ClassCounts &out,
                 std::vector<std::string> &problems);
-    void checkParams(const std::string &keyword, const SplitRequest &r, const ClassCounts &counts,
+    void checkParams(const std::string &keyword, const SplitRequest &r, const quillet::ClassCounts &counts,
                      std::vector<std::string> &problems);
 
     RtInt uStep = 3, vStep = 3;
