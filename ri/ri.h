@@ -302,6 +302,26 @@ RI_API RtObjectHandle RiObjectBegin(void);
 RI_API RtVoid RiObjectEnd(void);
 RI_API RtVoid RiObjectInstance(RtObjectHandle handle);
 
+/* Texture making */
+RI_API RtVoid RiMakeTexture(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
+                            RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...);
+RI_API RtVoid RiMakeTextureV(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
+                             RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[],
+                             RtPointer values[]);
+RI_API RtVoid RiMakeLatLongEnvironment(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
+                                       RtFloat swidth, RtFloat twidth, ...);
+RI_API RtVoid RiMakeLatLongEnvironmentV(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
+                                        RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiMakeCubeFaceEnvironment(const char *px, const char *nx, const char *py, const char *ny, const char *pz,
+                                        const char *nz, const char *texturename, RtFloat fov, RtFilterFunc filterfunc,
+                                        RtFloat swidth, RtFloat twidth, ...);
+RI_API RtVoid RiMakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py, const char *ny, const char *pz,
+                                         const char *nz, const char *texturename, RtFloat fov, RtFilterFunc filterfunc,
+                                         RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiMakeShadow(const char *picturename, const char *texturename, ...);
+RI_API RtVoid RiMakeShadowV(const char *picturename, const char *texturename, RtInt n, RtToken tokens[],
+                            RtPointer values[]);
+
 /* Declarations, archives, error handler */
 RI_API RtToken RiDeclare(const char *name, const char *declaration);
 RI_API RtVoid RiArchiveRecord(RtToken type, const char *format, ...);

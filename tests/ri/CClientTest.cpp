@@ -25,6 +25,8 @@ TEST(CClient, WritesWholeScene) {
     EXPECT_EQ(readFile(output), "##RenderMan RIB-Structure 1.0\n"
                                 "version 3.03\n"
                                 "Declare \"roughness2\" \"uniform float\"\n"
+                                "MakeTexture \"wood.tif\" \"wood.tx\" \"periodic\" \"clamp\" \"box\" 1 1\n"
+                                "MakeShadow \"depth.z\" \"depth.shd\"\n"
                                 "WorldBegin\n"
                                 "LightSource \"distantlight\" 1 \"intensity\" [2]\n"
                                 "AttributeBegin\n"

@@ -4,6 +4,7 @@
 #define QUILLET_TESTS_RECORDINGCONTEXT_H
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,24 @@ public:
     RtVoid MotionBeginV(RtInt n, RtFloat times[]) override {
         record("MotionBeginV", "", std::vector<RtFloat>(times, times + (n > 0 ? n : 0)), 0, nullptr, nullptr);
     }
+    RtVoid MakeTextureV(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap, RtFilterFunc,
+                        RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[], RtPointer values[]) override {
+        record("MakeTextureV", joined({picturename, texturename, swrap, twrap}), {swidth, twidth}, n, tokens, values);
+    }
+    RtVoid MakeLatLongEnvironmentV(const char *picturename, const char *texturename, RtFilterFunc, RtFloat swidth,
+                                   RtFloat twidth, RtInt n, RtToken tokens[], RtPointer values[]) override {
+        record("MakeLatLongEnvironmentV", joined({picturename, texturename}), {swidth, twidth}, n, tokens, values);
+    }
+    RtVoid MakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py, const char *ny, const char *pz,
+                                    const char *nz, const char *texturename, RtFloat fov, RtFilterFunc, RtFloat swidth,
+                                    RtFloat twidth, RtInt n, RtToken tokens[], RtPointer values[]) override {
+        record("MakeCubeFaceEnvironmentV", joined({px, nx, py, ny, pz, nz, texturename}), {fov, swidth, twidth}, n,
+               tokens, values);
+    }
+    RtVoid MakeShadowV(const char *picturename, const char *texturename, RtInt n, RtToken tokens[],
+                       RtPointer values[]) override {
+        record("MakeShadowV", joined({picturename, texturename}), {}, n, tokens, values);
+    }
     RtVoid VArchiveRecord(RtToken type, const char *format, va_list args) override {
         char text[256];
         std::vsnprintf(text, sizeof text, format, args);
@@ -46,6 +65,11 @@ public:
     std::vector<Call> calls;
 
 private:
+    static std::string joined(std::initializer_list<const char *> names) {
+        std::string text;
+        for (const char *name : names) text += std::string(text.empty() ? "" : " ") + name;
+        return text;
+    }
     void record(const char *operation, const std::string &name, std::vector<RtFloat> numbers, RtInt n, RtToken tokens[],
                 RtPointer values[]) {
         Call call{operation, name, std::move(numbers), {}, {}};

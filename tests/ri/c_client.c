@@ -16,6 +16,8 @@ int main(int argc, char **argv) {
     }
     RiBegin(argv[1]);
     RiDeclare("roughness2", "uniform float");
+    RiMakeTexture("wood.tif", "wood.tx", "periodic", "clamp", RiBoxFilter, 1, 1, RI_NULL);
+    RiMakeShadow("depth.z", "depth.shd", RI_NULL);
     RiWorldBegin();
     light = RiLightSource("distantlight", "intensity", &intensity, RI_NULL);
     RiAttributeBegin();

@@ -1,0 +1,64 @@
+// Entry points that ask the renderer to make texture, environment and shadow
+// maps.
+#include "ri/CurrentContext.h"
+#include "ri/ParamCollector.h"
+
+using quillet::activeContext;
+
+RtVoid RiMakeTexture(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
+                     RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) {
+    RenderContext *c = activeContext(__func__);
+    if (!c) return;
+    QUILLET_COLLECT_PARAMS(twidth);
+    c->MakeTextureV(picturename, texturename, swrap, twrap, filterfunc, swidth, twidth, n, tokens, values);
+}
+
+RtVoid RiMakeTextureV(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
+                      RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[],
+                      RtPointer values[]) {
+    if (RenderContext *c = activeContext(__func__))
+        c->MakeTextureV(picturename, texturename, swrap, twrap, filterfunc, swidth, twidth, n, tokens, values);
+}
+
+RtVoid RiMakeLatLongEnvironment(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
+                                RtFloat swidth, RtFloat twidth, ...) {
+    RenderContext *c = activeContext(__func__);
+    if (!c) return;
+    QUILLET_COLLECT_PARAMS(twidth);
+    c->MakeLatLongEnvironmentV(picturename, texturename, filterfunc, swidth, twidth, n, tokens, values);
+}
+
+RtVoid RiMakeLatLongEnvironmentV(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
+                                 RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[], RtPointer values[]) {
+    if (RenderContext *c = activeContext(__func__))
+        c->MakeLatLongEnvironmentV(picturename, texturename, filterfunc, swidth, twidth, n, tokens, values);
+}
+
+RtVoid RiMakeCubeFaceEnvironment(const char *px, const char *nx, const char *py, const char *ny, const char *pz,
+                                 const char *nz, const char *texturename, RtFloat fov, RtFilterFunc filterfunc,
+                                 RtFloat swidth, RtFloat twidth, ...) {
+    RenderContext *c = activeContext(__func__);
+    if (!c) return;
+    QUILLET_COLLECT_PARAMS(twidth);
+    c->MakeCubeFaceEnvironmentV(px, nx, py, ny, pz, nz, texturename, fov, filterfunc, swidth, twidth, n, tokens,
+                                values);
+}
+
+RtVoid RiMakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py, const char *ny, const char *pz,
+                                  const char *nz, const char *texturename, RtFloat fov, RtFilterFunc filterfunc,
+                                  RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[], RtPointer values[]) {
+    if (RenderContext *c = activeContext(__func__))
+        c->MakeCubeFaceEnvironmentV(px, nx, py, ny, pz, nz, texturename, fov, filterfunc, swidth, twidth, n, tokens,
+                                    values);
+}
+
+RtVoid RiMakeShadow(const char *picturename, const char *texturename, ...) {
+    RenderContext *c = activeContext(__func__);
+    if (!c) return;
+    QUILLET_COLLECT_PARAMS(texturename);
+    c->MakeShadowV(picturename, texturename, n, tokens, values);
+}
+
+RtVoid RiMakeShadowV(const char *picturename, const char *texturename, RtInt n, RtToken tokens[], RtPointer values[]) {
+    if (RenderContext *c = activeContext(__func__)) c->MakeShadowV(picturename, texturename, n, tokens, values);
+}
