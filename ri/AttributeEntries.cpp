@@ -1,8 +1,9 @@
 // Entry points of attributes, shaders and lights.
 #include "ri/CurrentContext.h"
-#include "ri/ParamCollector.h"
+#include "ri/ParamList.h"
 
 using quillet::activeContext;
+using quillet::ParamList;
 
 RtVoid RiAttributeBegin(void) {
     if (RenderContext *c = activeContext(__func__)) c->AttributeBegin();
@@ -73,8 +74,11 @@ RtVoid RiReverseOrientation(void) {
 RtVoid RiAttribute(RtToken name, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(name);
-    c->AttributeV(name, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, name);
+    ParamList params(args);
+    va_end(args);
+    c->AttributeV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiAttributeV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -84,8 +88,11 @@ RtVoid RiAttributeV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[])
 RtVoid RiSurface(RtToken name, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(name);
-    c->SurfaceV(name, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, name);
+    ParamList params(args);
+    va_end(args);
+    c->SurfaceV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiSurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -95,8 +102,11 @@ RtVoid RiSurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
 RtVoid RiDisplacement(RtToken name, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(name);
-    c->DisplacementV(name, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, name);
+    ParamList params(args);
+    va_end(args);
+    c->DisplacementV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiDisplacementV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -106,8 +116,11 @@ RtVoid RiDisplacementV(RtToken name, RtInt n, RtToken tokens[], RtPointer values
 RtVoid RiAtmosphere(RtToken name, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(name);
-    c->AtmosphereV(name, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, name);
+    ParamList params(args);
+    va_end(args);
+    c->AtmosphereV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiAtmosphereV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -117,8 +130,11 @@ RtVoid RiAtmosphereV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]
 RtVoid RiInterior(RtToken name, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(name);
-    c->InteriorV(name, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, name);
+    ParamList params(args);
+    va_end(args);
+    c->InteriorV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiInteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -128,8 +144,11 @@ RtVoid RiInteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) 
 RtVoid RiExterior(RtToken name, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(name);
-    c->ExteriorV(name, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, name);
+    ParamList params(args);
+    va_end(args);
+    c->ExteriorV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiExteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -139,8 +158,11 @@ RtVoid RiExteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) 
 RtVoid RiImager(RtToken name, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(name);
-    c->ImagerV(name, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, name);
+    ParamList params(args);
+    va_end(args);
+    c->ImagerV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiImagerV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -152,8 +174,11 @@ RtVoid RiImagerV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
 RtLightHandle RiLightSource(RtToken name, ...) {
     RenderContext *c = activeContext(nullptr);
     if (!c) return nullptr;
-    QUILLET_COLLECT_PARAMS(name);
-    return c->LightSourceV(name, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, name);
+    ParamList params(args);
+    va_end(args);
+    return c->LightSourceV(name, params.count(), params.tokens(), params.values());
 }
 
 RtLightHandle RiLightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -164,8 +189,11 @@ RtLightHandle RiLightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer 
 RtLightHandle RiAreaLightSource(RtToken name, ...) {
     RenderContext *c = activeContext(nullptr);
     if (!c) return nullptr;
-    QUILLET_COLLECT_PARAMS(name);
-    return c->AreaLightSourceV(name, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, name);
+    ParamList params(args);
+    va_end(args);
+    return c->AreaLightSourceV(name, params.count(), params.tokens(), params.values());
 }
 
 RtLightHandle RiAreaLightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {

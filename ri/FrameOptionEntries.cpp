@@ -1,11 +1,12 @@
 // Entry points of frames, the world block, camera and display options.
 #include "ri/CurrentContext.h"
-#include "ri/ParamCollector.h"
+#include "ri/ParamList.h"
 #include "rib/RibWriter.h"
 
 using quillet::activeContext;
 using quillet::applyRibOptions;
 using quillet::isRibOptionName;
+using quillet::ParamList;
 
 namespace {
 
@@ -56,8 +57,11 @@ RtVoid RiCropWindow(RtFloat xmin, RtFloat xmax, RtFloat ymin, RtFloat ymax) {
 RtVoid RiProjection(RtToken name, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(name);
-    c->ProjectionV(name, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, name);
+    ParamList params(args);
+    va_end(args);
+    c->ProjectionV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -99,8 +103,11 @@ RtVoid RiQuantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloat dithera
 RtVoid RiDisplay(const char *name, RtToken type, RtToken mode, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(mode);
-    c->DisplayV(name, type, mode, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, mode);
+    ParamList params(args);
+    va_end(args);
+    c->DisplayV(name, type, mode, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiDisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -110,8 +117,11 @@ RtVoid RiDisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken
 RtVoid RiHider(RtToken type, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(type);
-    c->HiderV(type, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, type);
+    ParamList params(args);
+    va_end(args);
+    c->HiderV(type, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiHiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -128,8 +138,11 @@ RtVoid RiRelativeDetail(RtFloat relativedetail) {
 
 RtVoid RiOption(RtToken name, ...) {
     // Collected before the name test: stream options work without a context.
-    QUILLET_COLLECT_PARAMS(name);
-    forwardOption(__func__, name, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, name);
+    ParamList params(args);
+    va_end(args);
+    forwardOption(__func__, name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiOptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {

@@ -1,14 +1,18 @@
 // Entry points of the quadric surfaces.
 #include "ri/CurrentContext.h"
-#include "ri/ParamCollector.h"
+#include "ri/ParamList.h"
 
 using quillet::activeContext;
+using quillet::ParamList;
 
 RtVoid RiCone(RtFloat height, RtFloat radius, RtFloat thetamax, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(thetamax);
-    c->ConeV(height, radius, thetamax, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, thetamax);
+    ParamList params(args);
+    va_end(args);
+    c->ConeV(height, radius, thetamax, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -18,8 +22,11 @@ RtVoid RiConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToke
 RtVoid RiCylinder(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(thetamax);
-    c->CylinderV(radius, zmin, zmax, thetamax, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, thetamax);
+    ParamList params(args);
+    va_end(args);
+    c->CylinderV(radius, zmin, zmax, thetamax, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiCylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
@@ -30,8 +37,11 @@ RtVoid RiCylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax,
 RtVoid RiDisk(RtFloat height, RtFloat radius, RtFloat thetamax, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(thetamax);
-    c->DiskV(height, radius, thetamax, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, thetamax);
+    ParamList params(args);
+    va_end(args);
+    c->DiskV(height, radius, thetamax, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiDiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -41,8 +51,11 @@ RtVoid RiDiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToke
 RtVoid RiHyperboloid(RtPoint point1, RtPoint point2, RtFloat thetamax, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(thetamax);
-    c->HyperboloidV(point1, point2, thetamax, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, thetamax);
+    ParamList params(args);
+    va_end(args);
+    c->HyperboloidV(point1, point2, thetamax, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiHyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -52,8 +65,11 @@ RtVoid RiHyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n,
 RtVoid RiParaboloid(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(thetamax);
-    c->ParaboloidV(rmax, zmin, zmax, thetamax, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, thetamax);
+    ParamList params(args);
+    va_end(args);
+    c->ParaboloidV(rmax, zmin, zmax, thetamax, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
@@ -64,8 +80,11 @@ RtVoid RiParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax,
 RtVoid RiSphere(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(thetamax);
-    c->SphereV(radius, zmin, zmax, thetamax, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, thetamax);
+    ParamList params(args);
+    va_end(args);
+    c->SphereV(radius, zmin, zmax, thetamax, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiSphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
@@ -76,8 +95,11 @@ RtVoid RiSphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, R
 RtVoid RiTorus(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(thetamax);
-    c->TorusV(majorradius, minorradius, phimin, phimax, thetamax, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, thetamax);
+    ParamList params(args);
+    va_end(args);
+    c->TorusV(majorradius, minorradius, phimin, phimax, thetamax, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiTorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, RtInt n,

@@ -1,7 +1,9 @@
 // The abstract interface of every request. Each operation takes the arguments
 // of the entry point of the same name; list forms (suffix V) take the token/value
-// list as a count and two parallel arrays. Code that holds a context reaches it
-// with (RenderContext*)RiGetContext().
+// list as a count and two parallel arrays. The variable-argument forms are not
+// virtual: each collects its arguments and calls its list form, so an
+// implementation overrides only the list forms. Code that holds a context
+// reaches it with (RenderContext*)RiGetContext().
 #ifndef QUILLET_RENDERCONTEXT_H
 #define QUILLET_RENDERCONTEXT_H
 
@@ -21,7 +23,7 @@ public:
     virtual RtVoid FrameAspectRatio(RtFloat ratio) = 0;
     virtual RtVoid ScreenWindow(RtFloat left, RtFloat right, RtFloat bottom, RtFloat top) = 0;
     virtual RtVoid CropWindow(RtFloat xmin, RtFloat xmax, RtFloat ymin, RtFloat ymax) = 0;
-    virtual RtVoid Projection(RtToken name, ...) = 0;
+    RtVoid Projection(RtToken name, ...);
     virtual RtVoid ProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid Clipping(RtFloat hither, RtFloat yon) = 0;
     virtual RtVoid DepthOfField(RtFloat fstop, RtFloat focallength, RtFloat focaldistance) = 0;
@@ -31,14 +33,14 @@ public:
     virtual RtVoid PixelFilter(RtFilterFunc function, RtFloat xwidth, RtFloat ywidth) = 0;
     virtual RtVoid Exposure(RtFloat gain, RtFloat gamma) = 0;
     virtual RtVoid Quantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloat ditheramplitude) = 0;
-    virtual RtVoid Display(const char *name, RtToken type, RtToken mode, ...) = 0;
+    RtVoid Display(const char *name, RtToken type, RtToken mode, ...);
     virtual RtVoid DisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[],
                             RtPointer values[]) = 0;
-    virtual RtVoid Hider(RtToken type, ...) = 0;
+    RtVoid Hider(RtToken type, ...);
     virtual RtVoid HiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid ColorSamples(RtInt n, RtFloat nRGB[], RtFloat RGBn[]) = 0;
     virtual RtVoid RelativeDetail(RtFloat relativedetail) = 0;
-    virtual RtVoid Option(RtToken name, ...) = 0;
+    RtVoid Option(RtToken name, ...);
     virtual RtVoid OptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid AttributeBegin() = 0;
     virtual RtVoid AttributeEnd() = 0;
@@ -59,7 +61,7 @@ public:
     virtual RtVoid Orientation(RtToken orientation) = 0;
     virtual RtVoid ReverseOrientation() = 0;
     virtual RtVoid AttributeV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid Attribute(RtToken name, ...) = 0;
+    RtVoid Attribute(RtToken name, ...);
     virtual RtVoid Identity() = 0;
     virtual RtVoid ConcatTransform(RtMatrix transform) = 0;
     virtual RtVoid Transform(RtMatrix transform) = 0;
@@ -74,117 +76,115 @@ public:
     virtual RtPoint *TransformPoints(RtToken fromspace, RtToken tospace, RtInt n, RtPoint points[]) = 0;
     virtual RtVoid TransformBegin() = 0;
     virtual RtVoid TransformEnd() = 0;
-    virtual RtVoid MotionBegin(RtInt n, ...) = 0;
+    RtVoid MotionBegin(RtInt n, ...);
     virtual RtVoid MotionBeginV(RtInt n, RtFloat times[]) = 0;
     virtual RtVoid MotionEnd() = 0;
-    virtual RtVoid Surface(RtToken name, ...) = 0;
+    RtVoid Surface(RtToken name, ...);
     virtual RtVoid SurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid Displacement(RtToken name, ...) = 0;
+    RtVoid Displacement(RtToken name, ...);
     virtual RtVoid DisplacementV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid Atmosphere(RtToken name, ...) = 0;
+    RtVoid Atmosphere(RtToken name, ...);
     virtual RtVoid AtmosphereV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid Interior(RtToken name, ...) = 0;
+    RtVoid Interior(RtToken name, ...);
     virtual RtVoid InteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid Exterior(RtToken name, ...) = 0;
+    RtVoid Exterior(RtToken name, ...);
     virtual RtVoid ExteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid Imager(RtToken name, ...) = 0;
+    RtVoid Imager(RtToken name, ...);
     virtual RtVoid ImagerV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtLightHandle LightSource(RtToken name, ...) = 0;
+    RtLightHandle LightSource(RtToken name, ...);
     virtual RtLightHandle LightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtLightHandle AreaLightSource(RtToken name, ...) = 0;
+    RtLightHandle AreaLightSource(RtToken name, ...);
     virtual RtLightHandle AreaLightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid Illuminate(RtLightHandle light, RtBoolean onoff) = 0;
-    virtual RtVoid Cone(RtFloat height, RtFloat radius, RtFloat thetamax, ...) = 0;
+    RtVoid Cone(RtFloat height, RtFloat radius, RtFloat thetamax, ...);
     virtual RtVoid ConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
                          RtPointer values[]) = 0;
-    virtual RtVoid Cylinder(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) = 0;
+    RtVoid Cylinder(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...);
     virtual RtVoid CylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
                              RtPointer values[]) = 0;
-    virtual RtVoid Disk(RtFloat height, RtFloat radius, RtFloat thetamax, ...) = 0;
+    RtVoid Disk(RtFloat height, RtFloat radius, RtFloat thetamax, ...);
     virtual RtVoid DiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
                          RtPointer values[]) = 0;
-    virtual RtVoid Hyperboloid(RtPoint point1, RtPoint point2, RtFloat thetamax, ...) = 0;
+    RtVoid Hyperboloid(RtPoint point1, RtPoint point2, RtFloat thetamax, ...);
     virtual RtVoid HyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[],
                                 RtPointer values[]) = 0;
-    virtual RtVoid Paraboloid(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) = 0;
+    RtVoid Paraboloid(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...);
     virtual RtVoid ParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
                                RtPointer values[]) = 0;
-    virtual RtVoid Sphere(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) = 0;
+    RtVoid Sphere(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...);
     virtual RtVoid SphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
                            RtPointer values[]) = 0;
-    virtual RtVoid Torus(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax,
-                         ...) = 0;
+    RtVoid Torus(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, ...);
     virtual RtVoid TorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax,
                           RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid Polygon(RtInt nvertices, ...) = 0;
+    RtVoid Polygon(RtInt nvertices, ...);
     virtual RtVoid PolygonV(RtInt nvertices, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid GeneralPolygon(RtInt nloops, RtInt nvertices[], ...) = 0;
+    RtVoid GeneralPolygon(RtInt nloops, RtInt nvertices[], ...);
     virtual RtVoid GeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid PointsPolygons(RtInt npolys, RtInt nvertices[], RtInt vertices[], ...) = 0;
+    RtVoid PointsPolygons(RtInt npolys, RtInt nvertices[], RtInt vertices[], ...);
     virtual RtVoid PointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[],
                                    RtPointer values[]) = 0;
-    virtual RtVoid PointsGeneralPolygons(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], ...) = 0;
+    RtVoid PointsGeneralPolygons(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], ...);
     virtual RtVoid PointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], RtInt n,
                                           RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep) = 0;
-    virtual RtVoid Patch(RtToken type, ...) = 0;
+    RtVoid Patch(RtToken type, ...);
     virtual RtVoid PatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid PatchMesh(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, ...) = 0;
+    RtVoid PatchMesh(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, ...);
     virtual RtVoid PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[],
                               RtPointer values[]) = 0;
     virtual RtVoid TrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloat knot[], RtFloat min[], RtFloat max[],
                              RtInt n[], RtFloat u[], RtFloat v[], RtFloat w[]) = 0;
-    virtual RtVoid NuPatch(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
-                           RtFloat vknot[], RtFloat vmin, RtFloat vmax, ...) = 0;
+    RtVoid NuPatch(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
+                   RtFloat vknot[], RtFloat vmin, RtFloat vmax, ...);
     virtual RtVoid NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
                             RtFloat vknot[], RtFloat vmin, RtFloat vmax, RtInt n, RtToken tokens[],
                             RtPointer values[]) = 0;
-    virtual RtVoid Curves(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, ...) = 0;
+    RtVoid Curves(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, ...);
     virtual RtVoid CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[],
                            RtPointer values[]) = 0;
-    virtual RtVoid Points(RtInt npoints, ...) = 0;
+    RtVoid Points(RtInt npoints, ...);
     virtual RtVoid PointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid SubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
-                                   RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...) = 0;
+    RtVoid SubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
+                           RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...);
     virtual RtVoid SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
                                     RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], RtInt n,
                                     RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid Blobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
-                          ...) = 0;
+    RtVoid Blobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[], ...);
     virtual RtVoid BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
                            RtInt n, RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid Procedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, RtProcFreeFunc freefunc) = 0;
-    virtual RtVoid Geometry(RtToken type, ...) = 0;
+    RtVoid Geometry(RtToken type, ...);
     virtual RtVoid GeometryV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) = 0;
     virtual RtVoid SolidBegin(RtToken operation) = 0;
     virtual RtVoid SolidEnd() = 0;
     virtual RtObjectHandle ObjectBegin() = 0;
     virtual RtVoid ObjectEnd() = 0;
     virtual RtVoid ObjectInstance(RtObjectHandle handle) = 0;
-    virtual RtVoid MakeTexture(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
-                               RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) = 0;
+    RtVoid MakeTexture(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
+                       RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...);
     virtual RtVoid MakeTextureV(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
                                 RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[],
                                 RtPointer values[]) = 0;
-    virtual RtVoid MakeLatLongEnvironment(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
-                                          RtFloat swidth, RtFloat twidth, ...) = 0;
+    RtVoid MakeLatLongEnvironment(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
+                                  RtFloat swidth, RtFloat twidth, ...);
     virtual RtVoid MakeLatLongEnvironmentV(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
                                            RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[],
                                            RtPointer values[]) = 0;
-    virtual RtVoid MakeCubeFaceEnvironment(const char *px, const char *nx, const char *py, const char *ny,
-                                           const char *pz, const char *nz, const char *texturename, RtFloat fov,
-                                           RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) = 0;
+    RtVoid MakeCubeFaceEnvironment(const char *px, const char *nx, const char *py, const char *ny, const char *pz,
+                                   const char *nz, const char *texturename, RtFloat fov, RtFilterFunc filterfunc,
+                                   RtFloat swidth, RtFloat twidth, ...);
     virtual RtVoid MakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py, const char *ny,
                                             const char *pz, const char *nz, const char *texturename, RtFloat fov,
                                             RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt n,
                                             RtToken tokens[], RtPointer values[]) = 0;
-    virtual RtVoid MakeShadow(const char *picturename, const char *texturename, ...) = 0;
+    RtVoid MakeShadow(const char *picturename, const char *texturename, ...);
     virtual RtVoid MakeShadowV(const char *picturename, const char *texturename, RtInt n, RtToken tokens[],
                                RtPointer values[]) = 0;
     virtual RtToken Declare(const char *name, const char *declaration) = 0;
-    virtual RtVoid ArchiveRecord(RtToken type, const char *format, ...) = 0;
+    RtVoid ArchiveRecord(RtToken type, const char *format, ...);
     virtual RtVoid VArchiveRecord(RtToken type, const char *format, va_list args) = 0;
-    virtual RtVoid ReadArchive(RtToken name, RtArchiveCallback callback, ...) = 0;
+    RtVoid ReadArchive(RtToken name, RtArchiveCallback callback, ...);
     virtual RtVoid ReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[],
                                 RtPointer values[]) = 0;
     virtual RtVoid ErrorHandler(RtErrorHandler handler) = 0;

@@ -1,9 +1,10 @@
 // Entry points of solids, retained objects, declarations, archives and the
 // error handler request.
 #include "ri/CurrentContext.h"
-#include "ri/ParamCollector.h"
+#include "ri/ParamList.h"
 
 using quillet::activeContext;
+using quillet::ParamList;
 
 RtVoid RiSolidBegin(RtToken operation) {
     if (RenderContext *c = activeContext(__func__)) c->SolidBegin(operation);
@@ -49,8 +50,11 @@ RtVoid RiVArchiveRecord(RtToken type, const char *format, va_list args) {
 RtVoid RiReadArchive(RtToken name, RtArchiveCallback callback, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(callback);
-    c->ReadArchiveV(name, callback, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, callback);
+    ParamList params(args);
+    va_end(args);
+    c->ReadArchiveV(name, callback, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[], RtPointer values[]) {

@@ -1,15 +1,19 @@
 // Entry points of polygons, patches, curves, points, subdivision meshes,
 // blobbies, procedurals and generic geometry.
 #include "ri/CurrentContext.h"
-#include "ri/ParamCollector.h"
+#include "ri/ParamList.h"
 
 using quillet::activeContext;
+using quillet::ParamList;
 
 RtVoid RiPolygon(RtInt nvertices, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(nvertices);
-    c->PolygonV(nvertices, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, nvertices);
+    ParamList params(args);
+    va_end(args);
+    c->PolygonV(nvertices, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiPolygonV(RtInt nvertices, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -19,8 +23,11 @@ RtVoid RiPolygonV(RtInt nvertices, RtInt n, RtToken tokens[], RtPointer values[]
 RtVoid RiGeneralPolygon(RtInt nloops, RtInt nvertices[], ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(nvertices);
-    c->GeneralPolygonV(nloops, nvertices, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, nvertices);
+    ParamList params(args);
+    va_end(args);
+    c->GeneralPolygonV(nloops, nvertices, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiGeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -30,8 +37,11 @@ RtVoid RiGeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken token
 RtVoid RiPointsPolygons(RtInt npolys, RtInt nvertices[], RtInt vertices[], ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(vertices);
-    c->PointsPolygonsV(npolys, nvertices, vertices, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, vertices);
+    ParamList params(args);
+    va_end(args);
+    c->PointsPolygonsV(npolys, nvertices, vertices, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiPointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[],
@@ -42,8 +52,11 @@ RtVoid RiPointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtIn
 RtVoid RiPointsGeneralPolygons(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(vertices);
-    c->PointsGeneralPolygonsV(npolys, nloops, nvertices, vertices, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, vertices);
+    ParamList params(args);
+    va_end(args);
+    c->PointsGeneralPolygonsV(npolys, nloops, nvertices, vertices, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiPointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], RtInt n,
@@ -59,8 +72,11 @@ RtVoid RiBasis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep) {
 RtVoid RiPatch(RtToken type, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(type);
-    c->PatchV(type, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, type);
+    ParamList params(args);
+    va_end(args);
+    c->PatchV(type, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiPatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -70,8 +86,11 @@ RtVoid RiPatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
 RtVoid RiPatchMesh(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(vwrap);
-    c->PatchMeshV(type, nu, uwrap, nv, vwrap, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, vwrap);
+    ParamList params(args);
+    va_end(args);
+    c->PatchMeshV(type, nu, uwrap, nv, vwrap, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiPatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[],
@@ -88,8 +107,12 @@ RtVoid RiNuPatch(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat 
                  RtFloat vknot[], RtFloat vmin, RtFloat vmax, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(vmax);
-    c->NuPatchV(nu, uorder, uknot, umin, umax, nv, vorder, vknot, vmin, vmax, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, vmax);
+    ParamList params(args);
+    va_end(args);
+    c->NuPatchV(nu, uorder, uknot, umin, umax, nv, vorder, vknot, vmin, vmax, params.count(), params.tokens(),
+                params.values());
 }
 
 RtVoid RiNuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
@@ -101,8 +124,11 @@ RtVoid RiNuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat
 RtVoid RiCurves(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(wrap);
-    c->CurvesV(type, ncurves, nvertices, wrap, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, wrap);
+    ParamList params(args);
+    va_end(args);
+    c->CurvesV(type, ncurves, nvertices, wrap, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiCurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[],
@@ -113,8 +139,11 @@ RtVoid RiCurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, R
 RtVoid RiPoints(RtInt npoints, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(npoints);
-    c->PointsV(npoints, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, npoints);
+    ParamList params(args);
+    va_end(args);
+    c->PointsV(npoints, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiPointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -125,8 +154,12 @@ RtVoid RiSubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt 
                          RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(floatargs);
-    c->SubdivisionMeshV(scheme, nfaces, nvertices, vertices, ntags, tags, nargs, intargs, floatargs, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, floatargs);
+    ParamList params(args);
+    va_end(args);
+    c->SubdivisionMeshV(scheme, nfaces, nvertices, vertices, ntags, tags, nargs, intargs, floatargs, params.count(),
+                        params.tokens(), params.values());
 }
 
 RtVoid RiSubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
@@ -140,8 +173,11 @@ RtVoid RiSubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt
 RtVoid RiBlobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[], ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(str);
-    c->BlobbyV(nleaf, ncode, code, nflt, flt, nstr, str, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, str);
+    ParamList params(args);
+    va_end(args);
+    c->BlobbyV(nleaf, ncode, code, nflt, flt, nstr, str, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiBlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[], RtInt n,
@@ -157,8 +193,11 @@ RtVoid RiProcedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, 
 RtVoid RiGeometry(RtToken type, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(type);
-    c->GeometryV(type, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, type);
+    ParamList params(args);
+    va_end(args);
+    c->GeometryV(type, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiGeometryV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {

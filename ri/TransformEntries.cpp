@@ -1,6 +1,6 @@
 // Entry points of transformations, coordinate systems and motion blocks.
 #include "ri/CurrentContext.h"
-#include "ri/ParamCollector.h"
+#include "ri/ParamList.h"
 
 using quillet::activeContext;
 using quillet::MotionTimes;

@@ -1,7 +1,6 @@
 // Curves, points, subdivision mesh, blobby, procedural and geometry requests.
 #include <cstdarg>
 
-#include "ri/ParamCollector.h"
 #include "rib/FunctionNames.h"
 #include "rib/GeometryCounts.h"
 #include "rib/GeometryReports.h"
@@ -24,11 +23,6 @@ const char kGeometry[] = "Geometry";
 
 }  // namespace
 
-RtVoid RibWriter::Curves(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, ...) {
-    QUILLET_COLLECT_PARAMS(wrap);
-    CurvesV(type, ncurves, nvertices, wrap, n, tokens, values);
-}
-
 RtVoid RibWriter::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[],
                           RtPointer values[]) {
     writef(kCurves, type);
@@ -43,20 +37,9 @@ RtVoid RibWriter::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToke
     writeCounted(*this, result.counts, n, tokens, values);
 }
 
-RtVoid RibWriter::Points(RtInt npoints, ...) {
-    QUILLET_COLLECT_PARAMS(npoints);
-    PointsV(npoints, n, tokens, values);
-}
-
 RtVoid RibWriter::PointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) {
     writef(kPoints);
     writeCounted(*this, pointsCounts(npoints), n, tokens, values);
-}
-
-RtVoid RibWriter::SubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
-                                  RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...) {
-    QUILLET_COLLECT_PARAMS(floatargs);
-    SubdivisionMeshV(scheme, nfaces, nvertices, vertices, ntags, tags, nargs, intargs, floatargs, n, tokens, values);
 }
 
 RtVoid RibWriter::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
@@ -76,12 +59,6 @@ RtVoid RibWriter::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices
         if (sizes.floats > 0) writeFloatArray(floatargs, sizes.floats);
     }
     writeCounted(*this, shape.counts, n, tokens, values);
-}
-
-RtVoid RibWriter::Blobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
-                         ...) {
-    QUILLET_COLLECT_PARAMS(str);
-    BlobbyV(nleaf, ncode, code, nflt, flt, nstr, str, n, tokens, values);
 }
 
 RtVoid RibWriter::BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
@@ -119,11 +96,6 @@ RtVoid RibWriter::Procedural(RtPointer data, RtBound bound, RtProcSubdivFunc sub
     }
     writeFloatArray(bound, 6);
     endRequest(*this);
-}
-
-RtVoid RibWriter::Geometry(RtToken type, ...) {
-    QUILLET_COLLECT_PARAMS(type);
-    GeometryV(type, n, tokens, values);
 }
 
 RtVoid RibWriter::GeometryV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {

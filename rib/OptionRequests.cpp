@@ -2,7 +2,6 @@
 // only parameter values follow the stream's encoding.
 #include <cstring>
 
-#include "ri/ParamCollector.h"
 #include "rib/FunctionNames.h"
 #include "rib/RequestText.h"
 #include "rib/RibWriter.h"
@@ -23,11 +22,6 @@ RtVoid RibWriter::ScreenWindow(RtFloat left, RtFloat right, RtFloat bottom, RtFl
 
 RtVoid RibWriter::CropWindow(RtFloat xmin, RtFloat xmax, RtFloat ymin, RtFloat ymax) {
     writef("CropWindow %g %g %g %g\n", xmin, xmax, ymin, ymax);
-}
-
-RtVoid RibWriter::Projection(RtToken name, ...) {
-    QUILLET_COLLECT_PARAMS(name);
-    ProjectionV(name, n, tokens, values);
 }
 
 RtVoid RibWriter::ProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -65,20 +59,10 @@ RtVoid RibWriter::Quantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloa
     writef("Quantize \"%s\" %d %d %d %g\n", type, one, min, max, ditheramplitude);
 }
 
-RtVoid RibWriter::Display(const char *name, RtToken type, RtToken mode, ...) {
-    QUILLET_COLLECT_PARAMS(mode);
-    DisplayV(name, type, mode, n, tokens, values);
-}
-
 RtVoid RibWriter::DisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[],
                            RtPointer values[]) {
     writef("Display \"%s\" \"%s\" \"%s\"", name, type, mode);
     writeParamList(nullptr, 0, n, tokens, values);
-}
-
-RtVoid RibWriter::Hider(RtToken type, ...) {
-    QUILLET_COLLECT_PARAMS(type);
-    HiderV(type, n, tokens, values);
 }
 
 RtVoid RibWriter::HiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -90,11 +74,6 @@ RtVoid RibWriter::ColorSamples(RtInt, RtFloat[], RtFloat[]) {}
 
 RtVoid RibWriter::RelativeDetail(RtFloat relativedetail) {
     writef("RelativeDetail %g\n", relativedetail);
-}
-
-RtVoid RibWriter::Option(RtToken name, ...) {
-    QUILLET_COLLECT_PARAMS(name);
-    OptionV(name, n, tokens, values);
 }
 
 // The stream's own options ("rib") switch this writer's float encoding and

@@ -2,7 +2,6 @@
 // then a parameter list sized by the counts of its own geometry.
 #include <cstdarg>
 
-#include "ri/ParamCollector.h"
 #include "rib/GeometryCounts.h"
 #include "rib/GeometryReports.h"
 #include "rib/GeometryWriting.h"
@@ -52,19 +51,9 @@ void writeBasis(RibWriter &writer, const RtFloat (*basis)[4]) {
 
 }  // namespace
 
-RtVoid RibWriter::Polygon(RtInt nvertices, ...) {
-    QUILLET_COLLECT_PARAMS(nvertices);
-    PolygonV(nvertices, n, tokens, values);
-}
-
 RtVoid RibWriter::PolygonV(RtInt nvertices, RtInt n, RtToken tokens[], RtPointer values[]) {
     writef(kPolygon);
     writeCounted(*this, polygonCounts(nvertices), n, tokens, values);
-}
-
-RtVoid RibWriter::GeneralPolygon(RtInt nloops, RtInt nvertices[], ...) {
-    QUILLET_COLLECT_PARAMS(nvertices);
-    GeneralPolygonV(nloops, nvertices, n, tokens, values);
 }
 
 RtVoid RibWriter::GeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -72,11 +61,6 @@ RtVoid RibWriter::GeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtTo
     writeIntArray(nvertices, arrayLength(nloops));
     writeBlank(*this);
     writeCounted(*this, generalPolygonCounts(nloops, nvertices), n, tokens, values);
-}
-
-RtVoid RibWriter::PointsPolygons(RtInt npolys, RtInt nvertices[], RtInt vertices[], ...) {
-    QUILLET_COLLECT_PARAMS(vertices);
-    PointsPolygonsV(npolys, nvertices, vertices, n, tokens, values);
 }
 
 RtVoid RibWriter::PointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[],
@@ -88,11 +72,6 @@ RtVoid RibWriter::PointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertice
     writeIntArray(vertices, arrayLength(shape.indices));
     writeBlank(*this);
     writeCounted(*this, shape.counts, n, tokens, values);
-}
-
-RtVoid RibWriter::PointsGeneralPolygons(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], ...) {
-    QUILLET_COLLECT_PARAMS(vertices);
-    PointsGeneralPolygonsV(npolys, nloops, nvertices, vertices, n, tokens, values);
 }
 
 RtVoid RibWriter::PointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], RtInt n,
@@ -118,19 +97,9 @@ RtVoid RibWriter::Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep
     uStep = ustep;
 }
 
-RtVoid RibWriter::Patch(RtToken type, ...) {
-    QUILLET_COLLECT_PARAMS(type);
-    PatchV(type, n, tokens, values);
-}
-
 RtVoid RibWriter::PatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
     writef(kPatch, type);
     writeCounted(*this, patchCounts(type), n, tokens, values);
-}
-
-RtVoid RibWriter::PatchMesh(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, ...) {
-    QUILLET_COLLECT_PARAMS(vwrap);
-    PatchMeshV(type, nu, uwrap, nv, vwrap, n, tokens, values);
 }
 
 RtVoid RibWriter::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[],
@@ -166,12 +135,6 @@ RtVoid RibWriter::TrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloa
     writeBlank(*this);
     writeFloatArray(w, points);
     endRequest(*this);
-}
-
-RtVoid RibWriter::NuPatch(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
-                          RtFloat vknot[], RtFloat vmin, RtFloat vmax, ...) {
-    QUILLET_COLLECT_PARAMS(vmax);
-    NuPatchV(nu, uorder, uknot, umin, umax, nv, vorder, vknot, vmin, vmax, n, tokens, values);
 }
 
 RtVoid RibWriter::NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,

@@ -1,6 +1,5 @@
 // Quadric requests: the fixed numbers as "%g" text in both encodings, then
 // the parameter list with the quadric counts.
-#include "ri/ParamCollector.h"
 #include "rib/GeometryCounts.h"
 #include "rib/GeometryWriting.h"
 #include "rib/RibWriter.h"
@@ -22,20 +21,10 @@ void writeQuadricParams(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer 
 
 }  // namespace
 
-RtVoid RibWriter::Cone(RtFloat height, RtFloat radius, RtFloat thetamax, ...) {
-    QUILLET_COLLECT_PARAMS(thetamax);
-    ConeV(height, radius, thetamax, n, tokens, values);
-}
-
 RtVoid RibWriter::ConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
                         RtPointer values[]) {
     writef("Cone %g %g %g", height, radius, thetamax);
     writeQuadricParams(*this, n, tokens, values);
-}
-
-RtVoid RibWriter::Cylinder(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) {
-    QUILLET_COLLECT_PARAMS(thetamax);
-    CylinderV(radius, zmin, zmax, thetamax, n, tokens, values);
 }
 
 RtVoid RibWriter::CylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
@@ -44,20 +33,10 @@ RtVoid RibWriter::CylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat 
     writeQuadricParams(*this, n, tokens, values);
 }
 
-RtVoid RibWriter::Disk(RtFloat height, RtFloat radius, RtFloat thetamax, ...) {
-    QUILLET_COLLECT_PARAMS(thetamax);
-    DiskV(height, radius, thetamax, n, tokens, values);
-}
-
 RtVoid RibWriter::DiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
                         RtPointer values[]) {
     writef("Disk %g %g %g", height, radius, thetamax);
     writeQuadricParams(*this, n, tokens, values);
-}
-
-RtVoid RibWriter::Hyperboloid(RtPoint point1, RtPoint point2, RtFloat thetamax, ...) {
-    QUILLET_COLLECT_PARAMS(thetamax);
-    HyperboloidV(point1, point2, thetamax, n, tokens, values);
 }
 
 RtVoid RibWriter::HyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[],
@@ -68,32 +47,16 @@ RtVoid RibWriter::HyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax,
     writeQuadricParams(*this, n, tokens, values);
 }
 
-RtVoid RibWriter::Paraboloid(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) {
-    QUILLET_COLLECT_PARAMS(thetamax);
-    ParaboloidV(rmax, zmin, zmax, thetamax, n, tokens, values);
-}
-
 RtVoid RibWriter::ParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
                               RtPointer values[]) {
     writef("Paraboloid %g %g %g %g", rmax, zmin, zmax, thetamax);
     writeQuadricParams(*this, n, tokens, values);
 }
 
-RtVoid RibWriter::Sphere(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) {
-    QUILLET_COLLECT_PARAMS(thetamax);
-    SphereV(radius, zmin, zmax, thetamax, n, tokens, values);
-}
-
 RtVoid RibWriter::SphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
                           RtPointer values[]) {
     writef("Sphere %g %g %g %g", radius, zmin, zmax, thetamax);
     writeQuadricParams(*this, n, tokens, values);
-}
-
-RtVoid RibWriter::Torus(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax,
-                        ...) {
-    QUILLET_COLLECT_PARAMS(thetamax);
-    TorusV(majorradius, minorradius, phimin, phimax, thetamax, n, tokens, values);
 }
 
 RtVoid RibWriter::TorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax,

@@ -4,7 +4,7 @@
 
 #include "decl/Predeclare.h"
 #include "decl/StringPool.h"
-#include "ri/ParamCollector.h"
+#include "ri/ParamList.h"
 #include "rib/StreamOptions.h"
 #include "rib/StreamTarget.h"
 
@@ -19,8 +19,12 @@ const char kHeader[] = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
 RibWriter::RibWriter(const char *name, ...)
     : errorHandler(RiErrorPrint), out(nullptr), targetName(nullptr), isPipe(0), uStep(3), vStep(3), binaryEncoding(0),
       compressed(0), nextLightHandle(1), nextObjectHandle(1) {
-    QUILLET_COLLECT_PARAMS(name);
-    for (RtInt i = 0; i < n; ++i) applyStreamOption(tokens[i], values[i], binaryEncoding, compressed, true);
+    va_list args;
+    va_start(args, name);
+    ParamList options(args);
+    va_end(args);
+    for (RtInt i = 0; i < options.count(); ++i)
+        applyStreamOption(options.tokens()[i], options.values()[i], binaryEncoding, compressed, true);
     echoDeclare = 1;
     if (name) targetName = StringPool::intern(name);
     out = openStreamTarget(targetName, isPipe);

@@ -30,7 +30,6 @@ public:
     RtVoid FrameAspectRatio(RtFloat ratio) override;
     RtVoid ScreenWindow(RtFloat left, RtFloat right, RtFloat bottom, RtFloat top) override;
     RtVoid CropWindow(RtFloat xmin, RtFloat xmax, RtFloat ymin, RtFloat ymax) override;
-    RtVoid Projection(RtToken name, ...) override;
     RtVoid ProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;
     RtVoid Clipping(RtFloat hither, RtFloat yon) override;
     RtVoid DepthOfField(RtFloat fstop, RtFloat focallength, RtFloat focaldistance) override;
@@ -40,14 +39,11 @@ public:
     RtVoid PixelFilter(RtFilterFunc function, RtFloat xwidth, RtFloat ywidth) override;
     RtVoid Exposure(RtFloat gain, RtFloat gamma) override;
     RtVoid Quantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloat ditheramplitude) override;
-    RtVoid Display(const char *name, RtToken type, RtToken mode, ...) override;
     RtVoid DisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[],
                     RtPointer values[]) override;
-    RtVoid Hider(RtToken type, ...) override;
     RtVoid HiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) override;
     RtVoid ColorSamples(RtInt n, RtFloat nRGB[], RtFloat RGBn[]) override;
     RtVoid RelativeDetail(RtFloat relativedetail) override;
-    RtVoid Option(RtToken name, ...) override;
     RtVoid OptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;
     RtVoid AttributeBegin() override;
     RtVoid AttributeEnd() override;
@@ -68,7 +64,6 @@ public:
     RtVoid Orientation(RtToken orientation) override;
     RtVoid ReverseOrientation() override;
     RtVoid AttributeV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;
-    RtVoid Attribute(RtToken name, ...) override;
     RtVoid Identity() override;
     RtVoid ConcatTransform(RtMatrix transform) override;
     RtVoid Transform(RtMatrix transform) override;
@@ -82,117 +77,75 @@ public:
     RtPoint *TransformPoints(RtToken fromspace, RtToken tospace, RtInt n, RtPoint points[]) override;
     RtVoid TransformBegin() override;
     RtVoid TransformEnd() override;
-    RtVoid MotionBegin(RtInt n, ...) override;
     RtVoid MotionBeginV(RtInt n, RtFloat times[]) override;
     RtVoid MotionEnd() override;
-    RtVoid Surface(RtToken name, ...) override;
     RtVoid SurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;
-    RtVoid Displacement(RtToken name, ...) override;
     RtVoid DisplacementV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;
-    RtVoid Atmosphere(RtToken name, ...) override;
     RtVoid AtmosphereV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;
-    RtVoid Interior(RtToken name, ...) override;
     RtVoid InteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;
-    RtVoid Exterior(RtToken name, ...) override;
     RtVoid ExteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;
-    RtVoid Imager(RtToken name, ...) override;
     RtVoid ImagerV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;
-    RtLightHandle LightSource(RtToken name, ...) override;
     RtLightHandle LightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;
-    RtLightHandle AreaLightSource(RtToken name, ...) override;
     RtLightHandle AreaLightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;
     RtVoid Illuminate(RtLightHandle light, RtBoolean onoff) override;
-    RtVoid Cone(RtFloat height, RtFloat radius, RtFloat thetamax, ...) override;
     RtVoid ConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
                  RtPointer values[]) override;
-    RtVoid Cylinder(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) override;
     RtVoid CylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
                      RtPointer values[]) override;
-    RtVoid Disk(RtFloat height, RtFloat radius, RtFloat thetamax, ...) override;
     RtVoid DiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
                  RtPointer values[]) override;
-    RtVoid Hyperboloid(RtPoint point1, RtPoint point2, RtFloat thetamax, ...) override;
     RtVoid HyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[],
                         RtPointer values[]) override;
-    RtVoid Paraboloid(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) override;
     RtVoid ParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
                        RtPointer values[]) override;
-    RtVoid Sphere(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) override;
     RtVoid SphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
                    RtPointer values[]) override;
-    RtVoid Torus(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax,
-                 ...) override;
     RtVoid TorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, RtInt n,
                   RtToken tokens[], RtPointer values[]) override;
-    RtVoid Polygon(RtInt nvertices, ...) override;
     RtVoid PolygonV(RtInt nvertices, RtInt n, RtToken tokens[], RtPointer values[]) override;
-    RtVoid GeneralPolygon(RtInt nloops, RtInt nvertices[], ...) override;
     RtVoid GeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken tokens[], RtPointer values[]) override;
-    RtVoid PointsPolygons(RtInt npolys, RtInt nvertices[], RtInt vertices[], ...) override;
     RtVoid PointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[],
                            RtPointer values[]) override;
-    RtVoid PointsGeneralPolygons(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], ...) override;
     RtVoid PointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], RtInt n,
                                   RtToken tokens[], RtPointer values[]) override;
     RtVoid Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep) override;
-    RtVoid Patch(RtToken type, ...) override;
     RtVoid PatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) override;
-    RtVoid PatchMesh(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, ...) override;
     RtVoid PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[],
                       RtPointer values[]) override;
     RtVoid TrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloat knot[], RtFloat min[], RtFloat max[],
                      RtInt n[], RtFloat u[], RtFloat v[], RtFloat w[]) override;
-    RtVoid NuPatch(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
-                   RtFloat vknot[], RtFloat vmin, RtFloat vmax, ...) override;
     RtVoid NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
                     RtFloat vknot[], RtFloat vmin, RtFloat vmax, RtInt n, RtToken tokens[],
                     RtPointer values[]) override;
-    RtVoid Curves(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, ...) override;
     RtVoid CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[],
                    RtPointer values[]) override;
-    RtVoid Points(RtInt npoints, ...) override;
     RtVoid PointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) override;
-    RtVoid SubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
-                           RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...) override;
     RtVoid SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
                             RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], RtInt n,
                             RtToken tokens[], RtPointer values[]) override;
-    RtVoid Blobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
-                  ...) override;
     RtVoid BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
                    RtInt n, RtToken tokens[], RtPointer values[]) override;
     RtVoid Procedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, RtProcFreeFunc freefunc) override;
-    RtVoid Geometry(RtToken type, ...) override;
     RtVoid GeometryV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) override;
     RtVoid SolidBegin(RtToken operation) override;
     RtVoid SolidEnd() override;
     RtObjectHandle ObjectBegin() override;
     RtVoid ObjectEnd() override;
     RtVoid ObjectInstance(RtObjectHandle handle) override;
-    RtVoid MakeTexture(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
-                       RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) override;
     RtVoid MakeTextureV(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
                         RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[],
                         RtPointer values[]) override;
-    RtVoid MakeLatLongEnvironment(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
-                                  RtFloat swidth, RtFloat twidth, ...) override;
     RtVoid MakeLatLongEnvironmentV(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
                                    RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[],
                                    RtPointer values[]) override;
-    RtVoid MakeCubeFaceEnvironment(const char *px, const char *nx, const char *py, const char *ny, const char *pz,
-                                   const char *nz, const char *texturename, RtFloat fov, RtFilterFunc filterfunc,
-                                   RtFloat swidth, RtFloat twidth, ...) override;
     RtVoid MakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py, const char *ny, const char *pz,
                                     const char *nz, const char *texturename, RtFloat fov, RtFilterFunc filterfunc,
                                     RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[],
                                     RtPointer values[]) override;
-    RtVoid MakeShadow(const char *picturename, const char *texturename, ...) override;
     RtVoid MakeShadowV(const char *picturename, const char *texturename, RtInt n, RtToken tokens[],
                        RtPointer values[]) override;
     RtToken Declare(const char *name, const char *declaration) override;
-    RtVoid ArchiveRecord(RtToken type, const char *format, ...) override;
     RtVoid VArchiveRecord(RtToken type, const char *format, va_list args) override;
-    RtVoid ReadArchive(RtToken name, RtArchiveCallback callback, ...) override;
     RtVoid ReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[],
                         RtPointer values[]) override;
     RtVoid ErrorHandler(RtErrorHandler handler) override;

@@ -1,6 +1,5 @@
 // Shading, light and attribute requests. Colours are always three floats:
 // the writer ignores ColorSamples.
-#include "ri/ParamCollector.h"
 #include "rib/RequestText.h"
 #include "rib/RibWriter.h"
 
@@ -75,77 +74,32 @@ RtVoid RibWriter::AttributeV(RtToken name, RtInt n, RtToken tokens[], RtPointer 
     writeNamedParamRequest(*this, "Attribute", name, 0, n, tokens, values);
 }
 
-RtVoid RibWriter::Attribute(RtToken name, ...) {
-    QUILLET_COLLECT_PARAMS(name);
-    AttributeV(name, n, tokens, values);
-}
-
-RtVoid RibWriter::Surface(RtToken name, ...) {
-    QUILLET_COLLECT_PARAMS(name);
-    SurfaceV(name, n, tokens, values);
-}
-
 RtVoid RibWriter::SurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     writeNamedParamRequest(*this, "Surface", name, 0, n, tokens, values);
-}
-
-RtVoid RibWriter::Displacement(RtToken name, ...) {
-    QUILLET_COLLECT_PARAMS(name);
-    DisplacementV(name, n, tokens, values);
 }
 
 RtVoid RibWriter::DisplacementV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     writeNamedParamRequest(*this, "Displacement", name, 0, n, tokens, values);
 }
 
-RtVoid RibWriter::Atmosphere(RtToken name, ...) {
-    QUILLET_COLLECT_PARAMS(name);
-    AtmosphereV(name, n, tokens, values);
-}
-
 RtVoid RibWriter::AtmosphereV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     writeNamedParamRequest(*this, "Atmosphere", name, 0, n, tokens, values);
-}
-
-RtVoid RibWriter::Interior(RtToken name, ...) {
-    QUILLET_COLLECT_PARAMS(name);
-    InteriorV(name, n, tokens, values);
 }
 
 RtVoid RibWriter::InteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     writeNamedParamRequest(*this, "Interior", name, 0, n, tokens, values);
 }
 
-RtVoid RibWriter::Exterior(RtToken name, ...) {
-    QUILLET_COLLECT_PARAMS(name);
-    ExteriorV(name, n, tokens, values);
-}
-
 RtVoid RibWriter::ExteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     writeNamedParamRequest(*this, "Exterior", name, 0, n, tokens, values);
-}
-
-RtVoid RibWriter::Imager(RtToken name, ...) {
-    QUILLET_COLLECT_PARAMS(name);
-    ImagerV(name, n, tokens, values);
 }
 
 RtVoid RibWriter::ImagerV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     writeNamedParamRequest(*this, "Imager", name, 0, n, tokens, values);
 }
 
-RtLightHandle RibWriter::LightSource(RtToken name, ...) {
-    QUILLET_COLLECT_PARAMS(name);
-    return LightSourceV(name, n, tokens, values);
-}
-
 RtLightHandle RibWriter::LightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     return writeLight(*this, "LightSource", name, n, tokens, values);
-}
-
-RtLightHandle RibWriter::AreaLightSource(RtToken name, ...) {
-    QUILLET_COLLECT_PARAMS(name);
-    return AreaLightSourceV(name, n, tokens, values);
 }
 
 RtLightHandle RibWriter::AreaLightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <vector>
 
-#include "ri/ParamCollector.h"
 #include "rib/FunctionNames.h"
 #include "rib/RequestText.h"
 #include "rib/RibWriter.h"
@@ -90,14 +89,6 @@ RtVoid RibWriter::ObjectInstance(RtObjectHandle handle) {
     writef("ObjectInstance %ld\n", numberOfHandle(handle));
 }
 
-RtVoid RibWriter::MotionBegin(RtInt n, ...) {
-    va_list args;
-    va_start(args, n);
-    MotionTimes times(n, args);
-    va_end(args);
-    MotionBeginV(n, times.data());
-}
-
 RtVoid RibWriter::MotionBeginV(RtInt n, RtFloat times[]) {
     writeFloatArrayRequest(*this, "MotionBegin", times, n);
 }
@@ -113,13 +104,6 @@ RtVoid RibWriter::ErrorHandler(RtErrorHandler handler) {
     if (name) {
         writef("ErrorHandler \"%s\"\n", name);
     }
-}
-
-RtVoid RibWriter::ArchiveRecord(RtToken type, const char *format, ...) {
-    va_list args;
-    va_start(args, format);
-    VArchiveRecord(type, format, args);
-    va_end(args);
 }
 
 // Archive records are raw text, never quoted strings: nothing is escaped.
@@ -155,11 +139,6 @@ RtVoid RibWriter::VArchiveRecord(RtToken type, const char *format, va_list args)
     case RecordKind::Verbatim: writeBytes(text, std::strlen(text)); break;
     case RecordKind::Unknown: break;
     }
-}
-
-RtVoid RibWriter::ReadArchive(RtToken name, RtArchiveCallback callback, ...) {
-    QUILLET_COLLECT_PARAMS(callback);
-    ReadArchiveV(name, callback, n, tokens, values);
 }
 
 // The callback is a reader's concern; a stream writer ignores it.

@@ -1,28 +1,15 @@
 // Texture-making requests. They carry no parameter list into the stream:
 // the pairs are accepted and ignored. The filter is named by address and
 // left empty between its quotes when it is not a standard one.
-#include "ri/ParamCollector.h"
 #include "rib/FunctionNames.h"
 #include "rib/RibWriter.h"
 
 namespace quillet {
 
-RtVoid RibWriter::MakeTexture(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
-                              RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) {
-    QUILLET_COLLECT_PARAMS(twidth);
-    MakeTextureV(picturename, texturename, swrap, twrap, filterfunc, swidth, twidth, n, tokens, values);
-}
-
 RtVoid RibWriter::MakeTextureV(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
                                RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt, RtToken[], RtPointer[]) {
     writef("MakeTexture \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" %g %g\n", picturename, texturename, swrap, twrap,
            filterName(filterfunc), swidth, twidth);
-}
-
-RtVoid RibWriter::MakeLatLongEnvironment(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
-                                         RtFloat swidth, RtFloat twidth, ...) {
-    QUILLET_COLLECT_PARAMS(twidth);
-    MakeLatLongEnvironmentV(picturename, texturename, filterfunc, swidth, twidth, n, tokens, values);
 }
 
 RtVoid RibWriter::MakeLatLongEnvironmentV(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
@@ -31,24 +18,12 @@ RtVoid RibWriter::MakeLatLongEnvironmentV(const char *picturename, const char *t
            swidth, twidth);
 }
 
-RtVoid RibWriter::MakeCubeFaceEnvironment(const char *px, const char *nx, const char *py, const char *ny,
-                                          const char *pz, const char *nz, const char *texturename, RtFloat fov,
-                                          RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) {
-    QUILLET_COLLECT_PARAMS(twidth);
-    MakeCubeFaceEnvironmentV(px, nx, py, ny, pz, nz, texturename, fov, filterfunc, swidth, twidth, n, tokens, values);
-}
-
 RtVoid RibWriter::MakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py, const char *ny,
                                            const char *pz, const char *nz, const char *texturename, RtFloat fov,
                                            RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt, RtToken[],
                                            RtPointer[]) {
     writef("MakeCubeFaceEnvironment \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" %g \"%s\" %g %g\n", px, nx, py, ny,
            pz, nz, texturename, fov, filterName(filterfunc), swidth, twidth);
-}
-
-RtVoid RibWriter::MakeShadow(const char *picturename, const char *texturename, ...) {
-    QUILLET_COLLECT_PARAMS(texturename);
-    MakeShadowV(picturename, texturename, n, tokens, values);
 }
 
 RtVoid RibWriter::MakeShadowV(const char *picturename, const char *texturename, RtInt, RtToken[], RtPointer[]) {

@@ -60,8 +60,6 @@ std::vector<RequestCase> textureCases() {
          "MakeCubeFaceEnvironment \"px\" \"nx\" \"py\" \"ny\" \"pz\" \"nz\" \"cube.env\" 90 \"gaussian\" 1 1\n"},
         {"MakeShadow", [](RibWriter &w) { w.MakeShadowV("depth.z", "shadow.tx", 1, tokens, values); },
          "MakeShadow \"depth.z\" \"shadow.tx\"\n"},
-        {"MakeShadow variable", [](RibWriter &w) { w.MakeShadow("depth.z", "shadow.tx", RI_NULL); },
-         "MakeShadow \"depth.z\" \"shadow.tx\"\n"},
         {"null names", [](RibWriter &w) { w.MakeShadowV(nullptr, nullptr, 0, nullptr, nullptr); },
          "MakeShadow \"\" \"\"\n"},
     };

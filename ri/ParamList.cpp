@@ -1,19 +1,17 @@
 // Reading token/value pairs and motion times from variable arguments.
-#include "ri/ParamCollector.h"
+#include "ri/ParamList.h"
 
 #include <cstddef>
 
 namespace quillet {
 
-RtInt collectParams(va_list args, RtToken tokens[], RtPointer values[]) {
-    RtInt n = 0;
-    while (n < kMaxParams) {
-        tokens[n] = va_arg(args, RtToken);
-        if (tokens[n] == RI_NULL) break;
-        values[n] = va_arg(args, RtPointer);
-        ++n;
+ParamList::ParamList(va_list args) : pairCount(0) {
+    while (pairCount < kMaxPairs) {
+        tokenArray[pairCount] = va_arg(args, RtToken);
+        if (tokenArray[pairCount] == RI_NULL) break;
+        valueArray[pairCount] = va_arg(args, RtPointer);
+        ++pairCount;
     }
-    return n;
 }
 
 MotionTimes::MotionTimes(RtInt count, va_list args) {
