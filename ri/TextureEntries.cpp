@@ -1,16 +1,21 @@
 // Entry points that ask the renderer to make texture, environment and shadow
 // maps.
 #include "ri/CurrentContext.h"
-#include "ri/ParamCollector.h"
+#include "ri/ParamList.h"
 
 using quillet::activeContext;
+using quillet::ParamList;
 
 RtVoid RiMakeTexture(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
                      RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(twidth);
-    c->MakeTextureV(picturename, texturename, swrap, twrap, filterfunc, swidth, twidth, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, twidth);
+    ParamList params(args);
+    va_end(args);
+    c->MakeTextureV(picturename, texturename, swrap, twrap, filterfunc, swidth, twidth, params.count(), params.tokens(),
+                    params.values());
 }
 
 RtVoid RiMakeTextureV(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
@@ -24,8 +29,12 @@ RtVoid RiMakeLatLongEnvironment(const char *picturename, const char *texturename
                                 RtFloat swidth, RtFloat twidth, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(twidth);
-    c->MakeLatLongEnvironmentV(picturename, texturename, filterfunc, swidth, twidth, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, twidth);
+    ParamList params(args);
+    va_end(args);
+    c->MakeLatLongEnvironmentV(picturename, texturename, filterfunc, swidth, twidth, params.count(), params.tokens(),
+                               params.values());
 }
 
 RtVoid RiMakeLatLongEnvironmentV(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
@@ -39,9 +48,12 @@ RtVoid RiMakeCubeFaceEnvironment(const char *px, const char *nx, const char *py,
                                  RtFloat swidth, RtFloat twidth, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(twidth);
-    c->MakeCubeFaceEnvironmentV(px, nx, py, ny, pz, nz, texturename, fov, filterfunc, swidth, twidth, n, tokens,
-                                values);
+    va_list args;
+    QUILLET_VA_START(args, twidth);
+    ParamList params(args);
+    va_end(args);
+    c->MakeCubeFaceEnvironmentV(px, nx, py, ny, pz, nz, texturename, fov, filterfunc, swidth, twidth, params.count(),
+                                params.tokens(), params.values());
 }
 
 RtVoid RiMakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py, const char *ny, const char *pz,
@@ -55,8 +67,11 @@ RtVoid RiMakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py
 RtVoid RiMakeShadow(const char *picturename, const char *texturename, ...) {
     RenderContext *c = activeContext(__func__);
     if (!c) return;
-    QUILLET_COLLECT_PARAMS(texturename);
-    c->MakeShadowV(picturename, texturename, n, tokens, values);
+    va_list args;
+    QUILLET_VA_START(args, texturename);
+    ParamList params(args);
+    va_end(args);
+    c->MakeShadowV(picturename, texturename, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiMakeShadowV(const char *picturename, const char *texturename, RtInt n, RtToken tokens[], RtPointer values[]) {
