@@ -1,10 +1,8 @@
 // Predeclaration: every new stream declares the standard parameters and a
 // list of renderer option and attribute names through its own Declare
-// operation, without echo, and points the token variables at the interned
-// copies so that later lookups match them by pointer.
+// operation (a writer does not echo them) and points the token variables at
+// the interned copies so that later lookups match them by pointer.
 #include "decl/Predeclare.h"
-
-#include "rib/RibWriter.h"
 
 namespace quillet {
 
@@ -295,14 +293,11 @@ const Predeclared kPredeclared[] = {
 
 }  // namespace
 
-void predeclare(RibWriter *writer) {
-    RtInt savedEcho = echoDeclare;
-    echoDeclare = 0;
+void predeclare(RenderContext &context) {
     for (const Predeclared &entry : kPredeclared) {
-        RtToken token = writer->Declare(entry.name ? entry.name : *entry.variable, entry.declaration);
+        RtToken token = context.Declare(entry.name ? entry.name : *entry.variable, entry.declaration);
         if (entry.variable) *entry.variable = token;
     }
-    echoDeclare = savedEcho;
 }
 
 }  // namespace quillet

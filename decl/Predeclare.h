@@ -2,13 +2,11 @@
 #ifndef QUILLET_PREDECLARE_H
 #define QUILLET_PREDECLARE_H
 
-#include "ri/Export.h"
+#include "ri/RenderContext.h"
 
 namespace quillet {
 
-class RibWriter;
-
-QUILLET_API void predeclare(RibWriter *writer);
+void predeclare(RenderContext &context);
 
 }  // namespace quillet
 

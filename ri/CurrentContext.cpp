@@ -1,9 +1,12 @@
-// The current context and the entry points that manage it.
+// The current context, the entry points that manage it and the "rib" options
+// that the next RiBegin hands to its writer: the one file of ri/ that knows
+// the stream writer.
 #include "ri/CurrentContext.h"
 
 #include <new>
 
 #include "rib/RibWriter.h"
+#include "rib/StreamOptions.h"
 
 namespace {
 
@@ -18,6 +21,12 @@ namespace quillet {
 RenderContext *activeContext(const char *entryName) {
     if (current == nullptr) RiErrorPrint(RIE_NOTSTARTED, RIE_SEVERE, entryName);
     return current;
+}
+
+bool applyStreamDefaults(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    if (!isRibOptionName(name)) return false;
+    applyRibOptions(name, n, tokens, values);
+    return true;
 }
 
 }  // namespace quillet

@@ -11,6 +11,10 @@ namespace quillet {
 // the report ends the process, so callers only see null if it did not.
 RenderContext *activeContext(const char *entryName);
 
+// "rib"/"RIB" options: applied to the defaults of the next stream, returning
+// true. Any other name changes nothing and returns false.
+bool applyStreamDefaults(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);
+
 }  // namespace quillet
 
 #endif

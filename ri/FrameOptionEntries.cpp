@@ -1,11 +1,9 @@
 // Entry points of frames, the world block, camera and display options.
 #include "ri/CurrentContext.h"
 #include "ri/ParamList.h"
-#include "rib/RibWriter.h"
 
 using quillet::activeContext;
-using quillet::applyRibOptions;
-using quillet::isRibOptionName;
+using quillet::applyStreamDefaults;
 using quillet::ParamList;
 
 namespace {
@@ -13,10 +11,7 @@ namespace {
 // "rib"/"RIB" options set stream defaults and need no context; every other
 // name goes to the current context.
 void forwardOption(const char *entryName, RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (name != nullptr && isRibOptionName(name)) {
-        applyRibOptions(name, n, tokens, values);
-        return;
-    }
+    if (applyStreamDefaults(name, n, tokens, values)) return;
     if (RenderContext *c = activeContext(entryName)) c->OptionV(name, n, tokens, values);
 }
 

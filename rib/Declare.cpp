@@ -2,6 +2,7 @@
 #include "decl/DeclTable.h"
 #include "decl/StringPool.h"
 #include "rib/RibWriter.h"
+#include "rib/StreamOptions.h"
 
 namespace quillet {
 

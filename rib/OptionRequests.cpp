@@ -5,6 +5,7 @@
 #include "rib/FunctionNames.h"
 #include "rib/RequestText.h"
 #include "rib/RibWriter.h"
+#include "rib/StreamOptions.h"
 
 namespace quillet {
 

@@ -29,7 +29,8 @@ RibWriter::RibWriter(const char *name, ...)
     if (name) targetName = StringPool::intern(name);
     out = openStreamTarget(targetName, isPipe);
     writeBytes(kHeader, sizeof kHeader - 1);
-    predeclare(this);
+    DeclareEchoOff withoutEcho;
+    predeclare(*this);
 }
 
 RibWriter::~RibWriter() {

@@ -187,17 +187,6 @@ public:
     RtInt nextObjectHandle;
 };
 
-// The "rib" stream options: defaults that the next RiBegin hands to its writer.
-extern RtInt ribBinaryDefault;
-extern RtInt ribCompressionDefault;
-// While set, Declare requests are echoed into the stream.
-extern RtInt echoDeclare;
-
-// Applies "format", "binary" and "compression" when name is "rib" or "RIB".
-void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);
-// True when name is "rib" or "RIB".
-bool isRibOptionName(RtToken name);
-
 }  // namespace quillet
 
 using quillet::RibWriter;

@@ -3,8 +3,6 @@
 
 #include <cstring>
 
-#include "rib/RibWriter.h"
-
 namespace quillet {
 
 RtInt ribBinaryDefault = 0;

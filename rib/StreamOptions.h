@@ -1,5 +1,7 @@
-// The rules of the stream option pairs, shared by the "rib" options of
-// RiOption and by the option list of a new RibWriter.
+// The "rib" stream options and the process-wide state behind them: the
+// defaults that the next RiBegin hands to its writer and the echo of Declare
+// requests. The pair rules are shared by the "rib" options of RiOption and by
+// the option list of a new RibWriter.
 #ifndef QUILLET_STREAMOPTIONS_H
 #define QUILLET_STREAMOPTIONS_H
 
@@ -7,10 +9,34 @@
 
 namespace quillet {
 
+// The "rib" stream options: defaults that the next RiBegin hands to its writer.
+extern RtInt ribBinaryDefault;
+extern RtInt ribCompressionDefault;
+// While set, Declare requests are echoed into the stream.
+extern RtInt echoDeclare;
+
 // "format" (string, "binary" selects binary), "binary" (RtInt), "compression"
 // (string, "gzip" sets the flag) and, when acceptGzipFlag, "gzip" (RtInt).
 // Other tokens, null tokens and null values change nothing.
 void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed, bool acceptGzipFlag);
+
+// Applies "format", "binary" and "compression" when name is "rib" or "RIB".
+void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);
+// True when name is "rib" or "RIB".
+bool isRibOptionName(RtToken name);
+
+// Turns the echo of Declare requests off for its lifetime and then puts the
+// previous setting back.
+class DeclareEchoOff {
+public:
+    DeclareEchoOff() : saved(echoDeclare) { echoDeclare = 0; }
+    ~DeclareEchoOff() { echoDeclare = saved; }
+    DeclareEchoOff(const DeclareEchoOff &) = delete;
+    DeclareEchoOff &operator=(const DeclareEchoOff &) = delete;
+
+private:
+    RtInt saved;
+};
 
 }  // namespace quillet
 

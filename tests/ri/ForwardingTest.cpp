@@ -8,6 +8,7 @@
 #include "RecordingContext.h"
 #include "Repeat.h"
 #include "ri/ri.h"
+#include "rib/StreamOptions.h"
 
 using namespace quillet;
 

@@ -7,6 +7,7 @@
 
 #include "rib/StreamCapture.h"
 #include "rib/StreamChild.h"
+#include "rib/StreamOptions.h"
 
 using namespace quillet;
 
