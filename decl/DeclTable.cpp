@@ -71,11 +71,11 @@ bool matchKeyword(const char *&p, const Keyword<Code> (&words)[N], Code &code) {
 }
 
 // The number after '[', as atoi reads it but limited to int's range
-// (atoi is undefined outside it); the record keeps its low 16 bits.
-int16_t arrayLengthAt(const char *p) {
+// (atoi is undefined outside it), kept whole.
+int arrayLengthAt(const char *p) {
     long value = std::strtol(p, nullptr, 10);
-    value = std::min<long>(std::max<long>(value, std::numeric_limits<int>::min()), std::numeric_limits<int>::max());
-    return static_cast<int16_t>(static_cast<int>(value));
+    return static_cast<int>(
+        std::min<long>(std::max<long>(value, std::numeric_limits<int>::min()), std::numeric_limits<int>::max()));
 }
 
 }  // namespace

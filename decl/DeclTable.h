@@ -10,7 +10,7 @@ namespace quillet {
 struct ParsedDeclaration {
     ParamClass paramClass;
     ParamType type;
-    int16_t arrayLength;
+    int arrayLength;
 };
 
 // The declaration grammar: class word, type word, optional "[n]".

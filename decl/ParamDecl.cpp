@@ -1,7 +1,9 @@
 // Declaration records and the names and sizes of their class and type codes.
 #include "decl/ParamDecl.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace quillet {
 
@@ -82,7 +84,9 @@ void ParamDecl::format(char *buffer, size_t size) const {
 }
 
 int ParamDecl::valueBytes() const {
-    return typeElementBytes(static_cast<int>(type)) * arrayLength;
+    const long long bytes = static_cast<long long>(typeElementBytes(static_cast<int>(type))) * arrayLength;
+    return static_cast<int>(std::min<long long>(std::max<long long>(bytes, std::numeric_limits<int>::min()),
+                                                std::numeric_limits<int>::max()));
 }
 
 }  // namespace quillet

@@ -40,12 +40,14 @@ public:
     ~ParamDecl() override;
 
     void format(char *buffer, size_t size) const;
+    // Bytes of one value: element size x array length, held to int's range.
     int valueBytes() const;
 
     const char *tokenName;
     ParamType type;
     ParamClass paramClass;
-    int16_t arrayLength;
+    // 1 for a plain declaration, n for "[n]" (kept whole), 0 for "[]".
+    int arrayLength;
 };
 
 }  // namespace quillet

@@ -234,7 +234,8 @@ void patch(RequestInput &input) {
     switch (input.choose(4)) {
     case 0: {
         RtToken type = WORD(kPatchTypes);
-        ParamList list = input.params(patchCounts(type));
+        SteppedCounts counts = patchCounts(type);
+        ParamList list = input.params(counts.status == CountStatus::ok ? counts.counts : kUncounted);
         FORMS(list, Patch, type);
         break;
     }

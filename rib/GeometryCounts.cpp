@@ -22,8 +22,12 @@ RtInt saturate(Wide value) {
     return static_cast<RtInt>(value);
 }
 
+// A count made of two factors: none when either factor is 0 or less (two
+// negatives never make a count), else the product saturated. Each factor is
+// first held to RtInt's range, so the product cannot overflow.
 RtInt product(Wide a, Wide b) {
-    return saturate(a * b);
+    if (a <= 0 || b <= 0) return 0;
+    return saturate(Wide(saturate(a)) * saturate(b));
 }
 
 Wide wideSum(const RtInt values[], RtInt count) {
@@ -31,6 +35,14 @@ Wide wideSum(const RtInt values[], RtInt count) {
     if (values == nullptr) return 0;
     for (RtInt i = 0; i < count; ++i) sum += values[i];
     return sum;
+}
+
+// elements x perElement values (elements >= 0, perElement > 0), saturated at
+// the largest size_t: whole lengths times whole class counts can exceed it.
+size_t valueCount(Wide elements, int perElement) {
+    const unsigned long long limit = std::numeric_limits<size_t>::max() / unsigned(perElement);
+    if (static_cast<unsigned long long>(elements) > limit) return std::numeric_limits<size_t>::max();
+    return size_t(elements) * size_t(perElement);
 }
 
 // Vertex and varying M + 1, uniform faces.
@@ -117,9 +129,10 @@ TagArgSizes subdivisionTagSizes(RtInt ntags, const RtInt nargs[]) {
     return TagArgSizes{product(arrayLength(ntags), 2), saturate(ints), saturate(floats)};
 }
 
-ClassCounts patchCounts(RtToken type) {
-    if (isToken(type, kBilinear)) return ClassCounts{4, 4, 1};
-    return ClassCounts{16, 4, 1};
+SteppedCounts patchCounts(RtToken type) {
+    if (isToken(type, kBilinear)) return SteppedCounts{CountStatus::ok, 0, ClassCounts{4, 4, 1}};
+    if (isToken(type, kBicubic)) return SteppedCounts{CountStatus::ok, 0, ClassCounts{16, 4, 1}};
+    return SteppedCounts{CountStatus::unknownPatchType, 0, ClassCounts{0, 0, 0}};
 }
 
 RtInt knotCount(RtInt n, RtInt order) {
@@ -245,15 +258,15 @@ ValueShape paramValueShape(const ParamDecl &decl, const ClassCounts &counts) {
     }
     const Wide elements = perClass < 0 || decl.arrayLength < 0 ? 0 : perClass * Wide(decl.arrayLength);
     switch (decl.type) {
-    case ParamType::Integer: return {ValueShape::Integers, size_t(elements)};
-    case ParamType::String: return {ValueShape::Strings, size_t(elements)};
+    case ParamType::Integer: return {ValueShape::Integers, valueCount(elements, 1)};
+    case ParamType::String: return {ValueShape::Strings, valueCount(elements, 1)};
     case ParamType::Mpoint:
     case ParamType::None: return {ValueShape::Nothing, 0};
     default: break;
     }
     const int perElement = typeFloatCount(static_cast<int>(decl.type));
     if (perElement <= 0) return {ValueShape::Nothing, 0};
-    return {ValueShape::Floats, size_t(elements) * size_t(perElement)};
+    return {ValueShape::Floats, valueCount(elements, perElement)};
 }
 
 }  // namespace quillet

@@ -4,8 +4,9 @@
 // checker both call these, so a stream is checked by the rules that wrote it.
 //
 // Every function accepts whatever the caller passes: a null array is read as
-// empty, negative counts read nothing, and sums and products saturate at the
-// limits of RtInt instead of overflowing.
+// empty, negative counts read nothing, a product with a factor of 0 or less
+// is 0 (two negatives never make a count), and sums and products saturate at
+// the limits of RtInt instead of overflowing.
 #ifndef QUILLET_GEOMETRYCOUNTS_H
 #define QUILLET_GEOMETRYCOUNTS_H
 
@@ -65,7 +66,6 @@ struct TagArgSizes {
 };
 TagArgSizes subdivisionTagSizes(RtInt ntags, const RtInt nargs[]);
 
-ClassCounts patchCounts(RtToken type);
 // Entries of a NuPatch knot vector: n + order.
 RtInt knotCount(RtInt n, RtInt order);
 ClassCounts nuPatchCounts(RtInt nu, RtInt uorder, RtInt nv, RtInt vorder);
@@ -75,7 +75,7 @@ ClassCounts blobbyCounts(RtInt nleaf);
 // Outcome of a count rule that depends on the patch type or the basis steps.
 enum class CountStatus {
     ok,
-    unknownPatchType,  // PatchMesh type other than "bilinear" and "bicubic"
+    unknownPatchType,  // Patch or PatchMesh type other than "bilinear" and "bicubic"
     badBasisStep,      // cubic segments counted with a step of 0 or less
 };
 
@@ -84,6 +84,9 @@ struct SteppedCounts {
     RtInt badStep;       // the offending step when status is badBasisStep
     ClassCounts counts;  // valid only when status is ok
 };
+
+// Patch: "bilinear" 4/4/1, "bicubic" 16/4/1; any other type is unknown.
+SteppedCounts patchCounts(RtToken type);
 
 SteppedCounts patchMeshCounts(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt uStep, RtInt vStep);
 SteppedCounts curvesCounts(RtToken type, RtInt ncurves, const RtInt nvertices[], RtToken wrap, RtInt vStep);

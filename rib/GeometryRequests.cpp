@@ -28,13 +28,7 @@ RtVoid RibWriter::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToke
     writef(kCurves, type);
     writeIntArray(nvertices, arrayLength(ncurves));
     writef(kCurvesWrap, wrap);
-    SteppedCounts result = curvesCounts(type, ncurves, nvertices, wrap, vStep);
-    if (result.status != CountStatus::ok) {
-        // The request keeps its text so far and gets no parameter list.
-        reportCountFailure(type, result);
-        return;
-    }
-    writeCounted(*this, result.counts, n, tokens, values);
+    writeStepped(*this, type, curvesCounts(type, ncurves, nvertices, wrap, vStep), n, tokens, values);
 }
 
 RtVoid RibWriter::PointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) {

@@ -3,6 +3,7 @@
 #define QUILLET_GEOMETRYWRITING_H
 
 #include "rib/GeometryCounts.h"
+#include "rib/GeometryReports.h"
 #include "rib/RibWriter.h"
 
 namespace quillet {
@@ -15,6 +16,18 @@ inline void writeBlank(RibWriter &writer) {
 // The parameter list sized by a request's class counts.
 inline void writeCounted(RibWriter &writer, const ClassCounts &counts, RtInt n, RtToken tokens[], RtPointer values[]) {
     writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, n, tokens, values);
+}
+
+// The parameter list of a request whose counts depend on its type or the
+// basis steps. When they cannot be worked out the failure is reported and the
+// request keeps its text so far, with no parameter list.
+inline void writeStepped(RibWriter &writer, RtToken type, const SteppedCounts &result, RtInt n, RtToken tokens[],
+                         RtPointer values[]) {
+    if (result.status != CountStatus::ok) {
+        reportCountFailure(type, result);
+        return;
+    }
+    writeCounted(writer, result.counts, n, tokens, values);
 }
 
 }  // namespace quillet

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "rib/FunctionNames.h"
+#include "rib/GeometryWriting.h"
 #include "rib/RequestText.h"
 #include "rib/RibWriter.h"
 #include "rib/StreamOptions.h"
@@ -63,7 +64,7 @@ RtVoid RibWriter::Quantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloa
 RtVoid RibWriter::DisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[],
                            RtPointer values[]) {
     writef("Display \"%s\" \"%s\" \"%s\"", name, type, mode);
-    writeParamList(nullptr, 0, n, tokens, values);
+    writeCounted(*this, uncountedCounts(), n, tokens, values);
 }
 
 RtVoid RibWriter::HiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {

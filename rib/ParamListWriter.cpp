@@ -63,12 +63,11 @@ void writePairs(ChunkBuffer &buffer, bool binary, RtInt n, RtToken tokens[], RtP
 
 }  // namespace
 
+// The name is a request argument: always written, a null one as "".
 void RibWriter::writeParamList(const char *name, RtInt handle, RtInt n, RtToken tokens[], RtPointer values[]) {
     ChunkBuffer buffer(out);
-    if (name) {
-        buffer.put(' ');
-        buffer.putQuoted(name);
-    }
+    buffer.put(' ');
+    buffer.putQuoted(name);
     if (handle > 0) {
         buffer.put(' ');
         buffer.putInt(handle);

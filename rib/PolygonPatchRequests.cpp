@@ -3,7 +3,6 @@
 #include <cstdarg>
 
 #include "rib/GeometryCounts.h"
-#include "rib/GeometryReports.h"
 #include "rib/GeometryWriting.h"
 #include "rib/RequestText.h"
 #include "rib/RibWriter.h"
@@ -99,19 +98,13 @@ RtVoid RibWriter::Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep
 
 RtVoid RibWriter::PatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
     writef(kPatch, type);
-    writeCounted(*this, patchCounts(type), n, tokens, values);
+    writeStepped(*this, type, patchCounts(type), n, tokens, values);
 }
 
 RtVoid RibWriter::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[],
                              RtPointer values[]) {
     writef(kPatchMesh, type, nu, uwrap, nv, vwrap);
-    SteppedCounts result = patchMeshCounts(type, nu, uwrap, nv, vwrap, uStep, vStep);
-    if (result.status != CountStatus::ok) {
-        // The request keeps its text so far and gets no parameter list.
-        reportCountFailure(type, result);
-        return;
-    }
-    writeCounted(*this, result.counts, n, tokens, values);
+    writeStepped(*this, type, patchMeshCounts(type, nu, uwrap, nv, vwrap, uStep, vStep), n, tokens, values);
 }
 
 RtVoid RibWriter::TrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloat knot[], RtFloat min[], RtFloat max[],

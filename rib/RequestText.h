@@ -21,7 +21,7 @@ void writeFloatArrayRequest(RibWriter &writer, const char *keyword, const RtFloa
 void writeFloatsRequest(RibWriter &writer, const char *keyword, std::initializer_list<RtFloat> numbers);
 
 // keyword, then writeParamList(name, handle, ...): a blank and the name in
-// double quotes (unless null), a blank and the handle (when above 0), every
+// double quotes (a null name as ""), a blank and the handle (when above 0), every
 // declared parameter and the newline. "Surface \"plastic\" \"Kd\" [0.5]".
 void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *name, RtInt handle, RtInt n,
                             RtToken tokens[], RtPointer values[]);

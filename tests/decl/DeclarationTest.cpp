@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "decl/DeclTable.h"
@@ -25,9 +26,13 @@ const GrammarCase kGrammarCases[] = {
     {"uniform float [3]", ParamClass::Uniform, ParamType::Float, 3},
     {"float[]", ParamClass::Uniform, ParamType::Float, 0},
     {"float[-1]", ParamClass::Uniform, ParamType::Float, -1},
-    {"float[70000]", ParamClass::Uniform, ParamType::Float, 4464},      // kept in 16 bits
-    {"float[99999999999]", ParamClass::Uniform, ParamType::Float, -1},  // limited to INT_MAX, then 16 bits
-    {"float[-99999999999]", ParamClass::Uniform, ParamType::Float, 0},  // limited to INT_MIN, then 16 bits
+    // Lengths are kept whole; beyond int's range they stop at its limits.
+    {"float[32767]", ParamClass::Uniform, ParamType::Float, 32767},
+    {"float[32768]", ParamClass::Uniform, ParamType::Float, 32768},
+    {"float[65536]", ParamClass::Uniform, ParamType::Float, 65536},
+    {"uniform float[70000]", ParamClass::Uniform, ParamType::Float, 70000},
+    {"float[99999999999]", ParamClass::Uniform, ParamType::Float, INT_MAX},
+    {"float[-99999999999]", ParamClass::Uniform, ParamType::Float, INT_MIN},
     {"int", ParamClass::Uniform, ParamType::Integer, 1},
     {"integer", ParamClass::Uniform, ParamType::Integer, 1},
     {"integer[2]", ParamClass::Uniform, ParamType::Integer, 2},
@@ -82,6 +87,7 @@ const FormatCase kFormatCases[] = {
     {0, 1, 1, " float"},
     {2, 5, 0, "uniform integer"},
     {1, 16, 2, "constant mpoint[2]"},
+    {3, 1, 70000, "varying float[70000]"},
     {7, 12, 1, " "},
 };
 
@@ -253,6 +259,9 @@ TEST(DeclTable, DeclaredValueBytes) {
     EXPECT_EQ(DeclTable::declaredValueBytes("declTestBytes"), 24);
     EXPECT_EQ(DeclTable::declaredValueBytes("declTestStrings"), static_cast<int>(3 * sizeof(char *)));
     EXPECT_EQ(DeclTable::declaredValueBytes("vertex hpoint[2] declTestInlineBytes"), 32);
+    // Whole lengths: past 16 bits, and held to int's range past that.
+    EXPECT_EQ(DeclTable::declaredValueBytes("float[70000] declTestLongBytes"), 280000);
+    EXPECT_EQ(DeclTable::declaredValueBytes("matrix[99999999999] declTestHugeBytes"), INT_MAX);
     EXPECT_EQ(DeclTable::declaredValueBytes("declTestNeverDeclared"), 0);
     EXPECT_EQ(DeclTable::declaredValueBytes(nullptr), 0);
     EXPECT_EQ(DeclTable::table().bucketCount, 5003u);

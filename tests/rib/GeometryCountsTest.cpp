@@ -41,6 +41,12 @@ TEST(GeometryCounts, PatchMesh) {
         {"bicubic", 4, nullptr, 4, nullptr, 3, 3, ok, 0, {16, 4, 1}},
         {"bicubic", 7, "nonperiodic", 4, "nonperiodic", 0, 3, CountStatus::badBasisStep, 0, {0, 0, 0}},
         {"bicubic", 7, "nonperiodic", 4, "nonperiodic", 3, -2, CountStatus::badBasisStep, -2, {0, 0, 0}},
+        // A factor of 0 or less gives no values, however the signs pair up.
+        {"bilinear", -10, "nonperiodic", -10, "nonperiodic", 3, 3, ok, 0, {0, 0, 0}},
+        {"bilinear", -10, "periodic", 4, "nonperiodic", 3, 3, ok, 0, {0, 0, 0}},
+        {"bilinear", 1, "nonperiodic", 3, "nonperiodic", 3, 3, ok, 0, {3, 3, 0}},
+        {"bicubic", -10, "nonperiodic", -10, "nonperiodic", 3, 3, ok, 0, {0, 0, 0}},
+        {"bicubic", -12, "periodic", -12, "periodic", 3, 3, ok, 0, {0, 0, 0}},
     };
     for (const PatchMeshCase &c : cases) {
         SteppedCounts r = patchMeshCounts(c.type, c.nu, c.uwrap, c.nv, c.vwrap, c.uStep, c.vStep);
@@ -122,12 +128,15 @@ TEST(GeometryCounts, IndexedMeshes) {
 }
 
 TEST(GeometryCounts, FixedRules) {
-    EXPECT_EQ(str(patchCounts("bilinear")), "4/4/1");
-    EXPECT_EQ(str(patchCounts("bicubic")), "16/4/1");
-    EXPECT_EQ(str(patchCounts("Bilinear")), "16/4/1");
-    EXPECT_EQ(str(patchCounts(nullptr)), "16/4/1");
+    EXPECT_EQ(str(patchCounts("bilinear").counts), "4/4/1");
+    EXPECT_EQ(str(patchCounts("bicubic").counts), "16/4/1");
+    EXPECT_EQ(patchCounts("Bilinear").status, CountStatus::unknownPatchType);
+    EXPECT_EQ(patchCounts(nullptr).status, CountStatus::unknownPatchType);
     EXPECT_EQ(str(nuPatchCounts(4, 4, 4, 4)), "16/4/1");
     EXPECT_EQ(str(nuPatchCounts(6, 3, 5, 2)), "30/25/16");
+    EXPECT_EQ(str(nuPatchCounts(1, 10, 1, 10)), "1/0/0");
+    EXPECT_EQ(str(nuPatchCounts(-3, 1, -3, 1)), "0/0/0");
+    EXPECT_EQ(str(nuPatchCounts(4, 5, 4, 4)), "16/2/0");
     EXPECT_EQ(knotCount(6, 3), 9);
     EXPECT_EQ(str(pointsCounts(100)), "100/100/1");
     EXPECT_EQ(str(blobbyCounts(3)), "3/3/3");
@@ -154,6 +163,7 @@ TEST(GeometryCounts, ArraySizes) {
     const RtInt huge[] = {INT_MAX, INT_MAX, -1};
     EXPECT_EQ(sumInts(huge, 3), INT_MAX);
     EXPECT_EQ(nuPatchCounts(65536, 1, 65536, 1).vertex, INT_MAX);
+    EXPECT_EQ(str(nuPatchCounts(INT_MAX, INT_MIN, INT_MAX, INT_MIN)), str({INT_MAX, INT_MAX, INT_MAX}));
     const RtInt one[] = {1};
     EXPECT_EQ(pointsPolygonsShape(1, one, huge).counts.vertex, INT_MAX);
     EXPECT_EQ(arrayLength(-4), 0);

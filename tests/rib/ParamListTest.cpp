@@ -124,7 +124,7 @@ TEST(ParamList, BytesInBothEncodings) {
          [](RibWriter &w) {
              RtToken t[] = {"plt_empty"};
              RtPointer v[] = {&one};
-             w.writeParamList(nullptr, 0, 1, t, v);
+             w.writeCountedParamList(1, 1, 1, 1, t, v);
          },
          " \"plt_empty\" []\n", " \"plt_empty\" " + kEmptyBinary + "\n", ""},
         {"integer and string forms",
@@ -147,7 +147,7 @@ TEST(ParamList, BytesInBothEncodings) {
          [](RibWriter &w) {
              RtToken t[] = {nullptr, "Kd", "plt_empty", "plt_bare", "Ks"};
              RtPointer v[] = {&one, nullptr, nullptr, nullptr, &two};
-             w.writeParamList(nullptr, 0, 5, t, v);
+             w.writeCountedParamList(1, 1, 1, 5, t, v);
          },
          " \"plt_empty\" [] \"plt_bare\"  \"Ks\" [2]\n",
          " \"plt_empty\" " + kEmptyBinary + " \"plt_bare\"  \"Ks\" " + binaryFloatArray({2}) + "\n",

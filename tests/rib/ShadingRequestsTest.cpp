@@ -57,7 +57,6 @@ TEST(ShadingRequests, ShadersAndAttributes) {
         {"Surface", [](RibWriter &w) { w.SurfaceV("constant", 0, nullptr, nullptr); }, "Surface \"constant\"\n"},
         {"Surface Kd", [](RibWriter &w) { w.Surface("plastic", "Kd", &half, RI_NULL); },
          "Surface \"plastic\" \"Kd\" [0.5]\n"},
-        {"Surface null name", [](RibWriter &w) { w.SurfaceV(nullptr, 0, nullptr, nullptr); }, "Surface\n"},
         {"Displacement", [](RibWriter &w) { w.Displacement("bumpy", "amplitude", &half, RI_NULL); },
          "Displacement \"bumpy\" \"amplitude\" [0.5]\n"},
         {"Atmosphere", [](RibWriter &w) { w.Atmosphere("fog", "distance", &half, RI_NULL); },

@@ -2,6 +2,8 @@
 // each pinned by the input that exposed it.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "ToolsSupport.h"
 
 namespace {
@@ -65,6 +67,35 @@ TEST(HardeningRegression, RibcatChecksTheBlobbyLeafCountWithoutAnArrayOfThatSize
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "ribcat: <stdin>:1: Blobby: the code's leaves has 2000000000 entries, the request's counts"
                        " call for 1\n");
+}
+
+// ribcat --check shares the writer's count rules, so it passed what the
+// writer got wrong: negative counts multiplied into a positive count, a
+// Patch of unknown type counted as bicubic, and declared lengths of 32768 or
+// more cut to 16 bits.
+TEST(HardeningRegression, RibcatCheckCountsAsTheSoundWriterDoes) {
+    ScratchDir dir;
+    std::string fourPoints = " \"P\" [0 0 0 1 0 0 0 1 0 1 1 0]\n";
+    std::string longArray = "Declare \"long\" \"uniform float[70000]\"\nSurface \"s\" \"long\" [";
+    for (int i = 0; i < 4464; ++i) longArray += i ? " 0" : "0";
+    longArray += "]\nDeclare \"longer\" \"uniform float[65536]\"\nSurface \"s\" \"longer\" []\n";
+    RunResult run = runProgram("ribcat", "--check",
+                               "PatchMesh \"bilinear\" -10 \"nonperiodic\" -10 \"nonperiodic\"" + fourPoints +
+                                   "NuPatch 1 10 [0 0 0 0 0 1 1 1 1 1 1] 0 1 1 10 [0 0 0 0 0 1 1 1 1 1 1] 0 1"
+                                   " \"uniform float x\" [1 2]\n"
+                                   "Patch \"Bilinear\"" +
+                                   fourPoints + longArray,
+                               dir.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "ribcat: <stdin>:1: PatchMesh: parameter \"P\" has 12 values, its declaration calls for 0\n"
+                       "ribcat: <stdin>:2: NuPatch: parameter \"uniform float x\" has 2 values, its declaration"
+                       " calls for 0\n"
+                       "ribcat: <stdin>:3: Patch: unknown patch type \"Bilinear\"\n"
+                       "ribcat: <stdin>:5: Surface: parameter \"long\" has 4464 values, its declaration calls for"
+                       " 70000\n"
+                       "ribcat: <stdin>:7: Surface: parameter \"longer\" has 0 values, its declaration calls for"
+                       " 65536\n");
 }
 
 // Light and object handles were converted to int directly, which is

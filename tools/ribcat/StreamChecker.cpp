@@ -136,11 +136,11 @@ bool StreamChecker::counts(const std::string &k, const SplitRequest &r, ClassCou
         shape = pointsGeneralPolygonsShape(npolys, nloops.data(), nvertices.data(), nullptr);
         if (!expectLength(k, "vertices", f[2], shape.indices, problems)) return false;
         out = pointsGeneralPolygonsShape(npolys, nloops.data(), nvertices.data(), vertices.data()).counts;
-    } else if (k == "Patch") {
-        out = patchCounts(str(f[0]));
-    } else if (k == "PatchMesh" || k == "Curves") {
+    } else if (k == "Patch" || k == "PatchMesh" || k == "Curves") {
         SteppedCounts result;
-        if (k == "PatchMesh") {
+        if (k == "Patch") {
+            result = patchCounts(str(f[0]));
+        } else if (k == "PatchMesh") {
             result = patchMeshCounts(str(f[0]), intOf(f[1]), str(f[2]), intOf(f[3]), str(f[4]), uStep, vStep);
         } else {
             std::vector<RtInt> nvertices = ints(f[1]);

@@ -1,0 +1,125 @@
+// Faults found by calling the library with hostile arguments under the
+// sanitizers, each pinned by the calls that exposed it. Every array the
+// library is given is exactly as long as the call may read, so the sanitizer
+// build also catches any read past it.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "decl/DeclTable.h"
+#include "rib/GeometryRequestTable.h"
+
+using namespace quillet;
+using namespace quillet_test;
+
+namespace {
+
+RtFloat fourPoints[12] = {0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 1, 0};
+RtFloat elevenKnots[11] = {0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1};
+RtFloat oneValue[1] = {0.5f};
+
+// Negative counts used to multiply into a positive count: -10 x -10 read
+// 100 points from an array of 4 and wrote heap bytes into the stream.
+TEST(HostileInput, NegativeCountsReadNothing) {
+    expectGeometryErrors({
+        {"PatchMesh bilinear -10 x -10",
+         [](RibWriter &w) {
+             w.PatchMesh("bilinear", -10, "nonperiodic", -10, "nonperiodic", "P", fourPoints, RI_NULL);
+         },
+         "PatchMesh \"bilinear\" -10 \"nonperiodic\" -10 \"nonperiodic\" \"P\" []\n", ""},
+        {"PatchMesh bicubic -10 x -10",
+         [](RibWriter &w) {
+             w.PatchMesh("bicubic", -10, "nonperiodic", -10, "nonperiodic", "P", fourPoints, "Cs", fourPoints, "Kd",
+                         oneValue, RI_NULL);
+         },
+         "PatchMesh \"bicubic\" -10 \"nonperiodic\" -10 \"nonperiodic\" \"P\" [] \"Cs\" [] \"Kd\" []\n", ""},
+        {"NuPatch orders above the control points",
+         [](RibWriter &w) {
+             w.NuPatch(1, 10, elevenKnots, 0, 1, 1, 10, elevenKnots, 0, 1, "uniform float x", oneValue, "Cs",
+                       fourPoints, RI_NULL);
+         },
+         "NuPatch 1 10 [0 0 0 0 0 1 1 1 1 1 1] 0.000000 1.000000 1 10 [0 0 0 0 0 1 1 1 1 1 1] 0.000000 1.000000  "
+         "\"uniform float x\" [] \"Cs\" []\n",
+         ""},
+    });
+}
+
+// Patch used to count any type but "bilinear" as bicubic and read 16 points
+// without a word; it now fails as PatchMesh does.
+TEST(HostileInput, PatchOfUnknownTypeWritesNoParameters) {
+    expectGeometryErrors({
+        {"unknown type",
+         [](RibWriter &w) {
+             w.Patch("Bilinear", "P", fourPoints, RI_NULL);
+             w.Sphere(1, -1, 1, 360, RI_NULL);
+         },
+         "Patch \"Bilinear\"Sphere 1 -1 1 360\n", "quillet: unknown patch type Bilinear\n"},
+        {"null type", [](RibWriter &w) { w.PatchV(nullptr, 1, threeClasses(), rampValues()); }, "Patch \"\"",
+         "quillet: unknown patch type \n"},
+    });
+}
+
+// A declared length of 32768 or more was cut to its low 16 bits: float[70000]
+// wrote 4464 values, float[40000] and float[65536] none.
+TEST(HostileInput, LongDeclaredArraysAreWrittenWhole) {
+    for (int length : {32767, 32768, 40000, 65536, 70000}) {
+        const std::string name = "hostile_long" + std::to_string(length);
+        DeclTable::declare(name.c_str(), ("uniform float[" + std::to_string(length) + "]").c_str(), nullptr, false);
+        std::vector<RtFloat> values(static_cast<size_t>(length));
+        std::string expected = "Surface \"s\" \"" + name + "\" [";
+        for (int i = 0; i < length; ++i) {
+            values[size_t(i)] = float(i % 10);
+            expected += std::to_string(i % 10) + (i + 1 < length ? " " : "]\n");
+        }
+        Captured captured =
+            captureStreamAndErrors([&](RibWriter &w) { w.Surface("s", name.c_str(), values.data(), RI_NULL); });
+        EXPECT_EQ(captured.stream, wholeStream(expected)) << length;
+        EXPECT_EQ(captured.diagnostics, "") << length;
+    }
+}
+
+// A null name left the argument out ("Surface", "LightSource 1"); every
+// request with a name argument now writes "" in its place.
+TEST(HostileInput, NullNamesAreWrittenEmpty) {
+    expectGeometryErrors({
+        {"shaders and lights",
+         [](RibWriter &w) {
+             w.SurfaceV(nullptr, 0, nullptr, nullptr);
+             w.DisplacementV(nullptr, 0, nullptr, nullptr);
+             w.AtmosphereV(nullptr, 0, nullptr, nullptr);
+             w.InteriorV(nullptr, 0, nullptr, nullptr);
+             w.ExteriorV(nullptr, 0, nullptr, nullptr);
+             w.ImagerV(nullptr, 0, nullptr, nullptr);
+             w.LightSourceV(nullptr, 0, nullptr, nullptr);
+             w.AreaLightSourceV(nullptr, 0, nullptr, nullptr);
+         },
+         "Surface \"\"\nDisplacement \"\"\nAtmosphere \"\"\nInterior \"\"\nExterior \"\"\nImager \"\"\n"
+         "LightSource \"\" 1\nAreaLightSource \"\" 2\n",
+         ""},
+        {"options, attributes and the rest",
+         [](RibWriter &w) {
+             w.ProjectionV(nullptr, 0, nullptr, nullptr);
+             w.OptionV(nullptr, 0, nullptr, nullptr);
+             w.AttributeV(nullptr, 0, nullptr, nullptr);
+             w.HiderV(nullptr, 0, nullptr, nullptr);
+             w.GeometryV(nullptr, 0, nullptr, nullptr);
+             w.ReadArchiveV(nullptr, nullptr, 0, nullptr, nullptr);
+             w.DisplayV(nullptr, nullptr, nullptr, 0, nullptr, nullptr);
+         },
+         "Projection \"\"\nOption \"\"\nAttribute \"\"\nHider \"\"\nGeometry \"\"\nReadArchive \"\"\n"
+         "Display \"\" \"\" \"\"\n",
+         ""},
+        {"names with parameters",
+         [](RibWriter &w) {
+             RtToken tokens[] = {"Kd"};
+             RtPointer values[] = {oneValue};
+             w.SurfaceV(nullptr, 1, tokens, values);
+             w.LightSourceV(nullptr, 1, tokens, values);
+         },
+         "Surface \"\" \"Kd\" [0.5]\nLightSource \"\" 1 \"Kd\" [0.5]\n", ""},
+    });
+}
+
+}  // namespace
