@@ -4,6 +4,7 @@
 #include "ri/CurrentContext.h"
 
 #include <new>
+#include <unordered_set>
 
 #include "rib/RibWriter.h"
 #include "rib/StreamOptions.h"
@@ -13,10 +14,27 @@ namespace {
 RenderContext *current = nullptr;
 
 const char *const kEndWithoutContext = "RiEnd called at inappropriate level";
+const char *const kContextEntry = "RiContext";
+
+// Never destroyed: contexts with static storage may outlive every other
+// static object.
+std::unordered_set<const void *> &liveContexts() {
+    static auto *live = new std::unordered_set<const void *>;
+    return *live;
+}
 
 }  // namespace
 
 namespace quillet {
+
+void registerLiveContext(const RenderContext *context) {
+    liveContexts().insert(context);
+}
+
+void retireLiveContext(const RenderContext *context) {
+    liveContexts().erase(context);
+    if (current == context) current = nullptr;
+}
 
 RenderContext *activeContext(const char *entryName) {
     if (current == nullptr) RiErrorPrint(RIE_NOTSTARTED, RIE_SEVERE, entryName);
@@ -46,7 +64,13 @@ RtVoid RiEnd(void) {
     delete ending;
 }
 
+// A handle is compared with the live contexts before it is used as one:
+// anything else is reported and leaves the current context as it is.
 RtVoid RiContext(RtContextHandle handle) {
+    if (handle != nullptr && liveContexts().count(handle) == 0) {
+        RiErrorPrint(RIE_BADHANDLE, RIE_ERROR, kContextEntry);
+        return;
+    }
     current = static_cast<RenderContext *>(handle);
 }
 

@@ -15,6 +15,11 @@ RenderContext *activeContext(const char *entryName);
 // true. Any other name changes nothing and returns false.
 bool applyStreamDefaults(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);
 
+// The process's live contexts, kept by RenderContext's constructor and
+// destructor. Retiring the current context leaves none current.
+void registerLiveContext(const RenderContext *context);
+void retireLiveContext(const RenderContext *context);
+
 }  // namespace quillet
 
 #endif

@@ -87,6 +87,12 @@ void printCode(RtInt code) {
         std::fprintf(stderr, "code %d", code);
 }
 
+void printRepeatCount() {
+    if (repeatCount == 0) return;
+    std::fprintf(stderr, "    (last message repeated %d times)\n", repeatCount);
+    repeatCount = 0;
+}
+
 }  // namespace
 
 RtVoid RiErrorIgnore(RtInt code, RtInt, const char *) {
@@ -96,12 +102,13 @@ RtVoid RiErrorIgnore(RtInt code, RtInt, const char *) {
 RtVoid RiErrorPrint(RtInt code, RtInt severity, const char *message) {
     if (isRepeat(code, message)) {
         ++repeatCount;
-        return;
+        if (severity < kFatalSeverity) return;
+        // Folded, but severe all the same: the count shows what ended the process.
+        printRepeatCount();
+        std::fflush(stderr);
+        std::exit(-1);
     }
-    if (repeatCount != 0) {
-        std::fprintf(stderr, "    (last message repeated %d times)\n", repeatCount);
-        repeatCount = 0;
-    }
+    printRepeatCount();
     printSeverity(severity);
     if (ErrorSourceLine > 0)
         std::fprintf(stderr, "%s (%ld): ", ErrorSourceFile ? ErrorSourceFile : "", ErrorSourceLine);

@@ -1,10 +1,20 @@
-// The variable-argument operations of every context: each collects its
-// arguments and calls its list form.
+// What every context shares: its place among the live contexts, and the
+// variable-argument operations, each of which collects its arguments and
+// calls its list form.
 #include "ri/RenderContext.h"
 
+#include "ri/CurrentContext.h"
 #include "ri/ParamList.h"
 
 namespace quillet {
+
+RenderContext::RenderContext() {
+    registerLiveContext(this);
+}
+
+RenderContext::~RenderContext() {
+    retireLiveContext(this);
+}
 
 RtVoid RenderContext::Projection(RtToken name, ...) {
     va_list args;

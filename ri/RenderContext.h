@@ -13,7 +13,12 @@ namespace quillet {
 
 class QUILLET_API RenderContext {
 public:
-    virtual ~RenderContext() {}
+    // A context is live from its construction to its destruction; only a
+    // live context can be made current, and a current context that is
+    // destroyed leaves no context current.
+    virtual ~RenderContext();
+    RenderContext(const RenderContext &) = delete;
+    RenderContext &operator=(const RenderContext &) = delete;
 
     virtual RtVoid FrameBegin(RtInt frame) = 0;
     virtual RtVoid FrameEnd() = 0;
@@ -188,6 +193,9 @@ public:
     virtual RtVoid ReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[],
                                 RtPointer values[]) = 0;
     virtual RtVoid ErrorHandler(RtErrorHandler handler) = 0;
+
+protected:
+    RenderContext();
 };
 
 }  // namespace quillet

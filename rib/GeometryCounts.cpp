@@ -227,8 +227,10 @@ BlobbyScan blobbyScan(RtInt ncode, const RtInt code[]) {
                     scan.complete = false;
                     break;
                 }
+                // The count word and count operands: a count of -1 takes the
+                // count word alone; below that the scan would not advance.
                 operands = Wide(code[i + 1]) + 1;
-                if (operands < 1 || i + 1 + operands > ncode) {
+                if (operands < 0 || i + 1 + operands > ncode) {
                     scan.complete = false;
                     break;
                 }

@@ -101,8 +101,9 @@ TrimCurveSizes trimCurveSizes(RtInt nloops, const RtInt ncurves[], const RtInt o
 
 // What a blobby code array asks for from the float and string arrays. The
 // scan never reads past ncode words: an operator whose operand count lies
-// beyond the array, or whose operands would run past its end (or before the
-// operator, for a negative count), ends the scan and clears complete.
+// beyond the array, or whose operands would run past its end, ends the scan
+// and clears complete. An operand count of -1 takes the count word alone; a
+// count below -1, which would never advance, ends the scan too.
 struct BlobbyScan {
     RtInt leaves;
     RtInt floats;

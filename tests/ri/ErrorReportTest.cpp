@@ -137,6 +137,14 @@ const ReportCase kReportCases[] = {
          return 0;
      },
      "SEVERITY 7: Probable bug in renderer\n    --> x\n", 255},
+    {"FoldedSevereRepeatStillEnds",
+     [] {
+         RiErrorPrint(RIE_NOTSTARTED, RIE_ERROR, "RiSphere");
+         RiErrorPrint(RIE_NOTSTARTED, RIE_ERROR, "RiSphere");
+         RiErrorPrint(RIE_NOTSTARTED, RIE_SEVERE, "RiSphere");
+         return 0;
+     },
+     "ERROR: RiBegin not called\n    --> RiSphere\n    (last message repeated 2 times)\n", 255},
     {"NegativeSeverityIsNumberedAndReturns",
      [] {
          RiErrorPrint(RIE_BUG, -1, "x");

@@ -7,6 +7,7 @@
 
 #include "ChildProcess.h"
 #include "ri/ri.h"
+#include "rib/RibWriter.h"
 
 namespace {
 
@@ -107,6 +108,51 @@ TEST(ContextManagement, NullContextIsNotStarted) {
         RiContext(nullptr);
         RiWorldBegin();
         return 0;
+    });
+    EXPECT_EQ(outcome.standardError, notStartedReport("RiWorldBegin"));
+    EXPECT_EQ(outcome.status, 255);
+}
+
+const std::string kBadContextReport = "ERROR: Bad handle\n    --> RiContext\n";
+
+TEST(ContextManagement, EndedContextIsBadHandle) {
+    ChildOutcome outcome = runInChild([] {
+        RiBegin("/dev/null");
+        RtContextHandle ended = RiGetContext();
+        RiEnd();
+        RiContext(ended);
+        RiWorldBegin();
+        return 0;
+    });
+    EXPECT_EQ(outcome.standardError, kBadContextReport + notStartedReport("RiWorldBegin"));
+    EXPECT_EQ(outcome.status, 255);
+}
+
+TEST(ContextManagement, BadHandleLeavesCurrentContext) {
+    ChildOutcome outcome = runInChild([] {
+        RiBegin("/dev/null");
+        RtContextHandle open = RiGetContext();
+        int notAContext = 0;
+        RiContext(&notAContext);
+        RiWorldBegin();
+        RiWorldEnd();
+        const bool unchanged = RiGetContext() == open;
+        RiEnd();
+        return unchanged ? 7 : 1;
+    });
+    EXPECT_EQ(outcome.standardError, kBadContextReport);
+    EXPECT_EQ(outcome.status, 7);
+}
+
+TEST(ContextManagement, DestroyedCurrentContextLeavesNone) {
+    ChildOutcome outcome = runInChild([] {
+        {
+            RibWriter scoped("/dev/null", RI_NULL);
+            RiContext(&scoped);
+        }
+        const bool none = RiGetContext() == nullptr;
+        RiWorldBegin();
+        return none ? 0 : 1;
     });
     EXPECT_EQ(outcome.standardError, notStartedReport("RiWorldBegin"));
     EXPECT_EQ(outcome.status, 255);

@@ -186,6 +186,8 @@ TEST(GeometryCounts, BlobbyScan) {
         {"unknown words", {9, 999, 1004, -1, 1000, 0}, 1, 1, 0, true},
         {"count word beyond the array", {1000, 0, 0}, 1, 1, 0, false},
         {"operands beyond the array", {1000, 0, 3, 5, 0, 1}, 1, 1, 0, false},
+        {"operand count -1 takes its count word alone", {1000, 0, 1, -1, 1001, 0}, 2, 17, 0, true},
+        {"operand count -2 would not advance", {1000, 0, 1, -2, 1000, 0}, 1, 1, 0, false},
         {"negative operand count", {1000, 0, 1, -3, 1000, 0}, 1, 1, 0, false},
         {"leaf at the end", {1000, 0, 1003}, 2, 5, 1, true},
         {"empty", {}, 0, 0, 0, true},
