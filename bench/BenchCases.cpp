@@ -80,6 +80,26 @@ struct SmallRequestData {
     }
 };
 
+struct AttributeBlockData {
+    static const int kBlocks = 250000;  // five requests each
+    static const size_t kPerBlock = 7;  // translation, colour, radius
+    std::vector<RtFloat> numbers = randomFloats(size_t(kBlocks) * kPerBlock, 0, 1, 5);
+    void write(const char *target) {
+        RiBegin(target);
+        RiWorldBegin();
+        for (int b = 0; b < kBlocks; ++b) {
+            RtFloat *v = &numbers[size_t(b) * kPerBlock];
+            RiAttributeBegin();
+            RiTranslate(v[0], v[1], v[2]);
+            RiColor(v + 3);
+            RiSphere(v[6], -v[6], v[6], 360, RI_NULL);
+            RiAttributeEnd();
+        }
+        RiWorldEnd();
+        RiEnd();
+    }
+};
+
 const int kLatheRepeats = 2000;
 
 }  // namespace
@@ -92,18 +112,24 @@ std::vector<BenchCase> makeBenchCases() {
     auto points = std::make_shared<PointsData>(1000000);
     auto grid = std::make_shared<GridData>();
     auto small = std::make_shared<SmallRequestData>();
+    auto blocks = std::make_shared<AttributeBlockData>();
     return {
         {"Points 1M (P, width)",
          1,
          [points](const char *t) { points->write(t); },
-         {{points->positions.data(), points->positions.size()}, {points->widths.data(), points->widths.size()}}},
+         {{points->positions.data(), points->positions.size()}, {points->widths.data(), points->widths.size()}},
+         {10, 0},
+         {15, 0.5}},
         {"PointsPolygons 1000x1000 (P, N, st)",
          1,
          [grid](const char *t) { grid->write(t); },
          {{grid->positions.data(), grid->positions.size()},
           {grid->normals.data(), grid->normals.size()},
-          {grid->st.data(), grid->st.size()}}},
-        {"1M small requests", 1, [small](const char *t) { small->write(t); }, {}},
+          {grid->st.data(), grid->st.size()}},
+         {0, 0},
+         {10, 0}},
+        {"1M small requests", 1, [small](const char *t) { small->write(t); }, {}, {0, 0}, {0, 0}},
+        {"250,000 attribute blocks", 1, [blocks](const char *t) { blocks->write(t); }, {}, {5, 0}, {0, 0}},
         {"lathe scene x2000",
          kLatheRepeats,
          [](const char *t) {
@@ -111,6 +137,8 @@ std::vector<BenchCase> makeBenchCases() {
              describeLatheScene();
              RiEnd();
          },
-         {}},
+         {},
+         {0, 0},
+         {0, 0}},
     };
 }

@@ -16,6 +16,12 @@ struct FloatArray {
     size_t count;
 };
 
+// What a case's whole request must reach in one encoding; 0: no target.
+struct Goal {
+    double speedup;  // times the reference method
+    double ofLimit;  // fraction of the speed of memcpy
+};
+
 struct BenchCase {
     std::string name;
     // Streams written per measurement; run writes one.
@@ -26,10 +32,13 @@ struct BenchCase {
     // The float arrays of the case's parameter lists (empty for cases that
     // are not float data), measured alone beside the whole request.
     std::vector<FloatArray> floatArrays;
+    Goal ascii;
+    Goal binary;
 };
 
 // Points (1,000,000), a 1000x1000 PointsPolygons grid, 1,000,000 small
-// requests and the lathe scene (repeated).
+// requests, 250,000 small attribute blocks (AttributeBegin, Translate, Color,
+// Sphere, AttributeEnd) and the lathe scene (repeated).
 std::vector<BenchCase> makeBenchCases();
 
 // One Points request of npoints points ("P" and "width") into target.

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "decl/DeclTable.h"
-#include "rib/ChunkBuffer.h"
+#include "rib/OutputBuffer.h"
 #include "rib/GeometryCounts.h"
 #include "rib/RibWriter.h"
 #include "rib/ValueEncoding.h"
@@ -18,7 +18,7 @@ const char kNullParameterToken[] = "quillet error: null parameter token\n";
 const char kNoValueForParameter[] = "quillet error: no value for parameter \"%s\"\n";
 
 // The string form of a parameter: quoted strings separated by one blank.
-void putStringList(ChunkBuffer &buffer, const RtToken *strings, size_t count) {
+void putStringList(OutputBuffer &buffer, const RtToken *strings, size_t count) {
     buffer.put('[');
     for (size_t i = 0; i < count; ++i) {
         if (i > 0) buffer.put(' ');
@@ -28,7 +28,7 @@ void putStringList(ChunkBuffer &buffer, const RtToken *strings, size_t count) {
 }
 
 // One token/value pair: reported and dropped when it cannot be written.
-void writePair(ChunkBuffer &buffer, bool binary, RtToken token, RtPointer value, const ClassCounts &counts) {
+void writePair(OutputBuffer &buffer, bool binary, RtToken token, RtPointer value, const ClassCounts &counts) {
     if (!token) {
         std::fputs(kNullParameterToken, stderr);
         return;
@@ -54,7 +54,7 @@ void writePair(ChunkBuffer &buffer, bool binary, RtToken token, RtPointer value,
     }
 }
 
-void writePairs(ChunkBuffer &buffer, bool binary, RtInt n, RtToken tokens[], RtPointer values[],
+void writePairs(OutputBuffer &buffer, bool binary, RtInt n, RtToken tokens[], RtPointer values[],
                 const ClassCounts &counts) {
     if (tokens && values)
         for (RtInt i = 0; i < n; ++i) writePair(buffer, binary, tokens[i], values[i], counts);
@@ -65,7 +65,7 @@ void writePairs(ChunkBuffer &buffer, bool binary, RtInt n, RtToken tokens[], RtP
 
 // The name is a request argument: always written, a null one as "".
 void RibWriter::writeParamList(const char *name, RtInt handle, RtInt n, RtToken tokens[], RtPointer values[]) {
-    ChunkBuffer buffer(out);
+    OutputBuffer &buffer = *out;
     buffer.put(' ');
     buffer.putQuoted(name);
     if (handle > 0) {
@@ -77,7 +77,7 @@ void RibWriter::writeParamList(const char *name, RtInt handle, RtInt n, RtToken 
 
 void RibWriter::writeCountedParamList(RtInt vertexCount, RtInt varyingCount, RtInt uniformCount, RtInt n,
                                       RtToken tokens[], RtPointer values[]) {
-    ChunkBuffer buffer(out);
+    OutputBuffer &buffer = *out;
     writePairs(buffer, binaryEncoding != 0, n, tokens, values, ClassCounts{vertexCount, varyingCount, uniformCount});
 }
 

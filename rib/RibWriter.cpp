@@ -5,6 +5,7 @@
 #include "decl/Predeclare.h"
 #include "decl/StringPool.h"
 #include "ri/ParamList.h"
+#include "rib/OutputBuffer.h"
 #include "rib/StreamOptions.h"
 #include "rib/StreamTarget.h"
 
@@ -17,8 +18,8 @@ const char kHeader[] = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
 }  // namespace
 
 RibWriter::RibWriter(const char *name, ...)
-    : errorHandler(RiErrorPrint), out(nullptr), targetName(nullptr), isPipe(0), uStep(3), vStep(3), binaryEncoding(0),
-      compressed(0), nextLightHandle(1), nextObjectHandle(1) {
+    : errorHandler(RiErrorPrint), target(new StreamTarget), out(new OutputBuffer(target.get())), targetName(nullptr),
+      isPipe(0), uStep(3), vStep(3), binaryEncoding(0), compressed(0), nextLightHandle(1), nextObjectHandle(1) {
     va_list args;
     va_start(args, name);
     ParamList options(args);
@@ -27,18 +28,16 @@ RibWriter::RibWriter(const char *name, ...)
         applyStreamOption(options.tokens()[i], options.values()[i], binaryEncoding, compressed, true);
     echoDeclare = 1;
     if (name) targetName = StringPool::intern(name);
-    out = openStreamTarget(targetName, isPipe);
+    target->open(targetName, isPipe);
     writeBytes(kHeader, sizeof kHeader - 1);
     DeclareEchoOff withoutEcho;
     predeclare(*this);
 }
 
 RibWriter::~RibWriter() {
-    if (!out) return;
-    writeBytes("\n", 1);
-    FILE *stream = out;
-    out = nullptr;
-    endStreamTarget(stream, isPipe != 0, targetName);
+    out->put('\n');
+    out->flush();
+    target->end(targetName);
 }
 
 }  // namespace quillet

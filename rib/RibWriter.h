@@ -4,10 +4,14 @@
 #define QUILLET_RIBWRITER_H
 
 #include <cstdio>
+#include <memory>
 
 #include "ri/RenderContext.h"
 
 namespace quillet {
+
+class OutputBuffer;
+class StreamTarget;
 
 class QUILLET_API RibWriter : public RenderContext {
 public:
@@ -176,7 +180,9 @@ public:
     void writeBytes(const char *bytes, size_t length);
 
     RtErrorHandler errorHandler;
-    FILE *out;
+    // The open target, and the one buffer that every request writes into.
+    std::unique_ptr<StreamTarget> target;
+    std::unique_ptr<OutputBuffer> out;
     const char *targetName;
     RtInt isPipe;
     RtInt uStep;

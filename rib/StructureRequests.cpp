@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "rib/FunctionNames.h"
+#include "rib/OutputBuffer.h"
 #include "rib/RequestText.h"
 #include "rib/RibWriter.h"
+#include "rib/StreamTarget.h"
 
 namespace quillet {
 
@@ -51,9 +53,8 @@ RtVoid RibWriter::WorldBegin() {
 // The one request that flushes: a piped renderer gets the whole world here.
 RtVoid RibWriter::WorldEnd() {
     writef("WorldEnd\n");
-    if (out) {
-        std::fflush(out);
-    }
+    out->flush();
+    target->flush();
 }
 
 RtVoid RibWriter::AttributeBegin() {

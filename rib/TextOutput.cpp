@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "rib/ChunkBuffer.h"
+#include "rib/OutputBuffer.h"
 #include "rib/RibWriter.h"
 
 namespace quillet {
@@ -18,12 +18,12 @@ const size_t kFixedTextMax = 320;
 
 void RibWriter::writeBytes(const char *bytes, size_t length) {
     if (!bytes || length == 0) return;
-    ChunkBuffer buffer(out);
+    OutputBuffer &buffer = *out;
     buffer.put(bytes, length);
 }
 
 void RibWriter::writeQuoted(const char *text) {
-    ChunkBuffer buffer(out);
+    OutputBuffer &buffer = *out;
     buffer.putQuoted(text);
 }
 
@@ -33,7 +33,7 @@ void RibWriter::writeQuoted(const char *text) {
 // consumes no argument.
 void RibWriter::writef(const char *format, ...) {
     if (!format) return;
-    ChunkBuffer buffer(out);
+    OutputBuffer &buffer = *out;
     va_list args;
     va_start(args, format);
     const char *run = format;

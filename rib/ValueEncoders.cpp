@@ -1,9 +1,15 @@
 // The four value encoders of the writer: ASCII text formatted without printf,
-// binary floats byte-swapped into the chunk buffer.
+// binary floats byte-swapped, all straight into the stream's buffer.
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <cstring>
 
 #include "rib/RibWriter.h"
 #include "rib/FloatFormat.h"
+#include "rib/IntegerText.h"
+#include "rib/OutputBuffer.h"
 #include "rib/ValueEncoding.h"
 
 namespace quillet {
@@ -20,12 +26,21 @@ inline uint32_t bigEndianBits(RtFloat value) {
 #endif
 }
 
-// Big-endian bytes of count floats at out, two at a time: one 64-bit byte
-// swap reverses both floats' bytes and their order, a rotation restores the
-// order.
+// Big-endian bytes of count floats at out. SSE2 swaps four floats at once:
+// the bytes of each 16-bit half, then the two halves. Otherwise two at a
+// time: one 64-bit byte swap reverses both floats' bytes and their order, a
+// rotation restores the order.
 inline void swapFloats(char *out, const RtFloat *values, size_t count) {
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
     size_t i = 0;
+#if defined(__SSE2__)
+    for (; i + 4 <= count; i += 4) {
+        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(values + i));
+        v = _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8));
+        v = _mm_shufflehi_epi16(_mm_shufflelo_epi16(v, 0xB1), 0xB1);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 4 * i), v);
+    }
+#endif
     for (; i + 2 <= count; i += 2) {
         uint64_t pair;
         std::memcpy(&pair, values + i, 8);
@@ -42,11 +57,22 @@ inline void swapFloats(char *out, const RtFloat *values, size_t count) {
 #endif
 }
 
-// The values of a binary array, swapped a chunk at a time.
-void putBinaryFloats(ChunkBuffer &buffer, const RtFloat *values, size_t count) {
-    const size_t perChunk = ChunkBuffer::kSize / 4;
+// How many of the remaining values to write at once when each takes at most
+// perValue bytes: as many as the buffer has room for, flushing it first when
+// it has room for none.
+size_t batchSize(OutputBuffer &buffer, size_t perValue, size_t remaining) {
+    size_t n = buffer.room() / perValue;
+    if (n == 0) {
+        buffer.flush();
+        n = OutputBuffer::kSize / perValue;
+    }
+    return n < remaining ? n : remaining;
+}
+
+// The values of a binary array, swapped straight into the buffer.
+void putBinaryFloats(OutputBuffer &buffer, const RtFloat *values, size_t count) {
     while (count > 0) {
-        const size_t n = count < perChunk ? count : perChunk;
+        const size_t n = batchSize(buffer, 4, count);
         swapFloats(buffer.reserve(n * 4), values, n);
         buffer.commit(n * 4);
         values += n;
@@ -75,7 +101,7 @@ size_t binaryArrayHeader(unsigned char *header, uint32_t count) {
     return lengthBytes + 1;
 }
 
-void encodeFloat(ChunkBuffer &buffer, bool binary, RtFloat value) {
+void encodeFloat(OutputBuffer &buffer, bool binary, RtFloat value) {
     if (binary) {
         char *p = buffer.reserve(5);
         p[0] = static_cast<char>(kBinaryFloatToken);
@@ -88,7 +114,7 @@ void encodeFloat(ChunkBuffer &buffer, bool binary, RtFloat value) {
     buffer.put(' ');
 }
 
-void encodeFloatArray(ChunkBuffer &buffer, bool binary, const RtFloat *values, size_t count) {
+void encodeFloatArray(OutputBuffer &buffer, bool binary, const RtFloat *values, size_t count) {
     if (binary) {
         unsigned char *p = reinterpret_cast<unsigned char *>(buffer.reserve(kArrayHeaderMax));
         buffer.commit(binaryArrayHeader(p, static_cast<uint32_t>(count)));
@@ -97,10 +123,9 @@ void encodeFloatArray(ChunkBuffer &buffer, bool binary, const RtFloat *values, s
     }
     // Values a whole batch at a time, with one room check per batch.
     const size_t perValue = kGeneralTextMax + 1;
-    const size_t perBatch = ChunkBuffer::kSize / perValue;
     buffer.put('[');
     for (size_t done = 0; done < count;) {
-        const size_t n = count - done < perBatch ? count - done : perBatch;
+        const size_t n = batchSize(buffer, perValue, count - done);
         char *const start = buffer.reserve(n * perValue);
         char *p = start;
         for (size_t i = done; i < done + n; ++i) {
@@ -113,13 +138,12 @@ void encodeFloatArray(ChunkBuffer &buffer, bool binary, const RtFloat *values, s
     buffer.put(']');
 }
 
-void encodeIntArray(ChunkBuffer &buffer, const RtInt *values, size_t count) {
+void encodeIntArray(OutputBuffer &buffer, const RtInt *values, size_t count) {
     // Values a whole batch at a time, with one room check per batch.
     const size_t perValue = kInt32TextMax + 1;
-    const size_t perBatch = ChunkBuffer::kSize / perValue;
     buffer.put('[');
     while (count > 0) {
-        const size_t n = count < perBatch ? count : perBatch;
+        const size_t n = batchSize(buffer, perValue, count);
         char *const start = buffer.reserve(n * perValue);
         char *p = start;
         for (size_t i = 0; i < n; ++i) {
@@ -134,22 +158,19 @@ void encodeIntArray(ChunkBuffer &buffer, const RtInt *values, size_t count) {
 }
 
 void RibWriter::writeFloat(RtFloat value) {
-    ChunkBuffer buffer(out);
-    encodeFloat(buffer, binaryEncoding != 0, value);
+    encodeFloat(*out, binaryEncoding != 0, value);
 }
 
 void RibWriter::writeFloatArray(const RtFloat values[], RtInt count) {
-    ChunkBuffer buffer(out);
-    encodeFloatArray(buffer, binaryEncoding != 0, values, elementCount(values, count));
+    encodeFloatArray(*out, binaryEncoding != 0, values, elementCount(values, count));
 }
 
 void RibWriter::writeIntArray(const RtInt values[], RtInt count) {
-    ChunkBuffer buffer(out);
-    encodeIntArray(buffer, values, elementCount(values, count));
+    encodeIntArray(*out, values, elementCount(values, count));
 }
 
 void RibWriter::writeStringArray(const RtToken values[], RtInt count) {
-    ChunkBuffer buffer(out);
+    OutputBuffer &buffer = *out;
     buffer.put('[');
     for (size_t i = 0, n = elementCount(values, count); i < n; ++i) {
         buffer.putQuoted(values[i]);

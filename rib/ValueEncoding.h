@@ -1,4 +1,4 @@
-// The value encodings of the stream, written into a ChunkBuffer. The writer's
+// The value encodings of the stream, written into a OutputBuffer. The writer's
 // encoders and its parameter-list writers both go through these.
 #ifndef QUILLET_VALUEENCODING_H
 #define QUILLET_VALUEENCODING_H
@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "ri/ri.h"
-#include "rib/ChunkBuffer.h"
+#include "rib/OutputBuffer.h"
 
 namespace quillet {
 
@@ -23,11 +23,11 @@ const size_t kArrayHeaderMax = 5;
 size_t binaryArrayHeader(unsigned char *header, uint32_t count);
 
 // ASCII: "%g " of the value; binary: 0xA4 and its four bytes.
-void encodeFloat(ChunkBuffer &buffer, bool binary, RtFloat value);
+void encodeFloat(OutputBuffer &buffer, bool binary, RtFloat value);
 // ASCII: "[", the values separated by blanks, "]"; binary: header and values.
-void encodeFloatArray(ChunkBuffer &buffer, bool binary, const RtFloat *values, size_t count);
+void encodeFloatArray(OutputBuffer &buffer, bool binary, const RtFloat *values, size_t count);
 // "[", each value followed by a blank, "]".
-void encodeIntArray(ChunkBuffer &buffer, const RtInt *values, size_t count);
+void encodeIntArray(OutputBuffer &buffer, const RtInt *values, size_t count);
 
 }  // namespace quillet
 

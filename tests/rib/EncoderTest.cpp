@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "rib/IntegerText.h"
+#include "rib/OutputBuffer.h"
 #include "rib/StreamCapture.h"
 #include "rib/ValueEncoding.h"
 
@@ -142,8 +144,8 @@ std::vector<RtFloat> randomFloats(size_t count, uint32_t seed) {
     return values;
 }
 
-// Lengths around every header size, the ASCII batches (240 values) and the
-// binary chunks (1024 values).
+// Lengths around every header size; the longest fill the stream's buffer
+// (OutputBuffer::kSize) once or more in either encoding.
 TEST(Encoders, ArraysMatchReference) {
     for (size_t count : {1, 240, 241, 255, 256, 1023, 1024, 1025, 4097, 65535, 65536, 70001}) {
         const std::vector<RtFloat> values = randomFloats(count, uint32_t(count));
@@ -156,11 +158,13 @@ TEST(Encoders, ArraysMatchReference) {
     }
 }
 
-// Integer text is written in batches of ChunkBuffer::kSize / (kInt32TextMax + 1)
-// values (341); lengths on both sides of the first two batch ends, with the
-// longest text (INT32_MIN) every third value.
+// Integer text is written in batches of as many values as the buffer has room
+// for at kInt32TextMax + 1 bytes each; lengths on both sides of the first
+// batch end (after the header and "["), and arrays that fill the buffer twice
+// and more, with the longest text (INT32_MIN) every third value.
 TEST(Encoders, IntegerArraysAcrossBatchesMatchPrintf) {
-    for (size_t count : {340, 341, 342, 682, 683, 1024}) {
+    const size_t firstBatch = (OutputBuffer::kSize - quillet_test::kStreamHeader.size() - 1) / (kInt32TextMax + 1);
+    for (size_t count : {firstBatch - 1, firstBatch, firstBatch + 1, 2 * firstBatch + 7, 5 * firstBatch}) {
         std::vector<RtInt> values(count);
         std::mt19937 random{uint32_t(count)};
         for (size_t i = 0; i < count; ++i) values[i] = i % 3 == 0 ? INT32_MIN : int32_t(random()) >> (random() % 32);

@@ -1,0 +1,107 @@
+// The stream's output buffer, the flush at exit and the escaping rule of
+// quoted strings.
+#include "rib/OutputBuffer.h"
+
+#include <unistd.h>
+
+#include <charconv>
+#include <cstdlib>
+
+#include "rib/FloatFormat.h"
+#include "rib/StreamTarget.h"
+
+namespace quillet {
+
+namespace {
+
+// The newest live buffer; the list runs through older.
+OutputBuffer *newestBuffer = nullptr;
+
+inline bool needsEscape(char c) {
+    return c == '"' || c == '\\' || c == '\n';
+}
+
+}  // namespace
+
+OutputBuffer::OutputBuffer(StreamTarget *target)
+    : data(new char[kSize]), next(data.get()), limit(data.get() + kSize), target(target), older(newestBuffer),
+      newer(nullptr), owner(getpid()) {
+    static const bool registered = std::atexit(flushAtExit) == 0;
+    (void)registered;
+    if (older) older->newer = this;
+    newestBuffer = this;
+}
+
+OutputBuffer::~OutputBuffer() {
+    if (older) older->newer = newer;
+    if (newer)
+        newer->older = older;
+    else
+        newestBuffer = older;
+}
+
+// A stream that was never ended keeps what it has written, as a stdio stream
+// would. A child process made by fork leaves its parent's bytes alone.
+void OutputBuffer::flushAtExit() {
+    const pid_t self = getpid();
+    for (OutputBuffer *buffer = newestBuffer; buffer; buffer = buffer->older)
+        if (buffer->owner == self) buffer->flush();
+}
+
+void OutputBuffer::flush() {
+    char *const start = data.get();
+    if (next != start && target) target->write(start, size_t(next - start));
+    next = start;
+}
+
+void OutputBuffer::putLong(const char *bytes, size_t length) {
+    flush();
+    if (length >= kSize) {
+        if (target) target->write(bytes, length);
+        return;
+    }
+    std::memcpy(next, bytes, length);
+    next += length;
+}
+
+void OutputBuffer::putEscaped(const char *text) {
+    if (!text) return;
+    const char *run = text;
+    for (const char *p = text;; ++p) {
+        const char c = *p;
+        if (c == '\0') {
+            put(run, size_t(p - run));
+            return;
+        }
+        if (needsEscape(c)) {
+            put(run, size_t(p - run));
+            put('\\');
+            put(c == '\n' ? 'n' : c);
+            run = p + 1;
+        }
+    }
+}
+
+void OutputBuffer::putQuoted(const char *text) {
+    put('"');
+    putEscaped(text);
+    put('"');
+}
+
+void OutputBuffer::putGeneral(float value) {
+    char *p = reserve(kGeneralTextMax);
+    commit(formatGeneral(p, value));
+}
+
+void OutputBuffer::putGeneral(double value) {
+    char *p = reserve(kGeneralTextMax);
+    commit(formatGeneral(p, value));
+}
+
+void OutputBuffer::putInt(long value) {
+    const size_t room = 24;
+    char *p = reserve(room);
+    commit(size_t(std::to_chars(p, p + room, value).ptr - p));
+}
+
+}  // namespace quillet
