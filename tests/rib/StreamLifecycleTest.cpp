@@ -2,9 +2,11 @@
 // failure messages, the report of a lost stream and the stream options.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <string>
 #include <vector>
 
+#include "rib/OutputBuffer.h"
 #include "rib/StreamCapture.h"
 #include "rib/StreamChild.h"
 #include "rib/StreamOptions.h"
@@ -87,22 +89,29 @@ TEST(StreamLifecycle, BarredCommandReceivesTheStream) {
 }
 
 // Each case in a child of its own: the reporter remembers its last report.
+// Streams of several buffers fail at the first write and are reported once;
+// a pipe whose reader has gone fails there too when SIGPIPE is ignored.
 TEST(StreamLifecycle, LostStreamIsReportedOnce) {
+    const size_t kBuffers = 3 * OutputBuffer::kSize / 18 + 1;
     const struct {
         const char *name;
+        size_t requests;
         std::string standardError;
     } cases[] = {
-        {"/dev/full", lossReport("/dev/full", "write error (No space left on device)")},
-        {"|sh -c 'cat >/dev/null; exit 3'",
+        {"/dev/full", 1, lossReport("/dev/full", "write error (No space left on device)")},
+        {"/dev/full", kBuffers, lossReport("/dev/full", "write error (No space left on device)")},
+        {"|true", kBuffers, lossReport("true", "write error (Broken pipe)")},
+        {"|sh -c 'cat >/dev/null; exit 3'", 1,
          lossReport("sh -c 'cat >/dev/null; exit 3'", "program exited with status 3")},
-        {"|cat >/dev/null; kill -9 $$", lossReport("cat >/dev/null; kill -9 $$", "program ended by signal 9")},
-        {"|cat >/dev/null", ""},
-        {"/dev/null", ""},
+        {"|cat >/dev/null; kill -9 $$", 1, lossReport("cat >/dev/null; kill -9 $$", "program ended by signal 9")},
+        {"|cat >/dev/null", kBuffers, ""},
+        {"/dev/null", kBuffers, ""},
     };
     for (const auto &row : cases) {
         const ChildResult result = runChild([&] {
+            std::signal(SIGPIPE, SIG_IGN);
             auto *writer = new RibWriter(row.name, RI_NULL);
-            writer->writeBytes("Sphere 1 -1 1 360\n", 18);
+            for (size_t i = 0; i < row.requests; ++i) writer->writeBytes("Sphere 1 -1 1 360\n", 18);
             delete writer;
             std::fputs("went on\n", stdout);
         });
@@ -110,6 +119,68 @@ TEST(StreamLifecycle, LostStreamIsReportedOnce) {
         EXPECT_EQ(result.standardError, row.standardError) << row.name;
         EXPECT_EQ(result.standardOutput, "went on\n") << row.name;
     }
+}
+
+// The library's stream and the caller's own text on the standard output stream
+// meet in call order at WorldEnd and RiEnd; in between, the stream waits in
+// its buffer.
+TEST(StreamLifecycle, StandardOutputKeepsCallOrderAtFlushPoints) {
+    const ChildResult result = runChild([] {
+        std::fputs("caller, before RiBegin\n", stdout);
+        auto *writer = new RibWriter(nullptr, RI_NULL);
+        writer->WorldBegin();
+        std::fputs("caller, inside the world\n", stdout);
+        writer->WorldEnd();
+        std::fputs("caller, after WorldEnd\n", stdout);
+        writer->FrameEnd();
+        delete writer;
+        std::fputs("caller, after RiEnd\n", stdout);
+    });
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.standardOutput, "caller, before RiBegin\ncaller, inside the world\n" + kStreamHeader +
+                                         "WorldBegin\nWorldEnd\ncaller, after WorldEnd\nFrameEnd\n\n"
+                                         "caller, after RiEnd\n");
+    EXPECT_EQ(result.standardError, "");
+}
+
+// WorldEnd hands everything so far to the target; the rest waits for RiEnd.
+TEST(StreamLifecycle, WorldEndFlushes) {
+    const std::string path = makeTempPath();
+    auto *writer = new RibWriter(path.c_str(), RI_NULL);
+    writer->WorldBegin();
+    writer->WorldEnd();
+    writer->FrameEnd();
+    EXPECT_EQ(readFile(path), kStreamHeader + "WorldBegin\nWorldEnd\n");
+    delete writer;
+    EXPECT_EQ(readFile(path), kStreamHeader + "WorldBegin\nWorldEnd\nFrameEnd\n\n");
+    std::remove(path.c_str());
+}
+
+// A process that exits without ending its stream still delivers what it wrote
+// (without the final newline), to a file or the standard output stream.
+TEST(StreamLifecycle, StreamNeverEndedArrivesAtExit) {
+    const std::string path = makeTempPath();
+    for (const char *name : {path.c_str(), static_cast<const char *>(nullptr)}) {
+        const ChildResult result = runChild([&] {
+            auto *writer = new RibWriter(name, RI_NULL);
+            writer->WorldBegin();
+        });
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(name ? readFile(path) : result.standardOutput, kStreamHeader + "WorldBegin\n");
+        EXPECT_EQ(result.standardError, "");
+    }
+    std::remove(path.c_str());
+}
+
+// A child made by fork that exits does not write its parent's waiting bytes.
+TEST(StreamLifecycle, ForkedChildLeavesTheParentsStream) {
+    const std::string path = makeTempPath();
+    auto *writer = new RibWriter(path.c_str(), RI_NULL);
+    writer->WorldBegin();
+    EXPECT_EQ(runChild([] {}).status, 0);
+    delete writer;
+    EXPECT_EQ(readFile(path), kStreamHeader + "WorldBegin\n\n");
+    std::remove(path.c_str());
 }
 
 TEST(StreamLifecycle, FailedStandardOutputIsReported) {
