@@ -1,2 +1,2 @@
-/* quillet: the RenderMan Interface C API (installed under quillet/ri/). */
-#include "quillet/ri/ri.h"
+/* quillet: the RenderMan Interface C API (installed as quillet/ri.h). */
+#include "quillet/ri.h"

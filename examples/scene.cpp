@@ -1,7 +1,7 @@
 // A small scene written partly through the C++ interface: the current context
 // is a RenderContext, and token/value lists are passed as arrays.
 #include <ri.h>
-#include <quillet/ri/RenderContext.h>
+#include <quillet/RenderContext.h>
 
 int main() {
     RiBegin(RI_NULL);

@@ -1,8 +1,10 @@
 #!/bin/sh
 # Installs a build into a temporary prefix, builds examples/ against the
-# installed tree twice (CMake find_package, then pkg-config), runs both
+# installed tree twice (CMake find_package, then pkg-config), runs the
 # programs of each build and compares standard output, standard error and
-# exit status with expected/.
+# exit status with expected/. The examples include every installed header;
+# when the library is shared, exports.py also checks that it exports every
+# function and variable those headers declare.
 #
 # consume.sh <build dir> <source dir> <lib dir under the prefix> "<programs>"
 # Environment: CMAKE_COMMAND, CC, CXX, QUILLET_CONSUMER_FLAGS (flags the
@@ -52,6 +54,18 @@ for program in $programs; do
     [ -x "$prefix/bin/$program" ] || fail "$program is not installed in bin/"
 done
 
+unchecked=""
+shared=$prefix/$libdir/libquillet.so
+if [ -e "$shared" ]; then
+    clang=${QUILLET_CLANGXX:-clang++}
+    if command -v "$clang" >/dev/null && command -v python3 >/dev/null; then
+        python3 "$source/tests/packaging/exports.py" "$clang" "$prefix/include" "$shared" ||
+            fail "the shared library does not export what its headers declare"
+    else
+        unchecked="$unchecked exports"
+    fi
+fi
+
 # The pkg-config build has no rpath: a shared library is found through this.
 LD_LIBRARY_PATH=$prefix/$libdir${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}
 export LD_LIBRARY_PATH
@@ -62,6 +76,7 @@ quiet "$cmake" -S "$source/examples" -B "$work/cmake" -DCMAKE_PREFIX_PATH="$pref
 quiet "$cmake" --build "$work/cmake"
 check "$work/cmake/scene_c" scene_c.rib
 check "$work/cmake/scene_cpp" scene_cpp.rib
+check "$work/cmake/context" context.rib
 
 if ! command -v pkg-config >/dev/null; then
     echo "pkg-config is not installed: the pkg-config build was not tried"
@@ -74,5 +89,10 @@ quiet env PKG_CONFIG_PATH="$prefix/$libdir/pkgconfig" CFLAGS="$flags" CXXFLAGS="
     LDFLAGS="$flags" sh "$source/examples/build-with-pkg-config.sh"
 check "$work/pkg-config/scene_c" scene_c.rib
 check "$work/pkg-config/scene_cpp" scene_cpp.rib
+check "$work/pkg-config/context" context.rib
 
+if [ -n "$unchecked" ]; then
+    echo "clang++ or python3 is missing: not checked:$unchecked"
+    [ "$failures" -eq 0 ] && exit 77
+fi
 [ "$failures" -eq 0 ]
