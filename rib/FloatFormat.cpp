@@ -100,6 +100,24 @@ void roundToPrecision(double magnitude, Decimal &d) {
     d.exponent = exponent;
 }
 
+// Runs of at most eight digits or zeros are moved as one eight-byte word (the
+// room of kGeneralTextMax allows for it), so that no value costs a call to
+// memcpy or memset; longer runs are copied as they are.
+inline char *putRun(char *p, const char *from, int count) {
+    if (count <= 8)
+        std::memcpy(p, from, 8);
+    else
+        std::memcpy(p, from, size_t(count));
+    return p + count;
+}
+
+const char kZeros[] = "00000000";
+
+inline char *putZeros(char *p, int count) {
+    for (; count > 8; count -= 8) p = putRun(p, kZeros, 8);
+    return putRun(p, kZeros, count);
+}
+
 size_t layout(char *buffer, bool negative, Decimal &d) {
     while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
     char *p = buffer;
@@ -109,8 +127,7 @@ size_t layout(char *buffer, bool negative, Decimal &d) {
         *p++ = d.digits[0];
         if (d.count > 1) {
             *p++ = '.';
-            std::memcpy(p, d.digits + 1, d.count - 1);
-            p += d.count - 1;
+            p = putRun(p, d.digits + 1, d.count - 1);
         }
         *p++ = 'e';
         *p++ = x < 0 ? '-' : '+';
@@ -124,22 +141,18 @@ size_t layout(char *buffer, bool negative, Decimal &d) {
     } else if (x >= 0) {
         const int whole = x + 1;
         if (d.count <= whole) {
-            std::memcpy(p, d.digits, d.count);
-            p += d.count;
-            for (int i = d.count; i < whole; ++i) *p++ = '0';
+            p = putRun(p, d.digits, d.count);
+            p = putZeros(p, whole - d.count);
         } else {
-            std::memcpy(p, d.digits, whole);
-            p += whole;
+            p = putRun(p, d.digits, whole);
             *p++ = '.';
-            std::memcpy(p, d.digits + whole, d.count - whole);
-            p += d.count - whole;
+            p = putRun(p, d.digits + whole, d.count - whole);
         }
     } else {
         *p++ = '0';
         *p++ = '.';
-        for (int i = -1; i > x; --i) *p++ = '0';
-        std::memcpy(p, d.digits, d.count);
-        p += d.count;
+        p = putZeros(p, -x - 1);
+        p = putRun(p, d.digits, d.count);
     }
     return size_t(p - buffer);
 }

@@ -7,8 +7,10 @@
 
 namespace quillet {
 
-// Room that formatGeneral may use; its longest text is 13 characters.
-const size_t kGeneralTextMax = 16;
+// Room that formatGeneral may use: its longest text is 13 characters, and it
+// moves digits eight bytes at a time, which may write up to 8 bytes past the
+// text's last.
+const size_t kGeneralTextMax = 24;
 
 // Writes what printf("%g", value) writes (no terminator); returns its length.
 size_t formatGeneral(char *buffer, float value);
