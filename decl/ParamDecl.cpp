@@ -69,7 +69,7 @@ void formatDeclaration(char *buffer, size_t size, int paramClass, int type, int 
     if (written < 0 || static_cast<size_t>(written) >= size) return;
     if (arrayLength > 1)
         std::snprintf(buffer + written, size - written, "[%d]", arrayLength);
-    else if (arrayLength < 0)
+    else if (arrayLength <= 0)
         std::snprintf(buffer + written, size - written, "[]");
 }
 

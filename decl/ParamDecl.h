@@ -31,7 +31,8 @@ QUILLET_API const char *className(int code);
 QUILLET_API int typeElementBytes(int code);
 // Floats per element of a float-based type, 0 for the others.
 QUILLET_API int typeFloatCount(int code);
-// "class type", then "[n]" for n > 1 or "[]" for n < 0. size is the buffer's.
+// "class type", then "[n]" for n > 1 or "[]" for n <= 0 (no values), so that
+// the text reads back as the same declaration. size is the buffer's.
 QUILLET_API void formatDeclaration(char *buffer, size_t size, int paramClass, int type, int arrayLength);
 
 class QUILLET_API ParamDecl : public SymbolEntry {

@@ -19,6 +19,15 @@ void require(bool condition) {
     if (!condition) __builtin_trap();
 }
 
+// Formatted declaration text reads back as the declaration it came from. A
+// length of 0 or less carries no values, and "[]" stands for all of them.
+void requireReadsBackAs(const char *text, ParamClass paramClass, ParamType type, int arrayLength) {
+    const ParsedDeclaration again = parseDeclaration(text);
+    require(again.paramClass == paramClass);
+    require(again.type == type);
+    require(again.arrayLength == arrayLength || (again.arrayLength <= 0 && arrayLength <= 0));
+}
+
 void checkRecord(const ParamDecl *record) {
     if (!record) return;
     require(record->tokenName != nullptr);
@@ -28,6 +37,7 @@ void checkRecord(const ParamDecl *record) {
     require(std::memchr(small, '\0', sizeof small) != nullptr);
     record->format(large, sizeof large);
     require(std::memchr(large, '\0', sizeof large) != nullptr);
+    requireReadsBackAs(large, record->paramClass, record->type, record->arrayLength);
     (void)record->valueBytes();
 }
 
@@ -36,12 +46,14 @@ void checkPrefix(const std::string &text) {
     require(length >= 0 && static_cast<size_t>(length) <= std::strlen(text.c_str()));
 }
 
+// A declaration read, formatted and read again is the same declaration.
 void checkParse(const std::string &text) {
     const ParsedDeclaration parsed = parseDeclaration(text.c_str());
     char buffer[40];
     formatDeclaration(buffer, sizeof buffer, static_cast<int>(parsed.paramClass), static_cast<int>(parsed.type),
                       parsed.arrayLength);
     require(std::memchr(buffer, '\0', sizeof buffer) != nullptr);
+    requireReadsBackAs(buffer, parsed.paramClass, parsed.type, parsed.arrayLength);
 }
 
 // Declarations go to a few names so that the table stays small over a long run.
@@ -83,9 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             const size_t bufferSize = rest.empty() ? 0 : static_cast<unsigned char>(rest[0]) % sizeof buffer;
             const int paramClass = rest.size() > 1 ? static_cast<signed char>(rest[1]) : 0;
             const int type = rest.size() > 2 ? static_cast<signed char>(rest[2]) : 0;
-            const int arrayLength = rest.size() > 4 ? static_cast<int16_t>(static_cast<unsigned char>(rest[3]) * 256 +
-                                                                           static_cast<unsigned char>(rest[4]))
-                                                    : 1;
+            int arrayLength = 1;
+            if (rest.size() > 6) std::memcpy(&arrayLength, rest.data() + 3, sizeof arrayLength);
             formatDeclaration(buffer, bufferSize, paramClass, type, arrayLength);
             if (bufferSize > 0) require(std::memchr(buffer, '\0', bufferSize) != nullptr);
             (void)typeName(type);

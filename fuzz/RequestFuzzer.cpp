@@ -1,13 +1,13 @@
 // Fuzz target: a stream of interface calls decoded from the input, every
 // request family through its entry points and, for the variable-argument and
 // texture forms, through the current context, in ASCII or binary encoding,
-// written to /dev/null.
+// written to /dev/null. Every array is sized by the fuzzer's own count model
+// (CountModel.h), never by the library's count functions.
 #include <cstdarg>
 #include <utility>
 
 #include "RequestInput.h"
 #include "ri/RenderContext.h"
-#include "rib/RibWriter.h"
 
 using namespace quillet;
 
@@ -18,12 +18,18 @@ const int kMaxRequests = 64;
 // More pairs than an entry point passes on (512): the rest must be dropped.
 const size_t kTooManyPairs = 520;
 
-RibWriter *writer() {
-    return static_cast<RibWriter *>(RiGetContext());
-}
+namespace model = countmodel;
+
 RenderContext *context() {
-    return writer();
+    return static_cast<RenderContext *>(RiGetContext());
 }
+
+// The basis steps of the stream, as the last Basis request set them: the
+// model's copy of the state that bicubic meshes and cubic curves count by.
+struct BasisSteps {
+    RtInt u = 3;
+    RtInt v = 3;
+} steps;
 
 RtFloat otherFilter(RtFloat, RtFloat, RtFloat, RtFloat) {
     return 0;
@@ -54,18 +60,18 @@ const char *word(RequestInput &input, const char *const *table, size_t size) {
 }
 #define WORD(table) word(input, table, sizeof table / sizeof *table)
 
-RtPointer pairItem(const ParamList &list, size_t i) {
+RtPointer pairItem(const PairList &list, size_t i) {
     return i % 2 ? list.listedValues[i / 2] : const_cast<char *>(list.listedTokens[i / 2]);
 }
 
 template <typename Call, size_t... I>
-void passPairs(const ParamList &list, Call &&call, std::index_sequence<I...>) {
+void passPairs(const PairList &list, Call &&call, std::index_sequence<I...>) {
     call(pairItem(list, I)..., RI_NULL);
 }
 
 // The list form, the entry point's variable form or the context's variable form.
 template <typename List, typename Entry, typename Context>
-void forms(RequestInput &input, const ParamList &list, List listForm, Entry entry, Context viaContext) {
+void forms(RequestInput &input, const PairList &list, List listForm, Entry entry, Context viaContext) {
     switch (input.choose(3)) {
     case 0: listForm(list.n, list.tokens, list.values); break;
     case 1: passPairs(list, entry, std::make_index_sequence<2 * kMaxPairs>()); break;
@@ -84,9 +90,6 @@ void forms(RequestInput &input, const ParamList &list, List listForm, Entry entr
         input, list, [&](RtInt n_, RtToken *t_, RtPointer *v_) { context()->Name##V(__VA_ARGS__, n_, t_, v_); },       \
         [&](auto... p_) { context()->Name(__VA_ARGS__, p_...); },                                                      \
         [&](auto... p_) { context()->Name(__VA_ARGS__, p_...); })
-
-const ClassCounts kUncounted = {1, 1, 1};
-const ClassCounts kQuadric = {4, 4, 1};
 
 template <size_t... I>
 void motionTimes(RequestInput &input, std::index_sequence<I...>) {
@@ -113,7 +116,7 @@ void motionBegin(RequestInput &input) {
 template <size_t... I>
 void tooManyPairs(RequestInput &input, std::index_sequence<I...>) {
     RtToken token = input.token();
-    RtPointer value = input.valueFor(token, kUncounted);
+    RtPointer value = input.valueFor(token, model::uncounted());
     RiAttribute("fuzz", (I % 2 ? value : const_cast<char *>(token))..., RI_NULL);
 }
 
@@ -162,7 +165,7 @@ RtPointer handle(RequestInput &input) {
 
 void shader(RequestInput &input) {
     RtToken name = input.text();
-    ParamList list = input.params(kUncounted);
+    PairList list = input.params(model::uncounted());
     switch (input.choose(8)) {
     case 0: FORMS(list, Surface, name); break;
     case 1: FORMS(list, Displacement, name); break;
@@ -177,7 +180,7 @@ void shader(RequestInput &input) {
 
 void quadric(RequestInput &input) {
     RtFloat a = input.number(), b = input.number(), c = input.number(), d = input.number(), e = input.number();
-    ParamList list = input.params(kQuadric);
+    PairList list = input.params(model::quadric());
     switch (input.choose(7)) {
     case 0: FORMS(list, Cone, a, b, c); break;
     case 1: FORMS(list, Cylinder, a, b, c, d); break;
@@ -198,32 +201,31 @@ void polygon(RequestInput &input) {
     switch (input.choose(4)) {
     case 0: {
         RtInt nvertices = input.count();
-        ParamList list = input.params(polygonCounts(nvertices));
+        PairList list = input.params(model::polygon(nvertices));
         FORMS(list, Polygon, nvertices);
         break;
     }
     case 1: {
         RtInt nloops = input.count();
         RtInt *nvertices = input.wildInts(nloops, -2, 8);
-        ParamList list = input.params(generalPolygonCounts(nloops, nvertices));
+        PairList list = input.params(model::generalPolygon(nloops, nvertices));
         FORMS(list, GeneralPolygon, nloops, nvertices);
         break;
     }
     case 2: {
         RtInt npolys = input.count();
         RtInt *nvertices = input.ints(npolys, -2, 8);
-        RtInt *vertices = input.wildInts(pointsPolygonsShape(npolys, nvertices, nullptr).indices, -2, 24);
-        ParamList list = input.params(pointsPolygonsShape(npolys, nvertices, vertices).counts);
+        RtInt *vertices = input.wildInts(model::pointsPolygonsIndices(npolys, nvertices), -2, 24);
+        PairList list = input.params(model::pointsPolygons(npolys, nvertices, vertices));
         FORMS(list, PointsPolygons, npolys, nvertices, vertices);
         break;
     }
     default: {
         RtInt npolys = input.count();
         RtInt *nloops = input.ints(npolys, -2, 4);
-        RtInt *nvertices = input.ints(pointsGeneralPolygonsShape(npolys, nloops, nullptr, nullptr).loops, -2, 8);
-        RtInt *vertices =
-            input.wildInts(pointsGeneralPolygonsShape(npolys, nloops, nvertices, nullptr).indices, -2, 24);
-        ParamList list = input.params(pointsGeneralPolygonsShape(npolys, nloops, nvertices, vertices).counts);
+        RtInt *nvertices = input.ints(model::generalLoops(npolys, nloops), -2, 8);
+        RtInt *vertices = input.wildInts(model::generalIndices(npolys, nloops, nvertices), -2, 24);
+        PairList list = input.params(model::pointsGeneralPolygons(npolys, nloops, nvertices, vertices));
         FORMS(list, PointsGeneralPolygons, npolys, nloops, nvertices, vertices);
         break;
     }
@@ -234,42 +236,40 @@ void patch(RequestInput &input) {
     switch (input.choose(4)) {
     case 0: {
         RtToken type = WORD(kPatchTypes);
-        SteppedCounts counts = patchCounts(type);
-        ParamList list = input.params(counts.status == CountStatus::ok ? counts.counts : kUncounted);
+        PairList list = input.params(model::patch(type));
         FORMS(list, Patch, type);
         break;
     }
     case 1: {
         RtToken type = WORD(kPatchTypes), uwrap = WORD(kWraps), vwrap = WORD(kWraps);
         RtInt nu = input.count(), nv = input.count();
-        SteppedCounts counts = patchMeshCounts(type, nu, uwrap, nv, vwrap, writer()->uStep, writer()->vStep);
-        ParamList list = input.params(counts.status == CountStatus::ok ? counts.counts : kUncounted);
+        PairList list = input.params(model::patchMesh(type, nu, uwrap, nv, vwrap, steps.u, steps.v));
         FORMS(list, PatchMesh, type, nu, uwrap, nv, vwrap);
         break;
     }
     case 2: {
         RtInt nu = input.count(), uorder = input.count(), nv = input.count(), vorder = input.count();
-        RtFloat *uknot = input.floats(arrayLength(knotCount(nu, uorder)));
+        RtFloat *uknot = input.floats(model::knots(nu, uorder));
         RtFloat umin = input.number(), umax = input.number();
-        RtFloat *vknot = input.floats(arrayLength(knotCount(nv, vorder)));
+        RtFloat *vknot = input.floats(model::knots(nv, vorder));
         RtFloat vmin = input.number(), vmax = input.number();
-        ParamList list = input.params(nuPatchCounts(nu, uorder, nv, vorder));
+        PairList list = input.params(model::nuPatch(nu, uorder, nv, vorder));
         FORMS(list, NuPatch, nu, uorder, uknot, umin, umax, nv, vorder, vknot, vmin, vmax);
         break;
     }
     default: {
         RtInt nloops = input.count();
         RtInt *ncurves = input.ints(nloops, -2, 4);
-        const RtInt curves = arrayLength(trimCurveSizes(nloops, ncurves, nullptr, nullptr).curves);
+        const model::Count curves = model::trimCurves(nloops, ncurves);
         RtInt *order = input.ints(curves, -2, 5);
         RtFloat *min = input.floats(curves);
         RtFloat *max = input.floats(curves);
         RtInt *n = input.ints(curves, -2, 6);
-        TrimCurveSizes sizes = trimCurveSizes(nloops, ncurves, order, n);
-        RtFloat *knot = input.floats(arrayLength(sizes.knots));
-        RtFloat *u = input.floats(arrayLength(sizes.points));
-        RtFloat *v = input.floats(arrayLength(sizes.points));
-        RtFloat *w = input.floats(arrayLength(sizes.points));
+        model::TrimCurve sizes = model::trimCurve(nloops, ncurves, order, n);
+        RtFloat *knot = input.floats(sizes.knots);
+        RtFloat *u = input.floats(sizes.points);
+        RtFloat *v = input.floats(sizes.points);
+        RtFloat *w = input.floats(sizes.points);
         RiTrimCurve(nloops, ncurves, order, knot, min, max, n, u, v, w);
         break;
     }
@@ -281,12 +281,11 @@ void curvesAndPoints(RequestInput &input) {
         RtToken type = WORD(kPatchTypes), wrap = WORD(kWraps);
         RtInt ncurves = input.count();
         RtInt *nvertices = input.wildInts(ncurves, -2, 10);
-        SteppedCounts counts = curvesCounts(type, ncurves, nvertices, wrap, writer()->vStep);
-        ParamList list = input.params(counts.status == CountStatus::ok ? counts.counts : kUncounted);
+        PairList list = input.params(model::curves(type, ncurves, nvertices, wrap, steps.v));
         FORMS(list, Curves, type, ncurves, nvertices, wrap);
     } else {
         RtInt npoints = input.count();
-        ParamList list = input.params(pointsCounts(npoints));
+        PairList list = input.params(model::points(npoints));
         FORMS(list, Points, npoints);
     }
 }
@@ -295,14 +294,14 @@ void subdivisionMesh(RequestInput &input) {
     RtToken scheme = input.text();
     RtInt nfaces = input.count();
     RtInt *nvertices = input.ints(nfaces, -2, 6);
-    RtInt *vertices = input.wildInts(subdivisionMeshShape(nfaces, nvertices, nullptr).indices, -2, 20);
+    RtInt *vertices = input.wildInts(model::pointsPolygonsIndices(nfaces, nvertices), -2, 20);
     RtInt ntags = input.count();
     RtToken *tags = input.strings(ntags);
-    RtInt *nargs = input.ints(subdivisionTagSizes(ntags, nullptr).nargs, -2, 4);
-    TagArgSizes sizes = subdivisionTagSizes(ntags, nargs);
+    RtInt *nargs = input.ints(model::tagArguments(ntags, nullptr).nargs, -2, 4);
+    model::TagArguments sizes = model::tagArguments(ntags, nargs);
     RtInt *intargs = input.wildInts(sizes.ints, -5, 20);
     RtFloat *floatargs = input.floats(sizes.floats);
-    ParamList list = input.params(subdivisionMeshShape(nfaces, nvertices, vertices).counts);
+    PairList list = input.params(model::pointsPolygons(nfaces, nvertices, vertices));
     FORMS(list, SubdivisionMesh, scheme, nfaces, nvertices, vertices, ntags, tags, nargs, intargs, floatargs);
 }
 
@@ -314,7 +313,7 @@ void blobby(RequestInput &input) {
         if (input.flag()) code[i] = input.choose(2) ? 1000 + input.choose(8) : input.choose(10);
     RtFloat *flt = input.floats(nflt);
     RtToken *str = input.strings(nstr);
-    ParamList list = input.params(blobbyCounts(nleaf));
+    PairList list = input.params(model::blobby(nleaf));
     FORMS(list, Blobby, nleaf, ncode, code, nflt, flt, nstr, str);
 }
 
@@ -329,7 +328,7 @@ void texture(RequestInput &input) {
     const char *picture = input.text(), *texture = input.text();
     RtFilterFunc filter = pick(input, kFilters);
     RtFloat s = input.number(), t = input.number();
-    ParamList list = input.params(kUncounted);
+    PairList list = input.params(model::uncounted());
     switch (input.choose(4)) {
     case 0: {
         RtToken swrap = input.text(), twrap = input.text();
@@ -370,7 +369,7 @@ void request(RequestInput &input) {
     case 7: RiCropWindow(input.number(), input.number(), input.number(), input.number()); break;
     case 8: {
         RtToken name = input.text();
-        ParamList list = input.params(kUncounted);
+        PairList list = input.params(model::uncounted());
         FORMS(list, Projection, name);
         break;
     }
@@ -385,13 +384,13 @@ void request(RequestInput &input) {
     case 17: {
         const char *name = input.text();
         RtToken type = input.text(), mode = input.text();
-        ParamList list = input.params(kUncounted);
+        PairList list = input.params(model::uncounted());
         FORMS(list, Display, name, type, mode);
         break;
     }
     case 18: {
         RtToken type = input.text();
-        ParamList list = input.params(kUncounted);
+        PairList list = input.params(model::uncounted());
         FORMS(list, Hider, type);
         break;
     }
@@ -404,7 +403,7 @@ void request(RequestInput &input) {
     case 20: RiRelativeDetail(input.number()); break;
     case 21: {
         RtToken name = WORD(kOptionNames);
-        ParamList list = input.params(kUncounted);
+        PairList list = input.params(model::uncounted());
         FORMS(list, Option, name);
         break;
     }
@@ -425,7 +424,7 @@ void request(RequestInput &input) {
     case 33: input.flag() ? RiOrientation(input.text()) : RiReverseOrientation(); break;
     case 34: {
         RtToken name = input.text();
-        ParamList list = input.params(kUncounted);
+        PairList list = input.params(model::uncounted());
         FORMS(list, Attribute, name);
         break;
     }
@@ -459,7 +458,14 @@ void request(RequestInput &input) {
     case 46: RiIlluminate(handle(input), static_cast<RtBoolean>(input.anyInt())); break;
     case 47: quadric(input); break;
     case 48: polygon(input); break;
-    case 49: RiBasis(basis(input), input.count(), basis(input), input.count()); break;
+    case 49: {
+        RtFloat(*ubasis)[4] = basis(input);
+        steps.u = input.count();
+        RtFloat(*vbasis)[4] = basis(input);
+        steps.v = input.count();
+        RiBasis(ubasis, steps.u, vbasis, steps.v);
+        break;
+    }
     case 50: patch(input); break;
     case 51: curvesAndPoints(input); break;
     case 52: subdivisionMesh(input); break;
@@ -467,7 +473,7 @@ void request(RequestInput &input) {
     case 54: procedural(input); break;
     case 55: {
         RtToken type = input.text();
-        ParamList list = input.params(kUncounted);
+        PairList list = input.params(model::uncounted());
         FORMS(list, Geometry, type);
         break;
     }
@@ -487,7 +493,7 @@ void request(RequestInput &input) {
         if (input.flag()) {
             RtToken name = input.text();
             RtArchiveCallback callback = input.flag() ? archiveCallback : nullptr;
-            ParamList list = input.params(kUncounted);
+            PairList list = input.params(model::uncounted());
             FORMS(list, ReadArchive, name, callback);
         } else {
             RiErrorHandler(pick(input, kHandlers));
@@ -510,6 +516,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     RtToken format = input.flag() ? "binary" : "ascii";
     RiOption("rib", "format", &format, RI_NULL);
     RiBegin(kTarget);
+    steps = BasisSteps();
     for (int i = 0; i < kMaxRequests && input.more(); ++i) {
         request(input);
         input.release();

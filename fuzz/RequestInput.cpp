@@ -89,6 +89,23 @@ T pick(RequestInput &input, T const (&table)[N]) {
     return table[input.choose(static_cast<int>(N))];
 }
 
+// Values of one element of each type as a parameter list writes them; an
+// mpoint, or a parameter without a type, carries none.
+countmodel::Count valuesPerElement(ParamType type) {
+    switch (type) {
+    case ParamType::Float:
+    case ParamType::String:
+    case ParamType::Integer: return 1;
+    case ParamType::Point:
+    case ParamType::Color:
+    case ParamType::Vector:
+    case ParamType::Normal: return 3;
+    case ParamType::Hpoint: return 4;
+    case ParamType::Matrix: return 16;
+    default: return 0;
+    }
+}
+
 bool same(const char *a, const char *b) {
     return a && std::strcmp(a, b) == 0;
 }
@@ -201,35 +218,35 @@ void *RequestInput::block(size_t bytes) {
     return blocks.back().get();
 }
 
-RtFloat *RequestInput::floats(RtInt count) {
+RtFloat *RequestInput::floats(countmodel::Count count) {
     const size_t n = count > 0 ? static_cast<size_t>(count) : 0;
     RtFloat *values = static_cast<RtFloat *>(block(n * sizeof(RtFloat)));
     for (size_t i = 0; i < n; ++i) values[i] = number();
     return values;
 }
 
-RtInt *RequestInput::ints(RtInt count, RtInt low, RtInt high) {
+RtInt *RequestInput::ints(countmodel::Count count, RtInt low, RtInt high) {
     const size_t n = count > 0 ? static_cast<size_t>(count) : 0;
     RtInt *values = static_cast<RtInt *>(block(n * sizeof(RtInt)));
     for (size_t i = 0; i < n; ++i) values[i] = in.ConsumeIntegralInRange(low, high);
     return values;
 }
 
-RtInt *RequestInput::wildInts(RtInt count, RtInt low, RtInt high) {
+RtInt *RequestInput::wildInts(countmodel::Count count, RtInt low, RtInt high) {
     RtInt *values = ints(count, low, high);
-    for (RtInt i = 0; i < count; ++i)
+    for (countmodel::Count i = 0; i < count; ++i)
         if (choose(16) == 0) values[i] = anyInt();
     return values;
 }
 
-RtToken *RequestInput::strings(RtInt count) {
+RtToken *RequestInput::strings(countmodel::Count count) {
     const size_t n = count > 0 ? static_cast<size_t>(count) : 0;
     RtToken *values = static_cast<RtToken *>(block(n * sizeof(RtToken)));
     for (size_t i = 0; i < n; ++i) values[i] = text();
     return values;
 }
 
-RtPointer RequestInput::valueFor(RtToken token, const ClassCounts &counts) {
+RtPointer RequestInput::valueFor(RtToken token, const countmodel::ClassCounts &counts) {
     if (choose(16) == 0) return nullptr;
     // The stream options read their values by name: a string for "format"
     // and "compression", an integer for "binary" and "gzip".
@@ -239,15 +256,20 @@ RtPointer RequestInput::valueFor(RtToken token, const ClassCounts &counts) {
     ParamType type = ParamType::Float;
     if (const ParamDecl *decl = token ? DeclTable::lookup(token) : nullptr) {
         type = decl->type;
-        int64_t perClass = 1;
-        if (decl->paramClass == ParamClass::Vertex) perClass = counts.vertex;
-        if (decl->paramClass == ParamClass::Varying) perClass = counts.varying;
-        if (decl->paramClass == ParamClass::Uniform) perClass = counts.uniform;
-        const int64_t perElement =
-            type == ParamType::String || type == ParamType::Integer ? 1 : typeFloatCount(static_cast<int>(type));
-        if (perClass > 0 && decl->arrayLength > 0) {
-            const int64_t total = perClass * decl->arrayLength * perElement;
-            if (total > static_cast<int64_t>(kMaxElements)) return nullptr;
+        countmodel::Count perClass;
+        switch (decl->paramClass) {
+        case ParamClass::None:
+        case ParamClass::Constant: perClass = 1; break;
+        case ParamClass::Uniform: perClass = counts.uniform; break;
+        case ParamClass::Varying: perClass = counts.varying; break;
+        case ParamClass::Vertex: perClass = counts.vertex; break;
+        default: return nullptr;  // a class the model does not know: no values to read
+        }
+        const countmodel::Count length = decl->arrayLength;
+        if (counts.readsParams && perClass > 0 && length > 0) {
+            if (perClass > countmodel::Count(kMaxElements) || length > countmodel::Count(kMaxElements)) return nullptr;
+            const countmodel::Count total = perClass * length * valuesPerElement(type);
+            if (total > countmodel::Count(kMaxElements)) return nullptr;
             elements = static_cast<size_t>(total);
         }
     }
@@ -275,8 +297,8 @@ RtPointer RequestInput::valueFor(RtToken token, const ClassCounts &counts) {
     return value;
 }
 
-ParamList RequestInput::params(const ClassCounts &counts) {
-    ParamList list;
+PairList RequestInput::params(const countmodel::ClassCounts &counts) {
+    PairList list;
     const int form = choose(10);
     list.n = form == 0 ? -in.ConsumeIntegralInRange<RtInt>(1, 3) : choose(form == 1 ? kMaxPairs + 1 : 4);
     const RtInt stored = list.n > 0 ? list.n : 0;

@@ -1,8 +1,8 @@
 // Decodes fuzz input into the arguments of interface calls: numbers, counts,
 // strings, tokens, declarations and token/value lists. Every array lives in a
-// heap block of exactly the size that the call may read, so the sanitizer
-// sees any read past it; blocks are freed after each call, so it also sees a
-// pointer that the library kept.
+// heap block of exactly the size that the fuzzer's own count model says the
+// call may read, so the sanitizer sees any read past it; blocks are freed
+// after each call, so it also sees a pointer that the library kept.
 #ifndef QUILLET_FUZZ_REQUESTINPUT_H
 #define QUILLET_FUZZ_REQUESTINPUT_H
 
@@ -11,14 +11,14 @@
 #include <memory>
 #include <vector>
 
-#include "rib/GeometryCounts.h"
+#include "CountModel.h"
 #include "ri/ri.h"
 
 // Longest list of pairs a call gets; the variable-argument forms pass them
 // all, ended early by RI_NULL.
 const int kMaxPairs = 12;
 
-struct ParamList {
+struct PairList {
     RtInt n = 0;
     RtToken *tokens = nullptr;
     RtPointer *values = nullptr;
@@ -49,18 +49,18 @@ public:
     // A declaration: from the grammar's words, arbitrary text, or null.
     const char *declaration();
 
-    RtFloat *floats(RtInt count);
+    RtFloat *floats(countmodel::Count count);
     // Integers in [low, high]: lengths of later arrays, which must stay small.
-    RtInt *ints(RtInt count, RtInt low, RtInt high);
+    RtInt *ints(countmodel::Count count, RtInt low, RtInt high);
     // Mostly in [low, high], now and then any integer: indices and counts
     // that size no array of the caller's.
-    RtInt *wildInts(RtInt count, RtInt low, RtInt high);
-    RtToken *strings(RtInt count);
+    RtInt *wildInts(countmodel::Count count, RtInt low, RtInt high);
+    RtToken *strings(countmodel::Count count);
     // A value holding what the token's declaration and the counts call for
     // (null now and then, or when that would be very large).
-    RtPointer valueFor(RtToken token, const ClassCounts &counts);
+    RtPointer valueFor(RtToken token, const countmodel::ClassCounts &counts);
     // Pairs whose values hold what the declarations and counts call for.
-    ParamList params(const ClassCounts &counts);
+    PairList params(const countmodel::ClassCounts &counts);
 
     // Frees every block handed out since the last call.
     void release() { blocks.clear(); }

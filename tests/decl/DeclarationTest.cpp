@@ -85,7 +85,7 @@ const FormatCase kFormatCases[] = {
     {2, 1, 4, "uniform float[4]"},
     {4, 2, -1, "vertex point[]"},
     {0, 1, 1, " float"},
-    {2, 5, 0, "uniform integer"},
+    {2, 5, 0, "uniform integer[]"},  // "[]" reads back as 0, no suffix as 1
     {1, 16, 2, "constant mpoint[2]"},
     {3, 1, 70000, "varying float[70000]"},
     {7, 12, 1, " "},
