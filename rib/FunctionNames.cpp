@@ -40,6 +40,11 @@ const NamedFunction<RtErrorHandler> kErrorHandlers[] = {
     {RiErrorAbort, "abort"},
 };
 
+const NamedFunction<const RtFloat (*)[4]> kBases[] = {
+    {RiBezierBasis, "bezier"},   {RiBSplineBasis, "b-spline"}, {RiCatmullRomBasis, "catmull-rom"},
+    {RiHermiteBasis, "hermite"}, {RiPowerBasis, "power"},
+};
+
 }  // namespace
 
 const char *filterName(RtFilterFunc filter) {
@@ -52,6 +57,10 @@ const char *proceduralName(RtProcSubdivFunc procedural) {
 
 const char *errorHandlerName(RtErrorHandler handler) {
     return handler ? lookUp(kErrorHandlers, handler) : nullptr;
+}
+
+const char *basisName(const RtFloat (*basis)[4]) {
+    return basis ? lookUp(kBases, basis) : nullptr;
 }
 
 }  // namespace quillet

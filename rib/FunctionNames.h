@@ -1,10 +1,11 @@
 // Names that a RIB stream gives the standard filter, procedural and error
 // handler functions. A function cannot travel down a byte stream, so the
 // request writers recognise the standard ones by address and write their
-// names instead. Every lookup returns null for any other function.
+// names instead; so are the standard basis matrices. Every lookup returns null
+// for anything else.
 //
 // Users: PixelFilter and the texture requests (filterName), Procedural
-// (proceduralName), ErrorHandler (errorHandlerName).
+// (proceduralName), ErrorHandler (errorHandlerName), Basis (basisName).
 #ifndef QUILLET_FUNCTIONNAMES_H
 #define QUILLET_FUNCTIONNAMES_H
 
@@ -20,6 +21,10 @@ const char *proceduralName(RtProcSubdivFunc procedural);
 
 // "ignore", "print" or "abort".
 const char *errorHandlerName(RtErrorHandler handler);
+
+// "bezier", "b-spline", "catmull-rom", "hermite" or "power" for the standard
+// basis matrices, recognised by address like the functions.
+const char *basisName(const RtFloat (*basis)[4]);
 
 }  // namespace quillet
 

@@ -2,6 +2,7 @@
 // then a parameter list sized by the counts of its own geometry.
 #include <cstdarg>
 
+#include "rib/FunctionNames.h"
 #include "rib/GeometryCounts.h"
 #include "rib/GeometryWriting.h"
 #include "rib/RequestText.h"
@@ -26,24 +27,11 @@ const char kNuPatchURange[] = " %f %f %d %d ";
 const char kNuPatchVRange[] = " %f %f ";
 const char kTrimCurve[] = "TrimCurve ";
 
-struct NamedBasis {
-    const RtFloat (*matrix)[4];
-    const char *name;
-};
-
-// Standard bases are written by name, recognised by address in this order.
-const NamedBasis kStandardBases[] = {
-    {RiBezierBasis, "bezier"},   {RiBSplineBasis, "b-spline"}, {RiCatmullRomBasis, "catmull-rom"},
-    {RiHermiteBasis, "hermite"}, {RiPowerBasis, "power"},
-};
-
 // A standard basis as its quoted name, any other matrix as 16 numbers.
 void writeBasis(RibWriter &writer, const RtFloat (*basis)[4]) {
-    for (const NamedBasis &standard : kStandardBases) {
-        if (standard.matrix == basis) {
-            writer.writef(kBasisName, standard.name);
-            return;
-        }
+    if (const char *name = basisName(basis)) {
+        writer.writef(kBasisName, name);
+        return;
     }
     writer.writeFloatArray(basis != nullptr ? basis[0] : nullptr, 16);
 }

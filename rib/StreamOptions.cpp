@@ -11,6 +11,10 @@ RtInt echoDeclare = 0;
 
 namespace {
 
+const char kFormat[] = "format";
+const char kBinary[] = "binary";
+const char kCompression[] = "compression";
+
 bool same(const char *a, const char *b) {
     return a && std::strcmp(a, b) == 0;
 }
@@ -24,14 +28,20 @@ RtToken stringValue(RtPointer value) {
 
 void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed, bool acceptGzipFlag) {
     if (!token || !value) return;
-    if (same(token, "format"))
-        binary = same(stringValue(value), "binary") ? 1 : 0;
-    else if (same(token, "binary"))
+    if (same(token, kFormat))
+        binary = same(stringValue(value), kBinary) ? 1 : 0;
+    else if (same(token, kBinary))
         binary = *static_cast<const RtInt *>(value);
-    else if (same(token, "compression"))
+    else if (same(token, kCompression))
         compressed = same(stringValue(value), "gzip") ? 1 : 0;
     else if (acceptGzipFlag && same(token, "gzip"))
         compressed = *static_cast<const RtInt *>(value);
+}
+
+const char *streamOptionDeclaration(RtToken token) {
+    if (same(token, kFormat) || same(token, kCompression)) return "string";
+    if (same(token, kBinary)) return "integer";
+    return nullptr;
 }
 
 bool isRibOptionName(RtToken name) {

@@ -38,6 +38,10 @@ private:
     RtInt saved;
 };
 
+// The declaration of the value that applyStreamOption reads for token
+// ("string" or "integer"), null for a token that is not a "rib" option.
+const char *streamOptionDeclaration(RtToken token);
+
 }  // namespace quillet
 
 #endif

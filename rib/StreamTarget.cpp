@@ -102,12 +102,16 @@ void reportLostStream(const char *name, const std::string &causes) {
 
 }  // namespace
 
+bool isFileTarget(const char *name) {
+    return name && !isPipedProgram(name) && name[0] != '|';
+}
+
 void StreamTarget::open(const char *&name, RtInt &isPipe) {
     if (!name) {
         stream = stdout;
         return;
     }
-    if (isPipedProgram(name) || name[0] == '|') {
+    if (!isFileTarget(name)) {
         if (name[0] == '|') ++name;
         stream = openPipe(name);
         pipe = true;

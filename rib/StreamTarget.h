@@ -12,6 +12,9 @@
 
 namespace quillet {
 
+// True when name selects a file (neither the standard output stream nor a pipe).
+bool isFileTarget(const char *name);
+
 class StreamTarget {
 public:
     StreamTarget() = default;

@@ -1,0 +1,86 @@
+// The Python class Ri: one method per entry point of the C interface, named
+// without "Ri", and the interface's constants as attributes. Ri holds no state
+// of its own: like the C interface, every Ri object works on the one current
+// stream of the process.
+#ifndef QUILLET_PYTHON_BINDINGS_H
+#define QUILLET_PYTHON_BINDINGS_H
+
+#include <cstdint>
+
+#include "python/Arguments.h"
+#include "python/ParamDict.h"
+
+namespace quillet {
+namespace python {
+
+struct Ri {};
+using RiClass = py::class_<Ri>;
+
+// Context, frame, camera and option entry points.
+void bindFrameEntries(RiClass &ri);
+// Attributes, transforms, motion, shaders and lights.
+void bindAttributeEntries(RiClass &ri);
+// Quadrics, polygons, patches, curves, points, subdivision meshes, blobbies,
+// procedurals and geometry.
+void bindGeometryEntries(RiClass &ri);
+// Solids, objects, declarations, archives, error handlers and texture making.
+void bindStructureEntries(RiClass &ri);
+// Token constants, numeric constants, and the standard filters, procedurals,
+// error handlers and bases as objects the entry points recognise.
+void bindConstants(py::module_ &module, RiClass &ri);
+
+// The C function that a filter, procedural or error handler object stands
+// for: null for None, TypeError for anything else.
+RtFilterFunc filterFunction(py::handle filter);
+RtProcSubdivFunc proceduralFunction(py::handle procedural);
+RtErrorHandler errorHandlerFunction(py::handle handler);
+// One of the standard basis objects (its C matrix, so that the stream names
+// it) or 16 numbers.
+RtFloat (*basisMatrix(py::handle basis, CallStorage &storage))[4];
+
+// Light and object handles are small numbers issued by the stream; Python
+// sees them as int.
+inline py::int_ handleNumber(RtPointer handle) {
+    return py::int_(reinterpret_cast<intptr_t>(handle));
+}
+inline RtPointer handlePointer(intptr_t number) {
+    return reinterpret_cast<RtPointer>(number);
+}
+
+// Entry points whose arguments are all numbers or strings.
+template <typename... Args>
+void bindFixed(RiClass &ri, const char *name, RtVoid (*entry)(Args...)) {
+    ri.def(name, [name, entry](const Ri &, Args... args) {
+        requireContext(name);
+        entry(args...);
+    });
+}
+
+// Entry points whose one argument is an array of `count` floats (a colour, a
+// bound, a matrix).
+template <typename Array>
+void bindFloatArray(RiClass &ri, const char *name, RtVoid (*entry)(Array), long long count) {
+    ri.def(name, [name, entry, count](const Ri &, py::handle values) {
+        requireContext(name);
+        CallStorage storage;
+        entry(reinterpret_cast<Array>(floatValues(values, count, name, storage).data));
+    });
+}
+
+// Entry points of the form Name(token, params) without geometry.
+template <typename Result>
+void bindNamedList(RiClass &ri, const char *name, Result (*entry)(RtToken, RtInt, RtToken[], RtPointer[])) {
+    ri.def(
+        name,
+        [name, entry](const Ri &, const char *token, py::handle params) {
+            requireContext(name);
+            ParamDict list(params, uncountedCounts());
+            return entry(token, list.size(), list.tokens(), list.values());
+        },
+        py::arg("name"), py::arg("params") = py::none());
+}
+
+}  // namespace python
+}  // namespace quillet
+
+#endif

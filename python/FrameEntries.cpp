@@ -1,0 +1,120 @@
+// Context, frame, camera and option entry points.
+#include <cstdio>
+
+#include "python/Bindings.h"
+#include "rib/RibWriter.h"
+#include "rib/StreamTarget.h"
+
+namespace quillet {
+namespace python {
+
+namespace {
+
+const char kNotAContext[] = "expected a handle from GetContext() or None";
+const char kColorSamplesShape[] = "ColorSamples: nRGB and RGBn must hold the same multiple of 3 values";
+
+// What GetContext returns: an opaque handle for Context.
+struct ContextHandle {
+    RtContextHandle handle;
+};
+
+// The C library ends the process when it cannot create a file; trying it here
+// first turns that into OSError, with nothing written.
+void requireWritableFile(const char *name) {
+    if (!isFileTarget(name)) return;
+    FILE *file = std::fopen(name, "wb");
+    if (file == nullptr) {
+        PyErr_SetFromErrnoWithFilename(PyExc_OSError, name);
+        throw py::error_already_set();
+    }
+    std::fclose(file);
+}
+
+}  // namespace
+
+void bindFrameEntries(RiClass &ri) {
+    py::class_<ContextHandle>(ri, "ContextHandle");
+    ri.def(
+        "Begin",
+        [](const Ri &, const char *name) {
+            requireWritableFile(name);
+            RiBegin(name);
+        },
+        py::arg("name") = py::none());
+    ri.def("End", [](const Ri &) {
+        requireContext("End");
+        RiEnd();
+        // A stream on the standard output stream reaches it before any
+        // later output of Python's own.
+        std::fflush(stdout);
+    });
+    ri.def("GetContext", [](const Ri &) -> py::object {
+        RtContextHandle handle = RiGetContext();
+        if (handle == nullptr) return py::none();
+        return py::cast(ContextHandle{handle});
+    });
+    ri.def("Context", [](const Ri &, py::handle handle) {
+        if (handle.is_none())
+            RiContext(nullptr);
+        else if (py::isinstance<ContextHandle>(handle))
+            RiContext(handle.cast<const ContextHandle &>().handle);
+        else
+            throw py::type_error(kNotAContext);
+    });
+
+    bindFixed(ri, "FrameBegin", &RiFrameBegin);
+    bindFixed(ri, "FrameEnd", &RiFrameEnd);
+    bindFixed(ri, "WorldBegin", &RiWorldBegin);
+    bindFixed(ri, "WorldEnd", &RiWorldEnd);
+    bindFixed(ri, "Format", &RiFormat);
+    bindFixed(ri, "FrameAspectRatio", &RiFrameAspectRatio);
+    bindFixed(ri, "ScreenWindow", &RiScreenWindow);
+    bindFixed(ri, "CropWindow", &RiCropWindow);
+    bindNamedList(ri, "Projection", &RiProjectionV);
+    bindFixed(ri, "Clipping", &RiClipping);
+    bindFixed(ri, "DepthOfField", &RiDepthOfField);
+    bindFixed(ri, "Shutter", &RiShutter);
+    bindFixed(ri, "PixelVariance", &RiPixelVariance);
+    bindFixed(ri, "PixelSamples", &RiPixelSamples);
+    ri.def("PixelFilter", [](const Ri &, py::handle filter, RtFloat xwidth, RtFloat ywidth) {
+        requireContext("PixelFilter");
+        RiPixelFilter(filterFunction(filter), xwidth, ywidth);
+    });
+    bindFixed(ri, "Exposure", &RiExposure);
+    bindFixed(ri, "Quantize", &RiQuantize);
+    ri.def(
+        "Display",
+        [](const Ri &, const char *name, const char *type, const char *mode, py::handle params) {
+            requireContext("Display");
+            ParamDict list(params, uncountedCounts());
+            RiDisplayV(name, type, mode, list.size(), list.tokens(), list.values());
+        },
+        py::arg("name"), py::arg("type"), py::arg("mode"), py::arg("params") = py::none());
+    bindNamedList(ri, "Hider", &RiHiderV);
+    ri.def("ColorSamples", [](const Ri &, py::handle nRGB, py::handle RGBn) {
+        requireContext("ColorSamples");
+        CallStorage storage;
+        Values<RtFloat> toRGB = floatValues(nRGB, storage);
+        Values<RtFloat> fromRGB = floatValues(RGBn, storage);
+        if (toRGB.size % 3 != 0 || fromRGB.size != toRGB.size) throw py::value_error(kColorSamplesShape);
+        RiColorSamples(static_cast<RtInt>(toRGB.size / 3), toRGB.data, fromRGB.data);
+    });
+    bindFixed(ri, "RelativeDetail", &RiRelativeDetail);
+    ri.def(
+        "Option",
+        [](const Ri &, const char *name, py::handle params) {
+            // The "rib" stream options need no stream: they set the next one's.
+            if (isRibOptionName(name)) {
+                ParamDict list = ParamDict::streamOptions(params);
+                RiOptionV(name, list.size(), list.tokens(), list.values());
+                return;
+            }
+            requireContext("Option");
+            ParamDict list(params, uncountedCounts());
+            RiOptionV(name, list.size(), list.tokens(), list.values());
+        },
+        py::arg("name"), py::arg("params") = py::none());
+}
+
+}  // namespace python
+}  // namespace quillet

@@ -1,0 +1,15 @@
+// The Python module quillet.
+#include "python/Bindings.h"
+
+PYBIND11_MODULE(quillet, module) {
+    using namespace quillet::python;
+    module.doc() = "The RenderMan Interface: write RIB streams from Python.";
+    registerErrorType(module);
+    RiClass ri(module, "Ri", "The interface's entry points as methods, named without \"Ri\".");
+    ri.def(py::init<>());
+    bindConstants(module, ri);
+    bindFrameEntries(ri);
+    bindAttributeEntries(ri);
+    bindGeometryEntries(ri);
+    bindStructureEntries(ri);
+}

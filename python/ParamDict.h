@@ -1,0 +1,40 @@
+// A parameter dictionary as the token and value arrays of a list-form call.
+#ifndef QUILLET_PYTHON_PARAMDICT_H
+#define QUILLET_PYTHON_PARAMDICT_H
+
+#include <vector>
+
+#include "python/Arguments.h"
+#include "rib/GeometryCounts.h"
+
+namespace quillet {
+namespace python {
+
+class ParamDict {
+public:
+    // params: None or a dict from token to value, passed on in the dict's
+    // order. Every value is converted as its token's declaration (predeclared,
+    // declared with Declare or inline) says, and must carry exactly the
+    // number of values that the declaration and the counts call for.
+    ParamDict(py::handle params, const ClassCounts &counts);
+
+    // The "rib" stream options, typed by the stream option rules.
+    static ParamDict streamOptions(py::handle params);
+
+    RtInt size() const { return static_cast<RtInt>(tokenArray.size()); }
+    RtToken *tokens() { return tokenArray.data(); }
+    RtPointer *values() { return valueArray.data(); }
+
+private:
+    ParamDict() = default;
+    void add(const char *token, py::handle value, const ParamDecl &decl, const ClassCounts &counts);
+
+    std::vector<RtToken> tokenArray;
+    std::vector<RtPointer> valueArray;
+    CallStorage storage;
+};
+
+}  // namespace python
+}  // namespace quillet
+
+#endif

@@ -1,0 +1,138 @@
+"""Mistakes raise before anything reaches the stream: a rejected call leaves
+the stream exactly as if it had not been made, and the C side reports
+nothing."""
+import numpy as np
+import pytest
+
+import quillet
+
+QUAD = [0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0]
+BOUND = [-1, 1, -1, 1, -1, 1]
+
+REJECTED = [
+    ("short array", lambda ri: ri.Sphere(1, -1, 1, 360, {ri.CS: [1, 0, 0]}),
+     ValueError, "Cs: expected 12 values, got 3"),
+    ("long array", lambda ri: ri.Polygon(3, {ri.P: QUAD}), ValueError, "P: expected 9 values, got 12"),
+    ("undeclared token", lambda ri: ri.Surface("plastic", {"roughnes": 0.1}),
+     ValueError, 'undeclared parameter "roughnes"'),
+    ("text for floats", lambda ri: ri.Sphere(1, -1, 1, 360, {ri.CS: "red"}), TypeError, "expected numbers, got str"),
+    ("floats for integers", lambda ri: ri.Surface("s", {"uniform integer n": 1.5}),
+     TypeError, "expected integers, got float"),
+    ("float array for integers", lambda ri: ri.PointsPolygons([3.0], [0, 1, 2], {ri.P: QUAD[:9]}),
+     TypeError, "expected integers, got list"),
+    ("number for a string", lambda ri: ri.Surface("s", {ri.TEXTURENAME: 3}),
+     TypeError, "expected a str or a sequence of str, got int"),
+    ("token not a str", lambda ri: ri.Surface("s", {1: 2}), TypeError, "expected a str or a sequence of str, got int"),
+    ("list instead of dict", lambda ri: ri.Surface("s", [ri.KD, 1]), TypeError, "the parameter list must be a dict"),
+    ("integer out of range", lambda ri: ri.Surface("s", {"uniform integer n": 2 ** 40}),
+     ValueError, "integer values must lie within the range of a 32-bit int"),
+    ("NUL inside a string", lambda ri: ri.Surface("s", {ri.TEXTURENAME: "a\0b"}),
+     ValueError, "strings cannot contain a NUL character"),
+    ("indices short of the loops", lambda ri: ri.PointsPolygons([4], [0, 1, 2], {ri.P: QUAD}),
+     ValueError, "vertices: expected 4 values, got 3"),
+    ("points short of the largest index", lambda ri: ri.PointsPolygons([3], [0, 1, 4], {ri.P: QUAD}),
+     ValueError, "P: expected 15 values, got 12"),
+    ("loops short", lambda ri: ri.PointsGeneralPolygons([2], [4], [0, 1, 2, 3], {ri.P: QUAD}),
+     ValueError, "nvertices: expected 2 values, got 1"),
+    ("general polygon points", lambda ri: ri.GeneralPolygon([4, 3], {ri.P: QUAD}),
+     ValueError, "P: expected 21 values, got 12"),
+    ("unknown patch type", lambda ri: ri.PatchMesh("bicubik", 4, ri.PERIODIC, 4, ri.PERIODIC, {ri.P: QUAD}),
+     ValueError, 'unknown patch type "bicubik"'),
+    ("knot vector", lambda ri: ri.NuPatch(4, 4, [0, 1], 0, 1, 1, 1, [0, 1], 0, 1),
+     ValueError, "uknot: expected 8 values, got 2"),
+    ("trim curve points", lambda ri: ri.TrimCurve([1], [2], [0, 0, 1, 1], [0], [1], [2], [0, 1], [0], [1, 1]),
+     ValueError, "v: expected 2 values, got 1"),
+    ("trim curve orders", lambda ri: ri.TrimCurve([2], [2], [0, 0, 1, 1], [0], [1], [2], [0, 1], [0, 1], [1, 1]),
+     ValueError, "order: expected 2 values, got 1"),
+    ("subdivision tag counts", lambda ri: ri.SubdivisionMesh("loop", [3], [0, 1, 2], ["crease"], [2], [0, 1], []),
+     ValueError, "nargs: expected 2 values, got 1"),
+    ("subdivision tag arguments", lambda ri: ri.SubdivisionMesh("loop", [3], [0, 1, 2], ["crease"], [2, 1], [0], []),
+     ValueError, "intargs: expected 2 values, got 1"),
+    ("blobby leaves", lambda ri: ri.Blobby(2, [1000, 0], [1], []),
+     ValueError, "Blobby: the code array asks for 1 leaves, 1 floats and 0 strings; got 2, 1 and 0"),
+    ("blobby truncated operator", lambda ri: ri.Blobby(1, [1000, 0, 0, 3, 0], [1], []),
+     ValueError, "Blobby: the code array ends inside an operator"),
+    ("procedural data", lambda ri: ri.Procedural(["prog"], BOUND, ri.ProcRunProgram),
+     ValueError, 'Procedural: RunProgram takes 2 strings of data, got 1'),
+    ("procedural function", lambda ri: ri.Procedural(["a.rib"], BOUND, print),
+     TypeError, "expected one of the standard procedurals (Ri.ProcDelayedReadArchive, ...)"),
+    ("filter function", lambda ri: ri.PixelFilter(lambda x, y, w, h: 1.0, 2, 2),
+     TypeError, "expected one of the standard filters (Ri.GaussianFilter, ...) or None"),
+    ("colour", lambda ri: ri.Color([1, 0]), ValueError, "Color: expected 3 values, got 2"),
+    ("matrix", lambda ri: ri.ConcatTransform(np.zeros((3, 3))), ValueError, "ConcatTransform: expected 16 values, got 9"),
+    ("colour samples", lambda ri: ri.ColorSamples([1, 0, 0], [1, 0]),
+     ValueError, "ColorSamples: nRGB and RGBn must hold the same multiple of 3 values"),
+    ("record format", lambda ri: ri.ArchiveRecord(ri.COMMENT, "%d items"),
+     TypeError, "not enough arguments for format string"),
+    ("points to transform", lambda ri: ri.TransformPoints(ri.CAMERA, ri.WORLD, [0, 1]),
+     ValueError, "TransformPoints: points must hold a multiple of 3 values"),
+]
+
+
+@pytest.mark.parametrize("call, error, text", [case[1:] for case in REJECTED], ids=[case[0] for case in REJECTED])
+def test_a_rejected_call_writes_nothing(stream, capfd, call, error, text):
+    def scene(ri, bad_call=None):
+        ri.WorldBegin()
+        if bad_call:
+            with pytest.raises(error) as raised:
+                bad_call(ri)
+            assert str(raised.value) == text
+        ri.WorldEnd()
+
+    assert stream(lambda ri: scene(ri, call), "rejected.rib") == stream(scene, "clean.rib")
+    assert capfd.readouterr() == ("", "")
+
+
+def test_a_bad_basis_step_is_rejected_before_the_patch_mesh(stream, capfd):
+    def scene(ri, bad=False):
+        ri.Basis(ri.BezierBasis, 0, ri.BezierBasis, 3)
+        if bad:
+            with pytest.raises(ValueError) as raised:
+                ri.PatchMesh(ri.BICUBIC, 4, ri.NONPERIODIC, 4, ri.NONPERIODIC, {ri.P: np.zeros(48)})
+            assert str(raised.value) == "bad basis step 0: set a basis with a step of 1 or more"
+
+    assert stream(lambda ri: scene(ri, True), "rejected.rib") == stream(scene, "clean.rib")
+    assert capfd.readouterr() == ("", "")
+
+
+BEFORE_BEGIN = [
+    ("WorldBegin", lambda ri: ri.WorldBegin()),
+    ("Sphere", lambda ri: ri.Sphere(1, -1, 1, 360, {ri.CS: [1, 0, 0]})),
+    ("Declare", lambda ri: ri.Declare("x", "float")),
+    ("LightSource", lambda ri: ri.LightSource(ri.POINTLIGHT)),
+    ("Option", lambda ri: ri.Option("Rib", {"format": "binary"})),
+    ("End", lambda ri: ri.End()),
+]
+
+
+@pytest.mark.parametrize("name, call", BEFORE_BEGIN, ids=[case[0] for case in BEFORE_BEGIN])
+def test_a_call_without_a_stream_raises_instead_of_ending_the_process(ri, capfd, name, call):
+    with pytest.raises(quillet.Error) as raised:
+        call(ri)
+    assert str(raised.value) == name + " called before Begin (no stream is current)"
+    assert capfd.readouterr() == ("", "")
+
+
+def test_context_switches_streams_and_none_leaves_none_current(ri, tmp_path):
+    first, second = tmp_path / "first.rib", tmp_path / "second.rib"
+    ri.Begin(str(first))
+    saved = ri.GetContext()
+    ri.Begin(str(second))
+    ri.Context(None)
+    assert ri.GetContext() is None
+    with pytest.raises(quillet.Error):
+        ri.WorldBegin()
+    ri.Context(saved)
+    ri.WorldBegin()
+    ri.End()
+    with pytest.raises(TypeError):
+        ri.Context("first")
+    assert first.read_bytes() == b"##RenderMan RIB-Structure 1.0\nversion 3.03\nWorldBegin\n\n"
+    assert second.read_bytes() == b""
+
+
+def test_a_file_that_cannot_be_made_raises_oserror_and_the_process_goes_on(ri, tmp_path, capfd):
+    with pytest.raises(FileNotFoundError):
+        ri.Begin(str(tmp_path / "missing" / "scene.rib"))
+    assert ri.GetContext() is None
+    assert capfd.readouterr() == ("", "")

@@ -1,0 +1,53 @@
+"""Every form a value can take is written as the same numbers: numpy arrays of
+any dtype, layout or byte order, sequences, nested sequences and scalars."""
+import numpy as np
+import pytest
+
+QUAD = [0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0.5]
+GRID = np.array(QUAD, dtype=np.float64).reshape(4, 3)
+WIDE = np.zeros((4, 6), dtype=np.float32)
+WIDE[:, ::2] = GRID
+
+FLOAT_FORMS = [
+    ("float32", np.array(QUAD, dtype=np.float32)),
+    ("float64", np.array(QUAD)),
+    ("tuple", tuple(QUAD)),
+    ("nested list", GRID.tolist()),
+    ("fortran order", np.asfortranarray(GRID)),
+    ("strided", WIDE[:, ::2]),
+    ("big endian", np.array(QUAD, dtype=">f4")),
+    ("read-only", np.frombuffer(np.array(QUAD, dtype=np.float32).tobytes(), dtype=np.float32)),
+]
+
+INT_FORMS = [
+    ("int32", np.array([3, 1], dtype=np.int32)),
+    ("int64", np.array([3, 1], dtype=np.int64)),
+    ("uint8", np.array([3, 1], dtype=np.uint8)),
+    ("list", [3, 1]),
+]
+
+
+@pytest.mark.parametrize("points", [form[1] for form in FLOAT_FORMS], ids=[form[0] for form in FLOAT_FORMS])
+def test_float_values_in_any_form(stream, points):
+    assert stream(lambda ri: ri.Polygon(4, {ri.P: points})) == stream(lambda ri: ri.Polygon(4, {ri.P: QUAD}), "ref")
+
+
+@pytest.mark.parametrize("counts", [form[1] for form in INT_FORMS], ids=[form[0] for form in INT_FORMS])
+def test_integer_values_in_any_form(stream, counts):
+    def scene(ri, value):
+        ri.Option("limits", {"uniform integer[2] bucketsize": value})
+        ri.GeneralPolygon(value, {ri.P: np.zeros(12)})
+
+    assert stream(lambda ri: scene(ri, counts)) == stream(lambda ri: scene(ri, [3, 1]), "ref")
+
+
+def test_scalars_strings_and_inline_declarations(stream):
+    def scene(ri):
+        ri.Declare("names", "uniform string[2]")
+        ri.Surface("s", {ri.KD: 1, ri.TEXTURENAME: "a.tex", "names": ("x", "y"), "constant integer n": True,
+                         "varying float[0] nothing": []})
+
+    assert stream(scene) == (
+        b'##RenderMan RIB-Structure 1.0\nversion 3.03\nDeclare "names" "uniform string[2]"\n'
+        b'Surface "s" "Kd" [1] "texturename" ["a.tex"] "names" ["x" "y"] "constant integer n" [1 ] '
+        b'"varying float[0] nothing" []\n\n')
