@@ -17,7 +17,8 @@ const char kNotAnErrorHandler[] = "expected one of the standard error handlers (
 // The token variables, named without "RI_".
 #define QUILLET_TOKENS(X)                                                                                              \
     X(MATTE)                                                                                                           \
-    X(METAL) X(PLASTIC) X(PAINTEDPLASTIC) X(SHINYMETAL) X(BUMPY) X(KA) X(KD) X(KS) X(KR) X(ROUGHNESS) X(SPECULARCOLOR) \
+    X(METAL)                                                                                                           \
+    X(PLASTIC) X(PAINTEDPLASTIC) X(SHINYMETAL) X(BUMPY) X(KA) X(KD) X(KS) X(KR) X(ROUGHNESS) X(SPECULARCOLOR)          \
         X(DEPTHCUE) X(FOG) X(MINDISTANCE) X(MAXDISTANCE) X(BACKGROUND) X(DISTANCE) X(TEXTURENAME) X(AMPLITUDE)         \
             X(AMBIENTLIGHT) X(POINTLIGHT) X(DISTANTLIGHT) X(SPOTLIGHT) X(INTENSITY) X(LIGHTCOLOR) X(FROM) X(TO)        \
                 X(CONEANGLE) X(CONEDELTAANGLE) X(BEAMDISTRIBUTION) X(MERGE) X(HIDDEN) X(PAINT) X(FLATNESS) X(INSIDE)   \
@@ -37,10 +38,11 @@ const char kNotAnErrorHandler[] = "expected one of the standard error handlers (
 
 #define QUILLET_ERROR_CODES(X)                                                                                         \
     X(NOERROR)                                                                                                         \
-    X(NOMEM) X(SYSTEM) X(NOFILE) X(BADFILE) X(VERSION) X(DISKFULL) X(INCAPABLE) X(UNIMPLEMENT) X(LIMIT) X(BUG)         \
-        X(NOTSTARTED) X(NESTING) X(NOTOPTIONS) X(NOTATTRIBS) X(NOTPRIMS) X(ILLSTATE) X(BADMOTION) X(BADSOLID)          \
-            X(BADTOKEN) X(RANGE) X(CONSISTENCY) X(BADHANDLE) X(NOSHADER) X(MISSINGDATA) X(SYNTAX) X(MATH) X(INFO)      \
-                X(WARNING) X(ERROR) X(SEVERE)
+    X(NOMEM)                                                                                                           \
+    X(SYSTEM) X(NOFILE) X(BADFILE) X(VERSION) X(DISKFULL) X(INCAPABLE) X(UNIMPLEMENT) X(LIMIT) X(BUG) X(NOTSTARTED)    \
+        X(NESTING) X(NOTOPTIONS) X(NOTATTRIBS) X(NOTPRIMS) X(ILLSTATE) X(BADMOTION) X(BADSOLID) X(BADTOKEN) X(RANGE)   \
+            X(CONSISTENCY) X(BADHANDLE) X(NOSHADER) X(MISSINGDATA) X(SYNTAX) X(MATH) X(INFO) X(WARNING) X(ERROR)       \
+                X(SEVERE)
 
 // A standard C function as a Python object; `name` is its name in a stream.
 template <typename Function>

@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "python/Bindings.h"
-#include "rib/RibWriter.h"
+#include "rib/StreamOptions.h"
 #include "rib/StreamTarget.h"
 
 namespace quillet {

@@ -159,7 +159,7 @@ void bindPatches(RiClass &ri) {
         "Patch",
         [](const Ri &, const char *type, py::handle params) {
             requireContext("Patch");
-            ParamDict list(params, patchCounts(type));
+            ParamDict list(params, steppedCounts(patchCounts(type), type));
             RiPatchV(type, list.size(), list.tokens(), list.values());
         },
         py::arg("type"), params());

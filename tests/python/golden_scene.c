@@ -32,6 +32,11 @@ static void frameAndCamera(void) {
     RiRelativeDetail(0.5f);
     RiOption("searchpath", "uniform string shader", &path, RI_NULL);
     RiOption("limits", "uniform integer[2] bucketsize", bucket, RI_NULL);
+    RiMakeTexture("wood.tif", "wood.tex", RI_PERIODIC, RI_CLAMP, RiGaussianFilter, 2, 2, RI_NULL);
+    RiMakeLatLongEnvironment("sky.tif", "sky.env", RiBoxFilter, 1, 1, RI_NULL);
+    RiMakeCubeFaceEnvironment("px.tif", "nx.tif", "py.tif", "ny.tif", "pz.tif", "nz.tif", "cube.env", 95,
+                              RiTriangleFilter, 2, 2, RI_NULL);
+    RiMakeShadow("depth.z", "light.shd", RI_NULL);
 }
 
 static void attributesAndTransforms(void) {

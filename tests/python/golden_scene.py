@@ -27,6 +27,11 @@ def frame_and_camera(ri):
     ri.RelativeDetail(0.5)
     ri.Option("searchpath", {"uniform string shader": "shaders:&"})
     ri.Option("limits", {"uniform integer[2] bucketsize": np.array([16, 16], dtype=np.int64)})
+    ri.MakeTexture("wood.tif", "wood.tex", ri.PERIODIC, ri.CLAMP, ri.GaussianFilter, 2, 2)
+    ri.MakeLatLongEnvironment("sky.tif", "sky.env", ri.BoxFilter, 1, 1)
+    ri.MakeCubeFaceEnvironment("px.tif", "nx.tif", "py.tif", "ny.tif", "pz.tif", "nz.tif", "cube.env", 95,
+                               ri.TriangleFilter, 2, 2)
+    ri.MakeShadow("depth.z", "light.shd", {})
 
 
 def attributes_and_transforms(ri):

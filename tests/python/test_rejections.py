@@ -38,6 +38,7 @@ REJECTED = [
      ValueError, "P: expected 21 values, got 12"),
     ("unknown patch type", lambda ri: ri.PatchMesh("bicubik", 4, ri.PERIODIC, 4, ri.PERIODIC, {ri.P: QUAD}),
      ValueError, 'unknown patch type "bicubik"'),
+    ("unknown patch", lambda ri: ri.Patch("bicubik", {ri.P: QUAD}), ValueError, 'unknown patch type "bicubik"'),
     ("knot vector", lambda ri: ri.NuPatch(4, 4, [0, 1], 0, 1, 1, 1, [0, 1], 0, 1),
      ValueError, "uknot: expected 8 values, got 2"),
     ("trim curve points", lambda ri: ri.TrimCurve([1], [2], [0, 0, 1, 1], [0], [1], [2], [0, 1], [0], [1, 1]),
