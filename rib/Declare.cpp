@@ -7,7 +7,11 @@
 namespace quillet {
 
 RtToken RibWriter::Declare(const char *name, const char *declaration) {
-    if (echoDeclare) writef("Declare \"%s\" \"%s\"\n", name, declaration);
+    if (echoDeclare) {
+        writef("Declare ");
+        writeQuotedList({name, declaration});
+        writef("\n");
+    }
     if (declaration && *declaration) return DeclTable::declare(name, declaration, nullptr, false);
     return StringPool::intern(name);
 }

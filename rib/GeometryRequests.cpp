@@ -12,22 +12,23 @@ namespace quillet {
 
 namespace {
 
-const char kCurves[] = "Curves \"%s\"";
-const char kCurvesWrap[] = " \"%s\" ";
+const char kCurves[] = "Curves ";
 const char kPoints[] = "Points ";
-const char kSubdivisionMesh[] = "SubdivisionMesh \"%s\" ";
+const char kSubdivisionMesh[] = "SubdivisionMesh ";
 const char kBlobby[] = "Blobby %d ";
-const char kDelayedReadArchive[] = "Procedural \"%s\" [\"%s\"] ";
-const char kProgramProcedural[] = "Procedural \"%s\" [\"%s\" \"%s\"] ";
+const char kProcedural[] = "Procedural ";
 const char kGeometry[] = "Geometry";
 
 }  // namespace
 
 RtVoid RibWriter::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[],
                           RtPointer values[]) {
-    writef(kCurves, type);
+    writef(kCurves);
+    writeQuoted(type);
     writeIntArray(nvertices, arrayLength(ncurves));
-    writef(kCurvesWrap, wrap);
+    writeBlank(*this);
+    writeQuoted(wrap);
+    writeBlank(*this);
     writeStepped(*this, type, curvesCounts(type, ncurves, nvertices, wrap, vStep), n, tokens, values);
 }
 
@@ -40,7 +41,9 @@ RtVoid RibWriter::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices
                                    RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], RtInt n,
                                    RtToken tokens[], RtPointer values[]) {
     IndexedMeshShape shape = subdivisionMeshShape(nfaces, nvertices, vertices);
-    writef(kSubdivisionMesh, scheme);
+    writef(kSubdivisionMesh);
+    writeQuoted(scheme);
+    writeBlank(*this);
     writeIntArray(nvertices, arrayLength(shape.loops));
     writeBlank(*this);
     writeIntArray(vertices, arrayLength(shape.indices));
@@ -83,11 +86,14 @@ RtVoid RibWriter::Procedural(RtPointer data, RtBound bound, RtProcSubdivFunc sub
     // library name followed by its argument string.
     RtToken *strings = static_cast<RtToken *>(data);
     RtToken first = strings != nullptr ? strings[0] : nullptr;
-    if (subdivfunc == RiProcDelayedReadArchive) {
-        writef(kDelayedReadArchive, name, first);
-    } else {
-        writef(kProgramProcedural, name, first, strings != nullptr ? strings[1] : nullptr);
-    }
+    writef(kProcedural);
+    writeQuoted(name);
+    writef(" [");
+    if (subdivfunc == RiProcDelayedReadArchive)
+        writeQuoted(first);
+    else
+        writeQuotedList({first, strings != nullptr ? strings[1] : nullptr});
+    writef("] ");
     writeFloatArray(bound, 6);
     endRequest(*this);
 }

@@ -50,7 +50,9 @@ RtVoid RibWriter::PixelSamples(RtFloat xsamples, RtFloat ysamples) {
 
 // The filter is named by address; any other function leaves the quotes empty.
 RtVoid RibWriter::PixelFilter(RtFilterFunc function, RtFloat xwidth, RtFloat ywidth) {
-    writef("PixelFilter \"%s\" %g %g\n", filterName(function), xwidth, ywidth);
+    writef("PixelFilter ");
+    writeQuoted(filterName(function));
+    writef(" %g %g\n", xwidth, ywidth);
 }
 
 RtVoid RibWriter::Exposure(RtFloat gain, RtFloat gamma) {
@@ -58,12 +60,15 @@ RtVoid RibWriter::Exposure(RtFloat gain, RtFloat gamma) {
 }
 
 RtVoid RibWriter::Quantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloat ditheramplitude) {
-    writef("Quantize \"%s\" %d %d %d %g\n", type, one, min, max, ditheramplitude);
+    writef("Quantize ");
+    writeQuoted(type);
+    writef(" %d %d %d %g\n", one, min, max, ditheramplitude);
 }
 
 RtVoid RibWriter::DisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[],
                            RtPointer values[]) {
-    writef("Display \"%s\" \"%s\" \"%s\"", name, type, mode);
+    writef("Display ");
+    writeQuotedList({name, type, mode});
     writeCounted(*this, uncountedCounts(), n, tokens, values);
 }
 

@@ -17,11 +17,11 @@ const char kGeneralPolygon[] = "GeneralPolygon";
 const char kPointsPolygons[] = "PointsPolygons";
 const char kPointsGeneralPolygons[] = "PointsGeneralPolygons";
 const char kBasis[] = "Basis ";
-const char kBasisName[] = "\"%s\"";
 const char kBasisUStep[] = " %d ";
 const char kBasisVStep[] = " %d\n";
-const char kPatch[] = "Patch \"%s\"";
-const char kPatchMesh[] = "PatchMesh \"%s\" %d \"%s\" %d \"%s\"";
+const char kPatch[] = "Patch ";
+const char kPatchMesh[] = "PatchMesh ";
+const char kPatchMeshCount[] = " %d ";
 const char kNuPatch[] = "NuPatch %d %d ";
 const char kNuPatchURange[] = " %f %f %d %d ";
 const char kNuPatchVRange[] = " %f %f ";
@@ -30,7 +30,7 @@ const char kTrimCurve[] = "TrimCurve ";
 // A standard basis as its quoted name, any other matrix as 16 numbers.
 void writeBasis(RibWriter &writer, const RtFloat (*basis)[4]) {
     if (const char *name = basisName(basis)) {
-        writer.writef(kBasisName, name);
+        writer.writeQuoted(name);
         return;
     }
     writer.writeFloatArray(basis != nullptr ? basis[0] : nullptr, 16);
@@ -85,13 +85,19 @@ RtVoid RibWriter::Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep
 }
 
 RtVoid RibWriter::PatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
-    writef(kPatch, type);
+    writef(kPatch);
+    writeQuoted(type);
     writeStepped(*this, type, patchCounts(type), n, tokens, values);
 }
 
 RtVoid RibWriter::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[],
                              RtPointer values[]) {
-    writef(kPatchMesh, type, nu, uwrap, nv, vwrap);
+    writef(kPatchMesh);
+    writeQuoted(type);
+    writef(kPatchMeshCount, nu);
+    writeQuoted(uwrap);
+    writef(kPatchMeshCount, nv);
+    writeQuoted(vwrap);
     writeStepped(*this, type, patchMeshCounts(type, nu, uwrap, nv, vwrap, uStep, vStep), n, tokens, values);
 }
 

@@ -26,6 +26,12 @@ void writeFloatsRequest(RibWriter &writer, const char *keyword, std::initializer
     endRequest(writer);
 }
 
+void writeQuotedRequest(RibWriter &writer, const char *keyword, const char *text) {
+    writeKeyword(writer, keyword);
+    writer.writeQuoted(text);
+    endRequest(writer);
+}
+
 void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *name, RtInt handle, RtInt n,
                             RtToken tokens[], RtPointer values[]) {
     writer.writeBytes(keyword, std::strlen(keyword));

@@ -20,6 +20,10 @@ void writeFloatArrayRequest(RibWriter &writer, const char *keyword, const RtFloa
 // "Translate 1 2 3 " in ASCII (every number followed by a blank).
 void writeFloatsRequest(RibWriter &writer, const char *keyword, std::initializer_list<RtFloat> numbers);
 
+// keyword, a blank, the text in double quotes and the newline:
+// "Orientation \"inside\"".
+void writeQuotedRequest(RibWriter &writer, const char *keyword, const char *text);
+
 // keyword, then writeParamList(name, handle, ...): a blank and the name in
 // double quotes (a null name as ""), a blank and the handle (when above 0), every
 // declared parameter and the newline. "Surface \"plastic\" \"Kd\" [0.5]".

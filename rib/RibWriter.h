@@ -4,6 +4,7 @@
 #define QUILLET_RIBWRITER_H
 
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
 
 #include "ri/RenderContext.h"
@@ -166,16 +167,19 @@ public:
                                RtPointer values[]);
 
     // Formatted text into the stream. Understands %d, %i, %ld, %g, %f, %s and
-    // %%; "%g" writes exactly what printf writes. A %s that directly follows
-    // a double quote in the format is a quoted RIB string and is escaped; a
-    // null string is written as an empty one.
+    // %%; "%g" writes exactly what printf writes. %s writes its text as it
+    // stands (a null string writes nothing): quoted RIB strings go through
+    // writeQuoted.
     void writef(const char *format, ...)
 #if defined(__GNUC__)
         __attribute__((format(printf, 2, 3)))
 #endif
         ;
-    // One string between double quotes, escaped as RIB strings are read.
+    // One string between double quotes, escaped as RIB strings are read; a
+    // null string is written as "".
     void writeQuoted(const char *text);
+    // Several strings as writeQuoted writes them, a blank between two.
+    void writeQuotedList(std::initializer_list<const char *> texts);
     // Raw bytes.
     void writeBytes(const char *bytes, size_t length);
 

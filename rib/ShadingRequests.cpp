@@ -36,7 +36,7 @@ RtVoid RibWriter::ShadingRate(RtFloat size) {
     writef("ShadingRate %g\n", size);
 }
 RtVoid RibWriter::ShadingInterpolation(RtToken type) {
-    writef("ShadingInterpolation \"%s\"\n", type);
+    writeQuotedRequest(*this, "ShadingInterpolation", type);
 }
 RtVoid RibWriter::Matte(RtBoolean onoff) {
     writef("Matte %d\n", static_cast<int>(onoff));
@@ -54,17 +54,19 @@ RtVoid RibWriter::DetailRange(RtFloat minvisible, RtFloat lowertransition, RtFlo
 }
 
 RtVoid RibWriter::GeometricApproximation(RtToken type, RtFloat value) {
-    writef("GeometricApproximation \"%s\" %g\n", type, value);
+    writef("GeometricApproximation ");
+    writeQuoted(type);
+    writef(" %g\n", value);
 }
 
 RtVoid RibWriter::GeometricRepresentation(RtToken type) {
-    writef("GeometricRepresentation \"%s\"\n", type);
+    writeQuotedRequest(*this, "GeometricRepresentation", type);
 }
 RtVoid RibWriter::Sides(RtInt sides) {
     writef("Sides %d\n", sides);
 }
 RtVoid RibWriter::Orientation(RtToken orientation) {
-    writef("Orientation \"%s\"\n", orientation);
+    writeQuotedRequest(*this, "Orientation", orientation);
 }
 RtVoid RibWriter::ReverseOrientation() {
     writef("ReverseOrientation\n");

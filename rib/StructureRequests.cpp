@@ -70,7 +70,7 @@ RtVoid RibWriter::TransformEnd() {
     writef("TransformEnd\n");
 }
 RtVoid RibWriter::SolidBegin(RtToken operation) {
-    writef("SolidBegin \"%s\"\n", operation);
+    writeQuotedRequest(*this, "SolidBegin", operation);
 }
 RtVoid RibWriter::SolidEnd() {
     writef("SolidEnd\n");
@@ -103,7 +103,7 @@ RtVoid RibWriter::MotionEnd() {
 RtVoid RibWriter::ErrorHandler(RtErrorHandler handler) {
     const char *name = errorHandlerName(handler);
     if (name) {
-        writef("ErrorHandler \"%s\"\n", name);
+        writeQuotedRequest(*this, "ErrorHandler", name);
     }
 }
 

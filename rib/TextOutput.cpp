@@ -27,9 +27,18 @@ void RibWriter::writeQuoted(const char *text) {
     buffer.putQuoted(text);
 }
 
-// Conversions: %d %i %ld %li %g %f %s %%. A %s right after a double quote in
-// the format is the inside of a quoted string and is escaped; a null %s
-// writes nothing. Anything else after '%' is written as it stands and
+void RibWriter::writeQuotedList(std::initializer_list<const char *> texts) {
+    OutputBuffer &buffer = *out;
+    const char *separator = "";
+    for (const char *text : texts) {
+        buffer.put(separator, std::strlen(separator));
+        buffer.putQuoted(text);
+        separator = " ";
+    }
+}
+
+// Conversions: %d %i %ld %li %g %f %s %%. %s writes its text unchanged; a
+// null %s writes nothing. Anything else after '%' is written as it stands and
 // consumes no argument.
 void RibWriter::writef(const char *format, ...) {
     if (!format) return;
@@ -44,7 +53,6 @@ void RibWriter::writef(const char *format, ...) {
             continue;
         }
         buffer.put(run, size_t(p - run));
-        const bool quoted = p > format && p[-1] == '"';
         const char *conversion = p + 1;
         const bool isLong = *conversion == 'l' && (conversion[1] == 'd' || conversion[1] == 'i');
         if (isLong) ++conversion;
@@ -65,10 +73,7 @@ void RibWriter::writef(const char *format, ...) {
         }
         case 's': {
             const char *text = va_arg(args, const char *);
-            if (quoted)
-                buffer.putEscaped(text);
-            else if (text)
-                buffer.put(text, std::strlen(text));
+            if (text) buffer.put(text, std::strlen(text));
             break;
         }
         case '%': buffer.put('%'); break;

@@ -8,26 +8,33 @@ namespace quillet {
 
 RtVoid RibWriter::MakeTextureV(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
                                RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt, RtToken[], RtPointer[]) {
-    writef("MakeTexture \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" %g %g\n", picturename, texturename, swrap, twrap,
-           filterName(filterfunc), swidth, twidth);
+    writef("MakeTexture ");
+    writeQuotedList({picturename, texturename, swrap, twrap, filterName(filterfunc)});
+    writef(" %g %g\n", swidth, twidth);
 }
 
 RtVoid RibWriter::MakeLatLongEnvironmentV(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
                                           RtFloat swidth, RtFloat twidth, RtInt, RtToken[], RtPointer[]) {
-    writef("MakeLatLongEnvironment \"%s\" \"%s\" \"%s\" %g %g\n", picturename, texturename, filterName(filterfunc),
-           swidth, twidth);
+    writef("MakeLatLongEnvironment ");
+    writeQuotedList({picturename, texturename, filterName(filterfunc)});
+    writef(" %g %g\n", swidth, twidth);
 }
 
 RtVoid RibWriter::MakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py, const char *ny,
                                            const char *pz, const char *nz, const char *texturename, RtFloat fov,
                                            RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt, RtToken[],
                                            RtPointer[]) {
-    writef("MakeCubeFaceEnvironment \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" %g \"%s\" %g %g\n", px, nx, py, ny,
-           pz, nz, texturename, fov, filterName(filterfunc), swidth, twidth);
+    writef("MakeCubeFaceEnvironment ");
+    writeQuotedList({px, nx, py, ny, pz, nz, texturename});
+    writef(" %g ", fov);
+    writeQuoted(filterName(filterfunc));
+    writef(" %g %g\n", swidth, twidth);
 }
 
 RtVoid RibWriter::MakeShadowV(const char *picturename, const char *texturename, RtInt, RtToken[], RtPointer[]) {
-    writef("MakeShadow \"%s\" \"%s\"\n", picturename, texturename);
+    writef("MakeShadow ");
+    writeQuotedList({picturename, texturename});
+    writef("\n");
 }
 
 }  // namespace quillet

@@ -50,10 +50,10 @@ RtVoid RibWriter::Skew(RtFloat angle, RtFloat dx1, RtFloat dy1, RtFloat dz1, RtF
 }
 
 RtVoid RibWriter::CoordinateSystem(RtToken space) {
-    writef("CoordinateSystem \"%s\"\n", space);
+    writeQuotedRequest(*this, "CoordinateSystem", space);
 }
 RtVoid RibWriter::CoordSysTransform(RtToken space) {
-    writef("CoordSysTransform \"%s\"\n", space);
+    writeQuotedRequest(*this, "CoordSysTransform", space);
 }
 
 // A stream writer keeps no transformation state: nothing is transformed.

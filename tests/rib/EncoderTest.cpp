@@ -59,8 +59,13 @@ TEST(Encoders, BytesInBothEncodings) {
         {"bytes", [](RibWriter &w) { w.writeBytes("ab\0c", 4); }, std::string("ab\0c", 4), std::string("ab\0c", 4)},
         {"writef numbers", [](RibWriter &w) { w.writef("X %d %i %ld %g %f %%\n", -7, 8, 1L << 30, 0.25, 1.5); },
          "X -7 8 1073741824 0.25 1.500000 %\n", "X -7 8 1073741824 0.25 1.500000 %\n"},
-        {"writef strings", [](RibWriter &w) { w.writef("S %s \"%s\" %s|", "a\"b", "a\"b", kNoString); },
-         "S a\"b \"a\\\"b\" |", "S a\"b \"a\\\"b\" |"},
+        {"writef strings unescaped", [](RibWriter &w) { w.writef("S %s \"%s\" %s|", "a\"b", "a\"b", kNoString); },
+         "S a\"b \"a\"b\" |", "S a\"b \"a\"b\" |"},
+        {"quoted list",
+         [](RibWriter &w) {
+             w.writeQuotedList({"a", nullptr, "b\"c"});
+         },
+         "\"a\" \"\" \"b\\\"c\"", "\"a\" \"\" \"b\\\"c\""},
     };
     for (const EncoderCase &row : cases) {
         EXPECT_EQ(captureStream(row.call, false), wholeStream(row.ascii)) << row.label;
