@@ -17,25 +17,26 @@ size_t formatUint32(char *text, uint32_t n);
 
 namespace integertext {
 
-// Digits of n (n < 10^8) as eight ASCII bytes, most significant first in
-// memory order (little-endian), split in parallel lanes of one 64-bit word:
-// two four-digit halves, then four digit pairs, then eight digits. The
-// multiply-and-shift steps divide exactly by 100 below 10^4 and by 10 below
-// 100, and no lane overflows into the next.
-inline uint64_t eightDigits(uint32_t n) {
+// Digits of n (n < 10^8) as eight bytes of value 0 to 9, most significant
+// first in memory order (little-endian), split in parallel lanes of one
+// 64-bit word: two four-digit halves, then four digit pairs, then eight
+// digits. The multiply-and-shift steps divide exactly by 100 below 10^4 and
+// by 10 below 100, and no lane overflows into the next.
+inline uint64_t eightDigitValues(uint32_t n) {
     uint64_t v = uint64_t(n / 10000) | uint64_t(n % 10000) << 32;
     uint64_t q = (v * 10486) >> 20 & 0x0000007F0000007Full;
     v = q | (v - q * 100) << 16;
     q = (v * 103) >> 10 & 0x000F000F000F000Full;
-    v = q | (v - q * 10) << 8;
-    return v + 0x3030303030303030ull;
+    return q | (v - q * 10) << 8;
 }
 
-// Number of decimal digits of n (n < 10^8).
-inline unsigned digitCountBelow1e8(uint32_t n) {
-    return 1u + (n >= 10u) + (n >= 100u) + (n >= 1000u) + (n >= 10000u) + (n >= 100000u) + (n >= 1000000u) +
-           (n >= 10000000u);
+// Leading zero digits of eightDigitValues: its low zero bytes, at most seven
+// (the last digit is kept for n = 0).
+inline unsigned leadingZeroDigits(uint64_t digitValues) {
+    return unsigned(__builtin_ctzll(digitValues | 1ull << 56)) >> 3;
 }
+
+const uint64_t kAsciiZeros = 0x3030303030303030ull;
 
 }  // namespace integertext
 
@@ -53,10 +54,11 @@ inline size_t formatInt32(char *text, int32_t value) {
     // Below 10^8: all eight digits at once, leading zeros shifted out, one
     // eight-byte store (the sign and eight bytes fit in kInt32TextMax).
     if (n < 100000000u) {
-        const unsigned length = integertext::digitCountBelow1e8(n);
-        const uint64_t digits = integertext::eightDigits(n) >> (8 * (8 - length));
+        const uint64_t values = integertext::eightDigitValues(n);
+        const unsigned zeros = integertext::leadingZeroDigits(values);
+        const uint64_t digits = (values + integertext::kAsciiZeros) >> (8 * zeros);
         std::memcpy(p, &digits, 8);
-        return size_t(p - text) + length;
+        return size_t(p - text) + 8 - zeros;
     }
 #endif
     return size_t(p - text) + formatUint32(p, n);
