@@ -8,7 +8,7 @@
 // the rules of the general conversion with precision 6.
 #include "rib/FloatFormat.h"
 
-#include "rib/DigitPairs.h"
+#include "rib/IntegerText.h"
 
 #include <charconv>
 #include <cmath>
@@ -92,11 +92,13 @@ void roundToPrecision(double magnitude, Decimal &d) {
         roundExactly(magnitude, d);
         return;
     }
+    // All six digits at once (n < 10^6: the word's two leading zero digits
+    // shifted out); the trailing zeros are its high zero bytes.
     const uint32_t n = uint32_t(whole) + (fraction > 0.5 ? 1 : 0);
-    putTwoDigits(d.digits, n / 10000);
-    putTwoDigits(d.digits + 2, n / 100 % 100);
-    putTwoDigits(d.digits + 4, n % 100);
-    d.count = kPrecision;
+    const uint64_t digitValues = integertext::eightDigitValues(n) >> 16;
+    const uint64_t text = digitValues + integertext::kAsciiZeros;
+    std::memcpy(d.digits, &text, 8);
+    d.count = 8 - (__builtin_clzll(digitValues) >> 3);
     d.exponent = exponent;
 }
 
@@ -120,8 +122,10 @@ inline char *putZeros(char *p, int count) {
 
 size_t layout(char *buffer, bool negative, Decimal &d) {
     while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
+    // The sign without a branch: signs of data are often random.
     char *p = buffer;
-    if (negative) *p++ = '-';
+    *p = '-';
+    p += negative;
     const int x = d.exponent;
     if (x < -4 || x >= kPrecision) {
         *p++ = d.digits[0];
