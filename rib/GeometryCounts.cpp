@@ -1,6 +1,7 @@
 // Count rules of the geometric requests (see GeometryCounts.h).
 #include "rib/GeometryCounts.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -74,9 +75,18 @@ RtInt sumInts(const RtInt values[], RtInt count) {
 RtInt largestIndex(const RtInt values[], RtInt count) {
     RtInt largest = 0;
     if (values == nullptr) return 0;
-    for (RtInt i = 0; i < count; ++i) {
-        if (values[i] > largest) largest = values[i];
+    // Four independent maxima instead of one chain of dependent compares:
+    // an index array of millions of entries is scanned several times faster.
+    RtInt lanes[4] = {0, 0, 0, 0};
+    RtInt i = 0;
+    for (; count - i >= 4; i += 4) {
+        lanes[0] = std::max(lanes[0], values[i]);
+        lanes[1] = std::max(lanes[1], values[i + 1]);
+        lanes[2] = std::max(lanes[2], values[i + 2]);
+        lanes[3] = std::max(lanes[3], values[i + 3]);
     }
+    for (; i < count; ++i) largest = std::max(largest, values[i]);
+    for (RtInt lane : lanes) largest = std::max(largest, lane);
     return largest;
 }
 
