@@ -1,5 +1,7 @@
 // Geometric entry points: every array is checked against the shared count
 // rules before the call, so the C side never reads past the end of one.
+#include <utility>
+
 #include "python/Bindings.h"
 #include "rib/RibWriter.h"
 
@@ -37,31 +39,31 @@ ClassCounts steppedCounts(const SteppedCounts &result, RtToken type) {
     return result.counts;
 }
 
+template <size_t>
+using Number = RtFloat;
+
+// A quadric: its N numbers as the C entry point takes them (named by names),
+// then the parameter list sized by the quadric counts.
+template <size_t... N, typename... Names>
+void bindQuadric(RiClass &ri, const char *name, std::index_sequence<N...>,
+                 RtVoid (*entry)(Number<N>..., RtInt, RtToken[], RtPointer[]), Names... names) {
+    ri.def(
+        name,
+        [name, entry](const Ri &, Number<N>... numbers, py::handle params) {
+            requireContext(name);
+            ParamDict list(params, quadricCounts());
+            entry(numbers..., list.size(), list.tokens(), list.values());
+        },
+        names..., params());
+}
+
 void bindQuadrics(RiClass &ri) {
-    ri.def(
-        "Cone",
-        [](const Ri &, RtFloat height, RtFloat radius, RtFloat thetamax, py::handle params) {
-            requireContext("Cone");
-            ParamDict list(params, quadricCounts());
-            RiConeV(height, radius, thetamax, list.size(), list.tokens(), list.values());
-        },
-        py::arg("height"), py::arg("radius"), py::arg("thetamax"), params());
-    ri.def(
-        "Cylinder",
-        [](const Ri &, RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, py::handle params) {
-            requireContext("Cylinder");
-            ParamDict list(params, quadricCounts());
-            RiCylinderV(radius, zmin, zmax, thetamax, list.size(), list.tokens(), list.values());
-        },
-        py::arg("radius"), py::arg("zmin"), py::arg("zmax"), py::arg("thetamax"), params());
-    ri.def(
-        "Disk",
-        [](const Ri &, RtFloat height, RtFloat radius, RtFloat thetamax, py::handle params) {
-            requireContext("Disk");
-            ParamDict list(params, quadricCounts());
-            RiDiskV(height, radius, thetamax, list.size(), list.tokens(), list.values());
-        },
-        py::arg("height"), py::arg("radius"), py::arg("thetamax"), params());
+    bindQuadric(ri, "Cone", std::make_index_sequence<3>(), &RiConeV, py::arg("height"), py::arg("radius"),
+                py::arg("thetamax"));
+    bindQuadric(ri, "Cylinder", std::make_index_sequence<4>(), &RiCylinderV, py::arg("radius"), py::arg("zmin"),
+                py::arg("zmax"), py::arg("thetamax"));
+    bindQuadric(ri, "Disk", std::make_index_sequence<3>(), &RiDiskV, py::arg("height"), py::arg("radius"),
+                py::arg("thetamax"));
     ri.def(
         "Hyperboloid",
         [](const Ri &, py::handle point1, py::handle point2, RtFloat thetamax, py::handle params) {
@@ -73,32 +75,12 @@ void bindQuadrics(RiClass &ri) {
             RiHyperboloidV(from, to, thetamax, list.size(), list.tokens(), list.values());
         },
         py::arg("point1"), py::arg("point2"), py::arg("thetamax"), params());
-    ri.def(
-        "Paraboloid",
-        [](const Ri &, RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, py::handle params) {
-            requireContext("Paraboloid");
-            ParamDict list(params, quadricCounts());
-            RiParaboloidV(rmax, zmin, zmax, thetamax, list.size(), list.tokens(), list.values());
-        },
-        py::arg("rmax"), py::arg("zmin"), py::arg("zmax"), py::arg("thetamax"), params());
-    ri.def(
-        "Sphere",
-        [](const Ri &, RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, py::handle params) {
-            requireContext("Sphere");
-            ParamDict list(params, quadricCounts());
-            RiSphereV(radius, zmin, zmax, thetamax, list.size(), list.tokens(), list.values());
-        },
-        py::arg("radius"), py::arg("zmin"), py::arg("zmax"), py::arg("thetamax"), params());
-    ri.def(
-        "Torus",
-        [](const Ri &, RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax,
-           py::handle params) {
-            requireContext("Torus");
-            ParamDict list(params, quadricCounts());
-            RiTorusV(majorradius, minorradius, phimin, phimax, thetamax, list.size(), list.tokens(), list.values());
-        },
-        py::arg("majorradius"), py::arg("minorradius"), py::arg("phimin"), py::arg("phimax"), py::arg("thetamax"),
-        params());
+    bindQuadric(ri, "Paraboloid", std::make_index_sequence<4>(), &RiParaboloidV, py::arg("rmax"), py::arg("zmin"),
+                py::arg("zmax"), py::arg("thetamax"));
+    bindQuadric(ri, "Sphere", std::make_index_sequence<4>(), &RiSphereV, py::arg("radius"), py::arg("zmin"),
+                py::arg("zmax"), py::arg("thetamax"));
+    bindQuadric(ri, "Torus", std::make_index_sequence<5>(), &RiTorusV, py::arg("majorradius"), py::arg("minorradius"),
+                py::arg("phimin"), py::arg("phimax"), py::arg("thetamax"));
 }
 
 void bindPolygons(RiClass &ri) {
