@@ -147,8 +147,11 @@ Values<RtToken> stringValues(py::handle value, long long expected, const char *w
 }
 
 void requireContext(const char *entryName) {
-    if (RiGetContext() != nullptr) return;
-    PyErr_SetString(moduleError, formatMessage(kNoStream, entryName).c_str());
+    if (RiGetContext() == nullptr) raiseError(formatMessage(kNoStream, entryName));
+}
+
+void raiseError(const std::string &message) {
+    PyErr_SetString(moduleError, message.c_str());
     throw py::error_already_set();
 }
 

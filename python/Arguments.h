@@ -75,6 +75,8 @@ std::string formatMessage(const char *format, Args... args) {
 // quillet.Error unless a stream is current; the C interface would end the
 // process instead.
 void requireContext(const char *entryName);
+// Raises quillet.Error with the message.
+[[noreturn]] void raiseError(const std::string &message);
 
 // The module's exception for calls the C interface would end the process on.
 py::object errorType();

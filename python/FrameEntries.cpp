@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "python/Bindings.h"
+#include "ri/CurrentContext.h"
 #include "rib/StreamOptions.h"
 #include "rib/StreamTarget.h"
 
@@ -11,6 +12,7 @@ namespace python {
 namespace {
 
 const char kNotAContext[] = "expected a handle from GetContext() or None";
+const char kEndedContext[] = "Context: the stream of this handle has ended";
 const char kColorSamplesShape[] = "ColorSamples: nRGB and RGBn must hold the same multiple of 3 values";
 
 // What GetContext returns: an opaque handle for Context.
@@ -56,10 +58,12 @@ void bindFrameEntries(RiClass &ri) {
     ri.def("Context", [](const Ri &, py::handle handle) {
         if (handle.is_none())
             RiContext(nullptr);
-        else if (py::isinstance<ContextHandle>(handle))
-            RiContext(handle.cast<const ContextHandle &>().handle);
-        else
+        else if (!py::isinstance<ContextHandle>(handle))
             throw py::type_error(kNotAContext);
+        else if (!isLiveContext(handle.cast<const ContextHandle &>().handle))
+            raiseError(kEndedContext);
+        else
+            RiContext(handle.cast<const ContextHandle &>().handle);
     });
 
     bindFixed(ri, "FrameBegin", &RiFrameBegin);

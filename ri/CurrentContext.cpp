@@ -36,6 +36,10 @@ void retireLiveContext(const RenderContext *context) {
     if (current == context) current = nullptr;
 }
 
+bool isLiveContext(RtContextHandle handle) {
+    return handle != nullptr && liveContexts().count(handle) != 0;
+}
+
 RenderContext *activeContext(const char *entryName) {
     if (current == nullptr) RiErrorPrint(RIE_NOTSTARTED, RIE_SEVERE, entryName);
     return current;
@@ -67,7 +71,7 @@ RtVoid RiEnd(void) {
 // A handle is compared with the live contexts before it is used as one:
 // anything else is reported and leaves the current context as it is.
 RtVoid RiContext(RtContextHandle handle) {
-    if (handle != nullptr && liveContexts().count(handle) == 0) {
+    if (handle != nullptr && !quillet::isLiveContext(handle)) {
         RiErrorPrint(RIE_BADHANDLE, RIE_ERROR, kContextEntry);
         return;
     }

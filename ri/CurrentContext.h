@@ -19,6 +19,8 @@ bool applyStreamDefaults(RtToken name, RtInt n, RtToken tokens[], RtPointer valu
 // destructor. Retiring the current context leaves none current.
 void registerLiveContext(const RenderContext *context);
 void retireLiveContext(const RenderContext *context);
+// True for the handle of a context that has not ended (false for null).
+bool isLiveContext(RtContextHandle handle);
 
 }  // namespace quillet
 

@@ -114,11 +114,12 @@ def test_a_call_without_a_stream_raises_instead_of_ending_the_process(ri, capfd,
     assert capfd.readouterr() == ("", "")
 
 
-def test_context_switches_streams_and_none_leaves_none_current(ri, tmp_path):
+def test_context_switches_streams_and_refuses_an_ended_one(ri, tmp_path, capfd):
     first, second = tmp_path / "first.rib", tmp_path / "second.rib"
     ri.Begin(str(first))
     saved = ri.GetContext()
     ri.Begin(str(second))
+    later = ri.GetContext()
     ri.Context(None)
     assert ri.GetContext() is None
     with pytest.raises(quillet.Error):
@@ -128,8 +129,15 @@ def test_context_switches_streams_and_none_leaves_none_current(ri, tmp_path):
     ri.End()
     with pytest.raises(TypeError):
         ri.Context("first")
+    with pytest.raises(quillet.Error) as raised:
+        ri.Context(saved)
+    assert str(raised.value) == "Context: the stream of this handle has ended"
+    assert ri.GetContext() is None
+    ri.Context(later)
+    ri.End()
     assert first.read_bytes() == b"##RenderMan RIB-Structure 1.0\nversion 3.03\nWorldBegin\n\n"
-    assert second.read_bytes() == b""
+    assert second.read_bytes() == b"##RenderMan RIB-Structure 1.0\nversion 3.03\n\n"
+    assert capfd.readouterr() == ("", "")
 
 
 def test_a_file_that_cannot_be_made_raises_oserror_and_the_process_goes_on(ri, tmp_path, capfd):
