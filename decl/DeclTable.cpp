@@ -133,6 +133,11 @@ RtToken DeclTable::declare(const char *name, const char *declaration, const char
     return StringPool::intern(name);
 }
 
+RtToken declareRequest(const char *name, const char *declaration) {
+    if (declaration && *declaration) return DeclTable::declare(name, declaration, nullptr, false);
+    return StringPool::intern(name);
+}
+
 ParamDecl *DeclTable::lookup(RtToken token) {
     if (!token) return nullptr;
     const char *text = skipBlanks(token);

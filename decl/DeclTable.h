@@ -18,6 +18,10 @@ QUILLET_API ParsedDeclaration parseDeclaration(const char *declaration);
 // Length of the class/type keyword prefix of an inline token, 0 for none.
 QUILLET_API int inlinePrefixLength(const char *token);
 
+// What a Declare request records: the declaration when it has any text,
+// otherwise only the name, interned. Returns the token.
+QUILLET_API RtToken declareRequest(const char *name, const char *declaration);
+
 class QUILLET_API DeclTable {
 public:
     static const unsigned kBucketCount = 5003;

@@ -1,6 +1,5 @@
 // The Declare request: echoed while echoDeclare is set, then recorded.
 #include "decl/DeclTable.h"
-#include "decl/StringPool.h"
 #include "rib/RibWriter.h"
 #include "rib/StreamOptions.h"
 
@@ -12,8 +11,7 @@ RtToken RibWriter::Declare(const char *name, const char *declaration) {
         writeQuotedList({name, declaration});
         writef("\n");
     }
-    if (declaration && *declaration) return DeclTable::declare(name, declaration, nullptr, false);
-    return StringPool::intern(name);
+    return declareRequest(name, declaration);
 }
 
 }  // namespace quillet

@@ -1,6 +1,7 @@
 #include "rib/FunctionNames.h"
 
 #include <cstddef>
+#include <cstring>
 
 namespace quillet {
 
@@ -23,6 +24,18 @@ const char *lookUp(const NamedFunction<Function> (&table)[N], Function function)
     return nullptr;
 }
 
+// The first entry whose name matches.
+template <typename Function, std::size_t N>
+Function lookUpName(const NamedFunction<Function> (&table)[N], const char *name) {
+    if (!name) return nullptr;
+    for (const NamedFunction<Function> &entry : table) {
+        if (std::strcmp(entry.name, name) == 0) {
+            return entry.function;
+        }
+    }
+    return nullptr;
+}
+
 const NamedFunction<RtFilterFunc> kFilters[] = {
     {RiGaussianFilter, "gaussian"},      {RiBoxFilter, "box"},   {RiTriangleFilter, "triangle"},
     {RiCatmullRomFilter, "catmull-rom"}, {RiSincFilter, "sinc"},
@@ -40,7 +53,10 @@ const NamedFunction<RtErrorHandler> kErrorHandlers[] = {
     {RiErrorAbort, "abort"},
 };
 
-const NamedFunction<const RtFloat (*)[4]> kBases[] = {
+using BasisMatrix = const RtFloat (*)[4];
+
+// Recognised by address in this order.
+const NamedFunction<BasisMatrix> kBases[] = {
     {RiBezierBasis, "bezier"},   {RiBSplineBasis, "b-spline"}, {RiCatmullRomBasis, "catmull-rom"},
     {RiHermiteBasis, "hermite"}, {RiPowerBasis, "power"},
 };
@@ -61,6 +77,22 @@ const char *errorHandlerName(RtErrorHandler handler) {
 
 const char *basisName(const RtFloat (*basis)[4]) {
     return basis ? lookUp(kBases, basis) : nullptr;
+}
+
+RtFilterFunc filterFunction(const char *name) {
+    return lookUpName(kFilters, name);
+}
+
+RtProcSubdivFunc proceduralFunction(const char *name) {
+    return lookUpName(kProcedurals, name);
+}
+
+RtErrorHandler errorHandlerFunction(const char *name) {
+    return lookUpName(kErrorHandlers, name);
+}
+
+const RtFloat (*standardBasis(const char *name))[4] {
+    return lookUpName(kBases, name);
 }
 
 }  // namespace quillet

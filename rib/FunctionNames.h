@@ -5,7 +5,8 @@
 // for anything else.
 //
 // Users: PixelFilter and the texture requests (filterName), Procedural
-// (proceduralName), ErrorHandler (errorHandlerName), Basis (basisName).
+// (proceduralName), ErrorHandler (errorHandlerName), Basis (basisName); the
+// RIB parser maps the names back.
 #ifndef QUILLET_FUNCTIONNAMES_H
 #define QUILLET_FUNCTIONNAMES_H
 
@@ -23,8 +24,15 @@ const char *proceduralName(RtProcSubdivFunc procedural);
 const char *errorHandlerName(RtErrorHandler handler);
 
 // "bezier", "b-spline", "catmull-rom", "hermite" or "power" for the standard
-// basis matrices, recognised by address like the functions.
+// basis matrices (by address).
 const char *basisName(const RtFloat (*basis)[4]);
+
+// The other way, for a reader of the stream: the function or matrix of a
+// standard name, null for any other name.
+RtFilterFunc filterFunction(const char *name);
+RtProcSubdivFunc proceduralFunction(const char *name);
+RtErrorHandler errorHandlerFunction(const char *name);
+const RtFloat (*standardBasis(const char *name))[4];
 
 }  // namespace quillet
 

@@ -24,11 +24,32 @@ RibWriter::RibWriter(const char *name, ...)
     va_start(args, name);
     ParamList options(args);
     va_end(args);
-    for (RtInt i = 0; i < options.count(); ++i)
-        applyStreamOption(options.tokens()[i], options.values()[i], binaryEncoding, compressed, true);
-    echoDeclare = 1;
+    applyOptions(options);
     if (name) targetName = StringPool::intern(name);
     target->open(targetName, isPipe);
+    begin();
+}
+
+RibWriter::RibWriter(OpenStream stream, ...)
+    : errorHandler(RiErrorPrint), target(new StreamTarget), out(new OutputBuffer(target.get())), targetName(nullptr),
+      isPipe(0), uStep(3), vStep(3), binaryEncoding(0), compressed(0), nextLightHandle(1), nextObjectHandle(1) {
+    va_list args;
+    va_start(args, stream);
+    ParamList options(args);
+    va_end(args);
+    applyOptions(options);
+    if (stream.name) targetName = StringPool::intern(stream.name);
+    target->adopt(stream.stream);
+    begin();
+}
+
+void RibWriter::applyOptions(ParamList &options) {
+    for (RtInt i = 0; i < options.count(); ++i)
+        applyStreamOption(options.tokens()[i], options.values()[i], binaryEncoding, compressed, true);
+}
+
+void RibWriter::begin() {
+    echoDeclare = 1;
     writeBytes(kHeader, sizeof kHeader - 1);
     DeclareEchoOff withoutEcho;
     predeclare(*this);

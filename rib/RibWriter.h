@@ -11,6 +11,8 @@
 
 namespace quillet {
 
+class ParamList;
+
 class OutputBuffer;
 class StreamTarget;
 
@@ -22,6 +24,15 @@ public:
     // "binary", "compression", "gzip" with pointers to their values) ends
     // with RI_NULL.
     explicit RibWriter(const char *name, ...);
+
+    // A stream that the caller opened: the writer writes the header, the
+    // requests and the final newline into it and flushes it at the end, but
+    // never closes it. name only labels reports. Options as above.
+    struct OpenStream {
+        FILE *stream;
+        const char *name;
+    };
+    explicit RibWriter(OpenStream stream, ...);
     ~RibWriter() override;
 
     RibWriter(const RibWriter &) = delete;
@@ -195,6 +206,11 @@ public:
     RtInt compressed;
     RtInt nextLightHandle;
     RtInt nextObjectHandle;
+
+private:
+    void applyOptions(ParamList &options);
+    // Writes the header and declares the standard tokens.
+    void begin();
 };
 
 }  // namespace quillet

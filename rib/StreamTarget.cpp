@@ -125,9 +125,14 @@ void StreamTarget::open(const char *&name, RtInt &isPipe) {
     }
 }
 
+void StreamTarget::adopt(FILE *callers) {
+    stream = callers;
+    borrowed = true;
+}
+
 void StreamTarget::write(const char *bytes, size_t length) {
     if (!stream || writeFailed || length == 0) return;
-    if (stream == stdout) {
+    if (stream == stdout || borrowed) {
         writeFailed = std::fwrite(bytes, 1, length, stream) != length;
         return;
     }
@@ -136,13 +141,15 @@ void StreamTarget::write(const char *bytes, size_t length) {
 }
 
 void StreamTarget::flush() {
-    if (stream == stdout && !writeFailed) writeFailed = std::fflush(stream) != 0;
+    if ((stream == stdout || borrowed) && !writeFailed) writeFailed = std::fflush(stream) != 0;
 }
 
 void StreamTarget::end(const char *name) {
     if (!stream) return;
     std::string causes;
-    if (stream == stdout) {
+    if (borrowed) {
+        if (writeFailed || std::fflush(stream) != 0 || std::ferror(stream)) addWriteError(causes, 0);
+    } else if (stream == stdout) {
         // Never closed or flushed here: only what has failed so far is known.
         if (writeFailed || std::ferror(stream)) addWriteError(causes, 0);
     } else {

@@ -28,6 +28,10 @@ public:
     // stream and the process exits with status 1.
     void open(const char *&name, RtInt &isPipe);
 
+    // Writes into a stream that the caller opened and closes: it is written
+    // through stdio and flushed at the end, never closed.
+    void adopt(FILE *callers);
+
     // Writes the bytes whole. The first failure is kept for the report; from
     // then on nothing more is written.
     void write(const char *bytes, size_t length);
@@ -46,6 +50,7 @@ public:
 private:
     FILE *stream = nullptr;
     bool pipe = false;
+    bool borrowed = false;  // through stdio, like the standard output stream
     bool writeFailed = false;
     int writeError = 0;  // errno of the failed write; 0 when not known
 };

@@ -1,44 +1,91 @@
-// ribcat: printing streams as ASCII RIB and checking them against the
-// library's declarations and count rules.
+// ribcat: streams converted through the library's parser and writer, and
+// --check reporting each kind of problem once.
 #include <gtest/gtest.h>
 
-#include "ri/ri.h"
+#ifdef QUILLET_HAVE_ZLIB
+#include <zlib.h>
+#endif
+
 #include "ToolsSupport.h"
+#include "ri/ri.h"
 
 namespace {
-
-void sphereScene() {
-    RtFloat cs[12] = {1, 0, 0, 0, 1, 0, 0, 0, 1, 1, 1, 1};
-    RiWorldBegin();
-    RiTranslate(0, 0.5f, 1e-5f);
-    RiSphere(1, -1, 1, 360, "Cs", cs, RI_NULL);
-    RiWorldEnd();
-}
 
 class Ribcat : public ::testing::Test {
 protected:
     ScratchDir dir;
 };
 
-TEST_F(Ribcat, PrintsBinaryStreamsAsAsciiOneRequestALine) {
-    RunResult ascii = runProgram("ribcat", "", libraryStream(sphereScene, false), dir.path());
-    RunResult binary = runProgram("ribcat", "", libraryStream(sphereScene, true), dir.path());
-    EXPECT_EQ(binary.status, 0);
-    EXPECT_EQ(binary.err, "");
-    EXPECT_EQ(binary.out, "##RenderMan RIB-Structure 1.0\n"
-                          "version 3.03\n"
-                          "WorldBegin\n"
-                          "Translate 0 0.5 1e-05\n"
-                          "Sphere 1 -1 1 360 \"Cs\" [1 0 0 0 1 0 0 0 1 1 1 1]\n"
-                          "WorldEnd\n");
-    EXPECT_EQ(ascii.out, binary.out);
-
-    RunResult every = runProgram("ribcat", "", libraryStream(everyRequestScene, true), dir.path());
-    RunResult everyAscii = runProgram("ribcat", "", libraryStream(everyRequestScene, false), dir.path());
-    EXPECT_EQ(every.out, everyAscii.out);
+TEST_F(Ribcat, WritesTheLibrarysOwnBytesInEitherEncoding) {
+    std::string ascii = libraryStream(everyRequestScene, false), binary = libraryStream(everyRequestScene, true);
+    const struct {
+        const char *arguments;
+        const std::string &input, &output;
+    } cases[] = {
+        {"", ascii, ascii},
+        {"--binary", binary, binary},
+        {"--binary", ascii, binary},
+        {"", binary, ascii},
+    };
+    for (const auto &c : cases) {
+        RunResult run = runProgram("ribcat", c.arguments, c.input, dir.path());
+        EXPECT_EQ(run.status, 0) << c.arguments;
+        EXPECT_EQ(run.err, "") << c.arguments;
+        EXPECT_EQ(run.out, c.output) << c.arguments;
+    }
 }
 
-TEST_F(Ribcat, CheckPassesOnEveryRequestFamilyTheLibraryWrites) {
+#ifdef QUILLET_HAVE_ZLIB
+std::string gzipped(const std::string &data) {
+    uLongf size = compressBound(static_cast<uLong>(data.size())) + 32;
+    std::string out(size, '\0');
+    z_stream z{};
+    deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.data()));
+    z.avail_in = static_cast<uInt>(data.size());
+    z.next_out = reinterpret_cast<Bytef *>(&out[0]);
+    z.avail_out = static_cast<uInt>(out.size());
+    deflate(&z, Z_FINISH);
+    out.resize(z.total_out);
+    deflateEnd(&z);
+    return out;
+}
+
+TEST_F(Ribcat, ReadsAndWritesGzip) {
+    std::string ascii = libraryStream(everyRequestScene, false);
+    writeFile(dir.file("in.rib.gz"), gzipped(ascii));
+    RunResult run = runProgram("ribcat", "--gzip -o out.rib.gz in.rib.gz", "", dir.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    std::string compressed = readFile(dir.file("out.rib.gz"));
+    ASSERT_GT(compressed.size(), 2u);
+    EXPECT_EQ(compressed.substr(0, 2), "\x1F\x8B");
+    RunResult back = runProgram("ribcat", "out.rib.gz", "", dir.path());
+    EXPECT_EQ(back.out, ascii);
+}
+
+#endif
+
+TEST_F(Ribcat, IndentsBlocksAndTheIndentedStreamReadsBackToTheSameRequests) {
+    RunResult run = runProgram("ribcat", "--indent=3",
+                               "FrameBegin 1\nWorldBegin\nAttributeBegin\nMotionBegin [0 1]\nTranslate 1 0 0\n"
+                               "Translate 2 0 0\nMotionEnd\nSphere 1 -1 1 360\nAttributeEnd\nWorldEnd\nFrameEnd\n",
+                               dir.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "##RenderMan RIB-Structure 1.0\nversion 3.03\n"
+                       "FrameBegin 1\n   WorldBegin\n      AttributeBegin\n         MotionBegin [0 1]\n"
+                       "            Translate 1 0 0 \n            Translate 2 0 0 \n         MotionEnd\n"
+                       "         Sphere 1 -1 1 360\n      AttributeEnd\n   WorldEnd\nFrameEnd\n\n");
+    std::string every = libraryStream(everyRequestScene, false);
+    RunResult indented = runProgram("ribcat", "--indent", every, dir.path());
+    EXPECT_EQ(indented.status, 0);
+    RunResult again = runProgram("ribcat", "", indented.out, dir.path());
+    EXPECT_EQ(again.err, "");
+    EXPECT_EQ(again.out, every);
+}
+
+TEST_F(Ribcat, CheckPassesEveryOperationTheLibraryWrites) {
     for (bool binary : {false, true}) {
         RunResult run = runProgram("ribcat", "--check", libraryStream(everyRequestScene, binary), dir.path());
         EXPECT_EQ(run.status, 0) << binary;
@@ -47,53 +94,58 @@ TEST_F(Ribcat, CheckPassesOnEveryRequestFamilyTheLibraryWrites) {
     }
 }
 
-TEST_F(Ribcat, CheckFlagsOneValueTooFew) {
-    std::string stream = libraryStream(sphereScene, false);
-    size_t last = stream.find(" 1 1 1]");
-    ASSERT_NE(last, std::string::npos);
-    stream.replace(last, 7, " 1 1]");
-    RunResult run = runProgram("ribcat", "--check", stream, dir.path());
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "ribcat: <stdin>:5: Sphere: parameter \"Cs\" has 11 values, its declaration calls for 12\n");
-}
-
-TEST_F(Ribcat, CheckFindsEachKindOfProblem) {
+TEST_F(Ribcat, CheckReportsEachKindOfProblem) {
+    std::string longArray = "Declare \"long\" \"uniform float[70000]\"\nSurface \"s\" \"long\" [";
+    for (int i = 0; i < 4464; ++i) longArray += i ? " 0" : "0";
+    longArray += "]\n";
     const struct {
-        const char *stream;
+        std::string stream;
         const char *errors;
     } cases[] = {
-        {"Spheer 1 -1 1 360\n", "ribcat: <stdin>:1: unknown request \"Spheer\"\n"},
-        {"Sphere 1 -1 1\n", "ribcat: <stdin>:1: Sphere: too few arguments\n"},
-        {"Color [1 0]\n", "ribcat: <stdin>:1: Color: argument 1 should be an array of 3 numbers\n"},
-        {"WorldEnd 3\n", "ribcat: <stdin>:1: WorldEnd: too many arguments\n"},
-        {"Surface \"plastic\" \"Kq\" [1]\n", "ribcat: <stdin>:1: Surface: undeclared parameter \"Kq\"\n"},
+        {"Spheer 1 -1 1 360\n", "ribcat: <stdin>:1: byte 0: unknown request \"Spheer\"\n"},
+        {"Sphere 1 -1 1\n", "ribcat: <stdin>:2: byte 14: Sphere: argument 4 should be a number\n"},
+        {"Color [1 0]\n", "ribcat: <stdin>:1: byte 6: Color: argument 1 should be an array of 3 numbers, has 2\n"},
+        {"Surface \"plastic\" \"Kq\" [1]\n", "ribcat: <stdin>:1: byte 18: Surface: undeclared parameter \"Kq\"\n"},
         {"Declare \"Kq\" \"varying color\"\nDisk 0 1 360 \"Kq\" [1 2 3]\n",
-         "ribcat: <stdin>:2: Disk: parameter \"Kq\" has 3 values, its declaration calls for 12\n"},
-        {"Disk 0 1 360 \"uniform float[2] w\" [1]\n",
-         "ribcat: <stdin>:1: Disk: parameter \"uniform float[2] w\" has 1 values, its declaration calls for 2\n"},
+         "ribcat: <stdin>:2: byte 29: Disk: parameter \"Kq\" has 3 values, its declaration calls for 12\n"},
         {"Polygon \"P\" [0 0 0 1 0 0 1 1 0] \"Cs\" [1 0 0 0 1 0]\n",
-         "ribcat: <stdin>:1: Polygon: parameter \"Cs\" has 6 values, its declaration calls for 9\n"},
+         "ribcat: <stdin>:1: byte 0: Polygon: parameter \"Cs\" has 6 values, its declaration calls for 9\n"},
         {"PointsPolygons [3 3] [0 1 2 2 1] \"P\" [0 0 0]\n",
-         "ribcat: <stdin>:1: PointsPolygons: vertices has 5 entries, the request's counts call for 6\n"},
-        // Steps of 1 give 4 x 1 patches: 5 x 2 varying colours (3 x 2 with the default steps).
-        {"Basis \"bezier\" 1 \"bezier\" 1\nPatchMesh \"bicubic\" 7 \"nonperiodic\" 4 \"nonperiodic\" \"Cs\" [1 1 1]\n",
-         "ribcat: <stdin>:2: PatchMesh: parameter \"Cs\" has 3 values, its declaration calls for 30\n"},
-        // (2-1) x (-3-1) uniform values of a negative array length: none,
-        // as the writer counts them, not the product of the two.
-        {"Declare \"q\" \"uniform float[-2]\"\n"
-         "PatchMesh \"bilinear\" 2 \"nonperiodic\" -3 \"nonperiodic\" \"P\" [] \"q\" []\n"
-         "PatchMesh \"bilinear\" 2 \"nonperiodic\" -3 \"nonperiodic\" \"P\" [] \"q\" [1 2 3 4 5 6 7 8]\n",
-         "ribcat: <stdin>:3: PatchMesh: parameter \"q\" has 8 values, its declaration calls for 0\n"},
-        {"PatchMesh \"trilinear\" 4 \"nonperiodic\" 4 \"nonperiodic\"\n",
-         "ribcat: <stdin>:1: PatchMesh: unknown patch type \"trilinear\"\n"},
+         "ribcat: <stdin>:1: byte 0: PointsPolygons: vertices has 5 entries, the request's counts call for 6\n"},
         {"Attribute \"identifier\" \"name\" [1]\n",
-         "ribcat: <stdin>:1: Attribute: parameter \"name\" needs string values\n"},
-        {"Color [1 0 0\nSphere 1 -1 1 360\n", "ribcat: <stdin>:1: byte 6: unterminated array\n"},
+         "ribcat: <stdin>:1: byte 31: Attribute: parameter \"name\" needs string values\n"},
+        {"Patch \"Bilinear\" \"P\" [0 0 0 1 0 0 0 1 0 1 1 0]\n",
+         "ribcat: <stdin>:1: byte 0: Patch: unknown patch type \"Bilinear\"\n"},
+        {longArray, "ribcat: <stdin>:2: byte 38: Surface: parameter \"long\" has 4464 values, its declaration calls "
+                    "for 70000\n"},
+        {"Blobby 1 [100010000000000000] [] []\n",
+         "ribcat: <stdin>:1: byte 10: Blobby: argument 2 should be an array of integers\n"},
+        {"Blobby 2000000000 [1001 0] [1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1] []\n",
+         "ribcat: <stdin>:1: byte 0: Blobby: nleaf is 2000000000, the code calls for 1\n"},
+        {"Illuminate 1 1\n", "ribcat: <stdin>:1: byte 0: Illuminate: light 1 is not defined\n"},
+        {"ObjectInstance 2\n", "ribcat: <stdin>:1: byte 0: ObjectInstance: object 2 is not defined\n"},
+        // nesting
+        {"WorldBegin\nAttributeBegin\nWorldEnd\nAttributeEnd\n",
+         "ribcat: <stdin>:3: byte 26: WorldEnd closes the AttributeBegin opened at line 2\n"
+         "ribcat: <stdin>:4: byte 35: AttributeEnd closes the WorldBegin opened at line 1\n"},
+        {"TransformEnd\n", "ribcat: <stdin>:1: byte 0: TransformEnd without TransformBegin\n"},
+        {"FrameBegin 1\n", "ribcat: <stdin>: FrameBegin opened at line 1 is not closed\n"},
+        // motion blocks
+        {"MotionBegin [0 1]\nTranslate 1 0 0\n# a comment\nMotionEnd\n",
+         "ribcat: <stdin>:4: byte 46: MotionBegin at line 1 has 2 times but holds 1 requests\n"},
+        // control points
+        {"Curves \"cubic\" [3] \"nonperiodic\" \"P\" [0 0 0 1 1 1 2 2 2]\n",
+         "ribcat: <stdin>:1: byte 0: Curves: a curve has 3 control points, its order needs at least 4\n"},
+        {"PatchMesh \"bicubic\" 3 \"nonperiodic\" 4 \"nonperiodic\" \"P\" [0 0 0]\n",
+         "ribcat: <stdin>:1: byte 0: PatchMesh: parameter \"P\" has 3 values, its declaration calls for 36\n"
+         "ribcat: <stdin>:1: byte 0: PatchMesh: nu has 3 control points, its order needs at least 4\n"},
+        {"NuPatch 2 3 [0 0 0 1 1] 0 1 2 2 [0 0 1 1] 0 1\n",
+         "ribcat: <stdin>:1: byte 0: NuPatch: nu has 2 control points, its order needs at least 3\n"},
     };
     for (const auto &c : cases) {
         RunResult run = runProgram("ribcat", "--check", c.stream, dir.path());
         EXPECT_EQ(run.status, 1) << c.stream;
+        EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, c.errors) << c.stream;
     }
 }
@@ -104,7 +156,8 @@ TEST_F(Ribcat, VersionAndUsage) {
     EXPECT_EQ(run.out, std::string("ribcat ") + QUILLET_VERSION + "\n");
     run = runProgram("ribcat", "--bogus", "", dir.path());
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "usage: ribcat [--check] [FILE...]\n");
+    EXPECT_EQ(run.err, "usage: ribcat [--binary] [--gzip] [--indent[=N]] [-o FILE] [FILE...]\n"
+                       "       ribcat --check [FILE...]\n");
 }
 
 }  // namespace

@@ -1,212 +1,195 @@
 #include "StreamChecker.h"
 
-#include <string>
+#include <cstdio>
 
-#include "FormatText.h"
-#include "decl/DeclTable.h"
-#include "ri/ri.h"
+#include "parse/ParseText.h"
+#include "rib/GeometryCounts.h"
 
 using namespace quillet;
 
 namespace {
 
-const char kUnknownRequest[] = "unknown request \"%s\"";
-const char kUndeclared[] = "%s: undeclared parameter \"%s\"";
-const char kWrongCount[] = "%s: parameter \"%s\" has %zu values, its declaration calls for %zu";
-const char kWrongKind[] = "%s: parameter \"%s\" needs %s values";
-const char kWrongLength[] = "%s: %s has %zu entries, the request's counts call for %ld";
-const char kUnknownPatchType[] = "%s: unknown patch type \"%s\"";
-const char kBadStep[] = "%s: basis step %d cannot count cubic segments";
-const char kNoPositions[] = "%s: no \"P\" or \"Pw\" parameter to count the vertices";
+const char kUnopened[] = "%s without %s";
+const char kWrongClose[] = "%s closes the %s opened at line %zu";
+const char kUnclosed[] = "%s opened at line %zu is not closed";
+const char kMotionCount[] = "MotionBegin at line %zu has %d times but holds %d requests";
+const char kTooFewPoints[] = "%s: %s has %d control points, its order needs at least %d";
+const char kBlobbyCount[] = "Blobby: %s is %d, the code calls for %d";
+const char kBadOrder[] = "NuPatch: order %d is not positive";
 
-std::vector<RtInt> ints(const RibValue &v) {
-    std::vector<RtInt> out;
-    for (double d : v.numbers) out.push_back(saturatedInt(d));
-    return out;
+const char *const kBeginNames[] = {"FrameBegin", "WorldBegin",  "AttributeBegin", "TransformBegin",
+                                   "SolidBegin", "ObjectBegin", "MotionBegin"};
+const char *const kEndNames[] = {"FrameEnd", "WorldEnd",  "AttributeEnd", "TransformEnd",
+                                 "SolidEnd", "ObjectEnd", "MotionEnd"};
+
+const RtInt kCubicOrder = 4;
+const RtInt kLinearOrder = 2;
+
+bool cubic(RtToken type) {
+    return isToken(type, "bicubic") || isToken(type, "cubic");
 }
 
-RtInt intOf(const RibValue &v) {
-    return saturatedInt(v.number);
-}
-
-const char *str(const RibValue &v) {
-    return v.string.c_str();
-}
-
-bool isQuadric(const std::string &k) {
-    return k == "Sphere" || k == "Cone" || k == "Cylinder" || k == "Hyperboloid" || k == "Paraboloid" || k == "Disk" ||
-           k == "Torus";
-}
-
-// Checks that an array argument has the length the counts call for.
-bool expectLength(const std::string &keyword, const char *what, size_t length, long wanted,
-                  std::vector<std::string> &problems) {
-    if (static_cast<long>(length) == wanted) return true;
-    problems.push_back(formatText(kWrongLength, keyword.c_str(), what, length, wanted));
-    return false;
-}
-
-bool expectLength(const std::string &keyword, const char *what, const RibValue &v, long wanted,
-                  std::vector<std::string> &problems) {
-    return expectLength(keyword, what, v.size(), wanted, problems);
-}
-
-void fillPredeclaredTable() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    // A stream context declares the standard tokens when it is created.
-    RiBegin("/dev/null");
-    RiEnd();
+bool periodic(RtToken wrap) {
+    return isToken(wrap, "periodic");
 }
 
 }  // namespace
 
-StreamChecker::StreamChecker() {
-    fillPredeclaredTable();
+void CheckDiagnostics::error(const RibParseError &error) {
+    ++problems;
+    std::string text = prefix + formatRibParseError(error) + "\n";
+    std::fputs(text.c_str(), stderr);
 }
 
-std::vector<std::string> StreamChecker::check(const RibRequest &request) {
-    std::vector<std::string> problems;
-    if (request.kind == RibRequest::Kind::Comment) return problems;
-    const std::string &k = request.keyword;
-    const RequestShape *shape = findRequestShape(k);
-    if (!shape) {
-        problems.push_back(formatText(kUnknownRequest, k.c_str()));
-        return problems;
-    }
-    SplitRequest r;
-    std::string problem;
-    if (!splitRequest(request, *shape, r, problem)) {
-        problems.push_back(k + ": " + problem);
-        return problems;
-    }
-    if (k == "Declare" && !r.fixed[1].string.empty())
-        DeclTable::declare(str(r.fixed[0]), str(r.fixed[1]), nullptr, false);
-    if (k == "Basis") {
-        uStep = intOf(r.fixed[1]);
-        vStep = intOf(r.fixed[3]);
-    }
-    ClassCounts classCounts = uncountedCounts();
-    if (counts(k, r, classCounts, problems)) checkParams(k, r, classCounts, problems);
-    return problems;
+bool CheckDiagnostics::proceed(size_t atLine, size_t atOffset) {
+    line = atLine;
+    offset = atOffset;
+    return true;
 }
 
-bool StreamChecker::counts(const std::string &k, const SplitRequest &r, ClassCounts &out,
-                           std::vector<std::string> &problems) {
-    const auto &f = r.fixed;
-    size_t before = problems.size();
-    if (isQuadric(k)) {
-        out = quadricCounts();
-    } else if (k == "Polygon" || k == "Points") {
-        // The stream does not carry the vertex count: the positions give it.
-        long vertices = -1;
-        for (const auto &p : r.params) {
-            const ParamDecl *decl = DeclTable::lookup(p.first.c_str());
-            if (!decl || decl->paramClass != ParamClass::Vertex) continue;
-            ValueShape perVertex = paramValueShape(*decl, uncountedCounts());
-            if (perVertex.kind == ValueShape::Floats && perVertex.count > 0) {
-                vertices = static_cast<long>(p.second.size() / perVertex.count);
-                break;
-            }
-        }
-        if (vertices < 0) {
-            if (!r.params.empty()) problems.push_back(formatText(kNoPositions, k.c_str()));
-            return problems.size() == before;
-        }
-        out = k == "Polygon" ? polygonCounts(static_cast<RtInt>(vertices)) : pointsCounts(static_cast<RtInt>(vertices));
-    } else if (k == "GeneralPolygon") {
-        std::vector<RtInt> nvertices = ints(f[0]);
-        out = generalPolygonCounts(static_cast<RtInt>(nvertices.size()), nvertices.data());
-    } else if (k == "PointsPolygons" || k == "SubdivisionMesh") {
-        size_t at = k == "SubdivisionMesh" ? 1 : 0;
-        std::vector<RtInt> nvertices = ints(f[at]), vertices = ints(f[at + 1]);
-        RtInt npolys = static_cast<RtInt>(nvertices.size());
-        IndexedMeshShape shape = k == "PointsPolygons" ? pointsPolygonsShape(npolys, nvertices.data(), nullptr)
-                                                       : subdivisionMeshShape(npolys, nvertices.data(), nullptr);
-        if (!expectLength(k, "vertices", f[at + 1], shape.indices, problems)) return false;
-        shape = k == "PointsPolygons" ? pointsPolygonsShape(npolys, nvertices.data(), vertices.data())
-                                      : subdivisionMeshShape(npolys, nvertices.data(), vertices.data());
-        out = shape.counts;
-    } else if (k == "PointsGeneralPolygons") {
-        std::vector<RtInt> nloops = ints(f[0]), nvertices = ints(f[1]), vertices = ints(f[2]);
-        RtInt npolys = static_cast<RtInt>(nloops.size());
-        IndexedMeshShape shape = pointsGeneralPolygonsShape(npolys, nloops.data(), nullptr, nullptr);
-        if (!expectLength(k, "nvertices", f[1], shape.loops, problems)) return false;
-        shape = pointsGeneralPolygonsShape(npolys, nloops.data(), nvertices.data(), nullptr);
-        if (!expectLength(k, "vertices", f[2], shape.indices, problems)) return false;
-        out = pointsGeneralPolygonsShape(npolys, nloops.data(), nvertices.data(), vertices.data()).counts;
-    } else if (k == "Patch" || k == "PatchMesh" || k == "Curves") {
-        SteppedCounts result;
-        if (k == "Patch") {
-            result = patchCounts(str(f[0]));
-        } else if (k == "PatchMesh") {
-            result = patchMeshCounts(str(f[0]), intOf(f[1]), str(f[2]), intOf(f[3]), str(f[4]), uStep, vStep);
-        } else {
-            std::vector<RtInt> nvertices = ints(f[1]);
-            result = curvesCounts(str(f[0]), static_cast<RtInt>(nvertices.size()), nvertices.data(), str(f[2]), vStep);
-        }
-        if (result.status == CountStatus::unknownPatchType)
-            problems.push_back(formatText(kUnknownPatchType, k.c_str(), str(f[0])));
-        else if (result.status == CountStatus::badBasisStep)
-            problems.push_back(formatText(kBadStep, k.c_str(), result.badStep));
-        else
-            out = result.counts;
-    } else if (k == "NuPatch") {
-        RtInt nu = intOf(f[0]), uorder = intOf(f[1]), nv = intOf(f[5]), vorder = intOf(f[6]);
-        expectLength(k, "uknot", f[2], knotCount(nu, uorder), problems);
-        expectLength(k, "vknot", f[7], knotCount(nv, vorder), problems);
-        out = nuPatchCounts(nu, uorder, nv, vorder);
-    } else if (k == "Blobby") {
-        RtInt nleaf = intOf(f[0]);
-        std::vector<RtInt> code = ints(f[1]);
-        BlobbyScan scan = blobbyScan(static_cast<RtInt>(code.size()), code.data());
-        expectLength(k, "the code's leaves", static_cast<size_t>(nleaf > 0 ? nleaf : 0), scan.leaves, problems);
-        expectLength(k, "flt", f[2], scan.floats, problems);
-        expectLength(k, "str", f[3], scan.strings, problems);
-        out = blobbyCounts(nleaf);
-    } else if (k == "TrimCurve") {
-        std::vector<RtInt> ncurves = ints(f[0]), order = ints(f[1]), n = ints(f[5]);
-        TrimCurveSizes sizes = trimCurveSizes(static_cast<RtInt>(ncurves.size()), ncurves.data(), nullptr, nullptr);
-        if (expectLength(k, "order", f[1], sizes.curves, problems) &&
-            expectLength(k, "n", f[5], sizes.curves, problems)) {
-            sizes = trimCurveSizes(static_cast<RtInt>(ncurves.size()), ncurves.data(), order.data(), n.data());
-            expectLength(k, "knot", f[2], sizes.knots, problems);
-            expectLength(k, "min", f[3], sizes.curves, problems);
-            expectLength(k, "max", f[4], sizes.curves, problems);
-            expectLength(k, "u", f[6], sizes.points, problems);
-            expectLength(k, "v", f[7], sizes.points, problems);
-            expectLength(k, "w", f[8], sizes.points, problems);
-        }
-    }
-    return problems.size() == before;
+void CheckDiagnostics::problem(const std::string &message) {
+    RibParseError where;
+    where.source = source;
+    where.line = line;
+    where.offset = offset;
+    where.message = message;
+    error(where);
 }
 
-void StreamChecker::checkParams(const std::string &k, const SplitRequest &r, const ClassCounts &classCounts,
-                                std::vector<std::string> &problems) {
-    for (const auto &p : r.params) {
-        const std::string &token = p.first;
-        const RibValue &value = p.second;
-        const ParamDecl *decl = DeclTable::lookup(token.c_str());
-        if (!decl) {
-            problems.push_back(formatText(kUndeclared, k.c_str(), token.c_str()));
-            continue;
-        }
-        bool strings = decl->type == ParamType::String;
-        bool numbers = !strings;
-        bool isStrings = value.kind == RibValue::Kind::String || value.kind == RibValue::Kind::StringArray;
-        bool isEmpty = value.isArray() && value.size() == 0;
-        if (!isEmpty && ((strings && !isStrings) || (numbers && isStrings))) {
-            problems.push_back(formatText(kWrongKind, k.c_str(), token.c_str(), strings ? "string" : "numeric"));
-            continue;
-        }
-        if (decl->type == ParamType::Integer && !isEmpty && !value.isString() &&
-            !(value.isNumber() ? value.integer : value.integers)) {
-            problems.push_back(formatText(kWrongKind, k.c_str(), token.c_str(), "integer"));
-            continue;
-        }
-        size_t wanted = paramValueShape(*decl, classCounts).count;
-        if (value.size() != wanted)
-            problems.push_back(formatText(kWrongCount, k.c_str(), token.c_str(), value.size(), wanted));
+void StreamChecker::open(Block block, RtInt motionTimes) {
+    blocks.push_back({block, report.line, motionTimes, 0});
+}
+
+void StreamChecker::close(Block block) {
+    const char *end = kEndNames[static_cast<int>(block)];
+    if (blocks.empty()) {
+        report.problem(formatMessage(kUnopened, end, kBeginNames[static_cast<int>(block)]));
+        return;
     }
+    Open top = blocks.back();
+    blocks.pop_back();
+    if (top.block != block) {
+        report.problem(formatMessage(kWrongClose, end, kBeginNames[static_cast<int>(top.block)], top.line));
+        return;
+    }
+    if (block == Block::Motion && top.motionRequests != top.motionTimes)
+        report.problem(formatMessage(kMotionCount, top.line, top.motionTimes, top.motionRequests));
+}
+
+void StreamChecker::finish() {
+    for (const Open &left : blocks) {
+        report.problem(formatMessage(kUnclosed, kBeginNames[static_cast<int>(left.block)], left.line));
+    }
+    blocks.clear();
+}
+
+// Every request inside a motion block is one of its steps; comments are not.
+void StreamChecker::forwarding(Nesting nesting) {
+    if (nesting != Nesting::Inside || blocks.empty() || blocks.back().block != Block::Motion) return;
+    ++blocks.back().motionRequests;
+}
+
+RtVoid StreamChecker::FrameBegin(RtInt) {
+    open(Block::Frame);
+}
+RtVoid StreamChecker::FrameEnd() {
+    close(Block::Frame);
+}
+RtVoid StreamChecker::WorldBegin() {
+    open(Block::World);
+}
+RtVoid StreamChecker::WorldEnd() {
+    close(Block::World);
+}
+RtVoid StreamChecker::AttributeBegin() {
+    open(Block::Attribute);
+}
+RtVoid StreamChecker::AttributeEnd() {
+    close(Block::Attribute);
+}
+RtVoid StreamChecker::TransformBegin() {
+    open(Block::Transform);
+}
+RtVoid StreamChecker::TransformEnd() {
+    close(Block::Transform);
+}
+RtVoid StreamChecker::SolidBegin(RtToken) {
+    open(Block::Solid);
+}
+RtVoid StreamChecker::SolidEnd() {
+    close(Block::Solid);
+}
+RtObjectHandle StreamChecker::ObjectBegin() {
+    open(Block::Object);
+    // Any non-null handle: the parser maps the stream's numbers to it.
+    return this;
+}
+RtVoid StreamChecker::ObjectEnd() {
+    close(Block::Object);
+}
+RtVoid StreamChecker::MotionBeginV(RtInt n, RtFloat[]) {
+    open(Block::Motion, n);
+}
+RtVoid StreamChecker::MotionEnd() {
+    close(Block::Motion);
+}
+
+RtVoid StreamChecker::VArchiveRecord(RtToken, const char *, va_list) {}
+
+RtVoid StreamChecker::Basis(RtBasis, RtInt ustep, RtBasis, RtInt vstep) {
+    forwarding(Nesting::Inside);
+    uStep = ustep;
+    vStep = vstep;
+}
+
+void StreamChecker::expectPoints(const char *request, const char *what, RtInt points, RtInt needed) {
+    if (points < needed) report.problem(formatMessage(kTooFewPoints, request, what, points, needed));
+}
+
+RtVoid StreamChecker::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt, RtToken[],
+                                 RtPointer[]) {
+    forwarding(Nesting::Inside);
+    RtInt order = cubic(type) ? kCubicOrder : kLinearOrder;
+    expectPoints("PatchMesh", "nu", nu, periodic(uwrap) ? 1 : order);
+    expectPoints("PatchMesh", "nv", nv, periodic(vwrap) ? 1 : order);
+}
+
+// The writer reports these mismatches on its own; the checker reports them
+// as problems of the stream.
+RtVoid StreamChecker::BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat[], RtInt nstr, RtToken[],
+                              RtInt, RtToken[], RtPointer[]) {
+    forwarding(Nesting::Inside);
+    BlobbyScan scan = blobbyScan(ncode, code);
+    const struct {
+        const char *what;
+        RtInt given, wanted;
+    } counts[] = {{"nleaf", nleaf, scan.leaves}, {"nflt", nflt, scan.floats}, {"nstr", nstr, scan.strings}};
+    for (const auto &count : counts)
+        if (count.given != count.wanted)
+            report.problem(formatMessage(kBlobbyCount, count.what, count.given, count.wanted));
+}
+
+RtVoid StreamChecker::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt, RtToken[],
+                              RtPointer[]) {
+    forwarding(Nesting::Inside);
+    RtInt needed = periodic(wrap) ? 1 : cubic(type) ? kCubicOrder : kLinearOrder;
+    for (RtInt i = 0; i < ncurves; ++i) {
+        if (nvertices[i] < needed) {
+            expectPoints("Curves", "a curve", nvertices[i], needed);
+            return;
+        }
+    }
+}
+
+RtVoid StreamChecker::NuPatchV(RtInt nu, RtInt uorder, RtFloat[], RtFloat, RtFloat, RtInt nv, RtInt vorder, RtFloat[],
+                               RtFloat, RtFloat, RtInt, RtToken[], RtPointer[]) {
+    forwarding(Nesting::Inside);
+    for (RtInt order : {uorder, vorder}) {
+        if (order < 1) {
+            report.problem(formatMessage(kBadOrder, order));
+            return;
+        }
+    }
+    expectPoints("NuPatch", "nu", nu, uorder);
+    expectPoints("NuPatch", "nv", nv, vorder);
 }

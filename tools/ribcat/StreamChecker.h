@@ -1,34 +1,85 @@
-// Checks requests as ribcat --check does: known keywords, the shapes of
-// their fixed arguments, the lengths of their arrays, and for every
-// parameter the number of values that its declaration and the request's
-// counts call for. The declarations are the library's own table, so the
-// stream's Declare requests and inline declarations are read by the same
-// grammar that the writer uses, and the counts come from the writer's count
-// rules.
+// ribcat --check: a context that receives the parsed requests and reports
+// what the parser's own checks (keywords, argument shapes, declarations,
+// value counts, handles) do not cover: blocks closed in order, motion blocks
+// with one request per time, and enough control points for the order of
+// cubic curves and patches and of NuPatch.
 #ifndef RIBCAT_STREAMCHECKER_H
 #define RIBCAT_STREAMCHECKER_H
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
-#include "RequestShapes.h"
-#include "RibRequest.h"
-#include "rib/GeometryCounts.h"
+#include "parse/ForwardingContext.h"
+#include "parse/RibParser.h"
 
-class StreamChecker {
+// Counts the problems and keeps the position of the request in hand.
+class CheckDiagnostics : public quillet::RibDiagnostics {
 public:
-    StreamChecker();
-    // The problems of one request, each a line of text without a newline.
-    std::vector<std::string> check(const RibRequest &request);
+    explicit CheckDiagnostics(const char *prefix) : prefix(prefix) {}
+    void error(const quillet::RibParseError &error) override;
+    bool proceed(size_t atLine, size_t atOffset) override;
+    // A problem of the request in hand (or at the end, line 0 and the end).
+    void problem(const std::string &message);
+    void setSource(const std::string &name) { source = name; }
+
+    size_t problems = 0;
+    size_t line = 0, offset = 0;
 
 private:
-    // Counts of the storage classes for the request's parameters; false
-    // when the request's own arrays are inconsistent (problems added).
-    bool counts(const std::string &keyword, const SplitRequest &r, quillet::ClassCounts &out,
-                std::vector<std::string> &problems);
-    void checkParams(const std::string &keyword, const SplitRequest &r, const quillet::ClassCounts &counts,
-                     std::vector<std::string> &problems);
+    const char *prefix;
+    std::string source;
+};
 
+class StreamChecker : public quillet::ForwardingContext {
+public:
+    explicit StreamChecker(CheckDiagnostics &diagnostics) : report(diagnostics) {}
+    // Blocks still open at the end of a stream.
+    void finish();
+
+    RtVoid FrameBegin(RtInt frame) override;
+    RtVoid FrameEnd() override;
+    RtVoid WorldBegin() override;
+    RtVoid WorldEnd() override;
+    RtVoid AttributeBegin() override;
+    RtVoid AttributeEnd() override;
+    RtVoid TransformBegin() override;
+    RtVoid TransformEnd() override;
+    RtVoid SolidBegin(RtToken operation) override;
+    RtVoid SolidEnd() override;
+    RtObjectHandle ObjectBegin() override;
+    RtVoid ObjectEnd() override;
+    RtVoid MotionBeginV(RtInt n, RtFloat times[]) override;
+    RtVoid MotionEnd() override;
+    RtVoid VArchiveRecord(RtToken type, const char *format, va_list args) override;
+    RtVoid Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep) override;
+    RtVoid PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[],
+                      RtPointer values[]) override;
+    RtVoid CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[],
+                   RtPointer values[]) override;
+    RtVoid BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
+                   RtInt n, RtToken tokens[], RtPointer values[]) override;
+    RtVoid NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
+                    RtFloat vknot[], RtFloat vmin, RtFloat vmax, RtInt n, RtToken tokens[],
+                    RtPointer values[]) override;
+
+protected:
+    void forwarding(Nesting nesting) override;
+
+private:
+    enum class Block { Frame, World, Attribute, Transform, Solid, Object, Motion };
+    struct Open {
+        Block block;
+        size_t line;
+        RtInt motionTimes;
+        RtInt motionRequests;
+    };
+    void open(Block block, RtInt motionTimes = 0);
+    void close(Block block);
+    void expectPoints(const char *request, const char *what, RtInt points, RtInt needed);
+
+    CheckDiagnostics &report;
+    std::vector<Open> blocks;
     RtInt uStep = 3, vStep = 3;
 };
 

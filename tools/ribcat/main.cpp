@@ -1,74 +1,148 @@
-// ribcat: prints RIB streams as pure ASCII RIB, one request a line, and
-// with --check validates every request against its shape and the
-// declarations of its parameters.
+// ribcat: reads RIB streams (ASCII or binary, plain or gzip-compressed) with
+// the library's parser and writes them again through the library's own
+// writer: ASCII, binary, compressed or indented. --check validates instead
+// of writing.
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "RibReader.h"
-#include "RibText.h"
+#include "GzipOutput.h"
+#include "IndentingContext.h"
 #include "StreamChecker.h"
+#include "parse/RibParser.h"
+#include "rib/RibWriter.h"
+
+using namespace quillet;
 
 namespace {
 
-const char kUsage[] = "usage: ribcat [--check] [FILE...]\n";
+const char kUsage[] = "usage: ribcat [--binary] [--gzip] [--indent[=N]] [-o FILE] [FILE...]\n"
+                      "       ribcat --check [FILE...]\n";
+const char kPrefix[] = "ribcat: ";
+const char kStdin[] = "-";
+const char kStdinName[] = "<stdin>";
+const char kStdoutName[] = "standard output";
+const char kIndentOption[] = "--indent";
+const int kDefaultIndent = 2;
+const long kIndentMax = 64;
+const char kCannotWrite[] = "ribcat: %s: %s\n";
+const char kNoGzip[] = "ribcat: gzip output is not available\n";
 
-void complain(const std::string &text) {
-    std::fprintf(stderr, "ribcat: %s\n", text.c_str());
+struct Options {
+    bool check = false;
+    bool binary = false;
+    bool gzip = false;
+    int indent = -1;  // no indenting
+    const char *output = nullptr;
+    std::vector<const char *> inputs;
+};
+
+// False (usage printed) when the arguments are not understood.
+bool readOptions(int argc, char **argv, Options &options, int &status) {
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--version") {
+            std::printf("ribcat %s\n", QUILLET_VERSION);
+            status = 0;
+            return false;
+        }
+        if (arg == "-h" || arg == "--help") {
+            std::fputs(kUsage, stdout);
+            status = 0;
+            return false;
+        }
+        if (arg == "--check") {
+            options.check = true;
+        } else if (arg == "--binary") {
+            options.binary = true;
+        } else if (arg == "--gzip") {
+            options.gzip = true;
+        } else if (arg == kIndentOption) {
+            options.indent = kDefaultIndent;
+        } else if (arg.compare(0, sizeof kIndentOption, std::string(kIndentOption) + "=") == 0) {
+            char *end;
+            long spaces = std::strtol(arg.c_str() + sizeof kIndentOption, &end, 10);
+            if (*end || end == arg.c_str() + sizeof kIndentOption || spaces < 0 || spaces > kIndentMax) {
+                std::fputs(kUsage, stderr);
+                status = 2;
+                return false;
+            }
+            options.indent = static_cast<int>(spaces);
+        } else if (arg == "-o" && i + 1 < argc) {
+            options.output = argv[++i];
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            std::fputs(kUsage, stderr);
+            status = 2;
+            return false;
+        } else {
+            options.inputs.push_back(argv[i]);
+        }
+    }
+    if (options.inputs.empty()) options.inputs.push_back(kStdin);
+    return true;
 }
 
-// Prints (or checks) one stream; false when it had any problem.
-bool catStream(const std::string &path, bool check) {
-    std::string source = path == "-" ? "<stdin>" : path;
-    std::string data, error;
-    if (!readRibInput(path, data, error)) {
-        complain(error);
-        return false;
+class PrefixedDiagnostics : public RibDiagnostics {
+public:
+    void error(const RibParseError &error) override {
+        std::string text = kPrefix + formatRibParseError(error) + "\n";
+        std::fputs(text.c_str(), stderr);
     }
-    size_t problems = 0;
-    RibReader reader(std::move(data), [&](const RibError &e) { complain(formatRibError(source, e)); });
-    StreamChecker checker;
-    RibRequest request;
-    while (reader.next(request)) {
-        if (!check) {
-            std::string line = formatRibRequest(request);
-            line += '\n';
-            std::fwrite(line.data(), 1, line.size(), stdout);
-            continue;
-        }
-        std::vector<std::string> found = checker.check(request);
-        for (const std::string &problem : found) complain(source + ":" + std::to_string(request.line) + ": " + problem);
-        problems += found.size();
+};
+
+int check(const Options &options) {
+    CheckDiagnostics diagnostics(kPrefix);
+    for (const char *input : options.inputs) {
+        StreamChecker checker(diagnostics);
+        diagnostics.setSource(std::strcmp(input, kStdin) == 0 ? kStdinName : input);
+        RibParseResult result = parseRib(input, checker, diagnostics);
+        diagnostics.line = 0;
+        if (result.complete) checker.finish();
     }
-    return problems == 0 && reader.errorCount() == 0;
+    return diagnostics.problems == 0 ? 0 : 1;
+}
+
+int convert(const Options &options) {
+    FILE *file = stdout;
+    const char *name = options.output ? options.output : kStdoutName;
+    if (options.output && !(file = std::fopen(options.output, "wb"))) {
+        std::fprintf(stderr, kCannotWrite, options.output, std::strerror(errno));
+        return 1;
+    }
+    FILE *out = file;
+    if (options.gzip && !(out = openGzipOutput(file))) {
+        std::fputs(kNoGzip, stderr);
+        return 1;
+    }
+    size_t errors = 0;
+    {
+        RtInt binary = options.binary ? 1 : 0;
+        RibWriter writer(RibWriter::OpenStream{out, name}, "binary", &binary, RI_NULL);
+        std::unique_ptr<IndentingContext> indenting;
+        if (options.indent >= 0) indenting.reset(new IndentingContext(writer, options.indent));
+        RenderContext &target = indenting ? static_cast<RenderContext &>(*indenting) : writer;
+        PrefixedDiagnostics diagnostics;
+        for (const char *input : options.inputs) errors += parseRib(input, target, diagnostics).errors;
+    }
+    bool failed = std::ferror(out) != 0;
+    if (out != file) failed = std::fclose(out) != 0 || failed;
+    failed = (file == stdout ? std::fflush(file) : std::fclose(file)) != 0 || failed;
+    if (failed) {
+        std::fprintf(stderr, kCannotWrite, name, std::strerror(errno));
+        return 1;
+    }
+    return errors == 0 ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char **argv) {
-    bool check = false;
-    std::vector<std::string> inputs;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "--version") {
-            std::printf("ribcat %s\n", QUILLET_VERSION);
-            return 0;
-        }
-        if (arg == "-h" || arg == "--help") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (arg == "--check") {
-            check = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            std::fputs(kUsage, stderr);
-            return 2;
-        } else {
-            inputs.push_back(arg);
-        }
-    }
-    if (inputs.empty()) inputs.push_back("-");
-    bool ok = true;
-    for (const std::string &input : inputs) ok = catStream(input, check) && ok;
-    return ok ? 0 : 1;
+    Options options;
+    int status = 0;
+    if (!readOptions(argc, argv, options, status)) return status;
+    return options.check ? check(options) : convert(options);
 }

@@ -1,0 +1,70 @@
+#include "parse/ParseText.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+#include "parse/RibParser.h"
+
+namespace quillet {
+
+namespace {
+
+const char kLocated[] = "%s:%zu: byte %zu: %s";
+const char kUnlocated[] = "%s: %s";
+
+}  // namespace
+
+std::string formatMessage(const char *format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    char local[256];
+    int length = std::vsnprintf(local, sizeof local, format, args);
+    va_end(args);
+    std::string text;
+    if (length < 0) {
+        va_end(again);
+        return text;
+    }
+    if (static_cast<size_t>(length) < sizeof local) {
+        text.assign(local, static_cast<size_t>(length));
+    } else {
+        std::vector<char> large(static_cast<size_t>(length) + 1);
+        std::vsnprintf(large.data(), large.size(), format, again);
+        text.assign(large.data(), static_cast<size_t>(length));
+    }
+    va_end(again);
+    return text;
+}
+
+std::string printableText(const char *text, size_t length) {
+    std::string out;
+    out.reserve(length);
+    for (size_t i = 0; i < length; ++i) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c == '\\') {
+            out += "\\\\";
+        } else if (c < 0x20 || c >= 0x7F) {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+std::string formatRibParseError(const RibParseError &error) {
+    std::string source = printableText(error.source.data(), error.source.size());
+    if (error.line == 0) return formatMessage(kUnlocated, source.c_str(), error.message.c_str());
+    return formatMessage(kLocated, source.c_str(), error.line, error.offset, error.message.c_str());
+}
+
+}  // namespace quillet

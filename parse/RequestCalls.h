@@ -1,0 +1,47 @@
+// Passes a parsed request to the target's operation: checks the lengths of
+// its arrays and the values of its parameters against the count rules that
+// the writer uses, maps handles, names back to functions, and makes the call.
+#ifndef QUILLET_PARSE_REQUESTCALLS_H
+#define QUILLET_PARSE_REQUESTCALLS_H
+
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "parse/ParsedRequest.h"
+#include "ri/RenderContext.h"
+
+namespace quillet {
+
+class RequestCaller {
+public:
+    using Reporter = std::function<void(const std::string &message)>;
+
+    RequestCaller(RenderContext &target, Reporter report);
+
+    // False when the request could not be passed on (reported). Parameters
+    // whose values do not fit are reported and left out of a request that
+    // goes on.
+    bool call(ParsedRequest &request);
+
+private:
+    bool counts(ParsedRequest &r, ClassCounts &out);
+    bool expectLength(ParsedRequest &r, const char *what, size_t length, long wanted);
+    void buildParamList(ParsedRequest &r, const ClassCounts &counts);
+    bool dispatch(ParsedRequest &r);
+    RtInt vertexCountOfParams(ParsedRequest &r, bool &ok);
+
+    RenderContext &target;
+    Reporter report;
+    std::unordered_map<RtInt, RtLightHandle> lights;
+    std::unordered_map<RtInt, RtObjectHandle> objects;
+    RtInt uStep = 3, vStep = 3;
+    RtInt derivedVertices = 0;  // of Polygon and Points
+    std::vector<RtToken> tokens;
+    std::vector<RtPointer> values;
+};
+
+}  // namespace quillet
+
+#endif

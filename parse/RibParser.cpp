@@ -1,0 +1,680 @@
+// The parser: reads requests by the shape table, with every value in a typed
+// pool, and hands each whole request to the RequestCaller.
+#include "parse/RibParser.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "decl/DeclTable.h"
+#include "decl/Predeclare.h"
+#include "parse/DeclaringContext.h"
+#include "parse/ParseText.h"
+#include "parse/RequestCalls.h"
+#include "parse/RibLexer.h"
+
+namespace quillet {
+
+namespace {
+
+const char kStdinName[] = "<stdin>";
+const char kStdinArgument[] = "-";
+const char kCannotOpen[] = "cannot open: %s";
+const char kUnknownRequest[] = "unknown request \"%s\"";
+const char kValueOutsideRequest[] = "value outside a request";
+const char kUnexpectedClose[] = "unexpected ']'";
+const char kUnterminatedArray[] = "unterminated array";
+const char kArgument[] = "%s: argument %zu should be %s";
+const char kFixedArray[] = "%s: argument %zu should be an array of %ld numbers, has %zu";
+const char kGroupLeftOver[] = "%s: array longer than the request's arguments";
+const char kParamName[] = "%s: parameter name expected";
+const char kUndeclared[] = "%s: undeclared parameter \"%s\"";
+const char kParamKind[] = "%s: parameter \"%s\" needs %s values";
+const char kOutOfRange[] = "number out of range";
+const char kStructureHeader[] = "#RenderMan RIB-Structure 1.0";
+const char kCommentRecord[] = "comment";
+const char kStructureRecord[] = "structure";
+const char kRecordFormat[] = "%s";
+
+const char kNumber[] = "a number";
+const char kInteger[] = "an integer";
+const char kString[] = "a string";
+const char kNumbers[] = "an array of numbers";
+const char kIntegers[] = "an array of integers";
+const char kStrings[] = "an array of strings";
+const char kBasis[] = "a basis name or 16 numbers";
+const char kNumericKind[] = "numeric";
+const char kIntegerKind[] = "integer";
+const char kStringKind[] = "string";
+
+const size_t kBasisSize = 16;
+
+// A double as an RtFloat; values beyond its range become infinities.
+RtFloat narrow(double value) {
+    if (value > FLT_MAX) return std::numeric_limits<RtFloat>::infinity();
+    if (value < -FLT_MAX) return -std::numeric_limits<RtFloat>::infinity();
+    return static_cast<RtFloat>(value);
+}
+
+bool integral(double value, RtInt &out) {
+    if (!(value >= -2147483648.0 && value <= 2147483647.0) || std::floor(value) != value) return false;
+    out = static_cast<RtInt>(value);
+    return true;
+}
+
+// Number text as written: a leading '+' is allowed.
+void numberText(const Token &t, const char *&first, const char *&last) {
+    first = t.text;
+    last = t.text + t.length;
+    if (first < last && *first == '+') ++first;
+}
+
+bool toDouble(const Token &t, double &out) {
+    if (t.binaryNumber) {
+        out = t.value;
+        return true;
+    }
+    const char *first, *last;
+    numberText(t, first, last);
+    auto result = std::from_chars(first, last, out);
+    return result.ec == std::errc() && result.ptr == last;
+}
+
+bool toFloat(const Token &t, RtFloat &out) {
+    if (t.binaryNumber) {
+        out = narrow(t.value);
+        return true;
+    }
+    const char *first, *last;
+    numberText(t, first, last);
+    auto result = std::from_chars(first, last, out);
+    return result.ec == std::errc() && result.ptr == last;
+}
+
+bool toInt(const Token &t, RtInt &out) {
+    if (!t.binaryNumber) {
+        const char *first, *last;
+        numberText(t, first, last);
+        auto result = std::from_chars(first, last, out);
+        if (result.ec == std::errc() && result.ptr == last) return true;
+    }
+    double value;
+    return toDouble(t, value) && integral(value, out);
+}
+
+class Parser {
+public:
+    Parser(std::unique_ptr<ByteInput> input, const char *sourceName, RenderContext &context,
+           RibDiagnostics &diagnostics)
+        : lexer(std::move(input), arena,
+                [this](size_t line, size_t offset, const std::string &message, bool fatal) {
+                    if (quiet && !fatal) return;
+                    quiet = true;
+                    report(line, offset, message);
+                }),
+          caller(context, [this](const std::string &message) { report(request.line, request.offset, message); }),
+          target(context), diagnostics(diagnostics), source(sourceName) {}
+
+    RibParseResult run();
+    void report(size_t line, size_t offset, const std::string &message) {
+        ++result.errors;
+        RibParseError error;
+        error.source = source;
+        error.line = line;
+        error.offset = offset;
+        error.message = message;
+        diagnostics.error(error);
+    }
+    RibParseResult result;
+
+private:
+    Token &peek();
+    Token take();
+    bool fail(const Token &t, const std::string &message);
+    void emitComment(const Token &t);
+    void resync();
+
+    bool readRequest(const Token &keyword);
+    bool readArgument(char kind, long fixed, size_t position);
+    bool readScalar(char kind, size_t position);
+    bool readGroup();
+    bool readFloats(size_t position, long fixed, bool bare, const char *what);
+    bool readInts(size_t position, bool bare, const char *what);
+    bool readStrings(size_t position, bool bare, const char *what);
+    bool readSubdivisionTags(size_t position);
+    bool readParams();
+    bool skipValue();
+    void pushArg(char kind, size_t offset, size_t count) { request.args.push_back({kind, offset, count}); }
+    // "argument N should be ...", or for a parameter's value what it needs.
+    std::string argumentProblem(size_t position, const char *what);
+
+    StringArena arena;
+    RibLexer lexer;
+    ParsedRequest request;
+    RequestCaller caller;
+    RenderContext &target;
+    RibDiagnostics &diagnostics;
+    std::string source;
+    Token peeked;
+    bool havePeek = false;
+    bool quiet = false;
+    bool atStart = true;
+    std::vector<double> group;  // numbers of one array spread over several arguments
+    size_t groupAt = 0;
+    std::vector<RtFloat> floatScratch;
+    const Token *parameter = nullptr;  // the name whose value is being read
+    const char *parameterKind = nullptr;
+};
+
+std::string Parser::argumentProblem(size_t position, const char *what) {
+    const char *k = request.shape->keyword;
+    if (!parameter) return formatMessage(kArgument, k, position, what);
+    std::string name = printableText(parameter->text, parameter->length);
+    return formatMessage(kParamKind, k, name.c_str(), parameterKind);
+}
+
+Token &Parser::peek() {
+    while (!havePeek) {
+        peeked = lexer.next();
+        bool first = atStart;
+        atStart = false;
+        if (peeked.kind != TokenKind::Comment) {
+            havePeek = true;
+            break;
+        }
+        if (first && peeked.length == sizeof kStructureHeader - 1 &&
+            std::memcmp(peeked.text, kStructureHeader, peeked.length) == 0)
+            continue;  // the header line that every writer writes itself
+        emitComment(peeked);
+    }
+    return peeked;
+}
+
+Token Parser::take() {
+    peek();
+    havePeek = false;
+    return peeked;
+}
+
+bool Parser::fail(const Token &t, const std::string &message) {
+    if (!quiet && t.kind != TokenKind::Error && t.kind != TokenKind::Fatal) report(t.line, t.offset, message);
+    quiet = true;
+    return false;
+}
+
+// "# text" is a comment record, "##text" a structure record.
+void Parser::emitComment(const Token &t) {
+    if (t.length > 0 && t.text[0] == '#') {
+        target.ArchiveRecord(kStructureRecord, kRecordFormat, t.text + 1);
+        return;
+    }
+    const char *text = t.length > 0 && t.text[0] == ' ' ? t.text + 1 : t.text;
+    target.ArchiveRecord(kCommentRecord, kRecordFormat, text);
+}
+
+// Skips to the next request keyword, the end, or a byte that stops reading.
+void Parser::resync() {
+    quiet = true;
+    for (;;) {
+        TokenKind kind = peek().kind;
+        if (kind == TokenKind::Keyword || kind == TokenKind::End || kind == TokenKind::Fatal) break;
+        take();
+        arena.reset();
+    }
+    quiet = false;
+}
+
+RibParseResult Parser::run() {
+    for (;;) {
+        arena.reset();
+        lexer.releaseRetired();
+        Token t = take();
+        switch (t.kind) {
+        case TokenKind::End:
+            if (!lexer.inputFailure().empty()) {
+                report(t.line, t.offset, lexer.inputFailure());
+                return result;
+            }
+            result.complete = true;
+            return result;
+        case TokenKind::Fatal: return result;
+        case TokenKind::Error: resync(); continue;
+        case TokenKind::Keyword: break;
+        case TokenKind::Close:
+            fail(t, kUnexpectedClose);
+            resync();
+            continue;
+        default:
+            fail(t, kValueOutsideRequest);
+            resync();
+            continue;
+        }
+        if (!t.shape) {
+            std::string name = printableText(t.text, t.length);
+            fail(t, formatMessage(kUnknownRequest, name.c_str()));
+            resync();
+            continue;
+        }
+        if (!readRequest(t)) {
+            resync();
+            continue;
+        }
+        if (t.shape->request == Request::Version) continue;
+        if (!diagnostics.proceed(request.line, request.offset)) return result;
+        if (caller.call(request)) ++result.requests;
+    }
+}
+
+bool Parser::readRequest(const Token &keyword) {
+    request.clear();
+    request.shape = keyword.shape;
+    request.line = keyword.line;
+    request.offset = keyword.offset;
+    group.clear();
+    groupAt = 0;
+    size_t position = 0;
+    for (const char *code = keyword.shape->args; *code; ++code) {
+        ++position;
+        char kind = *code;
+        long fixed = -1;
+        if (code[1] >= '0' && code[1] <= '9') {
+            char *end;
+            fixed = std::strtol(code + 1, &end, 10);
+            code = end - 1;
+        }
+        if (!readArgument(kind, fixed, position)) return false;
+    }
+    if (groupAt < group.size()) return fail(keyword, formatMessage(kGroupLeftOver, keyword.shape->keyword));
+    return !keyword.shape->params || readParams();
+}
+
+bool Parser::readArgument(char kind, long fixed, size_t position) {
+    const char *k = request.shape->keyword;
+    switch (kind) {
+    case 'i':
+    case 'n': return readScalar(kind, position);
+    case 's': {
+        Token &t = peek();
+        if (t.kind != TokenKind::String) return fail(t, formatMessage(kArgument, k, position, kString));
+        pushArg('s', request.strings.size(), 1);
+        request.strings.push_back(t.text);
+        take();
+        return true;
+    }
+    case 'B':
+        if (peek().kind == TokenKind::String) return readArgument('s', -1, position);
+        return readFloats(position, kBasisSize, false, kBasis);
+    case 'F': return readFloats(position, fixed, false, kNumbers);
+    case 'I': return readInts(position, false, kIntegers);
+    case 'S': return readStrings(position, false, kStrings);
+    case 'T': return readSubdivisionTags(position);
+    default: return false;
+    }
+}
+
+// One number: loose, or the next of an array given for several arguments.
+bool Parser::readScalar(char kind, size_t position) {
+    const char *what = kind == 'i' ? kInteger : kNumber;
+    double value;
+    if (groupAt < group.size()) {
+        value = group[groupAt++];
+    } else {
+        Token &t = peek();
+        if (t.kind == TokenKind::Open || t.kind == TokenKind::FloatArray) {
+            if (!readGroup()) return false;
+            return readScalar(kind, position);
+        }
+        if (t.kind != TokenKind::Number) return fail(t, argumentProblem(position, what));
+        if (kind == 'i') {
+            RtInt number;
+            if (!toInt(t, number)) return fail(t, argumentProblem(position, what));
+            pushArg('i', request.ints.size(), 1);
+            request.ints.push_back(number);
+            take();
+            return true;
+        }
+        RtFloat number;
+        if (!toFloat(t, number)) return fail(t, kOutOfRange);
+        pushArg('n', request.floats.size(), 1);
+        request.floats.push_back(number);
+        take();
+        return true;
+    }
+    if (kind == 'i') {
+        RtInt number;
+        if (!integral(value, number)) return fail(peek(), argumentProblem(position, what));
+        pushArg('i', request.ints.size(), 1);
+        request.ints.push_back(number);
+        return true;
+    }
+    pushArg('n', request.floats.size(), 1);
+    request.floats.push_back(narrow(value));
+    return true;
+}
+
+// An array whose numbers are taken one argument at a time.
+bool Parser::readGroup() {
+    group.clear();
+    groupAt = 0;
+    Token open = take();
+    if (open.kind == TokenKind::FloatArray) {
+        floatScratch.clear();
+        if (!lexer.takeFloats(open, floatScratch)) return false;
+        group.assign(floatScratch.begin(), floatScratch.end());
+        return true;
+    }
+    for (;;) {
+        Token &t = peek();
+        if (t.kind == TokenKind::Close) {
+            take();
+            return true;
+        }
+        if (t.kind == TokenKind::Number) {
+            double value;
+            if (!toDouble(t, value)) return fail(t, kOutOfRange);
+            group.push_back(value);
+            take();
+            continue;
+        }
+        if (t.kind == TokenKind::FloatArray) {
+            Token array = take();
+            floatScratch.clear();
+            if (!lexer.takeFloats(array, floatScratch)) return false;
+            group.insert(group.end(), floatScratch.begin(), floatScratch.end());
+            continue;
+        }
+        if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) return fail(open, kUnterminatedArray);
+        return fail(t, formatMessage(kArgument, request.shape->keyword, request.args.size() + 1, kNumber));
+    }
+}
+
+// A float array: bracketed, a binary array token, fixed-length loose
+// numbers, or (bare) one loose number.
+bool Parser::readFloats(size_t position, long fixed, bool bare, const char *what) {
+    std::vector<RtFloat> &pool = request.floats;
+    const size_t start = pool.size();
+    const char *k = request.shape->keyword;
+    Token first = peek();
+    if (first.kind == TokenKind::FloatArray) {
+        take();
+        if (!lexer.takeFloats(first, pool)) return false;
+    } else if (first.kind == TokenKind::Open) {
+        take();
+        for (;;) {
+            Token &t = peek();
+            if (t.kind == TokenKind::Close) {
+                take();
+                break;
+            }
+            if (t.kind == TokenKind::Number) {
+                RtFloat value;
+                if (!toFloat(t, value)) return fail(t, kOutOfRange);
+                pool.push_back(value);
+                take();
+            } else if (t.kind == TokenKind::FloatArray) {
+                Token array = take();
+                if (!lexer.takeFloats(array, pool)) return false;
+            } else if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) {
+                return fail(first, kUnterminatedArray);
+            } else {
+                return fail(t, argumentProblem(position, what));
+            }
+        }
+    } else if (first.kind == TokenKind::Number && (fixed > 0 || bare)) {
+        long count = fixed > 0 ? fixed : 1;
+        for (long i = 0; i < count; ++i) {
+            Token &t = peek();
+            RtFloat value;
+            if (t.kind != TokenKind::Number) return fail(t, argumentProblem(position, what));
+            if (!toFloat(t, value)) return fail(t, kOutOfRange);
+            pool.push_back(value);
+            take();
+        }
+    } else {
+        return fail(first, argumentProblem(position, what));
+    }
+    size_t count = pool.size() - start;
+    if (fixed >= 0 && count != static_cast<size_t>(fixed))
+        return fail(first, formatMessage(kFixedArray, k, position, fixed, count));
+    pushArg('F', start, count);
+    return true;
+}
+
+bool Parser::readInts(size_t position, bool bare, const char *what) {
+    std::vector<RtInt> &pool = request.ints;
+    const size_t start = pool.size();
+    Token first = peek();
+    auto fromFloats = [&](const Token &array) {
+        floatScratch.clear();
+        if (!lexer.takeFloats(array, floatScratch)) return false;
+        for (RtFloat value : floatScratch) {
+            RtInt number;
+            if (!integral(value, number)) return fail(array, argumentProblem(position, what));
+            pool.push_back(number);
+        }
+        return true;
+    };
+    if (first.kind == TokenKind::Number && bare) {
+        RtInt number;
+        if (!toInt(first, number)) return fail(first, argumentProblem(position, what));
+        pool.push_back(number);
+        take();
+    } else if (first.kind == TokenKind::FloatArray) {
+        take();
+        if (!fromFloats(first)) return false;
+    } else if (first.kind == TokenKind::Open) {
+        take();
+        for (;;) {
+            Token &t = peek();
+            if (t.kind == TokenKind::Close) {
+                take();
+                break;
+            }
+            if (t.kind == TokenKind::Number) {
+                RtInt number;
+                if (!toInt(t, number)) return fail(t, argumentProblem(position, what));
+                pool.push_back(number);
+                take();
+            } else if (t.kind == TokenKind::FloatArray) {
+                Token array = take();
+                if (!fromFloats(array)) return false;
+            } else if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) {
+                return fail(first, kUnterminatedArray);
+            } else {
+                return fail(t, argumentProblem(position, what));
+            }
+        }
+    } else {
+        return fail(first, argumentProblem(position, what));
+    }
+    pushArg('I', start, pool.size() - start);
+    return true;
+}
+
+bool Parser::readStrings(size_t position, bool bare, const char *what) {
+    std::vector<RtToken> &pool = request.strings;
+    const size_t start = pool.size();
+    Token first = peek();
+    if (first.kind == TokenKind::String && bare) {
+        pool.push_back(first.text);
+        take();
+    } else if (first.kind == TokenKind::Open) {
+        take();
+        for (;;) {
+            Token &t = peek();
+            if (t.kind == TokenKind::Close) {
+                take();
+                break;
+            }
+            if (t.kind == TokenKind::String) {
+                pool.push_back(t.text);
+                take();
+            } else if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) {
+                return fail(first, kUnterminatedArray);
+            } else {
+                return fail(t, argumentProblem(position, what));
+            }
+        }
+    } else {
+        return fail(first, argumentProblem(position, what));
+    }
+    pushArg('S', start, pool.size() - start);
+    return true;
+}
+
+// SubdivisionMesh: tags, nargs, then the integer and float arguments, each
+// left out when empty; none of them when there are no tags.
+bool Parser::readSubdivisionTags(size_t position) {
+    TokenKind next = peek().kind;
+    if (next != TokenKind::Open) {
+        pushArg('S', request.strings.size(), 0);
+        pushArg('I', request.ints.size(), 0);
+        pushArg('I', request.ints.size(), 0);
+        pushArg('F', request.floats.size(), 0);
+        return true;
+    }
+    if (!readStrings(position, false, kStrings) || !readInts(position + 1, false, kIntegers)) return false;
+    const ParsedRequest::Arg nargs = request.args.back();
+    TagArgSizes sizes = subdivisionTagSizes(static_cast<RtInt>(nargs.count) / 2, request.ints.data() + nargs.offset);
+    if (sizes.ints > 0 || (sizes.floats == 0 && peek().kind == TokenKind::Open)) {
+        if (!readInts(position + 2, false, kIntegers)) return false;
+    } else {
+        pushArg('I', request.ints.size(), 0);
+    }
+    if (sizes.floats > 0 || peek().kind == TokenKind::Open) {
+        if (!readFloats(position + 3, -1, false, kNumbers)) return false;
+        // An empty integer array written before the floats.
+        if (sizes.ints == 0 && request.args.back().count == 0 && sizes.floats > 0 && peek().kind == TokenKind::Open) {
+            request.args.pop_back();
+            if (!readFloats(position + 3, -1, false, kNumbers)) return false;
+        }
+    } else {
+        pushArg('F', request.floats.size(), 0);
+    }
+    return true;
+}
+
+// One value of any kind, left unread.
+bool Parser::skipValue() {
+    Token first = take();
+    if (first.kind != TokenKind::Open) return first.kind != TokenKind::Error;
+    for (;;) {
+        TokenKind kind = peek().kind;
+        if (kind == TokenKind::Close) {
+            take();
+            return true;
+        }
+        if (kind == TokenKind::Keyword || kind == TokenKind::End || kind == TokenKind::Fatal)
+            return fail(first, kUnterminatedArray);
+        if (take().kind == TokenKind::Error) return false;
+    }
+}
+
+bool Parser::readParams() {
+    const char *k = request.shape->keyword;
+    for (;;) {
+        Token name = peek();
+        if (name.kind == TokenKind::Keyword || name.kind == TokenKind::End || name.kind == TokenKind::Fatal)
+            return true;
+        if (name.kind != TokenKind::String) return fail(name, formatMessage(kParamName, k));
+        take();
+        const ParamDecl *decl = DeclTable::lookup(name.text);
+        if (!decl) {
+            report(name.line, name.offset,
+                   formatMessage(kUndeclared, k, printableText(name.text, name.length).c_str()));
+            if (!skipValue()) return false;
+            continue;
+        }
+        ValueShape::Kind kind = paramValueShape(*decl, uncountedCounts()).kind;
+        TokenKind next = peek().kind;
+        bool strings = next == TokenKind::String;
+        bool numbers = next == TokenKind::Number || next == TokenKind::FloatArray;
+        const char *wrong = nullptr;
+        if ((kind == ValueShape::Floats || kind == ValueShape::Integers) && strings)
+            wrong = kind == ValueShape::Floats ? kNumericKind : kIntegerKind;
+        else if (kind == ValueShape::Strings && numbers)
+            wrong = kStringKind;
+        if (wrong) {
+            report(name.line, name.offset,
+                   formatMessage(kParamKind, k, printableText(name.text, name.length).c_str(), wrong));
+            if (!skipValue()) return false;
+            continue;
+        }
+        size_t position = request.args.size() + 1;
+        bool ok = true;
+        parameter = &name;
+        parameterKind = kind == ValueShape::Floats     ? kNumericKind
+                        : kind == ValueShape::Integers ? kIntegerKind
+                                                       : kStringKind;
+        switch (kind) {
+        case ValueShape::Floats: ok = readFloats(position, -1, true, kNumbers); break;
+        case ValueShape::Integers: ok = readInts(position, true, kIntegers); break;
+        case ValueShape::Strings: ok = readStrings(position, true, kStrings); break;
+        case ValueShape::Nothing: pushArg('n', 0, 0); break;
+        }
+        parameter = nullptr;
+        if (!ok) return false;
+        ParsedRequest::Arg value = request.args.back();
+        request.args.pop_back();
+        request.params.push_back({name.text, decl, kind, value.offset, value.count});
+    }
+}
+
+// The standard declarations, made once per parse so that each stream is read
+// with them whatever an earlier stream declared.
+void declareStandardTokens() {
+    DeclaringContext declarer;
+    predeclare(declarer);
+}
+
+RibParseResult parseInput(std::unique_ptr<ByteInput> input, const char *sourceName, RenderContext &target,
+                          RibDiagnostics &diagnostics) {
+    declareStandardTokens();
+    Parser parser(std::move(input), sourceName ? sourceName : "", target, diagnostics);
+    return parser.run();
+}
+
+}  // namespace
+
+RibDiagnostics::~RibDiagnostics() = default;
+
+bool RibDiagnostics::proceed(size_t, size_t) {
+    return true;
+}
+
+void RibDiagnostics::error(const RibParseError &error) {
+    std::string line = formatRibParseError(error);
+    line += '\n';
+    std::fputs(line.c_str(), stderr);
+}
+
+RibParseResult parseRib(const char *fileName, RenderContext &target, RibDiagnostics &diagnostics) {
+    if (fileName && std::strcmp(fileName, kStdinArgument) == 0) return parseRib(stdin, kStdinName, target, diagnostics);
+    FILE *in = fileName ? std::fopen(fileName, "rb") : nullptr;
+    if (!in) {
+        RibParseError error;
+        error.source = fileName ? fileName : "";
+        error.message = formatMessage(kCannotOpen, std::strerror(fileName ? errno : EINVAL));
+        diagnostics.error(error);
+        RibParseResult result;
+        result.errors = 1;
+        return result;
+    }
+    RibParseResult result = parseRib(in, fileName, target, diagnostics);
+    std::fclose(in);
+    return result;
+}
+
+RibParseResult parseRib(FILE *stream, const char *sourceName, RenderContext &target, RibDiagnostics &diagnostics) {
+    return parseInput(ByteInput::fromFile(stream), sourceName, target, diagnostics);
+}
+
+RibParseResult parseRib(const void *data, size_t size, const char *sourceName, RenderContext &target,
+                        RibDiagnostics &diagnostics) {
+    return parseInput(ByteInput::fromMemory(data, size), sourceName, target, diagnostics);
+}
+
+}  // namespace quillet

@@ -1,0 +1,78 @@
+// Reading RIB back through the interface. parseRib reads a stream (ASCII or
+// binary, plain or gzip-compressed, recognised by its first bytes) and calls
+// the list-form operations of any RenderContext with the arguments that the
+// stream's writer passed: parsing into a RibWriter writes the stream again.
+//
+// - Declare reaches the target's Declare; inline declarations stay in their
+//   tokens. Every parameter carries exactly the values its declaration and
+//   the request's counts call for, or it is reported and left out.
+// - Light and object handles of the stream are mapped to the handles that
+//   the target returns.
+// - Filters, procedurals, error handlers and standard bases named in the
+//   stream are passed as the library's own functions and matrices.
+// - "#" and "##" comments arrive as ArchiveRecord("comment" / "structure");
+//   ReadArchive arrives as a request and is not followed.
+// - The header lines that a writer produces itself ("##RenderMan
+//   RIB-Structure 1.0" first, "version ...") are consumed.
+//
+// Problems are reported with the source, line and byte offset; the request
+// in hand is dropped and reading goes on at the next request keyword. A byte
+// that cannot start any token ends the parse. Memory is bounded by the
+// largest request: the stream is read in pieces, and a length that the input
+// claims is never allocated ahead of the bytes that fill it.
+#ifndef QUILLET_RIBPARSER_H
+#define QUILLET_RIBPARSER_H
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+#include "ri/RenderContext.h"
+
+namespace quillet {
+
+// One problem in a stream and where it starts.
+struct RibParseError {
+    std::string source;   // file name, "<stdin>", or the name given with memory
+    size_t line = 0;      // 1-based; 0 when the source could not be read at all
+    size_t offset = 0;    // 0-based byte offset in the uncompressed stream
+    std::string message;  // printable: non-printing bytes are escaped
+};
+
+// "<source>:<line>: byte <offset>: <message>", or "<source>: <message>" for
+// line 0.
+QUILLET_API std::string formatRibParseError(const RibParseError &error);
+
+// Text safe to print on a terminal: bytes outside printable ASCII, and the
+// backslash, become \n, \t, \\ or \xHH.
+QUILLET_API std::string printableText(const char *text, size_t length);
+
+// Where a parse reports. The base class prints each error as one line
+// (formatRibParseError) on the standard error stream.
+class QUILLET_API RibDiagnostics {
+public:
+    virtual ~RibDiagnostics();
+    virtual void error(const RibParseError &error);
+    // Asked before each request is passed on, with where the request
+    // starts; false ends the parse there.
+    virtual bool proceed(size_t line, size_t offset);
+};
+
+struct RibParseResult {
+    size_t requests = 0;    // requests passed to the target
+    size_t errors = 0;      // problems reported
+    bool complete = false;  // the whole stream was read
+};
+
+// A file by name; "-" is the standard input stream ("<stdin>" in reports).
+QUILLET_API RibParseResult parseRib(const char *fileName, RenderContext &target, RibDiagnostics &diagnostics);
+// An open stream, read to its end and left open.
+QUILLET_API RibParseResult parseRib(FILE *stream, const char *sourceName, RenderContext &target,
+                                    RibDiagnostics &diagnostics);
+// Bytes in memory.
+QUILLET_API RibParseResult parseRib(const void *data, size_t size, const char *sourceName, RenderContext &target,
+                                    RibDiagnostics &diagnostics);
+
+}  // namespace quillet
+
+#endif

@@ -1,0 +1,29 @@
+// Helpers for the parser's tests: streams that the library writes in memory,
+// streams parsed back into a writer, and the errors a parse reports.
+#ifndef PARSE_TEST_SUPPORT_H
+#define PARSE_TEST_SUPPORT_H
+
+#include <string>
+#include <vector>
+
+#include "parse/RibParser.h"
+
+// The stream that a RibWriter writes while scene() calls the entry points.
+std::string writtenStream(void (*scene)(), bool binary);
+
+struct Reparsed {
+    std::string stream;  // what a RibWriter wrote for the parsed requests
+    std::string errors;  // each error as formatRibParseError, one a line
+    quillet::RibParseResult result;
+};
+// Parses input (named "in") into a RibWriter writing ASCII or binary.
+Reparsed reparse(const std::string &input, bool binary);
+
+// Collects the errors as lines of text.
+class CollectedErrors : public quillet::RibDiagnostics {
+public:
+    void error(const quillet::RibParseError &error) override;
+    std::string text;
+};
+
+#endif

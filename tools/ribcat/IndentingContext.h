@@ -1,0 +1,32 @@
+// Indents the requests inside Frame, World, Attribute, Transform, Solid,
+// Object and Motion blocks by a number of spaces a level, writing the blanks
+// into the writer just before each request.
+#ifndef RIBCAT_INDENTINGCONTEXT_H
+#define RIBCAT_INDENTINGCONTEXT_H
+
+#include <string>
+
+#include "parse/ForwardingContext.h"
+#include "rib/RibWriter.h"
+
+class IndentingContext : public quillet::ForwardingContext {
+public:
+    IndentingContext(quillet::RibWriter &writer, int spaces)
+        : ForwardingContext(&writer), writer(writer), step(spaces > 0 ? static_cast<size_t>(spaces) : 0) {}
+
+protected:
+    void forwarding(Nesting nesting) override {
+        if (nesting == Nesting::Closes && depth > 0) --depth;
+        blanks.assign(depth * step, ' ');
+        writer.writeBytes(blanks.data(), blanks.size());
+        if (nesting == Nesting::Opens) ++depth;
+    }
+
+private:
+    quillet::RibWriter &writer;
+    size_t step;
+    size_t depth = 0;
+    std::string blanks;
+};
+
+#endif
