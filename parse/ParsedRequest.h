@@ -9,6 +9,7 @@
 
 #include "decl/ParamDecl.h"
 #include "parse/RequestShapes.h"
+#include "parse/ValuePool.h"
 #include "rib/GeometryCounts.h"
 
 namespace quillet {
@@ -33,8 +34,8 @@ struct ParsedRequest {
     size_t offset = 0;
     std::vector<Arg> args;
     std::vector<Param> params;
-    std::vector<RtFloat> floats;
-    std::vector<RtInt> ints;
+    ValuePool<RtFloat> floats;
+    ValuePool<RtInt> ints;
     std::vector<RtToken> strings;
 
     void clear() {

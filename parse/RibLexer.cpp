@@ -1,5 +1,6 @@
 #include "parse/RibLexer.h"
 
+#include <charconv>
 #include <cstring>
 
 #include "parse/ParseText.h"
@@ -20,8 +21,9 @@ const char kUndefinedString[] = "undefined encoded string %u";
 const char kNotARequest[] = "encoded request %u names \"%s\", which is not a request";
 const char kStringExpected[] = "binary token 0x%02X needs a string after it";
 
-const size_t kBufferSize = 1 << 18;
+const size_t kBufferSize = 1 << 20;
 const size_t kWordMax = 4096;  // longest keyword or number text
+const size_t kFastRoom = 64;   // bytes in hand for reading a number straight from the buffer
 const size_t kShownMax = 40;   // of a bad number's text in its message
 
 // Binary token codes.
@@ -142,7 +144,7 @@ void RibLexer::skipPendingFloats() {
     }
 }
 
-bool RibLexer::takeFloats(const Token &array, std::vector<RtFloat> &out) {
+bool RibLexer::takeFloats(const Token &array, ValuePool<RtFloat> &out) {
     const size_t before = out.size();
     while (pendingFloats > 0) {
         if (!fill(4)) {
@@ -167,6 +169,82 @@ bool RibLexer::takeFloats(const Token &array, std::vector<RtFloat> &out) {
         pendingFloats -= n;
     }
     return true;
+}
+
+bool RibLexer::nextNumberStart() {
+    for (;;) {
+        while (pos < end && isSpace(static_cast<unsigned char>(buffer[pos]))) {
+            if (buffer[pos] == '\n') ++line;
+            ++pos;
+        }
+        if (end - pos >= kFastRoom || ended) return pos < end;
+        size_t before = end - pos;
+        if (!refill() && end - pos == before) return pos < end;
+    }
+}
+
+// Numbers are read a buffer at a time: while a number starts more than
+// kFastRoom bytes before the end of the buffer (or the input has ended), its
+// text cannot be cut short by the buffer's end.
+size_t RibLexer::scanFloats(ValuePool<RtFloat> &out) {
+    const size_t before = out.size();
+    bool stopped = false;
+    while (!stopped && pendingFloats == 0 && nextNumberStart()) {
+        const char *p = buffer.data() + pos;
+        const char *const last = buffer.data() + end;
+        const char *const limit = ended ? last : last - kFastRoom + 1;
+        while (p < limit) {
+            const char c = *p;
+            RtFloat value;
+            auto result = std::from_chars(p, last, value);
+            if (!((c >= '0' && c <= '9') || c == '-' || c == '.') || result.ec != std::errc() || result.ptr == last ||
+                !isDelimiter(static_cast<unsigned char>(*result.ptr))) {
+                stopped = true;
+                break;
+            }
+            out.push_back(value);
+            p = result.ptr;
+            while (p < last && isSpace(static_cast<unsigned char>(*p))) {
+                if (*p == '\n') ++line;
+                ++p;
+            }
+        }
+        pos = static_cast<size_t>(p - buffer.data());
+    }
+    return out.size() - before;
+}
+
+size_t RibLexer::scanInts(ValuePool<RtInt> &out) {
+    const size_t before = out.size();
+    bool stopped = false;
+    while (!stopped && pendingFloats == 0 && nextNumberStart()) {
+        const char *p = buffer.data() + pos;
+        const char *const last = buffer.data() + end;
+        const char *const limit = ended ? last : last - kFastRoom + 1;
+        while (p < limit) {
+            const char *q = p;
+            const bool negative = *q == '-';
+            q += negative;
+            const char *const digits = q;
+            int64_t value = 0;
+            while (q < last && q - digits < 11 && static_cast<unsigned>(*q - '0') < 10)
+                value = value * 10 + (*q++ - '0');
+            if (negative) value = -value;
+            if (q == digits || q == last || !isDelimiter(static_cast<unsigned char>(*q)) || value < INT32_MIN ||
+                value > INT32_MAX) {
+                stopped = true;
+                break;
+            }
+            out.push_back(static_cast<RtInt>(value));
+            p = q;
+            while (p < last && isSpace(static_cast<unsigned char>(*p))) {
+                if (*p == '\n') ++line;
+                ++p;
+            }
+        }
+        pos = static_cast<size_t>(p - buffer.data());
+    }
+    return out.size() - before;
 }
 
 Token RibLexer::next() {

@@ -15,6 +15,7 @@
 #include "parse/ByteInput.h"
 #include "parse/RequestShapes.h"
 #include "parse/StringArena.h"
+#include "parse/ValuePool.h"
 #include "ri/ri.h"
 
 namespace quillet {
@@ -54,7 +55,12 @@ public:
     Token next();
     // The values of the FloatArray token just returned, appended to out;
     // false (reported) when the input ends first.
-    bool takeFloats(const Token &array, std::vector<RtFloat> &out);
+    bool takeFloats(const Token &array, ValuePool<RtFloat> &out);
+    // The plain ASCII numbers that come next, read straight into out up to
+    // anything else (a ']', a binary token, a number that needs a closer
+    // look), which next() then returns. The count appended.
+    size_t scanFloats(ValuePool<RtFloat> &out);
+    size_t scanInts(ValuePool<RtInt> &out);
     // Releases the strings that redefinitions replaced while the request in
     // hand could still point at them.
     void releaseRetired() { retired.clear(); }
@@ -64,6 +70,9 @@ public:
 
 private:
     bool fill(size_t count);
+    // Skips blanks; false at the end or when fewer than a number's worth of
+    // bytes are left in the buffer before the end of the input.
+    bool nextNumberStart();
     bool refill();
     void skipPendingFloats();
     Token scanString(Token &t);

@@ -164,7 +164,7 @@ private:
     bool atStart = true;
     std::vector<double> group;  // numbers of one array spread over several arguments
     size_t groupAt = 0;
-    std::vector<RtFloat> floatScratch;
+    ValuePool<RtFloat> floatScratch;
     const Token *parameter = nullptr;  // the name whose value is being read
     const char *parameterKind = nullptr;
 };
@@ -394,7 +394,7 @@ bool Parser::readGroup() {
 // A float array: bracketed, a binary array token, fixed-length loose
 // numbers, or (bare) one loose number.
 bool Parser::readFloats(size_t position, long fixed, bool bare, const char *what) {
-    std::vector<RtFloat> &pool = request.floats;
+    ValuePool<RtFloat> &pool = request.floats;
     const size_t start = pool.size();
     const char *k = request.shape->keyword;
     Token first = peek();
@@ -404,6 +404,7 @@ bool Parser::readFloats(size_t position, long fixed, bool bare, const char *what
     } else if (first.kind == TokenKind::Open) {
         take();
         for (;;) {
+            lexer.scanFloats(pool);
             Token &t = peek();
             if (t.kind == TokenKind::Close) {
                 take();
@@ -444,7 +445,7 @@ bool Parser::readFloats(size_t position, long fixed, bool bare, const char *what
 }
 
 bool Parser::readInts(size_t position, bool bare, const char *what) {
-    std::vector<RtInt> &pool = request.ints;
+    ValuePool<RtInt> &pool = request.ints;
     const size_t start = pool.size();
     Token first = peek();
     auto fromFloats = [&](const Token &array) {
@@ -468,6 +469,7 @@ bool Parser::readInts(size_t position, bool bare, const char *what) {
     } else if (first.kind == TokenKind::Open) {
         take();
         for (;;) {
+            lexer.scanInts(pool);
             Token &t = peek();
             if (t.kind == TokenKind::Close) {
                 take();
