@@ -9,3 +9,4 @@ quillet=$(pkg-config --cflags --libs quillet)
 ${CC:-cc} ${CFLAGS:-} -o scene_c "$here/scene.c" ${LDFLAGS:-} $quillet
 ${CXX:-c++} -std=c++17 ${CXXFLAGS:-} -o scene_cpp "$here/scene.cpp" ${LDFLAGS:-} $quillet
 ${CXX:-c++} -std=c++17 ${CXXFLAGS:-} -o context "$here/context.cpp" ${LDFLAGS:-} $quillet
+${CXX:-c++} -std=c++17 ${CXXFLAGS:-} -o rib_filter "$here/rib_filter.cpp" ${LDFLAGS:-} $quillet

@@ -13,6 +13,7 @@ namespace {
 const char kUnterminatedString[] = "unterminated string";
 const char kTruncatedToken[] = "binary token 0x%02X truncated at the end of the stream";
 const char kClaimedLength[] = "binary token 0x%02X claims %llu bytes; the stream ends after %zu";
+const char kFloatsPastEnd[] = "float array of %llu values runs past the end of the stream (%zu bytes left)";
 const char kCannotStart[] = "byte 0x%02X cannot start a token; reading stops here";
 const char kBadNumber[] = "bad number \"%s\"";
 const char kTooLong[] = "token longer than %zu bytes";
@@ -122,22 +123,17 @@ Token RibLexer::fail(Token &t, const std::string &message) {
 
 void RibLexer::skipPendingFloats() {
     while (pendingFloats > 0) {
-        if (pos == end && !refill()) {
+        if (!fill(4)) {
+            size_t got = static_cast<size_t>(pendingTotal - pendingFloats) * 4 + (end - pos);
             Token t;
             t.line = line;
             t.offset = pendingOffset;
-            fail(t, formatMessage(kTruncatedToken, kFloatArray));
+            fail(t, formatMessage(kFloatsPastEnd, static_cast<unsigned long long>(pendingTotal), got));
+            pos = end;
             pendingFloats = 0;
             return;
         }
         uint64_t inBuffer = (end - pos) / 4;
-        if (inBuffer == 0) {
-            if (!fill(4)) {
-                pos = end;
-                continue;
-            }
-            inBuffer = (end - pos) / 4;
-        }
         uint64_t n = inBuffer < pendingFloats ? inBuffer : pendingFloats;
         pos += static_cast<size_t>(n) * 4;
         pendingFloats -= n;
@@ -153,7 +149,7 @@ bool RibLexer::takeFloats(const Token &array, ValuePool<RtFloat> &out) {
             pos = end;
             pendingFloats = 0;
             Token t = array;
-            fail(t, formatMessage(kClaimedLength, kFloatArray, static_cast<unsigned long long>(array.count) * 4, got));
+            fail(t, formatMessage(kFloatsPastEnd, static_cast<unsigned long long>(array.count), got));
             return false;
         }
         uint64_t inBuffer = (end - pos) / 4;
@@ -319,8 +315,9 @@ Token RibLexer::scanWord(Token &t, bool keyword) {
         }
         if (i < end) break;
         size_t done = i - pos;
-        if (!refill()) break;
-        i = pos + done;
+        bool more = refill();
+        i = pos + done;  // the refill may have moved the bytes
+        if (!more) break;
     }
     t.text = buffer.data() + pos;
     t.length = i - pos;
@@ -489,7 +486,7 @@ Token RibLexer::scanBinary(Token &t) {
         if (!need(lengthBytes)) return t;
         t.kind = TokenKind::FloatArray;
         t.count = static_cast<uint32_t>(readUnsigned(lengthBytes));
-        pendingFloats = t.count;
+        pendingFloats = pendingTotal = t.count;
         pendingOffset = t.offset;
         return t;
     }

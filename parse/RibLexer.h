@@ -92,7 +92,7 @@ private:
     size_t base = 0;  // stream offset of buffer[0]
     bool ended = false;
     size_t line = 1;
-    uint64_t pendingFloats = 0;
+    uint64_t pendingFloats = 0, pendingTotal = 0;
     size_t pendingOffset = 0;
     std::string scratch;
     const RequestShape *encodedRequests[256] = {};

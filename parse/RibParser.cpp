@@ -119,7 +119,21 @@ public:
           target(context), diagnostics(diagnostics), source(sourceName) {}
 
     RibParseResult run();
+    // Once the input has failed (a read error, corrupt gzip data), what was
+    // read last is not to be trusted: the failure is the one report.
     void report(size_t line, size_t offset, const std::string &message) {
+        if (!lexer.inputFailure().empty()) {
+            reportInputFailure(line);
+            return;
+        }
+        deliver(line, offset, message);
+    }
+    void reportInputFailure(size_t line) {
+        if (inputFailureReported) return;
+        inputFailureReported = true;
+        deliver(line, lexer.position(), lexer.inputFailure());
+    }
+    void deliver(size_t line, size_t offset, const std::string &message) {
         ++result.errors;
         RibParseError error;
         error.source = source;
@@ -162,6 +176,7 @@ private:
     bool havePeek = false;
     bool quiet = false;
     bool atStart = true;
+    bool inputFailureReported = false;
     std::vector<double> group;  // numbers of one array spread over several arguments
     size_t groupAt = 0;
     ValuePool<RtFloat> floatScratch;
@@ -235,7 +250,7 @@ RibParseResult Parser::run() {
         switch (t.kind) {
         case TokenKind::End:
             if (!lexer.inputFailure().empty()) {
-                report(t.line, t.offset, lexer.inputFailure());
+                reportInputFailure(t.line);
                 return result;
             }
             result.complete = true;

@@ -33,10 +33,11 @@ quiet() {
     fi
 }
 
-# check <program> <expected stream>: the whole stdout, an empty stderr, status 0.
+# check <program> <expected stream> [input]: the whole stdout for that standard
+# input (none by default), an empty stderr, status 0.
 check() {
     name=${1#"$work/"}
-    "$1" >"$work/out" 2>"$work/err"
+    "$1" <"${3:-/dev/null}" >"$work/out" 2>"$work/err"
     status=$?
     [ "$status" -eq 0 ] || fail "$name exited with status $status"
     if [ -s "$work/err" ]; then
@@ -77,6 +78,7 @@ quiet "$cmake" --build "$work/cmake"
 check "$work/cmake/scene_c" scene_c.rib
 check "$work/cmake/scene_cpp" scene_cpp.rib
 check "$work/cmake/context" context.rib
+check "$work/cmake/rib_filter" rib_filter.rib "$source/tests/packaging/filter_input.rib"
 
 if ! command -v pkg-config >/dev/null; then
     echo "pkg-config is not installed: the pkg-config build was not tried"
@@ -90,6 +92,7 @@ quiet env PKG_CONFIG_PATH="$prefix/$libdir/pkgconfig" CFLAGS="$flags" CXXFLAGS="
 check "$work/pkg-config/scene_c" scene_c.rib
 check "$work/pkg-config/scene_cpp" scene_cpp.rib
 check "$work/pkg-config/context" context.rib
+check "$work/pkg-config/rib_filter" rib_filter.rib "$source/tests/packaging/filter_input.rib"
 
 if [ -n "$unchecked" ]; then
     echo "clang++ or python3 is missing: not checked:$unchecked"

@@ -1,0 +1,140 @@
+// Hand-made streams: one for each kind of binary token, gzip-compressed
+// input, and malformed input, each with the whole stream written again and
+// the whole text of its errors.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#ifdef QUILLET_HAVE_ZLIB
+#include <zlib.h>
+#endif
+
+#include "ParseSupport.h"
+
+namespace {
+
+const std::string kHeader = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
+
+std::string bytes(std::initializer_list<int> values) {
+    std::string out;
+    for (int value : values) out += static_cast<char>(value);
+    return out;
+}
+
+struct StreamCase {
+    const char *what;
+    std::string input;
+    std::string written;  // after the header, before the final newline
+    std::string errors;
+};
+
+void expectCases(const std::vector<StreamCase> &cases) {
+    for (const StreamCase &c : cases) {
+        Reparsed out = reparse(c.input, false);
+        EXPECT_EQ(out.stream, kHeader + c.written + "\n") << c.what;
+        EXPECT_EQ(out.errors, c.errors) << c.what;
+    }
+}
+
+TEST(StreamInput, EveryBinaryTokenKind) {
+    const std::string sphere = "Sphere";
+    expectCases({
+        {"integers of 1 to 4 bytes",
+         "Format " + bytes({0x80, 0x40, 0x81, 0x01, 0xE0, 0x82, 0, 0, 1}) + "\nFrameBegin " +
+             bytes({0x83, 0xFF, 0xFF, 0xFF, 0xFE}),
+         "Format 64 480 1\nFrameBegin -2\n", ""},
+        {"fixed point",
+         "ShadingRate " + bytes({0x85, 0x01, 0x80}) + " PixelVariance " + bytes({0x88, 0x40}) + " RelativeDetail " +
+             bytes({0x8F, 0, 0x80, 0, 0}),
+         "ShadingRate 1.5\nPixelVariance 0.000976562\nRelativeDetail 0.5\n", ""},
+        {"short and long strings",
+         "Surface " + bytes({0x97}) + "plastic" + " Interior " + bytes({0xA0, 3}) + "ice" + " Exterior " +
+             bytes({0xA1, 0, 3}) + "air" + " Atmosphere " + bytes({0xA2, 0, 0, 3}) + "fog" + " Imager " +
+             bytes({0xA3, 0, 0, 0, 2}) + "bg" + " Attribute " + bytes({0x90}),
+         "Surface \"plastic\"\nInterior \"ice\"\nExterior \"air\"\nAtmosphere \"fog\"\nImager \"bg\"\nAttribute \"\"\n",
+         ""},
+        {"float and double",
+         "Perspective " + bytes({0xA4, 0x42, 0x34, 0, 0}) + " Clipping " +
+             bytes({0xA5, 0x3F, 0xB9, 0x99, 0x99, 0x99, 0x99, 0x99, 0x9A}) + " 100",
+         "Perspective 45\nClipping 0.1 100\n", ""},
+        {"float arrays with 1 to 4 length bytes",
+         "Color " + bytes({0xC8, 3, 0x3F, 0x80, 0, 0, 0, 0, 0, 0, 0x3F, 0, 0, 0}) + " Opacity " +
+             bytes({0xC9, 0, 3, 0x3F, 0x80, 0, 0, 0x3F, 0x80, 0, 0, 0x3F, 0x80, 0, 0}) + " MotionBegin " +
+             bytes({0xCA, 0, 0, 1, 0, 0, 0, 0}) + " MotionEnd Bound " +
+             bytes({0xCB, 0, 0,    0,    6, 0xBF, 0x80, 0, 0, 0x3F, 0x80, 0, 0, 0xBF, 0x80,
+                    0,    0, 0x3F, 0x80, 0, 0,    0,    0, 0, 0,    0x40, 0, 0, 0}),
+         "Color [1 0 0.5]\nOpacity [1 1 1]\nMotionBegin [0]\nMotionEnd\nBound [-1 1 -1 1 0 2]\n", ""},
+        {"encoded requests",
+         bytes({0xCC, 1, 0x96}) + sphere + bytes({0xCC, 2}) + "\"WorldEnd\"" + " " + bytes({0xA6, 1}) + " 1 -1 1 360 " +
+             bytes({0xA6, 2}),
+         "Sphere 1 -1 1 360\nWorldEnd\n", ""},
+        {"string definitions and references",
+         bytes({0xCD, 7, 0x97}) + "plastic" + bytes({0xCE, 1, 0}) + "\"Kd\"" + "Surface " + bytes({0xCF, 7}) + " " +
+             bytes({0xD0, 1, 0}) + " [0.5] Displacement " + bytes({0xCF, 7}),
+         "Surface \"plastic\" \"Kd\" [0.5]\nDisplacement \"plastic\"\n", ""},
+    });
+}
+
+TEST(StreamInput, MalformedInputIsReportedAndReadingGoesOn) {
+    expectCases({
+        {"a truncated binary token", "WorldBegin\nPerspective " + bytes({0xA4, 0x42, 0x34}), "WorldBegin\n",
+         "in:2: byte 23: binary token 0xA4 truncated at the end of the stream\n"},
+        {"a float array longer than the rest of the stream", "Color " + bytes({0xC9, 0x03, 0xE8, 0, 0, 0, 0, 0, 0}), "",
+         "in:1: byte 6: float array of 1000 values runs past the end of the stream (6 bytes left)\n"},
+        {"a claimed length of 2^31", "Surface " + bytes({0xA3, 0x80, 0, 0, 0}) + "abc", "",
+         "in:1: byte 8: binary token 0xA3 claims 2147483648 bytes; the stream ends after 3\n"},
+        {"an unterminated string", "Surface \"plastic\nSphere 1 -1 1 360\n", "", "in:1: byte 8: unterminated string\n"},
+        {"an unterminated array", "Color [1 0 0\nSphere 1 -1 1 360\n", "Sphere 1 -1 1 360\n",
+         "in:1: byte 6: unterminated array\n"},
+        {"a byte that cannot start a token", "WorldBegin\n" + bytes({0xD1}) + "WorldEnd\n", "WorldBegin\n",
+         "in:2: byte 11: byte 0xD1 cannot start a token; reading stops here\n"},
+        {"zero bytes", bytes({0, 0, 0, 0}), "", "in:1: byte 0: byte 0x00 cannot start a token; reading stops here\n"},
+        {"an encoded request that names no request", bytes({0xCC, 1, 0x9F}) + "Sphere 1 -1 1 9" + bytes({0xA6, 1}), "",
+         "in:1: byte 0: encoded request 1 names \"Sphere 1 -1 1 9\", which is not a request\n"},
+        {"an empty encoded request name", bytes({0xCC, 0x5D, 0x90, 0xA6, 0x5D}), "",
+         "in:1: byte 0: encoded request 93 names \"\", which is not a request\n"},
+        {"an undefined string reference", "Surface " + bytes({0xCF, 9}) + "\nWorldBegin\n", "WorldBegin\n",
+         "in:1: byte 8: undefined encoded string 9\n"},
+        {"non-printing bytes in a message", "Surface \"s\" \"\x1B[31m\" [1]\nSpheer\n", "Surface \"s\"\n",
+         "in:1: byte 12: Surface: undeclared parameter \"\\x1B[31m\"\nin:2: byte 24: unknown request \"Spheer\"\n"},
+        {"a value outside a request, and an integer out of range", "1 2 ]\nFrameBegin 4294967296\nFrameEnd\n",
+         "FrameEnd\n",
+         "in:1: byte 0: value outside a request\nin:2: byte 17: FrameBegin: argument 1 should be an integer\n"},
+    });
+}
+
+TEST(StreamInput, ZeroBytesStopTheParseWithOneError) {
+    const std::string zeros(1 << 20, '\0');
+    Reparsed out = reparse(zeros, false);
+    EXPECT_EQ(out.errors, "in:1: byte 0: byte 0x00 cannot start a token; reading stops here\n");
+    EXPECT_FALSE(out.result.complete);
+    EXPECT_EQ(out.result.errors, 1u);
+}
+
+#ifdef QUILLET_HAVE_ZLIB
+std::string gzipped(const std::string &data) {
+    std::string out(compressBound(static_cast<uLong>(data.size())) + 32, '\0');
+    z_stream z{};
+    deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.data()));
+    z.avail_in = static_cast<uInt>(data.size());
+    z.next_out = reinterpret_cast<Bytef *>(&out[0]);
+    z.avail_out = static_cast<uInt>(out.size());
+    deflate(&z, Z_FINISH);
+    out.resize(z.total_out);
+    deflateEnd(&z);
+    return out;
+}
+
+TEST(StreamInput, GzipInputIsReadLikeThePlainStream) {
+    const std::string plain = "WorldBegin\nSphere 1 -1 1 360\nWorldEnd\n";
+    const std::string written = kHeader + plain + "\n";
+    expectCases({
+        {"one member", gzipped(plain), plain, ""},
+        {"two members", gzipped("WorldBegin\n") + gzipped("Sphere 1 -1 1 360\nWorldEnd\n"), plain, ""},
+        {"a member cut short", gzipped(plain).substr(0, 12), "", "in:1: byte 1: gzip data ends early\n"},
+    });
+}
+#endif
+
+}  // namespace
