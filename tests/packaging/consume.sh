@@ -8,7 +8,10 @@
 #
 # consume.sh <build dir> <source dir> <lib dir under the prefix> "<programs>"
 # Environment: CMAKE_COMMAND, CC, CXX, QUILLET_CONSUMER_FLAGS (flags the
-# library's build needs in its users too, such as -m32).
+# library's build needs in its users too, such as -m32); QUILLET_PYTHON and
+# QUILLET_PYTHON_DIR (the interpreter and the module's folder under the prefix)
+# when the Python module is built: examples/scene.py then runs on the
+# installed module.
 set -u
 build=$1 source=$2 libdir=$3 programs=$4
 cmake=${CMAKE_COMMAND:-cmake}
@@ -79,6 +82,13 @@ check "$work/cmake/scene_c" scene_c.rib
 check "$work/cmake/scene_cpp" scene_cpp.rib
 check "$work/cmake/context" context.rib
 check "$work/cmake/rib_filter" rib_filter.rib "$source/tests/packaging/filter_input.rib"
+
+if [ -n "${QUILLET_PYTHON:-}" ]; then
+    printf '#!/bin/sh\nPYTHONPATH="%s" exec "%s" "%s"\n' "$prefix/$QUILLET_PYTHON_DIR" "$QUILLET_PYTHON" \
+        "$source/examples/scene.py" >"$work/scene_py"
+    chmod +x "$work/scene_py"
+    check "$work/scene_py" scene_c.rib
+fi
 
 if ! command -v pkg-config >/dev/null; then
     echo "pkg-config is not installed: the pkg-config build was not tried"
