@@ -1,5 +1,8 @@
 """Every form a value can take is written as the same numbers: numpy arrays of
 any dtype, layout or byte order, sequences, nested sequences and scalars."""
+import os
+import tracemalloc
+
 import numpy as np
 import pytest
 
@@ -51,3 +54,25 @@ def test_scalars_strings_and_inline_declarations(stream):
         b'##RenderMan RIB-Structure 1.0\nversion 3.03\nDeclare "names" "uniform string[2]"\n'
         b'Surface "s" "Kd" [1] "texturename" ["a.tex"] "names" ["x" "y"] "constant integer n" [1 ] '
         b'"varying float[0] nothing" []\n\n')
+
+
+COPIES = [
+    ("float32 and int32 in place", np.float32, np.int32, False),
+    ("float64 converted", np.float64, np.int32, True),
+    ("int64 converted", np.float32, np.int64, True),
+]
+
+
+@pytest.mark.parametrize("floats, ints, copied", [case[1:] for case in COPIES], ids=[case[0] for case in COPIES])
+def test_contiguous_float32_and_int32_arrays_are_not_copied(ri, floats, ints, copied):
+    n = 1_000_000
+    points = np.zeros(3 * n, dtype=floats)
+    indices = np.arange(n, dtype=ints)
+    ri.Begin(os.devnull)
+    tracemalloc.start()
+    ri.PointsPolygons(np.full(n // 4, 4, dtype=ints), indices, {ri.P: points})
+    peak = tracemalloc.get_traced_memory()[1]
+    tracemalloc.stop()
+    ri.End()
+    # A copy of the points alone would take 12 MB.
+    assert (peak > 4_000_000) == copied
