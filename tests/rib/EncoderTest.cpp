@@ -34,6 +34,9 @@ const RtFloat kThree[] = {1.0f, 2.5f, -3.0f};
 const RtInt kInts[] = {1, 2, -3};
 const RtToken kStrings[] = {"a", "b"};
 const char *volatile kNoString = nullptr;  // hidden from the format checker
+// Conversions writef does not know, and a '%' that ends the format; they
+// consume no argument.
+const char *volatile kOddFormat = "U %q %l5 100%";
 const RtToken kAwkwardStrings[] = {"say \"hi\"", "back\\slash", "two\nlines", nullptr};
 
 TEST(Encoders, BytesInBothEncodings) {
@@ -59,6 +62,7 @@ TEST(Encoders, BytesInBothEncodings) {
         {"bytes", [](RibWriter &w) { w.writeBytes("ab\0c", 4); }, std::string("ab\0c", 4), std::string("ab\0c", 4)},
         {"writef numbers", [](RibWriter &w) { w.writef("X %d %i %ld %g %f %%\n", -7, 8, 1L << 30, 0.25, 1.5); },
          "X -7 8 1073741824 0.25 1.500000 %\n", "X -7 8 1073741824 0.25 1.500000 %\n"},
+        {"writef unknown conversions", [](RibWriter &w) { w.writef(kOddFormat, 0); }, "U %q %l5 100%", "U %q %l5 100%"},
         {"writef strings unescaped", [](RibWriter &w) { w.writef("S %s \"%s\" %s|", "a\"b", "a\"b", kNoString); },
          "S a\"b \"a\"b\" |", "S a\"b \"a\"b\" |"},
         {"quoted list",
