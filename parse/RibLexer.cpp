@@ -182,7 +182,8 @@ bool RibLexer::nextNumberStart() {
 // Numbers are read a buffer at a time: while a number starts more than
 // kFastRoom bytes before the end of the buffer (or the input has ended), its
 // text cannot be cut short by the buffer's end.
-size_t RibLexer::scanFloats(ValuePool<RtFloat> &out) {
+template <typename T, typename ReadOne>
+size_t RibLexer::scanNumbers(ValuePool<T> &out, ReadOne readOne) {
     const size_t before = out.size();
     bool stopped = false;
     while (!stopped && pendingFloats == 0 && nextNumberStart()) {
@@ -190,16 +191,14 @@ size_t RibLexer::scanFloats(ValuePool<RtFloat> &out) {
         const char *const last = buffer.data() + end;
         const char *const limit = ended ? last : last - kFastRoom + 1;
         while (p < limit) {
-            const char c = *p;
-            RtFloat value;
-            auto result = std::from_chars(p, last, value);
-            if (!((c >= '0' && c <= '9') || c == '-' || c == '.') || result.ec != std::errc() || result.ptr == last ||
-                !isDelimiter(static_cast<unsigned char>(*result.ptr))) {
+            T value;
+            const char *stop = readOne(p, last, value);
+            if (!stop || stop == last || !isDelimiter(static_cast<unsigned char>(*stop))) {
                 stopped = true;
                 break;
             }
             out.push_back(value);
-            p = result.ptr;
+            p = stop;
             while (p < last && isSpace(static_cast<unsigned char>(*p))) {
                 if (*p == '\n') ++line;
                 ++p;
@@ -210,37 +209,27 @@ size_t RibLexer::scanFloats(ValuePool<RtFloat> &out) {
     return out.size() - before;
 }
 
+size_t RibLexer::scanFloats(ValuePool<RtFloat> &out) {
+    return scanNumbers(out, [](const char *p, const char *last, RtFloat &value) -> const char * {
+        const char c = *p;
+        if (!((c >= '0' && c <= '9') || c == '-' || c == '.')) return nullptr;
+        auto result = std::from_chars(p, last, value);
+        return result.ec == std::errc() ? result.ptr : nullptr;
+    });
+}
+
 size_t RibLexer::scanInts(ValuePool<RtInt> &out) {
-    const size_t before = out.size();
-    bool stopped = false;
-    while (!stopped && pendingFloats == 0 && nextNumberStart()) {
-        const char *p = buffer.data() + pos;
-        const char *const last = buffer.data() + end;
-        const char *const limit = ended ? last : last - kFastRoom + 1;
-        while (p < limit) {
-            const char *q = p;
-            const bool negative = *q == '-';
-            q += negative;
-            const char *const digits = q;
-            int64_t value = 0;
-            while (q < last && q - digits < 11 && static_cast<unsigned>(*q - '0') < 10)
-                value = value * 10 + (*q++ - '0');
-            if (negative) value = -value;
-            if (q == digits || q == last || !isDelimiter(static_cast<unsigned char>(*q)) || value < INT32_MIN ||
-                value > INT32_MAX) {
-                stopped = true;
-                break;
-            }
-            out.push_back(static_cast<RtInt>(value));
-            p = q;
-            while (p < last && isSpace(static_cast<unsigned char>(*p))) {
-                if (*p == '\n') ++line;
-                ++p;
-            }
-        }
-        pos = static_cast<size_t>(p - buffer.data());
-    }
-    return out.size() - before;
+    return scanNumbers(out, [](const char *p, const char *last, RtInt &value) -> const char * {
+        const bool negative = *p == '-';
+        const char *const digits = p + negative;
+        const char *q = digits;
+        int64_t number = 0;
+        while (q < last && q - digits < 11 && static_cast<unsigned>(*q - '0') < 10) number = number * 10 + (*q++ - '0');
+        if (negative) number = -number;
+        if (q == digits || number < INT32_MIN || number > INT32_MAX) return nullptr;
+        value = static_cast<RtInt>(number);
+        return q;
+    });
 }
 
 Token RibLexer::next() {

@@ -73,6 +73,10 @@ private:
     // Skips blanks; false at the end or when fewer than a number's worth of
     // bytes are left in the buffer before the end of the input.
     bool nextNumberStart();
+    // The loop of scanFloats and scanInts: readOne reads one number's text
+    // and returns where it ends, or null when it is not a plain number.
+    template <typename T, typename ReadOne>
+    size_t scanNumbers(ValuePool<T> &out, ReadOne readOne);
     bool refill();
     void skipPendingFloats();
     Token scanString(Token &t);

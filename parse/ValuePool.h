@@ -1,14 +1,10 @@
 // The values of the request in hand: a growing array of plain numbers that
-// keeps its memory from one request to the next. Large arrays grow in place
-// where the allocator can (realloc) and ask for huge pages, so that a request
-// of millions of values costs few page faults and no copies.
+// keeps its memory from one request to the next. It grows with realloc, which
+// moves large arrays by remapping their pages rather than copying them.
 #ifndef QUILLET_PARSE_VALUEPOOL_H
 #define QUILLET_PARSE_VALUEPOOL_H
 
-#include <sys/mman.h>
-
 #include <cstddef>
-#include <cstdint>
 #include <cstdlib>
 #include <new>
 #include <type_traits>
@@ -45,7 +41,6 @@ public:
 
 private:
     static const size_t kFirstRoom = 1024;
-    static const size_t kHugePage = size_t(2) << 20;
 
     void grow(size_t needed) {
         size_t next = room * 2 > needed ? room * 2 : needed;
@@ -54,14 +49,6 @@ private:
         if (!moved) throw std::bad_alloc();
         items = static_cast<T *>(moved);
         room = next;
-        adviseHugePages();
-    }
-    void adviseHugePages() {
-#ifdef MADV_HUGEPAGE
-        uintptr_t first = (reinterpret_cast<uintptr_t>(items) + kHugePage - 1) & ~(kHugePage - 1);
-        uintptr_t last = (reinterpret_cast<uintptr_t>(items) + room * sizeof(T)) & ~(kHugePage - 1);
-        if (last > first) madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
-#endif
     }
 
     T *items = nullptr;
