@@ -51,9 +51,17 @@ struct GridData {
                 vertices.insert(vertices.end(), {v, v + 1, v + kSide + 1, v + kSide});
             }
     }
-    void write(const char *target) {
+    // framed: a 320x240 picture with a camera that sees the whole grid.
+    void write(const char *target, bool framed = false) {
         RiBegin(target);
+        if (framed) {
+            RtFloat fov = 60;
+            RiFormat(320, 240, 1);
+            RiProjection(RI_PERSPECTIVE, RI_FOV, &fov, RI_NULL);
+            RiTranslate(-5, -5, 12);
+        }
         RiWorldBegin();
+        if (framed) RiLightSource(RI_DISTANTLIGHT, RI_NULL);
         RtToken tokens[] = {RI_P, RI_N, RI_ST};
         RtPointer values[] = {positions.data(), normals.data(), st.data()};
         RiPointsPolygonsV(RtInt(nvertices.size()), nvertices.data(), vertices.data(), 3, tokens, values);
@@ -106,6 +114,11 @@ const int kLatheRepeats = 2000;
 
 void writePointsStream(const char *target, int npoints) {
     PointsData(npoints).write(target);
+}
+
+std::function<void(const char *target)> framedGridWriter() {
+    auto grid = std::make_shared<GridData>();
+    return [grid](const char *target) { grid->write(target, true); };
 }
 
 std::vector<BenchCase> makeBenchCases() {

@@ -41,6 +41,10 @@ struct BenchCase {
 // Sphere, AttributeEnd) and the lathe scene (repeated).
 std::vector<BenchCase> makeBenchCases();
 
+// The 1000x1000 PointsPolygons grid (P, N, st; 1,996,002 triangles) with a
+// 320x240 camera and a light in front of it: its data is made once.
+std::function<void(const char *target)> framedGridWriter();
+
 // One Points request of npoints points ("P" and "width") into target.
 void writePointsStream(const char *target, int npoints);
 

@@ -3,12 +3,12 @@
 # of seconds (default 30), starting from its seed corpus in fuzz/corpus/.
 # New inputs go to <build>/corpus/<target>, findings to <build>/findings/.
 # Exits non-zero on the first target that finds a fault.
-#   fuzz/run.sh [seconds] [target...]      targets: decl requests parser
+#   fuzz/run.sh [seconds] [target...]      targets: decl requests parser glimpse
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
 [ $# -gt 0 ] && shift
-targets=${*:-decl requests parser}
+targets=${*:-decl requests parser glimpse}
 build=${QUILLET_FUZZ_BUILD:-build-fuzz}
 
 cmake -S . -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

@@ -1,5 +1,8 @@
 #include "Frame.h"
 
+namespace quillet {
+namespace glimpse {
+
 void Camera::window(double out[4]) const {
     if (screenWindowSet) {
         for (int i = 0; i < 4; ++i) out[i] = screen[i];
@@ -18,3 +21,6 @@ void Camera::window(double out[4]) const {
         out[3] = 1 / aspect;
     }
 }
+
+}  // namespace glimpse
+}  // namespace quillet

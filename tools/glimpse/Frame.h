@@ -1,5 +1,5 @@
-// One frame as the previewer renders it: the camera options and every
-// surface in camera space with its shading and its lights.
+// One frame as the previewer renders it: the camera options, the lights,
+// and every object in camera space with its shading.
 #ifndef GLIMPSE_FRAME_H
 #define GLIMPSE_FRAME_H
 
@@ -7,8 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "Bvh.h"
 #include "Math.h"
+#include "Mesh.h"
 #include "Shapes.h"
+
+namespace quillet {
+namespace glimpse {
 
 struct Material {
     enum class Kind { Default, Constant, Matte, Plastic };
@@ -27,12 +32,15 @@ struct Light {
     Vec3 position;           // point: camera space
 };
 
-struct Instance {
-    std::shared_ptr<const Shape> shape;
-    Mat4 toCamera, fromCamera;
-    Material material;
-    std::vector<int> lights;  // indices into Frame::lights
+// The lights that an attribute block turns on or off, newest first: a list
+// that blocks share and extend, so that entering a block copies nothing.
+// The first entry for a light decides whether it shines.
+struct LightSwitch {
+    int light;
+    bool on;
+    std::shared_ptr<const LightSwitch> next;
 };
+using LightList = std::shared_ptr<const LightSwitch>;
 
 struct Camera {
     int width = 640, height = 480;
@@ -43,6 +51,7 @@ struct Camera {
     bool perspective = false;
     double fov = 90;
     double nearPlane = 1e-10, farPlane = 1e38;
+    int xSamples = 2, ySamples = 2;
     std::string displayName, displayType;
 
     // The screen window in effect: the one given, or the default from the
@@ -50,10 +59,30 @@ struct Camera {
     void window(double out[4]) const;
 };
 
+// A surface of the frame: a mesh (in camera space, or in its own space
+// with a transform when it is an instance), a set of discs, or an analytic
+// shape in its object space.
+struct SceneObject {
+    std::shared_ptr<const MeshData> mesh;
+    std::shared_ptr<const DiscSet> discs;
+    std::shared_ptr<const Shape> shape;
+    bool moved = false;  // toCamera and fromCamera apply
+    Mat4 toCamera, fromCamera;
+    std::shared_ptr<const Material> material;
+    // A shape's varying or vertex "Cs" and "Os": the values at its four
+    // parametric corners, (0, 0), (1, 0), (0, 1), (1, 1); or none.
+    std::shared_ptr<const std::vector<Vec3>> cornerCs, cornerOs;
+    LightList lights;
+    Box bounds;  // camera space
+};
+
 struct Frame {
     Camera camera;
-    std::vector<Instance> instances;
+    std::vector<SceneObject> objects;
     std::vector<Light> lights;
 };
+
+}  // namespace glimpse
+}  // namespace quillet
 
 #endif

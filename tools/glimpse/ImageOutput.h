@@ -8,9 +8,15 @@
 
 #include "Renderer.h"
 
+namespace quillet {
+namespace glimpse {
+
 // False with a message in error when the file cannot be written.
 bool writePng(const Image &image, const std::string &path, std::string &error);
 // At most maxColumns characters wide; two pixel rows per text line.
 void printTerminalPreview(const Image &image, int maxColumns, std::FILE *out);
+
+}  // namespace glimpse
+}  // namespace quillet
 
 #endif

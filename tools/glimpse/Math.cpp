@@ -1,5 +1,8 @@
 #include "Math.h"
 
+namespace quillet {
+namespace glimpse {
+
 Mat4 Mat4::operator*(const Mat4 &o) const {
     Mat4 r;
     for (int i = 0; i < 4; ++i)
@@ -108,3 +111,6 @@ Mat4 Mat4::fromRib(const double values[16]) {
         for (int j = 0; j < 4; ++j) r.m[j][i] = values[i * 4 + j];
     return r;
 }
+
+}  // namespace glimpse
+}  // namespace quillet

@@ -6,6 +6,9 @@
 
 #include <cmath>
 
+namespace quillet {
+namespace glimpse {
+
 struct Vec3 {
     double x = 0, y = 0, z = 0;
 
@@ -63,5 +66,8 @@ constexpr double kPi = 3.14159265358979323846;
 inline double radians(double degrees) {
     return degrees * kPi / 180;
 }
+
+}  // namespace glimpse
+}  // namespace quillet
 
 #endif

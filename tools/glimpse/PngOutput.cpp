@@ -7,10 +7,15 @@
 
 #include "ImageOutput.h"
 
+namespace quillet {
+namespace glimpse {
+
 namespace {
 
+// NaN, like anything not above 0, gives 0: it never reaches the conversion.
 unsigned char toByte(float value) {
-    return static_cast<unsigned char>(std::clamp(value, 0.0f, 1.0f) * 255.0f + 0.5f);
+    if (!(value > 0.0f)) return 0;
+    return static_cast<unsigned char>(std::min(value, 1.0f) * 255.0f + 0.5f);
 }
 
 // Writes the header and rows; libpng reports failures by longjmp, so this
@@ -48,3 +53,6 @@ bool writePng(const Image &image, const std::string &path, std::string &error) {
     if (!ok) error = path + ": cannot write the PNG image";
     return ok;
 }
+
+}  // namespace glimpse
+}  // namespace quillet

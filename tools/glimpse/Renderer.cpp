@@ -1,13 +1,16 @@
 #include "Renderer.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <thread>
+
+namespace quillet {
+namespace glimpse {
 
 namespace {
 
-struct PixelRect {
-    int x0 = 0, x1 = 0, y0 = 0, y1 = 0;  // inclusive-exclusive
-};
+const int kMaxSamples = 16;  // per axis
 
 class Raster {
 public:
@@ -16,59 +19,13 @@ public:
         tanHalf = std::tan(radians(std::clamp(c.fov, 1e-3, 179.999)) / 2);
     }
 
-    void ray(int i, int j, Vec3 &origin, Vec3 &direction) const {
-        double sx = screen[0] + (i + 0.5) * (screen[1] - screen[0]) / width;
-        double sy = screen[3] - (j + 0.5) * (screen[3] - screen[2]) / height;
-        if (camera.perspective) {
-            origin = Vec3();
-            direction = Vec3(sx * tanHalf, sy * tanHalf, 1);
-        } else {
-            origin = Vec3(sx, sy, 0);
-            direction = Vec3(0, 0, 1);
-        }
-    }
-
-    // The pixels that the instance's bounding box can cover; empty when it
-    // lies wholly outside the clipping range.
-    PixelRect cover(const Instance &instance) const {
-        PixelRect all{0, width, 0, height}, none;
-        Vec3 lo, hi;
-        instance.shape->bounds(lo, hi);
-        double sxMin = 1e300, sxMax = -1e300, syMin = 1e300, syMax = -1e300;
-        bool anyBeyondNear = false, allBeforeNear = true, allBeyondFar = true;
-        for (int k = 0; k < 8; ++k) {
-            Vec3 corner(k & 1 ? hi.x : lo.x, k & 2 ? hi.y : lo.y, k & 4 ? hi.z : lo.z);
-            Vec3 p = instance.toCamera.point(corner);
-            if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return all;
-            allBeforeNear = allBeforeNear && p.z < camera.nearPlane;
-            allBeyondFar = allBeyondFar && p.z > camera.farPlane;
-            double sx = p.x, sy = p.y;
-            if (camera.perspective) {
-                if (p.z <= camera.nearPlane) {
-                    anyBeyondNear = true;
-                    continue;
-                }
-                sx = p.x / (p.z * tanHalf);
-                sy = p.y / (p.z * tanHalf);
-            }
-            sxMin = std::min(sxMin, sx);
-            sxMax = std::max(sxMax, sx);
-            syMin = std::min(syMin, sy);
-            syMax = std::max(syMax, sy);
-        }
-        if (allBeforeNear || allBeyondFar) return none;
-        if (anyBeyondNear) return all;
-        double ia = (sxMin - screen[0]) / (screen[1] - screen[0]) * width;
-        double ib = (sxMax - screen[0]) / (screen[1] - screen[0]) * width;
-        double ja = (screen[3] - syMin) / (screen[3] - screen[2]) * height;
-        double jb = (screen[3] - syMax) / (screen[3] - screen[2]) * height;
-        if (!std::isfinite(ia) || !std::isfinite(ib) || !std::isfinite(ja) || !std::isfinite(jb)) return all;
-        PixelRect r;
-        r.x0 = static_cast<int>(std::clamp(std::floor(std::min(ia, ib)) - 1, 0.0, double(width)));
-        r.x1 = static_cast<int>(std::clamp(std::ceil(std::max(ia, ib)) + 1, 0.0, double(width)));
-        r.y0 = static_cast<int>(std::clamp(std::floor(std::min(ja, jb)) - 1, 0.0, double(height)));
-        r.y1 = static_cast<int>(std::clamp(std::ceil(std::max(ja, jb)) + 1, 0.0, double(height)));
-        return r;
+    // The ray through the point (x, y) of the raster, in pixels from the
+    // top left corner.
+    Ray ray(double x, double y) const {
+        double sx = screen[0] + x * (screen[1] - screen[0]) / width;
+        double sy = screen[3] - y * (screen[3] - screen[2]) / height;
+        if (camera.perspective) return Ray(Vec3(), Vec3(sx * tanHalf, sy * tanHalf, 1));
+        return Ray(Vec3(sx, sy, 0), Vec3(0, 0, 1));
     }
 
     const Camera &camera;
@@ -77,86 +34,161 @@ public:
     double tanHalf;
 };
 
-Vec3 shade(const Frame &frame, const Instance &instance, const Vec3 &point, const Vec3 &objectNormal,
-           const Vec3 &direction) {
-    const Material &m = instance.material;
-    if (m.kind == Material::Kind::Constant) return m.color * m.opacity;
-    Vec3 n = normalize(instance.fromCamera.transposedVector(objectNormal));
-    Vec3 v = normalize(direction * -1);
-    if (dot(n, v) < 0) n = n * -1;
-    if (m.kind == Material::Kind::Default) return m.color * m.opacity * (0.2 + 0.8 * dot(n, v));
+struct Found {
+    const SceneObject *object = nullptr;
+    SurfaceHit surface;
+    Vec3 shapeNormal;
+};
 
-    Vec3 ambient, diffuse, specular;
-    for (int index : instance.lights) {
-        const Light &light = frame.lights[static_cast<size_t>(index)];
-        if (light.kind == Light::Kind::Ambient) {
-            ambient += light.color;
-            continue;
-        }
-        Vec3 l = light.toLight, cl = light.color;
-        if (light.kind == Light::Kind::Point) {
-            Vec3 toLight = light.position - point;
-            double d2 = dot(toLight, toLight);
-            if (d2 <= 0) continue;
-            l = toLight * (1 / std::sqrt(d2));
-            cl = cl * (1 / d2);
-        }
-        double nl = dot(n, l);
-        if (nl <= 0) continue;
-        diffuse += cl * nl;
-        if (m.kind == Material::Kind::Plastic) {
-            double nh = std::max(0.0, dot(n, normalize(l + v)));
-            specular += cl * std::pow(nh, 1 / std::max(m.roughness, 1e-3));
-        }
-    }
-    Vec3 c = m.color * (ambient * m.ka + diffuse * m.kd);
-    if (m.kind == Material::Kind::Plastic) c += m.specularColor * specular * m.ks;
-    return c * m.opacity;
+// The ray in the object's own space: the same t reaches the same point.
+Ray localRay(const SceneObject &object, const Ray &ray) {
+    if (!object.moved) return ray;
+    return Ray(object.fromCamera.point(ray.origin), object.fromCamera.vector(ray.direction));
 }
+
+bool hitObject(const SceneObject &object, const Ray &cameraRay, float tmin, float &tmax, Found &found) {
+    Ray ray = localRay(object, cameraRay);
+    if (object.mesh) {
+        SurfaceHit hit;
+        if (!object.mesh->intersect(ray, tmin, tmax, hit)) return false;
+        found = {&object, hit, {}};
+        return true;
+    }
+    if (object.discs) {
+        SurfaceHit hit;
+        if (!object.discs->intersect(ray, tmin, tmax, hit)) return false;
+        found = {&object, hit, {}};
+        return true;
+    }
+    Hit hit;
+    if (!object.shape->intersect(ray.origin, ray.direction, tmin, tmax, hit)) return false;
+    tmax = static_cast<float>(hit.t);
+    found = {&object, {}, hit.normal};
+    return true;
+}
+
+class Shader {
+public:
+    explicit Shader(const Frame &f) : frame(f), stamp(f.lights.size(), 0) {}
+
+    Vec3 shade(const Found &found, const Ray &ray, float t) {
+        const SceneObject &object = *found.object;
+        const Material &m = *object.material;
+        Vec3 color = m.color, opacity = m.opacity, normal = found.shapeNormal;
+        if (object.mesh) {
+            object.mesh->color(object.mesh->cs, found.surface, color);
+            object.mesh->color(object.mesh->os, found.surface, opacity);
+            normal = object.mesh->normal(found.surface);
+        } else if (object.cornerCs || object.cornerOs) {
+            double u, v;
+            object.shape->parameters(object.fromCamera.point(ray.origin + ray.direction * t), u, v);
+            auto blend = [&](const std::vector<Vec3> &c) {
+                return c[0] * ((1 - u) * (1 - v)) + c[1] * (u * (1 - v)) + c[2] * ((1 - u) * v) + c[3] * (u * v);
+            };
+            if (object.cornerCs) color = blend(*object.cornerCs);
+            if (object.cornerOs) opacity = blend(*object.cornerOs);
+        } else if (object.discs) {
+            uint32_t k = found.surface.element, corner[3] = {k, k, k};
+            object.discs->cs.at(k, corner, 0, 0, color);
+            object.discs->os.at(k, corner, 0, 0, opacity);
+            normal = object.discs->normal(found.surface);
+        }
+        if (m.kind == Material::Kind::Constant) return color * opacity;
+        Vec3 n = normalize(object.moved ? object.fromCamera.transposedVector(normal) : normal);
+        Vec3 v = normalize(ray.direction * -1);
+        if (dot(n, v) < 0) n = n * -1;
+        if (m.kind == Material::Kind::Default) return color * opacity * (0.2 + 0.8 * dot(n, v));
+
+        Vec3 point = ray.origin + ray.direction * t;
+        Vec3 ambient, diffuse, specular;
+        ++generation;
+        for (const LightSwitch *s = object.lights.get(); s; s = s->next.get()) {
+            size_t index = static_cast<size_t>(s->light);
+            if (stamp[index] == generation) continue;  // a newer switch decided this light
+            stamp[index] = generation;
+            if (!s->on) continue;
+            const Light &light = frame.lights[index];
+            if (light.kind == Light::Kind::Ambient) {
+                ambient += light.color;
+                continue;
+            }
+            Vec3 l = light.toLight, cl = light.color;
+            if (light.kind == Light::Kind::Point) {
+                Vec3 toLight = light.position - point;
+                double d2 = dot(toLight, toLight);
+                if (d2 <= 0) continue;
+                l = toLight * (1 / std::sqrt(d2));
+                cl = cl * (1 / d2);
+            }
+            double nl = dot(n, l);
+            if (nl <= 0) continue;
+            diffuse += cl * nl;
+            if (m.kind == Material::Kind::Plastic) {
+                double nh = std::max(0.0, dot(n, normalize(l + v)));
+                specular += cl * std::pow(nh, 1 / std::max(m.roughness, 1e-3));
+            }
+        }
+        Vec3 c = color * (ambient * m.ka + diffuse * m.kd);
+        if (m.kind == Material::Kind::Plastic) c += m.specularColor * specular * m.ks;
+        return c * opacity;
+    }
+
+private:
+    const Frame &frame;
+    std::vector<unsigned> stamp;
+    unsigned generation = 0;
+};
 
 }  // namespace
 
-Image renderFrame(const Frame &frame) {
+unsigned renderThreads() {
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
+Image renderFrame(const Frame &frame, unsigned threads) {
     Raster raster(frame.camera);
     Image image;
     image.width = raster.width;
     image.height = raster.height;
-    size_t pixels = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
-    image.rgb.assign(pixels * 3, 0.0f);
+    image.rgb.assign(static_cast<size_t>(image.width) * static_cast<size_t>(image.height) * 3, 0.0f);
 
-    std::vector<double> depth(pixels, frame.camera.farPlane);
-    std::vector<int> owner(pixels, -1);
-    std::vector<Vec3> normals(pixels);
+    Bvh top;
+    top.build(
+        frame.objects.size(), [&](uint32_t k) { return frame.objects[k].bounds; }, threads);
 
-    for (size_t k = 0; k < frame.instances.size(); ++k) {
-        const Instance &instance = frame.instances[k];
-        PixelRect rect = raster.cover(instance);
-        for (int j = rect.y0; j < rect.y1; ++j)
-            for (int i = rect.x0; i < rect.x1; ++i) {
-                size_t p = static_cast<size_t>(j) * static_cast<size_t>(image.width) + static_cast<size_t>(i);
-                Vec3 origin, direction;
-                raster.ray(i, j, origin, direction);
-                Hit hit;
-                if (instance.shape->intersect(instance.fromCamera.point(origin), instance.fromCamera.vector(direction),
-                                              frame.camera.nearPlane, depth[p], hit)) {
-                    depth[p] = hit.t;
-                    owner[p] = static_cast<int>(k);
-                    normals[p] = hit.normal;
-                }
+    const int xs = std::clamp(frame.camera.xSamples, 1, kMaxSamples);
+    const int ys = std::clamp(frame.camera.ySamples, 1, kMaxSamples);
+    const float tmin = static_cast<float>(frame.camera.nearPlane);
+    const float tfar = static_cast<float>(std::min(frame.camera.farPlane, 3e38));
+    std::atomic<int> nextRow{0};
+    auto work = [&] {
+        Shader shader(frame);
+        for (int j; (j = nextRow++) < image.height;)
+            for (int i = 0; i < image.width; ++i) {
+                Vec3 sum;
+                for (int b = 0; b < ys; ++b)
+                    for (int a = 0; a < xs; ++a) {
+                        Ray ray = raster.ray(i + (a + 0.5) / xs, j + (b + 0.5) / ys);
+                        float tmax = tfar;
+                        Found found;
+                        top.traverse(ray, tmin, tmax, [&](uint32_t k, float &limit) {
+                            return hitObject(frame.objects[k], ray, tmin, limit, found);
+                        });
+                        if (found.object) sum += shader.shade(found, ray, tmax);
+                    }
+                float *out = &image.rgb[(static_cast<size_t>(j) * static_cast<size_t>(image.width) + size_t(i)) * 3];
+                double scale = 1.0 / (xs * ys);
+                out[0] = static_cast<float>(sum.x * scale);
+                out[1] = static_cast<float>(sum.y * scale);
+                out[2] = static_cast<float>(sum.z * scale);
             }
-    }
-
-    for (int j = 0; j < image.height; ++j)
-        for (int i = 0; i < image.width; ++i) {
-            size_t p = static_cast<size_t>(j) * static_cast<size_t>(image.width) + static_cast<size_t>(i);
-            if (owner[p] < 0) continue;
-            Vec3 origin, direction;
-            raster.ray(i, j, origin, direction);
-            const Instance &instance = frame.instances[static_cast<size_t>(owner[p])];
-            Vec3 c = shade(frame, instance, origin + direction * depth[p], normals[p], direction);
-            image.rgb[p * 3] = static_cast<float>(c.x);
-            image.rgb[p * 3 + 1] = static_cast<float>(c.y);
-            image.rgb[p * 3 + 2] = static_cast<float>(c.z);
-        }
+    };
+    std::vector<std::thread> pool;
+    for (unsigned k = 1; k < threads; ++k) pool.emplace_back(work);
+    work();
+    for (std::thread &t : pool) t.join();
     return image;
 }
+
+}  // namespace glimpse
+}  // namespace quillet

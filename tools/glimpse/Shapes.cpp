@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+namespace quillet {
+namespace glimpse {
+
 namespace {
 
 constexpr double kTwoPi = 2 * kPi;
@@ -15,6 +18,19 @@ bool inSweep(double x, double y, double thetamax) {
     if (phi < 0) phi += kTwoPi;
     if (thetamax >= 0) return phi <= radians(thetamax);
     return phi == 0 || kTwoPi - phi <= radians(-thetamax);
+}
+
+// How far round the sweep the angle of (x, y) lies, 0..1.
+double sweepFraction(double x, double y, double thetamax) {
+    double phi = std::atan2(y, x);
+    if (phi < 0) phi += kTwoPi;
+    if (thetamax < 0) phi = phi == 0 ? 0 : kTwoPi - phi;
+    double sweep = radians(std::min(std::fabs(thetamax), 360.0));
+    return sweep > 0 ? std::clamp(phi / sweep, 0.0, 1.0) : 0;
+}
+
+double fraction(double value, double from, double to) {
+    return to != from ? std::clamp((value - from) / (to - from), 0.0, 1.0) : 0;
 }
 
 // Roots of a t^2 + b t + c in ascending order; returns how many.
@@ -77,6 +93,11 @@ protected:
     }
     bool accept(const Vec3 &p) const override { return p.z >= zlo && p.z <= zhi && inSweep(p.x, p.y, thetamax); }
     Vec3 normal(const Vec3 &p) const override { return p; }
+    void parameters(const Vec3 &p, double &u, double &v) const override {
+        auto latitude = [&](double z) { return radius > 0 ? std::asin(std::clamp(z / radius, -1.0, 1.0)) : 0; };
+        u = sweepFraction(p.x, p.y, thetamax);
+        v = fraction(latitude(p.z), latitude(zlo), latitude(zhi));
+    }
 
 private:
     double radius, zlo, zhi, thetamax;
@@ -99,6 +120,10 @@ protected:
     }
     bool accept(const Vec3 &p) const override { return p.z >= zlo && p.z <= zhi && inSweep(p.x, p.y, thetamax); }
     Vec3 normal(const Vec3 &p) const override { return {p.x, p.y, 0}; }
+    void parameters(const Vec3 &p, double &u, double &v) const override {
+        u = sweepFraction(p.x, p.y, thetamax);
+        v = fraction(p.z, zlo, zhi);
+    }
 
 private:
     double radius, zlo, zhi, thetamax;
@@ -125,6 +150,10 @@ protected:
         return p.z >= std::min(0.0, height) && p.z <= std::max(0.0, height) && inSweep(p.x, p.y, thetamax);
     }
     Vec3 normal(const Vec3 &p) const override { return {p.x, p.y, slope * (radius - slope * p.z)}; }
+    void parameters(const Vec3 &p, double &u, double &v) const override {
+        u = sweepFraction(p.x, p.y, thetamax);
+        v = fraction(p.z, 0, height);
+    }
 
 private:
     double height, radius, slope, thetamax;
@@ -149,6 +178,10 @@ protected:
     }
     bool accept(const Vec3 &p) const override { return p.z >= zlo && p.z <= zhi && inSweep(p.x, p.y, thetamax); }
     Vec3 normal(const Vec3 &p) const override { return {2 * p.x, 2 * p.y, -k}; }
+    void parameters(const Vec3 &p, double &u, double &v) const override {
+        u = sweepFraction(p.x, p.y, thetamax);
+        v = fraction(p.z, zlo, zhi);
+    }
 
 private:
     double radius, zlo, zhi, k, thetamax;
@@ -190,6 +223,13 @@ protected:
         Vec3 line = p1 + delta * v;
         return {p.x, p.y, -(line.x * delta.x + line.y * delta.y) / delta.z};
     }
+    void parameters(const Vec3 &p, double &u, double &v) const override {
+        v = fraction(p.z, p1.z, p1.z + delta.z);
+        Vec3 line = p1 + delta * v;
+        double start = std::atan2(line.y, line.x);
+        double c = std::cos(-start), s = std::sin(-start);
+        u = sweepFraction(p.x * c - p.y * s, p.x * s + p.y * c, thetamax);
+    }
 
 private:
     Vec3 p1, delta;
@@ -210,6 +250,10 @@ public:
         hit.t = t;
         hit.normal = {0, 0, 1};
         return true;
+    }
+    void parameters(const Vec3 &p, double &u, double &v) const override {
+        u = sweepFraction(p.x, p.y, thetamax);
+        v = fraction(std::hypot(p.x, p.y), rout, rin);  // 0 at the outer edge
     }
     void bounds(Vec3 &lo, Vec3 &hi) const override {
         lo = {-rout, -rout, height};
@@ -257,6 +301,13 @@ public:
             f0 = f1;
         }
         return false;
+    }
+    void parameters(const Vec3 &p, double &u, double &v) const override {
+        u = sweepFraction(p.x, p.y, thetamax);
+        double phi = std::atan2(p.z, std::hypot(p.x, p.y) - big) * 180 / kPi - phiStart;
+        phi = std::fmod(phi, 360.0);
+        if (phi < 0) phi += 360;
+        v = fraction(phiSpan >= 0 ? phi : 360 - phi, 0, std::fabs(phiSpan));
     }
     void bounds(Vec3 &lo, Vec3 &hi) const override {
         double r = std::fabs(big) + small;
@@ -326,7 +377,83 @@ private:
     int dropAxis;
 };
 
+// Blobby ellipsoids under add: each contributes (1 - r^2)^3 within its unit
+// sphere, and the surface is where the sum is one half. The ray is marched
+// through the spans where it is inside some ellipsoid's sphere.
+class Blobby : public Shape {
+public:
+    explicit Blobby(std::vector<Mat4> m) : toBlob(std::move(m)) {
+        for (const Mat4 &e : toBlob) {
+            Mat4 inverse;
+            if (e.inverse(inverse)) fromBlob.push_back(inverse);
+        }
+    }
+    bool intersect(const Vec3 &o, const Vec3 &d, double tmin, double tmax, Hit &hit) const override {
+        double lo = tmax, hi = tmin;
+        for (const Mat4 &m : fromBlob) {
+            Vec3 lo3 = m.point(o), ld = m.vector(d);
+            double roots[2];
+            if (solveQuadratic(dot(ld, ld), 2 * dot(lo3, ld), dot(lo3, lo3) - 1, roots) < 2) continue;
+            lo = std::min(lo, roots[0]);
+            hi = std::max(hi, roots[1]);
+        }
+        lo = std::max(lo, tmin);
+        hi = std::min(hi, tmax);
+        if (!(lo < hi)) return false;
+        const int steps = 128;
+        double step = (hi - lo) / steps, t0 = lo, f0 = field(o + d * lo) - 0.5;
+        for (int i = 1; i <= steps; ++i) {
+            double t1 = lo + step * i, f1 = field(o + d * t1) - 0.5;
+            if (f0 < 0 && f1 >= 0) {
+                double a = t0, b = t1;
+                for (int k = 0; k < 40; ++k) {
+                    double m = 0.5 * (a + b);
+                    (field(o + d * m) < 0.5 ? a : b) = m;
+                }
+                hit.t = 0.5 * (a + b);
+                Vec3 p = o + d * hit.t;
+                const double e = 1e-4;
+                hit.normal = Vec3(field(p - Vec3(e, 0, 0)) - field(p + Vec3(e, 0, 0)),
+                                  field(p - Vec3(0, e, 0)) - field(p + Vec3(0, e, 0)),
+                                  field(p - Vec3(0, 0, e)) - field(p + Vec3(0, 0, e)));
+                return true;
+            }
+            t0 = t1;
+            f0 = f1;
+        }
+        return false;
+    }
+    void bounds(Vec3 &lo, Vec3 &hi) const override {
+        lo = {1e300, 1e300, 1e300};
+        hi = {-1e300, -1e300, -1e300};
+        for (const Mat4 &m : toBlob)
+            for (int k = 0; k < 8; ++k) {
+                Vec3 p = m.point(Vec3(k & 1 ? 1 : -1, k & 2 ? 1 : -1, k & 4 ? 1 : -1));
+                lo = {std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z)};
+                hi = {std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z)};
+            }
+    }
+
+private:
+    double field(const Vec3 &p) const {
+        double sum = 0;
+        for (const Mat4 &m : fromBlob) {
+            Vec3 q = m.point(p);
+            double r2 = dot(q, q);
+            if (r2 < 1) sum += (1 - r2) * (1 - r2) * (1 - r2);
+        }
+        return sum;
+    }
+
+    std::vector<Mat4> toBlob, fromBlob;
+};
+
 }  // namespace
+
+std::unique_ptr<Shape> makeBlobby(std::vector<Mat4> ellipsoids) {
+    if (ellipsoids.empty()) return nullptr;
+    return std::make_unique<Blobby>(std::move(ellipsoids));
+}
 
 std::unique_ptr<Shape> makeSphere(double radius, double zmin, double zmax, double thetamax) {
     return std::make_unique<Sphere>(radius, zmin, zmax, thetamax);
@@ -377,3 +504,6 @@ std::unique_ptr<Shape> makePolygon(std::vector<std::vector<Vec3>> loops) {
                 loops.end());
     return std::make_unique<Polygon>(std::move(loops), normalize(n));
 }
+
+}  // namespace glimpse
+}  // namespace quillet

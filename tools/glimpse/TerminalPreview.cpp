@@ -2,6 +2,9 @@
 
 #include "ImageOutput.h"
 
+namespace quillet {
+namespace glimpse {
+
 namespace {
 
 // The average colour of a block of pixels, as 0..255 components.
@@ -14,7 +17,10 @@ void average(const Image &image, int x0, int x1, int y0, int y1, int rgb[3]) {
                 sum[c] +=
                     image.rgb[(static_cast<size_t>(y) * static_cast<size_t>(image.width) + static_cast<size_t>(x)) * 3 +
                               c];
-    for (int c = 0; c < 3; ++c) rgb[c] = count ? static_cast<int>(std::clamp(sum[c] / count, 0.0, 1.0) * 255 + 0.5) : 0;
+    for (int c = 0; c < 3; ++c) {
+        double mean = count ? sum[c] / count : 0;
+        rgb[c] = mean > 0 ? static_cast<int>(std::min(mean, 1.0) * 255 + 0.5) : 0;  // NaN gives 0
+    }
 }
 
 }  // namespace
@@ -46,3 +52,6 @@ void printTerminalPreview(const Image &image, int maxColumns, std::FILE *out) {
         std::fputs("\x1b[0m\n", out);
     }
 }
+
+}  // namespace glimpse
+}  // namespace quillet

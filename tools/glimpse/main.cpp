@@ -1,6 +1,7 @@
-// glimpse: previews a RIB stream. Reads the stream from a file or the
-// standard input, ray casts every world block, writes each picture as a PNG
-// and shows it in the terminal when the standard output is one.
+// glimpse: previews a RIB stream. The parser reads the stream from a file
+// or the standard input into the previewer's RenderContext, which ray casts
+// every world block; each picture is written as a PNG and shown in the
+// terminal when the standard output is one.
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,39 +10,27 @@
 #include <string>
 
 #include "ImageOutput.h"
-#include "RibReader.h"
-#include "Scene.h"
+#include "OutputName.h"
+#include "PreviewContext.h"
+#include "Renderer.h"
+#include "parse/RibParser.h"
+
+using namespace quillet;
+using namespace quillet::glimpse;
 
 namespace {
 
 const char kUsage[] = "usage: glimpse [-o FILE.png] [FILE.rib]\n";
 const char kSummary[] = "glimpse: %dx%d, drawn: %s; skipped: %s; wrote %s\n";
 const char kNothingDrawn[] = "glimpse: %s has no world block: nothing drawn\n";
-const char kDefaultOutput[] = "glimpse.png";
+const char kProblem[] = "glimpse: %s: %s\n";
+const char kError[] = "glimpse: %s\n";
 const int kPreviewColumns = 80;
 
 struct Options {
     std::string input = "-";
     std::string output;
 };
-
-void complain(const std::string &text) {
-    std::fprintf(stderr, "glimpse: %s\n", text.c_str());
-}
-
-// "picture.png" for the first frame that writes it, "picture-2.png" for the
-// second frame, and so on.
-std::string uniqueName(const std::string &name, int frame, std::set<std::string> &written) {
-    std::string result = name;
-    if (written.count(result)) {
-        size_t dot = name.find_last_of('.');
-        size_t slash = name.find_last_of('/');
-        if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) dot = name.size();
-        result = name.substr(0, dot) + "-" + std::to_string(frame) + name.substr(dot);
-    }
-    written.insert(result);
-    return result;
-}
 
 int parseArguments(int argc, char **argv, Options &options) {
     bool haveInput = false;
@@ -68,6 +57,19 @@ int parseArguments(int argc, char **argv, Options &options) {
     return -1;
 }
 
+std::string printable(const std::string &text) {
+    return printableText(text.data(), text.size());
+}
+
+class Diagnostics : public RibDiagnostics {
+public:
+    void error(const RibParseError &e) override {
+        ++count;
+        std::fprintf(stderr, kError, formatRibParseError(e).c_str());
+    }
+    int count = 0;
+};
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -75,55 +77,41 @@ int main(int argc, char **argv) {
     int status = parseArguments(argc, argv, options);
     if (status >= 0) return status;
 
-    std::string source = options.input == "-" ? "<stdin>" : options.input;
-    std::string data, error;
-    if (!readRibInput(options.input, data, error)) {
-        complain(error);
-        return 1;
-    }
-
+    const std::string source = options.input == "-" ? "<stdin>" : options.input;
     bool failed = false;
-    bool terminal = isatty(STDOUT_FILENO) == 1;
+    const bool terminal = isatty(STDOUT_FILENO) == 1;
+    const unsigned threads = renderThreads();
     std::set<std::string> written;
-    Scene scene([&](const Frame &frame, const Tally &drawn, const Tally &skipped) {
-        Image image = renderFrame(frame);
-        const Camera &camera = frame.camera;
-        std::string name = !options.output.empty()                                       ? options.output
-                           : camera.displayType == "file" && !camera.displayName.empty() ? camera.displayName
-                                                                                         : kDefaultOutput;
-        name = uniqueName(name, scene.framesRendered() + 1, written);
-        std::string problem;
-        if (!writePng(image, name, problem)) {
-            complain(problem);
-            failed = true;
-            name = "nothing (" + problem + ")";
-        }
-        if (terminal) printTerminalPreview(image, kPreviewColumns, stdout);
-        std::printf(kSummary, image.width, image.height, drawn.text().c_str(), skipped.text().c_str(), name.c_str());
-        std::fflush(stdout);
-    });
+    int frames = 0;
+    PreviewContext context(
+        [&](const Frame &frame, const Tally &drawn, const Tally &skipped) {
+            Image image = renderFrame(frame, threads);
+            const Camera &camera = frame.camera;
+            std::string name = !options.output.empty() ? options.output
+                               : camera.displayType == "file" && isSafeDisplayName(camera.displayName)
+                                   ? camera.displayName
+                                   : kDefaultOutput;
+            name = uniqueName(name, ++frames, written);
+            std::string problem;
+            if (!writePng(image, name, problem)) {
+                std::fprintf(stderr, kError, printable(problem).c_str());
+                failed = true;
+                name = "nothing (" + problem + ")";
+            }
+            if (terminal) printTerminalPreview(image, kPreviewColumns, stdout);
+            std::printf(kSummary, image.width, image.height, drawn.text().c_str(), skipped.text().c_str(),
+                        printable(name).c_str());
+            std::fflush(stdout);
+        },
+        [&](const std::string &problem) { std::fprintf(stderr, kProblem, printable(source).c_str(), problem.c_str()); },
+        Limits(), threads);
 
-    RibReader reader(std::move(data), [&](const RibError &e) { complain(formatRibError(source, e)); });
-    RibRequest request;
-    while (reader.next(request)) {
-        if (request.kind == RibRequest::Kind::Comment) continue;
-        const RequestShape *shape = findRequestShape(request.keyword);
-        if (!shape) {
-            scene.skip(request.keyword);
-            continue;
-        }
-        SplitRequest split;
-        std::string problem;
-        if (!splitRequest(request, *shape, split, problem) ||
-            (scene.apply(request.keyword, split) == Scene::Outcome::Problem && !(problem = scene.problem()).empty())) {
-            complain(source + ":" + std::to_string(request.line) + ": " + request.keyword + ": " + problem);
-            failed = true;
-        }
-    }
-    scene.finish();
-    if (scene.framesRendered() == 0) {
-        std::printf(kNothingDrawn, source.c_str());
+    Diagnostics diagnostics;
+    parseRib(options.input.c_str(), context, diagnostics);
+    context.finish();
+    if (frames == 0) {
+        std::printf(kNothingDrawn, printable(source).c_str());
         failed = true;
     }
-    return failed || reader.errorCount() > 0 ? 1 : 0;
+    return failed || context.failed() || diagnostics.count > 0 ? 1 : 0;
 }

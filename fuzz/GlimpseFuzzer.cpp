@@ -1,0 +1,39 @@
+// Fuzz target for the previewer: arbitrary bytes are parsed into its
+// RenderContext with small caps, and every frame is rendered at 12x12.
+#include <cstddef>
+#include <cstdint>
+
+#include "PreviewContext.h"
+#include "Renderer.h"
+#include "parse/RibParser.h"
+
+using namespace quillet;
+using namespace quillet::glimpse;
+
+namespace {
+
+class Quiet : public RibDiagnostics {
+public:
+    void error(const RibParseError &) override {}
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    Limits limits;
+    limits.primitives = 20000;
+    limits.instances = 2000;
+    limits.work = 200000;
+    limits.lights = 16;
+    PreviewContext context(
+        [](const Frame &frame, const Tally &, const Tally &) {
+            Frame small = frame;
+            small.camera.width = small.camera.height = 12;
+            renderFrame(small, 1);
+        },
+        [](const std::string &) {}, limits, 1);
+    Quiet quiet;
+    parseRib(data, size, "fuzz", context, quiet);
+    context.finish();
+    return 0;
+}
