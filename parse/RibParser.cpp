@@ -148,7 +148,8 @@ private:
     Token &peek();
     Token take();
     bool fail(const Token &t, const std::string &message);
-    void emitComment(const Token &t);
+    void emitComment(const char *text, size_t length);
+    void emitHeldComments();
     void resync();
 
     bool readRequest(const Token &keyword);
@@ -177,6 +178,8 @@ private:
     bool quiet = false;
     bool atStart = true;
     bool inputFailureReported = false;
+    bool holdComments = false;
+    std::vector<std::string> heldComments;
     std::vector<double> group;  // numbers of one array spread over several arguments
     size_t groupAt = 0;
     ValuePool<RtFloat> floatScratch;
@@ -203,7 +206,10 @@ Token &Parser::peek() {
         if (first && peeked.length == sizeof kStructureHeader - 1 &&
             std::memcmp(peeked.text, kStructureHeader, peeked.length) == 0)
             continue;  // the header line that every writer writes itself
-        emitComment(peeked);
+        if (holdComments)
+            heldComments.emplace_back(peeked.text, peeked.length);
+        else
+            emitComment(peeked.text, peeked.length);
     }
     return peeked;
 }
@@ -221,13 +227,18 @@ bool Parser::fail(const Token &t, const std::string &message) {
 }
 
 // "# text" is a comment record, "##text" a structure record.
-void Parser::emitComment(const Token &t) {
-    if (t.length > 0 && t.text[0] == '#') {
-        target.ArchiveRecord(kStructureRecord, kRecordFormat, t.text + 1);
+void Parser::emitComment(const char *text, size_t length) {
+    if (length > 0 && text[0] == '#') {
+        target.ArchiveRecord(kStructureRecord, kRecordFormat, text + 1);
         return;
     }
-    const char *text = t.length > 0 && t.text[0] == ' ' ? t.text + 1 : t.text;
-    target.ArchiveRecord(kCommentRecord, kRecordFormat, text);
+    target.ArchiveRecord(kCommentRecord, kRecordFormat, length > 0 && text[0] == ' ' ? text + 1 : text);
+}
+
+// Comments met inside a request follow it, in their order.
+void Parser::emitHeldComments() {
+    for (const std::string &text : heldComments) emitComment(text.c_str(), text.size());
+    heldComments.clear();
 }
 
 // Skips to the next request keyword, the end, or a byte that stops reading.
@@ -273,13 +284,19 @@ RibParseResult Parser::run() {
             resync();
             continue;
         }
-        if (!readRequest(t)) {
+        holdComments = true;
+        bool read = readRequest(t);
+        holdComments = false;
+        if (!read) {
+            emitHeldComments();
             resync();
             continue;
         }
-        if (t.shape->request == Request::Version) continue;
-        if (!diagnostics.proceed(request.line, request.offset)) return result;
-        if (caller.call(request)) ++result.requests;
+        if (t.shape->request != Request::Version) {
+            if (!diagnostics.proceed(request.line, request.offset)) return result;
+            if (caller.call(request)) ++result.requests;
+        }
+        emitHeldComments();
     }
 }
 

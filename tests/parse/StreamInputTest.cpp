@@ -103,6 +103,17 @@ TEST(StreamInput, MalformedInputIsReportedAndReadingGoesOn) {
     });
 }
 
+// Found by the fuzz target: a comment inside a request was passed on before
+// the request, so the written stream read back in another order.
+TEST(StreamInput, CommentsInsideARequestFollowIt) {
+    expectCases({
+        {"comments between arguments", "Sphere 1 -1 # one\n1 360 ## two\n\"Cs\" [1 0 0 0 1 0 0 0 1 1 1 1]\nWorldEnd\n",
+         "Sphere 1 -1 1 360 \"Cs\" [1 0 0 0 1 0 0 0 1 1 1 1]\n# one\n## two\nWorldEnd\n", ""},
+        {"a comment before a request that fails", "Color [1 # one\n0]\nWorldEnd\n", "# one\nWorldEnd\n",
+         "in:1: byte 6: Color: argument 1 should be an array of 3 numbers, has 2\n"},
+    });
+}
+
 TEST(StreamInput, ZeroBytesStopTheParseWithOneError) {
     const std::string zeros(1 << 20, '\0');
     Reparsed out = reparse(zeros, false);
