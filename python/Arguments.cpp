@@ -33,12 +33,12 @@ void requireCountable(size_t size) {
 // The value as a numpy array whose dtype kind is one of `kinds`, else TypeError.
 py::array numericArray(py::handle value, const char *kinds, const char *wrongKind) {
     const bool convertible = !py::isinstance<py::str>(value) && !py::isinstance<py::bytes>(value) && !value.is_none();
-    py::object converted = convertible ? py::array::ensure(value) : py::object();
+    py::object asArray = convertible ? py::array::ensure(value) : py::object();
+    if (!asArray) throw py::type_error(formatMessage(wrongKind, typeNameOf(value).c_str()));
+    py::array array = asArray.cast<py::array>();
     // An empty sequence has no element type: numpy calls it float64.
-    if (!converted || (std::strchr(kinds, converted.cast<py::array>().dtype().kind()) == nullptr &&
-                       converted.cast<py::array>().size() != 0))
+    if (std::strchr(kinds, array.dtype().kind()) == nullptr && array.size() != 0)
         throw py::type_error(formatMessage(wrongKind, typeNameOf(value).c_str()));
-    py::array array = converted.cast<py::array>();
     requireCountable(size_t(array.size()));
     return array;
 }

@@ -1,8 +1,6 @@
 // Parameter dictionaries (see ParamDict.h).
 #include "python/ParamDict.h"
 
-#include <string>
-
 #include "decl/DeclTable.h"
 #include "rib/StreamOptions.h"
 
@@ -12,8 +10,8 @@ namespace python {
 namespace {
 
 const char kNotADict[] = "the parameter list must be a dict";
-const char kUndeclared[] = "undeclared parameter \"";
-const char kUnknownStreamOption[] = "unknown \"rib\" option \"";
+const char kUndeclared[] = "undeclared parameter \"%s\"";
+const char kUnknownStreamOption[] = "unknown \"rib\" option \"%s\"";
 
 // A parameter whose type carries no values (none, mpoint) still needs a value
 // pointer for its token to be written.
@@ -26,17 +24,13 @@ py::dict paramDict(py::handle params) {
     return py::reinterpret_borrow<py::dict>(params);
 }
 
-std::string quotedError(const char *prefix, const char *token) {
-    return std::string(prefix) + token + "\"";
-}
-
 }  // namespace
 
 ParamDict::ParamDict(py::handle params, const ClassCounts &counts) {
     for (auto pair : paramDict(params)) {
         const char *token = strText(pair.first, storage);
         const ParamDecl *decl = DeclTable::lookup(token);
-        if (decl == nullptr) throw py::value_error(quotedError(kUndeclared, token));
+        if (decl == nullptr) throw py::value_error(formatMessage(kUndeclared, token));
         add(token, pair.second, *decl, counts);
     }
 }
@@ -46,7 +40,7 @@ ParamDict ParamDict::streamOptions(py::handle params) {
     for (auto pair : paramDict(params)) {
         const char *token = strText(pair.first, list.storage);
         const char *declaration = streamOptionDeclaration(token);
-        if (declaration == nullptr) throw py::value_error(quotedError(kUnknownStreamOption, token));
+        if (declaration == nullptr) throw py::value_error(formatMessage(kUnknownStreamOption, token));
         ParsedDeclaration parsed = parseDeclaration(declaration);
         ParamDecl decl(token, token);
         decl.paramClass = parsed.paramClass;

@@ -63,6 +63,7 @@ REJECTED = [
     ("matrix", lambda ri: ri.ConcatTransform(np.zeros((3, 3))), ValueError, "ConcatTransform: expected 16 values, got 9"),
     ("colour samples", lambda ri: ri.ColorSamples([1, 0, 0], [1, 0]),
      ValueError, "ColorSamples: nRGB and RGBn must hold the same multiple of 3 values"),
+    ("unknown stream option", lambda ri: ri.Option("rib", {"gzip": 1}), ValueError, 'unknown "rib" option "gzip"'),
     ("record format", lambda ri: ri.ArchiveRecord(ri.COMMENT, "%d items"),
      TypeError, "not enough arguments for format string"),
     ("points to transform", lambda ri: ri.TransformPoints(ri.CAMERA, ri.WORLD, [0, 1]),
