@@ -6,8 +6,6 @@
 //   parse_bench [--reps N] [RIBCAT]    RIBCAT: default, ribcat beside this program
 //   parse_bench --write FILE E         only write the stream to FILE in
 //                                      encoding E (ascii or binary): for profiling
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "ChildRuns.h"
 #include "ri/ri.h"
 
 namespace {
@@ -62,54 +61,6 @@ struct Triangles {
         RiEnd();
     }
 };
-
-// Processor time (user and system) of this process, in seconds.
-double processorSeconds() {
-    struct rusage usage;
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Best processor time of reps runs: on a shared machine the wall clock also
-// counts the other processes' turns.
-template <typename F>
-double bestSeconds(int reps, F &&body) {
-    double best = 1e30;
-    for (int r = 0; r < reps; ++r) {
-        const double start = processorSeconds();
-        body();
-        best = std::min(best, processorSeconds() - start);
-    }
-    return best;
-}
-
-struct ChildRun {
-    double seconds;  // processor time, user and system
-    long peakMB;
-    int status;
-};
-
-// Runs program with arguments, standard output to /dev/null; wall time and
-// the child's peak resident size.
-ChildRun runChild(const std::vector<std::string> &command) {
-    std::fflush(stdout);
-    pid_t pid = fork();
-    if (pid == 0) {
-        std::freopen(kSink, "w", stdout);
-        std::vector<char *> argv;
-        for (const std::string &word : command) argv.push_back(const_cast<char *>(word.c_str()));
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    struct rusage usage;
-    wait4(pid, &status, 0, &usage);
-    const double seconds = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    return {seconds, usage.ru_maxrss / 1024, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
-}
 
 long fileMB(const char *path) {
     FILE *f = std::fopen(path, "rb");
@@ -160,13 +111,7 @@ int main(int argc, char **argv) {
             {"--check", {ribcat, "--check", path}},
         };
         for (const auto &run : runs) {
-            ChildRun best{1e30, 0, 0};
-            for (int r = 0; r < reps; ++r) {
-                ChildRun one = runChild(run.command);
-                best.seconds = std::min(best.seconds, one.seconds);
-                best.peakMB = std::max(best.peakMB, one.peakMB);
-                best.status = one.status;
-            }
+            const ChildRun best = bestChildRun(reps, run.command);
             const double ratio = best.seconds / write;
             met = met && ratio <= kTimeGoal && best.peakMB <= kMemoryGoalMB && best.status == 0;
             std::printf("%-8s %6ld %10.2f | %-22s %8.2f %8.1fx %8ld%s\n", binary ? "binary" : "ascii", fileMB(path),

@@ -9,19 +9,21 @@ namespace glimpse {
 namespace {
 
 const int kBins = 8;
-const uint32_t kLeafSize = 4;    // at most this many primitives in a leaf...
+const uint32_t kSmallLeaf = 4;   // a leaf, always
+const uint32_t kLeafSize = 12;   // at most this many primitives in a leaf...
 const uint32_t kLargeLeaf = 16;  // ...unless splitting them costs more
 const int kMedianDepth = 40;     // beyond this depth, split at the median
-const float kTraversalCost = 1.0f;
-const uint32_t kSampled = 16384;  // nodes larger than this bin a sample
+const float kTraversalCost = 6.0f;
+const uint32_t kSampled = 1024;  // nodes larger than this bin a sample
 
 // A primitive while the hierarchy is built: its box and its index, moved
 // about with it so that every pass over a range reads memory in order.
 struct Ref {
     Box box;
+    float middle[3];  // the box's centre, worked out once
     uint32_t index;
 
-    float centre(int axis) const { return 0.5f * (box.lo[axis] + box.hi[axis]); }
+    float centre(int axis) const { return middle[axis]; }
 };
 
 // The box of a range of primitives and the box of their centres.
@@ -82,7 +84,7 @@ struct Builder {
 
     // The split point, or null for a leaf; the bounds of both sides.
     Ref *split(Ref *begin, Ref *end, const Bounds &bounds, uint32_t count, int depth, Bounds &left, Bounds &right) {
-        if (count <= 1) return nullptr;
+        if (count <= kSmallLeaf) return nullptr;
         const Box &centreBox = bounds.centres;
         int axis = 0;
         float extent[3];
@@ -104,11 +106,23 @@ struct Builder {
             int b = static_cast<int>((r.centre(axis) - low) * scale);
             return b < 0 ? 0 : b >= kBins ? kBins - 1 : b;
         };
+        // Neighbours in the array tend to fall in the same bin: a run is
+        // gathered in registers and added to its bin when the bin changes.
+        Bounds run;
+        int runBin = -1;
+        uint32_t runCount = 0;
         for (size_t k = 0; k < count; k += stride) {
             int b = binOf(begin[k]);
-            bin[b].add(begin[k]);
-            ++binCount[b];
+            if (b != runBin) {
+                if (runBin >= 0) bin[runBin].add(run), binCount[runBin] += runCount;
+                run = Bounds();
+                runBin = b;
+                runCount = 0;
+            }
+            run.add(begin[k]);
+            ++runCount;
         }
+        if (runBin >= 0) bin[runBin].add(run), binCount[runBin] += runCount;
         Bounds after[kBins];
         uint32_t rightCount[kBins];
         Bounds acc;
@@ -140,16 +154,18 @@ struct Builder {
             right = after[bestBin + 1];
             return std::partition(begin, end, [&](const Ref &r) { return binOf(r) <= bestBin; });
         }
-        left = right = Bounds();
+        Bounds below, above;  // locals, kept in registers
         Ref *i = begin, *j = end;
         for (;;) {
-            while (i < j && binOf(*i) <= bestBin) left.add(*i++);
-            while (i < j && binOf(*(j - 1)) > bestBin) right.add(*--j);
+            while (i < j && binOf(*i) <= bestBin) below.add(*i++);
+            while (i < j && binOf(*(j - 1)) > bestBin) above.add(*--j);
             if (i >= j) break;
             std::swap(*i, *--j);
-            left.add(*i++);
-            right.add(*j);
+            below.add(*i++);
+            above.add(*j);
         }
+        left = below;
+        right = above;
         if (i == begin || i == end) return median(begin, end, axis, left, right);
         return i;
     }
@@ -196,7 +212,11 @@ void Bvh::build(size_t count, const std::function<Box(uint32_t)> &boxOf, unsigne
     refs.reserve(count);
     for (uint32_t k = 0; k < count; ++k) {
         Box box = boxOf(k);
-        if (box.usable()) refs.push_back(Ref{box, k});
+        if (box.usable())
+            refs.push_back(
+                Ref{box,
+                    {0.5f * (box.lo[0] + box.hi[0]), 0.5f * (box.lo[1] + box.hi[1]), 0.5f * (box.lo[2] + box.hi[2])},
+                    k});
     }
     if (refs.empty()) return;
     Builder builder{refs.data()};

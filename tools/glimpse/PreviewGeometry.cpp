@@ -254,29 +254,37 @@ void PreviewContext::polygons(const char *request, RtInt npolys, const RtInt nlo
         }
     std::shared_ptr<const Material> material = materialFor(params);
     size_t next = 0;
+    std::vector<std::vector<Vec3>> loops;  // reused from polygon to polygon
+    std::vector<uint32_t> outer;
     for (RtInt p = 0, loop = 0; p < npolys; ++p) {
-        std::vector<std::vector<Vec3>> loops;
-        std::vector<uint32_t> outer;
-        for (RtInt l = 0; l < (nloops ? nloops[p] : 1); ++l, ++loop) {
-            std::vector<Vec3> ring;
+        const RtInt nloop = nloops ? nloops[p] : 1;
+        loops.resize(static_cast<size_t>(std::max(nloop, 0)));
+        outer.clear();
+        for (RtInt l = 0; l < nloop; ++l, ++loop) {
+            std::vector<Vec3> &ring = loops[size_t(l)];
+            ring.clear();
             for (RtInt v = 0; v < nvertices[loop]; ++v, ++next) {
                 uint32_t index = static_cast<uint32_t>(vertices ? static_cast<size_t>(vertices[next]) : next);
                 if (l == 0) outer.push_back(index);
                 ring.push_back(
                     Vec3(mesh.P[size_t(index) * 3], mesh.P[size_t(index) * 3 + 1], mesh.P[size_t(index) * 3 + 2]));
             }
-            loops.push_back(std::move(ring));
         }
         size_t before = mesh.triangleCount();
-        if (loops.empty() || (loops.size() == 1 && triangulateLoop(loops[0], outer, mesh))) {
-            for (int c = 0; c < 2; ++c)
-                if (channels[c]->binding == ColorChannel::Binding::Triangle)
-                    for (size_t t = before; t < mesh.triangleCount(); ++t)
-                        for (int d = 0; d < 3; ++d)
-                            channels[c]->values.push_back(given[c]->values[size_t(p) * 3 + size_t(d)]);
+        bool meshed = loops.empty();
+        if (loops.size() == 1 && outer.size() == 3)
+            mesh.addTriangle(outer[0], outer[1], outer[2]), meshed = true;
+        else if (loops.size() == 1)
+            meshed = triangulateLoop(loops[0], outer, mesh);
+        if (!meshed) {
+            addShape(makePolygon(loops), material);  // holes, or a loop that cannot be clipped
             continue;
         }
-        addShape(makePolygon(std::move(loops)), material);  // holes, or a loop that cannot be clipped
+        for (int c = 0; c < 2; ++c)
+            if (channels[c]->binding == ColorChannel::Binding::Triangle)
+                for (size_t t = before; t < mesh.triangleCount(); ++t)
+                    for (int d = 0; d < 3; ++d)
+                        channels[c]->values.push_back(given[c]->values[size_t(p) * 3 + size_t(d)]);
     }
     addMesh(std::move(mesh), material);
     drawn(request);
