@@ -8,8 +8,6 @@
 // the rules of the general conversion with precision 6.
 #include "rib/FloatFormat.h"
 
-#include "rib/IntegerText.h"
-
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -29,6 +27,7 @@ const double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1
 const int kLargestExactPower = 22;
 
 // Decimal digits and exponent of a value: digits[0].digits[1..] x 10^exponent.
+// The count leaves out trailing zeros.
 struct Decimal {
     char digits[24];
     int count;
@@ -76,7 +75,23 @@ void roundExactly(double magnitude, Decimal &d) {
     char text[32];
     auto r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, kPrecision - 1);
     parseScientific(text, r.ptr, d);
+    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
 }
+
+// "000" to "999", each followed by its number of trailing zeros (a byte of
+// value 0 to 3). Table lookups are shorter than dividing out the digits.
+struct ThreeDigitTable {
+    char entries[1000][4];
+    constexpr ThreeDigitTable() : entries() {
+        for (int i = 0; i < 1000; ++i) {
+            entries[i][0] = char('0' + i / 100);
+            entries[i][1] = char('0' + i / 10 % 10);
+            entries[i][2] = char('0' + i % 10);
+            entries[i][3] = char(i == 0 ? 3 : i % 100 == 0 ? 2 : i % 10 == 0 ? 1 : 0);
+        }
+    }
+};
+constexpr ThreeDigitTable kThreeDigits;
 
 // Six significant digits of a finite, positive value.
 void roundToPrecision(double magnitude, Decimal &d) {
@@ -92,13 +107,16 @@ void roundToPrecision(double magnitude, Decimal &d) {
         roundExactly(magnitude, d);
         return;
     }
-    // All six digits at once (n < 10^6: the word's two leading zero digits
-    // shifted out); the trailing zeros are its high zero bytes.
+    // The six digits as two groups of three from the table; the trailing
+    // zeros are those of the second group, and of the first when the second
+    // is all zeros.
     const uint32_t n = uint32_t(whole) + (fraction > 0.5 ? 1 : 0);
-    const uint64_t digitValues = integertext::eightDigitValues(n) >> 16;
-    const uint64_t text = digitValues + integertext::kAsciiZeros;
-    std::memcpy(d.digits, &text, 8);
-    d.count = 8 - (__builtin_clzll(digitValues) >> 3);
+    const char *high = kThreeDigits.entries[n / 1000];
+    const char *low = kThreeDigits.entries[n % 1000];
+    std::memcpy(d.digits, high, 4);
+    std::memcpy(d.digits + 3, low, 4);
+    const int lowZeros = low[3];
+    d.count = kPrecision - lowZeros - (lowZeros == 3 ? high[3] : 0);
     d.exponent = exponent;
 }
 
@@ -120,8 +138,7 @@ inline char *putZeros(char *p, int count) {
     return putRun(p, kZeros, count);
 }
 
-size_t layout(char *buffer, bool negative, Decimal &d) {
-    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
+size_t layout(char *buffer, bool negative, const Decimal &d) {
     // The sign without a branch: signs of data are often random.
     char *p = buffer;
     *p = '-';
