@@ -27,6 +27,7 @@
 #include "BenchCases.h"
 #include "ri/ri.h"
 #include "TargetWrites.h"
+#include "rib/FloatFormat.h"
 #include "rib/OutputBuffer.h"
 #include "rib/StreamTarget.h"
 #include "rib/ValueEncoding.h"
@@ -117,7 +118,8 @@ void writeFloatArrays(const std::vector<FloatArray> &arrays, bool binary, const 
     target.open(path, isPipe);
     {
         OutputBuffer buffer(&target);
-        for (const FloatArray &array : arrays) encodeFloatArray(buffer, binary, array.values, array.count);
+        for (const FloatArray &array : arrays)
+            encodeFloatArray(buffer, FloatEncoding{binary, kDefaultPrecision}, array.values, array.count);
         buffer.flush();
     }
     target.end(path);

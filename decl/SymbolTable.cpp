@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 
+#include "rib/FloatFormat.h"
+
 namespace quillet {
 
 namespace {
@@ -164,20 +166,29 @@ void SymbolTable::forEach(void (*function)(SymbolEntry *entry, void *context), v
 }
 
 namespace {
+
 // a / b, or 0 when there is nothing to divide by.
 double ratio(double a, double b) {
     return b != 0 ? a / b : 0.0;
 }
+
+// "%g" text of a figure, with '.' whatever the locale.
+struct Figure {
+    explicit Figure(double value) { text[formatGeneral(text, value)] = '\0'; }
+    char text[kGeneralTextMax + 1];
+};
+
 }  // namespace
 
 void SymbolTable::printStatistics(FILE *stream) const {
     std::fprintf(stream, "Symbol table statistics:\n");
     std::fprintf(stream, "  %d entries added to table in %d distinct buckets\n", entriesAdded, distinctBuckets);
-    std::fprintf(stream, "  %g%% of buckets used, avg. %g entries per bucket.\n",
-                 ratio(distinctBuckets * 100.0, bucketCount), ratio(entriesAdded, distinctBuckets));
+    std::fprintf(stream, "  %s%% of buckets used, avg. %s entries per bucket.\n",
+                 Figure(ratio(distinctBuckets * 100.0, bucketCount)).text,
+                 Figure(ratio(entriesAdded, distinctBuckets)).text);
     std::fprintf(stream, "  %d total lookups, %d found, %d misses.\n", lookups, found, misses);
-    std::fprintf(stream, "  %d extra chain walking steps (%g probes per lookup)\n", chainSteps,
-                 lookups != 0 ? ratio(chainSteps, lookups) + 1.0 : 0.0);
+    std::fprintf(stream, "  %d extra chain walking steps (%s probes per lookup)\n", chainSteps,
+                 Figure(lookups != 0 ? ratio(chainSteps, lookups) + 1.0 : 0.0).text);
     std::fflush(stream);
 }
 

@@ -1,5 +1,13 @@
-// Fast text of floating-point values, byte-identical to printf's "%g" in the
-// C locale (six significant digits).
+// Text of floating-point values, written without printf and without the
+// locale: the decimal point is always '.'.
+//
+// - formatGeneral: exactly printf's "%g" in the C locale (six significant
+//   digits), the stream's default;
+// - formatFloat with a precision of 1 to 9: exactly printf's "%.<n>g";
+// - formatFloat with precision 0: the shortest text that reads back to the
+//   same float through strtof and through (float)strtod alike, in the
+//   notation that "%g" would choose;
+// - formatFixed: exactly printf's "%f".
 #ifndef QUILLET_FLOATFORMAT_H
 #define QUILLET_FLOATFORMAT_H
 
@@ -7,14 +15,34 @@
 
 namespace quillet {
 
-// Room that formatGeneral may use: its longest text is 13 characters, and it
-// moves digits eight bytes at a time, which may write up to 8 bytes past the
-// text's last.
+// Room that formatGeneral and formatFloat may write into: their longest
+// text (a float to nine digits, "-1.23456789e-38") is 15 characters, and
+// scratch bytes may follow it.
 const size_t kGeneralTextMax = 24;
+// Room that formatFixed may use: 309 integer digits, point, six decimals, sign.
+const size_t kFixedTextMax = 320;
+
+// The precision of a stream that was given none: "%g", and "%f" where a
+// request writes fixed-point text.
+const int kDefaultPrecision = -1;
+// The shortest text that reads back exactly.
+const int kShortestPrecision = 0;
+// Largest "%.<n>g" precision; nine digits carry every float exactly.
+const int kLargestPrecision = 9;
+
+// True for the precisions a stream accepts: 0 to 9.
+bool isFloatPrecision(int precision);
 
 // Writes what printf("%g", value) writes (no terminator); returns its length.
 size_t formatGeneral(char *buffer, float value);
 size_t formatGeneral(char *buffer, double value);
+
+// The text of a float at a precision: kDefaultPrecision gives "%g", 0 the
+// shortest exact text, 1 to 9 "%.<n>g". Returns its length.
+size_t formatFloat(char *buffer, float value, int precision);
+
+// Writes what printf("%f", value) writes; returns its length.
+size_t formatFixed(char *buffer, double value);
 
 }  // namespace quillet
 

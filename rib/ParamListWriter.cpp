@@ -28,37 +28,43 @@ void putStringList(OutputBuffer &buffer, const RtToken *strings, size_t count) {
 }
 
 // One token/value pair: reported and dropped when it cannot be written.
-void writePair(OutputBuffer &buffer, bool binary, RtToken token, RtPointer value, const ClassCounts &counts) {
+// Returns true when a NaN or an infinity was written as text.
+bool writePair(OutputBuffer &buffer, FloatEncoding encoding, RtToken token, RtPointer value,
+               const ClassCounts &counts) {
     if (!token) {
         std::fputs(kNullParameterToken, stderr);
-        return;
+        return false;
     }
     const ParamDecl *decl = DeclTable::lookup(token);
     if (!decl) {
         std::fprintf(stderr, kUndeclaredParameter, token);
-        return;
+        return false;
     }
     const ValueShape shape = paramValueShape(*decl, counts);
     if (!value && shape.kind != ValueShape::Nothing && shape.count > 0) {
         std::fprintf(stderr, kNoValueForParameter, token);
-        return;
+        return false;
     }
     buffer.put(' ');
     buffer.putQuoted(token);
     buffer.put(' ');
     switch (shape.kind) {
-    case ValueShape::Floats: encodeFloatArray(buffer, binary, static_cast<const RtFloat *>(value), shape.count); break;
+    case ValueShape::Floats:
+        return encodeFloatArray(buffer, encoding, static_cast<const RtFloat *>(value), shape.count);
     case ValueShape::Integers: encodeIntArray(buffer, static_cast<const RtInt *>(value), shape.count); break;
     case ValueShape::Strings: putStringList(buffer, static_cast<const RtToken *>(value), shape.count); break;
     case ValueShape::Nothing: break;
     }
+    return false;
 }
 
-void writePairs(OutputBuffer &buffer, bool binary, RtInt n, RtToken tokens[], RtPointer values[],
+bool writePairs(OutputBuffer &buffer, FloatEncoding encoding, RtInt n, RtToken tokens[], RtPointer values[],
                 const ClassCounts &counts) {
+    bool nonFinite = false;
     if (tokens && values)
-        for (RtInt i = 0; i < n; ++i) writePair(buffer, binary, tokens[i], values[i], counts);
+        for (RtInt i = 0; i < n; ++i) nonFinite |= writePair(buffer, encoding, tokens[i], values[i], counts);
     buffer.put('\n');
+    return nonFinite;
 }
 
 }  // namespace
@@ -72,13 +78,14 @@ void RibWriter::writeParamList(const char *name, RtInt handle, RtInt n, RtToken 
         buffer.put(' ');
         buffer.putInt(handle);
     }
-    writePairs(buffer, binaryEncoding != 0, n, tokens, values, uncountedCounts());
+    if (writePairs(buffer, floatEncoding(), n, tokens, values, uncountedCounts())) reportNonFinite();
 }
 
 void RibWriter::writeCountedParamList(RtInt vertexCount, RtInt varyingCount, RtInt uniformCount, RtInt n,
                                       RtToken tokens[], RtPointer values[]) {
     OutputBuffer &buffer = *out;
-    writePairs(buffer, binaryEncoding != 0, n, tokens, values, ClassCounts{vertexCount, varyingCount, uniformCount});
+    if (writePairs(buffer, floatEncoding(), n, tokens, values, ClassCounts{vertexCount, varyingCount, uniformCount}))
+        reportNonFinite();
 }
 
 }  // namespace quillet

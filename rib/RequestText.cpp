@@ -9,7 +9,8 @@ void endRequest(RibWriter &writer) {
 }
 
 static void writeKeyword(RibWriter &writer, const char *keyword) {
-    writer.writef("%s ", keyword);
+    writer.writeBytes(keyword, std::strlen(keyword));
+    writer.writeBytes(" ", 1);
 }
 
 void writeFloatArrayRequest(RibWriter &writer, const char *keyword, const RtFloat values[], RtInt count) {

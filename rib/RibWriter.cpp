@@ -5,6 +5,7 @@
 #include "decl/Predeclare.h"
 #include "decl/StringPool.h"
 #include "ri/ParamList.h"
+#include "rib/FloatFormat.h"
 #include "rib/OutputBuffer.h"
 #include "rib/StreamOptions.h"
 #include "rib/StreamTarget.h"
@@ -19,7 +20,8 @@ const char kHeader[] = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
 
 RibWriter::RibWriter(const char *name, ...)
     : errorHandler(RiErrorPrint), target(new StreamTarget), out(new OutputBuffer(target.get())), targetName(nullptr),
-      isPipe(0), uStep(3), vStep(3), binaryEncoding(0), compressed(0), nextLightHandle(1), nextObjectHandle(1) {
+      isPipe(0), uStep(3), vStep(3), binaryEncoding(0), compressed(0), floatPrecision(kDefaultPrecision),
+      nextLightHandle(1), nextObjectHandle(1), requestName(), nonFiniteReported(false) {
     va_list args;
     va_start(args, name);
     ParamList options(args);
@@ -32,7 +34,8 @@ RibWriter::RibWriter(const char *name, ...)
 
 RibWriter::RibWriter(OpenStream stream, ...)
     : errorHandler(RiErrorPrint), target(new StreamTarget), out(new OutputBuffer(target.get())), targetName(nullptr),
-      isPipe(0), uStep(3), vStep(3), binaryEncoding(0), compressed(0), nextLightHandle(1), nextObjectHandle(1) {
+      isPipe(0), uStep(3), vStep(3), binaryEncoding(0), compressed(0), floatPrecision(kDefaultPrecision),
+      nextLightHandle(1), nextObjectHandle(1), requestName(), nonFiniteReported(false) {
     va_list args;
     va_start(args, stream);
     ParamList options(args);
@@ -45,7 +48,7 @@ RibWriter::RibWriter(OpenStream stream, ...)
 
 void RibWriter::applyOptions(ParamList &options) {
     for (RtInt i = 0; i < options.count(); ++i)
-        applyStreamOption(options.tokens()[i], options.values()[i], binaryEncoding, compressed, true);
+        applyStreamOption(options.tokens()[i], options.values()[i], binaryEncoding, compressed, floatPrecision, true);
 }
 
 void RibWriter::begin() {

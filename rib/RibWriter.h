@@ -15,14 +15,15 @@ class ParamList;
 
 class OutputBuffer;
 class StreamTarget;
+struct FloatEncoding;
 
 class QUILLET_API RibWriter : public RenderContext {
 public:
     // name: null for the standard output stream, "raylume", "glimpse" or
     // "prman" for a pipe into that program, "|command" for a pipe into any
     // command, anything else a file name. The option list ("format",
-    // "binary", "compression", "gzip" with pointers to their values) ends
-    // with RI_NULL.
+    // "binary", "compression", "gzip", "precision" with pointers to their
+    // values) ends with RI_NULL.
     explicit RibWriter(const char *name, ...);
 
     // A stream that the caller opened: the writer writes the header, the
@@ -166,7 +167,8 @@ public:
                         RtPointer values[]) override;
     RtVoid ErrorHandler(RtErrorHandler handler) override;
 
-    // Value encoders: floats follow binaryEncoding, integers and strings are text.
+    // Value encoders: floats follow binaryEncoding and floatPrecision,
+    // integers and strings are text.
     void writeFloat(RtFloat value);
     void writeFloatArray(const RtFloat values[], RtInt count);
     void writeIntArray(const RtInt values[], RtInt count);
@@ -178,9 +180,11 @@ public:
                                RtPointer values[]);
 
     // Formatted text into the stream. Understands %d, %i, %ld, %g, %f, %s and
-    // %%; "%g" writes exactly what printf writes. %s writes its text as it
-    // stands (a null string writes nothing): quoted RIB strings go through
-    // writeQuoted.
+    // %%. "%g" and "%f" take floats (promoted to double) and write what
+    // printf writes in the C locale, or the stream's precision when it has
+    // one. %s writes its text as it stands (a null string writes nothing):
+    // quoted RIB strings go through writeQuoted. A format that begins with a
+    // capital letter begins a request.
     void writef(const char *format, ...)
 #if defined(__GNUC__)
         __attribute__((format(printf, 2, 3)))
@@ -191,8 +195,13 @@ public:
     void writeQuoted(const char *text);
     // Several strings as writeQuoted writes them, a blank between two.
     void writeQuotedList(std::initializer_list<const char *> texts);
-    // Raw bytes.
+    // Raw bytes; bytes that begin with a capital letter begin a request.
     void writeBytes(const char *bytes, size_t length);
+
+    // The encoding of floats in this stream.
+    FloatEncoding floatEncoding() const;
+    // A NaN or an infinity was written as text: reported once per request.
+    void reportNonFinite();
 
     RtErrorHandler errorHandler;
     // The open target, and the one buffer that every request writes into.
@@ -204,13 +213,20 @@ public:
     RtInt vStep;
     RtInt binaryEncoding;
     RtInt compressed;
+    // Float text: kDefaultPrecision ("%g") or 0 to 9 (rib/FloatFormat.h).
+    RtInt floatPrecision;
     RtInt nextLightHandle;
     RtInt nextObjectHandle;
+    // The keyword of the request being written, and whether a non-finite
+    // value in it has been reported.
+    char requestName[32];
+    bool nonFiniteReported;
 
 private:
     void applyOptions(ParamList &options);
     // Writes the header and declares the standard tokens.
     void begin();
+    void beginRequest(const char *text, size_t length);
 };
 
 }  // namespace quillet

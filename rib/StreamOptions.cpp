@@ -3,10 +3,13 @@
 
 #include <cstring>
 
+#include "rib/FloatFormat.h"
+
 namespace quillet {
 
 RtInt ribBinaryDefault = 0;
 RtInt ribCompressionDefault = 0;
+RtInt ribPrecisionDefault = kDefaultPrecision;
 RtInt echoDeclare = 0;
 
 namespace {
@@ -14,6 +17,7 @@ namespace {
 const char kFormat[] = "format";
 const char kBinary[] = "binary";
 const char kCompression[] = "compression";
+const char kPrecision[] = "precision";
 
 bool same(const char *a, const char *b) {
     return a && std::strcmp(a, b) == 0;
@@ -26,13 +30,17 @@ RtToken stringValue(RtPointer value) {
 
 }  // namespace
 
-void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed, bool acceptGzipFlag) {
+void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed, RtInt &precision,
+                       bool acceptGzipFlag) {
     if (!token || !value) return;
     if (same(token, kFormat))
         binary = same(stringValue(value), kBinary) ? 1 : 0;
     else if (same(token, kBinary))
         binary = *static_cast<const RtInt *>(value);
-    else if (same(token, kCompression))
+    else if (same(token, kPrecision)) {
+        const RtInt asked = *static_cast<const RtInt *>(value);
+        if (isFloatPrecision(asked)) precision = asked;
+    } else if (same(token, kCompression))
         compressed = same(stringValue(value), "gzip") ? 1 : 0;
     else if (acceptGzipFlag && same(token, "gzip"))
         compressed = *static_cast<const RtInt *>(value);
@@ -51,7 +59,7 @@ bool isRibOptionName(RtToken name) {
 void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     if (!isRibOptionName(name) || !tokens || !values) return;
     for (RtInt i = 0; i < n; ++i)
-        applyStreamOption(tokens[i], values[i], ribBinaryDefault, ribCompressionDefault, false);
+        applyStreamOption(tokens[i], values[i], ribBinaryDefault, ribCompressionDefault, ribPrecisionDefault, false);
 }
 
 }  // namespace quillet

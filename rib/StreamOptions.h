@@ -12,15 +12,20 @@ namespace quillet {
 // The "rib" stream options: defaults that the next RiBegin hands to its writer.
 extern RtInt ribBinaryDefault;
 extern RtInt ribCompressionDefault;
+// kDefaultPrecision ("%g"), or 0 to 9 (rib/FloatFormat.h).
+extern RtInt ribPrecisionDefault;
 // While set, Declare requests are echoed into the stream.
 extern RtInt echoDeclare;
 
 // "format" (string, "binary" selects binary), "binary" (RtInt), "compression"
-// (string, "gzip" sets the flag) and, when acceptGzipFlag, "gzip" (RtInt).
-// Other tokens, null tokens and null values change nothing.
-void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed, bool acceptGzipFlag);
+// (string, "gzip" sets the flag), "precision" (RtInt 0 to 9; other values
+// are ignored) and, when acceptGzipFlag, "gzip" (RtInt). Other tokens, null
+// tokens and null values change nothing.
+void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed, RtInt &precision,
+                       bool acceptGzipFlag);
 
-// Applies "format", "binary" and "compression" when name is "rib" or "RIB".
+// Applies "format", "binary", "compression" and "precision" when name is
+// "rib" or "RIB".
 void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);
 // True when name is "rib" or "RIB".
 bool isRibOptionName(RtToken name);

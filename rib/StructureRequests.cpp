@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include <locale.h>
+
 #include "rib/FunctionNames.h"
 #include "rib/OutputBuffer.h"
 #include "rib/RequestText.h"
@@ -36,6 +38,20 @@ RecordKind recordKind(RtToken type) {
         return RecordKind::Verbatim;
     }
     return RecordKind::Unknown;
+}
+
+// The prefixes of comment and structure records, repeated on each line.
+const char kCommentPrefix[] = "# ";
+const char kStructurePrefix[] = "##";
+
+// Formats in the C locale whatever locale the process has set, so that the
+// numbers of a record are written as a reader reads them.
+int formatRecordText(char *buffer, size_t size, const char *format, va_list args) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    const locale_t previous = cLocale ? uselocale(cLocale) : locale_t(0);
+    const int length = std::vsnprintf(buffer, size, format, args);
+    if (cLocale) uselocale(previous);
+    return length;
 }
 
 }  // namespace
@@ -107,7 +123,10 @@ RtVoid RibWriter::ErrorHandler(RtErrorHandler handler) {
     }
 }
 
-// Archive records are raw text, never quoted strings: nothing is escaped.
+// Archive records are raw text, never quoted strings: nothing is escaped. In
+// comment and structure records each newline starts a new line with the
+// record's prefix, so that no line of a record is read as a request;
+// verbatim records are written as they are.
 RtVoid RibWriter::VArchiveRecord(RtToken type, const char *format, va_list args) {
     RecordKind kind = recordKind(type);
     if (kind == RecordKind::Unknown) {
@@ -120,13 +139,13 @@ RtVoid RibWriter::VArchiveRecord(RtToken type, const char *format, va_list args)
     if (format) {
         va_list measured;
         va_copy(measured, args);
-        int length = std::vsnprintf(local, sizeof local, format, measured);
+        int length = formatRecordText(local, sizeof local, format, measured);
         va_end(measured);
         if (length >= kRecordBufferSize) {
             large.resize(static_cast<size_t>(length) + 1);
             va_list again;
             va_copy(again, args);
-            std::vsnprintf(large.data(), large.size(), format, again);
+            formatRecordText(large.data(), large.size(), format, again);
             va_end(again);
             text = large.data();
         } else if (length >= 0) {
@@ -134,12 +153,24 @@ RtVoid RibWriter::VArchiveRecord(RtToken type, const char *format, va_list args)
         }
     }
 
-    switch (kind) {
-    case RecordKind::Comment: writef("# %s\n", text); break;
-    case RecordKind::Structure: writef("##%s\n", text); break;
-    case RecordKind::Verbatim: writeBytes(text, std::strlen(text)); break;
-    case RecordKind::Unknown: break;
+    if (kind == RecordKind::Verbatim) {
+        writeBytes(text, std::strlen(text));
+        return;
     }
+    const char *prefix = kind == RecordKind::Comment ? kCommentPrefix : kStructurePrefix;
+    out->put(prefix, std::strlen(prefix));
+    for (const char *line = text;;) {
+        const char *end = std::strchr(line, '\n');
+        if (!end) {
+            out->put(line, std::strlen(line));
+            break;
+        }
+        out->put(line, size_t(end - line));
+        out->put('\n');
+        out->put(prefix, std::strlen(prefix));
+        line = end + 1;
+    }
+    out->put('\n');
 }
 
 // The callback is a reader's concern; a stream writer ignores it.

@@ -1,23 +1,56 @@
 // Text into the stream: raw bytes, quoted strings and the small formatter
 // that the request writers use for keywords and fixed arguments.
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
+#include "rib/FloatFormat.h"
 #include "rib/OutputBuffer.h"
 #include "rib/RibWriter.h"
+#include "rib/ValueEncoding.h"
 
 namespace quillet {
 
 namespace {
 
-// Longest "%f" text of a double: 309 integer digits, point, six decimals, sign.
-const size_t kFixedTextMax = 320;
+const char kNonFiniteValue[] = "quillet error: non-finite value in %s\n";
+
+bool isCapital(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+
+bool isLetter(char c) {
+    return isCapital(c) || (c >= 'a' && c <= 'z');
+}
 
 }  // namespace
 
+// A request begins with its keyword: remember it for the reports on the
+// request's values.
+void RibWriter::beginRequest(const char *text, size_t length) {
+    size_t n = 0;
+    while (n < length && n + 1 < sizeof requestName && isLetter(text[n])) {
+        requestName[n] = text[n];
+        ++n;
+    }
+    requestName[n] = '\0';
+    nonFiniteReported = false;
+}
+
+FloatEncoding RibWriter::floatEncoding() const {
+    return FloatEncoding{binaryEncoding != 0, floatPrecision};
+}
+
+void RibWriter::reportNonFinite() {
+    if (nonFiniteReported) return;
+    nonFiniteReported = true;
+    std::fprintf(stderr, kNonFiniteValue, requestName);
+}
+
 void RibWriter::writeBytes(const char *bytes, size_t length) {
     if (!bytes || length == 0) return;
+    if (isCapital(bytes[0])) beginRequest(bytes, length);
     OutputBuffer &buffer = *out;
     buffer.put(bytes, length);
 }
@@ -42,7 +75,9 @@ void RibWriter::writeQuotedList(std::initializer_list<const char *> texts) {
 // consumes no argument.
 void RibWriter::writef(const char *format, ...) {
     if (!format) return;
+    if (isCapital(format[0])) beginRequest(format, std::strlen(format));
     OutputBuffer &buffer = *out;
+    bool nonFinite = false;
     va_list args;
     va_start(args, format);
     const char *run = format;
@@ -61,11 +96,15 @@ void RibWriter::writef(const char *format, ...) {
             else
                 buffer.putInt(va_arg(args, int));
             break;
-        case 'g': buffer.putGeneral(va_arg(args, double)); break;
+        case 'g':
         case 'f': {
+            const double value = va_arg(args, double);
+            nonFinite |= !std::isfinite(value);
             char *text = buffer.reserve(kFixedTextMax);
-            const int n = std::snprintf(text, kFixedTextMax, "%f", va_arg(args, double));
-            if (n > 0) buffer.commit(size_t(n) < kFixedTextMax ? size_t(n) : kFixedTextMax - 1);
+            if (floatPrecision != kDefaultPrecision)
+                buffer.commit(formatFloat(text, float(value), floatPrecision));
+            else
+                buffer.commit(*conversion == 'g' ? formatGeneral(text, value) : formatFixed(text, value));
             break;
         }
         case 's': {
@@ -85,6 +124,7 @@ void RibWriter::writef(const char *format, ...) {
     }
     buffer.put(run, std::strlen(run));
     va_end(args);
+    if (nonFinite) reportNonFinite();
 }
 
 }  // namespace quillet

@@ -80,6 +80,13 @@ void putBinaryFloats(OutputBuffer &buffer, const RtFloat *values, size_t count) 
     }
 }
 
+// False for NaN and the infinities: every exponent bit set.
+inline bool isFiniteFloat(RtFloat value) {
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return (bits & 0x7F800000u) != 0x7F800000u;
+}
+
 // Elements to write: none for a negative count or a missing array.
 size_t elementCount(const void *values, RtInt count) {
     return values && count > 0 ? size_t(count) : 0;
@@ -101,26 +108,31 @@ size_t binaryArrayHeader(unsigned char *header, uint32_t count) {
     return lengthBytes + 1;
 }
 
-void encodeFloat(OutputBuffer &buffer, bool binary, RtFloat value) {
-    if (binary) {
+bool encodeFloat(OutputBuffer &buffer, FloatEncoding encoding, RtFloat value) {
+    if (encoding.binary) {
         char *p = buffer.reserve(5);
         p[0] = static_cast<char>(kBinaryFloatToken);
         const uint32_t bits = bigEndianBits(value);
         std::memcpy(p + 1, &bits, 4);
         buffer.commit(5);
-        return;
+        return false;
     }
-    buffer.putGeneral(value);
-    buffer.put(' ');
+    char *p = buffer.reserve(kGeneralTextMax + 1);
+    const size_t length = formatFloat(p, value, encoding.precision);
+    p[length] = ' ';
+    buffer.commit(length + 1);
+    return !isFiniteFloat(value);
 }
 
-void encodeFloatArray(OutputBuffer &buffer, bool binary, const RtFloat *values, size_t count) {
-    if (binary) {
+bool encodeFloatArray(OutputBuffer &buffer, FloatEncoding encoding, const RtFloat *values, size_t count) {
+    if (encoding.binary) {
         unsigned char *p = reinterpret_cast<unsigned char *>(buffer.reserve(kArrayHeaderMax));
         buffer.commit(binaryArrayHeader(p, static_cast<uint32_t>(count)));
         putBinaryFloats(buffer, values, count);
-        return;
+        return false;
     }
+    const bool general = encoding.precision == kDefaultPrecision;
+    bool nonFinite = false;
     // Values a whole batch at a time, with one room check per batch.
     const size_t perValue = kGeneralTextMax + 1;
     buffer.put('[');
@@ -130,12 +142,14 @@ void encodeFloatArray(OutputBuffer &buffer, bool binary, const RtFloat *values, 
         char *p = start;
         for (size_t i = done; i < done + n; ++i) {
             if (i > 0) *p++ = ' ';
-            p += formatGeneral(p, values[i]);
+            p += general ? formatGeneral(p, values[i]) : formatFloat(p, values[i], encoding.precision);
+            nonFinite |= !isFiniteFloat(values[i]);
         }
         buffer.commit(size_t(p - start));
         done += n;
     }
     buffer.put(']');
+    return nonFinite;
 }
 
 void encodeIntArray(OutputBuffer &buffer, const RtInt *values, size_t count) {
@@ -158,11 +172,11 @@ void encodeIntArray(OutputBuffer &buffer, const RtInt *values, size_t count) {
 }
 
 void RibWriter::writeFloat(RtFloat value) {
-    encodeFloat(*out, binaryEncoding != 0, value);
+    if (encodeFloat(*out, floatEncoding(), value)) reportNonFinite();
 }
 
 void RibWriter::writeFloatArray(const RtFloat values[], RtInt count) {
-    encodeFloatArray(*out, binaryEncoding != 0, values, elementCount(values, count));
+    if (encodeFloatArray(*out, floatEncoding(), values, elementCount(values, count))) reportNonFinite();
 }
 
 void RibWriter::writeIntArray(const RtInt values[], RtInt count) {

@@ -1,4 +1,4 @@
-// The value encodings of the stream, written into a OutputBuffer. The writer's
+// The value encodings of the stream, written into an OutputBuffer. The writer's
 // encoders and its parameter-list writers both go through these.
 #ifndef QUILLET_VALUEENCODING_H
 #define QUILLET_VALUEENCODING_H
@@ -22,10 +22,18 @@ const size_t kArrayHeaderMax = 5;
 // big-endian length in the fewest bytes; returns its size.
 size_t binaryArrayHeader(unsigned char *header, uint32_t count);
 
-// ASCII: "%g " of the value; binary: 0xA4 and its four bytes.
-void encodeFloat(OutputBuffer &buffer, bool binary, RtFloat value);
+// How a stream writes floats: binary tokens, or text at a precision
+// (kDefaultPrecision for "%g", or 0 to 9 as FloatFormat.h describes).
+struct FloatEncoding {
+    bool binary;
+    int precision;
+};
+
+// ASCII: the text of the value and a blank; binary: 0xA4 and its four bytes.
+// Both return true when a NaN or an infinity was written as text.
+bool encodeFloat(OutputBuffer &buffer, FloatEncoding encoding, RtFloat value);
 // ASCII: "[", the values separated by blanks, "]"; binary: header and values.
-void encodeFloatArray(OutputBuffer &buffer, bool binary, const RtFloat *values, size_t count);
+bool encodeFloatArray(OutputBuffer &buffer, FloatEncoding encoding, const RtFloat *values, size_t count);
 // "[", each value followed by a blank, "]".
 void encodeIntArray(OutputBuffer &buffer, const RtInt *values, size_t count);
 

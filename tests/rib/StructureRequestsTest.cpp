@@ -93,7 +93,13 @@ TEST(StructureRequests, ArchiveRecordsByType) {
         {"unknown type", [](RibWriter &w) { w.ArchiveRecord("remark", "frame %d", 7); }, ""},
         {"type compared by text", [](RibWriter &w) { w.ArchiveRecord(std::string("comment").c_str(), "x"); }, "# x\n"},
         {"null type", [](RibWriter &w) { w.ArchiveRecord(nullptr, "frame %d", 7); }, ""},
-        {"not escaped", [](RibWriter &w) { w.ArchiveRecord("comment", "say \"%s\"\\\n", "hi"); }, "# say \"hi\"\\\n\n"},
+        {"not escaped", [](RibWriter &w) { w.ArchiveRecord("comment", "say \"%s\"\\", "hi"); }, "# say \"hi\"\\\n"},
+        {"comment lines", [](RibWriter &w) { w.ArchiveRecord("comment", "one\n%s\n\nfour", "Sphere 1 -1 1 360"); },
+         "# one\n# Sphere 1 -1 1 360\n# \n# four\n"},
+        {"structure lines", [](RibWriter &w) { w.ArchiveRecord("structure", "Frame %d\nWorldBegin\n", 2); },
+         "##Frame 2\n##WorldBegin\n##\n"},
+        {"verbatim lines stay raw", [](RibWriter &w) { w.ArchiveRecord("verbatim", "Sphere 1 -1 1 360\nWorldEnd\n"); },
+         "Sphere 1 -1 1 360\nWorldEnd\n"},
     });
 }
 
