@@ -48,7 +48,7 @@ void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &com
 
 const char *streamOptionDeclaration(RtToken token) {
     if (same(token, kFormat) || same(token, kCompression)) return "string";
-    if (same(token, kBinary)) return "integer";
+    if (same(token, kBinary) || same(token, kPrecision)) return "integer";
     return nullptr;
 }
 
