@@ -23,7 +23,7 @@ const double kTimeGoal = 8.0;  // times the library's write, for the mesh
 const long kMemoryGoalMB = 400;
 const char kHeader[] = "| stream | library writes it | glimpse renders it | elapsed | ratio | glimpse peak |\n"
                        "|---|---:|---:|---:|---:|---:|\n";
-const char kRow[] = "| %s | %.2f s | %.2f s | %.2f s | %.1fx | %ld MB |\n";
+const char kRow[] = "| %s | %.2f s | %.2f s | %.2f s | %s | %ld MB |\n";
 
 ChildRun row(const char *name, const std::string &program, const std::function<void(const char *)> &write,
              double &writeSeconds) {
@@ -33,7 +33,10 @@ ChildRun row(const char *name, const std::string &program, const std::function<v
     writeSeconds = bestSeconds(kReps, [&] { write(path); });
     ChildRun run = bestChildRun(kReps, {program, path, "-o", "/dev/null"});
     std::remove(path);
-    std::printf(kRow, name, writeSeconds, run.seconds, run.wallSeconds, run.seconds / writeSeconds, run.peakMB);
+    // A ratio to a write that takes well under a millisecond says nothing.
+    char ratio[32] = "-";
+    if (writeSeconds >= 0.01) std::snprintf(ratio, sizeof ratio, "%.1fx", run.seconds / writeSeconds);
+    std::printf(kRow, name, writeSeconds, run.seconds, run.wallSeconds, ratio, run.peakMB);
     if (run.status != 0) std::printf("(%s failed with status %d)\n", program.c_str(), run.status);
     return run;
 }

@@ -343,6 +343,12 @@ TEST(GlimpseScene, NotANumberNeverReachesAnIntegerConversion) {
         c.Surface("constant", RI_NULL);
         c.Color(nan);
         c.Sphere(1, -1, 1, 360, RI_NULL);
+        // Centres that span the float range, and centres a denormal apart:
+        // neither may give the hierarchy a bin number that is not a number.
+        RtFloat spread[18] = {3e38f, 0, 9, -3e38f, 0, 9, 0, 3e38f, 9, 0, 0, 9, 1e-44f, 0, 9, 0, 1e-44f, 9};
+        RtFloat size = 1e-3f;
+        c.Points(6, RI_P, spread, RI_CONSTANTWIDTH, &size, RI_NULL);
+        c.Points(3, RI_P, spread + 9, RI_CONSTANTWIDTH, &size, RI_NULL);
         c.WorldEnd();
     });
     ASSERT_EQ(r.images.size(), 1u);

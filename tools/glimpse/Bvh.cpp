@@ -91,7 +91,10 @@ struct Builder {
         for (int k = 0; k < 3; ++k) extent[k] = centreBox.hi[k] - centreBox.lo[k];
         if (extent[1] > extent[axis]) axis = 1;
         if (extent[2] > extent[axis]) axis = 2;
-        if (!(extent[axis] > 0) || depth >= kMedianDepth) {
+        // Binning needs a spread that is finite and whose reciprocal is, so
+        // that every bin number is a finite number; otherwise the median.
+        const bool binnable = extent[axis] > 0 && extent[axis] < kInfinity && kBins / extent[axis] < kInfinity;
+        if (!binnable || depth >= kMedianDepth) {
             if (count <= kLargeLeaf && extent[axis] == 0) return nullptr;
             return median(begin, end, axis, left, right);
         }
