@@ -280,6 +280,22 @@ TEST(GlimpseScene, RibbonsAndDiscsCoverTheirArea) {
     }
 }
 
+TEST(GlimpseScene, ABlobbyEllipsoidCoversItsSurfaceAtOneHalf) {
+    // One leaf: the unit sphere scaled by 2, whose field (1 - r^2)^3 is one
+    // half at r = sqrt(1 - 2^(-1/3)), about 0.454, twice that here.
+    RtInt code[4] = {1001, 0, 1002, 0};  // the segment leaf is reported and left out
+    RtFloat matrix[23] = {2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 1};
+    const double radius = 2 * std::sqrt(1 - std::pow(2.0, -1.0 / 3));
+    Rendered r = render(
+        [&](RenderContext &c) { orthographic(c, [&] { c.Blobby(2, 4, code, 23, matrix, 0, nullptr, RI_NULL); }); });
+    ASSERT_EQ(r.images.size(), 1u);
+    EXPECT_EQ(r.problems, "Blobby: only ellipsoids under add are drawn\n");
+    EXPECT_EQ(r.drawn[0], "1 Blobby");
+    EXPECT_EQ(wrongPixels(
+                  r.images[0], [&](double x, double y) { return std::hypot(x, y) - radius; }, 1.0),
+              0);
+}
+
 TEST(GlimpseScene, AFanOfThinTrianglesHasNoHoles) {
     // 720 slivers around the centre of a pixel, so that rays meet the shared
     // vertex and run along shared edges.

@@ -389,33 +389,39 @@ public:
         }
     }
     bool intersect(const Vec3 &o, const Vec3 &d, double tmin, double tmax, Hit &hit) const override {
+        // Only the ellipsoids whose spheres the ray passes through count
+        // along it.
+        std::vector<const Mat4 *> near;
         double lo = tmax, hi = tmin;
         for (const Mat4 &m : fromBlob) {
             Vec3 lo3 = m.point(o), ld = m.vector(d);
             double roots[2];
             if (solveQuadratic(dot(ld, ld), 2 * dot(lo3, ld), dot(lo3, lo3) - 1, roots) < 2) continue;
+            if (roots[1] <= tmin || roots[0] >= tmax) continue;
+            near.push_back(&m);
             lo = std::min(lo, roots[0]);
             hi = std::max(hi, roots[1]);
         }
         lo = std::max(lo, tmin);
         hi = std::min(hi, tmax);
-        if (!(lo < hi)) return false;
+        if (near.empty() || !(lo < hi)) return false;
+        auto at = [&](double t) { return field(o + d * t, near) - 0.5; };
         const int steps = 128;
-        double step = (hi - lo) / steps, t0 = lo, f0 = field(o + d * lo) - 0.5;
+        double step = (hi - lo) / steps, t0 = lo, f0 = at(lo);
         for (int i = 1; i <= steps; ++i) {
-            double t1 = lo + step * i, f1 = field(o + d * t1) - 0.5;
+            double t1 = lo + step * i, f1 = at(t1);
             if (f0 < 0 && f1 >= 0) {
                 double a = t0, b = t1;
                 for (int k = 0; k < 40; ++k) {
                     double m = 0.5 * (a + b);
-                    (field(o + d * m) < 0.5 ? a : b) = m;
+                    (at(m) < 0 ? a : b) = m;
                 }
                 hit.t = 0.5 * (a + b);
                 Vec3 p = o + d * hit.t;
                 const double e = 1e-4;
-                hit.normal = Vec3(field(p - Vec3(e, 0, 0)) - field(p + Vec3(e, 0, 0)),
-                                  field(p - Vec3(0, e, 0)) - field(p + Vec3(0, e, 0)),
-                                  field(p - Vec3(0, 0, e)) - field(p + Vec3(0, 0, e)));
+                hit.normal = Vec3(field(p - Vec3(e, 0, 0), near) - field(p + Vec3(e, 0, 0), near),
+                                  field(p - Vec3(0, e, 0), near) - field(p + Vec3(0, e, 0), near),
+                                  field(p - Vec3(0, 0, e), near) - field(p + Vec3(0, 0, e), near));
                 return true;
             }
             t0 = t1;
@@ -435,10 +441,10 @@ public:
     }
 
 private:
-    double field(const Vec3 &p) const {
+    static double field(const Vec3 &p, const std::vector<const Mat4 *> &ellipsoids) {
         double sum = 0;
-        for (const Mat4 &m : fromBlob) {
-            Vec3 q = m.point(p);
+        for (const Mat4 *m : ellipsoids) {
+            Vec3 q = m->point(p);
             double r2 = dot(q, q);
             if (r2 < 1) sum += (1 - r2) * (1 - r2) * (1 - r2);
         }
