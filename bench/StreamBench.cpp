@@ -1,9 +1,10 @@
 // Stream benchmark: each case written into /dev/null in ASCII and in binary,
 // against the reference method and the memcpy limit on the same bytes.
 //
-//   stream_bench            the table (best of 3 runs per figure); cases of
-//                           float data get a second row for their float
-//                           arrays alone
+//   stream_bench            the table (best of 5 runs per figure, in processor
+//                           time: on a shared machine the wall clock also
+//                           counts the other processes' turns); cases of float
+//                           data get a second row for their float arrays alone
 
 //   stream_bench --reps N   best of N runs
 //   stream_bench --rss      peak resident size around a 10,000,000-point request
@@ -14,7 +15,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,6 +25,7 @@
 
 #include "Anchors.h"
 #include "BenchCases.h"
+#include "ChildRuns.h"
 #include "ri/ri.h"
 #include "TargetWrites.h"
 #include "rib/FloatFormat.h"
@@ -37,18 +38,6 @@ using namespace quillet;
 namespace {
 
 const char kSink[] = "/dev/null";
-
-template <typename F>
-double bestSeconds(int reps, F &&body) {
-    double best = 1e30;
-    for (int r = 0; r < reps; ++r) {
-        const auto start = std::chrono::steady_clock::now();
-        body();
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        best = std::min(best, elapsed.count());
-    }
-    return best;
-}
 
 void selectEncoding(bool binary) {
     const char *format = binary ? "binary" : "ascii";
@@ -205,7 +194,7 @@ int runOnly(int index, bool binary) {
 }  // namespace
 
 int main(int argc, char **argv) {
-    int reps = 3;
+    int reps = 5;
     for (int i = 1; i + 1 < argc; ++i)
         if (std::strcmp(argv[i], "--reps") == 0) reps = std::max(1, std::atoi(argv[i + 1]));
     for (int i = 1; i < argc; ++i) {
