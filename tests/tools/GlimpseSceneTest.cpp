@@ -318,13 +318,19 @@ TEST(GlimpseScene, AFanOfThinTrianglesHasNoHoles) {
 
 TEST(GlimpseScene, PolygonsCoverTheirAreaByTheEvenOddRule) {
     // A 100,000-sided convex polygon (a fan in the hierarchy), an L-shaped
-    // concave one (ear clipping) and a square with a square hole (the
-    // even-odd shape).
+    // concave one (ear clipping), a 100,000-pointed star and a square with a
+    // square hole (the even-odd shape, its edges sorted into slabs).
     std::vector<RtFloat> circle;
     const int sides = 100000;
     for (int k = 0; k < sides; ++k)
         circle.insert(circle.end(),
                       {RtFloat(std::cos(2 * M_PI * k / sides)), RtFloat(std::sin(2 * M_PI * k / sides)), 0});
+    std::vector<RtFloat> star;  // too many corners to clip: the even-odd shape
+    for (int k = 0; k < sides; ++k) {
+        double r = k % 2 ? 0.9 : 1;
+        star.insert(star.end(),
+                    {RtFloat(r * std::cos(2 * M_PI * k / sides)), RtFloat(r * std::sin(2 * M_PI * k / sides)), 0});
+    }
     RtFloat ell[18] = {-1, -1, 0, 1, -1, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0, -1, 1, 0};
     RtFloat framed[24] = {-1,    -1,    0, 1,     -1,   0, 1,    1,    0, -1,   1,     0,
                           -0.5f, -0.5f, 0, -0.5f, 0.5f, 0, 0.5f, 0.5f, 0, 0.5f, -0.5f, 0};
@@ -338,6 +344,11 @@ TEST(GlimpseScene, PolygonsCoverTheirAreaByTheEvenOddRule) {
          [](double x, double y) { return std::hypot(x, y) - 1; }},
         {"L shape", [&](RenderContext &c) { c.Polygon(6, RI_P, ell, RI_NULL); },
          [](double x, double y) { return x > 0 && y > 0 ? std::min(x, y) : outsideSquare(x, y); }},
+        {"100,000-pointed star", [&](RenderContext &c) { c.Polygon(sides, RI_P, star.data(), RI_NULL); },
+         [](double x, double y) {
+             double r = std::hypot(x, y);
+             return r < 0.9 ? r - 0.9 : r > 1 ? r - 1 : 0;
+         }},
         {"square with a hole", [&](RenderContext &c) { c.GeneralPolygon(2, loops, RI_P, framed, RI_NULL); },
          [](double x, double y) { return std::max(outsideSquare(x, y), 0.5 - std::max(std::fabs(x), std::fabs(y))); }},
     };

@@ -1,6 +1,7 @@
 #include "Shapes.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 namespace quillet {
@@ -337,11 +338,26 @@ private:
     double big, small, phiStart, phiSpan, thetamax;
 };
 
+// The edges of a polygon in its plane (the axis of largest normal
+// component dropped), sorted into horizontal slabs so that a point is tested
+// only against the edges whose height range can hold it.
 class Polygon : public Shape {
 public:
     Polygon(std::vector<std::vector<Vec3>> points, const Vec3 &n) : loops(std::move(points)), planeNormal(n) {
         double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
-        dropAxis = ax >= ay && ax >= az ? 0 : ay >= az ? 1 : 2;
+        int drop = ax >= ay && ax >= az ? 0 : ay >= az ? 1 : 2;
+        u = drop == 0 ? 1 : 0;
+        v = drop == 2 ? 1 : 2;
+        for (const auto &loop : loops)
+            for (size_t i = 0, j = loop.size() - 1; i < loop.size(); j = i++)
+                edges.push_back({loop[i][u], loop[i][v], loop[j][u], loop[j][v]});
+        vlo = vhi = edges.empty() ? 0 : edges[0].vi;
+        for (const Edge &e : edges) vlo = std::min({vlo, e.vi, e.vj}), vhi = std::max({vhi, e.vi, e.vj});
+        // A slab for every four edges, fewer when long edges would fill them
+        // beyond 32 entries per edge.
+        size_t slabs = edges.size() / 4 + 1;
+        while (slabs > 1 && !fill(slabs)) slabs /= 2;
+        if (slabs <= 1) fill(1);
     }
     bool intersect(const Vec3 &o, const Vec3 &d, double tmin, double tmax, Hit &hit) const override {
         double denom = dot(planeNormal, d);
@@ -349,14 +365,14 @@ public:
         double t = dot(planeNormal, loops[0][0] - o) / denom;
         if (t <= tmin || t >= tmax) return false;
         Vec3 p = o + d * t;
-        int u = dropAxis == 0 ? 1 : 0, v = dropAxis == 2 ? 1 : 2;
         double pu = p[u], pv = p[v];
+        if (!(pv >= vlo && pv <= vhi)) return false;
         bool inside = false;
-        for (const auto &loop : loops)
-            for (size_t i = 0, j = loop.size() - 1; i < loop.size(); j = i++) {
-                double ui = loop[i][u], vi = loop[i][v], uj = loop[j][u], vj = loop[j][v];
-                if ((vi > pv) != (vj > pv) && pu < (uj - ui) * (pv - vi) / (vj - vi) + ui) inside = !inside;
-            }
+        size_t s = slabOf(pv);
+        for (uint32_t k = slabStart[s]; k < slabStart[s + 1]; ++k) {
+            const Edge &e = edges[slabEdges[k]];
+            if ((e.vi > pv) != (e.vj > pv) && pu < (e.uj - e.ui) * (pv - e.vi) / (e.vj - e.vi) + e.ui) inside = !inside;
+        }
         if (!inside) return false;
         hit.t = t;
         hit.normal = planeNormal;
@@ -372,9 +388,43 @@ public:
     }
 
 private:
+    struct Edge {
+        double ui, vi, uj, vj;
+    };
+
+    size_t slabOf(double value) const {
+        size_t slabs = slabStart.size() - 1;
+        double f = vhi > vlo ? (value - vlo) / (vhi - vlo) * static_cast<double>(slabs) : 0;
+        if (!(f >= 1)) return 0;  // NaN too
+        return f >= static_cast<double>(slabs) ? slabs - 1 : static_cast<size_t>(f);
+    }
+    // Sorts the edges into the slabs; false when they would take more than
+    // 32 entries per edge.
+    bool fill(size_t slabs) {
+        slabStart.assign(slabs + 1, 0);
+        size_t entries = 0;
+        for (const Edge &e : edges) entries += slabOf(std::max(e.vi, e.vj)) - slabOf(std::min(e.vi, e.vj)) + 1;
+        if (slabs > 1 && entries > 32 * edges.size()) return false;
+        for (const Edge &e : edges)
+            for (size_t s = slabOf(std::min(e.vi, e.vj)); s <= slabOf(std::max(e.vi, e.vj)); ++s) ++slabStart[s + 1];
+        for (size_t s = 0; s < slabs; ++s) slabStart[s + 1] += slabStart[s];
+        slabEdges.assign(entries, 0);
+        std::vector<uint32_t> next(slabStart.begin(), slabStart.end() - 1);
+        for (uint32_t k = 0; k < edges.size(); ++k) {
+            const Edge &e = edges[k];
+            for (size_t s = slabOf(std::min(e.vi, e.vj)); s <= slabOf(std::max(e.vi, e.vj)); ++s)
+                slabEdges[next[s]++] = k;
+        }
+        return true;
+    }
+
     std::vector<std::vector<Vec3>> loops;
     Vec3 planeNormal;
-    int dropAxis;
+    int u, v;
+    std::vector<Edge> edges;
+    double vlo = 0, vhi = 0;
+    std::vector<uint32_t> slabStart;  // per slab, into slabEdges; one more at the end
+    std::vector<uint32_t> slabEdges;
 };
 
 // Blobby ellipsoids under add: each contributes (1 - r^2)^3 within its unit
