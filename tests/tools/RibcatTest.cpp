@@ -136,10 +136,33 @@ TEST_F(Ribcat, VersionAndUsage) {
     RunResult run = runProgram("ribcat", "--version", "", dir.path());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, std::string("ribcat ") + QUILLET_VERSION + "\n");
-    run = runProgram("ribcat", "--bogus", "", dir.path());
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "usage: ribcat [--binary] [--gzip] [--indent[=N]] [-o FILE] [FILE...]\n"
-                       "       ribcat --check [FILE...]\n");
+    for (const char *arguments : {"--bogus", "--precision 10", "--indent=x"}) {
+        run = runProgram("ribcat", arguments, "", dir.path());
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.err, "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [-o FILE] [FILE...]\n"
+                           "       ribcat --check [FILE...]\n")
+            << arguments;
+    }
+}
+
+TEST_F(Ribcat, PrecisionSetsTheDigitsOfFloatText) {
+    const std::string stream =
+        "Translate 0.123456 1 2\nSphere 1 -1 1 359.9876 \"Cs\" [0.333333 0.5 0.25 1 1 1 1 1 1 1 1 1]\n";
+    const struct {
+        const char *arguments;
+        const char *written;
+    } cases[] = {
+        {"--precision 3", "Translate 0.123 1 2 \nSphere 1 -1 1 360 \"Cs\" [0.333 0.5 0.25 1 1 1 1 1 1 1 1 1]\n"},
+        {"--precision 0",
+         "Translate 0.123456 1 2 \nSphere 1 -1 1 359.9876 \"Cs\" [0.333333 0.5 0.25 1 1 1 1 1 1 1 1 1]\n"},
+    };
+    for (const auto &c : cases) {
+        RunResult run = runProgram("ribcat", c.arguments, stream, dir.path());
+        EXPECT_EQ(run.status, 0) << c.arguments;
+        EXPECT_EQ(run.err, "") << c.arguments;
+        EXPECT_EQ(run.out, "##RenderMan RIB-Structure 1.0\nversion 3.03\n" + std::string(c.written) + "\n")
+            << c.arguments;
+    }
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ using namespace quillet;
 
 namespace {
 
-const char kUsage[] = "usage: ribcat [--binary] [--gzip] [--indent[=N]] [-o FILE] [FILE...]\n"
+const char kUsage[] = "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [-o FILE] [FILE...]\n"
                       "       ribcat --check [FILE...]\n";
 const char kPrefix[] = "ribcat: ";
 const char kStdin[] = "-";
@@ -29,6 +29,7 @@ const char kStdoutName[] = "standard output";
 const char kIndentOption[] = "--indent";
 const int kDefaultIndent = 2;
 const long kIndentMax = 64;
+const long kPrecisionMax = 9;  // 0: the shortest text that reads back exactly
 const char kCannotWrite[] = "ribcat: %s: %s\n";
 const char kNoGzip[] = "ribcat: gzip output is not available\n";
 
@@ -36,7 +37,8 @@ struct Options {
     bool check = false;
     bool binary = false;
     bool gzip = false;
-    int indent = -1;  // no indenting
+    int indent = -1;     // no indenting
+    int precision = -1;  // the writer's own
     const char *output = nullptr;
     std::vector<const char *> inputs;
 };
@@ -72,6 +74,15 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
                 return false;
             }
             options.indent = static_cast<int>(spaces);
+        } else if (arg == "--precision" && i + 1 < argc) {
+            char *end;
+            long digits = std::strtol(argv[++i], &end, 10);
+            if (*end || end == argv[i] || digits < 0 || digits > kPrecisionMax) {
+                std::fputs(kUsage, stderr);
+                status = 2;
+                return false;
+            }
+            options.precision = static_cast<int>(digits);
         } else if (arg == "-o" && i + 1 < argc) {
             options.output = argv[++i];
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -120,8 +131,9 @@ int convert(const Options &options) {
     }
     size_t errors = 0;
     {
-        RtInt binary = options.binary ? 1 : 0;
-        RibWriter writer(RibWriter::OpenStream{out, name}, "binary", &binary, RI_NULL);
+        RtInt binary = options.binary ? 1 : 0, precision = options.precision;
+        RibWriter writer(RibWriter::OpenStream{out, name}, "binary", &binary,
+                         options.precision >= 0 ? "precision" : RI_NULL, &precision, RI_NULL);
         std::unique_ptr<IndentingContext> indenting;
         if (options.indent >= 0) indenting.reset(new IndentingContext(writer, options.indent));
         RenderContext &target = indenting ? static_cast<RenderContext &>(*indenting) : writer;
