@@ -159,6 +159,9 @@ private:
     bool readFloats(size_t position, long fixed, bool bare, const char *what);
     bool readInts(size_t position, bool bare, const char *what);
     bool readStrings(size_t position, bool bare, const char *what);
+    template <typename T, typename Scan, typename Number, typename Array>
+    bool readBracketed(ValuePool<T> &pool, const Token &open, size_t position, const char *what, Scan scan,
+                       Number number, Array array);
     bool readSubdivisionTags(size_t position);
     bool readParams();
     bool skipValue();
@@ -423,6 +426,32 @@ bool Parser::readGroup() {
     }
 }
 
+// The elements of a bracketed numeric array, after its '[': numbers (read
+// straight from the input while they are plain) and binary float arrays.
+template <typename T, typename Scan, typename Number, typename Array>
+bool Parser::readBracketed(ValuePool<T> &pool, const Token &open, size_t position, const char *what, Scan scan,
+                           Number number, Array array) {
+    for (;;) {
+        scan(pool);
+        Token &t = peek();
+        if (t.kind == TokenKind::Close) {
+            take();
+            return true;
+        }
+        if (t.kind == TokenKind::Number) {
+            if (!number(t)) return false;
+            take();
+        } else if (t.kind == TokenKind::FloatArray) {
+            Token values = take();
+            if (!array(values)) return false;
+        } else if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) {
+            return fail(open, kUnterminatedArray);
+        } else {
+            return fail(t, argumentProblem(position, what));
+        }
+    }
+}
+
 // A float array: bracketed, a binary array token, fixed-length loose
 // numbers, or (bare) one loose number.
 bool Parser::readFloats(size_t position, long fixed, bool bare, const char *what) {
@@ -435,27 +464,15 @@ bool Parser::readFloats(size_t position, long fixed, bool bare, const char *what
         if (!lexer.takeFloats(first, pool)) return false;
     } else if (first.kind == TokenKind::Open) {
         take();
-        for (;;) {
-            lexer.scanFloats(pool);
-            Token &t = peek();
-            if (t.kind == TokenKind::Close) {
-                take();
-                break;
-            }
-            if (t.kind == TokenKind::Number) {
-                RtFloat value;
-                if (!toFloat(t, value)) return fail(t, kOutOfRange);
-                pool.push_back(value);
-                take();
-            } else if (t.kind == TokenKind::FloatArray) {
-                Token array = take();
-                if (!lexer.takeFloats(array, pool)) return false;
-            } else if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) {
-                return fail(first, kUnterminatedArray);
-            } else {
-                return fail(t, argumentProblem(position, what));
-            }
-        }
+        auto scan = [this](ValuePool<RtFloat> &out) { lexer.scanFloats(out); };
+        auto number = [&](const Token &t) {
+            RtFloat value;
+            if (!toFloat(t, value)) return fail(t, kOutOfRange);
+            pool.push_back(value);
+            return true;
+        };
+        auto array = [&](const Token &t) { return lexer.takeFloats(t, pool); };
+        if (!readBracketed(pool, first, position, what, scan, number, array)) return false;
     } else if (first.kind == TokenKind::Number && (fixed > 0 || bare)) {
         long count = fixed > 0 ? fixed : 1;
         for (long i = 0; i < count; ++i) {
@@ -500,27 +517,14 @@ bool Parser::readInts(size_t position, bool bare, const char *what) {
         if (!fromFloats(first)) return false;
     } else if (first.kind == TokenKind::Open) {
         take();
-        for (;;) {
-            lexer.scanInts(pool);
-            Token &t = peek();
-            if (t.kind == TokenKind::Close) {
-                take();
-                break;
-            }
-            if (t.kind == TokenKind::Number) {
-                RtInt number;
-                if (!toInt(t, number)) return fail(t, argumentProblem(position, what));
-                pool.push_back(number);
-                take();
-            } else if (t.kind == TokenKind::FloatArray) {
-                Token array = take();
-                if (!fromFloats(array)) return false;
-            } else if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) {
-                return fail(first, kUnterminatedArray);
-            } else {
-                return fail(t, argumentProblem(position, what));
-            }
-        }
+        auto scan = [this](ValuePool<RtInt> &out) { lexer.scanInts(out); };
+        auto number = [&](const Token &t) {
+            RtInt value;
+            if (!toInt(t, value)) return fail(t, argumentProblem(position, what));
+            pool.push_back(value);
+            return true;
+        };
+        if (!readBracketed(pool, first, position, what, scan, number, fromFloats)) return false;
     } else {
         return fail(first, argumentProblem(position, what));
     }
