@@ -1,5 +1,6 @@
 #include "parse/RibLexer.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cstring>
 
@@ -209,10 +210,51 @@ size_t RibLexer::scanNumbers(ValuePool<T> &out, ReadOne readOne) {
     return out.size() - before;
 }
 
+namespace {
+
+// A plain decimal of a few digits ("-12.375", "0.1"), as from_chars reads
+// it: when the digits make an integer that a float holds exactly and the
+// fraction has at most 10 digits, one float division by an exact power of
+// ten is the correctly rounded value. Null for anything else.
+const char *readShortDecimal(const char *p, const char *last, RtFloat &value) {
+#if defined(FLT_EVAL_METHOD) && FLT_EVAL_METHOD == 0
+    static const RtFloat kPowers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+    const bool negative = *p == '-';
+    const char *q = p + negative;
+    uint64_t digits = 0;
+    int count = 0, fraction = -1;
+    for (; q < last && count < 10; ++q) {
+        if (*q >= '0' && *q <= '9') {
+            digits = digits * 10 + static_cast<uint64_t>(*q - '0');
+            ++count;
+            if (fraction >= 0) ++fraction;
+        } else if (*q == '.' && fraction < 0) {
+            fraction = 0;
+        } else {
+            break;
+        }
+    }
+    if (count == 0 || q == last || !isDelimiter(static_cast<unsigned char>(*q)) || digits > (uint64_t(1) << 24))
+        return nullptr;
+    const RtFloat magnitude =
+        fraction > 0 ? static_cast<RtFloat>(digits) / kPowers[fraction] : static_cast<RtFloat>(digits);
+    value = negative ? -magnitude : magnitude;
+    return q;
+#else
+    (void)p;
+    (void)last;
+    (void)value;
+    return nullptr;
+#endif
+}
+
+}  // namespace
+
 size_t RibLexer::scanFloats(ValuePool<RtFloat> &out) {
     return scanNumbers(out, [](const char *p, const char *last, RtFloat &value) -> const char * {
         const char c = *p;
         if (!((c >= '0' && c <= '9') || c == '-' || c == '.')) return nullptr;
+        if (const char *end = readShortDecimal(p, last, value)) return end;
         auto result = std::from_chars(p, last, value);
         return result.ec == std::errc() ? result.ptr : nullptr;
     });
