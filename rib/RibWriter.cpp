@@ -21,7 +21,7 @@ const char kHeader[] = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
 RibWriter::RibWriter(const char *name, ...)
     : errorHandler(RiErrorPrint), target(new StreamTarget), out(new OutputBuffer(target.get())), targetName(nullptr),
       isPipe(0), uStep(3), vStep(3), binaryEncoding(0), compressed(0), floatPrecision(kDefaultPrecision),
-      nextLightHandle(1), nextObjectHandle(1), requestName(), nonFiniteReported(false) {
+      nextLightHandle(1), nextObjectHandle(1), requestName(), requestNameLength(0), nonFiniteReported(false) {
     va_list args;
     va_start(args, name);
     ParamList options(args);
@@ -35,7 +35,7 @@ RibWriter::RibWriter(const char *name, ...)
 RibWriter::RibWriter(OpenStream stream, ...)
     : errorHandler(RiErrorPrint), target(new StreamTarget), out(new OutputBuffer(target.get())), targetName(nullptr),
       isPipe(0), uStep(3), vStep(3), binaryEncoding(0), compressed(0), floatPrecision(kDefaultPrecision),
-      nextLightHandle(1), nextObjectHandle(1), requestName(), nonFiniteReported(false) {
+      nextLightHandle(1), nextObjectHandle(1), requestName(), requestNameLength(0), nonFiniteReported(false) {
     va_list args;
     va_start(args, stream);
     ParamList options(args);

@@ -217,9 +217,11 @@ public:
     RtInt floatPrecision;
     RtInt nextLightHandle;
     RtInt nextObjectHandle;
-    // The keyword of the request being written, and whether a non-finite
-    // value in it has been reported.
+    // The start of the request being written (its keyword is cut from it
+    // when a report needs it), and whether a non-finite value in it has
+    // been reported.
     char requestName[32];
+    size_t requestNameLength;
     bool nonFiniteReported;
 
 private:

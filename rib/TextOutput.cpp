@@ -26,15 +26,12 @@ bool isLetter(char c) {
 
 }  // namespace
 
-// A request begins with its keyword: remember it for the reports on the
-// request's values.
+// A request begins with its keyword: keep the start of its text for the
+// reports on the request's values. One copy per request; the keyword is
+// found in it only when a report needs it.
 void RibWriter::beginRequest(const char *text, size_t length) {
-    size_t n = 0;
-    while (n < length && n + 1 < sizeof requestName && isLetter(text[n])) {
-        requestName[n] = text[n];
-        ++n;
-    }
-    requestName[n] = '\0';
+    requestNameLength = length < sizeof requestName - 1 ? length : sizeof requestName - 1;
+    std::memcpy(requestName, text, requestNameLength);
     nonFiniteReported = false;
 }
 
@@ -45,6 +42,9 @@ FloatEncoding RibWriter::floatEncoding() const {
 void RibWriter::reportNonFinite() {
     if (nonFiniteReported) return;
     nonFiniteReported = true;
+    size_t n = 0;
+    while (n < requestNameLength && isLetter(requestName[n])) ++n;
+    requestName[n] = '\0';
     std::fprintf(stderr, kNonFiniteValue, requestName);
 }
 
