@@ -29,18 +29,13 @@ namespace quillet {
 
 namespace {
 
-const int kPrecision = 6;
-const double kLowest = 100000.0;         // smallest six-digit integer
-const double kRoundsToSeven = 999999.5;  // rounds up to seven digits
-const double kTolerance = 1e-8;
-
 const double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 const int kLargestExactPower = 22;
 const uint32_t kIntegerPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
 
 // "%g" is "%.6g"; its rule also chooses the notation of the shortest text.
-const int kGeneralPrecision = kPrecision;
+const int kGeneralPrecision = 6;
 // Every float has a nine-digit text that reads back exactly.
 const int kShortestStart = 9;
 const double kNineDigits = 1e9;
@@ -94,14 +89,6 @@ void parseScientific(const char *first, const char *last, Decimal &d) {
     d.exponent = negative ? -e : e;
 }
 
-// The exact rounding, for the few values near a midpoint.
-void roundExactly(double magnitude, Decimal &d) {
-    char text[32];
-    auto r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, kPrecision - 1);
-    parseScientific(text, r.ptr, d);
-    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
-}
-
 // "000" to "999", each followed by its number of trailing zeros (a byte of
 // value 0 to 3). Table lookups are shorter than dividing out the digits.
 struct ThreeDigitTable {
@@ -117,31 +104,16 @@ struct ThreeDigitTable {
 };
 constexpr ThreeDigitTable kThreeDigits;
 
-// Six significant digits of a finite, positive value.
-void roundToPrecision(double magnitude, Decimal &d) {
-    int exponent = decimalExponentEstimate(magnitude);
-    double scaled = scaleByPowerOfTen(magnitude, kPrecision - 1 - exponent);
-    if (scaled >= kRoundsToSeven + kTolerance) {
-        ++exponent;
-        scaled = scaleByPowerOfTen(magnitude, kPrecision - 1 - exponent);
-    }
-    const double whole = double(int64_t(scaled));  // scaled is positive
-    const double fraction = scaled - whole;
-    if (std::fabs(fraction - 0.5) < kTolerance || scaled < kLowest - 0.5 + kTolerance) {
-        roundExactly(magnitude, d);
-        return;
-    }
-    // The six digits as two groups of three from the table; the trailing
-    // zeros are those of the second group, and of the first when the second
-    // is all zeros.
-    const uint32_t n = uint32_t(whole) + (fraction > 0.5 ? 1 : 0);
+// The six digits of n (10^5 <= n < 10^6) as two groups of three from the
+// table; the trailing zeros are those of the second group, and of the first
+// when the second is all zeros.
+void putSixDigits(Decimal &d, uint32_t n) {
     const char *high = kThreeDigits.entries[n / 1000];
     const char *low = kThreeDigits.entries[n % 1000];
     std::memcpy(d.digits, high, 4);
     std::memcpy(d.digits + 3, low, 4);
     const int lowZeros = low[3];
-    d.count = kPrecision - lowZeros - (lowZeros == 3 ? high[3] : 0);
-    d.exponent = exponent;
+    d.count = kGeneralPrecision - lowZeros - (lowZeros == 3 ? high[3] : 0);
 }
 
 void dropTrailingZeros(Decimal &d) {
@@ -177,7 +149,8 @@ void roundExactlyTo(double magnitude, int precision, Decimal &d) {
     dropTrailingZeros(d);
 }
 
-// Precision significant digits of a finite, positive value, for "%.<n>g".
+// Precision significant digits of a finite, positive value: "%.<n>g", and
+// "%g" at six.
 template <int Precision>
 void roundToDigits(double magnitude, Decimal &d) {
     const double lowest = kExactPowers[Precision - 1];
@@ -195,9 +168,14 @@ void roundToDigits(double magnitude, Decimal &d) {
         roundExactlyTo(magnitude, Precision, d);
         return;
     }
-    putDigits(d.digits, uint32_t(whole) + (fraction > 0.5 ? 1 : 0), Precision);
-    d.count = Precision;
+    const uint32_t n = uint32_t(whole) + (fraction > 0.5 ? 1 : 0);
     d.exponent = exponent;
+    if (Precision == kGeneralPrecision) {
+        putSixDigits(d, n);
+        return;
+    }
+    putDigits(d.digits, n, Precision);
+    d.count = Precision;
     dropTrailingZeros(d);
 }
 
@@ -450,22 +428,7 @@ size_t formatShortest(char *buffer, float value) {
 }  // namespace
 
 size_t formatGeneral(char *buffer, double value) {
-    const bool negative = std::signbit(value);
-    char *p = buffer;
-    if (std::isnan(value) || std::isinf(value)) {
-        if (negative) *p++ = '-';
-        std::memcpy(p, std::isnan(value) ? "nan" : "inf", 3);
-        return size_t(p + 3 - buffer);
-    }
-    Decimal d;
-    if (value == 0) {
-        d.digits[0] = '0';
-        d.count = 1;
-        d.exponent = 0;
-    } else {
-        roundToPrecision(std::fabs(value), d);
-    }
-    return layout(buffer, negative, d, kGeneralPrecision);
+    return formatRounded<kGeneralPrecision>(buffer, value);
 }
 
 size_t formatGeneral(char *buffer, float value) {
