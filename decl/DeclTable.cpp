@@ -2,6 +2,7 @@
 #include "decl/DeclTable.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -27,10 +28,9 @@ constexpr Keyword<Code> keyword(const char (&text)[N], Code code) {
 
 // Tested in this order; the first whose text begins the input wins.
 const Keyword<ParamClass> kClassWords[] = {
-    keyword("uniform", ParamClass::Uniform),
-    keyword("varying", ParamClass::Varying),
-    keyword("vertex", ParamClass::Vertex),
-    keyword("constant", ParamClass::Constant),
+    keyword("uniform", ParamClass::Uniform),         keyword("varying", ParamClass::Varying),
+    keyword("vertex", ParamClass::Vertex),           keyword("constant", ParamClass::Constant),
+    keyword("facevarying", ParamClass::FaceVarying), keyword("facevertex", ParamClass::FaceVertex),
 };
 
 // "integer" comes before "int" so that it is consumed whole.
@@ -43,9 +43,21 @@ const Keyword<ParamType> kTypeWords[] = {
 
 // The words that may open an inline declaration, tried once each in this order.
 const char *const kInlineWords[] = {
-    "constant", "uniform", "varying", "vertex", "float",  "integer", "int",    "point",
-    "vector",   "normal",  "hpoint",  "color",  "string", "matrix",  "mpoint",
+    "constant", "uniform", "varying", "vertex", "facevarying", "facevertex", "float",  "integer", "int",
+    "point",    "vector",  "normal",  "hpoint", "color",       "string",     "matrix", "mpoint",
 };
+
+const char kBadDeclaration[] = "quillet error: bad declaration \"%.*s\" for \"%s\"\n";
+
+// A declaration without a readable type: its parameters cannot be written,
+// and their pairs are dropped where they are used. An inline prefix is shown
+// without its trailing blanks.
+void reportBadDeclaration(const char *declaration, const char *name) {
+    const char *text = declaration ? declaration : "";
+    int length = int(std::strlen(text));
+    while (length > 0 && text[length - 1] == ' ') --length;
+    std::fprintf(stderr, kBadDeclaration, length, text, name);
+}
 
 const char *skipBlanks(const char *p) {
     while (*p == ' ') ++p;
@@ -111,6 +123,7 @@ int inlinePrefixLength(const char *token) {
 RtToken DeclTable::declare(const char *name, const char *declaration, const char *key, bool inlineDeclaration) {
     if (!name) return nullptr;
     ParsedDeclaration parsed = parseDeclaration(declaration);
+    if (parsed.type == ParamType::None) reportBadDeclaration(declaration, name);
     ParamDecl *record = inlineDeclaration ? nullptr : lookup(name);
     if (!record) {
         const char *tokenName = StringPool::intern(name);

@@ -38,7 +38,7 @@ const TypeInfo kTypes[] = {
 const int kTypeCount = sizeof kTypes / sizeof kTypes[0];
 
 // Indexed by ParamClass code.
-const char *const kClassNames[] = {"", "constant", "uniform", "varying", "vertex"};
+const char *const kClassNames[] = {"", "constant", "uniform", "varying", "vertex", "facevarying", "facevertex"};
 const int kClassCount = sizeof kClassNames / sizeof kClassNames[0];
 
 const TypeInfo &typeInfo(int code) {

@@ -9,7 +9,15 @@
 
 namespace quillet {
 
-enum class ParamClass : int8_t { None = 0, Constant = 1, Uniform = 2, Varying = 3, Vertex = 4 };
+enum class ParamClass : int8_t {
+    None = 0,
+    Constant = 1,
+    Uniform = 2,
+    Varying = 3,
+    Vertex = 4,
+    FaceVarying = 5,
+    FaceVertex = 6
+};
 
 enum class ParamType : int8_t {
     None = 0,

@@ -43,7 +43,7 @@ RtInt RequestCaller::vertexCountOfParams(ParsedRequest &r, bool &ok) {
     ok = true;
     for (const ParsedRequest::Param &p : r.params) {
         if (p.decl->paramClass != ParamClass::Vertex && p.decl->paramClass != ParamClass::Varying) continue;
-        ValueShape each = paramValueShape(*p.decl, ClassCounts{1, 1, 1});
+        ValueShape each = paramValueShape(*p.decl, uncountedCounts());
         if (each.kind == ValueShape::Nothing || each.count == 0) continue;
         if (p.count % each.count != 0) {
             report(formatMessage(kNoVertexCount, r.shape->keyword, p.token, p.count));

@@ -5,8 +5,11 @@
 
 namespace quillet {
 
+// A declaration without a readable type is reported and not echoed: its
+// parameters are never written.
 RtToken RibWriter::Declare(const char *name, const char *declaration) {
-    if (echoDeclare) {
+    const bool readable = !declaration || !*declaration || parseDeclaration(declaration).type != ParamType::None;
+    if (echoDeclare && readable) {
         writef("Declare ");
         writeQuotedList({name, declaration});
         writef("\n");

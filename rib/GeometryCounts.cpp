@@ -46,10 +46,10 @@ size_t valueCount(Wide elements, int perElement) {
     return size_t(elements) * size_t(perElement);
 }
 
-// Vertex and varying M + 1, uniform faces.
+// Vertex and varying M + 1, uniform faces, face the indices.
 ClassCounts indexedCounts(RtInt faces, const RtInt vertices[], RtInt indices) {
     RtInt vertexCount = saturate(Wide(largestIndex(vertices, indices)) + 1);
-    return ClassCounts{vertexCount, vertexCount, faces};
+    return ClassCounts{vertexCount, vertexCount, faces, indices};
 }
 
 // Cubic segments along one direction: n / step when periodic, else
@@ -61,7 +61,7 @@ Wide cubicSegments(Wide n, Wide step, bool periodic) {
 }  // namespace
 
 bool operator==(const ClassCounts &a, const ClassCounts &b) {
-    return a.vertex == b.vertex && a.varying == b.varying && a.uniform == b.uniform;
+    return a.vertex == b.vertex && a.varying == b.varying && a.uniform == b.uniform && a.face == b.face;
 }
 
 bool isToken(RtToken token, const char *word) {
@@ -95,20 +95,20 @@ RtInt arrayLength(RtInt count) {
 }
 
 ClassCounts uncountedCounts() {
-    return ClassCounts{1, 1, 1};
+    return ClassCounts{1, 1, 1, 1};
 }
 
 ClassCounts quadricCounts() {
-    return ClassCounts{4, 4, 1};
+    return ClassCounts{4, 4, 1, 4};
 }
 
 ClassCounts polygonCounts(RtInt nvertices) {
-    return ClassCounts{nvertices, nvertices, 1};
+    return ClassCounts{nvertices, nvertices, 1, nvertices};
 }
 
 ClassCounts generalPolygonCounts(RtInt nloops, const RtInt nvertices[]) {
     RtInt total = sumInts(nvertices, nloops);
-    return ClassCounts{total, total, 1};
+    return ClassCounts{total, total, 1, total};
 }
 
 IndexedMeshShape pointsPolygonsShape(RtInt npolys, const RtInt nvertices[], const RtInt vertices[]) {
@@ -140,9 +140,9 @@ TagArgSizes subdivisionTagSizes(RtInt ntags, const RtInt nargs[]) {
 }
 
 SteppedCounts patchCounts(RtToken type) {
-    if (isToken(type, kBilinear)) return SteppedCounts{CountStatus::ok, 0, ClassCounts{4, 4, 1}};
-    if (isToken(type, kBicubic)) return SteppedCounts{CountStatus::ok, 0, ClassCounts{16, 4, 1}};
-    return SteppedCounts{CountStatus::unknownPatchType, 0, ClassCounts{0, 0, 0}};
+    if (isToken(type, kBilinear)) return SteppedCounts{CountStatus::ok, 0, ClassCounts{4, 4, 1, 4}};
+    if (isToken(type, kBicubic)) return SteppedCounts{CountStatus::ok, 0, ClassCounts{16, 4, 1, 4}};
+    return SteppedCounts{CountStatus::unknownPatchType, 0, ClassCounts{0, 0, 0, 0}};
 }
 
 RtInt knotCount(RtInt n, RtInt order) {
@@ -152,15 +152,16 @@ RtInt knotCount(RtInt n, RtInt order) {
 ClassCounts nuPatchCounts(RtInt nu, RtInt uorder, RtInt nv, RtInt vorder) {
     Wide uSpan = Wide(nu) - uorder;
     Wide vSpan = Wide(nv) - vorder;
-    return ClassCounts{product(nu, nv), product(uSpan + 2, vSpan + 2), product(uSpan + 1, vSpan + 1)};
+    const RtInt varying = product(uSpan + 2, vSpan + 2);
+    return ClassCounts{product(nu, nv), varying, product(uSpan + 1, vSpan + 1), varying};
 }
 
 ClassCounts pointsCounts(RtInt npoints) {
-    return ClassCounts{npoints, npoints, 1};
+    return ClassCounts{npoints, npoints, 1, npoints};
 }
 
 ClassCounts blobbyCounts(RtInt nleaf) {
-    return ClassCounts{nleaf, nleaf, nleaf};
+    return ClassCounts{nleaf, nleaf, nleaf, nleaf};
 }
 
 SteppedCounts patchMeshCounts(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt uStep,
@@ -173,22 +174,22 @@ SteppedCounts patchMeshCounts(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, R
         uPatches = uPeriodic ? Wide(nu) : Wide(nu) - 1;
         vPatches = vPeriodic ? Wide(nv) : Wide(nv) - 1;
     } else if (isToken(type, kBicubic)) {
-        if (uStep <= 0) return SteppedCounts{CountStatus::badBasisStep, uStep, ClassCounts{0, 0, 0}};
-        if (vStep <= 0) return SteppedCounts{CountStatus::badBasisStep, vStep, ClassCounts{0, 0, 0}};
+        if (uStep <= 0) return SteppedCounts{CountStatus::badBasisStep, uStep, ClassCounts{0, 0, 0, 0}};
+        if (vStep <= 0) return SteppedCounts{CountStatus::badBasisStep, vStep, ClassCounts{0, 0, 0, 0}};
         uPatches = cubicSegments(nu, uStep, uPeriodic);
         vPatches = cubicSegments(nv, vStep, vPeriodic);
     } else {
-        return SteppedCounts{CountStatus::unknownPatchType, 0, ClassCounts{0, 0, 0}};
+        return SteppedCounts{CountStatus::unknownPatchType, 0, ClassCounts{0, 0, 0, 0}};
     }
-    ClassCounts counts{product(nu, nv), product(uPatches + 1 - uPeriodic, vPatches + 1 - vPeriodic),
-                       product(uPatches, vPatches)};
+    const RtInt varying = product(uPatches + 1 - uPeriodic, vPatches + 1 - vPeriodic);
+    ClassCounts counts{product(nu, nv), varying, product(uPatches, vPatches), varying};
     return SteppedCounts{CountStatus::ok, 0, counts};
 }
 
 SteppedCounts curvesCounts(RtToken type, RtInt ncurves, const RtInt nvertices[], RtToken wrap, RtInt vStep) {
     bool cubic = isToken(type, kCubic);
     bool periodic = isToken(wrap, kPeriodic);
-    if (cubic && vStep <= 0) return SteppedCounts{CountStatus::badBasisStep, vStep, ClassCounts{0, 0, 0}};
+    if (cubic && vStep <= 0) return SteppedCounts{CountStatus::badBasisStep, vStep, ClassCounts{0, 0, 0, 0}};
     Wide vertex = 0;
     Wide varying = 0;
     Wide uniform = 0;
@@ -207,7 +208,8 @@ SteppedCounts curvesCounts(RtToken type, RtInt ncurves, const RtInt nvertices[],
             uniform += segments;
         }
     }
-    return SteppedCounts{CountStatus::ok, 0, ClassCounts{saturate(vertex), saturate(varying), saturate(uniform)}};
+    return SteppedCounts{CountStatus::ok, 0,
+                         ClassCounts{saturate(vertex), saturate(varying), saturate(uniform), saturate(varying)}};
 }
 
 TrimCurveSizes trimCurveSizes(RtInt nloops, const RtInt ncurves[], const RtInt order[], const RtInt n[]) {
@@ -266,6 +268,8 @@ ValueShape paramValueShape(const ParamDecl &decl, const ClassCounts &counts) {
     case ParamClass::Uniform: perClass = counts.uniform; break;
     case ParamClass::Varying: perClass = counts.varying; break;
     case ParamClass::Vertex: perClass = counts.vertex; break;
+    case ParamClass::FaceVarying:
+    case ParamClass::FaceVertex: perClass = counts.face; break;
     default: break;
     }
     const Wide elements = perClass < 0 || decl.arrayLength < 0 ? 0 : perClass * Wide(decl.arrayLength);

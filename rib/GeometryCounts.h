@@ -17,11 +17,15 @@
 
 namespace quillet {
 
-// Values per storage class: vertex, varying and uniform (constant is 1).
+// Values per storage class: vertex, varying and uniform (constant is 1), and
+// face, the count of facevarying and facevertex parameters: a value for each
+// vertex of each face, or the varying count where the primitive has no
+// faces of its own.
 struct ClassCounts {
     RtInt vertex;
     RtInt varying;
     RtInt uniform;
+    RtInt face;
 };
 
 bool operator==(const ClassCounts &a, const ClassCounts &b);

@@ -15,7 +15,7 @@ inline void writeBlank(RibWriter &writer) {
 
 // The parameter list sized by a request's class counts.
 inline void writeCounted(RibWriter &writer, const ClassCounts &counts, RtInt n, RtToken tokens[], RtPointer values[]) {
-    writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, n, tokens, values);
+    writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, counts.face, n, tokens, values);
 }
 
 // The parameter list of a request whose counts depend on its type or the

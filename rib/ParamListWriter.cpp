@@ -40,6 +40,8 @@ bool writePair(OutputBuffer &buffer, FloatEncoding encoding, RtToken token, RtPo
         std::fprintf(stderr, kUndeclaredParameter, token);
         return false;
     }
+    // A declaration without a type was reported when it was made.
+    if (decl->type == ParamType::None) return false;
     const ValueShape shape = paramValueShape(*decl, counts);
     if (!value && shape.kind != ValueShape::Nothing && shape.count > 0) {
         std::fprintf(stderr, kNoValueForParameter, token);
@@ -83,9 +85,14 @@ void RibWriter::writeParamList(const char *name, RtInt handle, RtInt n, RtToken 
 
 void RibWriter::writeCountedParamList(RtInt vertexCount, RtInt varyingCount, RtInt uniformCount, RtInt n,
                                       RtToken tokens[], RtPointer values[]) {
+    writeCountedParamList(vertexCount, varyingCount, uniformCount, varyingCount, n, tokens, values);
+}
+
+void RibWriter::writeCountedParamList(RtInt vertexCount, RtInt varyingCount, RtInt uniformCount, RtInt faceCount,
+                                      RtInt n, RtToken tokens[], RtPointer values[]) {
     OutputBuffer &buffer = *out;
-    if (writePairs(buffer, floatEncoding(), n, tokens, values, ClassCounts{vertexCount, varyingCount, uniformCount}))
-        reportNonFinite();
+    const ClassCounts counts{vertexCount, varyingCount, uniformCount, faceCount};
+    if (writePairs(buffer, floatEncoding(), n, tokens, values, counts)) reportNonFinite();
 }
 
 }  // namespace quillet

@@ -178,6 +178,10 @@ public:
     void writeParamList(const char *name, RtInt handle, RtInt n, RtToken tokens[], RtPointer values[]);
     void writeCountedParamList(RtInt vertexCount, RtInt varyingCount, RtInt uniformCount, RtInt n, RtToken tokens[],
                                RtPointer values[]);
+    // The same with the count of facevarying and facevertex parameters, which
+    // the form above takes to be the varying count.
+    void writeCountedParamList(RtInt vertexCount, RtInt varyingCount, RtInt uniformCount, RtInt faceCount, RtInt n,
+                               RtToken tokens[], RtPointer values[]);
 
     // Formatted text into the stream. Understands %d, %i, %ld, %g, %f, %s and
     // %%. "%g" and "%f" take floats (promoted to double) and write what

@@ -42,7 +42,9 @@ const GrammarCase kGrammarCases[] = {
     {"constant", ParamClass::Constant, ParamType::None, 1},
     {"", ParamClass::Uniform, ParamType::None, 1},
     {nullptr, ParamClass::Uniform, ParamType::None, 1},
-    {"facevarying float", ParamClass::Uniform, ParamType::None, 1},
+    {"facevarying float", ParamClass::FaceVarying, ParamType::Float, 1},
+    {"facevertex point[2]", ParamClass::FaceVertex, ParamType::Point, 2},
+    {"facevaryingcolor", ParamClass::FaceVarying, ParamType::Color, 1},
     {"\tfloat", ParamClass::Uniform, ParamType::None, 1},
     {"varying hpoint", ParamClass::Varying, ParamType::Hpoint, 1},
     {"vertex mpoint[2] junk", ParamClass::Vertex, ParamType::Mpoint, 2},
@@ -135,8 +137,8 @@ TEST(DeclarationNames, TypesAndClasses) {
         EXPECT_EQ(typeElementBytes(t.code), t.elementBytes) << t.code;
         EXPECT_EQ(typeFloatCount(t.code), t.floats) << t.code;
     }
-    const char *classes[] = {"", "constant", "uniform", "varying", "vertex", ""};
-    for (int code = 0; code < 6; ++code) EXPECT_STREQ(className(code), classes[code]) << code;
+    const char *classes[] = {"", "constant", "uniform", "varying", "vertex", "facevarying", "facevertex", ""};
+    for (int code = 0; code < 8; ++code) EXPECT_STREQ(className(code), classes[code]) << code;
     EXPECT_STREQ(className(-1), "");
 }
 

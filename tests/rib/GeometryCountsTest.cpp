@@ -30,23 +30,23 @@ struct PatchMeshCase {
 TEST(GeometryCounts, PatchMesh) {
     const CountStatus ok = CountStatus::ok;
     const PatchMeshCase cases[] = {
-        {"bicubic", 7, "nonperiodic", 4, "nonperiodic", 3, 3, ok, 0, {28, 6, 2}},
-        {"bicubic", 12, "periodic", 4, "nonperiodic", 3, 3, ok, 0, {48, 8, 4}},
-        {"bicubic", 4, "nonperiodic", 12, "periodic", 3, 3, ok, 0, {48, 8, 4}},
-        {"bicubic", 7, "nonperiodic", 4, "nonperiodic", 1, 1, ok, 0, {28, 10, 4}},
-        {"bilinear", 3, "periodic", 2, "nonperiodic", 3, 3, ok, 0, {6, 6, 3}},
-        {"bilinear", 3, "nonperiodic", 2, "Periodic", 0, 0, ok, 0, {6, 6, 2}},
-        {"trilinear", 4, "periodic", 4, "periodic", 3, 3, CountStatus::unknownPatchType, 0, {0, 0, 0}},
-        {nullptr, 4, "periodic", 4, "periodic", 3, 3, CountStatus::unknownPatchType, 0, {0, 0, 0}},
-        {"bicubic", 4, nullptr, 4, nullptr, 3, 3, ok, 0, {16, 4, 1}},
-        {"bicubic", 7, "nonperiodic", 4, "nonperiodic", 0, 3, CountStatus::badBasisStep, 0, {0, 0, 0}},
-        {"bicubic", 7, "nonperiodic", 4, "nonperiodic", 3, -2, CountStatus::badBasisStep, -2, {0, 0, 0}},
+        {"bicubic", 7, "nonperiodic", 4, "nonperiodic", 3, 3, ok, 0, {28, 6, 2, 6}},
+        {"bicubic", 12, "periodic", 4, "nonperiodic", 3, 3, ok, 0, {48, 8, 4, 8}},
+        {"bicubic", 4, "nonperiodic", 12, "periodic", 3, 3, ok, 0, {48, 8, 4, 8}},
+        {"bicubic", 7, "nonperiodic", 4, "nonperiodic", 1, 1, ok, 0, {28, 10, 4, 10}},
+        {"bilinear", 3, "periodic", 2, "nonperiodic", 3, 3, ok, 0, {6, 6, 3, 6}},
+        {"bilinear", 3, "nonperiodic", 2, "Periodic", 0, 0, ok, 0, {6, 6, 2, 6}},
+        {"trilinear", 4, "periodic", 4, "periodic", 3, 3, CountStatus::unknownPatchType, 0, {0, 0, 0, 0}},
+        {nullptr, 4, "periodic", 4, "periodic", 3, 3, CountStatus::unknownPatchType, 0, {0, 0, 0, 0}},
+        {"bicubic", 4, nullptr, 4, nullptr, 3, 3, ok, 0, {16, 4, 1, 4}},
+        {"bicubic", 7, "nonperiodic", 4, "nonperiodic", 0, 3, CountStatus::badBasisStep, 0, {0, 0, 0, 0}},
+        {"bicubic", 7, "nonperiodic", 4, "nonperiodic", 3, -2, CountStatus::badBasisStep, -2, {0, 0, 0, 0}},
         // A factor of 0 or less gives no values, however the signs pair up.
-        {"bilinear", -10, "nonperiodic", -10, "nonperiodic", 3, 3, ok, 0, {0, 0, 0}},
-        {"bilinear", -10, "periodic", 4, "nonperiodic", 3, 3, ok, 0, {0, 0, 0}},
-        {"bilinear", 1, "nonperiodic", 3, "nonperiodic", 3, 3, ok, 0, {3, 3, 0}},
-        {"bicubic", -10, "nonperiodic", -10, "nonperiodic", 3, 3, ok, 0, {0, 0, 0}},
-        {"bicubic", -12, "periodic", -12, "periodic", 3, 3, ok, 0, {0, 0, 0}},
+        {"bilinear", -10, "nonperiodic", -10, "nonperiodic", 3, 3, ok, 0, {0, 0, 0, 0}},
+        {"bilinear", -10, "periodic", 4, "nonperiodic", 3, 3, ok, 0, {0, 0, 0, 0}},
+        {"bilinear", 1, "nonperiodic", 3, "nonperiodic", 3, 3, ok, 0, {3, 3, 0, 3}},
+        {"bicubic", -10, "nonperiodic", -10, "nonperiodic", 3, 3, ok, 0, {0, 0, 0, 0}},
+        {"bicubic", -12, "periodic", -12, "periodic", 3, 3, ok, 0, {0, 0, 0, 0}},
     };
     for (const PatchMeshCase &c : cases) {
         SteppedCounts r = patchMeshCounts(c.type, c.nu, c.uwrap, c.nv, c.vwrap, c.uStep, c.vStep);
@@ -71,15 +71,15 @@ struct CurvesCase {
 TEST(GeometryCounts, Curves) {
     const CountStatus ok = CountStatus::ok;
     const CurvesCase cases[] = {
-        {"cubic", {7}, "nonperiodic", 3, ok, {7, 3, 2}},
-        {"cubic", {7, 10}, "nonperiodic", 3, ok, {17, 3 + 4, 2 + 3}},
-        {"cubic", {6}, "periodic", 1, ok, {6, 6, 6}},
-        {"cubic", {6}, "periodic", 3, ok, {6, 2, 2}},
-        {"linear", {3, 4}, "nonperiodic", 3, ok, {7, 7, 5}},
-        {"linear", {3, 4}, "periodic", 3, ok, {7, 7, 7}},
-        {"linear", {3, 4}, "periodic", 0, ok, {7, 7, 7}},
-        {"Cubic", {4}, "nonperiodic", 3, ok, {4, 4, 3}},
-        {"cubic", {7}, "nonperiodic", 0, CountStatus::badBasisStep, {0, 0, 0}},
+        {"cubic", {7}, "nonperiodic", 3, ok, {7, 3, 2, 3}},
+        {"cubic", {7, 10}, "nonperiodic", 3, ok, {17, 3 + 4, 2 + 3, 3 + 4}},
+        {"cubic", {6}, "periodic", 1, ok, {6, 6, 6, 6}},
+        {"cubic", {6}, "periodic", 3, ok, {6, 2, 2, 2}},
+        {"linear", {3, 4}, "nonperiodic", 3, ok, {7, 7, 5, 7}},
+        {"linear", {3, 4}, "periodic", 3, ok, {7, 7, 7, 7}},
+        {"linear", {3, 4}, "periodic", 0, ok, {7, 7, 7, 7}},
+        {"Cubic", {4}, "nonperiodic", 3, ok, {4, 4, 3, 4}},
+        {"cubic", {7}, "nonperiodic", 0, CountStatus::badBasisStep, {0, 0, 0, 0}},
     };
     for (const CurvesCase &c : cases) {
         SCOPED_TRACE(std::string(c.type) + " " + c.wrap + " step " + std::to_string(c.vStep));
@@ -163,7 +163,7 @@ TEST(GeometryCounts, ArraySizes) {
     const RtInt huge[] = {INT_MAX, INT_MAX, -1};
     EXPECT_EQ(sumInts(huge, 3), INT_MAX);
     EXPECT_EQ(nuPatchCounts(65536, 1, 65536, 1).vertex, INT_MAX);
-    EXPECT_EQ(str(nuPatchCounts(INT_MAX, INT_MIN, INT_MAX, INT_MIN)), str({INT_MAX, INT_MAX, INT_MAX}));
+    EXPECT_EQ(str(nuPatchCounts(INT_MAX, INT_MIN, INT_MAX, INT_MIN)), str({INT_MAX, INT_MAX, INT_MAX, INT_MAX}));
     const RtInt one[] = {1};
     EXPECT_EQ(pointsPolygonsShape(1, one, huge).counts.vertex, INT_MAX);
     EXPECT_EQ(arrayLength(-4), 0);

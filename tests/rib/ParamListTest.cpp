@@ -149,8 +149,7 @@ TEST(ParamList, BytesInBothEncodings) {
              RtPointer v[] = {&one, nullptr, nullptr, nullptr, &two};
              w.writeCountedParamList(1, 1, 1, 5, t, v);
          },
-         " \"plt_empty\" [] \"plt_bare\"  \"Ks\" [2]\n",
-         " \"plt_empty\" " + kEmptyBinary + " \"plt_bare\"  \"Ks\" " + binaryFloatArray({2}) + "\n",
+         " \"plt_empty\" [] \"Ks\" [2]\n", " \"plt_empty\" " + kEmptyBinary + " \"Ks\" " + binaryFloatArray({2}) + "\n",
          "quillet error: null parameter token\nquillet error: no value for parameter \"Kd\"\n"},
         {"negative length and class count",
          [](RibWriter &w) {
