@@ -23,6 +23,7 @@ const char kGeometry[] = "Geometry";
 
 RtVoid RibWriter::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[],
                           RtPointer values[]) {
+    declareForStream(n, tokens);
     writef(kCurves);
     writeQuoted(type);
     writeIntArray(nvertices, arrayLength(ncurves));
@@ -33,6 +34,7 @@ RtVoid RibWriter::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToke
 }
 
 RtVoid RibWriter::PointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writef(kPoints);
     writeCounted(*this, pointsCounts(npoints), n, tokens, values);
 }
@@ -40,6 +42,7 @@ RtVoid RibWriter::PointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer va
 RtVoid RibWriter::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
                                    RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], RtInt n,
                                    RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     IndexedMeshShape shape = subdivisionMeshShape(nfaces, nvertices, vertices);
     writef(kSubdivisionMesh);
     writeQuoted(scheme);
@@ -60,6 +63,7 @@ RtVoid RibWriter::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices
 
 RtVoid RibWriter::BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
                           RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     // Mismatches are reported; the request is written with the caller's counts.
     reportBlobbyMismatches(nleaf, nflt, nstr, blobbyScan(ncode, code));
     writef(kBlobby, nleaf);
@@ -99,6 +103,7 @@ RtVoid RibWriter::Procedural(RtPointer data, RtBound bound, RtProcSubdivFunc sub
 }
 
 RtVoid RibWriter::GeometryV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writef(kGeometry);
     writeParamList(type, 0, n, tokens, values);
 }

@@ -27,6 +27,7 @@ RtVoid RibWriter::CropWindow(RtFloat xmin, RtFloat xmax, RtFloat ymin, RtFloat y
 }
 
 RtVoid RibWriter::ProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writeNamedParamRequest(*this, "Projection", name, 0, n, tokens, values);
 }
 
@@ -67,12 +68,14 @@ RtVoid RibWriter::Quantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloa
 
 RtVoid RibWriter::DisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[],
                            RtPointer values[]) {
+    declareForStream(n, tokens);
     writef("Display ");
     writeQuotedList({name, type, mode});
     writeCounted(*this, uncountedCounts(), n, tokens, values);
 }
 
 RtVoid RibWriter::HiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writeNamedParamRequest(*this, "Hider", type, 0, n, tokens, values);
 }
 
@@ -86,6 +89,7 @@ RtVoid RibWriter::RelativeDetail(RtFloat relativedetail) {
 // The stream's own options ("rib") switch this writer's float encoding and
 // never reach the stream; every other option is written.
 RtVoid RibWriter::OptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     if (!isRibOptionName(name)) {
         writeNamedParamRequest(*this, "Option", name, 0, n, tokens, values);
         return;

@@ -39,11 +39,13 @@ void writeBasis(RibWriter &writer, const RtFloat (*basis)[4]) {
 }  // namespace
 
 RtVoid RibWriter::PolygonV(RtInt nvertices, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writef(kPolygon);
     writeCounted(*this, polygonCounts(nvertices), n, tokens, values);
 }
 
 RtVoid RibWriter::GeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writef(kGeneralPolygon);
     writeIntArray(nvertices, arrayLength(nloops));
     writeBlank(*this);
@@ -52,6 +54,7 @@ RtVoid RibWriter::GeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtTo
 
 RtVoid RibWriter::PointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[],
                                   RtPointer values[]) {
+    declareForStream(n, tokens);
     IndexedMeshShape shape = pointsPolygonsShape(npolys, nvertices, vertices);
     writef(kPointsPolygons);
     writeIntArray(nvertices, arrayLength(shape.loops));
@@ -63,6 +66,7 @@ RtVoid RibWriter::PointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertice
 
 RtVoid RibWriter::PointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], RtInt n,
                                          RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     IndexedMeshShape shape = pointsGeneralPolygonsShape(npolys, nloops, nvertices, vertices);
     writef(kPointsGeneralPolygons);
     writeIntArray(nloops, arrayLength(npolys));
@@ -85,6 +89,7 @@ RtVoid RibWriter::Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep
 }
 
 RtVoid RibWriter::PatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writef(kPatch);
     writeQuoted(type);
     writeStepped(*this, type, patchCounts(type), n, tokens, values);
@@ -92,6 +97,7 @@ RtVoid RibWriter::PatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer valu
 
 RtVoid RibWriter::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[],
                              RtPointer values[]) {
+    declareForStream(n, tokens);
     writef(kPatchMesh);
     writeQuoted(type);
     writef(kPatchMeshCount, nu);
@@ -126,6 +132,7 @@ RtVoid RibWriter::TrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloa
 
 RtVoid RibWriter::NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
                            RtFloat vknot[], RtFloat vmin, RtFloat vmax, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writef(kNuPatch, nu, uorder);
     writeFloatArray(uknot, arrayLength(knotCount(nu, uorder)));
     writef(kNuPatchURange, umin, umax, nv, vorder);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <memory>
+#include <unordered_set>
 
 #include "ri/RenderContext.h"
 
@@ -202,6 +203,11 @@ public:
     // Raw bytes; bytes that begin with a capital letter begin a request.
     void writeBytes(const char *bytes, size_t length);
 
+    // Before a request with a parameter list: a Declare line for each token
+    // of the list that a Declare request declared and this stream has not
+    // written (it was declared while another stream was open).
+    void declareForStream(RtInt n, RtToken tokens[]);
+
     // The encoding of floats in this stream.
     FloatEncoding floatEncoding() const;
     // A NaN or an infinity was written as text: reported once per request.
@@ -228,7 +234,11 @@ public:
     size_t requestNameLength;
     bool nonFiniteReported;
 
+    // The user declarations whose Declare line this stream has written.
+    std::unordered_set<const void *> writtenDeclarations;
+
 private:
+    void writeDeclare(const char *name, const char *declaration);
     void applyOptions(ParamList &options);
     // Writes the header and declares the standard tokens.
     void begin();

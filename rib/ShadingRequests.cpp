@@ -73,38 +73,47 @@ RtVoid RibWriter::ReverseOrientation() {
 }
 
 RtVoid RibWriter::AttributeV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writeNamedParamRequest(*this, "Attribute", name, 0, n, tokens, values);
 }
 
 RtVoid RibWriter::SurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writeNamedParamRequest(*this, "Surface", name, 0, n, tokens, values);
 }
 
 RtVoid RibWriter::DisplacementV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writeNamedParamRequest(*this, "Displacement", name, 0, n, tokens, values);
 }
 
 RtVoid RibWriter::AtmosphereV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writeNamedParamRequest(*this, "Atmosphere", name, 0, n, tokens, values);
 }
 
 RtVoid RibWriter::InteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writeNamedParamRequest(*this, "Interior", name, 0, n, tokens, values);
 }
 
 RtVoid RibWriter::ExteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writeNamedParamRequest(*this, "Exterior", name, 0, n, tokens, values);
 }
 
 RtVoid RibWriter::ImagerV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writeNamedParamRequest(*this, "Imager", name, 0, n, tokens, values);
 }
 
 RtLightHandle RibWriter::LightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     return writeLight(*this, "LightSource", name, n, tokens, values);
 }
 
 RtLightHandle RibWriter::AreaLightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     return writeLight(*this, "AreaLightSource", name, n, tokens, values);
 }
 

@@ -175,6 +175,7 @@ RtVoid RibWriter::VArchiveRecord(RtToken type, const char *format, va_list args)
 
 // The callback is a reader's concern; a stream writer ignores it.
 RtVoid RibWriter::ReadArchiveV(RtToken name, RtArchiveCallback, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
     writeNamedParamRequest(*this, "ReadArchive", name, 0, n, tokens, values);
 }
 
