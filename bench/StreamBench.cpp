@@ -30,6 +30,7 @@
 #include "TargetWrites.h"
 #include "rib/FloatFormat.h"
 #include "rib/OutputBuffer.h"
+#include "rib/StreamOptions.h"
 #include "rib/StreamTarget.h"
 #include "rib/ValueEncoding.h"
 
@@ -101,24 +102,23 @@ RowResult measureRow(const char *label, bool binary, const ReferencePlan &plan, 
 
 // A case's float arrays alone, encoded as its parameter lists encode them,
 // through a stream target and output buffer of their own.
-void writeFloatArrays(const std::vector<FloatArray> &arrays, bool binary, const char *path) {
+void writeFloatArrays(const std::vector<FloatArray> &arrays, FloatEncoding encoding, const char *path) {
     StreamTarget target;
     RtInt isPipe = 0;
     target.open(path, isPipe);
     {
         OutputBuffer buffer(&target);
-        for (const FloatArray &array : arrays)
-            encodeFloatArray(buffer, FloatEncoding{binary, kDefaultPrecision}, array.values, array.count);
+        for (const FloatArray &array : arrays) encodeFloatArray(buffer, encoding, array.values, array.count);
         buffer.flush();
     }
     target.end(path);
 }
 
-std::string captureFloatArrays(const std::vector<FloatArray> &arrays, bool binary) {
+std::string captureFloatArrays(const std::vector<FloatArray> &arrays, FloatEncoding encoding) {
     char path[] = "/tmp/stream_bench-XXXXXX";
     const int fd = mkstemp(path);
     if (fd >= 0) close(fd);
-    writeFloatArrays(arrays, binary, path);
+    writeFloatArrays(arrays, encoding, path);
     const std::string bytes = readAll(path);
     std::remove(path);
     return bytes;
@@ -147,8 +147,21 @@ int runTable(int reps) {
             });
             goals.push_back({c.name + (binary ? " binary" : " ascii"), {binary ? c.binary : c.ascii, whole}});
             if (c.floatArrays.empty()) continue;
-            measureRow("  its float arrays alone", binary, planReference(captureFloatArrays(c.floatArrays, binary)),
-                       reps, sink, [&] { writeFloatArrays(c.floatArrays, binary, kSink); });
+            const FloatEncoding encoding{binary, kDefaultPrecision};
+            measureRow("  its float arrays alone", binary, planReference(captureFloatArrays(c.floatArrays, encoding)),
+                       reps, sink, [&] { writeFloatArrays(c.floatArrays, encoding, kSink); });
+            if (binary) continue;
+            // The same in ASCII with the shortest text that reads back exactly.
+            RtInt shortest = kShortestPrecision;
+            RiOption("rib", "precision", &shortest, RI_NULL);
+            measureRow("  precision 0 (shortest exact text)", binary, planReference(captureCase(c)), reps, sink, [&] {
+                for (int i = 0; i < c.repeats; ++i) c.run(kSink);
+            });
+            ribPrecisionDefault = kDefaultPrecision;
+            const FloatEncoding exact{false, kShortestPrecision};
+            measureRow("  its float arrays alone, precision 0", binary,
+                       planReference(captureFloatArrays(c.floatArrays, exact)), reps, sink,
+                       [&] { writeFloatArrays(c.floatArrays, exact, kSink); });
         }
     }
     std::fclose(sink);
@@ -157,7 +170,9 @@ int runTable(int reps) {
                 "and for integer text in both encodings, fputc per byte of binary floats); / memcpy:\n"
                 "fraction of the speed of one memcpy of the finished bytes. \"its float arrays alone\":\n"
                 "the case's float arrays through the same encoder, without the rest of the request\n"
-                "(PointsPolygons also writes 5,000,000 integers as text).\n\nTargets, whole requests:\n");
+                "(PointsPolygons also writes 5,000,000 integers as text). \"precision 0\": the same with\n"
+                "RiOption(\"rib\", \"precision\", 0), the shortest text that reads back exactly.\n\nTargets, whole "
+                "requests:\n");
     bool allMet = true;
     for (const auto &g : goals) allMet &= reportGoal(g.first, g.second.first, g.second.second);
     std::printf("All targets: %s\n", allMet ? "met" : "NOT met");
