@@ -8,6 +8,7 @@
 #include <limits>
 #include <string>
 
+#include "decl/DeclarationWords.h"
 #include "decl/StringPool.h"
 
 namespace quillet {
@@ -28,23 +29,26 @@ constexpr Keyword<Code> keyword(const char (&text)[N], Code code) {
 
 // Tested in this order; the first whose text begins the input wins.
 const Keyword<ParamClass> kClassWords[] = {
-    keyword("uniform", ParamClass::Uniform),         keyword("varying", ParamClass::Varying),
-    keyword("vertex", ParamClass::Vertex),           keyword("constant", ParamClass::Constant),
-    keyword("facevarying", ParamClass::FaceVarying), keyword("facevertex", ParamClass::FaceVertex),
+    keyword(words::kUniform, ParamClass::Uniform),         keyword(words::kVarying, ParamClass::Varying),
+    keyword(words::kVertex, ParamClass::Vertex),           keyword(words::kConstant, ParamClass::Constant),
+    keyword(words::kFaceVarying, ParamClass::FaceVarying), keyword(words::kFaceVertex, ParamClass::FaceVertex),
 };
 
 // "integer" comes before "int" so that it is consumed whole.
 const Keyword<ParamType> kTypeWords[] = {
-    keyword("float", ParamType::Float),   keyword("integer", ParamType::Integer), keyword("int", ParamType::Integer),
-    keyword("point", ParamType::Point),   keyword("color", ParamType::Color),     keyword("string", ParamType::String),
-    keyword("vector", ParamType::Vector), keyword("normal", ParamType::Normal),   keyword("hpoint", ParamType::Hpoint),
-    keyword("matrix", ParamType::Matrix), keyword("mpoint", ParamType::Mpoint),
+    keyword(words::kFloat, ParamType::Float),   keyword(words::kInteger, ParamType::Integer),
+    keyword(words::kInt, ParamType::Integer),   keyword(words::kPoint, ParamType::Point),
+    keyword(words::kColor, ParamType::Color),   keyword(words::kString, ParamType::String),
+    keyword(words::kVector, ParamType::Vector), keyword(words::kNormal, ParamType::Normal),
+    keyword(words::kHpoint, ParamType::Hpoint), keyword(words::kMatrix, ParamType::Matrix),
+    keyword(words::kMpoint, ParamType::Mpoint),
 };
 
 // The words that may open an inline declaration, tried once each in this order.
 const char *const kInlineWords[] = {
-    "constant", "uniform", "varying", "vertex", "facevarying", "facevertex", "float",  "integer", "int",
-    "point",    "vector",  "normal",  "hpoint", "color",       "string",     "matrix", "mpoint",
+    words::kConstant, words::kUniform, words::kVarying, words::kVertex, words::kFaceVarying, words::kFaceVertex,
+    words::kFloat,    words::kInteger, words::kInt,     words::kPoint,  words::kVector,      words::kNormal,
+    words::kHpoint,   words::kColor,   words::kString,  words::kMatrix, words::kMpoint,
 };
 
 const char kBadDeclaration[] = "quillet error: bad declaration \"%.*s\" for \"%s\"\n";

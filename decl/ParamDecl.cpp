@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "decl/DeclarationWords.h"
+
 namespace quillet {
 
 namespace {
@@ -18,27 +20,28 @@ struct TypeInfo {
 // Indexed by ParamType code; codes 10 to 15 are unassigned.
 const TypeInfo kTypes[] = {
     {"", 0, 0},
-    {"float", sizeof(float), 1},
-    {"point", 3 * sizeof(float), 3},
-    {"color", 3 * sizeof(float), 3},
-    {"string", sizeof(char *), 0},
-    {"integer", sizeof(int), 0},
-    {"vector", 3 * sizeof(float), 3},
-    {"normal", 3 * sizeof(float), 3},
-    {"hpoint", 4 * sizeof(float), 4},
-    {"matrix", 16 * sizeof(float), 16},
+    {words::kFloat, sizeof(float), 1},
+    {words::kPoint, 3 * sizeof(float), 3},
+    {words::kColor, 3 * sizeof(float), 3},
+    {words::kString, sizeof(char *), 0},
+    {words::kInteger, sizeof(int), 0},
+    {words::kVector, 3 * sizeof(float), 3},
+    {words::kNormal, 3 * sizeof(float), 3},
+    {words::kHpoint, 4 * sizeof(float), 4},
+    {words::kMatrix, 16 * sizeof(float), 16},
     {"", 0, 0},
     {"", 0, 0},
     {"", 0, 0},
     {"", 0, 0},
     {"", 0, 0},
     {"", 0, 0},
-    {"mpoint", 16 * sizeof(float), 16},
+    {words::kMpoint, 16 * sizeof(float), 16},
 };
 const int kTypeCount = sizeof kTypes / sizeof kTypes[0];
 
 // Indexed by ParamClass code.
-const char *const kClassNames[] = {"", "constant", "uniform", "varying", "vertex", "facevarying", "facevertex"};
+const char *const kClassNames[] = {
+    "", words::kConstant, words::kUniform, words::kVarying, words::kVertex, words::kFaceVarying, words::kFaceVertex};
 const int kClassCount = sizeof kClassNames / sizeof kClassNames[0];
 
 const TypeInfo &typeInfo(int code) {

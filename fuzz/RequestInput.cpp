@@ -7,6 +7,7 @@
 
 #include "decl/DeclTable.h"
 #include "rib/FloatFormat.h"
+#include "rib/TokenWords.h"
 
 using namespace quillet;
 
@@ -104,10 +105,6 @@ countmodel::Count valuesPerElement(ParamType type) {
     case ParamType::Matrix: return 16;
     default: return 0;
     }
-}
-
-bool same(const char *a, const char *b) {
-    return a && std::strcmp(a, b) == 0;
 }
 
 // The fast %g text must be exactly printf's.
@@ -250,8 +247,8 @@ RtPointer RequestInput::valueFor(RtToken token, const countmodel::ClassCounts &c
     if (choose(16) == 0) return nullptr;
     // The stream options read their values by name: a string for "format"
     // and "compression", an integer for "binary" and "gzip".
-    const bool namedString = same(token, "format") || same(token, "compression");
-    const bool namedInt = same(token, "binary") || same(token, "gzip");
+    const bool namedString = isToken(token, "format") || isToken(token, "compression");
+    const bool namedInt = isToken(token, "binary") || isToken(token, "gzip");
     size_t elements = 0;
     ParamType type = ParamType::Float;
     if (const ParamDecl *decl = token ? DeclTable::lookup(token) : nullptr) {

@@ -34,11 +34,11 @@ void requireCountable(size_t size) {
 py::array numericArray(py::handle value, const char *kinds, const char *wrongKind) {
     const bool convertible = !py::isinstance<py::str>(value) && !py::isinstance<py::bytes>(value) && !value.is_none();
     py::object asArray = convertible ? py::array::ensure(value) : py::object();
-    if (!asArray) throw py::type_error(formatMessage(wrongKind, typeNameOf(value).c_str()));
+    if (!asArray) throw py::type_error(formatString(wrongKind, typeNameOf(value).c_str()));
     py::array array = asArray.cast<py::array>();
     // An empty sequence has no element type: numpy calls it float64.
     if (std::strchr(kinds, array.dtype().kind()) == nullptr && array.size() != 0)
-        throw py::type_error(formatMessage(wrongKind, typeNameOf(value).c_str()));
+        throw py::type_error(formatString(wrongKind, typeNameOf(value).c_str()));
     requireCountable(size_t(array.size()));
     return array;
 }
@@ -99,7 +99,7 @@ Values<RtToken> stringValues(py::handle value, CallStorage &storage) {
             strings.push_back(nullptr);
             return;
         }
-        if (!py::isinstance<py::str>(item)) throw py::type_error(formatMessage(kNotStrings, typeNameOf(item).c_str()));
+        if (!py::isinstance<py::str>(item)) throw py::type_error(formatString(kNotStrings, typeNameOf(item).c_str()));
         strings.push_back(strText(item, storage));
     };
     if (value.is_none() || py::isinstance<py::str>(value)) {
@@ -107,14 +107,14 @@ Values<RtToken> stringValues(py::handle value, CallStorage &storage) {
     } else if (py::isinstance<py::sequence>(value) || py::isinstance<py::array>(value)) {
         for (py::handle item : value) add(item);
     } else {
-        throw py::type_error(formatMessage(kNotStrings, typeNameOf(value).c_str()));
+        throw py::type_error(formatString(kNotStrings, typeNameOf(value).c_str()));
     }
     requireCountable(strings.size());
     return Values<RtToken>{strings.data(), strings.size()};
 }
 
 const char *strText(py::handle text, CallStorage &storage) {
-    if (!py::isinstance<py::str>(text)) throw py::type_error(formatMessage(kNotStrings, typeNameOf(text).c_str()));
+    if (!py::isinstance<py::str>(text)) throw py::type_error(formatString(kNotStrings, typeNameOf(text).c_str()));
     Py_ssize_t size = 0;
     const char *bytes = PyUnicode_AsUTF8AndSize(text.ptr(), &size);
     if (bytes == nullptr) throw py::error_already_set();
@@ -125,7 +125,7 @@ const char *strText(py::handle text, CallStorage &storage) {
 
 void requireLength(size_t count, long long expected, const char *what) {
     if (expected < 0) expected = 0;
-    if (count != size_t(expected)) throw py::value_error(formatMessage(kWrongLength, what, expected, count));
+    if (count != size_t(expected)) throw py::value_error(formatString(kWrongLength, what, expected, count));
 }
 
 Values<RtFloat> floatValues(py::handle value, long long expected, const char *what, CallStorage &storage) {
@@ -147,7 +147,7 @@ Values<RtToken> stringValues(py::handle value, long long expected, const char *w
 }
 
 void requireContext(const char *entryName) {
-    if (RiGetContext() == nullptr) raiseError(formatMessage(kNoStream, entryName));
+    if (RiGetContext() == nullptr) raiseError(formatString(kNoStream, entryName));
 }
 
 void raiseError(const std::string &message) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ri/ri.h"
+#include "rib/FormatString.h"
 
 namespace quillet {
 namespace python {
@@ -62,15 +63,6 @@ Values<RtToken> stringValues(py::handle value, long long expected, const char *w
 // ValueError unless count equals expected (a negative expected count asks for
 // no values at all).
 void requireLength(size_t count, long long expected, const char *what);
-
-// Text made from one of the message format constants.
-template <typename... Args>
-std::string formatMessage(const char *format, Args... args) {
-    int length = std::snprintf(nullptr, 0, format, args...);
-    std::string text(length > 0 ? size_t(length) : 0, '\0');
-    std::snprintf(&text[0], text.size() + 1, format, args...);
-    return text;
-}
 
 // quillet.Error unless a stream is current; the C interface would end the
 // process instead.

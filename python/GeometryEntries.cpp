@@ -34,8 +34,8 @@ BasisSteps currentSteps() {
 
 ClassCounts steppedCounts(const SteppedCounts &result, RtToken type) {
     if (result.status == CountStatus::unknownPatchType)
-        throw py::value_error(formatMessage(kUnknownPatchType, type != nullptr ? type : ""));
-    if (result.status == CountStatus::badBasisStep) throw py::value_error(formatMessage(kBadBasisStep, result.badStep));
+        throw py::value_error(formatString(kUnknownPatchType, type != nullptr ? type : ""));
+    if (result.status == CountStatus::badBasisStep) throw py::value_error(formatString(kBadBasisStep, result.badStep));
     return result.counts;
 }
 
@@ -235,8 +235,8 @@ void bindCurvesPointsMeshes(RiClass &ri) {
             BlobbyScan scan = blobbyScan(codes.count(), codes.data);
             if (!scan.complete) throw py::value_error(kBlobbyCodes);
             if (scan.leaves != nleaf || scan.floats != floats.count() || scan.strings != strings.count())
-                throw py::value_error(formatMessage(kBlobbyCounts, scan.leaves, scan.floats, scan.strings, nleaf,
-                                                    floats.count(), strings.count()));
+                throw py::value_error(formatString(kBlobbyCounts, scan.leaves, scan.floats, scan.strings, nleaf,
+                                                   floats.count(), strings.count()));
             ParamDict list(params, blobbyCounts(nleaf));
             RiBlobbyV(nleaf, codes.count(), codes.data, floats.count(), floats.data, strings.count(), strings.data,
                       list.size(), list.tokens(), list.values());
@@ -252,8 +252,8 @@ void bindCurvesPointsMeshes(RiClass &ri) {
             Values<RtToken> strings = stringValues(data, storage);
             const int needed = function == RiProcDelayedReadArchive ? 1 : 2;
             if (strings.size != size_t(needed))
-                throw py::value_error(formatMessage(
-                    kProceduralData, subdivfunc.attr("name").cast<std::string>().c_str(), needed, strings.size));
+                throw py::value_error(formatString(kProceduralData, subdivfunc.attr("name").cast<std::string>().c_str(),
+                                                   needed, strings.size));
             RtFloat *box = floatValues(bound, 6, "bound", storage).data;
             RiProcedural(strings.data, box, function, nullptr);
         },

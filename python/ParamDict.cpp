@@ -30,7 +30,7 @@ ParamDict::ParamDict(py::handle params, const ClassCounts &counts) {
     for (auto pair : paramDict(params)) {
         const char *token = strText(pair.first, storage);
         const ParamDecl *decl = DeclTable::lookup(token);
-        if (decl == nullptr) throw py::value_error(formatMessage(kUndeclared, token));
+        if (decl == nullptr) throw py::value_error(formatString(kUndeclared, token));
         add(token, pair.second, *decl, counts);
     }
 }
@@ -40,7 +40,7 @@ ParamDict ParamDict::streamOptions(py::handle params) {
     for (auto pair : paramDict(params)) {
         const char *token = strText(pair.first, list.storage);
         const char *declaration = streamOptionDeclaration(token);
-        if (declaration == nullptr) throw py::value_error(formatMessage(kUnknownStreamOption, token));
+        if (declaration == nullptr) throw py::value_error(formatString(kUnknownStreamOption, token));
         ParsedDeclaration parsed = parseDeclaration(declaration);
         ParamDecl decl(token, token);
         decl.paramClass = parsed.paramClass;

@@ -3,7 +3,6 @@
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
-using quillet::ParamList;
 
 RtVoid RiAttributeBegin(void) {
     if (RenderContext *c = activeContext(__func__)) c->AttributeBegin();
@@ -72,13 +71,9 @@ RtVoid RiReverseOrientation(void) {
 }
 
 RtVoid RiAttribute(RtToken name, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, name);
-    ParamList params(args);
-    va_end(args);
-    c->AttributeV(name, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, name);
+    if (RenderContext *c = activeContext(__func__))
+        c->AttributeV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiAttributeV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -86,13 +81,8 @@ RtVoid RiAttributeV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[])
 }
 
 RtVoid RiSurface(RtToken name, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, name);
-    ParamList params(args);
-    va_end(args);
-    c->SurfaceV(name, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, name);
+    if (RenderContext *c = activeContext(__func__)) c->SurfaceV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiSurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -100,13 +90,9 @@ RtVoid RiSurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
 }
 
 RtVoid RiDisplacement(RtToken name, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, name);
-    ParamList params(args);
-    va_end(args);
-    c->DisplacementV(name, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, name);
+    if (RenderContext *c = activeContext(__func__))
+        c->DisplacementV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiDisplacementV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -114,13 +100,9 @@ RtVoid RiDisplacementV(RtToken name, RtInt n, RtToken tokens[], RtPointer values
 }
 
 RtVoid RiAtmosphere(RtToken name, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, name);
-    ParamList params(args);
-    va_end(args);
-    c->AtmosphereV(name, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, name);
+    if (RenderContext *c = activeContext(__func__))
+        c->AtmosphereV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiAtmosphereV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -128,13 +110,9 @@ RtVoid RiAtmosphereV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]
 }
 
 RtVoid RiInterior(RtToken name, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, name);
-    ParamList params(args);
-    va_end(args);
-    c->InteriorV(name, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, name);
+    if (RenderContext *c = activeContext(__func__))
+        c->InteriorV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiInteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -142,13 +120,9 @@ RtVoid RiInteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) 
 }
 
 RtVoid RiExterior(RtToken name, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, name);
-    ParamList params(args);
-    va_end(args);
-    c->ExteriorV(name, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, name);
+    if (RenderContext *c = activeContext(__func__))
+        c->ExteriorV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiExteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -156,13 +130,8 @@ RtVoid RiExteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) 
 }
 
 RtVoid RiImager(RtToken name, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, name);
-    ParamList params(args);
-    va_end(args);
-    c->ImagerV(name, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, name);
+    if (RenderContext *c = activeContext(__func__)) c->ImagerV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiImagerV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -174,10 +143,7 @@ RtVoid RiImagerV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
 RtLightHandle RiLightSource(RtToken name, ...) {
     RenderContext *c = activeContext(nullptr);
     if (!c) return nullptr;
-    va_list args;
-    QUILLET_VA_START(args, name);
-    ParamList params(args);
-    va_end(args);
+    QUILLET_PARAM_LIST(params, name);
     return c->LightSourceV(name, params.count(), params.tokens(), params.values());
 }
 
@@ -189,10 +155,7 @@ RtLightHandle RiLightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer 
 RtLightHandle RiAreaLightSource(RtToken name, ...) {
     RenderContext *c = activeContext(nullptr);
     if (!c) return nullptr;
-    va_list args;
-    QUILLET_VA_START(args, name);
-    ParamList params(args);
-    va_end(args);
+    QUILLET_PARAM_LIST(params, name);
     return c->AreaLightSourceV(name, params.count(), params.tokens(), params.values());
 }
 

@@ -4,7 +4,6 @@
 
 using quillet::activeContext;
 using quillet::applyStreamDefaults;
-using quillet::ParamList;
 
 namespace {
 
@@ -50,13 +49,9 @@ RtVoid RiCropWindow(RtFloat xmin, RtFloat xmax, RtFloat ymin, RtFloat ymax) {
 }
 
 RtVoid RiProjection(RtToken name, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, name);
-    ParamList params(args);
-    va_end(args);
-    c->ProjectionV(name, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, name);
+    if (RenderContext *c = activeContext(__func__))
+        c->ProjectionV(name, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -96,13 +91,9 @@ RtVoid RiQuantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloat dithera
 }
 
 RtVoid RiDisplay(const char *name, RtToken type, RtToken mode, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, mode);
-    ParamList params(args);
-    va_end(args);
-    c->DisplayV(name, type, mode, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, mode);
+    if (RenderContext *c = activeContext(__func__))
+        c->DisplayV(name, type, mode, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiDisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -110,13 +101,8 @@ RtVoid RiDisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken
 }
 
 RtVoid RiHider(RtToken type, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, type);
-    ParamList params(args);
-    va_end(args);
-    c->HiderV(type, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, type);
+    if (RenderContext *c = activeContext(__func__)) c->HiderV(type, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiHiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -133,10 +119,7 @@ RtVoid RiRelativeDetail(RtFloat relativedetail) {
 
 RtVoid RiOption(RtToken name, ...) {
     // Collected before the name test: stream options work without a context.
-    va_list args;
-    QUILLET_VA_START(args, name);
-    ParamList params(args);
-    va_end(args);
+    QUILLET_PARAM_LIST(params, name);
     forwardOption(__func__, name, params.count(), params.tokens(), params.values());
 }
 

@@ -21,6 +21,14 @@
 #define QUILLET_VA_START(args, last) va_start(args, last)
 #endif
 
+// Declares the ParamList `params`, filled from the variable arguments that
+// follow the parameter `last` of the calling function.
+#define QUILLET_PARAM_LIST(params, last)                                                                               \
+    va_list params##Arguments;                                                                                         \
+    QUILLET_VA_START(params##Arguments, last);                                                                         \
+    quillet::ParamList params(params##Arguments);                                                                      \
+    va_end(params##Arguments)
+
 namespace quillet {
 
 // The token/value pairs read from variable arguments up to RI_NULL. Pairs

@@ -3,16 +3,11 @@
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
-using quillet::ParamList;
 
 RtVoid RiCone(RtFloat height, RtFloat radius, RtFloat thetamax, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, thetamax);
-    ParamList params(args);
-    va_end(args);
-    c->ConeV(height, radius, thetamax, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, thetamax);
+    if (RenderContext *c = activeContext(__func__))
+        c->ConeV(height, radius, thetamax, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -20,13 +15,9 @@ RtVoid RiConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToke
 }
 
 RtVoid RiCylinder(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, thetamax);
-    ParamList params(args);
-    va_end(args);
-    c->CylinderV(radius, zmin, zmax, thetamax, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, thetamax);
+    if (RenderContext *c = activeContext(__func__))
+        c->CylinderV(radius, zmin, zmax, thetamax, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiCylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
@@ -35,13 +26,9 @@ RtVoid RiCylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax,
 }
 
 RtVoid RiDisk(RtFloat height, RtFloat radius, RtFloat thetamax, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, thetamax);
-    ParamList params(args);
-    va_end(args);
-    c->DiskV(height, radius, thetamax, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, thetamax);
+    if (RenderContext *c = activeContext(__func__))
+        c->DiskV(height, radius, thetamax, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiDiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -49,13 +36,9 @@ RtVoid RiDiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToke
 }
 
 RtVoid RiHyperboloid(RtPoint point1, RtPoint point2, RtFloat thetamax, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, thetamax);
-    ParamList params(args);
-    va_end(args);
-    c->HyperboloidV(point1, point2, thetamax, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, thetamax);
+    if (RenderContext *c = activeContext(__func__))
+        c->HyperboloidV(point1, point2, thetamax, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiHyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -63,13 +46,9 @@ RtVoid RiHyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n,
 }
 
 RtVoid RiParaboloid(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, thetamax);
-    ParamList params(args);
-    va_end(args);
-    c->ParaboloidV(rmax, zmin, zmax, thetamax, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, thetamax);
+    if (RenderContext *c = activeContext(__func__))
+        c->ParaboloidV(rmax, zmin, zmax, thetamax, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
@@ -78,13 +57,9 @@ RtVoid RiParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax,
 }
 
 RtVoid RiSphere(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, thetamax);
-    ParamList params(args);
-    va_end(args);
-    c->SphereV(radius, zmin, zmax, thetamax, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, thetamax);
+    if (RenderContext *c = activeContext(__func__))
+        c->SphereV(radius, zmin, zmax, thetamax, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiSphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
@@ -93,13 +68,9 @@ RtVoid RiSphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, R
 }
 
 RtVoid RiTorus(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, thetamax);
-    ParamList params(args);
-    va_end(args);
-    c->TorusV(majorradius, minorradius, phimin, phimax, thetamax, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, thetamax);
+    if (RenderContext *c = activeContext(__func__))
+        c->TorusV(majorradius, minorradius, phimin, phimax, thetamax, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiTorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax, RtInt n,

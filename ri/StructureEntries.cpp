@@ -4,7 +4,6 @@
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
-using quillet::ParamList;
 
 RtVoid RiSolidBegin(RtToken operation) {
     if (RenderContext *c = activeContext(__func__)) c->SolidBegin(operation);
@@ -48,13 +47,9 @@ RtVoid RiVArchiveRecord(RtToken type, const char *format, va_list args) {
 }
 
 RtVoid RiReadArchive(RtToken name, RtArchiveCallback callback, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, callback);
-    ParamList params(args);
-    va_end(args);
-    c->ReadArchiveV(name, callback, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, callback);
+    if (RenderContext *c = activeContext(__func__))
+        c->ReadArchiveV(name, callback, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[], RtPointer values[]) {

@@ -4,16 +4,11 @@
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
-using quillet::ParamList;
 
 RtVoid RiPolygon(RtInt nvertices, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, nvertices);
-    ParamList params(args);
-    va_end(args);
-    c->PolygonV(nvertices, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, nvertices);
+    if (RenderContext *c = activeContext(__func__))
+        c->PolygonV(nvertices, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiPolygonV(RtInt nvertices, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -21,13 +16,9 @@ RtVoid RiPolygonV(RtInt nvertices, RtInt n, RtToken tokens[], RtPointer values[]
 }
 
 RtVoid RiGeneralPolygon(RtInt nloops, RtInt nvertices[], ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, nvertices);
-    ParamList params(args);
-    va_end(args);
-    c->GeneralPolygonV(nloops, nvertices, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, nvertices);
+    if (RenderContext *c = activeContext(__func__))
+        c->GeneralPolygonV(nloops, nvertices, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiGeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -35,13 +26,9 @@ RtVoid RiGeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken token
 }
 
 RtVoid RiPointsPolygons(RtInt npolys, RtInt nvertices[], RtInt vertices[], ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, vertices);
-    ParamList params(args);
-    va_end(args);
-    c->PointsPolygonsV(npolys, nvertices, vertices, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, vertices);
+    if (RenderContext *c = activeContext(__func__))
+        c->PointsPolygonsV(npolys, nvertices, vertices, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiPointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[],
@@ -50,13 +37,10 @@ RtVoid RiPointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtIn
 }
 
 RtVoid RiPointsGeneralPolygons(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, vertices);
-    ParamList params(args);
-    va_end(args);
-    c->PointsGeneralPolygonsV(npolys, nloops, nvertices, vertices, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, vertices);
+    if (RenderContext *c = activeContext(__func__))
+        c->PointsGeneralPolygonsV(npolys, nloops, nvertices, vertices, params.count(), params.tokens(),
+                                  params.values());
 }
 
 RtVoid RiPointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], RtInt n,
@@ -70,13 +54,8 @@ RtVoid RiBasis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep) {
 }
 
 RtVoid RiPatch(RtToken type, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, type);
-    ParamList params(args);
-    va_end(args);
-    c->PatchV(type, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, type);
+    if (RenderContext *c = activeContext(__func__)) c->PatchV(type, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiPatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -84,13 +63,9 @@ RtVoid RiPatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
 }
 
 RtVoid RiPatchMesh(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, vwrap);
-    ParamList params(args);
-    va_end(args);
-    c->PatchMeshV(type, nu, uwrap, nv, vwrap, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, vwrap);
+    if (RenderContext *c = activeContext(__func__))
+        c->PatchMeshV(type, nu, uwrap, nv, vwrap, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiPatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[],
@@ -105,14 +80,10 @@ RtVoid RiTrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloat knot[],
 
 RtVoid RiNuPatch(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
                  RtFloat vknot[], RtFloat vmin, RtFloat vmax, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, vmax);
-    ParamList params(args);
-    va_end(args);
-    c->NuPatchV(nu, uorder, uknot, umin, umax, nv, vorder, vknot, vmin, vmax, params.count(), params.tokens(),
-                params.values());
+    QUILLET_PARAM_LIST(params, vmax);
+    if (RenderContext *c = activeContext(__func__))
+        c->NuPatchV(nu, uorder, uknot, umin, umax, nv, vorder, vknot, vmin, vmax, params.count(), params.tokens(),
+                    params.values());
 }
 
 RtVoid RiNuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
@@ -122,13 +93,9 @@ RtVoid RiNuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat
 }
 
 RtVoid RiCurves(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, wrap);
-    ParamList params(args);
-    va_end(args);
-    c->CurvesV(type, ncurves, nvertices, wrap, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, wrap);
+    if (RenderContext *c = activeContext(__func__))
+        c->CurvesV(type, ncurves, nvertices, wrap, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiCurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[],
@@ -137,13 +104,9 @@ RtVoid RiCurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, R
 }
 
 RtVoid RiPoints(RtInt npoints, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, npoints);
-    ParamList params(args);
-    va_end(args);
-    c->PointsV(npoints, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, npoints);
+    if (RenderContext *c = activeContext(__func__))
+        c->PointsV(npoints, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiPointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -152,14 +115,10 @@ RtVoid RiPointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) {
 
 RtVoid RiSubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags, RtToken tags[],
                          RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, floatargs);
-    ParamList params(args);
-    va_end(args);
-    c->SubdivisionMeshV(scheme, nfaces, nvertices, vertices, ntags, tags, nargs, intargs, floatargs, params.count(),
-                        params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, floatargs);
+    if (RenderContext *c = activeContext(__func__))
+        c->SubdivisionMeshV(scheme, nfaces, nvertices, vertices, ntags, tags, nargs, intargs, floatargs, params.count(),
+                            params.tokens(), params.values());
 }
 
 RtVoid RiSubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
@@ -171,13 +130,9 @@ RtVoid RiSubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt
 }
 
 RtVoid RiBlobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[], ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, str);
-    ParamList params(args);
-    va_end(args);
-    c->BlobbyV(nleaf, ncode, code, nflt, flt, nstr, str, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, str);
+    if (RenderContext *c = activeContext(__func__))
+        c->BlobbyV(nleaf, ncode, code, nflt, flt, nstr, str, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiBlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[], RtInt n,
@@ -191,13 +146,9 @@ RtVoid RiProcedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, 
 }
 
 RtVoid RiGeometry(RtToken type, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, type);
-    ParamList params(args);
-    va_end(args);
-    c->GeometryV(type, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, type);
+    if (RenderContext *c = activeContext(__func__))
+        c->GeometryV(type, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiGeometryV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {

@@ -4,18 +4,13 @@
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
-using quillet::ParamList;
 
 RtVoid RiMakeTexture(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
                      RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, twidth);
-    ParamList params(args);
-    va_end(args);
-    c->MakeTextureV(picturename, texturename, swrap, twrap, filterfunc, swidth, twidth, params.count(), params.tokens(),
-                    params.values());
+    QUILLET_PARAM_LIST(params, twidth);
+    if (RenderContext *c = activeContext(__func__))
+        c->MakeTextureV(picturename, texturename, swrap, twrap, filterfunc, swidth, twidth, params.count(),
+                        params.tokens(), params.values());
 }
 
 RtVoid RiMakeTextureV(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
@@ -27,14 +22,10 @@ RtVoid RiMakeTextureV(const char *picturename, const char *texturename, RtToken 
 
 RtVoid RiMakeLatLongEnvironment(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
                                 RtFloat swidth, RtFloat twidth, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, twidth);
-    ParamList params(args);
-    va_end(args);
-    c->MakeLatLongEnvironmentV(picturename, texturename, filterfunc, swidth, twidth, params.count(), params.tokens(),
-                               params.values());
+    QUILLET_PARAM_LIST(params, twidth);
+    if (RenderContext *c = activeContext(__func__))
+        c->MakeLatLongEnvironmentV(picturename, texturename, filterfunc, swidth, twidth, params.count(),
+                                   params.tokens(), params.values());
 }
 
 RtVoid RiMakeLatLongEnvironmentV(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
@@ -46,14 +37,10 @@ RtVoid RiMakeLatLongEnvironmentV(const char *picturename, const char *texturenam
 RtVoid RiMakeCubeFaceEnvironment(const char *px, const char *nx, const char *py, const char *ny, const char *pz,
                                  const char *nz, const char *texturename, RtFloat fov, RtFilterFunc filterfunc,
                                  RtFloat swidth, RtFloat twidth, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, twidth);
-    ParamList params(args);
-    va_end(args);
-    c->MakeCubeFaceEnvironmentV(px, nx, py, ny, pz, nz, texturename, fov, filterfunc, swidth, twidth, params.count(),
-                                params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, twidth);
+    if (RenderContext *c = activeContext(__func__))
+        c->MakeCubeFaceEnvironmentV(px, nx, py, ny, pz, nz, texturename, fov, filterfunc, swidth, twidth,
+                                    params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiMakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py, const char *ny, const char *pz,
@@ -65,13 +52,9 @@ RtVoid RiMakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py
 }
 
 RtVoid RiMakeShadow(const char *picturename, const char *texturename, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    QUILLET_VA_START(args, texturename);
-    ParamList params(args);
-    va_end(args);
-    c->MakeShadowV(picturename, texturename, params.count(), params.tokens(), params.values());
+    QUILLET_PARAM_LIST(params, texturename);
+    if (RenderContext *c = activeContext(__func__))
+        c->MakeShadowV(picturename, texturename, params.count(), params.tokens(), params.values());
 }
 
 RtVoid RiMakeShadowV(const char *picturename, const char *texturename, RtInt n, RtToken tokens[], RtPointer values[]) {

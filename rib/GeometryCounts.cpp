@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 
 namespace quillet {
@@ -62,10 +61,6 @@ Wide cubicSegments(Wide n, Wide step, bool periodic) {
 
 bool operator==(const ClassCounts &a, const ClassCounts &b) {
     return a.vertex == b.vertex && a.varying == b.varying && a.uniform == b.uniform && a.face == b.face;
-}
-
-bool isToken(RtToken token, const char *word) {
-    return token != nullptr && std::strcmp(token, word) == 0;
 }
 
 RtInt sumInts(const RtInt values[], RtInt count) {

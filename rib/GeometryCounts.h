@@ -14,6 +14,7 @@
 
 #include "decl/ParamDecl.h"
 #include "ri/ri.h"
+#include "rib/TokenWords.h"
 
 namespace quillet {
 
@@ -29,9 +30,6 @@ struct ClassCounts {
 };
 
 bool operator==(const ClassCounts &a, const ClassCounts &b);
-
-// Exact, case-sensitive comparison; a null token matches nothing.
-bool isToken(RtToken token, const char *word);
 
 // Sum of the first count entries (0 for a null array or count <= 0).
 RtInt sumInts(const RtInt values[], RtInt count);

@@ -19,6 +19,8 @@
 #include <cstring>
 #include <string>
 
+#include "rib/FormatString.h"
+
 namespace quillet {
 
 namespace {
@@ -70,10 +72,8 @@ int writeWhole(int descriptor, const char *bytes, size_t length) {
 
 template <typename... Args>
 void addCause(std::string &causes, const char *format, Args... args) {
-    char text[256];
-    std::snprintf(text, sizeof text, format, args...);
     if (!causes.empty()) causes += kCauseSeparator;
-    causes += text;
+    causes += formatString(format, args...);
 }
 
 void addWriteError(std::string &causes, int error) {
@@ -94,9 +94,7 @@ void addPipeStatus(std::string &causes, int status) {
 
 void reportLostStream(const char *name, const std::string &causes) {
     const char *target = name ? name : kStandardOutputName;
-    std::string message(sizeof kStreamLost + std::strlen(target) + causes.size(), '\0');
-    const int n = std::snprintf(&message[0], message.size(), kStreamLost, target, causes.c_str());
-    message.resize(n > 0 ? size_t(n) : 0);
+    const std::string message = formatString(kStreamLost, target, causes.c_str());
     RiErrorPrint(RIE_SYSTEM, RIE_ERROR, message.c_str());
 }
 

@@ -4,10 +4,9 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <vector>
+#include <string>
 
-#include <locale.h>
-
+#include "rib/FormatString.h"
 #include "rib/FunctionNames.h"
 #include "rib/OutputBuffer.h"
 #include "rib/RequestText.h"
@@ -17,10 +16,6 @@
 namespace quillet {
 
 namespace {
-
-// Records that fit (terminating zero included) are formatted on the stack;
-// longer ones go to the heap, so a record is never cut.
-const int kRecordBufferSize = 10000;
 
 enum class RecordKind { Comment, Structure, Verbatim, Unknown };
 
@@ -43,16 +38,6 @@ RecordKind recordKind(RtToken type) {
 // The prefixes of comment and structure records, repeated on each line.
 const char kCommentPrefix[] = "# ";
 const char kStructurePrefix[] = "##";
-
-// Formats in the C locale whatever locale the process has set, so that the
-// numbers of a record are written as a reader reads them.
-int formatRecordText(char *buffer, size_t size, const char *format, va_list args) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
-    const locale_t previous = cLocale ? uselocale(cLocale) : locale_t(0);
-    const int length = std::vsnprintf(buffer, size, format, args);
-    if (cLocale) uselocale(previous);
-    return length;
-}
 
 }  // namespace
 
@@ -133,25 +118,9 @@ RtVoid RibWriter::VArchiveRecord(RtToken type, const char *format, va_list args)
         return;
     }
 
-    char local[kRecordBufferSize];
-    std::vector<char> large;
-    const char *text = "";
-    if (format) {
-        va_list measured;
-        va_copy(measured, args);
-        int length = formatRecordText(local, sizeof local, format, measured);
-        va_end(measured);
-        if (length >= kRecordBufferSize) {
-            large.resize(static_cast<size_t>(length) + 1);
-            va_list again;
-            va_copy(again, args);
-            formatRecordText(large.data(), large.size(), format, again);
-            va_end(again);
-            text = large.data();
-        } else if (length >= 0) {
-            text = local;
-        }
-    }
+    // Never cut, however long.
+    const std::string record = format ? vformatString(format, args) : std::string();
+    const char *text = record.c_str();
 
     if (kind == RecordKind::Verbatim) {
         writeBytes(text, std::strlen(text));

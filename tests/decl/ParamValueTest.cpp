@@ -121,7 +121,8 @@ TEST(ParamValueList, CopiesAreDeepMovesAreNot) {
     ASSERT_EQ(tokensOf(copy), (std::vector<RtToken>{kA}));
     EXPECT_NE(copy.valueOf(kA), list.valueOf(kA));
     EXPECT_EQ(static_cast<float *>(copy.valueOf(kA))[2], 3.0f);
-    copy = copy;  // self-assignment keeps the list
+    ParamValueList &same = copy;
+    copy = same;  // self-assignment keeps the list
     EXPECT_EQ(tokensOf(copy), (std::vector<RtToken>{kA}));
 
     ParamValue *item = list.head;

@@ -1,12 +1,11 @@
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+
+#include "support/ChildProcess.h"
 
 namespace {
 const char kFreshVariable[] = "QUILLET_DECL_FRESH_PROCESS";
@@ -25,13 +24,6 @@ std::string captureStream(const std::function<void(FILE *)> &write) {
     return text;
 }
 
-std::string readFile(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 std::string tempPath(const char *name) {
     return "/tmp/quillet-decl-" + std::to_string(getpid()) + "-" + name;
 }
@@ -48,13 +40,7 @@ void runCurrentTestFresh() {
     ASSERT_GT(length, 0);
     self[length] = '\0';
     std::string command = std::string(kFreshVariable) + "=1 '" + self + "' --gtest_filter=" + name + " 2>&1";
-    FILE *child = popen(command.c_str(), "r");
-    ASSERT_NE(child, nullptr);
-    std::string output;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, child)) > 0) output.append(buffer, n);
-    int status = pclose(child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output;
-    EXPECT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
+    const quillet_test::ChildResult child = quillet_test::runCommand(command);
+    EXPECT_EQ(child.status, 0) << child.standardOutput;
+    EXPECT_NE(child.standardOutput.find("[  PASSED  ] 1 test"), std::string::npos) << child.standardOutput;
 }

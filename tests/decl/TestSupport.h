@@ -7,11 +7,12 @@
 #include <functional>
 #include <string>
 
+#include "support/Files.h"
+
 // Everything that write() puts on the stream it is given.
 std::string captureStream(const std::function<void(FILE *)> &write);
 
-// The whole content of a file ("" when it cannot be read).
-std::string readFile(const std::string &path);
+using quillet_test::readFile;
 
 // A path under /tmp unique to this process and name.
 std::string tempPath(const char *name);

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "ChildProcess.h"
+#include "support/ChildProcess.h"
 #include "ri/ri.h"
+
+using quillet_test::ChildResult;
+using quillet_test::runInChild;
 
 namespace {
 
@@ -27,7 +30,7 @@ class ReportTest : public ::testing::TestWithParam<ReportCase> {};
 
 TEST_P(ReportTest, WritesWholeReportAndExitStatus) {
     const ReportCase &c = GetParam();
-    ChildOutcome outcome = runInChild(c.body);
+    ChildResult outcome = runInChild(c.body);
     EXPECT_EQ(outcome.standardError, c.expectedError);
     EXPECT_EQ(outcome.status, c.expectedStatus);
 }

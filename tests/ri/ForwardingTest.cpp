@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "ChildProcess.h"
+#include "support/ChildProcess.h"
 #include "RecordingContext.h"
 #include "Repeat.h"
 #include "ri/ri.h"
 #include "rib/StreamOptions.h"
+
+using quillet_test::ChildResult;
+using quillet_test::runInChild;
 
 using namespace quillet;
 
@@ -141,7 +144,7 @@ TEST_F(ForwardingTest, OtherOptionNamesReachTheContext) {
 }
 
 TEST(StreamOptions, AcceptedWithoutContext) {
-    ChildOutcome outcome = runInChild([] {
+    ChildResult outcome = runInChild([] {
         RtToken binary = "binary";
         RiOption("rib", "format", &binary, RI_NULL);
         int afterFormat = ribBinaryDefault;

@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "ChildProcess.h"
+#include "support/ChildProcess.h"
 #include "ri/ri.h"
 #include "rib/RibWriter.h"
+
+using quillet_test::ChildResult;
+using quillet_test::runInChild;
 
 namespace {
 
@@ -87,7 +90,7 @@ class NotStartedTest : public ::testing::TestWithParam<NotStartedCase> {};
 
 TEST_P(NotStartedTest, ReportsAndEndsProcess) {
     const NotStartedCase &c = GetParam();
-    ChildOutcome outcome = runInChild([&] {
+    ChildResult outcome = runInChild([&] {
         c.call();
         return 0;  // never reached
     });
@@ -98,13 +101,13 @@ TEST_P(NotStartedTest, ReportsAndEndsProcess) {
 INSTANTIATE_TEST_SUITE_P(EntryPoints, NotStartedTest, ::testing::ValuesIn(kCases));
 
 TEST(ContextManagement, NoContextBeforeBegin) {
-    ChildOutcome outcome = runInChild([] { return RiGetContext() == nullptr ? 0 : 1; });
+    ChildResult outcome = runInChild([] { return RiGetContext() == nullptr ? 0 : 1; });
     EXPECT_EQ(outcome.standardError, "");
     EXPECT_EQ(outcome.status, 0);
 }
 
 TEST(ContextManagement, NullContextIsNotStarted) {
-    ChildOutcome outcome = runInChild([] {
+    ChildResult outcome = runInChild([] {
         RiContext(nullptr);
         RiWorldBegin();
         return 0;
@@ -116,7 +119,7 @@ TEST(ContextManagement, NullContextIsNotStarted) {
 const std::string kBadContextReport = "ERROR: Bad handle\n    --> RiContext\n";
 
 TEST(ContextManagement, EndedContextIsBadHandle) {
-    ChildOutcome outcome = runInChild([] {
+    ChildResult outcome = runInChild([] {
         RiBegin("/dev/null");
         RtContextHandle ended = RiGetContext();
         RiEnd();
@@ -129,7 +132,7 @@ TEST(ContextManagement, EndedContextIsBadHandle) {
 }
 
 TEST(ContextManagement, BadHandleLeavesCurrentContext) {
-    ChildOutcome outcome = runInChild([] {
+    ChildResult outcome = runInChild([] {
         RiBegin("/dev/null");
         RtContextHandle open = RiGetContext();
         int notAContext = 0;
@@ -145,7 +148,7 @@ TEST(ContextManagement, BadHandleLeavesCurrentContext) {
 }
 
 TEST(ContextManagement, DestroyedCurrentContextLeavesNone) {
-    ChildOutcome outcome = runInChild([] {
+    ChildResult outcome = runInChild([] {
         {
             RibWriter scoped("/dev/null", RI_NULL);
             RiContext(&scoped);
@@ -159,7 +162,7 @@ TEST(ContextManagement, DestroyedCurrentContextLeavesNone) {
 }
 
 TEST(ContextManagement, EndWithoutContextIsNestingError) {
-    ChildOutcome outcome = runInChild([] {
+    ChildResult outcome = runInChild([] {
         RiEnd();
         return 0;
     });
@@ -168,7 +171,7 @@ TEST(ContextManagement, EndWithoutContextIsNestingError) {
 }
 
 TEST(ContextManagement, SecondEndIsNestingError) {
-    ChildOutcome outcome = runInChild([] {
+    ChildResult outcome = runInChild([] {
         RiBegin("second_end.rib");
         RiEnd();
         RiEnd();

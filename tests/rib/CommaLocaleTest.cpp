@@ -8,7 +8,8 @@
 #include <cstring>
 
 #include "decl/DeclTable.h"
-#include "rib/StreamChild.h"
+#include "support/ChildProcess.h"
+#include "rib/StreamCapture.h"
 
 using namespace quillet;
 using namespace quillet_test;

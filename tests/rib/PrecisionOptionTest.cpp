@@ -8,7 +8,8 @@
 
 #include "rib/FloatFormat.h"
 #include "rib/RequestCase.h"
-#include "rib/StreamChild.h"
+#include "support/ChildProcess.h"
+#include "rib/StreamCapture.h"
 #include "rib/StreamOptions.h"
 
 using namespace quillet;

@@ -9,13 +9,12 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <initializer_list>
-#include <iterator>
 #include <string>
 
 #include "rib/RibWriter.h"
+#include "support/Files.h"
 
 namespace quillet_test {
 
@@ -35,11 +34,6 @@ inline std::string makeTempPath() {
         close(fd);
     }
     return pattern;
-}
-
-inline std::string readFile(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // Runs body against a fresh writer on a temporary file (binary float

@@ -8,7 +8,7 @@
 
 #include "rib/OutputBuffer.h"
 #include "rib/StreamCapture.h"
-#include "rib/StreamChild.h"
+#include "support/ChildProcess.h"
 #include "rib/StreamOptions.h"
 
 using namespace quillet;

@@ -1,27 +1,17 @@
 #include "ToolsSupport.h"
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <utility>
 
 #ifdef TOOLS_HAVE_PNG
 #include <png.h>
 #endif
 
 #include "ri/ri.h"
-
-ScratchDir::ScratchDir() {
-    char name[] = "/tmp/quillet-tools-XXXXXX";
-    if (mkdtemp(name)) dir = name;
-}
-
-ScratchDir::~ScratchDir() {
-    if (!dir.empty()) std::system(("rm -rf '" + dir + "'").c_str());
-}
+#include "support/ChildProcess.h"
 
 std::string programDir() {
     const char *bin = std::getenv("QUILLET_BIN");
@@ -32,29 +22,15 @@ bool programExists(const std::string &name) {
     return access((programDir() + "/" + name).c_str(), X_OK) == 0;
 }
 
-std::string readFile(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void writeFile(const std::string &path, const std::string &data) {
-    std::ofstream(path, std::ios::binary) << data;
-}
-
 RunResult runProgram(const std::string &program, const std::string &arguments, const std::string &input,
                      const std::string &dir) {
-    ScratchDir io;
-    writeFile(io.file("in"), input);
-    std::string command = "cd '" + dir + "' && PATH='" + programDir() + "':\"$PATH\" '" + programDir() + "/" + program +
-                          "' " + arguments + " < '" + io.file("in") + "' > '" + io.file("out") + "' 2> '" +
-                          io.file("err") + "'";
+    std::string command =
+        "cd '" + dir + "' && PATH='" + programDir() + "':\"$PATH\" '" + programDir() + "/" + program + "' " + arguments;
+    quillet_test::ChildResult child = quillet_test::runCommand(command, input);
     RunResult result;
-    int raw = std::system(command.c_str());
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = readFile(io.file("out"));
-    result.err = readFile(io.file("err"));
+    result.status = child.status;
+    result.out = std::move(child.standardOutput);
+    result.err = std::move(child.standardError);
     return result;
 }
 

@@ -6,16 +6,11 @@
 #include <string>
 #include <vector>
 
-class ScratchDir {
-public:
-    ScratchDir();
-    ~ScratchDir();
-    const std::string &path() const { return dir; }
-    std::string file(const std::string &name) const { return dir + "/" + name; }
+#include "support/Files.h"
 
-private:
-    std::string dir;
-};
+using quillet_test::readFile;
+using quillet_test::ScratchDir;
+using quillet_test::writeFile;
 
 struct RunResult {
     int status = -1;
@@ -28,9 +23,6 @@ bool programExists(const std::string &name);
 // Runs "<bin>/<program> <arguments>" in dir with input on its standard input.
 RunResult runProgram(const std::string &program, const std::string &arguments, const std::string &input,
                      const std::string &dir);
-
-std::string readFile(const std::string &path);
-void writeFile(const std::string &path, const std::string &data);
 
 // The stream that the library writes for scene(), ASCII or binary.
 std::string libraryStream(void (*scene)(), bool binary);

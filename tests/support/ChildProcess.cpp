@@ -1,0 +1,74 @@
+// Children write their output to temporary files, read back once they end.
+#include "support/ChildProcess.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "support/Files.h"
+
+namespace quillet_test {
+
+namespace {
+
+int statusOf(int raw) {
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+}
+
+// Runs child() in a fork with standard output and error sent to files.
+ChildResult collect(const std::function<void(const std::string &)> &child, const std::string &input) {
+    ScratchDir io;
+    writeFile(io.file("in"), input);
+    std::fflush(nullptr);
+    const pid_t pid = fork();
+    if (pid < 0) std::abort();
+    if (pid == 0) {
+        const int in = open(io.file("in").c_str(), O_RDONLY);
+        const int out = open(io.file("out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = open(io.file("err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(in, STDIN_FILENO);
+        dup2(out, STDOUT_FILENO);
+        dup2(err, STDERR_FILENO);
+        close(in);
+        close(out);
+        close(err);
+        child(io.path());
+        _exit(127);
+    }
+    int raw = 0;
+    waitpid(pid, &raw, 0);
+    return ChildResult{statusOf(raw), readFile(io.file("out")), readFile(io.file("err"))};
+}
+
+}  // namespace
+
+ChildResult runInChild(const std::function<int()> &body, ChildEnd end) {
+    return collect(
+        [&](const std::string &) {
+            const int result = body();
+            if (end == ChildEnd::Exit) std::exit(result);
+            std::fflush(nullptr);
+            _exit(result);
+        },
+        "");
+}
+
+ChildResult runChild(const std::function<void()> &body) {
+    return runInChild(
+        [&] {
+            body();
+            return 0;
+        },
+        ChildEnd::Exit);
+}
+
+ChildResult runCommand(const std::string &command, const std::string &input) {
+    return collect(
+        [&](const std::string &) { execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char *>(nullptr)); },
+        input);
+}
+
+}  // namespace quillet_test
