@@ -264,9 +264,12 @@ size_t RibLexer::scanInts(ValuePool<RtInt> &out) {
     return scanNumbers(out, [](const char *p, const char *last, RtInt &value) -> const char * {
         const bool negative = *p == '-';
         const char *const digits = p + negative;
+        // At most 11 digits: one bound for the loop instead of two.
+        const char *const cap = last - digits > 11 ? digits + 11 : last;
         const char *q = digits;
         int64_t number = 0;
-        while (q < last && q - digits < 11 && static_cast<unsigned>(*q - '0') < 10) number = number * 10 + (*q++ - '0');
+        for (unsigned digit; q < cap && (digit = static_cast<unsigned>(*q - '0')) < 10; ++q)
+            number = number * 10 + digit;
         if (negative) number = -number;
         if (q == digits || number < INT32_MIN || number > INT32_MAX) return nullptr;
         value = static_cast<RtInt>(number);

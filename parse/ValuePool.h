@@ -1,15 +1,19 @@
 // The values of the request in hand: a growing array of plain numbers that
-// keeps its memory from one request to the next. It grows with realloc, which
-// moves large arrays by remapping their pages rather than copying them.
+// keeps its memory from one request to the next. Large arrays live in
+// mappings of their own, in large pages, and grow by remapping their pages
+// rather than copying them.
 #ifndef QUILLET_PARSE_VALUEPOOL_H
 #define QUILLET_PARSE_VALUEPOOL_H
 
 #include <cstddef>
-#include <cstdlib>
-#include <new>
 #include <type_traits>
 
 namespace quillet {
+
+// A block of bytes for a pool: resized keeping its first oldBytes (block may
+// be null when oldBytes is 0), and freed; bytes is always the block's size.
+void *resizeValueBlock(void *block, size_t oldBytes, size_t newBytes);
+void freeValueBlock(void *block, size_t bytes);
 
 template <typename T>
 class ValuePool {
@@ -19,7 +23,7 @@ public:
     ValuePool() = default;
     ValuePool(const ValuePool &) = delete;
     ValuePool &operator=(const ValuePool &) = delete;
-    ~ValuePool() { std::free(items); }
+    ~ValuePool() { freeValueBlock(items, room * sizeof(T)); }
 
     void push_back(T value) {
         if (count == room) grow(count + 1);
@@ -45,9 +49,7 @@ private:
     void grow(size_t needed) {
         size_t next = room * 2 > needed ? room * 2 : needed;
         if (next < kFirstRoom) next = kFirstRoom;
-        void *moved = std::realloc(items, next * sizeof(T));
-        if (!moved) throw std::bad_alloc();
-        items = static_cast<T *>(moved);
+        items = static_cast<T *>(resizeValueBlock(items, room * sizeof(T), next * sizeof(T)));
         room = next;
     }
 
