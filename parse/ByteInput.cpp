@@ -15,7 +15,7 @@ namespace {
 
 const unsigned char kGzipMagic[] = {0x1F, 0x8B};
 const char kReadError[] = "read error: ";
-const char kNoZlib[] = "gzip-compressed input cannot be read: built without zlib";
+[[maybe_unused]] const char kNoZlib[] = "gzip-compressed input cannot be read: built without zlib";
 const char kCorruptGzip[] = "gzip data is corrupt: ";
 const char kTruncatedGzip[] = "gzip data ends early";
 const size_t kRawChunk = 1 << 16;
