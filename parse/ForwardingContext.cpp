@@ -2,6 +2,13 @@
 
 namespace quillet {
 
+// An operation that takes one token and a parameter list, inside any block.
+#define QUILLET_FORWARD_NAMED_LIST(Operation)                                                                          \
+    RtVoid ForwardingContext::Operation(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {                 \
+        forwarding(Nesting::Inside);                                                                                   \
+        if (next) next->Operation(name, n, tokens, values);                                                            \
+    }
+
 RtVoid ForwardingContext::FrameBegin(RtInt frame) {
     forwarding(Nesting::Opens);
     if (next) next->FrameBegin(frame);
@@ -42,10 +49,7 @@ RtVoid ForwardingContext::CropWindow(RtFloat xmin, RtFloat xmax, RtFloat ymin, R
     if (next) next->CropWindow(xmin, xmax, ymin, ymax);
 }
 
-RtVoid ForwardingContext::ProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    forwarding(Nesting::Inside);
-    if (next) next->ProjectionV(name, n, tokens, values);
-}
+QUILLET_FORWARD_NAMED_LIST(ProjectionV)
 
 RtVoid ForwardingContext::Clipping(RtFloat hither, RtFloat yon) {
     forwarding(Nesting::Inside);
@@ -93,10 +97,7 @@ RtVoid ForwardingContext::DisplayV(const char *name, RtToken type, RtToken mode,
     if (next) next->DisplayV(name, type, mode, n, tokens, values);
 }
 
-RtVoid ForwardingContext::HiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
-    forwarding(Nesting::Inside);
-    if (next) next->HiderV(type, n, tokens, values);
-}
+QUILLET_FORWARD_NAMED_LIST(HiderV)
 
 RtVoid ForwardingContext::ColorSamples(RtInt n, RtFloat nRGB[], RtFloat RGBn[]) {
     forwarding(Nesting::Inside);
@@ -108,10 +109,7 @@ RtVoid ForwardingContext::RelativeDetail(RtFloat relativedetail) {
     if (next) next->RelativeDetail(relativedetail);
 }
 
-RtVoid ForwardingContext::OptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    forwarding(Nesting::Inside);
-    if (next) next->OptionV(name, n, tokens, values);
-}
+QUILLET_FORWARD_NAMED_LIST(OptionV)
 
 RtVoid ForwardingContext::AttributeBegin() {
     forwarding(Nesting::Opens);
@@ -195,10 +193,7 @@ RtVoid ForwardingContext::ReverseOrientation() {
     if (next) next->ReverseOrientation();
 }
 
-RtVoid ForwardingContext::AttributeV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    forwarding(Nesting::Inside);
-    if (next) next->AttributeV(name, n, tokens, values);
-}
+QUILLET_FORWARD_NAMED_LIST(AttributeV)
 
 RtVoid ForwardingContext::Identity() {
     forwarding(Nesting::Inside);
@@ -276,35 +271,12 @@ RtVoid ForwardingContext::MotionEnd() {
     if (next) next->MotionEnd();
 }
 
-RtVoid ForwardingContext::SurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    forwarding(Nesting::Inside);
-    if (next) next->SurfaceV(name, n, tokens, values);
-}
-
-RtVoid ForwardingContext::DisplacementV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    forwarding(Nesting::Inside);
-    if (next) next->DisplacementV(name, n, tokens, values);
-}
-
-RtVoid ForwardingContext::AtmosphereV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    forwarding(Nesting::Inside);
-    if (next) next->AtmosphereV(name, n, tokens, values);
-}
-
-RtVoid ForwardingContext::InteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    forwarding(Nesting::Inside);
-    if (next) next->InteriorV(name, n, tokens, values);
-}
-
-RtVoid ForwardingContext::ExteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    forwarding(Nesting::Inside);
-    if (next) next->ExteriorV(name, n, tokens, values);
-}
-
-RtVoid ForwardingContext::ImagerV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    forwarding(Nesting::Inside);
-    if (next) next->ImagerV(name, n, tokens, values);
-}
+QUILLET_FORWARD_NAMED_LIST(SurfaceV)
+QUILLET_FORWARD_NAMED_LIST(DisplacementV)
+QUILLET_FORWARD_NAMED_LIST(AtmosphereV)
+QUILLET_FORWARD_NAMED_LIST(InteriorV)
+QUILLET_FORWARD_NAMED_LIST(ExteriorV)
+QUILLET_FORWARD_NAMED_LIST(ImagerV)
 
 RtLightHandle ForwardingContext::LightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     forwarding(Nesting::Inside);
@@ -391,10 +363,7 @@ RtVoid ForwardingContext::Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtI
     if (next) next->Basis(ubasis, ustep, vbasis, vstep);
 }
 
-RtVoid ForwardingContext::PatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
-    forwarding(Nesting::Inside);
-    if (next) next->PatchV(type, n, tokens, values);
-}
+QUILLET_FORWARD_NAMED_LIST(PatchV)
 
 RtVoid ForwardingContext::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n,
                                      RtToken tokens[], RtPointer values[]) {
@@ -447,10 +416,7 @@ RtVoid ForwardingContext::Procedural(RtPointer data, RtBound bound, RtProcSubdiv
     if (next) next->Procedural(data, bound, subdivfunc, freefunc);
 }
 
-RtVoid ForwardingContext::GeometryV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
-    forwarding(Nesting::Inside);
-    if (next) next->GeometryV(type, n, tokens, values);
-}
+QUILLET_FORWARD_NAMED_LIST(GeometryV)
 
 RtVoid ForwardingContext::SolidBegin(RtToken operation) {
     forwarding(Nesting::Opens);

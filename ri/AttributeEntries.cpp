@@ -1,5 +1,6 @@
 // Entry points of attributes, shaders and lights.
 #include "ri/CurrentContext.h"
+#include "ri/NamedListEntries.h"
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
@@ -70,73 +71,13 @@ RtVoid RiReverseOrientation(void) {
     if (RenderContext *c = activeContext(__func__)) c->ReverseOrientation();
 }
 
-RtVoid RiAttribute(RtToken name, ...) {
-    QUILLET_PARAM_LIST(params, name);
-    if (RenderContext *c = activeContext(__func__))
-        c->AttributeV(name, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiAttributeV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->AttributeV(name, n, tokens, values);
-}
-
-RtVoid RiSurface(RtToken name, ...) {
-    QUILLET_PARAM_LIST(params, name);
-    if (RenderContext *c = activeContext(__func__)) c->SurfaceV(name, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiSurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->SurfaceV(name, n, tokens, values);
-}
-
-RtVoid RiDisplacement(RtToken name, ...) {
-    QUILLET_PARAM_LIST(params, name);
-    if (RenderContext *c = activeContext(__func__))
-        c->DisplacementV(name, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiDisplacementV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->DisplacementV(name, n, tokens, values);
-}
-
-RtVoid RiAtmosphere(RtToken name, ...) {
-    QUILLET_PARAM_LIST(params, name);
-    if (RenderContext *c = activeContext(__func__))
-        c->AtmosphereV(name, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiAtmosphereV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->AtmosphereV(name, n, tokens, values);
-}
-
-RtVoid RiInterior(RtToken name, ...) {
-    QUILLET_PARAM_LIST(params, name);
-    if (RenderContext *c = activeContext(__func__))
-        c->InteriorV(name, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiInteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->InteriorV(name, n, tokens, values);
-}
-
-RtVoid RiExterior(RtToken name, ...) {
-    QUILLET_PARAM_LIST(params, name);
-    if (RenderContext *c = activeContext(__func__))
-        c->ExteriorV(name, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiExteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->ExteriorV(name, n, tokens, values);
-}
-
-RtVoid RiImager(RtToken name, ...) {
-    QUILLET_PARAM_LIST(params, name);
-    if (RenderContext *c = activeContext(__func__)) c->ImagerV(name, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiImagerV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->ImagerV(name, n, tokens, values);
-}
+QUILLET_NAMED_LIST_ENTRIES(Attribute, name)
+QUILLET_NAMED_LIST_ENTRIES(Surface, name)
+QUILLET_NAMED_LIST_ENTRIES(Displacement, name)
+QUILLET_NAMED_LIST_ENTRIES(Atmosphere, name)
+QUILLET_NAMED_LIST_ENTRIES(Interior, name)
+QUILLET_NAMED_LIST_ENTRIES(Exterior, name)
+QUILLET_NAMED_LIST_ENTRIES(Imager, name)
 
 // The light entry points return a handle; their not-started report carries no message.
 

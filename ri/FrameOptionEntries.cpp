@@ -1,5 +1,6 @@
 // Entry points of frames, the world block, camera and display options.
 #include "ri/CurrentContext.h"
+#include "ri/NamedListEntries.h"
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
@@ -48,15 +49,7 @@ RtVoid RiCropWindow(RtFloat xmin, RtFloat xmax, RtFloat ymin, RtFloat ymax) {
     if (RenderContext *c = activeContext(__func__)) c->CropWindow(xmin, xmax, ymin, ymax);
 }
 
-RtVoid RiProjection(RtToken name, ...) {
-    QUILLET_PARAM_LIST(params, name);
-    if (RenderContext *c = activeContext(__func__))
-        c->ProjectionV(name, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->ProjectionV(name, n, tokens, values);
-}
+QUILLET_NAMED_LIST_ENTRIES(Projection, name)
 
 RtVoid RiClipping(RtFloat hither, RtFloat yon) {
     if (RenderContext *c = activeContext(__func__)) c->Clipping(hither, yon);
@@ -100,14 +93,7 @@ RtVoid RiDisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken
     if (RenderContext *c = activeContext(__func__)) c->DisplayV(name, type, mode, n, tokens, values);
 }
 
-RtVoid RiHider(RtToken type, ...) {
-    QUILLET_PARAM_LIST(params, type);
-    if (RenderContext *c = activeContext(__func__)) c->HiderV(type, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiHiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->HiderV(type, n, tokens, values);
-}
+QUILLET_NAMED_LIST_ENTRIES(Hider, type)
 
 RtVoid RiColorSamples(RtInt n, RtFloat nRGB[], RtFloat RGBn[]) {
     if (RenderContext *c = activeContext(__func__)) c->ColorSamples(n, nRGB, RGBn);

@@ -3,7 +3,8 @@
 // list as a count and two parallel arrays. The variable-argument forms are not
 // virtual: each collects its arguments and calls its list form, so an
 // implementation overrides only the list forms. Code that holds a context
-// reaches it with (RenderContext*)RiGetContext().
+// reaches it with (RenderContext*)RiGetContext(). ContextOverrides.h declares
+// every override of a whole implementation in one macro.
 #ifndef QUILLET_RENDERCONTEXT_H
 #define QUILLET_RENDERCONTEXT_H
 

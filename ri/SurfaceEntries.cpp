@@ -1,6 +1,7 @@
 // Entry points of polygons, patches, curves, points, subdivision meshes,
 // blobbies, procedurals and generic geometry.
 #include "ri/CurrentContext.h"
+#include "ri/NamedListEntries.h"
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
@@ -53,14 +54,7 @@ RtVoid RiBasis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep) {
     if (RenderContext *c = activeContext(__func__)) c->Basis(ubasis, ustep, vbasis, vstep);
 }
 
-RtVoid RiPatch(RtToken type, ...) {
-    QUILLET_PARAM_LIST(params, type);
-    if (RenderContext *c = activeContext(__func__)) c->PatchV(type, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiPatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->PatchV(type, n, tokens, values);
-}
+QUILLET_NAMED_LIST_ENTRIES(Patch, type)
 
 RtVoid RiPatchMesh(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, ...) {
     QUILLET_PARAM_LIST(params, vwrap);
@@ -145,12 +139,4 @@ RtVoid RiProcedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, 
     if (RenderContext *c = activeContext(__func__)) c->Procedural(data, bound, subdivfunc, freefunc);
 }
 
-RtVoid RiGeometry(RtToken type, ...) {
-    QUILLET_PARAM_LIST(params, type);
-    if (RenderContext *c = activeContext(__func__))
-        c->GeometryV(type, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiGeometryV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->GeometryV(type, n, tokens, values);
-}
+QUILLET_NAMED_LIST_ENTRIES(Geometry, type)
