@@ -5,17 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
 #include "decl/SymbolTable.h"
 
 using namespace quillet;
 
 namespace {
-
-struct CountedEntry : SymbolEntry {
-    CountedEntry(const char *key, int *deleted) : SymbolEntry(key), deleted(deleted) {}
-    ~CountedEntry() override { ++*deleted; }
-    int *deleted;
-};
 
 // A released table (as at exit) used to report a refused insert as done, so
 // the string pool and the declaration table leaked every late entry.

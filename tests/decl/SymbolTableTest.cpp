@@ -10,13 +10,6 @@ using namespace quillet;
 
 namespace {
 
-// An entry that notes its own deletion.
-struct CountedEntry : SymbolEntry {
-    CountedEntry(const char *key, int *deleted) : SymbolEntry(key), deleted(deleted) {}
-    ~CountedEntry() override { ++*deleted; }
-    int *deleted;
-};
-
 std::string statistics(const SymbolTable &table) {
     return captureStream([&](FILE *stream) { table.printStatistics(stream); });
 }

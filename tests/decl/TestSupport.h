@@ -1,4 +1,4 @@
-// Helpers of the declarations tests: capturing what a function writes to a
+// Helpers of the declarations tests: an entry that counts its deletions, capturing what a function writes to a
 // stdio stream, and running a test alone in a fresh process.
 #ifndef QUILLET_TESTS_DECL_TESTSUPPORT_H
 #define QUILLET_TESTS_DECL_TESTSUPPORT_H
@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "decl/SymbolTable.h"
 #include "support/Files.h"
 
 // Everything that write() puts on the stream it is given.
@@ -32,5 +33,12 @@ void runCurrentTestFresh();
             return;                                                                                                    \
         }                                                                                                              \
     } while (0)
+
+// A symbol table entry that counts its own deletions in *deleted.
+struct CountedEntry : quillet::SymbolEntry {
+    CountedEntry(const char *key, int *deleted) : SymbolEntry(key), deleted(deleted) {}
+    ~CountedEntry() override { ++*deleted; }
+    int *deleted;
+};
 
 #endif

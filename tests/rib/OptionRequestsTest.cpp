@@ -8,10 +8,6 @@ using namespace quillet_test;
 
 namespace {
 
-RtFloat ownFilter(RtFloat, RtFloat, RtFloat, RtFloat) {
-    return 1;
-}
-
 RtFloat fov = 45;
 RtInt sixteen = 16;
 RtInt one = 1;

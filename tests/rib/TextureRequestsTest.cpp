@@ -8,10 +8,6 @@ using namespace quillet_test;
 
 namespace {
 
-RtFloat ownFilter(RtFloat, RtFloat, RtFloat, RtFloat) {
-    return 1;
-}
-
 RtFloat blur = 0.5f;
 RtToken tokens[] = {"blur"};
 RtPointer values[] = {&blur};
