@@ -19,13 +19,8 @@ const char kHeader[] = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
 }  // namespace
 
 RibWriter::RibWriter(const char *name, ...)
-    : errorHandler(RiErrorPrint), target(new StreamTarget), out(new OutputBuffer(target.get())), targetName(nullptr),
-      isPipe(0), uStep(3), vStep(3), binaryEncoding(0), compressed(0), floatPrecision(kDefaultPrecision),
-      nextLightHandle(1), nextObjectHandle(1), requestName(), requestNameLength(0), nonFiniteReported(false) {
-    va_list args;
-    va_start(args, name);
-    ParamList options(args);
-    va_end(args);
+    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision) {
+    QUILLET_PARAM_LIST(options, name);
     applyOptions(options);
     if (name) targetName = StringPool::intern(name);
     target->open(targetName, isPipe);
@@ -33,13 +28,8 @@ RibWriter::RibWriter(const char *name, ...)
 }
 
 RibWriter::RibWriter(OpenStream stream, ...)
-    : errorHandler(RiErrorPrint), target(new StreamTarget), out(new OutputBuffer(target.get())), targetName(nullptr),
-      isPipe(0), uStep(3), vStep(3), binaryEncoding(0), compressed(0), floatPrecision(kDefaultPrecision),
-      nextLightHandle(1), nextObjectHandle(1), requestName(), requestNameLength(0), nonFiniteReported(false) {
-    va_list args;
-    va_start(args, stream);
-    ParamList options(args);
-    va_end(args);
+    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision) {
+    QUILLET_PARAM_LIST(options, stream);
     applyOptions(options);
     if (stream.name) targetName = StringPool::intern(stream.name);
     target->adopt(stream.stream);

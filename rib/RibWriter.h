@@ -88,26 +88,26 @@ public:
     // A NaN or an infinity was written as text: reported once per request.
     void reportNonFinite();
 
-    RtErrorHandler errorHandler;
+    RtErrorHandler errorHandler = RiErrorPrint;
     // The open target, and the one buffer that every request writes into.
     std::unique_ptr<StreamTarget> target;
     std::unique_ptr<OutputBuffer> out;
-    const char *targetName;
-    RtInt isPipe;
-    RtInt uStep;
-    RtInt vStep;
-    RtInt binaryEncoding;
-    RtInt compressed;
+    const char *targetName = nullptr;
+    RtInt isPipe = 0;
+    RtInt uStep = 3;
+    RtInt vStep = 3;
+    RtInt binaryEncoding = 0;
+    RtInt compressed = 0;
     // Float text: kDefaultPrecision ("%g") or 0 to 9 (rib/FloatFormat.h).
     RtInt floatPrecision;
-    RtInt nextLightHandle;
-    RtInt nextObjectHandle;
+    RtInt nextLightHandle = 1;
+    RtInt nextObjectHandle = 1;
     // The start of the request being written (its keyword is cut from it
     // when a report needs it), and whether a non-finite value in it has
     // been reported.
-    char requestName[32];
-    size_t requestNameLength;
-    bool nonFiniteReported;
+    char requestName[32] = {};
+    size_t requestNameLength = 0;
+    bool nonFiniteReported = false;
 
     // The user declarations whose Declare line this stream has written.
     std::unordered_set<const void *> writtenDeclarations;
