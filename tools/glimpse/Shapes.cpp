@@ -76,15 +76,28 @@ protected:
     virtual Vec3 normal(const Vec3 &p) const = 0;
 };
 
-class Sphere : public Quadric {
+// A quadric about the z axis within a radius of it, cut to z in [zlo, zhi]
+// and to the sweep.
+class BandQuadric : public Quadric {
 public:
-    Sphere(double r, double zmin, double zmax, double sweep)
-        : radius(std::fabs(r)), zlo(std::max(std::min(zmin, zmax), -radius)),
-          zhi(std::min(std::max(zmin, zmax), radius)), thetamax(sweep) {}
     void bounds(Vec3 &lo, Vec3 &hi) const override {
         lo = {-radius, -radius, zlo};
         hi = {radius, radius, zhi};
     }
+
+protected:
+    BandQuadric(double radius, double zlo, double zhi, double thetamax)
+        : radius(radius), zlo(zlo), zhi(zhi), thetamax(thetamax) {}
+    bool accept(const Vec3 &p) const override { return p.z >= zlo && p.z <= zhi && inSweep(p.x, p.y, thetamax); }
+
+    double radius, zlo, zhi, thetamax;
+};
+
+class Sphere : public BandQuadric {
+public:
+    Sphere(double r, double zmin, double zmax, double sweep)
+        : BandQuadric(std::fabs(r), std::max(std::min(zmin, zmax), -std::fabs(r)),
+                      std::min(std::max(zmin, zmax), std::fabs(r)), sweep) {}
 
 protected:
     void coefficients(const Vec3 &o, const Vec3 &d, double c[3]) const override {
@@ -92,26 +105,18 @@ protected:
         c[1] = 2 * dot(o, d);
         c[2] = dot(o, o) - radius * radius;
     }
-    bool accept(const Vec3 &p) const override { return p.z >= zlo && p.z <= zhi && inSweep(p.x, p.y, thetamax); }
     Vec3 normal(const Vec3 &p) const override { return p; }
     void parameters(const Vec3 &p, double &u, double &v) const override {
         auto latitude = [&](double z) { return radius > 0 ? std::asin(std::clamp(z / radius, -1.0, 1.0)) : 0; };
         u = sweepFraction(p.x, p.y, thetamax);
         v = fraction(latitude(p.z), latitude(zlo), latitude(zhi));
     }
-
-private:
-    double radius, zlo, zhi, thetamax;
 };
 
-class Cylinder : public Quadric {
+class Cylinder : public BandQuadric {
 public:
     Cylinder(double r, double zmin, double zmax, double sweep)
-        : radius(std::fabs(r)), zlo(std::min(zmin, zmax)), zhi(std::max(zmin, zmax)), thetamax(sweep) {}
-    void bounds(Vec3 &lo, Vec3 &hi) const override {
-        lo = {-radius, -radius, zlo};
-        hi = {radius, radius, zhi};
-    }
+        : BandQuadric(std::fabs(r), std::min(zmin, zmax), std::max(zmin, zmax), sweep) {}
 
 protected:
     void coefficients(const Vec3 &o, const Vec3 &d, double c[3]) const override {
@@ -119,15 +124,11 @@ protected:
         c[1] = 2 * (o.x * d.x + o.y * d.y);
         c[2] = o.x * o.x + o.y * o.y - radius * radius;
     }
-    bool accept(const Vec3 &p) const override { return p.z >= zlo && p.z <= zhi && inSweep(p.x, p.y, thetamax); }
     Vec3 normal(const Vec3 &p) const override { return {p.x, p.y, 0}; }
     void parameters(const Vec3 &p, double &u, double &v) const override {
         u = sweepFraction(p.x, p.y, thetamax);
         v = fraction(p.z, zlo, zhi);
     }
-
-private:
-    double radius, zlo, zhi, thetamax;
 };
 
 // Apex at z = height, base circle of the radius at z = 0.
@@ -161,15 +162,11 @@ private:
 };
 
 // x^2 + y^2 = rmax^2 z / zmax between zmin and zmax.
-class Paraboloid : public Quadric {
+class Paraboloid : public BandQuadric {
 public:
     Paraboloid(double rmax, double zmin, double zmax, double sweep)
-        : radius(std::fabs(rmax)), zlo(std::min(zmin, zmax)), zhi(std::max(zmin, zmax)),
-          k(zmax != 0 ? rmax * rmax / zmax : 0), thetamax(sweep) {}
-    void bounds(Vec3 &lo, Vec3 &hi) const override {
-        lo = {-radius, -radius, zlo};
-        hi = {radius, radius, zhi};
-    }
+        : BandQuadric(std::fabs(rmax), std::min(zmin, zmax), std::max(zmin, zmax), sweep),
+          k(zmax != 0 ? rmax * rmax / zmax : 0) {}
 
 protected:
     void coefficients(const Vec3 &o, const Vec3 &d, double c[3]) const override {
@@ -177,7 +174,6 @@ protected:
         c[1] = 2 * (o.x * d.x + o.y * d.y) - k * d.z;
         c[2] = o.x * o.x + o.y * o.y - k * o.z;
     }
-    bool accept(const Vec3 &p) const override { return p.z >= zlo && p.z <= zhi && inSweep(p.x, p.y, thetamax); }
     Vec3 normal(const Vec3 &p) const override { return {2 * p.x, 2 * p.y, -k}; }
     void parameters(const Vec3 &p, double &u, double &v) const override {
         u = sweepFraction(p.x, p.y, thetamax);
@@ -185,7 +181,7 @@ protected:
     }
 
 private:
-    double radius, zlo, zhi, k, thetamax;
+    double k;
 };
 
 // The line from p1 to p2 swept around the z axis.
