@@ -72,40 +72,21 @@ RtVoid RibWriter::ReverseOrientation() {
     writef("ReverseOrientation\n");
 }
 
-RtVoid RibWriter::AttributeV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    declareForStream(n, tokens);
-    writeNamedParamRequest(*this, "Attribute", name, 0, n, tokens, values);
-}
+// A request of one name and a parameter list: the keyword is the operation's
+// name without its V.
+#define QUILLET_WRITE_NAMED_LIST(Name)                                                                                 \
+    RtVoid RibWriter::Name##V(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {                           \
+        declareForStream(n, tokens);                                                                                   \
+        writeNamedParamRequest(*this, #Name, name, 0, n, tokens, values);                                              \
+    }
 
-RtVoid RibWriter::SurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    declareForStream(n, tokens);
-    writeNamedParamRequest(*this, "Surface", name, 0, n, tokens, values);
-}
-
-RtVoid RibWriter::DisplacementV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    declareForStream(n, tokens);
-    writeNamedParamRequest(*this, "Displacement", name, 0, n, tokens, values);
-}
-
-RtVoid RibWriter::AtmosphereV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    declareForStream(n, tokens);
-    writeNamedParamRequest(*this, "Atmosphere", name, 0, n, tokens, values);
-}
-
-RtVoid RibWriter::InteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    declareForStream(n, tokens);
-    writeNamedParamRequest(*this, "Interior", name, 0, n, tokens, values);
-}
-
-RtVoid RibWriter::ExteriorV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    declareForStream(n, tokens);
-    writeNamedParamRequest(*this, "Exterior", name, 0, n, tokens, values);
-}
-
-RtVoid RibWriter::ImagerV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    declareForStream(n, tokens);
-    writeNamedParamRequest(*this, "Imager", name, 0, n, tokens, values);
-}
+QUILLET_WRITE_NAMED_LIST(Attribute)
+QUILLET_WRITE_NAMED_LIST(Surface)
+QUILLET_WRITE_NAMED_LIST(Displacement)
+QUILLET_WRITE_NAMED_LIST(Atmosphere)
+QUILLET_WRITE_NAMED_LIST(Interior)
+QUILLET_WRITE_NAMED_LIST(Exterior)
+QUILLET_WRITE_NAMED_LIST(Imager)
 
 RtLightHandle RibWriter::LightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
