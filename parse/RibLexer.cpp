@@ -24,9 +24,10 @@ const char kNotARequest[] = "encoded request %u names \"%s\", which is not a req
 const char kStringExpected[] = "binary token 0x%02X needs a string after it";
 
 const size_t kBufferSize = 1 << 20;
-const size_t kWordMax = 4096;  // longest keyword or number text
-const size_t kFastRoom = 64;   // bytes in hand for reading a number straight from the buffer
-const size_t kShownMax = 40;   // of a bad number's text in its message
+const size_t kWordMax = 4096;         // longest keyword or number text
+const size_t kFastRoom = 64;          // bytes in hand for reading a number straight from the buffer
+const size_t kShownMax = 40;          // of a bad number's text in its message
+const ptrdiff_t kIntsAtOnce = 16384;  // room scanInts reserves at a time
 
 // Binary token codes.
 const unsigned char kStringShort = 0x90;
@@ -260,21 +261,81 @@ size_t RibLexer::scanFloats(ValuePool<RtFloat> &out) {
     });
 }
 
+namespace {
+
+// One integer's text at p, as scanInts reads it: where it ends, or null when
+// it is not a plain integer of 32 bits.
+const char *readInt(const char *p, const char *last, RtInt &value) {
+    const bool negative = *p == '-';
+    const char *const digits = p + negative;
+    // At most 11 digits: one bound for the loop instead of two.
+    const char *const cap = last - digits > 11 ? digits + 11 : last;
+    const char *q = digits;
+    int64_t number = 0;
+    for (unsigned digit; q < cap && (digit = static_cast<unsigned>(*q - '0')) < 10; ++q) number = number * 10 + digit;
+    if (negative) number = -number;
+    if (q == digits || number < INT32_MIN || number > INT32_MAX) return nullptr;
+    value = static_cast<RtInt>(number);
+    return q;
+}
+
+}  // namespace
+
+// Integer arrays are mostly indices: short non-negative numbers, one space
+// apart. Those are read by a loop of their own that stores straight into
+// room reserved once per buffer (every number and its delimiter take at least
+// two bytes, so a stretch of 2n bytes holds at most n + 1); anything else goes through readInt and the general rules.
 size_t RibLexer::scanInts(ValuePool<RtInt> &out) {
-    return scanNumbers(out, [](const char *p, const char *last, RtInt &value) -> const char * {
-        const bool negative = *p == '-';
-        const char *const digits = p + negative;
-        // At most 11 digits: one bound for the loop instead of two.
-        const char *const cap = last - digits > 11 ? digits + 11 : last;
-        const char *q = digits;
-        int64_t number = 0;
-        for (unsigned digit; q < cap && (digit = static_cast<unsigned>(*q - '0')) < 10; ++q)
-            number = number * 10 + digit;
-        if (negative) number = -number;
-        if (q == digits || number < INT32_MIN || number > INT32_MAX) return nullptr;
-        value = static_cast<RtInt>(number);
-        return q;
-    });
+    const size_t before = out.size();
+    bool stopped = false;
+    while (!stopped && pendingFloats == 0 && nextNumberStart()) {
+        const char *p = buffer.data() + pos;
+        const char *const last = buffer.data() + end;
+        const char *const bufferLimit = ended ? last : last - kFastRoom + 1;
+        const char *const limit = bufferLimit - p > 2 * kIntsAtOnce ? p + 2 * kIntsAtOnce : bufferLimit;
+        const size_t at = out.size();
+        out.resize(at + static_cast<size_t>(limit - p) / 2 + 1);
+        RtInt *const first = out.data() + at;
+        RtInt *store = first;
+        while (p < limit) {
+            unsigned digit = static_cast<unsigned char>(*p) - unsigned('0');
+            if (digit < 10 && last - p > 9) {
+                // Up to 9 digits cannot overflow.
+                uint32_t number = digit;
+                const char *q = p + 1;
+                const char *const cap = p + 9;
+                while (q < cap && (digit = static_cast<unsigned char>(*q) - unsigned('0')) < 10) {
+                    number = number * 10 + digit;
+                    ++q;
+                }
+                if (*q == ' ') {
+                    *store++ = static_cast<RtInt>(number);
+                    p = q + 1;
+                    continue;
+                }
+            }
+            if (isSpace(static_cast<unsigned char>(*p))) {
+                for (; p < last && isSpace(static_cast<unsigned char>(*p)); ++p)
+                    if (*p == '\n') ++line;
+                continue;
+            }
+            RtInt value;
+            const char *stop = readInt(p, last, value);
+            if (!stop || stop == last || !isDelimiter(static_cast<unsigned char>(*stop))) {
+                stopped = true;
+                break;
+            }
+            *store++ = value;
+            p = stop;
+            while (p < last && isSpace(static_cast<unsigned char>(*p))) {
+                if (*p == '\n') ++line;
+                ++p;
+            }
+        }
+        out.resize(at + static_cast<size_t>(store - first));
+        pos = static_cast<size_t>(p - buffer.data());
+    }
+    return out.size() - before;
 }
 
 Token RibLexer::next() {

@@ -40,4 +40,23 @@ TEST(LargeRequest, PoolsGrowAndAreReusedInBothEncodings) {
     }
 }
 
+// The same stream with other blanks between values here and there: runs of
+// spaces, tabs and newlines, some of them across the reader's buffer edges.
+TEST(LargeRequest, AnyBlanksBetweenValuesReadTheSame) {
+    const std::string written = writtenStream(largeMeshes, false);
+    const size_t firstLine = written.find('\n') + 1;  // the header comment stays as it is
+    const char *const blanks[] = {"  ", "\n", "\t", " \n\t ", "   "};
+    std::string spaced = written.substr(0, firstLine);
+    size_t spaces = 0;
+    for (size_t i = firstLine; i < written.size(); ++i) {
+        if (written[i] == ' ' && ++spaces % 7 == 0)
+            spaced += blanks[spaces / 7 % 5];
+        else
+            spaced += written[i];
+    }
+    const Reparsed again = reparse(spaced, false);
+    EXPECT_EQ(again.errors, "");
+    EXPECT_TRUE(again.stream == written) << "the stream differs after " << written.size() << " bytes written";
+}
+
 }  // namespace

@@ -103,6 +103,20 @@ TEST(StreamInput, MalformedInputIsReportedAndReadingGoesOn) {
     });
 }
 
+TEST(StreamInput, IntegerArraysInEveryForm) {
+    expectCases({
+        {"spacing, signs, leading zeros and the widest values",
+         "Declare \"big\" \"uniform integer[8]\"\nAttribute \"user\" \"big\" [123456789  1234567890\t2147483647\n"
+         "-2147483648 007 12 \n 3456789012 9]\nSpheer\n",
+         "Declare \"big\" \"uniform integer[8]\"\n",
+         "in:4: byte 113: Attribute: parameter \"big\" needs integer values\n"
+         "in:5: byte 127: unknown request \"Spheer\"\n"},
+        {"numbers ending at a bracket, a tab or a newline",
+         "Declare \"six\" \"uniform integer[6]\"\nAttribute \"user\" \"six\" [999999999 1000000000\t5\n0 +4 -12]\n",
+         "Declare \"six\" \"uniform integer[6]\"\nAttribute \"user\" \"six\" [999999999 1000000000 5 0 4 -12 ]\n", ""},
+    });
+}
+
 // Found by the fuzz target: a comment inside a request was passed on before
 // the request, so the written stream read back in another order.
 TEST(StreamInput, CommentsInsideARequestFollowIt) {
