@@ -6,18 +6,17 @@
 // midpoint could the two round differently, and then std::to_chars (which
 // rounds the exact value as printf does) decides.
 //
-// The shortest text: the float's rounding interval (half-way to each
-// neighbour) is scaled the same way to nine-digit units, and the digits are
-// cut back one at a time while a number with that many digits still lies
-// inside it, the nearest such number winning. A candidate within the
-// tolerance of the interval's ends (where strtof and (float)strtod could
-// part), or two equally near, are left to std::to_chars and checked by
-// reading back. The digits are then laid out by the rules of the general
-// conversion.
+// The shortest text, in exact integer arithmetic: the float and the ends of
+// its rounding interval are scaled by a power of ten (a 64-bit significand
+// from a table, one 64x64-bit multiplication each) to units where the
+// interval holds at most one digit more than the shortest; the shortest
+// number inside wins, the nearest of two, the even one at a tie. The digits
+// are then laid out by the rules of the general conversion.
 #include "rib/FloatFormat.h"
 
 #include "rib/DigitPairs.h"
 #include "rib/IntegerText.h"
+#include "rib/PowersOfTen.h"
 
 #include <algorithm>
 #include <charconv>
@@ -38,7 +37,6 @@ const uint32_t kIntegerPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 100
 const int kGeneralPrecision = 6;
 // Every float has a nine-digit text that reads back exactly.
 const int kShortestStart = 9;
-const double kNineDigits = 1e9;
 
 // Largest error of a value scaled to n digits, in units of its last digit.
 double scaledTolerance(int digits) {
@@ -179,153 +177,133 @@ void roundToDigits(double magnitude, Decimal &d) {
     dropTrailingZeros(d);
 }
 
-// True when text reads back to value through strtof and through
-// (float)strtod alike (from_chars reads as they do in the C locale).
-bool readsBack(const char *first, const char *last, float value) {
-    float single = 0;
-    double wide = 0;
-    std::from_chars(first, last, single);
-    std::from_chars(first, last, wide);
-    return single == value && float(wide) == value;
+// The high 64 bits of the 128-bit product of a and b.
+inline uint64_t multiplyHigh(uint64_t a, uint64_t b) {
+#if defined(__SIZEOF_INT128__)
+    return uint64_t((unsigned __int128)a * b >> 64);
+#else
+    const uint64_t aLow = uint32_t(a), aHigh = a >> 32;
+    const uint64_t bLow = uint32_t(b), bHigh = b >> 32;
+    const uint64_t lowLow = aLow * bLow;
+    const uint64_t highLow = aHigh * bLow;
+    const uint64_t lowHigh = aLow * bHigh;
+    const uint64_t middle = (lowLow >> 32) + uint32_t(highLow) + uint32_t(lowHigh);
+    return aHigh * bHigh + (highLow >> 32) + (lowHigh >> 32) + (middle >> 32);
+#endif
 }
 
-// The shortest digits by std::to_chars, lengthened until they read back
-// through both routes.
-void shortestExactly(float magnitude, Decimal &d) {
-    char text[32];
-    auto r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
-    for (int digits = 1; !readsBack(text, r.ptr, magnitude) && digits <= kShortestStart; ++digits)
-        r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, digits - 1);
-    parseScientific(text, r.ptr, d);
+// floor(log10(2^e)), floor(log10(3/4 * 2^e)) and floor(log2(10^e)) for the
+// exponents of floats, by fixed-point multiplication.
+inline int floorLog10Pow2(int e) {
+    return int((int64_t(e) * 661971961083LL) >> 41);
+}
+inline int floorLog10ThreeQuartersPow2(int e) {
+    return int((int64_t(e) * 661971961083LL - 274743187321LL) >> 41);
+}
+inline int floorLog2Pow10(int e) {
+    return int((int64_t(e) * 913124641741LL) >> 38);
 }
 
-// Where a candidate lies against the rounding interval [low, high].
-enum class Placement { inside, outside, undecided };
-
-// Near an end, the exact reading decides.
-Placement place(double candidate, double low, double high, double tolerance) {
-    if (std::fabs(candidate - low) <= tolerance || std::fabs(candidate - high) <= tolerance)
-        return Placement::undecided;
-    return candidate > low && candidate < high ? Placement::inside : Placement::outside;
+// The scaled value g * cp / 2^95 with two fractional bits, its lowest bit
+// set when the bits below are not all zero (so that comparisons with
+// multiples of 4 are exact).
+inline uint32_t roundToOdd(uint64_t g, uint64_t cp) {
+    const uint64_t high = multiplyHigh(g, cp);
+    return uint32_t((high >> 31) | (((high & 0xFFFFFFFFu) + 0xFFFFFFFFu) >> 32));
 }
 
-// 2^exponent as a double, for exponent within a double's normal range.
-double powerOfTwo(int exponent) {
-    const uint64_t bits = uint64_t(exponent + 1023) << 52;
-    double value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
+const uint32_t kSmallestNormalSignificand = 1u << 23;
+const int kSmallestExponent = -149;
+// The number of decimal digits of n (n > 0).
+inline int digitCount(uint32_t n) {
+    const int bits = 32 - __builtin_clz(n);
+    const int estimate = (bits * 1233) >> 12;
+    return estimate + (n >= kIntegerPowers[estimate] ? 1 : 0);
 }
 
-// The shortest digits by cutting one digit at a time, both neighbours of
-// the value tried at each length: for any interval, the one below a power
-// of two included. scaled is the value in nine-digit units, low and high
-// the interval's ends in the same units.
-void shortestBySearch(float magnitude, double scaled, double low, double high, int exponent, Decimal &d) {
-    const double tolerance = scaledTolerance(kShortestStart);
-    // Nine digits always lie well inside the interval.
-    uint32_t kept = uint32_t(scaled + 0.5);
-    int keptDigits = kShortestStart;
-    uint32_t leading = uint32_t(scaled);
-    double unit = 1;
-    for (int digits = kShortestStart - 1; digits >= 1; --digits) {
-        leading /= 10;
-        unit *= 10;
-        const double down = double(leading) * unit;
-        const double up = down + unit;
-        const Placement downPlace = place(down, low, high, tolerance);
-        const Placement upPlace = place(up, low, high, tolerance);
-        if (downPlace == Placement::undecided || upPlace == Placement::undecided) {
-            shortestExactly(magnitude, d);
+// digits x 10^exponent into d, the digits as nine with trailing zeros (cut
+// off later).
+void putShortest(Decimal &d, uint32_t digits, int exponent) {
+    const int count = digitCount(digits);
+    putNineDigits(d.digits, digits * kIntegerPowers[kShortestStart - count]);
+    d.count = count;
+    d.exponent = exponent + count - 1;
+}
+
+// The shortest digits of c x 2^q in its rounding interval (closed when c is
+// even, as reading rounds half to even), the nearest of them when there are
+// two: one 64x64-bit multiplication for the value and each end, scaled by
+// 10^-k so that at most one digit more than the shortest is left.
+void shortestOf(uint32_t c, int q, Decimal &d) {
+    const uint32_t odd = c & 1;
+    const uint64_t scaled = uint64_t(c) << 2;
+    const uint64_t scaledHigh = scaled + 2;
+    uint64_t scaledLow;
+    int k;
+    if (c != kSmallestNormalSignificand || q == kSmallestExponent) {
+        scaledLow = scaled - 2;
+        k = floorLog10Pow2(q);
+    } else {  // the neighbour below is nearer
+        scaledLow = scaled - 1;
+        k = floorLog10ThreeQuartersPow2(q);
+    }
+    const int h = q + floorLog2Pow10(-k) + 33;
+    const uint64_t g = kPowersOfTen[-k - kPowerMin];
+    const uint32_t value = roundToOdd(g, scaled << h);
+    const uint32_t low = roundToOdd(g, scaledLow << h) + odd;
+    const uint32_t high = roundToOdd(g, scaledHigh << h) - odd;
+    const uint32_t s = value >> 2;
+    if (s >= 10) {  // one digit fewer, if a number with it lies inside
+        const uint32_t down = s / 10 * 10;
+        const uint32_t up = down + 10;
+        const bool downInside = low <= down << 2;
+        const bool upInside = up << 2 <= high;
+        if (downInside != upInside) {
+            putShortest(d, (downInside ? down : up) / 10, k + 1);
             return;
         }
-        if (downPlace == Placement::outside && upPlace == Placement::outside) break;
-        bool takeDown = downPlace == Placement::inside;
-        if (takeDown && upPlace == Placement::inside) {
-            const double toDown = scaled - down;
-            const double toUp = up - scaled;
-            if (std::fabs(toDown - toUp) <= tolerance) {
-                shortestExactly(magnitude, d);
-                return;
-            }
-            takeDown = toDown < toUp;
-        }
-        kept = takeDown ? leading : leading + 1;
-        keptDigits = digits;
     }
-    if (kept == kIntegerPowers[keptDigits]) {  // rounded up to a power of ten
-        kept /= 10;
-        ++exponent;
+    const uint32_t t = s + 1;
+    const bool sInside = low <= s << 2;
+    const bool tInside = t << 2 <= high;
+    if (sInside != tInside) {
+        putShortest(d, sInside ? s : t, k);
+        return;
     }
-    putDigits(d.digits, kept, keptDigits);
-    d.count = keptDigits;
-    d.exponent = exponent;
+    // Both inside: the nearer, the even one at a tie.
+    const int32_t side = int32_t(value - ((s + t) << 1));
+    putShortest(d, side < 0 || (side == 0 && (s & 1) == 0) ? s : t, k);
 }
 
-// Digits that the fast path may cut; a value that loses all of them may
-// lose more and is left to the search.
-const int kFastCuts = 4;
+const uint32_t kDoubleRoundingPattern = 0x15AE43FD;
+const uint32_t kDoubleRoundingDigits = 70385307;
+const int kDoubleRoundingExponent = -33;
 
 // The shortest digits of a finite, positive float.
 void shortestDigits(float magnitude, Decimal &d) {
     uint32_t bits;
     std::memcpy(&bits, &magnitude, sizeof bits);
-    const uint32_t fractionBits = bits & 0x7FFFFF;
+    const uint32_t fraction = bits & 0x7FFFFF;
     const int biased = int(bits >> 23);
-    // Half-way to each neighbour; the one below is nearer at a power of two.
-    const double ulp = powerOfTwo((biased != 0 ? biased : 1) - 150);
-    const bool powerOfTwoBelow = fractionBits == 0 && biased > 1;
-    const double value = magnitude;
-
-    int exponent = decimalExponentEstimate(value);
-    double scaled = scaleByPowerOfTen(value, kShortestStart - 1 - exponent);
-    if (scaled >= kNineDigits) {
-        ++exponent;
-        scaled = scaleByPowerOfTen(value, kShortestStart - 1 - exponent);
-    }
-    const int shift = kShortestStart - 1 - exponent;
-    const double halfWidth = scaleByPowerOfTen(ulp / 2, shift);
-    if (powerOfTwoBelow) {
-        shortestBySearch(magnitude, scaled, scaled - halfWidth / 2, scaled + halfWidth, exponent, d);
+    if (biased == 0) {
+        shortestOf(fraction, kSmallestExponent, d);
         return;
     }
-
-    // A symmetric interval: at each length only the nearest number can lie
-    // inside, and if it does, so does the nearest one with a digit more.
-    // cuts counts the trailing digits that can go, without a branch.
-    const double tolerance = scaledTolerance(kShortestStart);
-    const uint32_t whole = uint32_t(scaled);
-    const double fraction = scaled - double(whole);
-    const uint32_t cut[kFastCuts + 1] = {0, whole % 10, whole % 100, whole % 1000, whole % 10000};
-    const double remainder[kFastCuts + 1] = {fraction, double(cut[1]) + fraction, double(cut[2]) + fraction,
-                                             double(cut[3]) + fraction, double(cut[4]) + fraction};
-    int cuts = 0;
-    bool undecided = false;
-    for (int k = 1; k <= kFastCuts; ++k) {
-        const double nearest = std::min(remainder[k], kExactPowers[k] - remainder[k]);
-        cuts += nearest < halfWidth;
-        undecided |= std::fabs(nearest - halfWidth) <= tolerance;
-    }
-    const double unit = kExactPowers[cuts];
-    const double rest = remainder[cuts];
-    undecided |= std::fabs(rest - unit / 2) <= tolerance;  // two nearest numbers
-    if (undecided) {
-        shortestExactly(magnitude, d);
+    // The one float whose shortest text (7.038531e-26) strtod reads as the
+    // double half-way to its neighbour, which (float) then rounds to the
+    // neighbour (found by checking every bit pattern): eight digits instead.
+    if (bits == kDoubleRoundingPattern) {
+        putShortest(d, kDoubleRoundingDigits, kDoubleRoundingExponent);
         return;
     }
-    if (cuts == kFastCuts) {
-        shortestBySearch(magnitude, scaled, scaled - halfWidth, scaled + halfWidth, exponent, d);
+    const uint32_t c = fraction | kSmallestNormalSignificand;
+    const int shift = 150 - biased;
+    // Integers below 2^24 are their own shortest text.
+    if (shift > 0 && shift < 24 && (c >> shift << shift) == c) {
+        putShortest(d, c >> shift, 0);
         return;
     }
-    // The kept digits, followed by zeros in place of the cut ones.
-    uint32_t padded = whole - cut[cuts] + (rest > unit / 2 ? kIntegerPowers[cuts] : 0);
-    d.count = kShortestStart - cuts;
-    if (padded == kIntegerPowers[kShortestStart]) {  // rounded up to a power of ten
-        padded /= 10;
-        ++exponent;
-    }
-    putNineDigits(d.digits, padded);
-    d.exponent = exponent;
+    shortestOf(c, -shift, d);
 }
 
 // Runs of at most eight digits or zeros are moved as one eight-byte word (the
