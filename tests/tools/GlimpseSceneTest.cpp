@@ -458,5 +458,14 @@ TEST(GlimpseScene, CapsStopTheGeometryAndKeepTheFrame) {
     EXPECT_EQ(r.drawn[0], "1 Sphere, 22 ObjectInstance");
 }
 
+// Millions of nested blocks each switching a light make a list that long; its
+// release used to recurse once per entry and overflow the stack.
+TEST(GlimpseLights, LongListIsReleasedWithoutRecursion) {
+    LightList lights;
+    for (int k = 0; k < 3000000; ++k) lights = std::make_shared<const LightSwitch>(LightSwitch{k, true, lights});
+    lights.reset();
+    EXPECT_EQ(lights, nullptr);
+}
+
 }  // namespace
 #endif

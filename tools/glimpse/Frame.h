@@ -38,7 +38,15 @@ struct Light {
 struct LightSwitch {
     int light;
     bool on;
-    std::shared_ptr<const LightSwitch> next;
+    mutable std::shared_ptr<const LightSwitch> next;
+
+    // Releases the rest of the list one entry at a time: the implicit
+    // destructor would recurse once per entry, and a stream of millions of
+    // nested blocks would overflow the stack.
+    ~LightSwitch() {
+        std::shared_ptr<const LightSwitch> rest = std::move(next);
+        while (rest && rest.use_count() == 1) rest = std::move(rest->next);
+    }
 };
 using LightList = std::shared_ptr<const LightSwitch>;
 
