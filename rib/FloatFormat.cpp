@@ -6,17 +6,12 @@
 // midpoint could the two round differently, and then std::to_chars (which
 // rounds the exact value as printf does) decides.
 //
-// The shortest text, in exact integer arithmetic: the float and the ends of
-// its rounding interval are scaled by a power of ten (a 64-bit significand
-// from a table, one 64x64-bit multiplication each) to units where the
-// interval holds at most one digit more than the shortest; the shortest
-// number inside wins, the nearest of two, the even one at a tie. The digits
-// are then laid out by the rules of the general conversion.
+// The shortest text is rib/ShortestFloat's.
 #include "rib/FloatFormat.h"
 
 #include "rib/DigitPairs.h"
 #include "rib/IntegerText.h"
-#include "rib/PowersOfTen.h"
+#include "rib/ShortestFloat.h"
 
 #include <algorithm>
 #include <charconv>
@@ -26,17 +21,14 @@
 
 namespace quillet {
 
+static_assert(kShortestTextRoom <= kGeneralTextMax, "the shortest text fits the general room");
+
 namespace {
 
 const double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 const int kLargestExactPower = 22;
-const uint32_t kIntegerPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
 
-// "%g" is "%.6g"; its rule also chooses the notation of the shortest text.
-const int kGeneralPrecision = 6;
-// Every float has a nine-digit text that reads back exactly.
-const int kShortestStart = 9;
 
 // Largest error of a value scaled to n digits, in units of its last digit.
 double scaledTolerance(int digits) {
@@ -128,17 +120,6 @@ void putDigits(char *digits, uint32_t n, int count) {
     if (i == 1) digits[0] = char('0' + n);
 }
 
-// The nine digits of n (n < 10^9), most significant first.
-void putNineDigits(char *digits, uint32_t n) {
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-    digits[0] = char('0' + n / 100000000);
-    const uint64_t rest = integertext::eightDigitValues(n % 100000000) + integertext::kAsciiZeros;
-    std::memcpy(digits + 1, &rest, 8);
-#else
-    putDigits(digits, n, 9);
-#endif
-}
-
 // The exact rounding at any precision, for the few values near a midpoint.
 void roundExactlyTo(double magnitude, int precision, Decimal &d) {
     char text[32];
@@ -177,135 +158,6 @@ void roundToDigits(double magnitude, Decimal &d) {
     dropTrailingZeros(d);
 }
 
-// The high 64 bits of the 128-bit product of a and b.
-inline uint64_t multiplyHigh(uint64_t a, uint64_t b) {
-#if defined(__SIZEOF_INT128__)
-    return uint64_t((unsigned __int128)a * b >> 64);
-#else
-    const uint64_t aLow = uint32_t(a), aHigh = a >> 32;
-    const uint64_t bLow = uint32_t(b), bHigh = b >> 32;
-    const uint64_t lowLow = aLow * bLow;
-    const uint64_t highLow = aHigh * bLow;
-    const uint64_t lowHigh = aLow * bHigh;
-    const uint64_t middle = (lowLow >> 32) + uint32_t(highLow) + uint32_t(lowHigh);
-    return aHigh * bHigh + (highLow >> 32) + (lowHigh >> 32) + (middle >> 32);
-#endif
-}
-
-// floor(log10(2^e)), floor(log10(3/4 * 2^e)) and floor(log2(10^e)) for the
-// exponents of floats, by fixed-point multiplication.
-inline int floorLog10Pow2(int e) {
-    return int((int64_t(e) * 661971961083LL) >> 41);
-}
-inline int floorLog10ThreeQuartersPow2(int e) {
-    return int((int64_t(e) * 661971961083LL - 274743187321LL) >> 41);
-}
-inline int floorLog2Pow10(int e) {
-    return int((int64_t(e) * 913124641741LL) >> 38);
-}
-
-// The scaled value g * cp / 2^95 with two fractional bits, its lowest bit
-// set when the bits below are not all zero (so that comparisons with
-// multiples of 4 are exact).
-inline uint32_t roundToOdd(uint64_t g, uint64_t cp) {
-    const uint64_t high = multiplyHigh(g, cp);
-    return uint32_t((high >> 31) | (((high & 0xFFFFFFFFu) + 0xFFFFFFFFu) >> 32));
-}
-
-const uint32_t kSmallestNormalSignificand = 1u << 23;
-const int kSmallestExponent = -149;
-// The number of decimal digits of n (n > 0).
-inline int digitCount(uint32_t n) {
-    const int bits = 32 - __builtin_clz(n);
-    const int estimate = (bits * 1233) >> 12;
-    return estimate + (n >= kIntegerPowers[estimate] ? 1 : 0);
-}
-
-// digits x 10^exponent into d, the digits as nine with trailing zeros (cut
-// off later).
-void putShortest(Decimal &d, uint32_t digits, int exponent) {
-    const int count = digitCount(digits);
-    putNineDigits(d.digits, digits * kIntegerPowers[kShortestStart - count]);
-    d.count = count;
-    d.exponent = exponent + count - 1;
-}
-
-// The shortest digits of c x 2^q in its rounding interval (closed when c is
-// even, as reading rounds half to even), the nearest of them when there are
-// two: one 64x64-bit multiplication for the value and each end, scaled by
-// 10^-k so that at most one digit more than the shortest is left.
-void shortestOf(uint32_t c, int q, Decimal &d) {
-    const uint32_t odd = c & 1;
-    const uint64_t scaled = uint64_t(c) << 2;
-    const uint64_t scaledHigh = scaled + 2;
-    uint64_t scaledLow;
-    int k;
-    if (c != kSmallestNormalSignificand || q == kSmallestExponent) {
-        scaledLow = scaled - 2;
-        k = floorLog10Pow2(q);
-    } else {  // the neighbour below is nearer
-        scaledLow = scaled - 1;
-        k = floorLog10ThreeQuartersPow2(q);
-    }
-    const int h = q + floorLog2Pow10(-k) + 33;
-    const uint64_t g = kPowersOfTen[-k - kPowerMin];
-    const uint32_t value = roundToOdd(g, scaled << h);
-    const uint32_t low = roundToOdd(g, scaledLow << h) + odd;
-    const uint32_t high = roundToOdd(g, scaledHigh << h) - odd;
-    const uint32_t s = value >> 2;
-    if (s >= 10) {  // one digit fewer, if a number with it lies inside
-        const uint32_t down = s / 10 * 10;
-        const uint32_t up = down + 10;
-        const bool downInside = low <= down << 2;
-        const bool upInside = up << 2 <= high;
-        if (downInside != upInside) {
-            putShortest(d, (downInside ? down : up) / 10, k + 1);
-            return;
-        }
-    }
-    const uint32_t t = s + 1;
-    const bool sInside = low <= s << 2;
-    const bool tInside = t << 2 <= high;
-    if (sInside != tInside) {
-        putShortest(d, sInside ? s : t, k);
-        return;
-    }
-    // Both inside: the nearer, the even one at a tie.
-    const int32_t side = int32_t(value - ((s + t) << 1));
-    putShortest(d, side < 0 || (side == 0 && (s & 1) == 0) ? s : t, k);
-}
-
-const uint32_t kDoubleRoundingPattern = 0x15AE43FD;
-const uint32_t kDoubleRoundingDigits = 70385307;
-const int kDoubleRoundingExponent = -33;
-
-// The shortest digits of a finite, positive float.
-void shortestDigits(float magnitude, Decimal &d) {
-    uint32_t bits;
-    std::memcpy(&bits, &magnitude, sizeof bits);
-    const uint32_t fraction = bits & 0x7FFFFF;
-    const int biased = int(bits >> 23);
-    if (biased == 0) {
-        shortestOf(fraction, kSmallestExponent, d);
-        return;
-    }
-    // The one float whose shortest text (7.038531e-26) strtod reads as the
-    // double half-way to its neighbour, which (float) then rounds to the
-    // neighbour (found by checking every bit pattern): eight digits instead.
-    if (bits == kDoubleRoundingPattern) {
-        putShortest(d, kDoubleRoundingDigits, kDoubleRoundingExponent);
-        return;
-    }
-    const uint32_t c = fraction | kSmallestNormalSignificand;
-    const int shift = 150 - biased;
-    // Integers below 2^24 are their own shortest text.
-    if (shift > 0 && shift < 24 && (c >> shift << shift) == c) {
-        putShortest(d, c >> shift, 0);
-        return;
-    }
-    shortestOf(c, -shift, d);
-}
-
 // Runs of at most eight digits or zeros are moved as one eight-byte word (the
 // room of kGeneralTextMax allows for it), so that no value costs a call to
 // memcpy or memset; longer runs are copied as they are.
@@ -332,7 +184,7 @@ size_t layout(char *buffer, bool negative, const Decimal &d, int precision) {
     *p = '-';
     p += negative;
     const int x = d.exponent;
-    if (x < -4 || x >= precision) {
+    if (usesScientificNotation(x, precision)) {
         *p++ = d.digits[0];
         if (d.count > 1) {
             *p++ = '.';
@@ -395,12 +247,8 @@ size_t formatRounded(char *buffer, double value) {
 
 size_t formatShortest(char *buffer, float value) {
     if (size_t n = formatNonFinite(buffer, value)) return n;
-    const bool negative = std::signbit(value);
-    if (value == 0) return formatZero(buffer, negative);
-    Decimal d;
-    shortestDigits(std::fabs(value), d);
-    dropTrailingZeros(d);
-    return layout(buffer, negative, d, kGeneralPrecision);
+    if (value == 0) return formatZero(buffer, std::signbit(value));
+    return formatShortestFinite(buffer, value);
 }
 
 }  // namespace

@@ -29,6 +29,14 @@ const int kDefaultPrecision = -1;
 const int kShortestPrecision = 0;
 // Largest "%.<n>g" precision; nine digits carry every float exactly.
 const int kLargestPrecision = 9;
+// "%g" is "%.6g"; its rule also chooses the notation of the shortest text.
+const int kGeneralPrecision = 6;
+
+// The general conversion's choice of notation for a value whose first digit
+// stands for 10^exponent: scientific below 10^-4 and from 10^precision up.
+inline bool usesScientificNotation(int exponent, int precision) {
+    return exponent < -4 || exponent >= precision;
+}
 
 // True for the precisions a stream accepts: 0 to 9.
 bool isFloatPrecision(int precision);

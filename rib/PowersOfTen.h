@@ -11,7 +11,7 @@ namespace quillet {
 const int kPowerMin = -32;
 const int kPowerMax = 46;
 
-const uint64_t kPowersOfTen[] = {
+constexpr uint64_t kPowersOfTen[] = {
     0x67D88F56A29CCA5E,  // 10^-32
     0x40E7599625A1FE7B,  // 10^-31
     0x51212FFBAF0A7E19,  // 10^-30

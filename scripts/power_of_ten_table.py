@@ -48,7 +48,7 @@ def main():
         "const int kPowerMin = %d;" % E_MIN,
         "const int kPowerMax = %d;" % E_MAX,
         "",
-        "const uint64_t kPowersOfTen[] = {",
+        "constexpr uint64_t kPowersOfTen[] = {",
     ]
     for e in range(E_MIN, E_MAX + 1):
         lines.append("    0x%016X,  // 10^%d" % (significand(e), e))

@@ -1,0 +1,295 @@
+// The shortest digits, in exact integer arithmetic: the float and the ends of
+// its rounding interval are scaled by a power of ten (a 64-bit significand
+// from a table, one 64x64-bit multiplication each) to units where the interval
+// holds at most one digit more than the shortest; the shortest number inside
+// wins, the nearest of two, the even one at a tie.
+//
+// Which candidate wins, how many digits it has and where the point goes all
+// depend on the data, so the choices are made with selects rather than
+// branches, and the text is assembled in two 64-bit words (the first byte in
+// the lowest) and stored whole: no digit goes through memory before it is
+// written out.
+#include "rib/ShortestFloat.h"
+
+#include "rib/DigitPairs.h"
+#include "rib/FloatFormat.h"
+#include "rib/IntegerText.h"
+#include "rib/PowersOfTen.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace quillet {
+
+namespace {
+
+const uint32_t kIntegerPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+// Every float has a nine-digit text that reads back exactly.
+const int kNineDigits = 9;
+
+// The 128-bit product of a and b: its high 64 bits, and the low ones in low.
+inline uint64_t multiplyFull(uint64_t a, uint64_t b, uint64_t &low) {
+#if defined(__SIZEOF_INT128__)
+    const unsigned __int128 product = (unsigned __int128)a * b;
+    low = uint64_t(product);
+    return uint64_t(product >> 64);
+#else
+    const uint64_t aLow = uint32_t(a), aHigh = a >> 32;
+    const uint64_t bLow = uint32_t(b), bHigh = b >> 32;
+    const uint64_t lowLow = aLow * bLow;
+    const uint64_t highLow = aHigh * bLow;
+    const uint64_t lowHigh = aLow * bHigh;
+    const uint64_t middle = (lowLow >> 32) + uint32_t(highLow) + uint32_t(lowHigh);
+    low = a * b;
+    return aHigh * bHigh + (highLow >> 32) + (lowHigh >> 32) + (middle >> 32);
+#endif
+}
+
+// floor(log10(2^e)), floor(log10(3/4 * 2^e)) and floor(log2(10^e)) for the
+// exponents of floats, by fixed-point multiplication.
+constexpr int floorLog10Pow2(int e) {
+    return int((int64_t(e) * 661971961083LL) >> 41);
+}
+constexpr int floorLog10ThreeQuartersPow2(int e) {
+    return int((int64_t(e) * 661971961083LL - 274743187321LL) >> 41);
+}
+constexpr int floorLog2Pow10(int e) {
+    return int((int64_t(e) * 913124641741LL) >> 38);
+}
+
+// The high word of a scaled value, g * cp / 2^64, to two fractional bits
+// (g * cp / 2^95), its lowest bit set when the bits below are not all zero,
+// so that comparisons with multiples of 4 are exact.
+inline uint32_t roundToOdd(uint64_t high) {
+    return uint32_t((high >> 31) | (((high & 0xFFFFFFFFu) + 0xFFFFFFFFu) >> 32));
+}
+
+const uint32_t kSmallestNormalSignificand = 1u << 23;
+const int kSmallestExponent = -149;
+const int kExponentBias = 150;
+
+// Decimal digits x 10^exponent; the digits may end in zeros.
+struct Decimal {
+    uint32_t digits;
+    int exponent;
+};
+
+// The shortest of the numbers in units of 10^k in the rounding interval
+// [low, high], given with the value to two fractional bits: one digit fewer
+// if exactly one number with it lies inside, else the number below or above
+// the value, whichever lies inside, the nearer when both do, the even one at a
+// tie. The choice depends on the data, so it is made without branches.
+inline Decimal chooseShortest(uint32_t value, uint32_t low, uint32_t high, int k) {
+    const uint32_t s = value >> 2;
+    const uint32_t t = s + 1;
+    const uint32_t up = s / 10 * 10 + 10;
+    const uint32_t downInside = low <= (up - 10) << 2;
+    const uint32_t upInside = up << 2 <= high;
+    const uint32_t shorter = uint32_t(s >= 10) & (downInside ^ upInside);
+    const uint32_t shortOne = up - 10 * downInside;
+    const uint32_t sInside = low <= s << 2;
+    const uint32_t tInside = t << 2 <= high;
+    const int32_t side = int32_t(value - ((s + t) << 1));
+    const uint32_t nearerS = uint32_t(side < 0) | (uint32_t(side == 0) & ~s & 1);
+    const uint32_t oneInside = sInside ^ tInside;
+    const uint32_t sameOne = s + ((oneInside & ~sInside) | (~oneInside & ~nearerS & 1));
+    return {sameOne ^ ((sameOne ^ shortOne) & (0u - shorter)), k};
+}
+
+// The shortest digits of c x 2^q in its rounding interval (closed when c is
+// even, as reading rounds half to even): the value and each end scaled by
+// 10^-k, one 64x64-bit multiplication each, so that at most one digit more
+// than the shortest is left. Fewer than 10^9 digits come out.
+Decimal shortestOf(uint32_t c, int q) {
+    const uint32_t odd = c & 1;
+    const uint64_t scaled = uint64_t(c) << 2;
+    // At a power of two the neighbour below is nearer.
+    const bool irregular = c == kSmallestNormalSignificand && q != kSmallestExponent;
+    const uint64_t scaledLow = scaled - 2 + irregular;
+    const uint64_t scaledHigh = scaled + 2;
+    const int k = irregular ? floorLog10ThreeQuartersPow2(q) : floorLog10Pow2(q);
+    const int h = q + floorLog2Pow10(-k) + 33;
+    const uint64_t g = kPowersOfTen[-k - kPowerMin];
+    uint64_t unused;
+    const uint32_t value = roundToOdd(multiplyFull(g, scaled << h, unused));
+    const uint32_t low = roundToOdd(multiplyFull(g, scaledLow << h, unused)) + odd;
+    const uint32_t high = roundToOdd(multiplyFull(g, scaledHigh << h, unused)) - odd;
+    return chooseShortest(value, low, high, k);
+}
+
+// The scaling of shortestOf for each biased exponent of a normal float whose
+// significand is not a power of two, worked out ahead: the decimal exponent
+// k, the shift h, the significand g of 10^-k, and g << (h + 1) as two words,
+// the scaled half-width of the rounding interval, so that the interval's ends
+// come from the value's product by one addition and one subtraction.
+struct Scaling {
+    uint64_t g, halfHigh, halfLow;
+    int shift, k;
+};
+
+struct ScalingTable {
+    Scaling entries[255];
+    constexpr ScalingTable() : entries() {
+        for (int biased = 1; biased < 255; ++biased) {
+            const int q = biased - kExponentBias;
+            const int k = floorLog10Pow2(q);
+            const int h = q + floorLog2Pow10(-k) + 33;
+            const uint64_t g = kPowersOfTen[-k - kPowerMin];
+            entries[biased] = {g, g >> (63 - h), g << (h + 1), h + 2, k};
+        }
+    }
+};
+constexpr ScalingTable kScalings;
+
+// shortestOf for a normal float whose significand is not a power of two.
+// Its interval is between 1 and 10 units wide and centred on the value, so
+// the choice is simpler: the one multiple of ten inside if there is one (one
+// digit fewer), else the nearest whole unit, even at a tie, which lies inside.
+inline Decimal shortestOfNormal(uint32_t c, const Scaling &scaling) {
+    const uint32_t odd = c & 1;
+    uint64_t low;
+    const uint64_t high = multiplyFull(scaling.g, uint64_t(c) << scaling.shift, low);
+    const uint64_t belowHigh = high - scaling.halfHigh - (low < scaling.halfLow);
+    const uint64_t aboveLow = low + scaling.halfLow;
+    const uint64_t aboveHigh = high + scaling.halfHigh + (aboveLow < low);
+    const uint32_t value = roundToOdd(high);
+    const uint32_t lowEnd = roundToOdd(belowHigh) + odd;
+    const uint32_t highEnd = roundToOdd(aboveHigh) - odd;
+    const uint32_t tens = (highEnd >> 2) / 10 * 10;
+    // value has two fractional bits, the lower one sticky: 2 is exactly half.
+    const uint32_t s = value >> 2;
+    const uint32_t fraction = value & 3;
+    const uint32_t nearest = s + (uint32_t(fraction > 2) | (uint32_t(fraction == 2) & s));
+    const uint32_t tensInside = 0u - uint32_t(tens << 2 >= lowEnd);
+    return {nearest ^ ((nearest ^ tens) & tensInside), scaling.k};
+}
+
+const uint32_t kDoubleRoundingPattern = 0x15AE43FD;
+const Decimal kDoubleRoundingDecimal = {70385307, -33};
+
+// The shortest digits of any finite, positive float (bits without the sign).
+Decimal shortestDigits(uint32_t bits) {
+    // The one float whose shortest text (7.038531e-26) strtod reads as the
+    // double half-way to its neighbour, which (float) then rounds to the
+    // neighbour (found by checking every bit pattern): eight digits instead.
+    if (bits == kDoubleRoundingPattern) return kDoubleRoundingDecimal;
+    const uint32_t fraction = bits & 0x7FFFFF;
+    const int biased = int(bits >> 23);
+    if (biased == 0) return shortestOf(fraction, kSmallestExponent);
+    return shortestOf(fraction | kSmallestNormalSignificand, biased - kExponentBias);
+}
+
+// The number of decimal digits of n (n > 0).
+inline int digitCount(uint32_t n) {
+    const int bits = 32 - __builtin_clz(n);
+    const int estimate = (bits * 1233) >> 12;
+    return estimate + (n >= kIntegerPowers[estimate] ? 1 : 0);
+}
+
+// Text in two words: byte i of the text is byte i % 8 of word i / 8.
+struct Text {
+    uint64_t first, second;
+};
+
+const uint64_t kAsciiZeros = integertext::kAsciiZeros;
+// "0.000000" as a word.
+const uint64_t kZeroPoint = 0x3030303030302E30ull;
+
+// The bytes of a word below position n (0 to 8).
+constexpr uint64_t bytesBelow(int n) {
+    return n >= 8 ? ~uint64_t(0) : (uint64_t(1) << (8 * n)) - 1;
+}
+
+// Stores a word with its lowest byte first.
+inline void storeWord(char *p, uint64_t word) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    word = __builtin_bswap64(word);
+#endif
+    std::memcpy(p, &word, 8);
+}
+
+// Fixed notation for the decimal exponents -4 to 5, from the nine digits:
+// the digits up to the point are kept, the point put in (or "0.000" before
+// them), and the rest moved up by shift bytes. The move is a multiplication
+// by 256^shift, whose high word carries what crosses into the second word;
+// the text is shift bytes longer than its digits, or as long as its whole part
+// if the digits end before the point.
+struct FixedLayout {
+    uint64_t keep, added, moved, scale;
+    int shift, wholeLength;
+};
+
+const int kFixedExponentMin = -4;
+const int kFixedExponentMax = kGeneralPrecision - 1;
+
+struct FixedLayoutTable {
+    FixedLayout entries[kFixedExponentMax - kFixedExponentMin + 1];
+    constexpr FixedLayoutTable() : entries() {
+        for (int exponent = kFixedExponentMin; exponent <= kFixedExponentMax; ++exponent) {
+            FixedLayout &layout = entries[exponent - kFixedExponentMin];
+            if (exponent >= 0) {
+                const int whole = exponent + 1;
+                layout = {bytesBelow(whole), uint64_t('.') << (8 * whole), ~bytesBelow(whole + 1), 256, 1, whole};
+            } else {
+                const int shift = 1 - exponent;  // "0." and -exponent - 1 zeros
+                layout = {0, kZeroPoint & bytesBelow(shift), ~uint64_t(0), uint64_t(1) << (8 * shift), shift, 0};
+            }
+        }
+    }
+};
+constexpr FixedLayoutTable kFixedLayouts;
+
+}  // namespace
+
+size_t formatShortestFinite(char *buffer, float value) {
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    // The sign without a branch: signs of data are often random.
+    char *p = buffer;
+    *p = '-';
+    p += bits >> 31;
+    const uint32_t magnitude = bits & 0x7FFFFFFF;
+    const uint32_t fraction = bits & 0x7FFFFF;
+    const uint32_t biased = magnitude >> 23;
+    Decimal decimal;
+    int digits;
+    if (fraction != 0 && biased != 0 && magnitude != kDoubleRoundingPattern) {
+        // The common case: the shortest of a significand of 2^23 to 2^24 has
+        // seven to nine digits.
+        decimal = shortestOfNormal(fraction | kSmallestNormalSignificand, kScalings.entries[biased]);
+        digits = 7 + (decimal.digits >= 10000000) + (decimal.digits >= 100000000);
+    } else {
+        decimal = shortestDigits(magnitude);
+        digits = digitCount(decimal.digits);
+    }
+
+    // The digits as nine, left-aligned: the first, then eight as byte values
+    // whose high zero bytes are the trailing zeros.
+    const uint32_t aligned = decimal.digits * kIntegerPowers[kNineDigits - digits];
+    const uint32_t lead = aligned / 100000000;
+    const uint64_t rest = integertext::eightDigitValues(aligned - lead * 100000000);
+    const int count = kNineDigits - (rest == 0 ? 8 : __builtin_clzll(rest) >> 3);
+    const uint64_t restText = rest + kAsciiZeros;
+    const Text nine = {uint64_t('0' + lead) | restText << 8, restText >> 56 | (kAsciiZeros << 8)};
+    const int exponent = decimal.exponent + digits - 1;
+
+    if (usesScientificNotation(exponent, kGeneralPrecision)) {
+        // d.ddde-XX: a float's decimal exponent has two digits.
+        storeWord(p, (nine.first & 0xFF) | uint64_t('.') << 8 | ((nine.first << 8) & ~uint64_t(0xFFFF)));
+        storeWord(p + 8, nine.first >> 56 | nine.second << 8);
+        p += count > 1 ? count + 1 : 1;
+        p[0] = 'e';
+        p[1] = exponent < 0 ? '-' : '+';
+        putTwoDigits(p + 2, uint32_t(exponent < 0 ? -exponent : exponent));
+        return size_t(p + 4 - buffer);
+    }
+    const FixedLayout &layout = kFixedLayouts.entries[exponent - kFixedExponentMin];
+    uint64_t movedLow;
+    const uint64_t movedHigh = multiplyFull(nine.first, layout.scale, movedLow);
+    storeWord(p, (nine.first & layout.keep) | layout.added | (movedLow & layout.moved));
+    storeWord(p + 8, movedHigh | nine.second * layout.scale);
+    const int length = count > layout.wholeLength ? count + layout.shift : layout.wholeLength;
+    return size_t(p - buffer) + size_t(length);
+}
+
+}  // namespace quillet

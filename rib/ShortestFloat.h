@@ -1,0 +1,22 @@
+// The shortest text of a float that reads back to the same float, through
+// strtof and through (float)strtod alike, laid out as printf's "%g" lays out
+// its digits: scientific notation for decimal exponents below -4 or from 6 up,
+// trailing zeros dropped.
+#ifndef QUILLET_SHORTESTFLOAT_H
+#define QUILLET_SHORTESTFLOAT_H
+
+#include <cstddef>
+
+namespace quillet {
+
+// Bytes that formatShortestFinite may write: its longest text
+// ("-1.23456789e-38") is 15 characters, and scratch bytes follow it.
+const size_t kShortestTextRoom = 20;
+
+// Writes the text of a finite, nonzero value (no terminator); returns its
+// length.
+size_t formatShortestFinite(char *buffer, float value);
+
+}  // namespace quillet
+
+#endif
