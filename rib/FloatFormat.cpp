@@ -29,7 +29,6 @@ const double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1
                                1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 const int kLargestExactPower = 22;
 
-
 // Largest error of a value scaled to n digits, in units of its last digit.
 double scaledTolerance(int digits) {
     return kExactPowers[digits] * 1e-14;
