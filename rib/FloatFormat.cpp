@@ -280,6 +280,16 @@ size_t formatFloat(char *buffer, float value, int precision) {
     }
 }
 
+size_t formatFloatList(char *buffer, const float *values, size_t count, int precision) {
+    if (precision == kShortestPrecision) return formatShortestList(buffer, values, count);
+    char *p = buffer;
+    for (size_t i = 0; i < count; ++i) {
+        if (i > 0) *p++ = ' ';
+        p += formatFloat(p, values[i], precision);
+    }
+    return size_t(p - buffer);
+}
+
 size_t formatFixed(char *buffer, double value) {
     if (size_t n = formatNonFinite(buffer, value)) return n;
     auto r = std::to_chars(buffer, buffer + kFixedTextMax, value, std::chars_format::fixed, 6);

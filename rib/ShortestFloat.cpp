@@ -122,15 +122,22 @@ Decimal shortestOf(uint32_t c, int q) {
 // k, the shift h, the significand g of 10^-k, and g << (h + 1) as two words,
 // the scaled half-width of the rounding interval, so that the interval's ends
 // come from the value's product by one addition and one subtraction.
+// Units of the products' high words.
+const int kUnitBits = 33;
+const uint64_t kUnit = uint64_t(1) << kUnitBits;
+
 struct Scaling {
     uint64_t g, halfHigh, halfLow;
     int shift, k;
 };
 
+// Biased exponents of finite floats: 1 to 254 for normal ones.
+const uint32_t kLargestBiasedExponent = 254;
+
 struct ScalingTable {
-    Scaling entries[255];
+    Scaling entries[kLargestBiasedExponent + 1];
     constexpr ScalingTable() : entries() {
-        for (int biased = 1; biased < 255; ++biased) {
+        for (int biased = 1; biased <= int(kLargestBiasedExponent); ++biased) {
             const int q = biased - kExponentBias;
             const int k = floorLog10Pow2(q);
             const int h = q + floorLog2Pow10(-k) + 33;
@@ -145,23 +152,23 @@ constexpr ScalingTable kScalings;
 // Its interval is between 1 and 10 units wide and centred on the value, so
 // the choice is simpler: the one multiple of ten inside if there is one (one
 // digit fewer), else the nearest whole unit, even at a tie, which lies inside.
+// The value and the ends stay in the products' high words, units of 2^33:
+// comparing a multiple of 2^33 with a high word decides what comparing it
+// with the word rounded to two fractional bits, the lowest one sticky, would.
 inline Decimal shortestOfNormal(uint32_t c, const Scaling &scaling) {
-    const uint32_t odd = c & 1;
+    const uint64_t odd = c & 1;
     uint64_t low;
-    const uint64_t high = multiplyFull(scaling.g, uint64_t(c) << scaling.shift, low);
-    const uint64_t belowHigh = high - scaling.halfHigh - (low < scaling.halfLow);
+    const uint64_t value = multiplyFull(scaling.g, uint64_t(c) << scaling.shift, low);
     const uint64_t aboveLow = low + scaling.halfLow;
-    const uint64_t aboveHigh = high + scaling.halfHigh + (aboveLow < low);
-    const uint32_t value = roundToOdd(high);
-    const uint32_t lowEnd = roundToOdd(belowHigh) + odd;
-    const uint32_t highEnd = roundToOdd(aboveHigh) - odd;
-    const uint32_t tens = (highEnd >> 2) / 10 * 10;
-    // value has two fractional bits, the lower one sticky: 2 is exactly half.
-    const uint32_t s = value >> 2;
-    const uint32_t fraction = value & 3;
-    const uint32_t nearest = s + (uint32_t(fraction > 2) | (uint32_t(fraction == 2) & s));
-    const uint32_t tensInside = 0u - uint32_t(tens << 2 >= lowEnd);
-    return {nearest ^ ((nearest ^ tens) & tensInside), scaling.k};
+    // A unit u lies inside when lowEnd <= u << 33 <= highEnd; an odd c leaves
+    // the ends out.
+    const uint64_t lowEnd = value - scaling.halfHigh - (low < scaling.halfLow) + odd;
+    const uint64_t highEnd = value + scaling.halfHigh + (aboveLow < low) - odd;
+    const uint64_t tens = (highEnd >> kUnitBits) / 10 * 10;
+    // Half a unit rounds to the even one.
+    const uint64_t nearest = (value + (kUnit / 2 - 1) + ((value >> kUnitBits) & 1)) >> kUnitBits;
+    const uint64_t tensInside = 0u - uint64_t(tens << kUnitBits >= lowEnd);
+    return {uint32_t(nearest ^ ((nearest ^ tens) & tensInside)), scaling.k};
 }
 
 const uint32_t kDoubleRoundingPattern = 0x15AE43FD;
@@ -185,6 +192,19 @@ inline int digitCount(uint32_t n) {
     const int estimate = (bits * 1233) >> 12;
     return estimate + (n >= kIntegerPowers[estimate] ? 1 : 0);
 }
+
+// "000" to "999", a character a byte from the lowest, and the number of
+// trailing zeros in the highest byte.
+struct DigitGroupTable {
+    uint32_t entries[1000];
+    constexpr DigitGroupTable() : entries() {
+        for (uint32_t i = 0; i < 1000; ++i) {
+            const uint32_t zeros = i == 0 ? 3 : i % 100 == 0 ? 2 : i % 10 == 0 ? 1 : 0;
+            entries[i] = ('0' + i / 100) | ('0' + i / 10 % 10) << 8 | ('0' + i % 10) << 16 | zeros << 24;
+        }
+    }
+};
+constexpr DigitGroupTable kDigitGroups;
 
 // Text in two words: byte i of the text is byte i % 8 of word i / 8.
 struct Text {
@@ -239,39 +259,57 @@ struct FixedLayoutTable {
 };
 constexpr FixedLayoutTable kFixedLayouts;
 
-}  // namespace
+// The shortest digits of a finite, nonzero float with the sign bit in sign:
+// what the text is written from.
+struct ShortestDigits {
+    uint32_t digits;  // seven to nine of them for most floats, no more than nine
+    int count;        // how many, leading zeros left out; 0 for zero, NaN and infinities
+    int exponent;     // the decimal exponent of the last digit
+    uint32_t sign;    // 1 for a negative value
+};
 
-size_t formatShortestFinite(char *buffer, float value) {
+inline ShortestDigits shortestDigitsOf(float value) {
     uint32_t bits;
     std::memcpy(&bits, &value, sizeof bits);
-    // The sign without a branch: signs of data are often random.
-    char *p = buffer;
-    *p = '-';
-    p += bits >> 31;
     const uint32_t magnitude = bits & 0x7FFFFFFF;
     const uint32_t fraction = bits & 0x7FFFFF;
     const uint32_t biased = magnitude >> 23;
-    Decimal decimal;
-    int digits;
-    if (fraction != 0 && biased != 0 && magnitude != kDoubleRoundingPattern) {
+    if (fraction != 0 && biased - 1 < kLargestBiasedExponent && magnitude != kDoubleRoundingPattern) {
         // The common case: the shortest of a significand of 2^23 to 2^24 has
         // seven to nine digits.
-        decimal = shortestOfNormal(fraction | kSmallestNormalSignificand, kScalings.entries[biased]);
-        digits = 7 + (decimal.digits >= 10000000) + (decimal.digits >= 100000000);
-    } else {
-        decimal = shortestDigits(magnitude);
-        digits = digitCount(decimal.digits);
+        const Decimal decimal = shortestOfNormal(fraction | kSmallestNormalSignificand, kScalings.entries[biased]);
+        const int count = 7 + (decimal.digits >= 10000000) + (decimal.digits >= 100000000);
+        return {decimal.digits, count, decimal.exponent, bits >> 31};
     }
+    if (magnitude == 0 || biased > kLargestBiasedExponent) return {0, 0, 0, 0};
+    const Decimal decimal = shortestDigits(magnitude);
+    return {decimal.digits, digitCount(decimal.digits), decimal.exponent, bits >> 31};
+}
 
-    // The digits as nine, left-aligned: the first, then eight as byte values
-    // whose high zero bytes are the trailing zeros.
-    const uint32_t aligned = decimal.digits * kIntegerPowers[kNineDigits - digits];
-    const uint32_t lead = aligned / 100000000;
-    const uint64_t rest = integertext::eightDigitValues(aligned - lead * 100000000);
-    const int count = kNineDigits - (rest == 0 ? 8 : __builtin_clzll(rest) >> 3);
-    const uint64_t restText = rest + kAsciiZeros;
-    const Text nine = {uint64_t('0' + lead) | restText << 8, restText >> 56 | (kAsciiZeros << 8)};
-    const int exponent = decimal.exponent + digits - 1;
+// Writes the text of shortest digits; returns its length.
+inline size_t writeShortest(char *buffer, ShortestDigits shortest) {
+    // The sign without a branch: signs of data are often random.
+    char *p = buffer;
+    *p = '-';
+    p += shortest.sign;
+
+    // The digits as nine, left-aligned, in three groups of three from the
+    // table; the trailing zeros are those of the last group, and of the ones
+    // before it while a group is all zeros.
+    const uint32_t aligned = shortest.digits * kIntegerPowers[kNineDigits - shortest.count];
+    const uint32_t high = aligned / 1000000;
+    const uint32_t rest = aligned - high * 1000000;
+    const uint32_t middle = rest / 1000;
+    const uint32_t highGroup = kDigitGroups.entries[high];
+    const uint32_t middleGroup = kDigitGroups.entries[middle];
+    const uint32_t lowGroup = kDigitGroups.entries[rest - middle * 1000];
+    const uint32_t lowZeros = lowGroup >> 24, middleZeros = middleGroup >> 24;
+    const uint32_t zeros = lowZeros + ((0u - uint32_t(lowZeros == 3)) &
+                                       (middleZeros + ((0u - uint32_t(middleZeros == 3)) & (highGroup >> 24))));
+    const int count = kNineDigits - int(zeros);
+    const Text nine = {(highGroup & 0xFFFFFF) | uint64_t(middleGroup & 0xFFFFFF) << 24 | uint64_t(lowGroup) << 48,
+                       ((lowGroup >> 16) & 0xFF) | (kAsciiZeros << 8)};
+    const int exponent = shortest.exponent + shortest.count - 1;
 
     if (usesScientificNotation(exponent, kGeneralPrecision)) {
         // d.ddde-XX: a float's decimal exponent has two digits.
@@ -290,6 +328,31 @@ size_t formatShortestFinite(char *buffer, float value) {
     storeWord(p + 8, movedHigh | nine.second * layout.scale);
     const int length = count > layout.wholeLength ? count + layout.shift : layout.wholeLength;
     return size_t(p - buffer) + size_t(length);
+}
+
+}  // namespace
+
+size_t formatShortestFinite(char *buffer, float value) {
+    return writeShortest(buffer, shortestDigitsOf(value));
+}
+
+size_t formatShortestList(char *buffer, const float *values, size_t count) {
+    // A block of values at a time, their digits first and then their text:
+    // two short chains of work per value, which the processor overlaps
+    // across the block, rather than one long one.
+    const size_t kBlock = 32;
+    ShortestDigits block[kBlock];
+    char *p = buffer;
+    for (size_t done = 0; done < count; done += kBlock) {
+        const size_t n = count - done < kBlock ? count - done : kBlock;
+        for (size_t i = 0; i < n; ++i) block[i] = shortestDigitsOf(values[done + i]);
+        for (size_t i = 0; i < n; ++i) {
+            p +=
+                block[i].count != 0 ? writeShortest(p, block[i]) : formatFloat(p, values[done + i], kShortestPrecision);
+            *p++ = ' ';
+        }
+    }
+    return count == 0 ? 0 : size_t(p - buffer) - 1;
 }
 
 }  // namespace quillet

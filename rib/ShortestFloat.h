@@ -17,6 +17,11 @@ const size_t kShortestTextRoom = 20;
 // length.
 size_t formatShortestFinite(char *buffer, float value);
 
+// Writes the texts of count values of any kind one space apart (zero, NaN and
+// the infinities as formatFloat writes them); returns the length. The buffer
+// needs room for count * (kGeneralTextMax + 1) bytes.
+size_t formatShortestList(char *buffer, const float *values, size_t count);
+
 }  // namespace quillet
 
 #endif

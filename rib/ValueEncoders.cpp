@@ -140,10 +140,16 @@ bool encodeFloatArray(OutputBuffer &buffer, FloatEncoding encoding, const RtFloa
         const size_t n = batchSize(buffer, perValue, count - done);
         char *const start = buffer.reserve(n * perValue);
         char *p = start;
-        for (size_t i = done; i < done + n; ++i) {
-            if (i > 0) *p++ = ' ';
-            p += general ? formatGeneral(p, values[i]) : formatFloat(p, values[i], encoding.precision);
-            nonFinite |= !isFiniteFloat(values[i]);
+        if (general) {
+            for (size_t i = done; i < done + n; ++i) {
+                if (i > 0) *p++ = ' ';
+                p += formatGeneral(p, values[i]);
+                nonFinite |= !isFiniteFloat(values[i]);
+            }
+        } else {
+            if (done > 0) *p++ = ' ';
+            p += formatFloatList(p, values + done, n, encoding.precision);
+            for (size_t i = done; i < done + n; ++i) nonFinite |= !isFiniteFloat(values[i]);
         }
         buffer.commit(size_t(p - start));
         done += n;
