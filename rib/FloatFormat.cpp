@@ -244,12 +244,6 @@ size_t formatRounded(char *buffer, double value) {
     return layout(buffer, negative, d, Precision);
 }
 
-size_t formatShortest(char *buffer, float value) {
-    if (size_t n = formatNonFinite(buffer, value)) return n;
-    if (value == 0) return formatZero(buffer, std::signbit(value));
-    return formatShortestFinite(buffer, value);
-}
-
 }  // namespace
 
 size_t formatGeneral(char *buffer, double value) {
@@ -266,7 +260,7 @@ bool isFloatPrecision(int precision) {
 
 size_t formatFloat(char *buffer, float value, int precision) {
     switch (precision) {
-    case 0: return formatShortest(buffer, value);
+    case 0: return formatShortestList(buffer, &value, 1);
     case 1: return formatRounded<1>(buffer, value);
     case 2: return formatRounded<2>(buffer, value);
     case 3: return formatRounded<3>(buffer, value);

@@ -193,15 +193,12 @@ inline int digitCount(uint32_t n) {
     return estimate + (n >= kIntegerPowers[estimate] ? 1 : 0);
 }
 
-// "000" to "999", a character a byte from the lowest, and the number of
-// trailing zeros in the highest byte.
+// "000" to "999", a character a byte from the lowest.
 struct DigitGroupTable {
     uint32_t entries[1000];
     constexpr DigitGroupTable() : entries() {
-        for (uint32_t i = 0; i < 1000; ++i) {
-            const uint32_t zeros = i == 0 ? 3 : i % 100 == 0 ? 2 : i % 10 == 0 ? 1 : 0;
-            entries[i] = ('0' + i / 100) | ('0' + i / 10 % 10) << 8 | ('0' + i % 10) << 16 | zeros << 24;
-        }
+        for (uint32_t i = 0; i < 1000; ++i)
+            entries[i] = ('0' + i / 100) | ('0' + i / 10 % 10) << 8 | ('0' + i % 10) << 16;
     }
 };
 constexpr DigitGroupTable kDigitGroups;
@@ -294,21 +291,18 @@ inline size_t writeShortest(char *buffer, ShortestDigits shortest) {
     p += shortest.sign;
 
     // The digits as nine, left-aligned, in three groups of three from the
-    // table; the trailing zeros are those of the last group, and of the ones
-    // before it while a group is all zeros.
+    // table; the last one that is not '0' ends them.
     const uint32_t aligned = shortest.digits * kIntegerPowers[kNineDigits - shortest.count];
     const uint32_t high = aligned / 1000000;
     const uint32_t rest = aligned - high * 1000000;
     const uint32_t middle = rest / 1000;
-    const uint32_t highGroup = kDigitGroups.entries[high];
-    const uint32_t middleGroup = kDigitGroups.entries[middle];
     const uint32_t lowGroup = kDigitGroups.entries[rest - middle * 1000];
-    const uint32_t lowZeros = lowGroup >> 24, middleZeros = middleGroup >> 24;
-    const uint32_t zeros = lowZeros + ((0u - uint32_t(lowZeros == 3)) &
-                                       (middleZeros + ((0u - uint32_t(middleZeros == 3)) & (highGroup >> 24))));
-    const int count = kNineDigits - int(zeros);
-    const Text nine = {(highGroup & 0xFFFFFF) | uint64_t(middleGroup & 0xFFFFFF) << 24 | uint64_t(lowGroup) << 48,
-                       ((lowGroup >> 16) & 0xFF) | (kAsciiZeros << 8)};
+    const uint64_t first =
+        kDigitGroups.entries[high] | uint64_t(kDigitGroups.entries[middle]) << 24 | uint64_t(lowGroup) << 48;
+    const uint32_t ninth = lowGroup >> 16;
+    const Text nine = {first, ninth | kAsciiZeros << 8};
+    // The first digit is never '0', so some byte of the first eight differs.
+    const int count = ninth != '0' ? kNineDigits : ((63 - __builtin_clzll(first ^ kAsciiZeros)) >> 3) + 1;
     const int exponent = shortest.exponent + shortest.count - 1;
 
     if (usesScientificNotation(exponent, kGeneralPrecision)) {
@@ -332,10 +326,6 @@ inline size_t writeShortest(char *buffer, ShortestDigits shortest) {
 
 }  // namespace
 
-size_t formatShortestFinite(char *buffer, float value) {
-    return writeShortest(buffer, shortestDigitsOf(value));
-}
-
 size_t formatShortestList(char *buffer, const float *values, size_t count) {
     // A block of values at a time, their digits first and then their text:
     // two short chains of work per value, which the processor overlaps
@@ -347,8 +337,8 @@ size_t formatShortestList(char *buffer, const float *values, size_t count) {
         const size_t n = count - done < kBlock ? count - done : kBlock;
         for (size_t i = 0; i < n; ++i) block[i] = shortestDigitsOf(values[done + i]);
         for (size_t i = 0; i < n; ++i) {
-            p +=
-                block[i].count != 0 ? writeShortest(p, block[i]) : formatFloat(p, values[done + i], kShortestPrecision);
+            // Zero, NaN and the infinities have one text at every precision.
+            p += block[i].count != 0 ? writeShortest(p, block[i]) : formatGeneral(p, values[done + i]);
             *p++ = ' ';
         }
     }

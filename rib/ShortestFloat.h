@@ -9,17 +9,13 @@
 
 namespace quillet {
 
-// Bytes that formatShortestFinite may write: its longest text
+// Bytes that the text of one value may take: the longest
 // ("-1.23456789e-38") is 15 characters, and scratch bytes follow it.
 const size_t kShortestTextRoom = 20;
 
-// Writes the text of a finite, nonzero value (no terminator); returns its
-// length.
-size_t formatShortestFinite(char *buffer, float value);
-
 // Writes the texts of count values of any kind one space apart (zero, NaN and
-// the infinities as formatFloat writes them); returns the length. The buffer
-// needs room for count * (kGeneralTextMax + 1) bytes.
+// the infinities as "%g" writes them); returns the length. The buffer needs
+// room for count * (kShortestTextRoom + 1) bytes.
 size_t formatShortestList(char *buffer, const float *values, size_t count);
 
 }  // namespace quillet
