@@ -203,11 +203,6 @@ struct DigitGroupTable {
 };
 constexpr DigitGroupTable kDigitGroups;
 
-// Text in two words: byte i of the text is byte i % 8 of word i / 8.
-struct Text {
-    uint64_t first, second;
-};
-
 const uint64_t kAsciiZeros = integertext::kAsciiZeros;
 // "0.000000" as a word.
 const uint64_t kZeroPoint = 0x3030303030302E30ull;
@@ -225,12 +220,20 @@ inline void storeWord(char *p, uint64_t word) {
     std::memcpy(p, &word, 8);
 }
 
+// Writes the first eight digits (a word, the first digit in its lowest byte)
+// and the ninth moved up by shift bytes, then over the start a word that
+// holds what goes before them and repeats them from its byte shift on.
+inline void putMovedDigits(char *p, uint64_t first, uint32_t ninth, int shift, uint64_t start) {
+    storeWord(p + shift, first);
+    p[shift + 8] = char(ninth);
+    storeWord(p, start);
+}
+
 // Fixed notation for the decimal exponents -4 to 5, from the nine digits:
 // the digits up to the point are kept, the point put in (or "0.000" before
-// them), and the rest moved up by shift bytes. The move is a multiplication
-// by 256^shift, whose high word carries what crosses into the second word;
-// the text is shift bytes longer than its digits, or as long as its whole part
-// if the digits end before the point.
+// them), and the rest moved up by shift bytes (a multiplication by
+// 256^shift); the text is shift bytes longer than its digits, or as long as
+// its whole part if the digits end before the point.
 struct FixedLayout {
     uint64_t keep, added, moved, scale;
     int shift, wholeLength;
@@ -300,15 +303,13 @@ inline size_t writeShortest(char *buffer, ShortestDigits shortest) {
     const uint64_t first =
         kDigitGroups.entries[high] | uint64_t(kDigitGroups.entries[middle]) << 24 | uint64_t(lowGroup) << 48;
     const uint32_t ninth = lowGroup >> 16;
-    const Text nine = {first, ninth | kAsciiZeros << 8};
     // The first digit is never '0', so some byte of the first eight differs.
     const int count = ninth != '0' ? kNineDigits : ((63 - __builtin_clzll(first ^ kAsciiZeros)) >> 3) + 1;
     const int exponent = shortest.exponent + shortest.count - 1;
 
     if (usesScientificNotation(exponent, kGeneralPrecision)) {
         // d.ddde-XX: a float's decimal exponent has two digits.
-        storeWord(p, (nine.first & 0xFF) | uint64_t('.') << 8 | ((nine.first << 8) & ~uint64_t(0xFFFF)));
-        storeWord(p + 8, nine.first >> 56 | nine.second << 8);
+        putMovedDigits(p, first, ninth, 1, (first & 0xFF) | uint64_t('.') << 8 | ((first << 8) & ~uint64_t(0xFFFF)));
         p += count > 1 ? count + 1 : 1;
         p[0] = 'e';
         p[1] = exponent < 0 ? '-' : '+';
@@ -316,10 +317,8 @@ inline size_t writeShortest(char *buffer, ShortestDigits shortest) {
         return size_t(p + 4 - buffer);
     }
     const FixedLayout &layout = kFixedLayouts.entries[exponent - kFixedExponentMin];
-    uint64_t movedLow;
-    const uint64_t movedHigh = multiplyFull(nine.first, layout.scale, movedLow);
-    storeWord(p, (nine.first & layout.keep) | layout.added | (movedLow & layout.moved));
-    storeWord(p + 8, movedHigh | nine.second * layout.scale);
+    putMovedDigits(p, first, ninth, layout.shift,
+                   (first & layout.keep) | layout.added | ((first * layout.scale) & layout.moved));
     const int length = count > layout.wholeLength ? count + layout.shift : layout.wholeLength;
     return size_t(p - buffer) + size_t(length);
 }
