@@ -260,7 +260,10 @@ bool isFloatPrecision(int precision) {
 
 size_t formatFloat(char *buffer, float value, int precision) {
     switch (precision) {
-    case 0: return formatShortestList(buffer, &value, 1);
+    case 0: {
+        bool nonFinite = false;
+        return formatShortestList(buffer, &value, 1, nonFinite);
+    }
     case 1: return formatRounded<1>(buffer, value);
     case 2: return formatRounded<2>(buffer, value);
     case 3: return formatRounded<3>(buffer, value);
@@ -274,12 +277,13 @@ size_t formatFloat(char *buffer, float value, int precision) {
     }
 }
 
-size_t formatFloatList(char *buffer, const float *values, size_t count, int precision) {
-    if (precision == kShortestPrecision) return formatShortestList(buffer, values, count);
+size_t formatFloatList(char *buffer, const float *values, size_t count, int precision, bool &nonFinite) {
+    if (precision == kShortestPrecision) return formatShortestList(buffer, values, count, nonFinite);
     char *p = buffer;
     for (size_t i = 0; i < count; ++i) {
         if (i > 0) *p++ = ' ';
         p += formatFloat(p, values[i], precision);
+        nonFinite |= !std::isfinite(values[i]);
     }
     return size_t(p - buffer);
 }

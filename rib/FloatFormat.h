@@ -50,9 +50,9 @@ size_t formatGeneral(char *buffer, double value);
 size_t formatFloat(char *buffer, float value, int precision);
 
 // Writes count floats one space apart, each as formatFloat writes it at the
-// precision; returns the length. The buffer needs room for
-// count * (kGeneralTextMax + 1) bytes.
-size_t formatFloatList(char *buffer, const float *values, size_t count, int precision);
+// precision; returns the length, and sets nonFinite when a value is NaN or
+// infinite. The buffer needs room for count * (kGeneralTextMax + 1) bytes.
+size_t formatFloatList(char *buffer, const float *values, size_t count, int precision, bool &nonFinite);
 
 // Writes what printf("%f", value) writes; returns its length.
 size_t formatFixed(char *buffer, double value);

@@ -16,6 +16,7 @@
 #include "rib/IntegerText.h"
 #include "rib/PowersOfTen.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -325,7 +326,7 @@ inline size_t writeShortest(char *buffer, ShortestDigits shortest) {
 
 }  // namespace
 
-size_t formatShortestList(char *buffer, const float *values, size_t count) {
+size_t formatShortestList(char *buffer, const float *values, size_t count, bool &nonFinite) {
     // A block of values at a time, their digits first and then their text:
     // two short chains of work per value, which the processor overlaps
     // across the block, rather than one long one.
@@ -336,8 +337,13 @@ size_t formatShortestList(char *buffer, const float *values, size_t count) {
         const size_t n = count - done < kBlock ? count - done : kBlock;
         for (size_t i = 0; i < n; ++i) block[i] = shortestDigitsOf(values[done + i]);
         for (size_t i = 0; i < n; ++i) {
-            // Zero, NaN and the infinities have one text at every precision.
-            p += block[i].count != 0 ? writeShortest(p, block[i]) : formatGeneral(p, values[done + i]);
+            if (block[i].count != 0) {
+                p += writeShortest(p, block[i]);
+            } else {
+                // Zero, NaN and the infinities have one text at every precision.
+                p += formatGeneral(p, values[done + i]);
+                nonFinite |= !std::isfinite(values[done + i]);
+            }
             *p++ = ' ';
         }
     }

@@ -14,9 +14,10 @@ namespace quillet {
 const size_t kShortestTextRoom = 20;
 
 // Writes the texts of count values of any kind one space apart (zero, NaN and
-// the infinities as "%g" writes them); returns the length. The buffer needs
-// room for count * (kShortestTextRoom + 1) bytes.
-size_t formatShortestList(char *buffer, const float *values, size_t count);
+// the infinities as "%g" writes them); returns the length, and sets nonFinite
+// when a value is NaN or infinite. The buffer needs room for
+// count * (kShortestTextRoom + 1) bytes.
+size_t formatShortestList(char *buffer, const float *values, size_t count, bool &nonFinite);
 
 }  // namespace quillet
 

@@ -148,8 +148,7 @@ bool encodeFloatArray(OutputBuffer &buffer, FloatEncoding encoding, const RtFloa
             }
         } else {
             if (done > 0) *p++ = ' ';
-            p += formatFloatList(p, values + done, n, encoding.precision);
-            for (size_t i = done; i < done + n; ++i) nonFinite |= !isFiniteFloat(values[i]);
+            p += formatFloatList(p, values + done, n, encoding.precision, nonFinite);
         }
         buffer.commit(size_t(p - start));
         done += n;
