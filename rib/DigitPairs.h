@@ -1,4 +1,5 @@
-// Two decimal digits at a time, for the integer and float text writers.
+// Two and three decimal digits at a time, for the integer and float text
+// writers.
 #ifndef QUILLET_DIGITPAIRS_H
 #define QUILLET_DIGITPAIRS_H
 
@@ -18,6 +19,26 @@ inline void putTwoDigits(char *text, uint32_t n) {
     const char *pair = digitPairs() + 2 * n;
     text[0] = pair[0];
     text[1] = pair[1];
+}
+
+// "000" to "999", each followed by its number of trailing zeros (a byte of
+// value 0 to 3). Table lookups are shorter than dividing out the digits.
+struct ThreeDigitTable {
+    char entries[1000][4];
+    constexpr ThreeDigitTable() : entries() {
+        for (int i = 0; i < 1000; ++i) {
+            entries[i][0] = char('0' + i / 100);
+            entries[i][1] = char('0' + i / 10 % 10);
+            entries[i][2] = char('0' + i % 10);
+            entries[i][3] = char(i == 0 ? 3 : i % 100 == 0 ? 2 : i % 10 == 0 ? 1 : 0);
+        }
+    }
+};
+
+// The three digits of n (0..999) and their trailing zero count.
+inline const char *threeDigits(uint32_t n) {
+    static constexpr ThreeDigitTable kThreeDigits;
+    return kThreeDigits.entries[n];
 }
 
 }  // namespace quillet

@@ -78,27 +78,12 @@ void parseScientific(const char *first, const char *last, Decimal &d) {
     d.exponent = negative ? -e : e;
 }
 
-// "000" to "999", each followed by its number of trailing zeros (a byte of
-// value 0 to 3). Table lookups are shorter than dividing out the digits.
-struct ThreeDigitTable {
-    char entries[1000][4];
-    constexpr ThreeDigitTable() : entries() {
-        for (int i = 0; i < 1000; ++i) {
-            entries[i][0] = char('0' + i / 100);
-            entries[i][1] = char('0' + i / 10 % 10);
-            entries[i][2] = char('0' + i % 10);
-            entries[i][3] = char(i == 0 ? 3 : i % 100 == 0 ? 2 : i % 10 == 0 ? 1 : 0);
-        }
-    }
-};
-constexpr ThreeDigitTable kThreeDigits;
-
 // The six digits of n (10^5 <= n < 10^6) as two groups of three from the
 // table; the trailing zeros are those of the second group, and of the first
 // when the second is all zeros.
 void putSixDigits(Decimal &d, uint32_t n) {
-    const char *high = kThreeDigits.entries[n / 1000];
-    const char *low = kThreeDigits.entries[n % 1000];
+    const char *high = threeDigits(n / 1000);
+    const char *low = threeDigits(n % 1000);
     std::memcpy(d.digits, high, 4);
     std::memcpy(d.digits + 3, low, 4);
     const int lowZeros = low[3];

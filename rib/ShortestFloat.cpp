@@ -194,15 +194,16 @@ inline int digitCount(uint32_t n) {
     return estimate + (n >= kIntegerPowers[estimate] ? 1 : 0);
 }
 
-// "000" to "999", a character a byte from the lowest.
-struct DigitGroupTable {
-    uint32_t entries[1000];
-    constexpr DigitGroupTable() : entries() {
-        for (uint32_t i = 0; i < 1000; ++i)
-            entries[i] = ('0' + i / 100) | ('0' + i / 10 % 10) << 8 | ('0' + i % 10) << 16;
-    }
-};
-constexpr DigitGroupTable kDigitGroups;
+// A group of three digits from the table as a word, the first digit in its
+// lowest byte and the count of trailing zeros in the highest, which is cleared.
+inline uint32_t digitGroup(uint32_t n) {
+    uint32_t group;
+    std::memcpy(&group, threeDigits(n), 4);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    group = __builtin_bswap32(group);
+#endif
+    return group & 0xFFFFFF;
+}
 
 const uint64_t kAsciiZeros = integertext::kAsciiZeros;
 // "0.000000" as a word.
@@ -300,9 +301,8 @@ inline size_t writeShortest(char *buffer, ShortestDigits shortest) {
     const uint32_t high = aligned / 1000000;
     const uint32_t rest = aligned - high * 1000000;
     const uint32_t middle = rest / 1000;
-    const uint32_t lowGroup = kDigitGroups.entries[rest - middle * 1000];
-    const uint64_t first =
-        kDigitGroups.entries[high] | uint64_t(kDigitGroups.entries[middle]) << 24 | uint64_t(lowGroup) << 48;
+    const uint32_t lowGroup = digitGroup(rest - middle * 1000);
+    const uint64_t first = digitGroup(high) | uint64_t(digitGroup(middle)) << 24 | uint64_t(lowGroup) << 48;
     const uint32_t ninth = lowGroup >> 16;
     // The first digit is never '0', so some byte of the first eight differs.
     const int count = ninth != '0' ? kNineDigits : ((63 - __builtin_clzll(first ^ kAsciiZeros)) >> 3) + 1;
