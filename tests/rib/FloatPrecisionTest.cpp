@@ -115,6 +115,34 @@ TEST(FloatPrecision, ShortestOfSpecialValues) {
     for (const auto &c : cases) EXPECT_EQ(textAt(c.first, kShortestPrecision), c.second);
 }
 
+// A list is its values' texts one space apart, at any length (the shortest
+// text converts blocks of values), and says whether any was NaN or infinite.
+TEST(FloatPrecision, ListsAreTheirValuesTextsOneSpaceApart) {
+    std::vector<float> finite = edgeValues();
+    finite.erase(finite.begin() + 75, finite.end());
+    std::vector<float> withNaN = finite;
+    withNaN[70] = std::numeric_limits<float>::quiet_NaN();
+    std::vector<float> withInfinity(finite.begin(), finite.begin() + 40);
+    withInfinity.back() = -std::numeric_limits<float>::infinity();
+    const struct {
+        const std::vector<float> &values;
+        size_t count;
+        bool nonFinite;
+    } cases[] = {{finite, 0, false},  {finite, 1, false},   {finite, 32, false},      {finite, 75, false},
+                 {withNaN, 75, true}, {withNaN, 70, false}, {withInfinity, 40, true}, {withInfinity, 39, false}};
+    for (int precision : {kShortestPrecision, 3, kDefaultPrecision}) {
+        for (const auto &c : cases) {
+            std::string expected;
+            for (size_t i = 0; i < c.count; ++i) expected += (i > 0 ? " " : "") + textAt(c.values[i], precision);
+            std::vector<char> text(c.count * (kGeneralTextMax + 1) + 1);
+            bool nonFinite = false;
+            const size_t length = formatFloatList(text.data(), c.values.data(), c.count, precision, nonFinite);
+            EXPECT_EQ(std::string(text.data(), length), expected) << precision << " " << c.count;
+            EXPECT_EQ(nonFinite, c.nonFinite) << precision << " " << c.count;
+        }
+    }
+}
+
 TEST(FloatPrecision, DigitsOneToNineMatchPrintf) {
     std::vector<float> values = edgeValues();
     std::mt19937 random(14);

@@ -150,11 +150,14 @@ TEST(PrecisionOption, NonFiniteTextReportedOncePerRequest) {
                                         "Translate nan nan 0 \n"
                                         "NuPatch 2 2 [0 0 1 1] nan 1.000000 2 2 [0 0 1 1] 0.000000 1.000000 \n"
                                         "Color [123457 0.1 1e-07]\n"));
-    EXPECT_EQ(ascii.diagnostics, "quillet error: non-finite value in Sphere\n"
-                                 "quillet error: non-finite value in Color\n"
-                                 "quillet error: non-finite value in Polygon\n"
-                                 "quillet error: non-finite value in Translate\n"
-                                 "quillet error: non-finite value in NuPatch\n");
+    const char *const textReports = "quillet error: non-finite value in Sphere\n"
+                                    "quillet error: non-finite value in Color\n"
+                                    "quillet error: non-finite value in Polygon\n"
+                                    "quillet error: non-finite value in Translate\n"
+                                    "quillet error: non-finite value in NuPatch\n";
+    EXPECT_EQ(ascii.diagnostics, textReports);
+    // Float arrays at the other precisions go through other paths.
+    for (int precision : {0, 3}) EXPECT_EQ(capturePrecise(scene, precision, false).diagnostics, textReports);
     // Binary float tokens carry the values exactly; only text is reported.
     const Captured binary = capturePrecise(scene, 0, true);
     EXPECT_EQ(binary.diagnostics, "quillet error: non-finite value in Sphere\n"
