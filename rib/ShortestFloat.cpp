@@ -6,9 +6,10 @@
 //
 // Which candidate wins, how many digits it has and where the point goes all
 // depend on the data, so the choices are made with selects rather than
-// branches, and the text is assembled in two 64-bit words (the first byte in
-// the lowest) and stored whole: no digit goes through memory before it is
-// written out.
+// branches. The digits are assembled in a 64-bit word (the first in the
+// lowest byte) and stored whole: no digit goes through memory before it is
+// written out. Arrays are converted a block at a time, all their digits and
+// then all their text.
 #include "rib/ShortestFloat.h"
 
 #include "rib/DigitPairs.h"
@@ -56,6 +57,12 @@ constexpr int floorLog10ThreeQuartersPow2(int e) {
 }
 constexpr int floorLog2Pow10(int e) {
     return int((int64_t(e) * 913124641741LL) >> 38);
+}
+
+// The shift that puts c x 2^q, scaled by 10^-k, in the high word of its
+// product with 10^-k's significand with 33 fractional bits.
+constexpr int scalingShift(int q, int k) {
+    return q + floorLog2Pow10(-k) + 33;
 }
 
 // The high word of a scaled value, g * cp / 2^64, to two fractional bits
@@ -109,7 +116,7 @@ Decimal shortestOf(uint32_t c, int q) {
     const uint64_t scaledLow = scaled - 2 + irregular;
     const uint64_t scaledHigh = scaled + 2;
     const int k = irregular ? floorLog10ThreeQuartersPow2(q) : floorLog10Pow2(q);
-    const int h = q + floorLog2Pow10(-k) + 33;
+    const int h = scalingShift(q, k);
     const uint64_t g = kPowersOfTen[-k - kPowerMin];
     uint64_t unused;
     const uint32_t value = roundToOdd(multiplyFull(g, scaled << h, unused));
@@ -118,15 +125,16 @@ Decimal shortestOf(uint32_t c, int q) {
     return chooseShortest(value, low, high, k);
 }
 
-// The scaling of shortestOf for each biased exponent of a normal float whose
-// significand is not a power of two, worked out ahead: the decimal exponent
-// k, the shift h, the significand g of 10^-k, and g << (h + 1) as two words,
-// the scaled half-width of the rounding interval, so that the interval's ends
-// come from the value's product by one addition and one subtraction.
 // Units of the products' high words.
 const int kUnitBits = 33;
 const uint64_t kUnit = uint64_t(1) << kUnitBits;
 
+// The scaling of shortestOf for each biased exponent of a normal float whose
+// significand is not a power of two, worked out ahead: the decimal exponent
+// k, the shift of the significand (h, and 2 for the quarter units), the
+// significand g of 10^-k, and g << (h + 1) as two words, the scaled half-width
+// of the rounding interval, so that the interval's ends come from the value's
+// product by one addition and one subtraction.
 struct Scaling {
     uint64_t g, halfHigh, halfLow;
     int shift, k;
@@ -141,7 +149,7 @@ struct ScalingTable {
         for (int biased = 1; biased <= int(kLargestBiasedExponent); ++biased) {
             const int q = biased - kExponentBias;
             const int k = floorLog10Pow2(q);
-            const int h = q + floorLog2Pow10(-k) + 33;
+            const int h = scalingShift(q, k);
             const uint64_t g = kPowersOfTen[-k - kPowerMin];
             entries[biased] = {g, g >> (63 - h), g << (h + 1), h + 2, k};
         }
@@ -261,8 +269,7 @@ struct FixedLayoutTable {
 };
 constexpr FixedLayoutTable kFixedLayouts;
 
-// The shortest digits of a finite, nonzero float with the sign bit in sign:
-// what the text is written from.
+// The shortest digits of a float and its sign: what the text is written from.
 struct ShortestDigits {
     uint32_t digits;  // seven to nine of them for most floats, no more than nine
     int count;        // how many, leading zeros left out; 0 for zero, NaN and infinities
