@@ -41,6 +41,22 @@ inline const char *threeDigits(uint32_t n) {
     return kThreeDigits.entries[n];
 }
 
+// "000" to "999" as words: the first digit in the lowest byte, the highest
+// byte clear, so that groups combine into a longer text by shifts alone.
+struct DigitGroupTable {
+    uint32_t entries[1000];
+    constexpr DigitGroupTable() : entries() {
+        for (uint32_t i = 0; i < 1000; ++i)
+            entries[i] = ('0' + i / 100) | ('0' + i / 10 % 10) << 8 | ('0' + i % 10) << 16;
+    }
+};
+
+// The three digits of n (0..999) as a word.
+inline uint32_t digitGroup(uint32_t n) {
+    static constexpr DigitGroupTable kDigitGroups;
+    return kDigitGroups.entries[n];
+}
+
 }  // namespace quillet
 
 #endif

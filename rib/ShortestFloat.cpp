@@ -137,7 +137,8 @@ const uint64_t kUnit = uint64_t(1) << kUnitBits;
 // product by one addition and one subtraction.
 struct Scaling {
     uint64_t g, halfHigh, halfLow;
-    int shift, k;
+    uint64_t scale;  // 2^(h + 2): a multiplication moves the significand more cheaply than a shift by a variable
+    int k;
 };
 
 // Biased exponents of finite floats: 1 to 254 for normal ones.
@@ -151,7 +152,7 @@ struct ScalingTable {
             const int k = floorLog10Pow2(q);
             const int h = scalingShift(q, k);
             const uint64_t g = kPowersOfTen[-k - kPowerMin];
-            entries[biased] = {g, g >> (63 - h), g << (h + 1), h + 2, k};
+            entries[biased] = {g, g >> (63 - h), g << (h + 1), uint64_t(1) << (h + 2), k};
         }
     }
 };
@@ -167,13 +168,13 @@ constexpr ScalingTable kScalings;
 inline Decimal shortestOfNormal(uint32_t c, const Scaling &scaling) {
     const uint64_t odd = c & 1;
     uint64_t low;
-    const uint64_t value = multiplyFull(scaling.g, uint64_t(c) << scaling.shift, low);
+    const uint64_t value = multiplyFull(scaling.g, c * scaling.scale, low);
     const uint64_t aboveLow = low + scaling.halfLow;
     // A unit u lies inside when lowEnd <= u << 33 <= highEnd; an odd c leaves
     // the ends out.
     const uint64_t lowEnd = value - scaling.halfHigh - (low < scaling.halfLow) + odd;
     const uint64_t highEnd = value + scaling.halfHigh + (aboveLow < low) - odd;
-    const uint64_t tens = (highEnd >> kUnitBits) / 10 * 10;
+    const uint64_t tens = uint32_t(highEnd >> kUnitBits) / 10 * 10;
     // Half a unit rounds to the even one.
     const uint64_t nearest = (value + (kUnit / 2 - 1) + ((value >> kUnitBits) & 1)) >> kUnitBits;
     const uint64_t tensInside = 0u - uint64_t(tens << kUnitBits >= lowEnd);
@@ -202,17 +203,6 @@ inline int digitCount(uint32_t n) {
     return estimate + (n >= kIntegerPowers[estimate] ? 1 : 0);
 }
 
-// A group of three digits from the table as a word, the first digit in its
-// lowest byte and the count of trailing zeros in the highest, which is cleared.
-inline uint32_t digitGroup(uint32_t n) {
-    uint32_t group;
-    std::memcpy(&group, threeDigits(n), 4);
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
-    group = __builtin_bswap32(group);
-#endif
-    return group & 0xFFFFFF;
-}
-
 const uint64_t kAsciiZeros = integertext::kAsciiZeros;
 // "0.000000" as a word.
 const uint64_t kZeroPoint = 0x3030303030302E30ull;
@@ -233,7 +223,7 @@ inline void storeWord(char *p, uint64_t word) {
 // Writes the first eight digits (a word, the first digit in its lowest byte)
 // and the ninth moved up by shift bytes, then over the start a word that
 // holds what goes before them and repeats them from its byte shift on.
-inline void putMovedDigits(char *p, uint64_t first, uint32_t ninth, int shift, uint64_t start) {
+inline void putMovedDigits(char *p, uint64_t first, uint32_t ninth, int64_t shift, uint64_t start) {
     storeWord(p + shift, first);
     p[shift + 8] = char(ninth);
     storeWord(p, start);
@@ -246,7 +236,7 @@ inline void putMovedDigits(char *p, uint64_t first, uint32_t ninth, int shift, u
 // its whole part if the digits end before the point.
 struct FixedLayout {
     uint64_t keep, added, moved, scale;
-    int shift, wholeLength;
+    int64_t shift, wholeLength;
 };
 
 const int kFixedExponentMin = -4;
@@ -271,11 +261,13 @@ constexpr FixedLayoutTable kFixedLayouts;
 
 // The shortest digits of a float and its sign: what the text is written from.
 struct ShortestDigits {
-    uint32_t digits;  // seven to nine of them for most floats, no more than nine
-    int count;        // how many, leading zeros left out; 0 for zero, NaN and infinities
-    int exponent;     // the decimal exponent of the last digit
-    uint32_t sign;    // 1 for a negative value
+    uint32_t aligned;  // the digits left-aligned to nine (trailing zeros); 0 for zero, NaN and infinities
+    int exponent;      // the decimal exponent of the first digit
+    uint32_t sign;     // 1 for a negative value
 };
+
+// Multipliers that left-align seven, eight and nine digits to nine.
+const uint32_t kAlignments[] = {100, 10, 1};
 
 inline ShortestDigits shortestDigitsOf(float value) {
     uint32_t bits;
@@ -287,12 +279,13 @@ inline ShortestDigits shortestDigitsOf(float value) {
         // The common case: the shortest of a significand of 2^23 to 2^24 has
         // seven to nine digits.
         const Decimal decimal = shortestOfNormal(fraction | kSmallestNormalSignificand, kScalings.entries[biased]);
-        const int count = 7 + (decimal.digits >= 10000000) + (decimal.digits >= 100000000);
-        return {decimal.digits, count, decimal.exponent, bits >> 31};
+        const uint32_t more = uint32_t(decimal.digits >= 10000000) + uint32_t(decimal.digits >= 100000000);
+        return {decimal.digits * kAlignments[more], decimal.exponent + 6 + int(more), bits >> 31};
     }
-    if (magnitude == 0 || biased > kLargestBiasedExponent) return {0, 0, 0, 0};
+    if (magnitude == 0 || biased > kLargestBiasedExponent) return {0, 0, 0};
     const Decimal decimal = shortestDigits(magnitude);
-    return {decimal.digits, digitCount(decimal.digits), decimal.exponent, bits >> 31};
+    const int count = digitCount(decimal.digits);
+    return {decimal.digits * kIntegerPowers[kNineDigits - count], decimal.exponent + count - 1, bits >> 31};
 }
 
 // Writes the text of shortest digits; returns its length.
@@ -302,18 +295,23 @@ inline size_t writeShortest(char *buffer, ShortestDigits shortest) {
     *p = '-';
     p += shortest.sign;
 
-    // The digits as nine, left-aligned, in three groups of three from the
-    // table; the last one that is not '0' ends them.
-    const uint32_t aligned = shortest.digits * kIntegerPowers[kNineDigits - shortest.count];
-    const uint32_t high = aligned / 1000000;
+    // The digits as nine in three groups of three from the table; the last
+    // one that is not '0' ends them.
+    // Exact quotients by multiplication: by 10^6 below 2^32, by 10^3 below
+    // 10^6.
+    const uint32_t aligned = shortest.aligned;
+    const uint32_t high = uint32_t((uint64_t(aligned) * 1125899907) >> 50);
     const uint32_t rest = aligned - high * 1000000;
-    const uint32_t middle = rest / 1000;
+    const uint32_t middle = uint32_t((uint64_t(rest) * 1073742) >> 30);
     const uint32_t lowGroup = digitGroup(rest - middle * 1000);
     const uint64_t first = digitGroup(high) | uint64_t(digitGroup(middle)) << 24 | uint64_t(lowGroup) << 48;
     const uint32_t ninth = lowGroup >> 16;
-    // The first digit is never '0', so some byte of the first eight differs.
-    const int count = ninth != '0' ? kNineDigits : ((63 - __builtin_clzll(first ^ kAsciiZeros)) >> 3) + 1;
-    const int exponent = shortest.exponent + shortest.count - 1;
+    // The first digit is never '0', so some byte of the first eight differs;
+    // a select rather than a branch, as whole and fractional data alternate.
+    const int64_t lastOfEight = (63 - __builtin_clzll(first ^ kAsciiZeros)) >> 3;
+    const int64_t nine = 0 - int64_t(ninth != '0');
+    const int64_t count = (kNineDigits & nine) | ((lastOfEight + 1) & ~nine);
+    const int exponent = shortest.exponent;
 
     if (usesScientificNotation(exponent, kGeneralPrecision)) {
         // d.ddde-XX: a float's decimal exponent has two digits.
@@ -327,7 +325,7 @@ inline size_t writeShortest(char *buffer, ShortestDigits shortest) {
     const FixedLayout &layout = kFixedLayouts.entries[exponent - kFixedExponentMin];
     putMovedDigits(p, first, ninth, layout.shift,
                    (first & layout.keep) | layout.added | ((first * layout.scale) & layout.moved));
-    const int length = count > layout.wholeLength ? count + layout.shift : layout.wholeLength;
+    const int64_t length = count > layout.wholeLength ? count + layout.shift : layout.wholeLength;
     return size_t(p - buffer) + size_t(length);
 }
 
@@ -344,7 +342,7 @@ size_t formatShortestList(char *buffer, const float *values, size_t count, bool 
         const size_t n = count - done < kBlock ? count - done : kBlock;
         for (size_t i = 0; i < n; ++i) block[i] = shortestDigitsOf(values[done + i]);
         for (size_t i = 0; i < n; ++i) {
-            if (block[i].count != 0) {
+            if (block[i].aligned != 0) {
                 p += writeShortest(p, block[i]);
             } else {
                 // Zero, NaN and the infinities have one text at every precision.
