@@ -267,7 +267,7 @@ size_t formatFloatList(char *buffer, const float *values, size_t count, int prec
     char *p = buffer;
     for (size_t i = 0; i < count; ++i) {
         if (i > 0) *p++ = ' ';
-        p += formatFloat(p, values[i], precision);
+        p += precision == kDefaultPrecision ? formatGeneral(p, values[i]) : formatFloat(p, values[i], precision);
         nonFinite |= !std::isfinite(values[i]);
     }
     return size_t(p - buffer);

@@ -131,7 +131,6 @@ bool encodeFloatArray(OutputBuffer &buffer, FloatEncoding encoding, const RtFloa
         putBinaryFloats(buffer, values, count);
         return false;
     }
-    const bool general = encoding.precision == kDefaultPrecision;
     bool nonFinite = false;
     // Values a whole batch at a time, with one room check per batch.
     const size_t perValue = kGeneralTextMax + 1;
@@ -140,16 +139,8 @@ bool encodeFloatArray(OutputBuffer &buffer, FloatEncoding encoding, const RtFloa
         const size_t n = batchSize(buffer, perValue, count - done);
         char *const start = buffer.reserve(n * perValue);
         char *p = start;
-        if (general) {
-            for (size_t i = done; i < done + n; ++i) {
-                if (i > 0) *p++ = ' ';
-                p += formatGeneral(p, values[i]);
-                nonFinite |= !isFiniteFloat(values[i]);
-            }
-        } else {
-            if (done > 0) *p++ = ' ';
-            p += formatFloatList(p, values + done, n, encoding.precision, nonFinite);
-        }
+        if (done > 0) *p++ = ' ';
+        p += formatFloatList(p, values + done, n, encoding.precision, nonFinite);
         buffer.commit(size_t(p - start));
         done += n;
     }
