@@ -1,8 +1,9 @@
 // The shortest digits, in exact integer arithmetic: the float and the ends of
 // its rounding interval are scaled by a power of ten (a 64-bit significand
-// from a table, one 64x64-bit multiplication each) to units where the interval
-// holds at most one digit more than the shortest; the shortest number inside
-// wins, the nearest of two, the even one at a tie.
+// from a table) to units where the interval holds at most one digit more than
+// the shortest; the shortest number inside wins, the nearest of two, the even
+// one at a tie. For most floats one 64x64-bit multiplication scales the value
+// and the ends follow from it by addition; the others take one for each.
 //
 // Which candidate wins, how many digits it has and where the point goes all
 // depend on the data, so the choices are made with selects rather than
