@@ -317,9 +317,10 @@ TEST(GlimpseScene, AFanOfThinTrianglesHasNoHoles) {
 }
 
 TEST(GlimpseScene, PolygonsCoverTheirAreaByTheEvenOddRule) {
-    // A 100,000-sided convex polygon (a fan in the hierarchy), an L-shaped
-    // concave one (ear clipping), a 100,000-pointed star and a square with a
-    // square hole (the even-odd shape, its edges sorted into slabs).
+    // A 100,000-sided convex polygon (a fan in the hierarchy), a triangle
+    // alone, an L-shaped concave one (ear clipping), a 100,000-pointed star
+    // and a square with a square hole (the even-odd shape, its edges sorted
+    // into slabs).
     std::vector<RtFloat> circle;
     const int sides = 100000;
     for (int k = 0; k < sides; ++k)
@@ -332,6 +333,7 @@ TEST(GlimpseScene, PolygonsCoverTheirAreaByTheEvenOddRule) {
                     {RtFloat(r * std::cos(2 * M_PI * k / sides)), RtFloat(r * std::sin(2 * M_PI * k / sides)), 0});
     }
     RtFloat ell[18] = {-1, -1, 0, 1, -1, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0, -1, 1, 0};
+    RtFloat triangle[9] = {-1, -1, 0, 1, -1, 0, -1, 1, 0};
     RtFloat framed[24] = {-1,    -1,    0, 1,     -1,   0, 1,    1,    0, -1,   1,     0,
                           -0.5f, -0.5f, 0, -0.5f, 0.5f, 0, 0.5f, 0.5f, 0, 0.5f, -0.5f, 0};
     RtInt loops[2] = {4, 4};
@@ -342,6 +344,9 @@ TEST(GlimpseScene, PolygonsCoverTheirAreaByTheEvenOddRule) {
     } cases[] = {
         {"circle", [&](RenderContext &c) { c.Polygon(sides, RI_P, circle.data(), RI_NULL); },
          [](double x, double y) { return std::hypot(x, y) - 1; }},
+        {"one triangle (the hierarchy holds triangles in pairs)",
+         [&](RenderContext &c) { c.Polygon(3, RI_P, triangle, RI_NULL); },
+         [](double x, double y) { return std::max(std::max(-1 - x, -1 - y), (x + y) / std::sqrt(2.0)); }},
         {"L shape", [&](RenderContext &c) { c.Polygon(6, RI_P, ell, RI_NULL); },
          [](double x, double y) { return x > 0 && y > 0 ? std::min(x, y) : outsideSquare(x, y); }},
         {"100,000-pointed star", [&](RenderContext &c) { c.Polygon(sides, RI_P, star.data(), RI_NULL); },
