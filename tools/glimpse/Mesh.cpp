@@ -50,6 +50,11 @@ bool hitTriangle(const Ray &r, const float *a, const float *b, const float *c, f
     return true;
 }
 
+// Triangles per entry of the hierarchy, consecutive ones: a polygon's
+// triangles are made one after the other, so that a pair is mostly one quad,
+// and the hierarchy has half as many entries to build and to pass through.
+const uint32_t kTrianglesPerEntry = 2;
+
 }  // namespace
 
 bool ColorChannel::at(uint32_t tri, const uint32_t corner[3], float u, float v, Vec3 &out) const {
@@ -83,16 +88,14 @@ void MeshData::addTriangle(uint32_t a, uint32_t b, uint32_t c) {
     triangles.push_back(c);
 }
 
-// The hierarchy holds triangles two at a time, 2k and 2k + 1: a polygon's
-// triangles are made one after the other, so a pair is mostly one quad, and
-// the hierarchy has half as many entries to build and to pass through.
 void MeshData::finish(unsigned threads) {
     if (N.size() != P.size()) N.clear();
     const size_t count = triangleCount();
-    bvh.build((count + 1) / 2,
-              [&](uint32_t pair) {
+    bvh.build((count + kTrianglesPerEntry - 1) / kTrianglesPerEntry,
+              [&](uint32_t entry) {
                   Box box;
-                  const size_t first = size_t(pair) * 2, last = std::min(first + 2, count);
+                  const size_t first = size_t(entry) * kTrianglesPerEntry;
+                  const size_t last = std::min(first + kTrianglesPerEntry, count);
                   for (size_t t = first; t < last; ++t)
                       for (int k = 0; k < 3; ++k) {
                           const float *p = &P[static_cast<size_t>(triangles[t * 3 + size_t(k)]) * 3];
@@ -105,9 +108,10 @@ void MeshData::finish(unsigned threads) {
 
 bool MeshData::intersect(const Ray &ray, float tmin, float &tmax, SurfaceHit &hit) const {
     const uint32_t count = static_cast<uint32_t>(triangleCount());
-    return bvh.traverse(ray, tmin, tmax, [&](uint32_t pair, float &limit) {
+    return bvh.traverse(ray, tmin, tmax, [&](uint32_t entry, float &limit) {
         bool found = false;
-        for (uint32_t t = pair * 2; t < pair * 2 + 2 && t < count; ++t) {
+        const uint32_t first = entry * kTrianglesPerEntry;
+        for (uint32_t t = first; t < first + kTrianglesPerEntry && t < count; ++t) {
             const uint32_t *v = &triangles[static_cast<size_t>(t) * 3];
             float u, w;
             if (!hitTriangle(ray, &P[size_t(v[0]) * 3], &P[size_t(v[1]) * 3], &P[size_t(v[2]) * 3], tmin, limit, u, w))
