@@ -10,7 +10,6 @@
 #include "rib/FloatFormat.h"
 
 #include "rib/DigitPairs.h"
-#include "rib/IntegerText.h"
 #include "rib/ShortestFloat.h"
 
 #include <algorithm>
