@@ -1,4 +1,4 @@
-#include "Lathe.h"
+#include "app/Lathe.h"
 
 const ProfilePoint LatheProfile[kLatheProfileCount] = {
     {1.5f, 0.0f},       {1.46f, 0.09f},     {1.35f, 0.1273f},   {1.2625f, 0.1203f},

@@ -3,7 +3,7 @@
 #ifndef QUILLET_LATHE_H
 #define QUILLET_LATHE_H
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 // One point of a lathe profile: z coordinate, then distance from the z axis.
 struct ProfilePoint {

@@ -1,5 +1,5 @@
 // The lathe sample: one scene piped into the previewer.
-#include "Lathe.h"
+#include "app/Lathe.h"
 
 int main() {
     RiBegin("glimpse");

@@ -1,6 +1,6 @@
 // The reference writer of the anchors: numbers through fprintf one at a
 // time, binary float tokens one byte at a time.
-#include "Anchors.h"
+#include "bench/Anchors.h"
 
 #include <cctype>
 #include <cstdlib>

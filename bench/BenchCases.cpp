@@ -1,11 +1,11 @@
 // The benchmark's workloads and their data, built once.
-#include "BenchCases.h"
+#include "bench/BenchCases.h"
 
 #include <memory>
 #include <random>
 
-#include "Lathe.h"
-#include "ri/ri.h"
+#include "app/Lathe.h"
+#include "quillet/ri.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 // One float array that a request carries, as the caller passes it.
 struct FloatArray {

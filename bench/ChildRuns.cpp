@@ -1,4 +1,4 @@
-#include "ChildRuns.h"
+#include "bench/ChildRuns.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>

@@ -11,10 +11,10 @@
 #include <functional>
 #include <string>
 
-#include "BenchCases.h"
-#include "ChildRuns.h"
-#include "Lathe.h"
-#include "ri/ri.h"
+#include "bench/BenchCases.h"
+#include "bench/ChildRuns.h"
+#include "app/Lathe.h"
+#include "quillet/ri.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string.h>
 #include <time.h>
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 static double now(void) {
     struct timespec t;

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "ChildRuns.h"
-#include "ri/ri.h"
+#include "bench/ChildRuns.h"
+#include "quillet/ri.h"
 
 namespace {
 

@@ -23,12 +23,12 @@
 #include <string>
 #include <vector>
 
-#include "Anchors.h"
-#include "BenchCases.h"
-#include "ChildRuns.h"
-#include "ri/ri.h"
-#include "TargetWrites.h"
-#include "rib/FloatFormat.h"
+#include "bench/Anchors.h"
+#include "bench/BenchCases.h"
+#include "bench/ChildRuns.h"
+#include "quillet/ri.h"
+#include "bench/TargetWrites.h"
+#include "format/FloatFormat.h"
 #include "rib/OutputBuffer.h"
 #include "rib/StreamOptions.h"
 #include "rib/StreamTarget.h"

@@ -1,6 +1,6 @@
 // Both ways write the same 256 MB in pieces of the output buffer's size and
 // include the close (a pipe's close waits for its reader).
-#include "TargetWrites.h"
+#include "bench/TargetWrites.h"
 
 #include <unistd.h>
 

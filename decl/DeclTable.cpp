@@ -1,5 +1,5 @@
 // The declaration grammar and the process-wide declaration table.
-#include "decl/DeclTable.h"
+#include "quillet/DeclTable.h"
 
 #include <algorithm>
 #include <cstdio>

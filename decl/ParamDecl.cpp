@@ -1,5 +1,5 @@
 // Declaration records and the names and sizes of their class and type codes.
-#include "decl/ParamDecl.h"
+#include "quillet/ParamDecl.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // Kept parameters: the item pool, the value copies and their accounting.
-#include "decl/ParamValue.h"
+#include "quillet/ParamValue.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // Lists of kept parameters: each list owns its items and their values.
-#include "decl/ParamValue.h"
+#include "quillet/ParamValue.h"
 
 namespace quillet {
 

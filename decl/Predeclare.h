@@ -2,7 +2,7 @@
 #ifndef QUILLET_PREDECLARE_H
 #define QUILLET_PREDECLARE_H
 
-#include "ri/RenderContext.h"
+#include "quillet/RenderContext.h"
 
 namespace quillet {
 

@@ -3,10 +3,10 @@
 // parameter-list counters. Each table is torn down at exit in reverse order
 // of construction; after that it stays usable as an empty table, so a late
 // caller during exit finds nothing instead of touching freed memory.
-#include "decl/DeclTable.h"
-#include "decl/ParamValue.h"
+#include "quillet/DeclTable.h"
+#include "quillet/ParamValue.h"
 #include "decl/StringPool.h"
-#include "decl/SymbolTable.h"
+#include "quillet/SymbolTable.h"
 
 namespace quillet {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "decl/StringBlocks.h"
-#include "decl/SymbolTable.h"
+#include "quillet/SymbolTable.h"
 
 namespace quillet {
 

@@ -2,7 +2,7 @@
 #ifndef QUILLET_STRINGPOOL_H
 #define QUILLET_STRINGPOOL_H
 
-#include "ri/Export.h"
+#include "quillet/Export.h"
 
 namespace quillet {
 

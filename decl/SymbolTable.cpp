@@ -1,10 +1,10 @@
 // The chained hash table behind the string pool and the declaration table.
-#include "decl/SymbolTable.h"
+#include "quillet/SymbolTable.h"
 
 #include <cstring>
 #include <limits>
 
-#include "rib/FloatFormat.h"
+#include "format/FloatFormat.h"
 
 namespace quillet {
 

@@ -1,6 +1,6 @@
 // The standard token variables, each initialised to its own text. They are
 // writable: predeclaration points most of them at the interned copy.
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 RtToken RI_MATTE = "matte";
 RtToken RI_METAL = "metal";

@@ -1,7 +1,9 @@
 // A small scene written partly through the C++ interface: the current context
-// is a RenderContext, and token/value lists are passed as arrays.
+// is a RenderContext, and token/value lists are passed as arrays. It names
+// the class unqualified, as programs written before namespace quillet do,
+// through the opt-in <quillet/GlobalNames.h>.
 #include <ri.h>
-#include <quillet/RenderContext.h>
+#include <quillet/GlobalNames.h>
 
 int main() {
     RiBegin(RI_NULL);

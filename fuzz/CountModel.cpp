@@ -1,5 +1,5 @@
 // The request fuzzer's model of the counts (see CountModel.h).
-#include "CountModel.h"
+#include "fuzz/CountModel.h"
 
 #include <cstring>
 

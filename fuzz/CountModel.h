@@ -10,7 +10,7 @@
 #ifndef QUILLET_FUZZ_COUNTMODEL_H
 #define QUILLET_FUZZ_COUNTMODEL_H
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 namespace countmodel {
 

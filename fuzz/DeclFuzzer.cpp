@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "decl/DeclTable.h"
+#include "quillet/DeclTable.h"
 #include "decl/StringPool.h"
 
 using namespace quillet;

@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "PreviewContext.h"
-#include "Renderer.h"
-#include "parse/RibParser.h"
+#include "tools/glimpse/PreviewContext.h"
+#include "tools/glimpse/Renderer.h"
+#include "quillet/RibParser.h"
 
 using namespace quillet;
 using namespace quillet::glimpse;

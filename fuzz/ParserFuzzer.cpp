@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "parse/ForwardingContext.h"
-#include "parse/RibParser.h"
-#include "rib/RibWriter.h"
+#include "quillet/ForwardingContext.h"
+#include "quillet/RibParser.h"
+#include "quillet/RibWriter.h"
 
 using namespace quillet;
 

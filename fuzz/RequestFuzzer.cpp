@@ -6,8 +6,8 @@
 #include <cstdarg>
 #include <utility>
 
-#include "RequestInput.h"
-#include "ri/RenderContext.h"
+#include "fuzz/RequestInput.h"
+#include "quillet/RenderContext.h"
 
 using namespace quillet;
 

@@ -1,13 +1,13 @@
 // Decoding of fuzz input into call arguments.
-#include "RequestInput.h"
+#include "fuzz/RequestInput.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "decl/DeclTable.h"
-#include "rib/FloatFormat.h"
-#include "rib/TokenWords.h"
+#include "quillet/DeclTable.h"
+#include "format/FloatFormat.h"
+#include "format/TokenWords.h"
 
 using namespace quillet;
 

@@ -11,8 +11,8 @@
 #include <memory>
 #include <vector>
 
-#include "CountModel.h"
-#include "ri/ri.h"
+#include "fuzz/CountModel.h"
+#include "quillet/ri.h"
 
 // Longest list of pairs a call gets; the variable-argument forms pass them
 // all, ended early by RI_NULL.

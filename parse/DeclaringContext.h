@@ -3,8 +3,8 @@
 #ifndef QUILLET_PARSE_DECLARINGCONTEXT_H
 #define QUILLET_PARSE_DECLARINGCONTEXT_H
 
-#include "decl/DeclTable.h"
-#include "parse/ForwardingContext.h"
+#include "quillet/DeclTable.h"
+#include "quillet/ForwardingContext.h"
 
 namespace quillet {
 

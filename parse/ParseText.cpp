@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "parse/RibParser.h"
+#include "quillet/RibParser.h"
 
 namespace quillet {
 

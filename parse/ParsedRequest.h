@@ -7,10 +7,10 @@
 #include <cstddef>
 #include <vector>
 
-#include "decl/ParamDecl.h"
+#include "quillet/ParamDecl.h"
 #include "parse/RequestShapes.h"
 #include "parse/ValuePool.h"
-#include "rib/GeometryCounts.h"
+#include "format/GeometryCounts.h"
 
 namespace quillet {
 

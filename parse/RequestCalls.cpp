@@ -1,8 +1,8 @@
 #include "parse/RequestCalls.h"
 
-#include "decl/DeclTable.h"
+#include "quillet/DeclTable.h"
 #include "parse/ParseText.h"
-#include "rib/FunctionNames.h"
+#include "format/FunctionNames.h"
 
 namespace quillet {
 

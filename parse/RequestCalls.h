@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "parse/ParsedRequest.h"
-#include "ri/RenderContext.h"
+#include "quillet/RenderContext.h"
 
 namespace quillet {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "parse/ParseText.h"
-#include "parse/RibParser.h"
+#include "quillet/RibParser.h"
 
 namespace quillet {
 

@@ -16,7 +16,7 @@
 #include "parse/RequestShapes.h"
 #include "parse/StringArena.h"
 #include "parse/ValuePool.h"
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 namespace quillet {
 

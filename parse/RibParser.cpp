@@ -1,6 +1,6 @@
 // The parser: reads requests by the shape table, with every value in a typed
 // pool, and hands each whole request to the RequestCaller.
-#include "parse/RibParser.h"
+#include "quillet/RibParser.h"
 
 #include <cerrno>
 #include <charconv>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <limits>
 
-#include "decl/DeclTable.h"
+#include "quillet/DeclTable.h"
 #include "decl/Predeclare.h"
 #include "parse/DeclaringContext.h"
 #include "parse/ParseText.h"

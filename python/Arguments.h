@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "ri/ri.h"
-#include "rib/FormatString.h"
+#include "quillet/ri.h"
+#include "format/FormatString.h"
 
 namespace quillet {
 namespace python {

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "python/Bindings.h"
-#include "rib/FunctionNames.h"
+#include "format/FunctionNames.h"
 
 namespace quillet {
 namespace python {

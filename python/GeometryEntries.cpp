@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "python/Bindings.h"
-#include "rib/RibWriter.h"
+#include "quillet/RibWriter.h"
 
 namespace quillet {
 namespace python {

@@ -1,7 +1,7 @@
 // Parameter dictionaries (see ParamDict.h).
 #include "python/ParamDict.h"
 
-#include "decl/DeclTable.h"
+#include "quillet/DeclTable.h"
 #include "rib/StreamOptions.h"
 
 namespace quillet {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "python/Arguments.h"
-#include "rib/GeometryCounts.h"
+#include "format/GeometryCounts.h"
 
 namespace quillet {
 namespace python {

@@ -4,6 +4,7 @@
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
+using quillet::RenderContext;
 
 RtVoid RiAttributeBegin(void) {
     if (RenderContext *c = activeContext(__func__)) c->AttributeBegin();

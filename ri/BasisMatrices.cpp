@@ -1,5 +1,5 @@
 // The standard patch and curve basis matrices.
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 RtBasis RiBezierBasis = {
     {-1.0f, 3.0f, -3.0f, 1.0f},

@@ -6,8 +6,11 @@
 #include <new>
 #include <unordered_set>
 
-#include "rib/RibWriter.h"
+#include "quillet/RibWriter.h"
 #include "rib/StreamOptions.h"
+
+using quillet::RenderContext;
+using quillet::RibWriter;
 
 namespace {
 

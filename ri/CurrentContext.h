@@ -2,7 +2,7 @@
 #ifndef QUILLET_CURRENTCONTEXT_H
 #define QUILLET_CURRENTCONTEXT_H
 
-#include "ri/RenderContext.h"
+#include "quillet/RenderContext.h"
 
 namespace quillet {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 RtInt RiLastError = 0;
 const char *ErrorSourceFile = nullptr;

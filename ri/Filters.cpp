@@ -2,7 +2,7 @@
 // intermediate values are carried in long double.
 #include <cmath>
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 namespace {
 

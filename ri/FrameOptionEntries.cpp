@@ -5,6 +5,7 @@
 
 using quillet::activeContext;
 using quillet::applyStreamDefaults;
+using quillet::RenderContext;
 
 namespace {
 

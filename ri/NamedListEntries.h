@@ -10,11 +10,11 @@
 #define QUILLET_NAMED_LIST_ENTRIES(Name, first)                                                                        \
     RtVoid Ri##Name(RtToken first, ...) {                                                                              \
         QUILLET_PARAM_LIST(params, first);                                                                             \
-        if (RenderContext *c = quillet::activeContext(__func__))                                                       \
+        if (quillet::RenderContext *c = quillet::activeContext(__func__))                                              \
             c->Name##V(first, params.count(), params.tokens(), params.values());                                       \
     }                                                                                                                  \
     RtVoid Ri##Name##V(RtToken first, RtInt n, RtToken tokens[], RtPointer values[]) {                                 \
-        if (RenderContext *c = quillet::activeContext(__func__)) c->Name##V(first, n, tokens, values);                 \
+        if (quillet::RenderContext *c = quillet::activeContext(__func__)) c->Name##V(first, n, tokens, values);        \
     }
 
 #endif

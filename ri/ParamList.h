@@ -6,7 +6,7 @@
 #include <cstdarg>
 #include <vector>
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 // va_start for the standard signatures. Several of them end their named
 // parameters with an RtFloat, and clang warns (-Wvarargs) that va_start after

@@ -1,7 +1,7 @@
 // The standard procedural-primitive functions. A stream writer only compares
 // their addresses, so they do nothing; each stores its own mark in a volatile
 // so that no compiler or linker can fold them into one address.
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
+using quillet::RenderContext;
 
 RtVoid RiCone(RtFloat height, RtFloat radius, RtFloat thetamax, ...) {
     QUILLET_PARAM_LIST(params, thetamax);

@@ -1,7 +1,7 @@
 // What every context shares: its place among the live contexts, and the
 // variable-argument operations, each of which collects its arguments and
 // calls its list form.
-#include "ri/RenderContext.h"
+#include "quillet/RenderContext.h"
 
 #include "ri/CurrentContext.h"
 #include "ri/ParamList.h"

@@ -4,6 +4,7 @@
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
+using quillet::RenderContext;
 
 RtVoid RiSolidBegin(RtToken operation) {
     if (RenderContext *c = activeContext(__func__)) c->SolidBegin(operation);

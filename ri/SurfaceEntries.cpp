@@ -5,6 +5,7 @@
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
+using quillet::RenderContext;
 
 RtVoid RiPolygon(RtInt nvertices, ...) {
     QUILLET_PARAM_LIST(params, nvertices);

@@ -4,6 +4,7 @@
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
+using quillet::RenderContext;
 
 RtVoid RiMakeTexture(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
                      RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, ...) {

@@ -4,6 +4,7 @@
 
 using quillet::activeContext;
 using quillet::MotionTimes;
+using quillet::RenderContext;
 
 RtVoid RiIdentity(void) {
     if (RenderContext *c = activeContext(__func__)) c->Identity();

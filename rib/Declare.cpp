@@ -3,8 +3,8 @@
 // stream was open.
 #include <unordered_set>
 
-#include "decl/DeclTable.h"
-#include "rib/RibWriter.h"
+#include "quillet/DeclTable.h"
+#include "quillet/RibWriter.h"
 #include "rib/StreamOptions.h"
 
 namespace quillet {

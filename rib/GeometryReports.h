@@ -3,7 +3,7 @@
 #ifndef QUILLET_GEOMETRYREPORTS_H
 #define QUILLET_GEOMETRYREPORTS_H
 
-#include "rib/GeometryCounts.h"
+#include "format/GeometryCounts.h"
 
 namespace quillet {
 

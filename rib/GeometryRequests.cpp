@@ -1,12 +1,12 @@
 // Curves, points, subdivision mesh, blobby, procedural and geometry requests.
 #include <cstdarg>
 
-#include "rib/FunctionNames.h"
-#include "rib/GeometryCounts.h"
+#include "format/FunctionNames.h"
+#include "format/GeometryCounts.h"
 #include "rib/GeometryReports.h"
 #include "rib/GeometryWriting.h"
 #include "rib/RequestText.h"
-#include "rib/RibWriter.h"
+#include "quillet/RibWriter.h"
 
 namespace quillet {
 

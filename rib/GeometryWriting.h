@@ -2,9 +2,9 @@
 #ifndef QUILLET_GEOMETRYWRITING_H
 #define QUILLET_GEOMETRYWRITING_H
 
-#include "rib/GeometryCounts.h"
+#include "format/GeometryCounts.h"
 #include "rib/GeometryReports.h"
-#include "rib/RibWriter.h"
+#include "quillet/RibWriter.h"
 
 namespace quillet {
 

@@ -2,10 +2,10 @@
 // only parameter values follow the stream's encoding.
 #include <cstring>
 
-#include "rib/FunctionNames.h"
+#include "format/FunctionNames.h"
 #include "rib/GeometryWriting.h"
 #include "rib/RequestText.h"
-#include "rib/RibWriter.h"
+#include "quillet/RibWriter.h"
 #include "rib/StreamOptions.h"
 
 namespace quillet {

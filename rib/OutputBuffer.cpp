@@ -7,7 +7,7 @@
 #include <charconv>
 #include <cstdlib>
 
-#include "rib/FloatFormat.h"
+#include "format/FloatFormat.h"
 #include "rib/StreamTarget.h"
 
 namespace quillet {

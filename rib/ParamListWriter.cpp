@@ -3,10 +3,10 @@
 // call for.
 #include <cstdio>
 
-#include "decl/DeclTable.h"
+#include "quillet/DeclTable.h"
 #include "rib/OutputBuffer.h"
-#include "rib/GeometryCounts.h"
-#include "rib/RibWriter.h"
+#include "format/GeometryCounts.h"
+#include "quillet/RibWriter.h"
 #include "rib/ValueEncoding.h"
 
 namespace quillet {

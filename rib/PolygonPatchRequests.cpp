@@ -2,11 +2,11 @@
 // then a parameter list sized by the counts of its own geometry.
 #include <cstdarg>
 
-#include "rib/FunctionNames.h"
-#include "rib/GeometryCounts.h"
+#include "format/FunctionNames.h"
+#include "format/GeometryCounts.h"
 #include "rib/GeometryWriting.h"
 #include "rib/RequestText.h"
-#include "rib/RibWriter.h"
+#include "quillet/RibWriter.h"
 
 namespace quillet {
 

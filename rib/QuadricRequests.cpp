@@ -1,8 +1,8 @@
 // Quadric requests: the fixed numbers as "%g" text in both encodings, then
 // the parameter list with the quadric counts.
-#include "rib/GeometryCounts.h"
+#include "format/GeometryCounts.h"
 #include "rib/GeometryWriting.h"
-#include "rib/RibWriter.h"
+#include "quillet/RibWriter.h"
 
 namespace quillet {
 

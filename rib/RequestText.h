@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "rib/RibWriter.h"
+#include "quillet/RibWriter.h"
 
 namespace quillet {
 

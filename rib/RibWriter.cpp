@@ -1,11 +1,11 @@
 // Life cycle of a RIB stream: the writer opens its target, writes the header
 // and has the standard tokens declared; destroying it ends the stream.
-#include "rib/RibWriter.h"
+#include "quillet/RibWriter.h"
 
 #include "decl/Predeclare.h"
 #include "decl/StringPool.h"
 #include "ri/ParamList.h"
-#include "rib/FloatFormat.h"
+#include "format/FloatFormat.h"
 #include "rib/OutputBuffer.h"
 #include "rib/StreamOptions.h"
 #include "rib/StreamTarget.h"

@@ -1,7 +1,7 @@
 // Shading, light and attribute requests. Colours are always three floats:
 // the writer ignores ColorSamples.
 #include "rib/RequestText.h"
-#include "rib/RibWriter.h"
+#include "quillet/RibWriter.h"
 
 namespace quillet {
 

@@ -1,9 +1,9 @@
 // The "rib" stream options: process-wide defaults for the next stream.
 #include "rib/StreamOptions.h"
 
-#include "rib/TokenWords.h"
+#include "format/TokenWords.h"
 
-#include "rib/FloatFormat.h"
+#include "format/FloatFormat.h"
 
 namespace quillet {
 

@@ -5,7 +5,7 @@
 #ifndef QUILLET_STREAMOPTIONS_H
 #define QUILLET_STREAMOPTIONS_H
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 namespace quillet {
 

@@ -19,7 +19,7 @@
 #include <cstring>
 #include <string>
 
-#include "rib/FormatString.h"
+#include "format/FormatString.h"
 
 namespace quillet {
 

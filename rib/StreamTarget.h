@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <cstdio>
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 namespace quillet {
 

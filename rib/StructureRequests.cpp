@@ -6,11 +6,11 @@
 #include <cstring>
 #include <string>
 
-#include "rib/FormatString.h"
-#include "rib/FunctionNames.h"
+#include "format/FormatString.h"
+#include "format/FunctionNames.h"
 #include "rib/OutputBuffer.h"
 #include "rib/RequestText.h"
-#include "rib/RibWriter.h"
+#include "quillet/RibWriter.h"
 #include "rib/StreamTarget.h"
 
 namespace quillet {

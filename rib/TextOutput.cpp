@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "rib/FloatFormat.h"
+#include "format/FloatFormat.h"
 #include "rib/OutputBuffer.h"
-#include "rib/RibWriter.h"
+#include "quillet/RibWriter.h"
 #include "rib/ValueEncoding.h"
 
 namespace quillet {

@@ -1,8 +1,8 @@
 // Texture-making requests. They carry no parameter list into the stream:
 // the pairs are accepted and ignored. The filter is named by address and
 // left empty between its quotes when it is not a standard one.
-#include "rib/FunctionNames.h"
-#include "rib/RibWriter.h"
+#include "format/FunctionNames.h"
+#include "quillet/RibWriter.h"
 
 namespace quillet {
 

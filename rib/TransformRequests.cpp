@@ -2,7 +2,7 @@
 // writeFloat, the matrices go through writeFloatArray (both follow the
 // stream's encoding); Perspective, Scale and Skew format their own text.
 #include "rib/RequestText.h"
-#include "rib/RibWriter.h"
+#include "quillet/RibWriter.h"
 
 namespace quillet {
 

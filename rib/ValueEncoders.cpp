@@ -6,9 +6,9 @@
 
 #include <cstring>
 
-#include "rib/RibWriter.h"
-#include "rib/FloatFormat.h"
-#include "rib/IntegerText.h"
+#include "quillet/RibWriter.h"
+#include "format/FloatFormat.h"
+#include "format/IntegerText.h"
 #include "rib/OutputBuffer.h"
 #include "rib/ValueEncoding.h"
 

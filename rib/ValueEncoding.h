@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 #include "rib/OutputBuffer.h"
 
 namespace quillet {

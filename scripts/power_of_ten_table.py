@@ -53,7 +53,7 @@ def main():
     for e in range(E_MIN, E_MAX + 1):
         lines.append("    0x%016X,  // 10^%d" % (significand(e), e))
     lines += ["};", "", "}  // namespace quillet", "", "#endif", ""]
-    with open("rib/PowersOfTen.h", "w") as out:
+    with open("format/PowersOfTen.h", "w") as out:
         out.write("\n".join(lines))
 
 

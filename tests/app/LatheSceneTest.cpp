@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "Lathe.h"
-#include "rib/StreamCapture.h"
+#include "app/Lathe.h"
+#include "tests/rib/StreamCapture.h"
 
 using namespace quillet;
 

@@ -3,7 +3,7 @@
 #include <climits>
 #include <string>
 
-#include "decl/DeclTable.h"
+#include "quillet/DeclTable.h"
 #include "decl/StringPool.h"
 
 using namespace quillet;

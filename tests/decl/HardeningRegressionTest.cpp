@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
-#include "decl/SymbolTable.h"
+#include "tests/decl/TestSupport.h"
+#include "quillet/SymbolTable.h"
 
 using namespace quillet;
 

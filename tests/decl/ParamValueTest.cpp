@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "TestSupport.h"
-#include "decl/ParamValue.h"
+#include "tests/decl/TestSupport.h"
+#include "quillet/ParamValue.h"
 #include "decl/StringPool.h"
 
 using namespace quillet;

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "TestSupport.h"
-#include "decl/DeclTable.h"
+#include "tests/decl/TestSupport.h"
+#include "quillet/DeclTable.h"
 #include "decl/StringPool.h"
-#include "rib/RibWriter.h"
-#include "ri/ri.h"
+#include "quillet/RibWriter.h"
+#include "quillet/ri.h"
 
 using namespace quillet;
 

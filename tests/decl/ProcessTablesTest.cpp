@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
-#include "decl/DeclTable.h"
+#include "tests/decl/TestSupport.h"
+#include "quillet/DeclTable.h"
 #include "decl/StringPool.h"
 
 using namespace quillet;

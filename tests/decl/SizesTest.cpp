@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "decl/DeclTable.h"
-#include "decl/ParamValue.h"
-#include "ri/ri.h"
+#include "quillet/DeclTable.h"
+#include "quillet/ParamValue.h"
+#include "quillet/ri.h"
 
 using namespace quillet;
 

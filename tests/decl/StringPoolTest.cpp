@@ -4,7 +4,7 @@
 
 #include "decl/StringBlocks.h"
 #include "decl/StringPool.h"
-#include "decl/SymbolTable.h"
+#include "quillet/SymbolTable.h"
 
 using namespace quillet;
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "TestSupport.h"
-#include "decl/SymbolTable.h"
+#include "tests/decl/TestSupport.h"
+#include "quillet/SymbolTable.h"
 
 using namespace quillet;
 

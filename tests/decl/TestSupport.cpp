@@ -1,11 +1,11 @@
-#include "TestSupport.h"
+#include "tests/decl/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdlib>
 
-#include "support/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 namespace {
 const char kFreshVariable[] = "QUILLET_DECL_FRESH_PROCESS";

@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "decl/SymbolTable.h"
-#include "support/Files.h"
+#include "quillet/SymbolTable.h"
+#include "tests/support/Files.h"
 
 // Everything that write() puts on the stream it is given.
 std::string captureStream(const std::function<void(FILE *)> &write);

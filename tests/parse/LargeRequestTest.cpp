@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ParseSupport.h"
-#include "ri/ri.h"
+#include "tests/parse/ParseSupport.h"
+#include "quillet/ri.h"
 
 namespace {
 

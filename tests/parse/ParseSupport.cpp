@@ -1,10 +1,10 @@
-#include "ParseSupport.h"
+#include "tests/parse/ParseSupport.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "ri/ri.h"
-#include "rib/RibWriter.h"
+#include "quillet/ri.h"
+#include "quillet/RibWriter.h"
 
 using namespace quillet;
 

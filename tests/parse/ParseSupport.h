@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "parse/RibParser.h"
+#include "quillet/RibParser.h"
 
 // The stream that a RibWriter writes while scene() calls the entry points.
 std::string writtenStream(void (*scene)(), bool binary);

@@ -3,8 +3,9 @@
 // parsed into a binary writer gives the binary stream of the same calls.
 #include <gtest/gtest.h>
 
-#include "ParseSupport.h"
-#include "ri/ri.h"
+#include "quillet/GlobalNames.h"
+#include "tests/parse/ParseSupport.h"
+#include "quillet/ri.h"
 
 namespace {
 

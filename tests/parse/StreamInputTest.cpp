@@ -9,7 +9,7 @@
 #include <zlib.h>
 #endif
 
-#include "ParseSupport.h"
+#include "tests/parse/ParseSupport.h"
 
 namespace {
 

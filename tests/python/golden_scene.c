@@ -4,7 +4,7 @@
  *   golden_scene FILE [binary] */
 #include <string.h>
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 static RtFloat quad[12] = {0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0};
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/ChildProcess.h"
-#include "ri/ri.h"
+#include "tests/support/ChildProcess.h"
+#include "quillet/ri.h"
 
 using quillet_test::ChildResult;
 using quillet_test::runInChild;

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 namespace {
 

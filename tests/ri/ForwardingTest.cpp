@@ -4,10 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "support/ChildProcess.h"
-#include "RecordingContext.h"
-#include "Repeat.h"
-#include "ri/ri.h"
+#include "quillet/GlobalNames.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/ri/RecordingContext.h"
+#include "tests/ri/Repeat.h"
+#include "quillet/ri.h"
 #include "rib/StreamOptions.h"
 
 using quillet_test::ChildResult;

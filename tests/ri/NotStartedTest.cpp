@@ -5,9 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "support/ChildProcess.h"
-#include "ri/ri.h"
-#include "rib/RibWriter.h"
+#include "quillet/GlobalNames.h"
+#include "tests/support/ChildProcess.h"
+#include "quillet/ri.h"
+#include "quillet/RibWriter.h"
 
 using quillet_test::ChildResult;
 using quillet_test::runInChild;

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "rib/RibWriter.h"
+#include "quillet/GlobalNames.h"
+#include "quillet/RibWriter.h"
 
 class RecordingContext : public RibWriter {
 public:

@@ -2,8 +2,8 @@
 // lists, collected or given, to the current context.
 #include <gtest/gtest.h>
 
-#include "RecordingContext.h"
-#include "ri/ri.h"
+#include "tests/ri/RecordingContext.h"
+#include "quillet/ri.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // standard ones, hold their texts (before or after predeclaration alike).
 #include <gtest/gtest.h>
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
  * its command line, passing string literals to the entry points. */
 #include <stdio.h>
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 int main(int argc, char **argv) {
     RtColor red = {1, 0, 0};

@@ -3,7 +3,7 @@
 // use there, once; predeclared and inline tokens are never written this way.
 #include <gtest/gtest.h>
 
-#include "rib/StreamChild.h"
+#include "tests/rib/StreamChild.h"
 
 using namespace quillet_test;
 

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "decl/DeclTable.h"
-#include "support/ChildProcess.h"
-#include "rib/StreamCapture.h"
+#include "quillet/DeclTable.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/rib/StreamCapture.h"
 
 using namespace quillet;
 using namespace quillet_test;

@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "rib/IntegerText.h"
+#include "format/IntegerText.h"
+#include "quillet/GlobalNames.h"
 #include "rib/OutputBuffer.h"
-#include "rib/StreamCapture.h"
+#include "tests/rib/StreamCapture.h"
 #include "rib/ValueEncoding.h"
 
 using namespace quillet;

@@ -22,7 +22,7 @@
 #include <thread>
 #include <vector>
 
-#include "rib/FloatFormat.h"
+#include "format/FloatFormat.h"
 
 using namespace quillet;
 

@@ -7,9 +7,10 @@
 #include <numeric>
 #include <vector>
 
-#include "decl/DeclTable.h"
-#include "rib/RequestCase.h"
-#include "rib/StreamChild.h"
+#include "quillet/DeclTable.h"
+#include "quillet/GlobalNames.h"
+#include "tests/rib/RequestCase.h"
+#include "tests/rib/StreamChild.h"
 
 using namespace quillet;
 using namespace quillet_test;

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "rib/FloatFormat.h"
+#include "format/FloatFormat.h"
 
 using namespace quillet;
 

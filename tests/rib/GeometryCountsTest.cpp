@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "rib/GeometryCounts.h"
+#include "format/GeometryCounts.h"
 
 using namespace quillet;
 

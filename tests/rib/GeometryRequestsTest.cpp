@@ -2,7 +2,8 @@
 // whole streams in both encodings, and the diagnostics compared exactly.
 #include <gtest/gtest.h>
 
-#include "rib/GeometryRequestTable.h"
+#include "quillet/GlobalNames.h"
+#include "tests/rib/GeometryRequestTable.h"
 
 using namespace quillet;
 

@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "decl/DeclTable.h"
-#include "rib/GeometryRequestTable.h"
+#include "quillet/DeclTable.h"
+#include "quillet/GlobalNames.h"
+#include "tests/rib/GeometryRequestTable.h"
 
 using namespace quillet;
 using namespace quillet_test;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "rib/RequestCase.h"
+#include "quillet/GlobalNames.h"
+#include "tests/rib/RequestCase.h"
 
 using namespace quillet;
 

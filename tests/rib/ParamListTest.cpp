@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "decl/DeclTable.h"
-#include "rib/StreamCapture.h"
+#include "quillet/DeclTable.h"
+#include "quillet/GlobalNames.h"
+#include "tests/rib/StreamCapture.h"
 
 using namespace quillet;
 

@@ -2,7 +2,8 @@
 // parameters whose number of values shows each storage-class count.
 #include <gtest/gtest.h>
 
-#include "rib/GeometryRequestTable.h"
+#include "quillet/GlobalNames.h"
+#include "tests/rib/GeometryRequestTable.h"
 
 using namespace quillet;
 

@@ -6,10 +6,10 @@
 #include <cmath>
 #include <limits>
 
-#include "rib/FloatFormat.h"
-#include "rib/RequestCase.h"
-#include "support/ChildProcess.h"
-#include "rib/StreamCapture.h"
+#include "format/FloatFormat.h"
+#include "tests/rib/RequestCase.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/rib/StreamCapture.h"
 #include "rib/StreamOptions.h"
 
 using namespace quillet;

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "rib/StreamCapture.h"
+#include "quillet/GlobalNames.h"
+#include "tests/rib/StreamCapture.h"
 
 namespace quillet_test {
 

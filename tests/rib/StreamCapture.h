@@ -13,8 +13,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "rib/RibWriter.h"
-#include "support/Files.h"
+#include "quillet/GlobalNames.h"
+#include "quillet/RibWriter.h"
+#include "tests/support/Files.h"
 
 namespace quillet_test {
 

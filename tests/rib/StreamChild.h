@@ -3,7 +3,7 @@
 #ifndef QUILLET_TESTS_STREAMCHILD_H
 #define QUILLET_TESTS_STREAMCHILD_H
 
-#include "rib/StreamCapture.h"
-#include "support/ChildProcess.h"
+#include "tests/rib/StreamCapture.h"
+#include "tests/support/ChildProcess.h"
 
 #endif

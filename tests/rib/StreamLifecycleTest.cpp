@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "rib/OutputBuffer.h"
-#include "rib/StreamCapture.h"
-#include "support/ChildProcess.h"
+#include "tests/rib/StreamCapture.h"
+#include "tests/support/ChildProcess.h"
 #include "rib/StreamOptions.h"
 
 using namespace quillet;

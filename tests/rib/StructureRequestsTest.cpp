@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "rib/RequestCase.h"
+#include "quillet/GlobalNames.h"
+#include "tests/rib/RequestCase.h"
 
 using namespace quillet;
 

@@ -1,5 +1,5 @@
 // Children write their output to temporary files, read back once they end.
-#include "support/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "support/Files.h"
+#include "tests/support/Files.h"
 
 namespace quillet_test {
 

@@ -1,9 +1,9 @@
 // A scene that calls an entry point of every request family that writes
 // something, with parameters of several classes and types, so that the
 // tools read every request form that the library writes.
-#include "ToolsSupport.h"
+#include "tests/tools/ToolsSupport.h"
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 void everyRequestScene() {
     RtFloat fov = 40, kd = 0.7f, intensity = 2, perFace[2] = {0.25f, 0.5f};

@@ -9,10 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "ImageOutput.h"
-#include "PreviewContext.h"
-#include "Renderer.h"
-#include "ToolsSupport.h"
+#include "quillet/GlobalNames.h"
+#include "tools/glimpse/ImageOutput.h"
+#include "tools/glimpse/PreviewContext.h"
+#include "tools/glimpse/Renderer.h"
+#include "tests/tools/ToolsSupport.h"
 
 using namespace quillet::glimpse;
 

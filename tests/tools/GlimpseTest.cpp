@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "ToolsSupport.h"
+#include "tests/tools/ToolsSupport.h"
 
 namespace {
 

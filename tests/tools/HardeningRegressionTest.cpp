@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "ToolsSupport.h"
+#include "tests/tools/ToolsSupport.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // --check reporting each kind of problem once.
 #include <gtest/gtest.h>
 
-#include "ToolsSupport.h"
-#include "ri/ri.h"
+#include "tests/tools/ToolsSupport.h"
+#include "quillet/ri.h"
 
 namespace {
 

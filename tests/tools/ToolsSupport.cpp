@@ -1,4 +1,4 @@
-#include "ToolsSupport.h"
+#include "tests/tools/ToolsSupport.h"
 
 #include <unistd.h>
 
@@ -10,8 +10,8 @@
 #include <png.h>
 #endif
 
-#include "ri/ri.h"
-#include "support/ChildProcess.h"
+#include "quillet/ri.h"
+#include "tests/support/ChildProcess.h"
 
 std::string programDir() {
     const char *bin = std::getenv("QUILLET_BIN");

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "support/Files.h"
+#include "tests/support/Files.h"
 
 using quillet_test::readFile;
 using quillet_test::ScratchDir;

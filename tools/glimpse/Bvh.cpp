@@ -1,4 +1,4 @@
-#include "Bvh.h"
+#include "tools/glimpse/Bvh.h"
 
 #include <cmath>
 #include <thread>

@@ -10,7 +10,7 @@
 #include <limits>
 #include <vector>
 
-#include "Math.h"
+#include "tools/glimpse/Math.h"
 
 namespace quillet {
 namespace glimpse {

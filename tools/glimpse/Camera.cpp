@@ -1,4 +1,4 @@
-#include "Frame.h"
+#include "tools/glimpse/Frame.h"
 
 namespace quillet {
 namespace glimpse {

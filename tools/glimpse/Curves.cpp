@@ -2,7 +2,7 @@
 // segment of the linear or cubic curve.
 #include <algorithm>
 
-#include "Tessellate.h"
+#include "tools/glimpse/Tessellate.h"
 
 namespace quillet {
 namespace glimpse {

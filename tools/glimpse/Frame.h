@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "Bvh.h"
-#include "Math.h"
-#include "Mesh.h"
-#include "Shapes.h"
+#include "tools/glimpse/Bvh.h"
+#include "tools/glimpse/Math.h"
+#include "tools/glimpse/Mesh.h"
+#include "tools/glimpse/Shapes.h"
 
 namespace quillet {
 namespace glimpse {

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "Renderer.h"
+#include "tools/glimpse/Renderer.h"
 
 namespace quillet {
 namespace glimpse {

@@ -1,4 +1,4 @@
-#include "Math.h"
+#include "tools/glimpse/Math.h"
 
 namespace quillet {
 namespace glimpse {

@@ -1,4 +1,4 @@
-#include "Mesh.h"
+#include "tools/glimpse/Mesh.h"
 
 #include <algorithm>
 #include <cmath>

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "Bvh.h"
-#include "Math.h"
+#include "tools/glimpse/Bvh.h"
+#include "tools/glimpse/Math.h"
 
 namespace quillet {
 namespace glimpse {

@@ -1,4 +1,4 @@
-#include "OutputName.h"
+#include "tools/glimpse/OutputName.h"
 
 namespace quillet {
 namespace glimpse {

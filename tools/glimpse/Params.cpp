@@ -1,9 +1,9 @@
-#include "Params.h"
+#include "tools/glimpse/Params.h"
 
 #include <cstring>
 
-#include "decl/DeclTable.h"
-#include "parse/RibParser.h"
+#include "quillet/DeclTable.h"
+#include "quillet/RibParser.h"
 
 namespace quillet {
 namespace glimpse {

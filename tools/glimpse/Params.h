@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "Math.h"
-#include "decl/ParamDecl.h"
-#include "ri/ri.h"
+#include "tools/glimpse/Math.h"
+#include "quillet/ParamDecl.h"
+#include "quillet/ri.h"
 
 namespace quillet {
 namespace glimpse {

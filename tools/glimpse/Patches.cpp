@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Tessellate.h"
+#include "tools/glimpse/Tessellate.h"
 
 namespace quillet {
 namespace glimpse {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "ImageOutput.h"
+#include "tools/glimpse/ImageOutput.h"
 
 namespace quillet {
 namespace glimpse {

@@ -2,7 +2,7 @@
 // clipping when it is not, in the plane that the loop spans.
 #include <cmath>
 
-#include "Tessellate.h"
+#include "tools/glimpse/Tessellate.h"
 
 namespace quillet {
 namespace glimpse {

@@ -1,11 +1,11 @@
-#include "PreviewContext.h"
+#include "tools/glimpse/PreviewContext.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "decl/DeclTable.h"
+#include "quillet/DeclTable.h"
 #include "parse/ParseText.h"
-#include "rib/GeometryCounts.h"
+#include "format/GeometryCounts.h"
 #include "decl/Predeclare.h"
 
 namespace quillet {

@@ -17,12 +17,12 @@
 #include <unordered_map>
 #include <vector>
 
-#include "Frame.h"
-#include "Params.h"
-#include "Tally.h"
-#include "Tessellate.h"
-#include "ri/ContextOverrides.h"
-#include "ri/RenderContext.h"
+#include "tools/glimpse/Frame.h"
+#include "tools/glimpse/Params.h"
+#include "tools/glimpse/Tally.h"
+#include "tools/glimpse/Tessellate.h"
+#include "quillet/ContextOverrides.h"
+#include "quillet/RenderContext.h"
 
 namespace quillet {
 namespace glimpse {

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "PreviewContext.h"
+#include "tools/glimpse/PreviewContext.h"
 #include "parse/ParseText.h"
-#include "rib/GeometryCounts.h"
+#include "format/GeometryCounts.h"
 
 namespace quillet {
 namespace glimpse {

@@ -1,4 +1,4 @@
-#include "Renderer.h"
+#include "tools/glimpse/Renderer.h"
 
 #include <algorithm>
 #include <atomic>

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "Frame.h"
+#include "tools/glimpse/Frame.h"
 
 namespace quillet {
 namespace glimpse {

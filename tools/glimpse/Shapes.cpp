@@ -1,4 +1,4 @@
-#include "Shapes.h"
+#include "tools/glimpse/Shapes.h"
 
 #include <algorithm>
 #include <cstdint>

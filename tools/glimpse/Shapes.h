@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "Math.h"
+#include "tools/glimpse/Math.h"
 
 namespace quillet {
 namespace glimpse {

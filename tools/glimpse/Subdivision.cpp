@@ -5,7 +5,7 @@
 #include <cstring>
 #include <unordered_map>
 
-#include "Tessellate.h"
+#include "tools/glimpse/Tessellate.h"
 
 namespace quillet {
 namespace glimpse {

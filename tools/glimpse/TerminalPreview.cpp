@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "ImageOutput.h"
+#include "tools/glimpse/ImageOutput.h"
 
 namespace quillet {
 namespace glimpse {

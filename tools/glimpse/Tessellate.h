@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "Mesh.h"
-#include "Params.h"
+#include "tools/glimpse/Mesh.h"
+#include "tools/glimpse/Params.h"
 
 namespace quillet {
 namespace glimpse {

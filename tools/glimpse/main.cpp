@@ -9,11 +9,11 @@
 #include <set>
 #include <string>
 
-#include "ImageOutput.h"
-#include "OutputName.h"
-#include "PreviewContext.h"
-#include "Renderer.h"
-#include "parse/RibParser.h"
+#include "tools/glimpse/ImageOutput.h"
+#include "tools/glimpse/OutputName.h"
+#include "tools/glimpse/PreviewContext.h"
+#include "tools/glimpse/Renderer.h"
+#include "quillet/RibParser.h"
 
 using namespace quillet;
 using namespace quillet::glimpse;

@@ -1,4 +1,4 @@
-#include "GzipOutput.h"
+#include "tools/ribcat/GzipOutput.h"
 
 #include <unistd.h>
 

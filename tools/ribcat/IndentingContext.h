@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "parse/ForwardingContext.h"
-#include "rib/RibWriter.h"
+#include "quillet/ForwardingContext.h"
+#include "quillet/RibWriter.h"
 
 class IndentingContext : public quillet::ForwardingContext {
 public:

@@ -1,9 +1,9 @@
-#include "StreamChecker.h"
+#include "tools/ribcat/StreamChecker.h"
 
 #include <cstdio>
 
 #include "parse/ParseText.h"
-#include "rib/GeometryCounts.h"
+#include "format/GeometryCounts.h"
 
 using namespace quillet;
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "parse/ForwardingContext.h"
-#include "parse/RibParser.h"
+#include "quillet/ForwardingContext.h"
+#include "quillet/RibParser.h"
 
 // Counts the problems and keeps the position of the request in hand.
 class CheckDiagnostics : public quillet::RibDiagnostics {

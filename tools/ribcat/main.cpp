@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "GzipOutput.h"
-#include "IndentingContext.h"
-#include "StreamChecker.h"
-#include "parse/RibParser.h"
-#include "rib/RibWriter.h"
+#include "tools/ribcat/GzipOutput.h"
+#include "tools/ribcat/IndentingContext.h"
+#include "tools/ribcat/StreamChecker.h"
+#include "quillet/RibParser.h"
+#include "quillet/RibWriter.h"
 
 using namespace quillet;
 

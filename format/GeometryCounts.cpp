@@ -1,5 +1,5 @@
 // Count rules of the geometric requests (see GeometryCounts.h).
-#include "rib/GeometryCounts.h"
+#include "format/GeometryCounts.h"
 
 #include <algorithm>
 #include <cstdint>

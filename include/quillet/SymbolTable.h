@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "ri/Export.h"
+#include "quillet/Export.h"
 
 namespace quillet {
 

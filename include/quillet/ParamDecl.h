@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "decl/SymbolTable.h"
+#include "quillet/SymbolTable.h"
 
 namespace quillet {
 

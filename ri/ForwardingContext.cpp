@@ -1,4 +1,4 @@
-#include "parse/ForwardingContext.h"
+#include "quillet/ForwardingContext.h"
 
 namespace quillet {
 

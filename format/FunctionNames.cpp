@@ -1,4 +1,4 @@
-#include "rib/FunctionNames.h"
+#include "format/FunctionNames.h"
 
 #include <cstddef>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Integer text of nine and ten digits, digit pair by digit pair.
-#include "rib/IntegerText.h"
+#include "format/IntegerText.h"
 
-#include "rib/DigitPairs.h"
+#include "format/DigitPairs.h"
 
 namespace quillet {
 

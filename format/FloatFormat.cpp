@@ -7,10 +7,10 @@
 // rounds the exact value as printf does) decides.
 //
 // The shortest text is rib/ShortestFloat's.
-#include "rib/FloatFormat.h"
+#include "format/FloatFormat.h"
 
-#include "rib/DigitPairs.h"
-#include "rib/ShortestFloat.h"
+#include "format/DigitPairs.h"
+#include "format/ShortestFloat.h"
 
 #include <algorithm>
 #include <charconv>

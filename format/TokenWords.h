@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 namespace quillet {
 

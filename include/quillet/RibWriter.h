@@ -8,8 +8,8 @@
 #include <memory>
 #include <unordered_set>
 
-#include "ri/ContextOverrides.h"
-#include "ri/RenderContext.h"
+#include "quillet/ContextOverrides.h"
+#include "quillet/RenderContext.h"
 
 namespace quillet {
 
@@ -121,7 +121,5 @@ private:
 };
 
 }  // namespace quillet
-
-using quillet::RibWriter;
 
 #endif

@@ -10,7 +10,7 @@
 #ifndef QUILLET_FUNCTIONNAMES_H
 #define QUILLET_FUNCTIONNAMES_H
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 namespace quillet {
 

@@ -27,7 +27,7 @@
 #include <cstdio>
 #include <string>
 
-#include "ri/RenderContext.h"
+#include "quillet/RenderContext.h"
 
 namespace quillet {
 

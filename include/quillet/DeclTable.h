@@ -2,8 +2,8 @@
 #ifndef QUILLET_DECLTABLE_H
 #define QUILLET_DECLTABLE_H
 
-#include "decl/ParamDecl.h"
-#include "ri/ri.h"
+#include "quillet/ParamDecl.h"
+#include "quillet/ri.h"
 
 namespace quillet {
 

@@ -12,9 +12,9 @@
 
 #include <cstddef>
 
-#include "decl/ParamDecl.h"
-#include "ri/ri.h"
-#include "rib/TokenWords.h"
+#include "quillet/ParamDecl.h"
+#include "quillet/ri.h"
+#include "format/TokenWords.h"
 
 namespace quillet {
 

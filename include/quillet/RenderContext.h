@@ -8,7 +8,7 @@
 #ifndef QUILLET_RENDERCONTEXT_H
 #define QUILLET_RENDERCONTEXT_H
 
-#include "ri/ri.h"
+#include "quillet/ri.h"
 
 namespace quillet {
 
@@ -200,8 +200,5 @@ protected:
 };
 
 }  // namespace quillet
-
-// Callers written before the namespace name the class unqualified.
-using quillet::RenderContext;
 
 #endif

@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "decl/ParamDecl.h"
-#include "ri/ri.h"
+#include "quillet/ParamDecl.h"
+#include "quillet/ri.h"
 
 namespace quillet {
 

@@ -5,8 +5,8 @@
 #ifndef QUILLET_FORWARDINGCONTEXT_H
 #define QUILLET_FORWARDINGCONTEXT_H
 
-#include "ri/ContextOverrides.h"
-#include "ri/RenderContext.h"
+#include "quillet/ContextOverrides.h"
+#include "quillet/RenderContext.h"
 
 namespace quillet {
 

@@ -1,5 +1,5 @@
 // printf formatting into a std::string: measured first, then written whole.
-#include "rib/FormatString.h"
+#include "format/FormatString.h"
 
 #include <locale.h>
 

@@ -11,12 +11,12 @@
 // lowest byte) and stored whole: no digit goes through memory before it is
 // written out. Arrays are converted a block at a time, all their digits and
 // then all their text.
-#include "rib/ShortestFloat.h"
+#include "format/ShortestFloat.h"
 
-#include "rib/DigitPairs.h"
-#include "rib/FloatFormat.h"
-#include "rib/IntegerText.h"
-#include "rib/PowersOfTen.h"
+#include "format/DigitPairs.h"
+#include "format/FloatFormat.h"
+#include "format/IntegerText.h"
+#include "format/PowersOfTen.h"
 
 #include <cmath>
 #include <cstdint>

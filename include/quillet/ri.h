@@ -9,7 +9,7 @@
 
 #include <stdarg.h>
 
-#include "Export.h"
+#include "quillet/Export.h"
 
 #ifdef __cplusplus
 extern "C" {
