@@ -170,7 +170,9 @@ int runTable(int reps) {
                                                          for (int i = 0; i < c.repeats; ++i) c.run(kSink);
                                                      });
             shortestGoals.push_back({c.name + " ascii, precision 0", {whole, shortestRow}});
-            ribPrecisionDefault = kDefaultPrecision;
+            StreamOptions general = nextStreamOptions();
+            general.precision = kDefaultPrecision;
+            setNextStreamOptions(general);
             const FloatEncoding exact{false, kShortestPrecision};
             measureRow("  its float arrays alone, precision 0", binary,
                        planReference(captureFloatArrays(c.floatArrays, exact)), reps, sink,

@@ -6,10 +6,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <mutex>
 #include <string>
 
 #include "decl/DeclarationWords.h"
 #include "decl/StringPool.h"
+#include "format/FormatString.h"
+#include "ri/Diagnostics.h"
 
 namespace quillet {
 
@@ -60,7 +63,25 @@ void reportBadDeclaration(const char *declaration, const char *name) {
     const char *text = declaration ? declaration : "";
     int length = int(std::strlen(text));
     while (length > 0 && text[length - 1] == ' ') --length;
-    std::fprintf(stderr, kBadDeclaration, length, text, name);
+    reportText(RIE_SYNTAX, RIE_ERROR, formatString(kBadDeclaration, length, text, name).c_str());
+}
+
+// Serialises the changes to the table; lookups of names already declared
+// take no lock. Recursive: a declaration looks its name up, and the lookup
+// of an inline token declares it. Never destroyed: declarations may be made
+// during exit.
+std::recursive_mutex &changeLock() {
+    static auto *lock = new std::recursive_mutex;
+    return *lock;
+}
+
+// Changes a record only where the declaration differs: declaring a name again
+// as it was, as every stream does with the standard names, writes nothing
+// that other threads may be reading.
+void applyDeclaration(ParamDecl &record, const ParsedDeclaration &parsed) {
+    if (record.paramClass != parsed.paramClass) record.paramClass = parsed.paramClass;
+    if (record.type != parsed.type) record.type = parsed.type;
+    if (record.arrayLength != parsed.arrayLength) record.arrayLength = parsed.arrayLength;
 }
 
 const char *skipBlanks(const char *p) {
@@ -128,23 +149,25 @@ RtToken DeclTable::declare(const char *name, const char *declaration, const char
     if (!name) return nullptr;
     ParsedDeclaration parsed = parseDeclaration(declaration);
     if (parsed.type == ParamType::None) reportBadDeclaration(declaration, name);
+    std::lock_guard<std::recursive_mutex> hold(changeLock());
     ParamDecl *record = inlineDeclaration ? nullptr : lookup(name);
     if (!record) {
         const char *tokenName = StringPool::intern(name);
         const char *recordKey = key ? StringPool::intern(key) : tokenName;
         record = new ParamDecl(recordKey, tokenName);
+        // Whole before other threads can find it.
+        applyDeclaration(*record, parsed);
         if (table().insert(record, false) != 0) {
             // A record with this key exists already (a name with leading
-            // blanks, which lookup does not see): update that one instead.
+            // blanks, which lookup does not see, or an inline token that
+            // another thread declared first): update that one instead.
             // After the table's release at exit there is none to update.
             delete record;
             record = static_cast<ParamDecl *>(table().find(recordKey));
         }
     }
     if (record) {
-        record->paramClass = parsed.paramClass;
-        record->type = parsed.type;
-        record->arrayLength = parsed.arrayLength;
+        applyDeclaration(*record, parsed);
         return record->tokenName;
     }
     return StringPool::intern(name);

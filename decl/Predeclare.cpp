@@ -4,6 +4,8 @@
 // the interned copies so that later lookups match them by pointer.
 #include "decl/Predeclare.h"
 
+#include <mutex>
+
 namespace quillet {
 
 namespace {
@@ -293,10 +295,15 @@ const Predeclared kPredeclared[] = {
 
 }  // namespace
 
+// One stream at a time reads and points the token variables. A variable is
+// written only when it does not hold the interned copy yet, so after the
+// first stream of the process they are only read.
 void predeclare(RenderContext &context) {
+    static std::mutex variablesLock;
+    std::lock_guard<std::mutex> hold(variablesLock);
     for (const Predeclared &entry : kPredeclared) {
         RtToken token = context.Declare(entry.name ? entry.name : *entry.variable, entry.declaration);
-        if (entry.variable) *entry.variable = token;
+        if (entry.variable && *entry.variable != token) *entry.variable = token;
     }
 }
 

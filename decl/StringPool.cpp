@@ -2,6 +2,7 @@
 #include "decl/StringPool.h"
 
 #include <cstring>
+#include <mutex>
 
 #include "decl/StringBlocks.h"
 #include "quillet/SymbolTable.h"
@@ -12,6 +13,8 @@ namespace {
 // Constant-initialised, so it is usable at any time, even during static
 // initialisation and at exit.
 StringBlocks blocks;
+// Serialises the additions; finds of strings already there take no lock.
+std::mutex additionLock;
 }  // namespace
 
 const StringBlocks &StringPool::storage() {
@@ -21,6 +24,9 @@ const StringBlocks &StringPool::storage() {
 const char *StringPool::intern(const char *text) {
     if (!text) return nullptr;
     SymbolTable &pool = table();
+    if (SymbolEntry *entry = pool.find(text)) return entry->key;
+    std::lock_guard<std::mutex> hold(additionLock);
+    // Another thread may have added it meanwhile.
     if (SymbolEntry *entry = pool.find(text)) return entry->key;
     size_t n = std::strlen(text) + 1;
     char *copy = blocks.allocate(n);

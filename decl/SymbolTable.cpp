@@ -10,10 +10,9 @@ namespace quillet {
 
 namespace {
 
-// The statistics count for the life of the process: a counter that reaches
-// the largest int32_t stays there instead of overflowing.
-void tally(int32_t &counter) {
-    if (counter < std::numeric_limits<int32_t>::max()) ++counter;
+// The statistics count for the life of the process.
+void tally(StatCounter &counter) {
+    counter.bump();
 }
 
 }  // namespace
@@ -23,7 +22,7 @@ SymbolEntry::SymbolEntry(const char *key) : key(key), hash(SymbolTable::hash(key
 SymbolEntry::~SymbolEntry() = default;
 
 SymbolTable::SymbolTable(uint32_t bucketCount)
-    : buckets(new SymbolEntry *[bucketCount]()), bucketCount(bucketCount), currentLevel(0), currentScope(0),
+    : buckets(new std::atomic<SymbolEntry *>[bucketCount]()), bucketCount(bucketCount), currentLevel(0), currentScope(0),
       nextScope(1), scopeStack(), scopeTop(0), lookups(0), found(0), misses(0), chainSteps(0), entriesAdded(0),
       distinctBuckets(0), stringCompares(0), refusedPushes(0) {}
 
@@ -34,8 +33,8 @@ SymbolTable::~SymbolTable() {
 void SymbolTable::release() {
     if (!buckets) return;
     for (uint32_t b = 0; b < bucketCount; ++b) {
-        while (SymbolEntry *entry = buckets[b]) {
-            buckets[b] = entry->next;
+        while (SymbolEntry *entry = buckets[b].load(std::memory_order_relaxed)) {
+            buckets[b].store(entry->next, std::memory_order_relaxed);
             delete entry;
         }
     }
@@ -73,21 +72,24 @@ bool SymbolTable::visible(const SymbolEntry *entry, int32_t scope) const {
     return false;
 }
 
+// The entry is complete before it is linked in, so that a find on another
+// thread sees it whole or not at all.
 int SymbolTable::insert(SymbolEntry *entry, bool allowDuplicate) {
     if (!buckets) return -1;
-    SymbolEntry **head = &buckets[entry->hash % bucketCount];
+    std::atomic<SymbolEntry *> &head = buckets[entry->hash % bucketCount];
+    SymbolEntry *const first = head.load(std::memory_order_relaxed);
     bool duplicate = false;
-    for (SymbolEntry *e = *head; e; e = e->next) {
+    for (SymbolEntry *e = first; e; e = e->next) {
         if (e->hash == entry->hash && keysEqual(e->key, entry->key)) {
             if (!allowDuplicate) return 1;
             duplicate = true;
         }
     }
-    if (!*head) tally(distinctBuckets);
-    entry->next = *head;
-    *head = entry;
+    if (!first) tally(distinctBuckets);
+    entry->next = first;
     entry->level = currentLevel;
     entry->scope = currentScope;
+    head.store(entry, std::memory_order_release);
     tally(entriesAdded);
     return duplicate ? 1 : 0;
 }
@@ -96,7 +98,7 @@ SymbolEntry *SymbolTable::find(const char *key) {
     uint32_t h = hash(key);
     tally(lookups);
     if (buckets) {
-        for (SymbolEntry *e = buckets[h % bucketCount]; e; e = e->next) {
+        for (SymbolEntry *e = buckets[h % bucketCount].load(std::memory_order_acquire); e; e = e->next) {
             if (e->hash == h && keysEqual(e->key, key) && visible(e, currentScope)) {
                 tally(found);
                 return e;
@@ -116,15 +118,19 @@ SymbolEntry *SymbolTable::findNext(SymbolEntry *entry) {
 
 void SymbolTable::removeLevel(int32_t level) {
     for (uint32_t b = 0; b < bucketCount; ++b) {
-        SymbolEntry **link = &buckets[b];
-        while (SymbolEntry *e = *link) {
+        SymbolEntry *kept = nullptr;
+        SymbolEntry **link = &kept;
+        for (SymbolEntry *e = buckets[b].load(std::memory_order_relaxed), *next; e; e = next) {
+            next = e->next;
             if (e->level == level) {
-                *link = e->next;
                 delete e;
             } else {
+                *link = e;
                 link = &e->next;
             }
         }
+        *link = nullptr;
+        buckets[b].store(kept, std::memory_order_relaxed);
     }
     currentLevel = level - 1;
 }
@@ -140,21 +146,25 @@ void SymbolTable::pushScope() {
 
 void SymbolTable::popScope(int discard) {
     if (refusedPushes > 0) {
-        --refusedPushes;
+        refusedPushes = refusedPushes - 1;
         return;
     }
     if (scopeTop <= 0) return;
     if (discard) {
         for (uint32_t b = 0; b < bucketCount; ++b) {
-            SymbolEntry **link = &buckets[b];
-            while (SymbolEntry *e = *link) {
+            SymbolEntry *kept = nullptr;
+            SymbolEntry **link = &kept;
+            for (SymbolEntry *e = buckets[b].load(std::memory_order_relaxed), *next; e; e = next) {
+                next = e->next;
                 if (e->scope == currentScope) {
-                    *link = e->next;
                     e->next = nullptr;
                 } else {
+                    *link = e;
                     link = &e->next;
                 }
             }
+            *link = nullptr;
+            buckets[b].store(kept, std::memory_order_relaxed);
         }
     }
     currentScope = scopeStack[scopeTop--];
@@ -162,7 +172,7 @@ void SymbolTable::popScope(int discard) {
 
 void SymbolTable::forEach(void (*function)(SymbolEntry *entry, void *context), void *context) {
     for (uint32_t b = 0; b < bucketCount; ++b)
-        for (SymbolEntry *e = buckets[b]; e; e = e->next) function(e, context);
+        for (SymbolEntry *e = buckets[b].load(std::memory_order_acquire); e; e = e->next) function(e, context);
 }
 
 namespace {
@@ -182,12 +192,14 @@ struct Figure {
 
 void SymbolTable::printStatistics(FILE *stream) const {
     std::fprintf(stream, "Symbol table statistics:\n");
-    std::fprintf(stream, "  %d entries added to table in %d distinct buckets\n", entriesAdded, distinctBuckets);
+    std::fprintf(stream, "  %d entries added to table in %d distinct buckets\n", int32_t(entriesAdded),
+                 int32_t(distinctBuckets));
     std::fprintf(stream, "  %s%% of buckets used, avg. %s entries per bucket.\n",
                  Figure(ratio(distinctBuckets * 100.0, bucketCount)).text,
                  Figure(ratio(entriesAdded, distinctBuckets)).text);
-    std::fprintf(stream, "  %d total lookups, %d found, %d misses.\n", lookups, found, misses);
-    std::fprintf(stream, "  %d extra chain walking steps (%s probes per lookup)\n", chainSteps,
+    std::fprintf(stream, "  %d total lookups, %d found, %d misses.\n", int32_t(lookups), int32_t(found),
+                 int32_t(misses));
+    std::fprintf(stream, "  %d extra chain walking steps (%s probes per lookup)\n", int32_t(chainSteps),
                  Figure(lookups != 0 ? ratio(chainSteps, lookups) + 1.0 : 0.0).text);
     std::fflush(stream);
 }

@@ -15,6 +15,7 @@
 #include "parse/ParseText.h"
 #include "parse/RequestCalls.h"
 #include "parse/RibLexer.h"
+#include "ri/Diagnostics.h"
 
 namespace quillet {
 
@@ -683,10 +684,11 @@ bool RibDiagnostics::proceed(size_t, size_t) {
     return true;
 }
 
+// A source that could not be read at all has no line.
 void RibDiagnostics::error(const RibParseError &error) {
     std::string line = formatRibParseError(error);
     line += '\n';
-    std::fputs(line.c_str(), stderr);
+    reportText(error.line == 0 ? RIE_NOFILE : RIE_SYNTAX, RIE_ERROR, line.c_str());
 }
 
 RibParseResult parseRib(const char *fileName, RenderContext &target, RibDiagnostics &diagnostics) {

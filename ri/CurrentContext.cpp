@@ -1,12 +1,21 @@
 // The current context, the entry points that manage it and the "rib" options
 // that the next RiBegin hands to its writer: the one file of ri/ that knows
 // the stream writer.
+//
+// Each thread has its own current context once it calls RiBegin or
+// RiContext; a thread that never has follows the process's, which every
+// RiBegin and RiContext also set. A single thread therefore sees one current
+// context, threads that share one stream under the program's own lock all
+// reach it, and threads that each begin a stream write it alone.
 #include "ri/CurrentContext.h"
 
+#include <atomic>
+#include <mutex>
 #include <new>
 #include <unordered_set>
 
 #include "quillet/RibWriter.h"
+#include "ri/Diagnostics.h"
 #include "rib/StreamOptions.h"
 
 using quillet::RenderContext;
@@ -14,10 +23,24 @@ using quillet::RibWriter;
 
 namespace {
 
-RenderContext *current = nullptr;
-
 const char *const kEndWithoutContext = "RiEnd called at inappropriate level";
 const char *const kContextEntry = "RiContext";
+
+// The context of every thread that has not chosen its own.
+std::atomic<RenderContext *> processCurrent{nullptr};
+
+// Counts the contexts that have ended, so that a thread notices when the
+// context it chose may have ended in another thread.
+std::atomic<unsigned long> endedContexts{0};
+
+struct ThreadCurrent {
+    bool chosen = false;
+    RenderContext *context = nullptr;
+    unsigned long endedWhenChecked = 0;
+};
+thread_local ThreadCurrent threadCurrent;
+
+std::mutex liveContextsLock;
 
 // Never destroyed: contexts with static storage may outlive every other
 // static object.
@@ -26,26 +49,63 @@ std::unordered_set<const void *> &liveContexts() {
     return *live;
 }
 
+bool isLive(const void *context) {
+    std::lock_guard<std::mutex> hold(liveContextsLock);
+    return liveContexts().count(context) != 0;
+}
+
+void makeCurrent(RenderContext *context) {
+    threadCurrent.chosen = true;
+    threadCurrent.context = context;
+    threadCurrent.endedWhenChecked = endedContexts.load(std::memory_order_acquire);
+    processCurrent.store(context, std::memory_order_release);
+}
+
+// The context is current for nobody any more: neither for the calling thread
+// nor for the threads that follow the process's.
+void forget(const RenderContext *context) {
+    RenderContext *expected = const_cast<RenderContext *>(context);
+    processCurrent.compare_exchange_strong(expected, nullptr, std::memory_order_acq_rel);
+    if (threadCurrent.context == context) threadCurrent.context = nullptr;
+}
+
+// The calling thread's current context.
+RenderContext *current() {
+    if (!threadCurrent.chosen) return processCurrent.load(std::memory_order_acquire);
+    const unsigned long ended = endedContexts.load(std::memory_order_acquire);
+    if (ended != threadCurrent.endedWhenChecked) {
+        threadCurrent.endedWhenChecked = ended;
+        if (threadCurrent.context && !isLive(threadCurrent.context)) threadCurrent.context = nullptr;
+    }
+    return threadCurrent.context;
+}
+
 }  // namespace
 
 namespace quillet {
 
 void registerLiveContext(const RenderContext *context) {
+    std::lock_guard<std::mutex> hold(liveContextsLock);
     liveContexts().insert(context);
 }
 
 void retireLiveContext(const RenderContext *context) {
-    liveContexts().erase(context);
-    if (current == context) current = nullptr;
+    {
+        std::lock_guard<std::mutex> hold(liveContextsLock);
+        liveContexts().erase(context);
+    }
+    endedContexts.fetch_add(1, std::memory_order_acq_rel);
+    forget(context);
 }
 
 bool isLiveContext(RtContextHandle handle) {
-    return handle != nullptr && liveContexts().count(handle) != 0;
+    return handle != nullptr && isLive(handle);
 }
 
 RenderContext *activeContext(const char *entryName) {
-    if (current == nullptr) RiErrorPrint(RIE_NOTSTARTED, RIE_SEVERE, entryName);
-    return current;
+    RenderContext *context = current();
+    if (context == nullptr) reportError(RIE_NOTSTARTED, RIE_SEVERE, entryName);
+    return context;
 }
 
 bool applyStreamDefaults(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
@@ -56,19 +116,25 @@ bool applyStreamDefaults(RtToken name, RtInt n, RtToken tokens[], RtPointer valu
 
 }  // namespace quillet
 
+// Any context that is current stays open; the new writer replaces it. A
+// target that could not be opened leaves no context current.
 RtVoid RiBegin(RtToken name) {
-    // Any context that is current stays open; the new writer replaces it.
-    current = new (std::nothrow)
-        RibWriter(name, "binary", &quillet::ribBinaryDefault, "precision", &quillet::ribPrecisionDefault, RI_NULL);
+    auto *writer = new (std::nothrow) RibWriter(name, quillet::nextStreamOptions());
+    if (writer && !writer->opened()) {
+        delete writer;
+        writer = nullptr;
+    }
+    makeCurrent(writer);
 }
 
 RtVoid RiEnd(void) {
-    if (current == nullptr) {
-        RiErrorPrint(RIE_NESTING, RIE_SEVERE, kEndWithoutContext);
+    RenderContext *ending = current();
+    if (ending == nullptr) {
+        quillet::reportError(RIE_NESTING, RIE_SEVERE, kEndWithoutContext);
         return;
     }
-    RenderContext *ending = current;
-    current = nullptr;
+    // Not current while it ends: reports of its end may reach the program.
+    forget(ending);
     delete ending;
 }
 
@@ -76,12 +142,12 @@ RtVoid RiEnd(void) {
 // anything else is reported and leaves the current context as it is.
 RtVoid RiContext(RtContextHandle handle) {
     if (handle != nullptr && !quillet::isLiveContext(handle)) {
-        RiErrorPrint(RIE_BADHANDLE, RIE_ERROR, kContextEntry);
+        quillet::reportError(RIE_BADHANDLE, RIE_ERROR, kContextEntry);
         return;
     }
-    current = static_cast<RenderContext *>(handle);
+    makeCurrent(static_cast<RenderContext *>(handle));
 }
 
 RtContextHandle RiGetContext(void) {
-    return current;
+    return current();
 }

@@ -1,24 +1,10 @@
 // The Declare request: echoed while echoDeclare is set, then recorded; and
 // the Declare lines that a stream writes for declarations made while another
 // stream was open.
-#include <unordered_set>
-
 #include "quillet/DeclTable.h"
 #include "quillet/RibWriter.h"
-#include "rib/StreamOptions.h"
 
 namespace quillet {
-
-namespace {
-
-// Declarations made through a stream's Declare request: process-wide like
-// the table, so a later stream writes them again before it uses them.
-std::unordered_set<const ParamDecl *> &userDeclarations() {
-    static auto *declared = new std::unordered_set<const ParamDecl *>;
-    return *declared;
-}
-
-}  // namespace
 
 void RibWriter::writeDeclare(const char *name, const char *declaration) {
     writef("Declare ");
@@ -34,8 +20,8 @@ RtToken RibWriter::Declare(const char *name, const char *declaration) {
     if (echoed) writeDeclare(name, declaration);
     RtToken token = declareRequest(name, declaration);
     if (echoed && declaration && *declaration) {
-        if (const ParamDecl *record = DeclTable::lookup(token)) {
-            userDeclarations().insert(record);
+        if (ParamDecl *record = DeclTable::lookup(token)) {
+            record->declaredByRequest.store(true, std::memory_order_release);
             writtenDeclarations.insert(record);
         }
     }
@@ -46,7 +32,9 @@ void RibWriter::declareForStream(RtInt n, RtToken tokens[]) {
     if (!tokens) return;
     for (RtInt i = 0; i < n; ++i) {
         const ParamDecl *record = tokens[i] ? DeclTable::lookup(tokens[i]) : nullptr;
-        if (!record || userDeclarations().count(record) == 0 || !writtenDeclarations.insert(record).second) continue;
+        if (!record || !record->declaredByRequest.load(std::memory_order_acquire) ||
+            !writtenDeclarations.insert(record).second)
+            continue;
         char declaration[64];
         record->format(declaration, sizeof declaration);
         writeDeclare(record->tokenName, declaration);

@@ -1,7 +1,8 @@
 // Diagnostics of the geometric request writers.
 #include "rib/GeometryReports.h"
 
-#include <cstdio>
+#include "format/FormatString.h"
+#include "ri/Diagnostics.h"
 
 namespace quillet {
 
@@ -14,23 +15,27 @@ const char kBlobbyFloats[] = "\nquillet error: RiBlobby nflt [%d] != float count
 const char kBlobbyStrings[] = "\nquillet error: RiBlobby nstr [%d] != string count [%i]";
 const char kProceduralType[] = "quillet error: procedural type\n";
 
+void reportMismatch(const char *format, RtInt given, RtInt counted) {
+    reportText(RIE_CONSISTENCY, RIE_WARNING, formatString(format, given, counted).c_str());
+}
+
 }  // namespace
 
 void reportCountFailure(RtToken type, const SteppedCounts &result) {
     if (result.status == CountStatus::unknownPatchType)
-        std::fprintf(stderr, kUnknownPatchType, type != nullptr ? type : "");
+        reportText(RIE_BADTOKEN, RIE_ERROR, formatString(kUnknownPatchType, type != nullptr ? type : "").c_str());
     else if (result.status == CountStatus::badBasisStep)
-        std::fprintf(stderr, kBadBasisStep, result.badStep);
+        reportText(RIE_RANGE, RIE_ERROR, formatString(kBadBasisStep, result.badStep).c_str());
 }
 
 void reportBlobbyMismatches(RtInt nleaf, RtInt nflt, RtInt nstr, const BlobbyScan &scan) {
-    if (scan.leaves != nleaf) std::fprintf(stderr, kBlobbyLeaves, nleaf, scan.leaves);
-    if (scan.floats != nflt) std::fprintf(stderr, kBlobbyFloats, nflt, scan.floats);
-    if (scan.strings != nstr) std::fprintf(stderr, kBlobbyStrings, nstr, scan.strings);
+    if (scan.leaves != nleaf) reportMismatch(kBlobbyLeaves, nleaf, scan.leaves);
+    if (scan.floats != nflt) reportMismatch(kBlobbyFloats, nflt, scan.floats);
+    if (scan.strings != nstr) reportMismatch(kBlobbyStrings, nstr, scan.strings);
 }
 
 void reportUnknownProcedural() {
-    std::fputs(kProceduralType, stderr);
+    reportText(RIE_BADTOKEN, RIE_ERROR, kProceduralType);
 }
 
 }  // namespace quillet

@@ -1,5 +1,5 @@
-// Diagnostics of the geometric request writers, written straight to the
-// standard error stream; the offending request or item is dropped by the caller.
+// Diagnostics of the geometric request writers; the offending request or item
+// is dropped by the caller.
 #ifndef QUILLET_GEOMETRYREPORTS_H
 #define QUILLET_GEOMETRYREPORTS_H
 

@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <mutex>
 
 #include "format/FloatFormat.h"
 #include "rib/StreamTarget.h"
@@ -14,8 +15,10 @@ namespace quillet {
 
 namespace {
 
-// The newest live buffer; the list runs through older.
+// The newest live buffer; the list runs through older. Streams of several
+// threads come and go at once: the list has its lock.
 OutputBuffer *newestBuffer = nullptr;
+std::mutex liveBuffersLock;
 
 inline bool needsEscape(char c) {
     return c == '"' || c == '\\' || c == '\n';
@@ -24,15 +27,18 @@ inline bool needsEscape(char c) {
 }  // namespace
 
 OutputBuffer::OutputBuffer(StreamTarget *target)
-    : data(new char[kSize]), next(data.get()), limit(data.get() + kSize), target(target), older(newestBuffer),
+    : data(new char[kSize]), next(data.get()), limit(data.get() + kSize), target(target), older(nullptr),
       newer(nullptr), owner(getpid()) {
     static const bool registered = std::atexit(flushAtExit) == 0;
     (void)registered;
+    std::lock_guard<std::mutex> hold(liveBuffersLock);
+    older = newestBuffer;
     if (older) older->newer = this;
     newestBuffer = this;
 }
 
 OutputBuffer::~OutputBuffer() {
+    std::lock_guard<std::mutex> hold(liveBuffersLock);
     if (older) older->newer = newer;
     if (newer)
         newer->older = older;
@@ -44,6 +50,7 @@ OutputBuffer::~OutputBuffer() {
 // would. A child process made by fork leaves its parent's bytes alone.
 void OutputBuffer::flushAtExit() {
     const pid_t self = getpid();
+    std::lock_guard<std::mutex> hold(liveBuffersLock);
     for (OutputBuffer *buffer = newestBuffer; buffer; buffer = buffer->older)
         if (buffer->owner == self) buffer->flush();
 }

@@ -1,12 +1,12 @@
 // Parameter lists: each token is looked up, written in quotes and followed by
 // exactly the number of values that its declaration and the request's counts
 // call for.
-#include <cstdio>
-
+#include "format/FormatString.h"
 #include "quillet/DeclTable.h"
 #include "rib/OutputBuffer.h"
 #include "format/GeometryCounts.h"
 #include "quillet/RibWriter.h"
+#include "ri/Diagnostics.h"
 #include "rib/ValueEncoding.h"
 
 namespace quillet {
@@ -32,19 +32,19 @@ void putStringList(OutputBuffer &buffer, const RtToken *strings, size_t count) {
 bool writePair(OutputBuffer &buffer, FloatEncoding encoding, RtToken token, RtPointer value,
                const ClassCounts &counts) {
     if (!token) {
-        std::fputs(kNullParameterToken, stderr);
+        reportText(RIE_BADTOKEN, RIE_ERROR, kNullParameterToken);
         return false;
     }
     const ParamDecl *decl = DeclTable::lookup(token);
     if (!decl) {
-        std::fprintf(stderr, kUndeclaredParameter, token);
+        reportText(RIE_BADTOKEN, RIE_ERROR, formatString(kUndeclaredParameter, token).c_str());
         return false;
     }
     // A declaration without a type was reported when it was made.
     if (decl->type == ParamType::None) return false;
     const ValueShape shape = paramValueShape(*decl, counts);
     if (!value && shape.kind != ValueShape::Nothing && shape.count > 0) {
-        std::fprintf(stderr, kNoValueForParameter, token);
+        reportText(RIE_MISSINGDATA, RIE_ERROR, formatString(kNoValueForParameter, token).c_str());
         return false;
     }
     buffer.put(' ');

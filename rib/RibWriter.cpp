@@ -4,8 +4,8 @@
 
 #include "decl/Predeclare.h"
 #include "decl/StringPool.h"
-#include "ri/ParamList.h"
 #include "format/FloatFormat.h"
+#include "ri/ParamList.h"
 #include "rib/OutputBuffer.h"
 #include "rib/StreamOptions.h"
 #include "rib/StreamTarget.h"
@@ -16,11 +16,18 @@ namespace {
 
 const char kHeader[] = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
 
+StreamOptions optionsFromList(ParamList &list) {
+    StreamOptions options;
+    for (RtInt i = 0; i < list.count(); ++i) applyStreamOption(list.tokens()[i], list.values()[i], options, true);
+    return options;
+}
+
 }  // namespace
 
 RibWriter::RibWriter(const char *name, ...)
     : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision) {
-    QUILLET_PARAM_LIST(options, name);
+    QUILLET_PARAM_LIST(list, name);
+    const StreamOptions options = optionsFromList(list);
     applyOptions(options);
     if (name) targetName = StringPool::intern(name);
     target->open(targetName, isPipe);
@@ -29,29 +36,51 @@ RibWriter::RibWriter(const char *name, ...)
 
 RibWriter::RibWriter(OpenStream stream, ...)
     : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision) {
-    QUILLET_PARAM_LIST(options, stream);
-    applyOptions(options);
+    QUILLET_PARAM_LIST(list, stream);
+    applyOptions(optionsFromList(list));
     if (stream.name) targetName = StringPool::intern(stream.name);
     target->adopt(stream.stream);
     begin();
 }
 
-void RibWriter::applyOptions(ParamList &options) {
-    for (RtInt i = 0; i < options.count(); ++i)
-        applyStreamOption(options.tokens()[i], options.values()[i], binaryEncoding, compressed, floatPrecision, true);
+RibWriter::RibWriter(const char *name, const StreamOptions &options)
+    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision) {
+    applyOptions(options);
+    if (name) targetName = StringPool::intern(name);
+    if (options.sink)
+        target->attach(options.sink);
+    else
+        target->open(targetName, isPipe);
+    begin();
 }
 
+void RibWriter::applyOptions(const StreamOptions &options) {
+    binaryEncoding = options.binary ? 1 : 0;
+    compressed = options.gzip ? 1 : 0;
+    floatPrecision = isFloatPrecision(options.precision) ? options.precision : kDefaultPrecision;
+}
+
+bool RibWriter::opened() const {
+    return target->opened();
+}
+
+// The standard declarations are made without echo: a reader knows them.
 void RibWriter::begin() {
-    echoDeclare = 1;
     writeBytes(kHeader, sizeof kHeader - 1);
-    DeclareEchoOff withoutEcho;
     predeclare(*this);
+    echoDeclare = true;
 }
 
 RibWriter::~RibWriter() {
     out->put('\n');
     out->flush();
     target->end(targetName);
+}
+
+std::unique_ptr<RenderContext> openStream(const char *name, const StreamOptions &options) {
+    std::unique_ptr<RibWriter> writer(new RibWriter(name, options));
+    if (!writer->opened()) return nullptr;
+    return writer;
 }
 
 }  // namespace quillet

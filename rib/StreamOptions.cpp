@@ -1,16 +1,12 @@
-// The "rib" stream options: process-wide defaults for the next stream.
+// The "rib" stream options and the defaults of the next stream.
 #include "rib/StreamOptions.h"
 
-#include "format/TokenWords.h"
+#include <mutex>
 
 #include "format/FloatFormat.h"
+#include "format/TokenWords.h"
 
 namespace quillet {
-
-RtInt ribBinaryDefault = 0;
-RtInt ribCompressionDefault = 0;
-RtInt ribPrecisionDefault = kDefaultPrecision;
-RtInt echoDeclare = 0;
 
 namespace {
 
@@ -24,22 +20,40 @@ RtToken stringValue(RtPointer value) {
     return *static_cast<const RtToken *>(value);
 }
 
+RtInt intValue(RtPointer value) {
+    return *static_cast<const RtInt *>(value);
+}
+
+// The process's defaults, which threads that never chose their own follow.
+std::mutex processDefaultsLock;
+StreamOptions &processDefaults() {
+    static auto *defaults = new StreamOptions;
+    return *defaults;
+}
+
+// A thread's own defaults, once it has given any.
+struct ThreadDefaults {
+    bool chosen = false;
+    bool binary = false;
+    bool gzip = false;
+    int precision = kDefaultPrecision;
+};
+thread_local ThreadDefaults threadDefaults;
+
 }  // namespace
 
-void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed, RtInt &precision,
-                       bool acceptGzipFlag) {
+void applyStreamOption(RtToken token, RtPointer value, StreamOptions &options, bool acceptGzipFlag) {
     if (!token || !value) return;
     if (isToken(token, kFormat))
-        binary = isToken(stringValue(value), kBinary) ? 1 : 0;
+        options.binary = isToken(stringValue(value), kBinary);
     else if (isToken(token, kBinary))
-        binary = *static_cast<const RtInt *>(value);
+        options.binary = intValue(value) != 0;
     else if (isToken(token, kPrecision)) {
-        const RtInt asked = *static_cast<const RtInt *>(value);
-        if (isFloatPrecision(asked)) precision = asked;
+        if (isFloatPrecision(intValue(value))) options.precision = intValue(value);
     } else if (isToken(token, kCompression))
-        compressed = isToken(stringValue(value), "gzip") ? 1 : 0;
+        options.gzip = isToken(stringValue(value), "gzip");
     else if (acceptGzipFlag && isToken(token, "gzip"))
-        compressed = *static_cast<const RtInt *>(value);
+        options.gzip = intValue(value) != 0;
 }
 
 const char *streamOptionDeclaration(RtToken token) {
@@ -54,8 +68,28 @@ bool isRibOptionName(RtToken name) {
 
 void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     if (!isRibOptionName(name) || !tokens || !values) return;
-    for (RtInt i = 0; i < n; ++i)
-        applyStreamOption(tokens[i], values[i], ribBinaryDefault, ribCompressionDefault, ribPrecisionDefault, false);
+    StreamOptions options = nextStreamOptions();
+    for (RtInt i = 0; i < n; ++i) applyStreamOption(tokens[i], values[i], options, false);
+    setNextStreamOptions(options);
+}
+
+void setNextStreamOptions(const StreamOptions &options) {
+    threadDefaults = ThreadDefaults{true, options.binary, options.gzip, options.precision};
+    std::lock_guard<std::mutex> hold(processDefaultsLock);
+    processDefaults() = options;
+    processDefaults().sink = nullptr;
+}
+
+StreamOptions nextStreamOptions() {
+    if (!threadDefaults.chosen) {
+        std::lock_guard<std::mutex> hold(processDefaultsLock);
+        return processDefaults();
+    }
+    StreamOptions options;
+    options.binary = threadDefaults.binary;
+    options.gzip = threadDefaults.gzip;
+    options.precision = threadDefaults.precision;
+    return options;
 }
 
 }  // namespace quillet

@@ -1,47 +1,29 @@
-// The "rib" stream options and the process-wide state behind them: the
-// defaults that the next RiBegin hands to its writer and the echo of Declare
-// requests. The pair rules are shared by the "rib" options of RiOption and by
-// the option list of a new RibWriter.
+// The "rib" stream options: the pair rules shared by the "rib" options of
+// RiOption and by the option list of a new RibWriter, and the defaults that
+// RiOption sets for the next RiBegin.
 #ifndef QUILLET_STREAMOPTIONS_H
 #define QUILLET_STREAMOPTIONS_H
 
-#include "quillet/ri.h"
+#include "quillet/RibWriter.h"
 
 namespace quillet {
-
-// The "rib" stream options: defaults that the next RiBegin hands to its writer.
-extern RtInt ribBinaryDefault;
-extern RtInt ribCompressionDefault;
-// kDefaultPrecision ("%g"), or 0 to 9 (rib/FloatFormat.h).
-extern RtInt ribPrecisionDefault;
-// While set, Declare requests are echoed into the stream.
-extern RtInt echoDeclare;
 
 // "format" (string, "binary" selects binary), "binary" (RtInt), "compression"
 // (string, "gzip" sets the flag), "precision" (RtInt 0 to 9; other values
 // are ignored) and, when acceptGzipFlag, "gzip" (RtInt). Other tokens, null
 // tokens and null values change nothing.
-void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed, RtInt &precision,
-                       bool acceptGzipFlag);
+void applyStreamOption(RtToken token, RtPointer value, StreamOptions &options, bool acceptGzipFlag);
 
-// Applies "format", "binary", "compression" and "precision" when name is
-// "rib" or "RIB".
+// "rib" or "RIB" options given with no stream: they become the defaults of
+// the calling thread's next stream, and of the next stream of every thread
+// that has never given any. Other names change nothing.
 void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);
+// The options of the calling thread's next RiBegin.
+StreamOptions nextStreamOptions();
+// Sets them, as the "rib" options do (the function target is not kept).
+void setNextStreamOptions(const StreamOptions &options);
 // True when name is "rib" or "RIB".
 bool isRibOptionName(RtToken name);
-
-// Turns the echo of Declare requests off for its lifetime and then puts the
-// previous setting back.
-class DeclareEchoOff {
-public:
-    DeclareEchoOff() : saved(echoDeclare) { echoDeclare = 0; }
-    ~DeclareEchoOff() { echoDeclare = saved; }
-    DeclareEchoOff(const DeclareEchoOff &) = delete;
-    DeclareEchoOff &operator=(const DeclareEchoOff &) = delete;
-
-private:
-    RtInt saved;
-};
 
 // The declaration of the value that applyStreamOption reads for token
 // ("string" or "integer"), null for a token that is not a "rib" option.

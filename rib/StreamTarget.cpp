@@ -11,15 +11,17 @@
 // that both arrive in call order whenever the library flushes.
 #include "rib/StreamTarget.h"
 
+#include <signal.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "format/FormatString.h"
+#include "ri/Diagnostics.h"
 
 namespace quillet {
 
@@ -27,6 +29,10 @@ namespace {
 
 const char kPipeOpenFailed[] = "Error opening pipe to %s\n";
 const char kFileOpenFailed[] = "Error making RIB file: bad filename\n";
+// What an error function receives besides the printed line: the target and
+// the system's reason.
+const char kOpenFailedBecause[] = "%s\"%s\": %s";
+const int kOpenFailedStatus = 1;
 
 // The report of a lost stream: the target, then every cause found.
 const char kStreamLost[] = "RIB stream to \"%s\" was not written whole: %s";
@@ -46,15 +52,59 @@ bool isPipedProgram(const char *name) {
     return false;
 }
 
+// A target that could not be opened: the printed line, and with it the
+// target and the system's reason (error, an errno value) for an error function.
+void reportOpenFailure(RtInt code, const std::string &printed, const char *name, int error) {
+    const std::string message = formatString(kOpenFailedBecause, printed.c_str(), name, std::strerror(error));
+    reportText(code, RIE_SEVERE, printed.c_str(), message.c_str(), kOpenFailedStatus);
+}
+
 FILE *openPipe(const char *command) {
     // popen here knows only "w"; a pipe carries bytes unchanged anyway.
     FILE *stream = popen(command, "w");
     if (!stream) {
-        std::fprintf(stderr, kPipeOpenFailed, command);
-        std::exit(1);
+        const int error = errno;
+        reportOpenFailure(RIE_SYSTEM, formatString(kPipeOpenFailed, command), command, error);
     }
     return stream;
 }
+
+// While an error function is installed, SIGPIPE is held back for the writing
+// thread and a SIGPIPE that the write raised is consumed: a pipe whose reader
+// has gone then fails with EPIPE instead of ending the program. The
+// program's own disposition of the signal is never changed.
+class SigpipeHeld {
+public:
+    SigpipeHeld() : active(hostTakesErrors()) {
+        if (!active) return;
+        sigemptyset(&pipeSignal);
+        sigaddset(&pipeSignal, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipeSignal, &previous);
+        wasPending = isPending();
+    }
+    ~SigpipeHeld() {
+        if (!active) return;
+        if (!wasPending && isPending()) {
+            const timespec noWait{0, 0};
+            sigtimedwait(&pipeSignal, nullptr, &noWait);
+        }
+        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    }
+    SigpipeHeld(const SigpipeHeld &) = delete;
+    SigpipeHeld &operator=(const SigpipeHeld &) = delete;
+
+private:
+    bool isPending() const {
+        sigset_t pending;
+        sigpending(&pending);
+        return sigismember(&pending, SIGPIPE) == 1;
+    }
+
+    const bool active;
+    bool wasPending = false;
+    sigset_t pipeSignal;
+    sigset_t previous;
+};
 
 // All of length bytes to the descriptor; errno of the failure, or 0.
 int writeWhole(int descriptor, const char *bytes, size_t length) {
@@ -95,7 +145,7 @@ void addPipeStatus(std::string &causes, int status) {
 void reportLostStream(const char *name, const std::string &causes) {
     const char *target = name ? name : kStandardOutputName;
     const std::string message = formatString(kStreamLost, target, causes.c_str());
-    RiErrorPrint(RIE_SYSTEM, RIE_ERROR, message.c_str());
+    reportError(RIE_SYSTEM, RIE_ERROR, message.c_str());
 }
 
 }  // namespace
@@ -104,23 +154,21 @@ bool isFileTarget(const char *name) {
     return name && !isPipedProgram(name) && name[0] != '|';
 }
 
-void StreamTarget::open(const char *&name, RtInt &isPipe) {
+bool StreamTarget::open(const char *&name, RtInt &isPipe) {
     if (!name) {
         stream = stdout;
-        return;
+        return true;
     }
     if (!isFileTarget(name)) {
         if (name[0] == '|') ++name;
         stream = openPipe(name);
-        pipe = true;
-        isPipe = 1;
-        return;
+        pipe = stream != nullptr;
+        isPipe = pipe ? 1 : 0;
+        return pipe;
     }
     stream = std::fopen(name, "wb");
-    if (!stream) {
-        std::fputs(kFileOpenFailed, stderr);
-        std::exit(1);
-    }
+    if (!stream) reportOpenFailure(RIE_BADFILE, kFileOpenFailed, name, errno);
+    return stream != nullptr;
 }
 
 void StreamTarget::adopt(FILE *callers) {
@@ -128,8 +176,18 @@ void StreamTarget::adopt(FILE *callers) {
     borrowed = true;
 }
 
+void StreamTarget::attach(std::function<bool(const char *bytes, size_t length)> function) {
+    sink = std::move(function);
+}
+
 void StreamTarget::write(const char *bytes, size_t length) {
-    if (!stream || writeFailed || length == 0) return;
+    if (writeFailed || length == 0) return;
+    if (sink) {
+        writeFailed = !sink(bytes, length);
+        return;
+    }
+    if (!stream) return;
+    SigpipeHeld heldBack;
     if (stream == stdout || borrowed) {
         writeFailed = std::fwrite(bytes, 1, length, stream) != length;
         return;
@@ -139,13 +197,20 @@ void StreamTarget::write(const char *bytes, size_t length) {
 }
 
 void StreamTarget::flush() {
-    if ((stream == stdout || borrowed) && !writeFailed) writeFailed = std::fflush(stream) != 0;
+    if ((stream == stdout || borrowed) && !writeFailed) {
+        SigpipeHeld heldBack;
+        writeFailed = std::fflush(stream) != 0;
+    }
 }
 
 void StreamTarget::end(const char *name) {
-    if (!stream) return;
+    if (!stream && !sink) return;
+    SigpipeHeld heldBack;
     std::string causes;
-    if (borrowed) {
+    if (sink) {
+        if (writeFailed) addWriteError(causes, 0);
+        sink = nullptr;
+    } else if (borrowed) {
         if (writeFailed || std::fflush(stream) != 0 || std::ferror(stream)) addWriteError(causes, 0);
     } else if (stream == stdout) {
         // Never closed or flushed here: only what has failed so far is known.

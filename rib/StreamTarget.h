@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 
 #include "quillet/ri.h"
 
@@ -23,14 +24,21 @@ public:
 
     // Opens the target that name selects: null is the standard output stream;
     // "raylume", "glimpse" and "prman" are piped into; "|command" pipes into
-    // the command (name is moved past the bar); anything else is a file. When
-    // the target cannot be opened, a message goes to the standard error
-    // stream and the process exits with status 1.
-    void open(const char *&name, RtInt &isPipe);
+    // the command (name is moved past the bar); anything else is a file. A
+    // target that cannot be opened is reported (by default the process then
+    // exits with status 1) and false returned: nothing is written.
+    bool open(const char *&name, RtInt &isPipe);
 
     // Writes into a stream that the caller opened and closes: it is written
     // through stdio and flushed at the end, never closed.
     void adopt(FILE *callers);
+
+    // Hands every write to the function, which returns false when it could
+    // not take the bytes.
+    void attach(std::function<bool(const char *bytes, size_t length)> function);
+
+    // True once a target is open or adopted or a function attached.
+    bool opened() const { return stream != nullptr || static_cast<bool>(sink); }
 
     // Writes the bytes whole. The first failure is kept for the report; from
     // then on nothing more is written.
@@ -49,6 +57,7 @@ public:
 
 private:
     FILE *stream = nullptr;
+    std::function<bool(const char *, size_t)> sink;
     bool pipe = false;
     bool borrowed = false;  // through stdio, like the standard output stream
     bool writeFailed = false;

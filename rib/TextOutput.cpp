@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "format/FloatFormat.h"
+#include "format/FormatString.h"
+#include "ri/Diagnostics.h"
 #include "rib/OutputBuffer.h"
 #include "quillet/RibWriter.h"
 #include "rib/ValueEncoding.h"
@@ -45,7 +47,7 @@ void RibWriter::reportNonFinite() {
     size_t n = 0;
     while (n < requestNameLength && isLetter(requestName[n])) ++n;
     requestName[n] = '\0';
-    std::fprintf(stderr, kNonFiniteValue, requestName);
+    reportText(RIE_MATH, RIE_WARNING, formatString(kNonFiniteValue, requestName).c_str());
 }
 
 void RibWriter::writeBytes(const char *bytes, size_t length) {

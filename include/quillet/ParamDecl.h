@@ -2,6 +2,7 @@
 #ifndef QUILLET_PARAMDECL_H
 #define QUILLET_PARAMDECL_H
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
@@ -57,6 +58,9 @@ public:
     ParamClass paramClass;
     // 1 for a plain declaration, n for "[n]" (kept whole), 0 for "[]".
     int arrayLength;
+    // Set once a stream's Declare request has written this declaration:
+    // every later stream writes it again before it uses it.
+    std::atomic<bool> declaredByRequest{false};
 };
 
 }  // namespace quillet

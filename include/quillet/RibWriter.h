@@ -3,7 +3,9 @@
 #ifndef QUILLET_RIBWRITER_H
 #define QUILLET_RIBWRITER_H
 
+#include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <unordered_set>
@@ -18,6 +20,22 @@ class ParamList;
 class OutputBuffer;
 class StreamTarget;
 struct FloatEncoding;
+
+// The options of one stream.
+struct StreamOptions {
+    // Float arrays and numbers as binary tokens instead of text.
+    bool binary = false;
+    // The stream is to be gzip-compressed.
+    bool gzip = false;
+    // Float text: -1 what printf's "%g" writes, 0 the shortest text that
+    // reads back as the same float, 1 to 9 that many significant digits.
+    int precision = -1;
+    // When set, the stream's bytes go to this function in pieces of up to
+    // 256 KB instead of to a named target, and the name only labels reports.
+    // It returns false when the bytes could not be taken; the stream then
+    // writes nothing more and reports the loss when it ends.
+    std::function<bool(const char *bytes, size_t length)> sink;
+};
 
 class QUILLET_API RibWriter : public RenderContext {
 public:
@@ -36,7 +54,13 @@ public:
         const char *name;
     };
     explicit RibWriter(OpenStream stream, ...);
+    // name as above, with the options given as fields.
+    RibWriter(const char *name, const StreamOptions &options);
     ~RibWriter() override;
+
+    // False when the target could not be opened: the failure was reported
+    // and the stream writes nothing.
+    bool opened() const;
 
     RibWriter(const RibWriter &) = delete;
     RibWriter &operator=(const RibWriter &) = delete;
@@ -111,14 +135,23 @@ public:
 
     // The user declarations whose Declare line this stream has written.
     std::unordered_set<const void *> writtenDeclarations;
+    // Declare requests are echoed into the stream, except while the
+    // standard declarations are made.
+    bool echoDeclare = false;
 
 private:
     void writeDeclare(const char *name, const char *declaration);
-    void applyOptions(ParamList &options);
+    void applyOptions(const StreamOptions &options);
     // Writes the header and declares the standard tokens.
     void begin();
     void beginRequest(const char *text, size_t length);
 };
+
+// A stream of its own, current for no thread: a thread pool can write one
+// archive per task through it. name as for RibWriter. Null when the target
+// could not be opened and an error function took the report (without one,
+// the process ends as a failed RiBegin ends it).
+QUILLET_API std::unique_ptr<RenderContext> openStream(const char *name, const StreamOptions &options = {});
 
 }  // namespace quillet
 

@@ -330,6 +330,36 @@ RI_API RtVoid RiReadArchive(RtToken name, RtArchiveCallback callback, ...);
 RI_API RtVoid RiReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[], RtPointer values[]);
 RI_API RtVoid RiErrorHandler(RtErrorHandler handler);
 
+/*
+ * This library's extension: where the library's own diagnostics go.
+ *
+ * Every diagnostic of the library and of its parser (interface errors,
+ * parameter-list and geometry reports, files and pipes that fail) passes
+ * through one point. With no function installed it is printed on the
+ * standard error stream, and a severe error, or a stream target that cannot
+ * be opened, ends the process. With one installed, the function receives it
+ * instead: nothing is printed and nothing ends the process; a RiBegin that
+ * fails leaves no current context, and later calls report RIE_NOTSTARTED and
+ * return. Writes into a pipe whose reader has gone are then reported as a
+ * lost stream, and SIGPIPE does not end the program.
+ *
+ * The function applies to the whole process and may be called from any
+ * thread that uses the library, one report at a time. A null function puts
+ * the default back. RiErrorHandler keeps its own meaning: it names the
+ * handler that the stream's reader uses. RiLastError remains the process's
+ * last error code; a program with several threads reads its errors from the
+ * function.
+ *
+ * Threads: RiBegin and RiContext make a context current for the calling
+ * thread, and for every thread that has never called either. So a program
+ * with one thread sees one current context; a program that begins a stream in
+ * one thread may call the interface from others under a lock of its own; and
+ * threads that each call RiBegin write one stream each, at the same time.
+ * Declarations are shared by every stream of the process.
+ */
+typedef RtVoid (*QuilletErrorFunc)(void *user, RtInt code, RtInt severity, const char *message);
+RI_API RtVoid QuilletSetErrorFunc(QuilletErrorFunc func, void *user);
+
 #ifdef __cplusplus
 }
 #endif

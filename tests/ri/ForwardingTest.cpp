@@ -119,14 +119,14 @@ TEST_F(ForwardingTest, LightHandleComesBack) {
 }
 
 TEST_F(ForwardingTest, StreamOptionsNeverReachTheContext) {
-    RtInt saved = ribBinaryDefault;
+    const StreamOptions saved = nextStreamOptions();
     RtInt zero = 0;
     RiOption("rib", "binary", &zero, RI_NULL);
     RiOption("RIB", "binary", &zero, RI_NULL);
     RtToken token[1] = {"binary"};
     RtPointer value[1] = {&zero};
     RiOptionV("rib", 1, token, value);
-    ribBinaryDefault = saved;
+    setNextStreamOptions(saved);
     EXPECT_TRUE(recorder.calls.empty());
 }
 
@@ -148,12 +148,12 @@ TEST(StreamOptions, AcceptedWithoutContext) {
     ChildResult outcome = runInChild([] {
         RtToken binary = "binary";
         RiOption("rib", "format", &binary, RI_NULL);
-        int afterFormat = ribBinaryDefault;
+        int afterFormat = nextStreamOptions().binary;
         RtInt zero = 0;
         RtToken token[1] = {"binary"};
         RtPointer value[1] = {&zero};
         RiOptionV("RIB", 1, token, value);
-        return afterFormat * 10 + ribBinaryDefault;
+        return afterFormat * 10 + int(nextStreamOptions().binary);
     });
     EXPECT_EQ(outcome.standardError, "");
     EXPECT_EQ(outcome.status, 10);
