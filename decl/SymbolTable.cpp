@@ -22,9 +22,9 @@ SymbolEntry::SymbolEntry(const char *key) : key(key), hash(SymbolTable::hash(key
 SymbolEntry::~SymbolEntry() = default;
 
 SymbolTable::SymbolTable(uint32_t bucketCount)
-    : buckets(new std::atomic<SymbolEntry *>[bucketCount]()), bucketCount(bucketCount), currentLevel(0), currentScope(0),
-      nextScope(1), scopeStack(), scopeTop(0), lookups(0), found(0), misses(0), chainSteps(0), entriesAdded(0),
-      distinctBuckets(0), stringCompares(0), refusedPushes(0) {}
+    : buckets(new std::atomic<SymbolEntry *>[bucketCount]()), bucketCount(bucketCount), currentLevel(0),
+      currentScope(0), nextScope(1), scopeStack(), scopeTop(0), lookups(0), found(0), misses(0), chainSteps(0),
+      entriesAdded(0), distinctBuckets(0), stringCompares(0), refusedPushes(0) {}
 
 SymbolTable::~SymbolTable() {
     release();

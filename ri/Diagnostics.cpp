@@ -80,9 +80,8 @@ void reportText(RtInt code, RtInt severity, const char *printed, const char *mes
 
 RtVoid QuilletSetErrorFunc(QuilletErrorFunc func, void *user) {
     if (func)
-        quillet::setErrorFunction([func, user](RtInt code, RtInt severity, const char *message) {
-            func(user, code, severity, message);
-        });
+        quillet::setErrorFunction(
+            [func, user](RtInt code, RtInt severity, const char *message) { func(user, code, severity, message); });
     else
         quillet::setErrorFunction(nullptr);
 }

@@ -131,8 +131,7 @@ const HostCase kHostCases[] = {
                      sigismember(&mask, SIGPIPE), sigismember(&pending, SIGPIPE));
      },
      "default 1, blocked 0, pending 0\n" +
-         report(RIE_SYSTEM, RIE_ERROR,
-                "RIB stream to \"exec true\" was not written whole: write error (Broken pipe)")},
+         report(RIE_SYSTEM, RIE_ERROR, "RIB stream to \"exec true\" was not written whole: write error (Broken pipe)")},
     {"FunctionFromCpp",
      [] {
          quillet::setErrorFunction([](RtInt code, RtInt severity, const char *message) {
