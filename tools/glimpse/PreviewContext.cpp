@@ -245,7 +245,7 @@ RtVoid PreviewContext::ProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPo
     if (!isToken(name, RI_PERSPECTIVE) && !isToken(name, RI_ORTHOGRAPHIC))
         return report(formatMessage(kBadProjection, quoted(name ? name : "").c_str()));
     options.perspective = isToken(name, RI_PERSPECTIVE);
-    options.fov = ParamList(n, tokens, values).number(RI_FOV, 90);
+    options.fov = ParamLookup(n, tokens, values).number(RI_FOV, 90);
     optionChanged();
 }
 
@@ -382,7 +382,7 @@ RtVoid PreviewContext::Opacity(RtColor color) {
 }
 
 RtVoid PreviewContext::SurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    ParamList params(n, tokens, values);
+    ParamLookup params(n, tokens, values);
     Material &m = editMaterial();
     if (isToken(name, "constant")) {
         m.kind = Material::Kind::Constant;
@@ -403,7 +403,7 @@ RtVoid PreviewContext::SurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPoint
     }
 }
 
-RtLightHandle PreviewContext::addLight(RtToken name, const ParamList &params) {
+RtLightHandle PreviewContext::addLight(RtToken name, const ParamLookup &params) {
     if (frame.lights.size() >= limits.lights) {
         if (!tooManyLights) report(formatMessage(kTooManyLights, limits.lights));
         tooManyLights = true;
@@ -435,7 +435,7 @@ RtLightHandle PreviewContext::LightSourceV(RtToken name, RtInt n, RtToken tokens
         skip("LightSource");
         return nullptr;
     }
-    return addLight(name, ParamList(n, tokens, values));
+    return addLight(name, ParamLookup(n, tokens, values));
 }
 
 RtLightHandle PreviewContext::AreaLightSourceV(RtToken, RtInt, RtToken[], RtPointer[]) {
