@@ -1,6 +1,7 @@
 #include "parse/RequestCalls.h"
 
 #include "quillet/DeclTable.h"
+#include "decl/ValueShape.h"
 #include "parse/ParseText.h"
 #include "format/FunctionNames.h"
 

@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "quillet/DeclTable.h"
+#include "decl/ValueShape.h"
 #include "decl/Predeclare.h"
 #include "parse/DeclaringContext.h"
 #include "parse/ParseText.h"
