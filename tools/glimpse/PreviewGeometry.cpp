@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "tools/glimpse/PreviewContext.h"
-#include "parse/ParseText.h"
+#include "format/FormatString.h"
 #include "format/GeometryCounts.h"
 
 namespace quillet {
@@ -43,7 +43,7 @@ bool PreviewContext::motionSample() {
 bool PreviewContext::canDraw(const char *request) {
     if (!motionSample()) return false;
     if (!inWorld && !recording) {
-        report(formatMessage(kOutsideWorld, request));
+        report(formatString(kOutsideWorld, request));
         return false;
     }
     return !overLimit;
@@ -55,8 +55,8 @@ bool PreviewContext::spend(size_t primitives, size_t work) {
     workUsed += work;
     if (primitivesUsed <= limits.primitives && workUsed <= limits.work) return true;
     overLimit = true;
-    report(primitivesUsed > limits.primitives ? formatMessage(kOverLimit, limits.primitives, "primitives")
-                                              : formatMessage(kOverLimit, limits.work, "units of work"));
+    report(primitivesUsed > limits.primitives ? formatString(kOverLimit, limits.primitives, "primitives")
+                                              : formatString(kOverLimit, limits.work, "units of work"));
     return false;
 }
 
@@ -64,7 +64,7 @@ bool PreviewContext::spendInstance() {
     if (overLimit) return false;
     if (++instancesUsed <= limits.instances) return true;
     overLimit = true;
-    report(formatMessage(kOverLimit, limits.instances, "instanced parts"));
+    report(formatString(kOverLimit, limits.instances, "instanced parts"));
     return false;
 }
 
@@ -161,7 +161,7 @@ SurfaceParams PreviewContext::surfaceParams(const char *request, const ParamLook
     SurfaceParams s;
     s.P = params.find(RI_P, 3);
     if (!s.P) s.P = params.find(RI_PW, 4);
-    if (!s.P) report(formatMessage(kNoPositions, request));
+    if (!s.P) report(formatString(kNoPositions, request));
     s.cs = params.find(RI_CS, 3);
     s.os = params.find(RI_OS, 3);
     return s;
@@ -232,7 +232,7 @@ void PreviewContext::polygons(const char *request, RtInt npolys, const RtInt nlo
     if (vertices)
         for (size_t k = 0; k < corners; ++k)
             if (vertices[k] < 0 || static_cast<size_t>(vertices[k]) >= npoints)
-                return report(formatMessage(kBadIndex, request, static_cast<long>(vertices[k])));
+                return report(formatString(kBadIndex, request, static_cast<long>(vertices[k])));
 
     MeshData mesh;
     mesh.P.reserve(npoints * 3);
@@ -321,7 +321,7 @@ void PreviewContext::patchMesh(const char *request, const PatchMeshShape &shape,
     if (!s.P) return;
     CubicBasis basis{state.ubasis, state.vbasis, state.ustep, state.vstep};
     int pu, pv;
-    if (!patchCounts(shape, basis, pu, pv)) return report(formatMessage(kNotDrawn, request, "no whole patch"));
+    if (!patchCounts(shape, basis, pu, pv)) return report(formatString(kNotDrawn, request, "no whole patch"));
     size_t points = size_t(shape.nu) * size_t(shape.nv);
     int segments = segmentsFor(s.P, points, size_t(pu) * size_t(pv), shape.bicubic ? 2 : 1, kMostPatchSegments);
     if (!spend(0, points)) return;
@@ -359,7 +359,7 @@ RtVoid PreviewContext::NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat
     if (!s.P) return;
     NuPatchShape shape{nu, uorder, uknot, umin, umax, nv, vorder, vknot, vmin, vmax};
     std::string problem = nuPatchProblem(shape);
-    if (!problem.empty()) return report(formatMessage(kNotDrawn, "NuPatch", problem.c_str()));
+    if (!problem.empty()) return report(formatString(kNotDrawn, "NuPatch", problem.c_str()));
     size_t points = size_t(nu) * size_t(nv), spans = size_t(nu - uorder + 1) * size_t(nv - vorder + 1);
     int segments = segmentsFor(s.P, points, spans, uorder > 2 || vorder > 2 ? 2 : 1, kMostPatchSegments);
     if (!spend(0, points * size_t(uorder) * size_t(vorder))) return;
@@ -388,7 +388,7 @@ RtVoid PreviewContext::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nver
     size_t npoints = count(subdivisionMeshShape(nfaces, nvertices, vertices).counts.vertex);
     SubdivisionShape shape{nfaces, nvertices, vertices, std::max(ntags, 0), tags, nargs, intargs, floatargs, npoints};
     std::string problem = subdivisionProblem(shape);
-    if (!problem.empty()) return report(formatMessage(kNotDrawn, "SubdivisionMesh", problem.c_str()));
+    if (!problem.empty()) return report(formatString(kNotDrawn, "SubdivisionMesh", problem.c_str()));
     size_t faces = count(nfaces);
     int pixelsPerFace = segmentsFor(s.P, npoints, faces, 1, 1 << kMostSubdivisionLevels);
     int levels = 1;
@@ -399,7 +399,7 @@ RtVoid PreviewContext::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nver
     if (!spend(0, (faces << (2 * levels)) + npoints)) return;
     std::string ignored;
     MeshData mesh = tessellateSubdivision(shape, s, levels, ignored);
-    if (!ignored.empty()) report(formatMessage(kIgnoredTags, quoted(ignored).c_str()));
+    if (!ignored.empty()) report(formatString(kIgnoredTags, quoted(ignored).c_str()));
     addMesh(std::move(mesh), materialFor(params));
     drawn("SubdivisionMesh");
 }
@@ -413,7 +413,7 @@ RtVoid PreviewContext::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], R
     SurfaceParams s = surfaceParams("Curves", params);
     if (!s.P) return;
     SteppedCounts counts = curvesCounts(type, ncurves, nvertices, wrap, state.vstep);
-    if (counts.status != CountStatus::ok) return report(formatMessage(kNotDrawn, "Curves", "bad basis step"));
+    if (counts.status != CountStatus::ok) return report(formatString(kNotDrawn, "Curves", "bad basis step"));
     CurvesShape shape{isToken(type, "cubic"), isToken(wrap, RI_PERIODIC), std::max(ncurves, 0), nvertices};
     CubicBasis basis{state.ubasis, state.vbasis, state.ustep, state.vstep};
     size_t points = count(counts.counts.vertex);
