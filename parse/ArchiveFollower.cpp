@@ -135,8 +135,8 @@ bool ArchiveFollower::follow(const char *name, bool delayed) {
         for (size_t i = 0; i < streams.size(); ++i) {
             if (streams[i]->canonical != canonical) continue;
             std::string chain;
-            for (size_t j = i; j < streams.size(); ++j) chain += printableText(streams[j]->source.data(),
-                                                                               streams[j]->source.size()) + kChainArrow;
+            for (size_t j = i; j < streams.size(); ++j)
+                chain += printableText(streams[j]->source.data(), streams[j]->source.size()) + kChainArrow;
             chain += printableText(path.data(), path.size());
             problem = formatMessage(kCycle, shown.c_str(), chain.c_str());
             std::fclose(file);

@@ -42,9 +42,9 @@ struct ArchiveOptions {
     // What "&" stands for in a search path, and the search path before any
     // Option sets one: ":"-separated folders.
     std::string defaultSearchPath;
-    size_t depth = 32;                    // archives open inside one another
-    size_t reads = 100000;                // archives read by one follower
-    uint64_t bytes = uint64_t(4) << 30;   // bytes of all archives read, uncompressed
+    size_t depth = 32;                   // archives open inside one another
+    size_t reads = 100000;               // archives read by one follower
+    uint64_t bytes = uint64_t(4) << 30;  // bytes of all archives read, uncompressed
 };
 
 class QUILLET_API ArchiveFollower : public ForwardingContext {

@@ -39,11 +39,10 @@ TEST_F(ArchiveFollowing, RefusesWhatIsNotARegularFile) {
     EXPECT_EQ(r.stream, std::string(kHeader) +
                             "ReadArchive \"/dev/zero\"\nReadArchive \"folder\"\nReadArchive \"/proc/self/status\"\n"
                             "Cone 1 1 360\n\n");
-    EXPECT_EQ(r.errors, at("main.rib", 1, 0, "archive \"/dev/zero\" is not a regular file: /dev/zero") +
-                            at("main.rib", 2, 24,
-                               "archive \"folder\" is not a regular file: " + dir.file("folder")) +
-                            at("main.rib", 3, 45,
-                               "archive \"/proc/self/status\" is not a regular file: /proc/self/status"));
+    EXPECT_EQ(r.errors,
+              at("main.rib", 1, 0, "archive \"/dev/zero\" is not a regular file: /dev/zero") +
+                  at("main.rib", 2, 24, "archive \"folder\" is not a regular file: " + dir.file("folder")) +
+                  at("main.rib", 3, 45, "archive \"/proc/self/status\" is not a regular file: /proc/self/status"));
 }
 
 TEST_F(ArchiveFollowing, BoundsDepthReadsAndBytes) {
@@ -55,11 +54,9 @@ TEST_F(ArchiveFollowing, BoundsDepthReadsAndBytes) {
         std::string stream, errors;
     } cases[] = {
         {32, 100000, uint64_t(1) << 30, "Sphere 1 -1 1 360\nDisk 0 1 360\nCone 1 1 360\nCone 1 1 360\n", ""},
-        {2, 100000, uint64_t(1) << 30,
-         "Sphere 1 -1 1 360\nDisk 0 1 360\nReadArchive \"c.rib\"\nCone 1 1 360\n",
+        {2, 100000, uint64_t(1) << 30, "Sphere 1 -1 1 360\nDisk 0 1 360\nReadArchive \"c.rib\"\nCone 1 1 360\n",
          bRib + ":2: byte 13: archive \"c.rib\" not read: archives nested more than 2 deep\n"},
-        {32, 2, uint64_t(1) << 30,
-         "Sphere 1 -1 1 360\nDisk 0 1 360\nReadArchive \"c.rib\"\nReadArchive \"c.rib\"\n",
+        {32, 2, uint64_t(1) << 30, "Sphere 1 -1 1 360\nDisk 0 1 360\nReadArchive \"c.rib\"\nReadArchive \"c.rib\"\n",
          bRib + ":2: byte 13: archive \"c.rib\" not read: more than 2 archives read\n" +
              at("main.rib", 2, 20, "archive \"c.rib\" not read: more than 2 archives read")},
         // a.rib's second request starts past the 10 bytes allowed: nothing

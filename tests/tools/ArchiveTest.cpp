@@ -108,11 +108,10 @@ TEST_F(Archives, RibcatWritesTheSceneFlattened) {
 #ifdef TOOLS_HAVE_PNG
 TEST_F(Archives, GlimpseDrawsTheSceneAsItsFlattenedAndInlineForms) {
     writeFile(dir.file("flat.rib"), kFlattened);
-    const std::string inlineScene =
-        "Format 48 36 1\nPixelSamples 1 1\nTranslate 0 0 8\nWorldBegin\n"
-        "Translate -2 0 0\nSphere 0.5 -0.5 0.5 360\nDisk 0 0.3 360\n"
-        "AttributeBegin\nTranslate 2 0 0\nSphere 0.5 -0.5 0.5 360\nAttributeEnd\n"
-        "Cylinder 0.3 -0.5 0.5 360\nTranslate 0 -2 0\nSphere 0.4 -0.4 0.4 360\nWorldEnd\n";
+    const std::string inlineScene = "Format 48 36 1\nPixelSamples 1 1\nTranslate 0 0 8\nWorldBegin\n"
+                                    "Translate -2 0 0\nSphere 0.5 -0.5 0.5 360\nDisk 0 0.3 360\n"
+                                    "AttributeBegin\nTranslate 2 0 0\nSphere 0.5 -0.5 0.5 360\nAttributeEnd\n"
+                                    "Cylinder 0.3 -0.5 0.5 360\nTranslate 0 -2 0\nSphere 0.4 -0.4 0.4 360\nWorldEnd\n";
     writeFile(dir.file("inline.rib"), inlineScene);
     const std::string drawn = "glimpse: 48x36, drawn: 3 Sphere, 1 Disk, 1 Cylinder; skipped: ";
     const std::string unread = "; archives not read: missing.rib, pipe.rib, loop.rib";
@@ -122,8 +121,10 @@ TEST_F(Archives, GlimpseDrawsTheSceneAsItsFlattenedAndInlineForms) {
         int status;
     } cases[] = {
         {"--archive-path lib main.rib", "main.png",
-         drawn + "2 Option, 3 ReadArchive; archives read: sub/nest.rib, inner.rib, delayed.rib, zipped.rib.gz, "
-                 "loop.rib, loop2.rib, late.rib" + unread,
+         drawn +
+             "2 Option, 3 ReadArchive; archives read: sub/nest.rib, inner.rib, delayed.rib, zipped.rib.gz, "
+             "loop.rib, loop2.rib, late.rib" +
+             unread,
          1},
         // What the flattened stream still reads is read again.
         {"flat.rib", "flat.png", drawn + "2 Option, 3 ReadArchive; archives read: loop.rib, loop2.rib" + unread, 1},
