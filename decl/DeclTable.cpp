@@ -2,6 +2,7 @@
 #include "quillet/DeclTable.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -53,6 +54,8 @@ const char *const kInlineWords[] = {
     words::kFloat,    words::kInteger, words::kInt,     words::kPoint,  words::kVector,      words::kNormal,
     words::kHpoint,   words::kColor,   words::kString,  words::kMatrix, words::kMpoint,
 };
+
+std::atomic<uint64_t> namedChanges{0};
 
 const char kBadDeclaration[] = "quillet error: bad declaration \"%.*s\" for \"%s\"\n";
 
@@ -151,6 +154,7 @@ RtToken DeclTable::declare(const char *name, const char *declaration, const char
     if (parsed.type == ParamType::None) reportBadDeclaration(declaration, name);
     std::lock_guard<std::recursive_mutex> hold(changeLock());
     ParamDecl *record = inlineDeclaration ? nullptr : lookup(name);
+    const bool created = !record;
     if (!record) {
         const char *tokenName = StringPool::intern(name);
         const char *recordKey = key ? StringPool::intern(key) : tokenName;
@@ -167,6 +171,9 @@ RtToken DeclTable::declare(const char *name, const char *declaration, const char
         }
     }
     if (record) {
+        if (!inlineDeclaration && (created || record->paramClass != parsed.paramClass || record->type != parsed.type ||
+                                   record->arrayLength != parsed.arrayLength))
+            namedChanges.fetch_add(1, std::memory_order_relaxed);
         applyDeclaration(*record, parsed);
         return record->tokenName;
     }
@@ -188,6 +195,10 @@ ParamDecl *DeclTable::lookup(RtToken token) {
     std::string prefix(text, static_cast<size_t>(n));
     declare(skipBlanks(text + n), prefix.c_str(), text, true);
     return static_cast<ParamDecl *>(table().find(text));
+}
+
+uint64_t DeclTable::changes() {
+    return namedChanges.load(std::memory_order_relaxed);
 }
 
 int DeclTable::declaredValueBytes(RtToken token) {

@@ -1,10 +1,14 @@
 // Predeclaration: every new stream declares the standard parameters and a
-// list of renderer option and attribute names through its own Declare
-// operation (a writer does not echo them) and points the token variables at
-// the interned copies so that later lookups match them by pointer.
+// list of renderer option and attribute names in the process-wide table and
+// points the token variables at the interned copies so that later lookups
+// match them by pointer.
 #include "decl/Predeclare.h"
 
+#include <atomic>
+#include <cstdint>
 #include <mutex>
+
+#include "quillet/DeclTable.h"
 
 namespace quillet {
 
@@ -295,16 +299,20 @@ const Predeclared kPredeclared[] = {
 
 }  // namespace
 
-// One stream at a time reads and points the token variables. A variable is
-// written only when it does not hold the interned copy yet, so after the
-// first stream of the process they are only read.
-void predeclare(RenderContext &context) {
-    static std::mutex variablesLock;
-    std::lock_guard<std::mutex> hold(variablesLock);
+// One thread at a time declares them and points the token variables. A
+// variable is written only when it does not hold the interned copy yet, so
+// after the first stream of the process they are only read.
+void declareStandardTokens() {
+    // The table's change count right after the last full declaring.
+    static std::atomic<uint64_t> settled{UINT64_MAX};
+    if (settled.load(std::memory_order_acquire) == DeclTable::changes()) return;
+    static std::mutex declaring;
+    std::lock_guard<std::mutex> hold(declaring);
     for (const Predeclared &entry : kPredeclared) {
-        RtToken token = context.Declare(entry.name ? entry.name : *entry.variable, entry.declaration);
+        RtToken token = declareRequest(entry.name ? entry.name : *entry.variable, entry.declaration);
         if (entry.variable && *entry.variable != token) *entry.variable = token;
     }
+    settled.store(DeclTable::changes(), std::memory_order_release);
 }
 
 }  // namespace quillet

@@ -1,6 +1,4 @@
-// The current context, the entry points that manage it and the "rib" options
-// that the next RiBegin hands to its writer: the one file of ri/ that knows
-// the stream writer.
+// The current context and the entry points that manage it.
 //
 // Each thread has its own current context once it calls RiBegin or
 // RiContext; a thread that never has follows the process's, which every
@@ -11,15 +9,11 @@
 
 #include <atomic>
 #include <mutex>
-#include <new>
 #include <unordered_set>
 
-#include "quillet/RibWriter.h"
 #include "ri/Diagnostics.h"
-#include "rib/StreamOptions.h"
 
 using quillet::RenderContext;
-using quillet::RibWriter;
 
 namespace {
 
@@ -108,23 +102,12 @@ RenderContext *activeContext(const char *entryName) {
     return context;
 }
 
-bool applyStreamDefaults(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (!isRibOptionName(name)) return false;
-    applyRibOptions(name, n, tokens, values);
-    return true;
-}
-
 }  // namespace quillet
 
 // Any context that is current stays open; the new writer replaces it. A
 // target that could not be opened leaves no context current.
 RtVoid RiBegin(RtToken name) {
-    auto *writer = new (std::nothrow) RibWriter(name, quillet::nextStreamOptions());
-    if (writer && !writer->opened()) {
-        delete writer;
-        writer = nullptr;
-    }
-    makeCurrent(writer);
+    makeCurrent(quillet::newStreamWriter(name));
 }
 
 RtVoid RiEnd(void) {

@@ -1,4 +1,4 @@
-// The process-wide current context behind the entry points.
+// The current context behind the entry points, one per thread.
 #ifndef QUILLET_CURRENTCONTEXT_H
 #define QUILLET_CURRENTCONTEXT_H
 
@@ -6,11 +6,17 @@
 
 namespace quillet {
 
-// The current context. When there is none, reports RIE_NOTSTARTED as a
-// severe error with entryName as the message (null for none) and returns null;
-// the report ends the process, so callers only see null if it did not.
+// The calling thread's current context. When there is none, reports
+// RIE_NOTSTARTED as a severe error with entryName as the message (null for
+// none) and returns null; by default the report ends the process, so callers
+// only see null when a host's error function took it.
 RenderContext *activeContext(const char *entryName);
 
+// The stream writer's side of the entry points, defined in rib/: ri/ includes
+// nothing of the writer, and reaches it through these two alone.
+// A new stream writer for RiBegin(name), with the defaults that the "rib"
+// options have set; null when it cannot be allocated or its target opened.
+RenderContext *newStreamWriter(RtToken name);
 // "rib"/"RIB" options: applied to the defaults of the next stream, returning
 // true. Any other name changes nothing and returns false.
 bool applyStreamDefaults(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);

@@ -3,6 +3,7 @@
 // call for.
 #include "format/FormatString.h"
 #include "quillet/DeclTable.h"
+#include "decl/ValueShape.h"
 #include "rib/OutputBuffer.h"
 #include "format/GeometryCounts.h"
 #include "quillet/RibWriter.h"

@@ -67,7 +67,7 @@ bool RibWriter::opened() const {
 // The standard declarations are made without echo: a reader knows them.
 void RibWriter::begin() {
     writeBytes(kHeader, sizeof kHeader - 1);
-    predeclare(*this);
+    declareStandardTokens();
     echoDeclare = true;
 }
 
