@@ -59,7 +59,8 @@ bool applyStreamDefaults(RtToken name, RtInt n, RtToken tokens[], RtPointer valu
 RtVoid RiBegin(RtToken name) {
     // Any context that is current stays open; the new writer replaces it.
     current = new (std::nothrow)
-        RibWriter(name, "binary", &quillet::ribBinaryDefault, "precision", &quillet::ribPrecisionDefault, RI_NULL);
+        RibWriter(name, "binary", &quillet::ribBinaryDefault, "precision", &quillet::ribPrecisionDefault, "gziplevel",
+                  &quillet::ribGzipLevelDefault, "archive", &quillet::ribArchiveDefault, RI_NULL);
 }
 
 RtVoid RiEnd(void) {

@@ -28,8 +28,8 @@ GzipPieces::GzipPieces(int level, Sink sink)
 }
 
 bool GzipPieces::compressPiece() {
-    const size_t size = libdeflate_gzip_compress(compressor->state, piece.data(), held, compressed.data(),
-                                                 compressed.size());
+    const size_t size =
+        libdeflate_gzip_compress(compressor->state, piece.data(), held, compressed.data(), compressed.size());
     held = 0;
     anyMember = true;
     failed = size == 0 || !sink(compressed.data(), size);
