@@ -66,8 +66,7 @@ void RibWriter::begin() {
         writeBytes(kArchiveHeader, sizeof kArchiveHeader - 1);
     else
         writeBytes(kHeader, sizeof kHeader - 1);
-    DeclareEchoOff withoutEcho;
-    predeclare(*this);
+    declareStandardTokens();
 }
 
 RibWriter::~RibWriter() {
