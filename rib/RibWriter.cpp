@@ -2,10 +2,13 @@
 // and has the standard tokens declared; destroying it ends the stream.
 #include "quillet/RibWriter.h"
 
+#include <cstring>
+
 #include "decl/Predeclare.h"
 #include "decl/StringPool.h"
 #include "format/FloatFormat.h"
 #include "ri/ParamList.h"
+#include "rib/GzipPieces.h"
 #include "rib/OutputBuffer.h"
 #include "rib/StreamOptions.h"
 #include "rib/StreamTarget.h"
@@ -15,6 +18,13 @@ namespace quillet {
 namespace {
 
 const char kHeader[] = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
+const char kArchiveHeader[] = "##RenderMan RIB-Structure 1.1 Entity\n";
+const char kCompressedSuffix[] = ".gz";
+
+bool endsWith(const char *text, const char *suffix) {
+    const size_t length = std::strlen(text), suffixLength = std::strlen(suffix);
+    return length >= suffixLength && std::strcmp(text + length - suffixLength, suffix) == 0;
+}
 
 StreamOptions optionsFromList(ParamList &list) {
     StreamOptions options;
@@ -25,39 +35,51 @@ StreamOptions optionsFromList(ParamList &list) {
 }  // namespace
 
 RibWriter::RibWriter(const char *name, ...)
-    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision) {
+    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision),
+      gzipLevel(GzipPieces::kDefaultLevel) {
     QUILLET_PARAM_LIST(list, name);
-    const StreamOptions options = optionsFromList(list);
-    applyOptions(options);
-    if (name) targetName = StringPool::intern(name);
-    target->open(targetName, isPipe);
+    applyOptions(optionsFromList(list));
+    openTarget(name);
     begin();
 }
 
 RibWriter::RibWriter(OpenStream stream, ...)
-    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision) {
+    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision),
+      gzipLevel(GzipPieces::kDefaultLevel) {
     QUILLET_PARAM_LIST(list, stream);
     applyOptions(optionsFromList(list));
     if (stream.name) targetName = StringPool::intern(stream.name);
     target->adopt(stream.stream);
+    if (stream.gzip) target->compress(gzipLevel);
     begin();
 }
 
 RibWriter::RibWriter(const char *name, const StreamOptions &options)
-    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision) {
+    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision),
+      gzipLevel(GzipPieces::kDefaultLevel) {
     applyOptions(options);
-    if (name) targetName = StringPool::intern(name);
-    if (options.sink)
+    if (options.sink) {
+        if (name) targetName = StringPool::intern(name);
         target->attach(options.sink);
-    else
-        target->open(targetName, isPipe);
+    } else {
+        openTarget(name);
+    }
     begin();
+}
+
+// A file name ending in ".gz" makes a compressed stream.
+void RibWriter::openTarget(const char *name) {
+    if (name) targetName = StringPool::intern(name);
+    const bool compressedFile = isFileTarget(targetName) && endsWith(targetName, kCompressedSuffix);
+    if (target->open(targetName, isPipe) && compressedFile) target->compress(gzipLevel);
 }
 
 void RibWriter::applyOptions(const StreamOptions &options) {
     binaryEncoding = options.binary ? 1 : 0;
     compressed = options.gzip ? 1 : 0;
     floatPrecision = isFloatPrecision(options.precision) ? options.precision : kDefaultPrecision;
+    if (GzipPieces::isLevel(options.gzipLevel)) gzipLevel = options.gzipLevel;
+    archiveFile = options.archive ? 1 : 0;
 }
 
 bool RibWriter::opened() const {
@@ -66,7 +88,10 @@ bool RibWriter::opened() const {
 
 // The standard declarations are made without echo: a reader knows them.
 void RibWriter::begin() {
-    writeBytes(kHeader, sizeof kHeader - 1);
+    if (archiveFile)
+        writeBytes(kArchiveHeader, sizeof kArchiveHeader - 1);
+    else
+        writeBytes(kHeader, sizeof kHeader - 1);
     declareStandardTokens();
     echoDeclare = true;
 }

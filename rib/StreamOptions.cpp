@@ -5,8 +5,11 @@
 
 #include "format/FloatFormat.h"
 #include "format/TokenWords.h"
+#include "rib/GzipPieces.h"
 
 namespace quillet {
+
+static_assert(StreamOptions().gzipLevel == GzipPieces::kDefaultLevel, "one default gzip level");
 
 namespace {
 
@@ -14,6 +17,8 @@ const char kFormat[] = "format";
 const char kBinary[] = "binary";
 const char kCompression[] = "compression";
 const char kPrecision[] = "precision";
+const char kGzipLevel[] = "gziplevel";
+const char kArchive[] = "archive";
 
 // The string that a string-valued option points at (may be null).
 RtToken stringValue(RtPointer value) {
@@ -32,13 +37,8 @@ StreamOptions &processDefaults() {
 }
 
 // A thread's own defaults, once it has given any.
-struct ThreadDefaults {
-    bool chosen = false;
-    bool binary = false;
-    bool gzip = false;
-    int precision = kDefaultPrecision;
-};
-thread_local ThreadDefaults threadDefaults;
+thread_local bool threadChose = false;
+thread_local StreamOptions threadDefaults;
 
 }  // namespace
 
@@ -50,7 +50,11 @@ void applyStreamOption(RtToken token, RtPointer value, StreamOptions &options, b
         options.binary = intValue(value) != 0;
     else if (isToken(token, kPrecision)) {
         if (isFloatPrecision(intValue(value))) options.precision = intValue(value);
-    } else if (isToken(token, kCompression))
+    } else if (isToken(token, kGzipLevel)) {
+        if (GzipPieces::isLevel(intValue(value))) options.gzipLevel = intValue(value);
+    } else if (isToken(token, kArchive))
+        options.archive = intValue(value) != 0;
+    else if (isToken(token, kCompression))
         options.gzip = isToken(stringValue(value), "gzip");
     else if (acceptGzipFlag && isToken(token, "gzip"))
         options.gzip = intValue(value) != 0;
@@ -58,7 +62,8 @@ void applyStreamOption(RtToken token, RtPointer value, StreamOptions &options, b
 
 const char *streamOptionDeclaration(RtToken token) {
     if (isToken(token, kFormat) || isToken(token, kCompression)) return "string";
-    if (isToken(token, kBinary) || isToken(token, kPrecision)) return "integer";
+    if (isToken(token, kBinary) || isToken(token, kPrecision) || isToken(token, kGzipLevel) || isToken(token, kArchive))
+        return "integer";
     return nullptr;
 }
 
@@ -74,22 +79,17 @@ void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]
 }
 
 void setNextStreamOptions(const StreamOptions &options) {
-    threadDefaults = ThreadDefaults{true, options.binary, options.gzip, options.precision};
+    threadChose = true;
+    threadDefaults = options;
+    threadDefaults.sink = nullptr;
     std::lock_guard<std::mutex> hold(processDefaultsLock);
-    processDefaults() = options;
-    processDefaults().sink = nullptr;
+    processDefaults() = threadDefaults;
 }
 
 StreamOptions nextStreamOptions() {
-    if (!threadDefaults.chosen) {
-        std::lock_guard<std::mutex> hold(processDefaultsLock);
-        return processDefaults();
-    }
-    StreamOptions options;
-    options.binary = threadDefaults.binary;
-    options.gzip = threadDefaults.gzip;
-    options.precision = threadDefaults.precision;
-    return options;
+    if (threadChose) return threadDefaults;
+    std::lock_guard<std::mutex> hold(processDefaultsLock);
+    return processDefaults();
 }
 
 }  // namespace quillet

@@ -10,8 +10,9 @@ namespace quillet {
 
 // "format" (string, "binary" selects binary), "binary" (RtInt), "compression"
 // (string, "gzip" sets the flag), "precision" (RtInt 0 to 9; other values
-// are ignored) and, when acceptGzipFlag, "gzip" (RtInt). Other tokens, null
-// tokens and null values change nothing.
+// are ignored), "gziplevel" (RtInt 0 to 12; other values are ignored),
+// "archive" (RtInt) and, when acceptGzipFlag, "gzip" (RtInt). Other tokens,
+// null tokens and null values change nothing.
 void applyStreamOption(RtToken token, RtPointer value, StreamOptions &options, bool acceptGzipFlag);
 
 // "rib" or "RIB" options given with no stream: they become the defaults of

@@ -22,6 +22,7 @@
 
 #include "format/FormatString.h"
 #include "ri/Diagnostics.h"
+#include "rib/GzipPieces.h"
 
 namespace quillet {
 
@@ -43,6 +44,7 @@ const char kCloseFailed[] = "close failed (%s)";
 const char kProgramExited[] = "program exited with status %d";
 const char kProgramKilled[] = "program ended by signal %d";
 const char kCauseSeparator[] = "; ";
+const char kNoCompression[] = "gzip output is not available in this build (written uncompressed)";
 
 const char *const kPipedPrograms[] = {"raylume", "glimpse", "prman"};
 
@@ -171,6 +173,20 @@ bool StreamTarget::open(const char *&name, RtInt &isPipe) {
     return stream != nullptr;
 }
 
+StreamTarget::StreamTarget() = default;
+StreamTarget::~StreamTarget() = default;
+
+void StreamTarget::compress(int level) {
+    if (!GzipPieces::available()) {
+        reportError(RIE_UNIMPLEMENT, RIE_WARNING, kNoCompression);
+        return;
+    }
+    gzip.reset(new GzipPieces(level, [this](const char *bytes, size_t length) {
+        writePlain(bytes, length);
+        return !writeFailed;
+    }));
+}
+
 void StreamTarget::adopt(FILE *callers) {
     stream = callers;
     borrowed = true;
@@ -181,6 +197,14 @@ void StreamTarget::attach(std::function<bool(const char *bytes, size_t length)> 
 }
 
 void StreamTarget::write(const char *bytes, size_t length) {
+    if (gzip) {
+        if (opened() && !writeFailed) gzip->write(bytes, length);
+        return;
+    }
+    writePlain(bytes, length);
+}
+
+void StreamTarget::writePlain(const char *bytes, size_t length) {
     if (writeFailed || length == 0) return;
     if (sink) {
         writeFailed = !sink(bytes, length);
@@ -197,6 +221,7 @@ void StreamTarget::write(const char *bytes, size_t length) {
 }
 
 void StreamTarget::flush() {
+    if (gzip && opened() && !writeFailed) gzip->flush();
     if ((stream == stdout || borrowed) && !writeFailed) {
         SigpipeHeld heldBack;
         writeFailed = std::fflush(stream) != 0;
@@ -204,8 +229,9 @@ void StreamTarget::flush() {
 }
 
 void StreamTarget::end(const char *name) {
-    if (!stream && !sink) return;
+    if (!opened()) return;
     SigpipeHeld heldBack;
+    if (gzip && !writeFailed) gzip->finish();
     std::string causes;
     if (sink) {
         if (writeFailed) addWriteError(causes, 0);

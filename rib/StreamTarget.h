@@ -8,17 +8,21 @@
 #include <cstddef>
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 #include "quillet/ri.h"
 
 namespace quillet {
+
+class GzipPieces;
 
 // True when name selects a file (neither the standard output stream nor a pipe).
 bool isFileTarget(const char *name);
 
 class StreamTarget {
 public:
-    StreamTarget() = default;
+    StreamTarget();
+    ~StreamTarget();
     StreamTarget(const StreamTarget &) = delete;
     StreamTarget &operator=(const StreamTarget &) = delete;
 
@@ -40,12 +44,18 @@ public:
     // True once a target is open or adopted or a function attached.
     bool opened() const { return stream != nullptr || static_cast<bool>(sink); }
 
+    // From now on the bytes are written gzip-compressed at level (in
+    // members of their own, GzipPieces). Without libdeflate a warning goes
+    // is reported and the stream is written plain.
+    void compress(int level);
+
     // Writes the bytes whole. The first failure is kept for the report; from
     // then on nothing more is written.
     void write(const char *bytes, size_t length);
 
-    // Hands on what stdio holds for the standard output stream; files and
-    // pipes hold nothing outside the kernel.
+    // Hands on what stdio holds for the standard output stream, and what a
+    // compressed stream holds, as a member of its own; files and pipes hold
+    // nothing outside the kernel.
     void flush();
 
     // Ends the stream: the standard output stream is only checked, any other
@@ -56,6 +66,9 @@ public:
     void end(const char *name);
 
 private:
+    void writePlain(const char *bytes, size_t length);
+
+    std::unique_ptr<GzipPieces> gzip;
     FILE *stream = nullptr;
     std::function<bool(const char *, size_t)> sink;
     bool pipe = false;

@@ -25,11 +25,17 @@ struct FloatEncoding;
 struct StreamOptions {
     // Float arrays and numbers as binary tokens instead of text.
     bool binary = false;
-    // The stream is to be gzip-compressed.
+    // Recorded only, as the "compression" option: a file name ending in
+    // ".gz" is what makes a compressed stream.
     bool gzip = false;
     // Float text: -1 what printf's "%g" writes, 0 the shortest text that
     // reads back as the same float, 1 to 9 that many significant digits.
     int precision = -1;
+    // The level of a compressed stream's gzip members, 0 to 12.
+    int gzipLevel = 1;
+    // An archive file, whose one header line is
+    // "##RenderMan RIB-Structure 1.1 Entity".
+    bool archive = false;
     // When set, the stream's bytes go to this function in pieces of up to
     // 256 KB instead of to a named target, and the name only labels reports.
     // It returns false when the bytes could not be taken; the stream then
@@ -41,17 +47,23 @@ class QUILLET_API RibWriter : public RenderContext {
 public:
     // name: null for the standard output stream, "raylume", "glimpse" or
     // "prman" for a pipe into that program, "|command" for a pipe into any
-    // command, anything else a file name. The option list ("format",
-    // "binary", "compression", "gzip", "precision" with pointers to their
-    // values) ends with RI_NULL.
+    // command, anything else a file name; a file name ending in ".gz" is
+    // written gzip-compressed. The option list ("format", "binary",
+    // "compression", "gzip", "precision", "gziplevel", "archive" with
+    // pointers to their values) ends with RI_NULL. "compression" and "gzip"
+    // are recorded only; "gziplevel" (0 to 12, default 1) is the level of a
+    // compressed stream; "archive" 1 makes the stream an archive file, whose
+    // one header line is "##RenderMan RIB-Structure 1.1 Entity".
     explicit RibWriter(const char *name, ...);
 
     // A stream that the caller opened: the writer writes the header, the
     // requests and the final newline into it and flushes it at the end, but
-    // never closes it. name only labels reports. Options as above.
+    // never closes it. name only labels reports; gzip compresses what goes
+    // into the stream. Options as above.
     struct OpenStream {
         FILE *stream;
         const char *name;
+        bool gzip = false;
     };
     explicit RibWriter(OpenStream stream, ...);
     // name as above, with the options given as fields.
@@ -124,6 +136,9 @@ public:
     RtInt compressed = 0;
     // Float text: kDefaultPrecision ("%g") or 0 to 9 (rib/FloatFormat.h).
     RtInt floatPrecision;
+    // The gzip level of a compressed stream, and whether it is an archive file.
+    RtInt gzipLevel;
+    RtInt archiveFile = 0;
     RtInt nextLightHandle = 1;
     RtInt nextObjectHandle = 1;
     // The start of the request being written (its keyword is cut from it
@@ -142,6 +157,7 @@ public:
 private:
     void writeDeclare(const char *name, const char *declaration);
     void applyOptions(const StreamOptions &options);
+    void openTarget(const char *name);
     // Writes the header and declares the standard tokens.
     void begin();
     void beginRequest(const char *text, size_t length);
