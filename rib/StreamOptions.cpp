@@ -9,7 +9,7 @@
 
 namespace quillet {
 
-static_assert(StreamOptions().gzipLevel == GzipPieces::kDefaultLevel, "one default gzip level");
+static_assert(StreamOptions::kDefaultGzipLevel == GzipPieces::kDefaultLevel, "one default gzip level");
 
 namespace {
 

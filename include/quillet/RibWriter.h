@@ -32,7 +32,8 @@ struct StreamOptions {
     // reads back as the same float, 1 to 9 that many significant digits.
     int precision = -1;
     // The level of a compressed stream's gzip members, 0 to 12.
-    int gzipLevel = 1;
+    static constexpr int kDefaultGzipLevel = 1;
+    int gzipLevel = kDefaultGzipLevel;
     // An archive file, whose one header line is
     // "##RenderMan RIB-Structure 1.1 Entity".
     bool archive = false;
