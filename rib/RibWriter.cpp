@@ -2,7 +2,11 @@
 // and has the standard tokens declared; destroying it ends the stream.
 #include "quillet/RibWriter.h"
 
+#include <charconv>
+#include <string>
+
 #include "decl/Predeclare.h"
+#include "format/FormatString.h"
 #include "decl/StringPool.h"
 #include "ri/ParamList.h"
 #include "format/FloatFormat.h"
@@ -14,7 +18,12 @@ namespace quillet {
 
 namespace {
 
-const char kHeader[] = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
+// The header: the structure line, then "version " and the interface version
+// that the library writes, which a stream of a later version raises.
+const char kStructureLine[] = "##RenderMan RIB-Structure 1.0\n";
+const char kVersionWord[] = "version ";
+const char kLibraryVersion[] = "3.03";
+const char kVersionFormat[] = "%g";
 
 }  // namespace
 
@@ -43,9 +52,23 @@ void RibWriter::applyOptions(ParamList &options) {
 
 void RibWriter::begin() {
     echoDeclare = 1;
-    writeBytes(kHeader, sizeof kHeader - 1);
+    out->put(kStructureLine, sizeof kStructureLine - 1);
+    writeBytes(kVersionWord, sizeof kVersionWord - 1);
+    out->put(kLibraryVersion, sizeof kLibraryVersion - 1);
+    out->put('\n');
     DeclareEchoOff withoutEcho;
     predeclare(*this);
+}
+
+// Only while the header has not left the buffer; a later version line is
+// not written.
+RtVoid RibWriter::Version(RtFloat version) {
+    RtFloat library = 0;
+    std::from_chars(kLibraryVersion, kLibraryVersion + sizeof kLibraryVersion - 1, library);
+    if (!(version > library)) return;
+    const std::string text = formatString(kVersionFormat, double(version));
+    const size_t at = sizeof kStructureLine - 1 + sizeof kVersionWord - 1;
+    out->replaceAtStart(at, sizeof kLibraryVersion - 1, text.data(), text.size());
 }
 
 RibWriter::~RibWriter() {
