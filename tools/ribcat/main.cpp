@@ -13,6 +13,7 @@
 #include "tools/ribcat/GzipOutput.h"
 #include "tools/ribcat/IndentingContext.h"
 #include "tools/ribcat/StreamChecker.h"
+#include "tools/ribcat/UnknownRequestNotes.h"
 #include "quillet/RibParser.h"
 #include "quillet/RibWriter.h"
 
@@ -136,7 +137,7 @@ int convert(const Options &options) {
                          options.precision >= 0 ? "precision" : RI_NULL, &precision, RI_NULL);
         std::unique_ptr<IndentingContext> indenting;
         if (options.indent >= 0) indenting.reset(new IndentingContext(writer, options.indent));
-        RenderContext &target = indenting ? static_cast<RenderContext &>(*indenting) : writer;
+        UnknownRequestNotes target(indenting ? static_cast<RenderContext &>(*indenting) : writer);
         PrefixedDiagnostics diagnostics;
         for (const char *input : options.inputs) errors += parseRib(input, target, diagnostics).errors;
     }
