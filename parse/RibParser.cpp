@@ -633,6 +633,11 @@ void Parser::passUnknown(const Token &keyword) {
     holdComments = true;
     bool read = readUnknown(keyword);
     holdComments = false;
+    // Cut short by a failing input, the request may have lost its values.
+    if (read && !lexer.inputFailure().empty()) {
+        reportInputFailure(keyword.line);
+        read = false;
+    }
     if (!read) {
         emitHeldComments();
         resync();
