@@ -53,11 +53,10 @@ void RibWriter::applyOptions(ParamList &options) {
 void RibWriter::begin() {
     echoDeclare = 1;
     out->put(kStructureLine, sizeof kStructureLine - 1);
-    writeBytes(kVersionWord, sizeof kVersionWord - 1);
+    out->put(kVersionWord, sizeof kVersionWord - 1);
     out->put(kLibraryVersion, sizeof kLibraryVersion - 1);
     out->put('\n');
-    DeclareEchoOff withoutEcho;
-    predeclare(*this);
+    declareStandardTokens();
 }
 
 // Only while the header has not left the buffer; a later version line is
