@@ -2,8 +2,8 @@
 // Solid, Object, Motion, Archive, Resource, If) by a number of spaces a
 // level, writing the blanks into the writer just before each request; ElseIf
 // and Else stand at the level of their IfBegin.
-#ifndef RIBCAT_INDENTINGCONTEXT_H
-#define RIBCAT_INDENTINGCONTEXT_H
+#ifndef QUILLET_RIBCAT_INDENTINGCONTEXT_H
+#define QUILLET_RIBCAT_INDENTINGCONTEXT_H
 
 #include <string>
 

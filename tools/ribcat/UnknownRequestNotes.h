@@ -1,8 +1,8 @@
 // Passes every request on to the writer and says once per keyword, on the
 // standard error stream, that a request the library does not know is
 // written as it stands.
-#ifndef RIBCAT_UNKNOWNREQUESTNOTES_H
-#define RIBCAT_UNKNOWNREQUESTNOTES_H
+#ifndef QUILLET_RIBCAT_UNKNOWNREQUESTNOTES_H
+#define QUILLET_RIBCAT_UNKNOWNREQUESTNOTES_H
 
 #include <cstdio>
 #include <cstring>
