@@ -35,9 +35,7 @@ size_t count(RtInt n) {
 
 bool PreviewContext::motionSample() {
     if (motionDepth == 0) return true;
-    if (motionTaken) return false;
-    motionTaken = true;
-    return true;
+    return motionPosition++ == motionChosen;
 }
 
 bool PreviewContext::canDraw(const char *request) {
