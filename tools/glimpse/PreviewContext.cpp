@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "quillet/DeclTable.h"
-#include "parse/ParseText.h"
+#include "format/FormatString.h"
 #include "format/GeometryCounts.h"
 #include "decl/Predeclare.h"
 
@@ -81,12 +81,12 @@ void PreviewContext::pop(bool transformOnly) {
 }
 
 RtVoid PreviewContext::FrameBegin(RtInt) {
-    if (recording) return report(formatMessage(kInsideObject, "FrameBegin"));
+    if (recording) return report(formatString(kInsideObject, "FrameBegin"));
     frameStack.push_back(SavedFrame{options, state, stack.size()});
 }
 
 RtVoid PreviewContext::FrameEnd() {
-    if (recording) return report(formatMessage(kInsideObject, "FrameEnd"));
+    if (recording) return report(formatString(kInsideObject, "FrameEnd"));
     if (inWorld) endWorld();
     if (frameStack.empty()) return;
     options = frameStack.back().options;
@@ -96,7 +96,7 @@ RtVoid PreviewContext::FrameEnd() {
 }
 
 RtVoid PreviewContext::WorldBegin() {
-    if (recording) return report(formatMessage(kInsideObject, "WorldBegin"));
+    if (recording) return report(formatString(kInsideObject, "WorldBegin"));
     if (inWorld) return report(kWorldInWorld);
     push(false);
     worldDepth = stack.size();
@@ -107,7 +107,7 @@ RtVoid PreviewContext::WorldBegin() {
 }
 
 RtVoid PreviewContext::WorldEnd() {
-    if (recording) return report(formatMessage(kInsideObject, "WorldEnd"));
+    if (recording) return report(formatString(kInsideObject, "WorldEnd"));
     if (!inWorld) return report(kWorldEndOutside);
     endWorld();
 }
@@ -155,7 +155,7 @@ RtVoid PreviewContext::SolidEnd() {}
 
 RtObjectHandle PreviewContext::ObjectBegin() {
     if (recording) {
-        report(formatMessage(kInsideObject, "ObjectBegin"));
+        report(formatString(kInsideObject, "ObjectBegin"));
         return nullptr;
     }
     push(false);
@@ -233,7 +233,7 @@ void PreviewContext::optionChanged() {
 
 RtVoid PreviewContext::Format(RtInt xresolution, RtInt yresolution, RtFloat pixelaspectratio) {
     if (xresolution < 1 || yresolution < 1 || xresolution > kMaxResolution || yresolution > kMaxResolution)
-        return report(formatMessage(kBadResolution, kMaxResolution));
+        return report(formatString(kBadResolution, kMaxResolution));
     options.width = xresolution;
     options.height = yresolution;
     options.pixelAspect = pixelaspectratio > 0 ? pixelaspectratio : 1;
@@ -254,9 +254,9 @@ RtVoid PreviewContext::ScreenWindow(RtFloat left, RtFloat right, RtFloat bottom,
 
 RtVoid PreviewContext::ProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     if (!isToken(name, RI_PERSPECTIVE) && !isToken(name, RI_ORTHOGRAPHIC))
-        return report(formatMessage(kBadProjection, quoted(name ? name : "").c_str()));
+        return report(formatString(kBadProjection, quoted(name ? name : "").c_str()));
     options.perspective = isToken(name, RI_PERSPECTIVE);
-    options.fov = ParamList(n, tokens, values).number(RI_FOV, 90);
+    options.fov = ParamLookup(n, tokens, values).number(RI_FOV, 90);
     optionChanged();
 }
 
@@ -374,7 +374,7 @@ RtVoid PreviewContext::CoordSysTransform(RtToken space) {
     else if (it != coordinateSystems.end())
         state.ctm = it->second;
     else
-        report(formatMessage(kNoCoordinateSystem, quoted(name).c_str()));
+        report(formatString(kNoCoordinateSystem, quoted(name).c_str()));
 }
 
 RtPoint *PreviewContext::TransformPoints(RtToken, RtToken, RtInt, RtPoint[]) {
@@ -394,7 +394,7 @@ RtVoid PreviewContext::Opacity(RtColor color) {
 }
 
 RtVoid PreviewContext::SurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    ParamList params(n, tokens, values);
+    ParamLookup params(n, tokens, values);
     Material &m = editMaterial();
     if (isToken(name, "constant")) {
         m.kind = Material::Kind::Constant;
@@ -415,9 +415,9 @@ RtVoid PreviewContext::SurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPoint
     }
 }
 
-RtLightHandle PreviewContext::addLight(RtToken name, const ParamList &params) {
+RtLightHandle PreviewContext::addLight(RtToken name, const ParamLookup &params) {
     if (frame.lights.size() >= limits.lights) {
-        if (!tooManyLights) report(formatMessage(kTooManyLights, limits.lights));
+        if (!tooManyLights) report(formatString(kTooManyLights, limits.lights));
         tooManyLights = true;
         return nullptr;
     }
@@ -447,7 +447,7 @@ RtLightHandle PreviewContext::LightSourceV(RtToken name, RtInt n, RtToken tokens
         skip("LightSource");
         return nullptr;
     }
-    return addLight(name, ParamList(n, tokens, values));
+    return addLight(name, ParamLookup(n, tokens, values));
 }
 
 RtLightHandle PreviewContext::AreaLightSourceV(RtToken, RtInt, RtToken[], RtPointer[]) {

@@ -15,7 +15,7 @@
 #include "tools/glimpse/OutputName.h"
 #include "tools/glimpse/PreviewContext.h"
 #include "tools/glimpse/Renderer.h"
-#include "parse/ParseText.h"
+#include "format/FormatString.h"
 #include "quillet/ArchiveFollower.h"
 #include "quillet/RibParser.h"
 
@@ -125,7 +125,7 @@ int main(int argc, char **argv) {
             }
             if (terminal) printTerminalPreview(image, kPreviewColumns, stdout);
             std::string archives =
-                frame.motionBlocks > 0 ? formatMessage(kMotion, frame.motionBlocks, frame.camera.shutterOpen) : "";
+                frame.motionBlocks > 0 ? formatString(kMotion, frame.motionBlocks, frame.camera.shutterOpen) : "";
             if (follower)
                 archives += archiveList(kArchivesRead, follower->archivesRead()) +
                             archiveList(kArchivesNotRead, follower->archivesNotRead());
