@@ -181,7 +181,7 @@ RtVoid PreviewContext::ObjectInstance(RtObjectHandle handle) {
         return report(recording && handleNumber(handle) == recordingHandle ? kSelfInstance : kNoObject);
     if (!canDraw("ObjectInstance")) return;
     std::shared_ptr<const ObjectParts> parts = it->second;  // placing may not change it, but keep it alive
-    bool placed = false;  // an instance cut short by the cap is drawn in part
+    bool placed = false;                                    // an instance cut short by the cap is drawn in part
     for (const ObjectPart &part : *parts) {
         if (!spendInstance()) {
             if (placed) drawn("ObjectInstance");
