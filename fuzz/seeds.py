@@ -1,10 +1,9 @@
 #!/usr/bin/env python3
-"""Writes seed streams for a fuzz target into a folder: one small stream
+"""Writes seed streams for the fuzz targets into a folder: one small stream
 per request (several forms for some), the token kinds of ASCII and binary
-streams, and scenes with blocks, each after the bytes that the target reads
-first. fuzz/minimise.sh keeps those that add coverage in
-fuzz/corpus/<target>.
-    fuzz/seeds.py FOLDER TARGET"""
+streams, and scenes with blocks. fuzz/minimise.sh keeps those that add
+coverage in fuzz/corpus/<target>.
+    fuzz/seeds.py FOLDER"""
 import gzip
 import os
 import struct
@@ -118,18 +117,8 @@ SCENES = [
 ]
 
 
-# The bytes before the stream: the parser's encoding byte, the indent
-# target's encoding and spaces, the gzip target's members, cut and level.
-PREFIXES = {
-    "parser": [b"\x00", b"\x01"],
-    "indent": [b"\x04", b"\x07"],
-    "gzip": [b"\x03\x00", b"\x2C\x07", b"\x4D\x20"],
-}
-
-
 def main():
-    folder, target = sys.argv[1:3]
-    prefixes = PREFIXES.get(target, [b""])
+    folder = sys.argv[1]
     os.makedirs(folder, exist_ok=True)
     seeds = {}
     for i, text in enumerate(REQUESTS + TOKENS):
@@ -140,9 +129,9 @@ def main():
     for i, text in enumerate(SCENES):
         seeds[f"scene{i:03}"] = text.encode() + b"\n"
         seeds[f"gzip{i:03}"] = gzip.compress(text.encode(), mtime=0)
-    for i, (name, data) in enumerate(seeds.items()):
+    for name, data in seeds.items():
         with open(os.path.join(folder, name), "wb") as out:
-            out.write(prefixes[i % len(prefixes)] + data)
+            out.write(data)
 
 
 main()
