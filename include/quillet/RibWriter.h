@@ -154,6 +154,9 @@ public:
     // Declare requests are echoed into the stream, except while the
     // standard declarations are made.
     bool echoDeclare = false;
+    // The handles of named lights and objects: the pool's copies of their
+    // names, written back as strings.
+    std::unordered_set<const void *> namedHandles;
 
 private:
     void writeDeclare(const char *name, const char *declaration);

@@ -107,11 +107,11 @@ const HostCase kHostCases[] = {
      [] {
          quillet::RibWriter writer("/dev/null", RI_NULL);
          quillet::RibDiagnostics diagnostics;
-         const char text[] = "Sphere 1 -1 1 360\nFrobnicate 3\n";
+         const char text[] = "Sphere 1 -1 1 360\nSphere 1 -1 \"x\" 360\n";
          quillet::parseRib(text, sizeof text - 1, "scene.rib", writer, diagnostics);
          quillet::parseRib("/nonexistent/dir/scene.rib", writer, diagnostics);
      },
-     report(RIE_SYNTAX, RIE_ERROR, "scene.rib:2: byte 18: unknown request \"Frobnicate\"") +
+     report(RIE_SYNTAX, RIE_ERROR, "scene.rib:2: byte 30: Sphere: argument 3 should be a number") +
          report(RIE_NOFILE, RIE_ERROR, "/nonexistent/dir/scene.rib: cannot open: No such file or directory")},
     // The reader is gone before the stream is written: the write fails, the
     // loss is reported when the stream ends, and SIGPIPE neither ends the
