@@ -1,5 +1,6 @@
 #include "parse/RequestCalls.h"
 
+#include "format/PrintableText.h"
 #include "quillet/DeclTable.h"
 #include "parse/ParseText.h"
 #include "format/FunctionNames.h"
@@ -46,7 +47,7 @@ RtInt RequestCaller::vertexCountOfParams(ParsedRequest &r, bool &ok) {
         ValueShape each = paramValueShape(*p.decl, uncountedCounts());
         if (each.kind == ValueShape::Nothing || each.count == 0) continue;
         if (p.count % each.count != 0) {
-            report(formatMessage(kNoVertexCount, r.shape->keyword, p.token, p.count));
+            report(formatMessage(kNoVertexCount, r.shape->keyword, printableText(p.token).c_str(), p.count));
             ok = false;
             return 0;
         }
@@ -119,7 +120,7 @@ bool RequestCaller::counts(ParsedRequest &r, ClassCounts &out) {
         }
         // The writer writes no parameters for these: they are left out.
         if (result.status == CountStatus::unknownPatchType)
-            report(formatMessage(kUnknownPatchType, k, r.s(0)));
+            report(formatMessage(kUnknownPatchType, k, printableText(r.s(0)).c_str()));
         else
             report(formatMessage(kBadStep, k, result.badStep));
         r.params.clear();
@@ -156,7 +157,7 @@ void RequestCaller::buildParamList(ParsedRequest &r, const ClassCounts &classCou
         ValueShape shape = paramValueShape(*p.decl, classCounts);
         size_t wanted = shape.kind == ValueShape::Nothing ? 0 : shape.count;
         if (p.count != wanted) {
-            report(formatMessage(kWrongCount, r.shape->keyword, p.token, p.count, wanted));
+            report(formatMessage(kWrongCount, r.shape->keyword, printableText(p.token).c_str(), p.count, wanted));
             continue;
         }
         RtPointer value = nullptr;
@@ -186,7 +187,7 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     auto filterOf = [&](size_t at, RtFilterFunc &filter) {
         filter = filterFunction(r.s(at));
         if (filter || !*r.s(at)) return true;
-        report(formatMessage(kUnknownFilter, k, r.s(at)));
+        report(formatMessage(kUnknownFilter, k, printableText(r.s(at)).c_str()));
         return false;
     };
     auto basisOf = [&](size_t at, RtFloat(*&basis)[4]) {
@@ -196,7 +197,7 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
         }
         basis = const_cast<RtFloat(*)[4]>(standardBasis(r.s(at)));
         if (basis) return true;
-        report(formatMessage(kUnknownBasis, k, r.s(at)));
+        report(formatMessage(kUnknownBasis, k, printableText(r.s(at)).c_str()));
         return false;
     };
 
@@ -242,7 +243,7 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     case Request::ErrorHandler: {
         RtErrorHandler handler = errorHandlerFunction(r.s(0));
         if (!handler) {
-            report(formatMessage(kUnknownErrorHandler, k, r.s(0)));
+            report(formatMessage(kUnknownErrorHandler, k, printableText(r.s(0)).c_str()));
             return false;
         }
         target.ErrorHandler(handler);
@@ -366,12 +367,12 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     case Request::Procedural: {
         RtProcSubdivFunc function = proceduralFunction(r.s(0));
         if (!function) {
-            report(formatMessage(kUnknownProcedural, k, r.s(0)));
+            report(formatMessage(kUnknownProcedural, k, printableText(r.s(0)).c_str()));
             return false;
         }
         int needed = function == RiProcDelayedReadArchive ? 1 : 2;
         if (r.size(1) < static_cast<size_t>(needed)) {
-            report(formatMessage(kProceduralStrings, k, r.s(0), needed, r.size(1)));
+            report(formatMessage(kProceduralStrings, k, printableText(r.s(0)).c_str(), needed, r.size(1)));
             return false;
         }
         target.Procedural(r.S(1), r.F(2), function, nullptr);

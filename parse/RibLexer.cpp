@@ -18,6 +18,8 @@ const char kFloatsPastEnd[] = "float array of %llu values runs past the end of t
 const char kCannotStart[] = "byte 0x%02X cannot start a token; reading stops here";
 const char kBadNumber[] = "bad number \"%s\"";
 const char kTooLong[] = "token longer than %zu bytes";
+const char kCommentTooLong[] = "comment longer than %zu bytes";
+const char kStringTooLong[] = "string longer than %zu bytes";
 const char kUndefinedRequest[] = "undefined encoded request %u";
 const char kUndefinedString[] = "undefined encoded string %u";
 const char kNotARequest[] = "encoded request %u names \"%s\", which is not a request";
@@ -84,8 +86,15 @@ double doubleFromBits(uint64_t bits) {
 
 }  // namespace
 
-RibLexer::RibLexer(std::unique_ptr<ByteInput> in, StringArena &arena, Reporter reporter)
-    : input(std::move(in)), strings(arena), report(std::move(reporter)), buffer(kBufferSize) {}
+RibLexer::RibLexer(std::unique_ptr<ByteInput> in, StringArena &arena, Reporter reporter, const RibParseLimits &caps,
+                   Budget &budget)
+    : input(std::move(in)), strings(arena), report(std::move(reporter)), limits(caps), memory(budget),
+      buffer(kBufferSize) {}
+
+void RibLexer::releaseRetired() {
+    for (const std::unique_ptr<std::string> &text : retired) memory.give(text->size());
+    retired.clear();
+}
 
 bool RibLexer::refill() {
     if (ended) return false;
@@ -367,22 +376,7 @@ Token RibLexer::next() {
             t.kind = c == '[' ? TokenKind::Open : TokenKind::Close;
             return t;
         }
-        if (c == '#') {
-            ++pos;
-            scratch.clear();
-            for (;;) {
-                const char *start = buffer.data() + pos;
-                const char *stop = static_cast<const char *>(std::memchr(start, '\n', end - pos));
-                size_t n = stop ? static_cast<size_t>(stop - start) : end - pos;
-                scratch.append(start, n);
-                pos += n;
-                if (stop || !refill()) break;
-            }
-            t.kind = TokenKind::Comment;
-            t.text = strings.store(scratch.data(), scratch.size());
-            t.length = scratch.size();
-            return t;
-        }
+        if (c == '#') return scanComment(t);
         if (isKeywordStart(c)) return scanWord(t, true);
         if (isNumberStart(c)) return scanWord(t, false);
         ++pos;
@@ -392,6 +386,31 @@ Token RibLexer::next() {
         ended = true;
         return t;
     }
+}
+
+// The text after '#' to the end of the line. Past the cap the rest of the
+// line is skipped without being kept.
+Token RibLexer::scanComment(Token &t) {
+    ++pos;
+    scratch.clear();
+    bool tooLong = false;
+    for (;;) {
+        const char *start = buffer.data() + pos;
+        const char *stop = static_cast<const char *>(std::memchr(start, '\n', end - pos));
+        size_t n = stop ? static_cast<size_t>(stop - start) : end - pos;
+        if (!tooLong && n > limits.commentBytes - scratch.size()) {
+            tooLong = true;
+            fail(t, formatMessage(kCommentTooLong, limits.commentBytes));
+        }
+        if (!tooLong) scratch.append(start, n);
+        pos += n;
+        if (stop || !refill()) break;
+    }
+    if (tooLong) return t;
+    t.kind = TokenKind::Comment;
+    t.text = strings.store(scratch.data(), scratch.size());
+    t.length = scratch.size();
+    return t;
 }
 
 Token RibLexer::scanWord(Token &t, bool keyword) {
@@ -430,16 +449,24 @@ Token RibLexer::scanWord(Token &t, bool keyword) {
     return t;
 }
 
+// A quoted string with its escapes read. Past the cap the rest of the
+// string is read to its closing quote without being kept.
 bool RibLexer::scanQuoted(std::string &out, Token &t) {
     ++pos;  // the opening quote
     out.clear();
+    bool tooLong = false;
     for (;;) {
+        if (out.size() > limits.stringBytes && !tooLong) {
+            tooLong = true;
+            fail(t, formatMessage(kStringTooLong, limits.stringBytes));
+        }
+        if (tooLong) out.clear();
         if (pos == end && !refill()) {
             fail(t, kUnterminatedString);
             return false;
         }
         char c = buffer[pos++];
-        if (c == '"') return true;
+        if (c == '"') return !tooLong;
         if (c != '\\') {
             if (c == '\n') ++line;
             out += c;
@@ -478,21 +505,26 @@ Token RibLexer::scanString(Token &t) {
     return t;
 }
 
-// length bytes into out, as far as the input has them.
+// length bytes into out, as far as the input has them. The bytes of a
+// length past the cap are skipped, not kept: a stream that ends first is
+// reported as such, any other as too long.
 bool RibLexer::readCounted(uint64_t length, std::string &out, Token &t, unsigned char code) {
     out.clear();
+    const bool tooLong = length > limits.stringBytes;
     uint64_t left = length;
     while (left > 0) {
         if (pos == end && !refill()) {
-            fail(t, formatMessage(kClaimedLength, code, static_cast<unsigned long long>(length), out.size()));
+            size_t got = static_cast<size_t>(length - left);
+            fail(t, formatMessage(kClaimedLength, code, static_cast<unsigned long long>(length), got));
             return false;
         }
         size_t n = static_cast<size_t>(left < end - pos ? left : end - pos);
-        out.append(buffer.data() + pos, n);
+        if (!tooLong) out.append(buffer.data() + pos, n);
         pos += n;
         left -= n;
     }
-    return true;
+    if (tooLong) fail(t, formatMessage(kStringTooLong, limits.stringBytes));
+    return !tooLong;
 }
 
 // The string that a definition names: a plain or binary string only, so that
@@ -604,6 +636,7 @@ Token RibLexer::scanBinary(Token &t) {
         unsigned code = static_cast<unsigned>(readUnsigned(bytes));
         std::unique_ptr<std::string> text(new std::string());
         if (!scanDefinedText(*text, t, c)) return t;
+        memory.charge(text->size());
         std::unique_ptr<std::string> &slot = encodedStrings[code];
         if (slot) retired.push_back(std::move(slot));
         slot = std::move(text);

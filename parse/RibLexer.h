@@ -12,10 +12,12 @@
 #include <unordered_map>
 #include <vector>
 
+#include "parse/Budget.h"
 #include "parse/ByteInput.h"
 #include "parse/RequestShapes.h"
 #include "parse/StringArena.h"
 #include "parse/ValuePool.h"
+#include "quillet/RibParser.h"
 #include "quillet/ri.h"
 
 namespace quillet {
@@ -50,7 +52,10 @@ public:
     // fatal: reading stops after this report.
     using Reporter = std::function<void(size_t line, size_t offset, const std::string &message, bool fatal)>;
 
-    RibLexer(std::unique_ptr<ByteInput> input, StringArena &strings, Reporter report);
+    // A comment or string longer than its cap in limits is reported and
+    // skipped; string definitions are charged to memory.
+    RibLexer(std::unique_ptr<ByteInput> input, StringArena &strings, Reporter report, const RibParseLimits &limits,
+             Budget &memory);
 
     Token next();
     // The values of the FloatArray token just returned, appended to out;
@@ -63,10 +68,11 @@ public:
     size_t scanInts(ValuePool<RtInt> &out);
     // Releases the strings that redefinitions replaced while the request in
     // hand could still point at them.
-    void releaseRetired() { retired.clear(); }
+    void releaseRetired();
     // Why the input stopped early, empty when it ended normally.
     const std::string &inputFailure() const { return input->failure(); }
     size_t position() const { return base + pos; }
+    size_t currentLine() const { return line; }
 
 private:
     bool fill(size_t count);
@@ -79,6 +85,7 @@ private:
     size_t scanNumbers(ValuePool<T> &out, ReadOne readOne);
     bool refill();
     void skipPendingFloats();
+    Token scanComment(Token &t);
     Token scanString(Token &t);
     bool scanQuoted(std::string &out, Token &t);
     Token scanWord(Token &t, bool keyword);
@@ -91,6 +98,8 @@ private:
     std::unique_ptr<ByteInput> input;
     StringArena &strings;
     Reporter report;
+    const RibParseLimits &limits;
+    Budget &memory;
     std::vector<char> buffer;
     size_t pos = 0, end = 0;
     size_t base = 0;  // stream offset of buffer[0]

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <new>
 
 #include "quillet/DeclTable.h"
 #include "decl/Predeclare.h"
@@ -34,6 +35,9 @@ const char kParamName[] = "%s: parameter name expected";
 const char kUndeclared[] = "%s: undeclared parameter \"%s\"";
 const char kParamKind[] = "%s: parameter \"%s\" needs %s values";
 const char kOutOfRange[] = "number out of range";
+const char kArrayTooLong[] = "array longer than %zu values";
+const char kMemorySpent[] = "the parse's memory budget of %llu bytes is spent: request dropped";
+const char kOutOfMemory[] = "out of memory: reading stops here";
 const char kStructureHeader[] = "#RenderMan RIB-Structure 1.0";
 const char kCommentRecord[] = "comment";
 const char kStructureRecord[] = "structure";
@@ -108,15 +112,23 @@ bool toInt(const Token &t, RtInt &out) {
 class Parser {
 public:
     Parser(std::unique_ptr<ByteInput> input, const char *sourceName, RenderContext &context,
-           RibDiagnostics &diagnostics)
-        : lexer(std::move(input), arena,
-                [this](size_t line, size_t offset, const std::string &message, bool fatal) {
-                    if (quiet && !fatal) return;
-                    quiet = true;
-                    report(line, offset, message);
-                }),
+           RibDiagnostics &diagnostics, const RibParseLimits &caps)
+        : limits(caps), memory(caps.memoryBytes),
+          lexer(
+              std::move(input), arena,
+              [this](size_t line, size_t offset, const std::string &message, bool fatal) {
+                  if (quiet && !fatal) return;
+                  quiet = true;
+                  report(line, offset, message);
+              },
+              limits, memory),
           caller(context, [this](const std::string &message) { report(request.line, request.offset, message); }),
-          target(context), diagnostics(diagnostics), source(sourceName) {}
+          target(context), diagnostics(diagnostics), source(sourceName) {
+        arena.setBudget(&memory);
+        request.setBudget(&memory);
+        group.setBudget(&memory);
+        floatScratch.setBudget(&memory);
+    }
 
     RibParseResult run();
     // Once the input has failed (a read error, corrupt gzip data), what was
@@ -145,6 +157,13 @@ public:
     RibParseResult result;
 
 private:
+    // One request, or what stands in its place; false when reading ends.
+    bool step();
+    // After the memory budget is spent: the request in hand reported and
+    // dropped, its memory freed.
+    void dropSpentRequest();
+    void holdComment(const char *text, size_t length);
+    bool arrayTooLong(const Token &open, size_t count);
     Token &peek();
     Token take();
     bool fail(const Token &t, const std::string &message);
@@ -169,6 +188,8 @@ private:
     // "argument N should be ...", or for a parameter's value what it needs.
     std::string argumentProblem(size_t position, const char *what);
 
+    RibParseLimits limits;
+    Budget memory;
     StringArena arena;
     RibLexer lexer;
     ParsedRequest request;
@@ -183,7 +204,8 @@ private:
     bool inputFailureReported = false;
     bool holdComments = false;
     std::vector<std::string> heldComments;
-    std::vector<double> group;  // numbers of one array spread over several arguments
+    uint64_t heldBytes = 0;        // charged for heldComments
+    ValuePool<double> group;  // numbers of one array spread over several arguments
     size_t groupAt = 0;
     ValuePool<RtFloat> floatScratch;
     const Token *parameter = nullptr;  // the name whose value is being read
@@ -210,7 +232,7 @@ Token &Parser::peek() {
             std::memcmp(peeked.text, kStructureHeader, peeked.length) == 0)
             continue;  // the header line that every writer writes itself
         if (holdComments)
-            heldComments.emplace_back(peeked.text, peeked.length);
+            holdComment(peeked.text, peeked.length);
         else
             emitComment(peeked.text, peeked.length);
     }
@@ -239,9 +261,40 @@ void Parser::emitComment(const char *text, size_t length) {
 }
 
 // Comments met inside a request follow it, in their order.
+void Parser::holdComment(const char *text, size_t length) {
+    const uint64_t bytes = length + sizeof(std::string);
+    memory.charge(bytes);
+    heldBytes += bytes;
+    heldComments.emplace_back(text, length);
+}
+
 void Parser::emitHeldComments() {
     for (const std::string &text : heldComments) emitComment(text.c_str(), text.size());
     heldComments.clear();
+    memory.give(heldBytes);
+    heldBytes = 0;
+}
+
+bool Parser::arrayTooLong(const Token &open, size_t count) {
+    if (count <= limits.arrayValues) return false;
+    fail(open, formatMessage(kArrayTooLong, limits.arrayValues));
+    return true;
+}
+
+void Parser::dropSpentRequest() {
+    const bool inRequest = request.shape != nullptr;
+    report(inRequest ? request.line : lexer.currentLine(), inRequest ? request.offset : lexer.position(),
+           formatMessage(kMemorySpent, static_cast<unsigned long long>(memory.limit())));
+    quiet = true;
+    holdComments = false;
+    heldComments.clear();
+    memory.give(heldBytes);
+    heldBytes = 0;
+    request.release();
+    request.shape = nullptr;
+    group.release();
+    floatScratch.release();
+    arena.release();
 }
 
 // Skips to the next request keyword, the end, or a byte that stops reading.
@@ -257,50 +310,69 @@ void Parser::resync() {
 }
 
 RibParseResult Parser::run() {
+    bool spent = false;
     for (;;) {
-        arena.reset();
-        lexer.releaseRetired();
-        Token t = take();
-        switch (t.kind) {
-        case TokenKind::End:
-            if (!lexer.inputFailure().empty()) {
-                reportInputFailure(t.line);
-                return result;
+        try {
+            if (spent) {
+                spent = false;
+                resync();
             }
-            result.complete = true;
+            if (!step()) return result;
+        } catch (const BudgetSpent &) {
+            dropSpentRequest();
+            spent = true;
+        } catch (const std::bad_alloc &) {
+            report(lexer.currentLine(), lexer.position(), kOutOfMemory);
             return result;
-        case TokenKind::Fatal: return result;
-        case TokenKind::Error: resync(); continue;
-        case TokenKind::Keyword: break;
-        case TokenKind::Close:
-            fail(t, kUnexpectedClose);
-            resync();
-            continue;
-        default:
-            fail(t, kValueOutsideRequest);
-            resync();
-            continue;
         }
-        if (!t.shape) {
-            std::string name = printableText(t.text, t.length);
-            fail(t, formatMessage(kUnknownRequest, name.c_str()));
-            resync();
-            continue;
-        }
-        holdComments = true;
-        bool read = readRequest(t);
-        holdComments = false;
-        if (!read) {
-            emitHeldComments();
-            resync();
-            continue;
-        }
-        if (t.shape->request != Request::Version) {
-            if (!diagnostics.proceed(request.line, request.offset)) return result;
-            if (caller.call(request)) ++result.requests;
-        }
-        emitHeldComments();
     }
+}
+
+bool Parser::step() {
+    request.shape = nullptr;
+    arena.reset();
+    lexer.releaseRetired();
+    Token t = take();
+    switch (t.kind) {
+    case TokenKind::End:
+        if (!lexer.inputFailure().empty()) {
+            reportInputFailure(t.line);
+            return false;
+        }
+        result.complete = true;
+        return false;
+    case TokenKind::Fatal: return false;
+    case TokenKind::Error: resync(); return true;
+    case TokenKind::Keyword: break;
+    case TokenKind::Close:
+        fail(t, kUnexpectedClose);
+        resync();
+        return true;
+    default:
+        fail(t, kValueOutsideRequest);
+        resync();
+        return true;
+    }
+    if (!t.shape) {
+        std::string name = printableText(t.text, t.length);
+        fail(t, formatMessage(kUnknownRequest, name.c_str()));
+        resync();
+        return true;
+    }
+    holdComments = true;
+    bool read = readRequest(t);
+    holdComments = false;
+    if (!read) {
+        emitHeldComments();
+        resync();
+        return true;
+    }
+    if (t.shape->request != Request::Version) {
+        if (!diagnostics.proceed(request.line, request.offset)) return false;
+        if (caller.call(request)) ++result.requests;
+    }
+    emitHeldComments();
+    return true;
 }
 
 bool Parser::readRequest(const Token &keyword) {
@@ -395,12 +467,14 @@ bool Parser::readGroup() {
     group.clear();
     groupAt = 0;
     Token open = take();
-    if (open.kind == TokenKind::FloatArray) {
+    auto appendFloats = [&](const Token &array) {
+        if (arrayTooLong(open, group.size() + array.count)) return false;
         floatScratch.clear();
-        if (!lexer.takeFloats(open, floatScratch)) return false;
-        group.assign(floatScratch.begin(), floatScratch.end());
+        if (!lexer.takeFloats(array, floatScratch)) return false;
+        for (RtFloat value : floatScratch) group.push_back(value);
         return true;
-    }
+    };
+    if (open.kind == TokenKind::FloatArray) return appendFloats(open);
     for (;;) {
         Token &t = peek();
         if (t.kind == TokenKind::Close) {
@@ -410,15 +484,14 @@ bool Parser::readGroup() {
         if (t.kind == TokenKind::Number) {
             double value;
             if (!toDouble(t, value)) return fail(t, kOutOfRange);
+            if (arrayTooLong(open, group.size() + 1)) return false;
             group.push_back(value);
             take();
             continue;
         }
         if (t.kind == TokenKind::FloatArray) {
             Token array = take();
-            floatScratch.clear();
-            if (!lexer.takeFloats(array, floatScratch)) return false;
-            group.insert(group.end(), floatScratch.begin(), floatScratch.end());
+            if (!appendFloats(array)) return false;
             continue;
         }
         if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) return fail(open, kUnterminatedArray);
@@ -431,19 +504,21 @@ bool Parser::readGroup() {
 template <typename T, typename Scan, typename Number, typename Array>
 bool Parser::readBracketed(ValuePool<T> &pool, const Token &open, size_t position, const char *what, Scan scan,
                            Number number, Array array) {
+    const size_t start = pool.size();
     for (;;) {
         scan(pool);
+        if (arrayTooLong(open, pool.size() - start)) return false;
         Token &t = peek();
         if (t.kind == TokenKind::Close) {
             take();
             return true;
         }
         if (t.kind == TokenKind::Number) {
-            if (!number(t)) return false;
+            if (arrayTooLong(open, pool.size() - start + 1) || !number(t)) return false;
             take();
         } else if (t.kind == TokenKind::FloatArray) {
             Token values = take();
-            if (!array(values)) return false;
+            if (arrayTooLong(open, pool.size() - start + values.count) || !array(values)) return false;
         } else if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) {
             return fail(open, kUnterminatedArray);
         } else {
@@ -461,7 +536,7 @@ bool Parser::readFloats(size_t position, long fixed, bool bare, const char *what
     Token first = peek();
     if (first.kind == TokenKind::FloatArray) {
         take();
-        if (!lexer.takeFloats(first, pool)) return false;
+        if (arrayTooLong(first, first.count) || !lexer.takeFloats(first, pool)) return false;
     } else if (first.kind == TokenKind::Open) {
         take();
         auto scan = [this](ValuePool<RtFloat> &out) { lexer.scanFloats(out); };
@@ -498,6 +573,7 @@ bool Parser::readInts(size_t position, bool bare, const char *what) {
     const size_t start = pool.size();
     Token first = peek();
     auto fromFloats = [&](const Token &array) {
+        if (arrayTooLong(array, array.count)) return false;
         floatScratch.clear();
         if (!lexer.takeFloats(array, floatScratch)) return false;
         for (RtFloat value : floatScratch) {
@@ -533,7 +609,7 @@ bool Parser::readInts(size_t position, bool bare, const char *what) {
 }
 
 bool Parser::readStrings(size_t position, bool bare, const char *what) {
-    std::vector<RtToken> &pool = request.strings;
+    ValuePool<RtToken> &pool = request.strings;
     const size_t start = pool.size();
     Token first = peek();
     if (first.kind == TokenKind::String && bare) {
@@ -548,6 +624,7 @@ bool Parser::readStrings(size_t position, bool bare, const char *what) {
                 break;
             }
             if (t.kind == TokenKind::String) {
+                if (arrayTooLong(first, pool.size() - start + 1)) return false;
                 pool.push_back(t.text);
                 take();
             } else if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) {
@@ -669,10 +746,20 @@ void declareStandardTokens() {
 }
 
 RibParseResult parseInput(std::unique_ptr<ByteInput> input, const char *sourceName, RenderContext &target,
-                          RibDiagnostics &diagnostics) {
-    declareStandardTokens();
-    Parser parser(std::move(input), sourceName ? sourceName : "", target, diagnostics);
-    return parser.run();
+                          RibDiagnostics &diagnostics, const RibParseLimits &limits) {
+    try {
+        declareStandardTokens();
+        Parser parser(std::move(input), sourceName ? sourceName : "", target, diagnostics, limits);
+        return parser.run();
+    } catch (const std::bad_alloc &) {
+        RibParseError error;
+        error.source = sourceName ? sourceName : "";
+        error.message = kOutOfMemory;
+        diagnostics.error(error);
+        RibParseResult result;
+        result.errors = 1;
+        return result;
+    }
 }
 
 }  // namespace
@@ -689,8 +776,10 @@ void RibDiagnostics::error(const RibParseError &error) {
     std::fputs(line.c_str(), stderr);
 }
 
-RibParseResult parseRib(const char *fileName, RenderContext &target, RibDiagnostics &diagnostics) {
-    if (fileName && std::strcmp(fileName, kStdinArgument) == 0) return parseRib(stdin, kStdinName, target, diagnostics);
+RibParseResult parseRib(const char *fileName, RenderContext &target, RibDiagnostics &diagnostics,
+                        const RibParseLimits &limits) {
+    if (fileName && std::strcmp(fileName, kStdinArgument) == 0)
+        return parseRib(stdin, kStdinName, target, diagnostics, limits);
     FILE *in = fileName ? std::fopen(fileName, "rb") : nullptr;
     if (!in) {
         RibParseError error;
@@ -701,18 +790,19 @@ RibParseResult parseRib(const char *fileName, RenderContext &target, RibDiagnost
         result.errors = 1;
         return result;
     }
-    RibParseResult result = parseRib(in, fileName, target, diagnostics);
+    RibParseResult result = parseRib(in, fileName, target, diagnostics, limits);
     std::fclose(in);
     return result;
 }
 
-RibParseResult parseRib(FILE *stream, const char *sourceName, RenderContext &target, RibDiagnostics &diagnostics) {
-    return parseInput(ByteInput::fromFile(stream), sourceName, target, diagnostics);
+RibParseResult parseRib(FILE *stream, const char *sourceName, RenderContext &target, RibDiagnostics &diagnostics,
+                        const RibParseLimits &limits) {
+    return parseInput(ByteInput::fromFile(stream), sourceName, target, diagnostics, limits);
 }
 
 RibParseResult parseRib(const void *data, size_t size, const char *sourceName, RenderContext &target,
-                        RibDiagnostics &diagnostics) {
-    return parseInput(ByteInput::fromMemory(data, size), sourceName, target, diagnostics);
+                        RibDiagnostics &diagnostics, const RibParseLimits &limits) {
+    return parseInput(ByteInput::fromMemory(data, size), sourceName, target, diagnostics, limits);
 }
 
 }  // namespace quillet

@@ -121,7 +121,7 @@ int convert(const Options &options) {
     FILE *file = stdout;
     const char *name = options.output ? options.output : kStdoutName;
     if (options.output && !(file = std::fopen(options.output, "wb"))) {
-        std::fprintf(stderr, kCannotWrite, options.output, std::strerror(errno));
+        std::fprintf(stderr, kCannotWrite, printableText(options.output, std::strlen(options.output)).c_str(), std::strerror(errno));
         return 1;
     }
     FILE *out = file;
@@ -144,7 +144,7 @@ int convert(const Options &options) {
     if (out != file) failed = std::fclose(out) != 0 || failed;
     failed = (file == stdout ? std::fflush(file) : std::fclose(file)) != 0 || failed;
     if (failed) {
-        std::fprintf(stderr, kCannotWrite, name, std::strerror(errno));
+        std::fprintf(stderr, kCannotWrite, printableText(name, std::strlen(name)).c_str(), std::strerror(errno));
         return 1;
     }
     return errors == 0 ? 0 : 1;
