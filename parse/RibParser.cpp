@@ -162,6 +162,7 @@ private:
     // After the memory budget is spent: the request in hand reported and
     // dropped, its memory freed.
     void dropSpentRequest();
+    void reportHere(const std::string &message);
     void holdComment(const char *text, size_t length);
     bool arrayTooLong(const Token &open, size_t count);
     Token &peek();
@@ -281,10 +282,16 @@ bool Parser::arrayTooLong(const Token &open, size_t count) {
     return true;
 }
 
+// At the request in hand, or where reading has got to between requests.
+void Parser::reportHere(const std::string &message) {
+    if (request.shape)
+        report(request.line, request.offset, message);
+    else
+        report(lexer.currentLine(), lexer.position(), message);
+}
+
 void Parser::dropSpentRequest() {
-    const bool inRequest = request.shape != nullptr;
-    report(inRequest ? request.line : lexer.currentLine(), inRequest ? request.offset : lexer.position(),
-           formatMessage(kMemorySpent, static_cast<unsigned long long>(memory.limit())));
+    reportHere(formatMessage(kMemorySpent, static_cast<unsigned long long>(memory.limit())));
     quiet = true;
     holdComments = false;
     heldComments.clear();
@@ -322,7 +329,7 @@ RibParseResult Parser::run() {
             dropSpentRequest();
             spent = true;
         } catch (const std::bad_alloc &) {
-            report(lexer.currentLine(), lexer.position(), kOutOfMemory);
+            reportHere(kOutOfMemory);
             return result;
         }
     }

@@ -17,7 +17,8 @@ struct Reparsed {
     quillet::RibParseResult result;
 };
 // Parses input (named "in") into a RibWriter writing ASCII or binary.
-Reparsed reparse(const std::string &input, bool binary);
+Reparsed reparse(const std::string &input, bool binary,
+                 const quillet::RibParseLimits &limits = quillet::RibParseLimits());
 
 // Collects the errors as lines of text.
 class CollectedErrors : public quillet::RibDiagnostics {
