@@ -193,11 +193,11 @@ bool RibLexer::nextNumberStart() {
 // Numbers are read a buffer at a time: while a number starts more than
 // kFastRoom bytes before the end of the buffer (or the input has ended), its
 // text cannot be cut short by the buffer's end.
-template <typename T, typename ReadOne>
-size_t RibLexer::scanNumbers(ValuePool<T> &out, ReadOne readOne) {
-    const size_t before = out.size();
+template <typename T, typename Store, typename ReadOne>
+size_t RibLexer::scanNumbers(Store store, size_t most, ReadOne readOne) {
+    size_t count = 0;
     bool stopped = false;
-    while (!stopped && pendingFloats == 0 && nextNumberStart()) {
+    while (!stopped && pendingFloats == 0 && count < most && nextNumberStart()) {
         const char *p = buffer.data() + pos;
         const char *const last = buffer.data() + end;
         const char *const limit = ended ? last : last - kFastRoom + 1;
@@ -208,7 +208,8 @@ size_t RibLexer::scanNumbers(ValuePool<T> &out, ReadOne readOne) {
                 stopped = true;
                 break;
             }
-            out.push_back(value);
+            store(value);
+            ++count;
             p = stop;
             while (p < last && isSpace(static_cast<unsigned char>(*p))) {
                 if (*p == '\n') ++line;
@@ -217,7 +218,7 @@ size_t RibLexer::scanNumbers(ValuePool<T> &out, ReadOne readOne) {
         }
         pos = static_cast<size_t>(p - buffer.data());
     }
-    return out.size() - before;
+    return count;
 }
 
 namespace {
@@ -258,16 +259,25 @@ const char *readShortDecimal(const char *p, const char *last, RtFloat &value) {
 #endif
 }
 
+
+// One float's text at p, as scanFloats reads it: where it ends, or null
+// when it needs a closer look.
+const char *readFloat(const char *p, const char *last, RtFloat &value) {
+    const char c = *p;
+    if (!((c >= '0' && c <= '9') || c == '-' || c == '.')) return nullptr;
+    if (const char *end = readShortDecimal(p, last, value)) return end;
+    auto result = std::from_chars(p, last, value);
+    return result.ec == std::errc() ? result.ptr : nullptr;
+}
+
 }  // namespace
 
-size_t RibLexer::scanFloats(ValuePool<RtFloat> &out) {
-    return scanNumbers(out, [](const char *p, const char *last, RtFloat &value) -> const char * {
-        const char c = *p;
-        if (!((c >= '0' && c <= '9') || c == '-' || c == '.')) return nullptr;
-        if (const char *end = readShortDecimal(p, last, value)) return end;
-        auto result = std::from_chars(p, last, value);
-        return result.ec == std::errc() ? result.ptr : nullptr;
-    });
+size_t RibLexer::scanFloats(ValuePool<RtFloat> &out, size_t most) {
+    return scanNumbers<RtFloat>([&out](RtFloat value) { out.push_back(value); }, most, readFloat);
+}
+
+size_t RibLexer::skipFloats() {
+    return scanNumbers<RtFloat>([](RtFloat) {}, SIZE_MAX, readFloat);
 }
 
 namespace {
@@ -294,10 +304,10 @@ const char *readInt(const char *p, const char *last, RtInt &value) {
 // apart. Those are read by a loop of their own that stores straight into
 // room reserved once per buffer (every number and its delimiter take at least
 // two bytes, so a stretch of 2n bytes holds at most n + 1); anything else goes through readInt and the general rules.
-size_t RibLexer::scanInts(ValuePool<RtInt> &out) {
+size_t RibLexer::scanInts(ValuePool<RtInt> &out, size_t most) {
     const size_t before = out.size();
     bool stopped = false;
-    while (!stopped && pendingFloats == 0 && nextNumberStart()) {
+    while (!stopped && pendingFloats == 0 && out.size() - before < most && nextNumberStart()) {
         const char *p = buffer.data() + pos;
         const char *const last = buffer.data() + end;
         const char *const bufferLimit = ended ? last : last - kFastRoom + 1;

@@ -63,9 +63,12 @@ public:
     bool takeFloats(const Token &array, ValuePool<RtFloat> &out);
     // The plain ASCII numbers that come next, read straight into out up to
     // anything else (a ']', a binary token, a number that needs a closer
-    // look), which next() then returns. The count appended.
-    size_t scanFloats(ValuePool<RtFloat> &out);
-    size_t scanInts(ValuePool<RtInt> &out);
+    // look), which next() then returns. Reading stops at the end of the
+    // buffer in which the count reaches most. The count appended.
+    size_t scanFloats(ValuePool<RtFloat> &out, size_t most);
+    size_t scanInts(ValuePool<RtInt> &out, size_t most);
+    // The plain numbers that come next, read and not kept: the count.
+    size_t skipFloats();
     // Releases the strings that redefinitions replaced while the request in
     // hand could still point at them.
     void releaseRetired();
@@ -81,8 +84,8 @@ private:
     bool nextNumberStart();
     // The loop of scanFloats and scanInts: readOne reads one number's text
     // and returns where it ends, or null when it is not a plain number.
-    template <typename T, typename ReadOne>
-    size_t scanNumbers(ValuePool<T> &out, ReadOne readOne);
+    template <typename T, typename Store, typename ReadOne>
+    size_t scanNumbers(Store store, size_t most, ReadOne readOne);
     bool refill();
     void skipPendingFloats();
     Token scanComment(Token &t);

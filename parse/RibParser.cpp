@@ -36,6 +36,7 @@ const char kUndeclared[] = "%s: undeclared parameter \"%s\"";
 const char kParamKind[] = "%s: parameter \"%s\" needs %s values";
 const char kOutOfRange[] = "number out of range";
 const char kArrayTooLong[] = "array longer than %zu values";
+const char kRequestTextTooLong[] = "%s: strings longer than %zu bytes in all";
 const char kMemorySpent[] = "the parse's memory budget of %llu bytes is spent: request dropped";
 const char kOutOfMemory[] = "out of memory: reading stops here";
 const char kStructureHeader[] = "#RenderMan RIB-Structure 1.0";
@@ -165,6 +166,8 @@ private:
     void reportHere(const std::string &message);
     void holdComment(const char *text, size_t length);
     bool arrayTooLong(const Token &open, size_t count);
+    // Counts a string of the request against its cap; false (reported) past it.
+    bool addText(const Token &string);
     Token &peek();
     Token take();
     bool fail(const Token &t, const std::string &message);
@@ -208,6 +211,7 @@ private:
     uint64_t heldBytes = 0;        // charged for heldComments
     ValuePool<double> group;  // numbers of one array spread over several arguments
     size_t groupAt = 0;
+    size_t requestText = 0;  // bytes of the request's strings so far
     ValuePool<RtFloat> floatScratch;
     const Token *parameter = nullptr;  // the name whose value is being read
     const char *parameterKind = nullptr;
@@ -290,6 +294,12 @@ void Parser::reportHere(const std::string &message) {
         report(lexer.currentLine(), lexer.position(), message);
 }
 
+bool Parser::addText(const Token &string) {
+    requestText += string.length;
+    if (requestText <= limits.requestTextBytes) return true;
+    return fail(string, formatMessage(kRequestTextTooLong, request.shape->keyword, limits.requestTextBytes));
+}
+
 void Parser::dropSpentRequest() {
     reportHere(formatMessage(kMemorySpent, static_cast<unsigned long long>(memory.limit())));
     quiet = true;
@@ -308,6 +318,11 @@ void Parser::dropSpentRequest() {
 void Parser::resync() {
     quiet = true;
     for (;;) {
+        if (!havePeek) {
+            // Plain numbers (the rest of an array past its cap) are skipped
+            // in bulk rather than a token at a time.
+            lexer.skipFloats();
+        }
         TokenKind kind = peek().kind;
         if (kind == TokenKind::Keyword || kind == TokenKind::End || kind == TokenKind::Fatal) break;
         take();
@@ -375,6 +390,7 @@ bool Parser::step() {
         return true;
     }
     if (t.shape->request != Request::Version) {
+        diagnostics.reached(lexer.position());
         if (!diagnostics.proceed(request.line, request.offset)) return false;
         if (caller.call(request)) ++result.requests;
     }
@@ -389,6 +405,7 @@ bool Parser::readRequest(const Token &keyword) {
     request.offset = keyword.offset;
     group.clear();
     groupAt = 0;
+    requestText = 0;
     size_t position = 0;
     for (const char *code = keyword.shape->args; *code; ++code) {
         ++position;
@@ -413,6 +430,7 @@ bool Parser::readArgument(char kind, long fixed, size_t position) {
     case 's': {
         Token &t = peek();
         if (t.kind != TokenKind::String) return fail(t, formatMessage(kArgument, k, position, kString));
+        if (!addText(t)) return false;
         pushArg('s', request.strings.size(), 1);
         request.strings.push_back(t.text);
         take();
@@ -513,7 +531,7 @@ bool Parser::readBracketed(ValuePool<T> &pool, const Token &open, size_t positio
                            Number number, Array array) {
     const size_t start = pool.size();
     for (;;) {
-        scan(pool);
+        scan(pool, limits.arrayValues - (pool.size() - start) + 1);
         if (arrayTooLong(open, pool.size() - start)) return false;
         Token &t = peek();
         if (t.kind == TokenKind::Close) {
@@ -546,7 +564,7 @@ bool Parser::readFloats(size_t position, long fixed, bool bare, const char *what
         if (arrayTooLong(first, first.count) || !lexer.takeFloats(first, pool)) return false;
     } else if (first.kind == TokenKind::Open) {
         take();
-        auto scan = [this](ValuePool<RtFloat> &out) { lexer.scanFloats(out); };
+        auto scan = [this](ValuePool<RtFloat> &out, size_t most) { lexer.scanFloats(out, most); };
         auto number = [&](const Token &t) {
             RtFloat value;
             if (!toFloat(t, value)) return fail(t, kOutOfRange);
@@ -600,7 +618,7 @@ bool Parser::readInts(size_t position, bool bare, const char *what) {
         if (!fromFloats(first)) return false;
     } else if (first.kind == TokenKind::Open) {
         take();
-        auto scan = [this](ValuePool<RtInt> &out) { lexer.scanInts(out); };
+        auto scan = [this](ValuePool<RtInt> &out, size_t most) { lexer.scanInts(out, most); };
         auto number = [&](const Token &t) {
             RtInt value;
             if (!toInt(t, value)) return fail(t, argumentProblem(position, what));
@@ -620,6 +638,7 @@ bool Parser::readStrings(size_t position, bool bare, const char *what) {
     const size_t start = pool.size();
     Token first = peek();
     if (first.kind == TokenKind::String && bare) {
+        if (!addText(first)) return false;
         pool.push_back(first.text);
         take();
     } else if (first.kind == TokenKind::Open) {
@@ -631,7 +650,7 @@ bool Parser::readStrings(size_t position, bool bare, const char *what) {
                 break;
             }
             if (t.kind == TokenKind::String) {
-                if (arrayTooLong(first, pool.size() - start + 1)) return false;
+                if (arrayTooLong(first, pool.size() - start + 1) || !addText(t)) return false;
                 pool.push_back(t.text);
                 take();
             } else if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) {
@@ -776,6 +795,8 @@ RibDiagnostics::~RibDiagnostics() = default;
 bool RibDiagnostics::proceed(size_t, size_t) {
     return true;
 }
+
+void RibDiagnostics::reached(size_t) {}
 
 void RibDiagnostics::error(const RibParseError &error) {
     std::string line = formatRibParseError(error);

@@ -60,6 +60,9 @@ public:
     // Asked before each request is passed on, with where the request
     // starts; false ends the parse there.
     virtual bool proceed(size_t line, size_t offset);
+    // Told before proceed how many bytes of the uncompressed stream have
+    // been read: the request in hand and everything before it.
+    virtual void reached(size_t bytesRead);
 };
 
 // What one parse may hold. Inflated input is read in constant memory
@@ -67,7 +70,10 @@ public:
 struct RibParseLimits {
     size_t commentBytes = size_t(1) << 20;  // the text of one comment
     size_t stringBytes = size_t(16) << 20;  // one string
-    size_t arrayValues = size_t(1) << 28;   // the values of one array
+    size_t arrayValues = size_t(1) << 27;   // the values of one array
+    // The strings of one request as handed on, a defined string counted at
+    // each use: what one request can make its target write.
+    size_t requestTextBytes = size_t(1) << 30;
     // Everything held at once: the values and strings of the request in
     // hand, the comments met inside it and the binary string definitions.
     // Past it the request is reported and dropped.

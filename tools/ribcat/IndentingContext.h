@@ -1,6 +1,8 @@
 // Indents the requests inside Frame, World, Attribute, Transform, Solid,
 // Object and Motion blocks by a number of spaces a level, writing the blanks
-// into the writer just before each request.
+// into the writer just before each request. Blocks deeper than kMaxDepth
+// keep the deepest indent, so that the blanks grow with the depth only up
+// to a point.
 #ifndef RIBCAT_INDENTINGCONTEXT_H
 #define RIBCAT_INDENTINGCONTEXT_H
 
@@ -11,13 +13,15 @@
 
 class IndentingContext : public quillet::ForwardingContext {
 public:
+    static const size_t kMaxDepth = 16;
+
     IndentingContext(quillet::RibWriter &writer, int spaces)
         : ForwardingContext(&writer), writer(writer), step(spaces > 0 ? static_cast<size_t>(spaces) : 0) {}
 
 protected:
     void forwarding(Nesting nesting) override {
         if (nesting == Nesting::Closes && depth > 0) --depth;
-        blanks.assign(depth * step, ' ');
+        blanks.assign((depth < kMaxDepth ? depth : kMaxDepth) * step, ' ');
         writer.writeBytes(blanks.data(), blanks.size());
         if (nesting == Nesting::Opens) ++depth;
     }

@@ -7,11 +7,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
+#include "tools/common/ByteSize.h"
 #include "tools/ribcat/GzipOutput.h"
 #include "tools/ribcat/IndentingContext.h"
+#include "tools/ribcat/OutputBound.h"
 #include "tools/ribcat/StreamChecker.h"
 #include "quillet/RibParser.h"
 #include "quillet/RibWriter.h"
@@ -20,8 +23,13 @@ using namespace quillet;
 
 namespace {
 
-const char kUsage[] = "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [-o FILE] [FILE...]\n"
-                      "       ribcat --check [FILE...]\n";
+const char kUsage[] =
+    "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [--max-output N] [--max-memory SIZE]\n"
+    "              [-o FILE] [FILE...]\n"
+    "       ribcat --check [--max-memory SIZE] [FILE...]\n"
+    "  --max-output N     write at most N times the bytes read (uncompressed), plus 16M (default 100)\n"
+    "  --max-memory SIZE  memory one parse may hold, in bytes or with K, M or G (default 4G)\n"
+    "  --indent[=N]       N spaces a level (default 2, at most 64), at most 16 levels deep\n";
 const char kPrefix[] = "ribcat: ";
 const char kStdin[] = "-";
 const char kStdinName[] = "<stdin>";
@@ -32,6 +40,8 @@ const long kIndentMax = 64;
 const long kPrecisionMax = 9;  // 0: the shortest text that reads back exactly
 const char kCannotWrite[] = "ribcat: %s: %s\n";
 const char kNoGzip[] = "ribcat: gzip output is not available\n";
+const char kOutputBound[] = "ribcat: %s: output stopped at %llu times the input read (--max-output raises it)\n";
+const char kOutOfMemory[] = "ribcat: out of memory\n";
 
 struct Options {
     bool check = false;
@@ -39,6 +49,8 @@ struct Options {
     bool gzip = false;
     int indent = -1;     // no indenting
     int precision = -1;  // the writer's own
+    uint64_t outputRatio = OutputBound::kDefaultRatio;
+    RibParseLimits limits;
     const char *output = nullptr;
     std::vector<const char *> inputs;
 };
@@ -83,6 +95,21 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
                 return false;
             }
             options.precision = static_cast<int>(digits);
+        } else if (arg == "--max-output" && i + 1 < argc) {
+            char *end;
+            unsigned long long ratio = std::strtoull(argv[++i], &end, 10);
+            if (*end || end == argv[i] || ratio == 0 || argv[i][0] == '-') {
+                std::fputs(kUsage, stderr);
+                status = 2;
+                return false;
+            }
+            options.outputRatio = ratio;
+        } else if (arg == "--max-memory" && i + 1 < argc) {
+            if (!readByteSize(argv[++i], options.limits.memoryBytes)) {
+                std::fputs(kUsage, stderr);
+                status = 2;
+                return false;
+            }
         } else if (arg == "-o" && i + 1 < argc) {
             options.output = argv[++i];
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -99,10 +126,16 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
 
 class PrefixedDiagnostics : public RibDiagnostics {
 public:
+    explicit PrefixedDiagnostics(OutputBound &bound) : bound(bound) {}
     void error(const RibParseError &error) override {
         std::string text = kPrefix + formatRibParseError(error) + "\n";
         std::fputs(text.c_str(), stderr);
     }
+    void reached(size_t bytesRead) override { bound.reached(bytesRead); }
+    bool proceed(size_t, size_t) override { return !bound.exceeded(); }
+
+private:
+    OutputBound &bound;
 };
 
 int check(const Options &options) {
@@ -110,7 +143,7 @@ int check(const Options &options) {
     for (const char *input : options.inputs) {
         StreamChecker checker(diagnostics);
         diagnostics.setSource(std::strcmp(input, kStdin) == 0 ? kStdinName : input);
-        RibParseResult result = parseRib(input, checker, diagnostics);
+        RibParseResult result = parseRib(input, checker, diagnostics, options.limits);
         diagnostics.line = 0;
         if (result.complete) checker.finish();
     }
@@ -129,18 +162,38 @@ int convert(const Options &options) {
         std::fputs(kNoGzip, stderr);
         return 1;
     }
+    OutputBound bound(options.outputRatio);
+    FILE *bounded = bound.open(out);
+    if (!bounded) {
+        std::fputs(kOutOfMemory, stderr);
+        return 1;
+    }
     size_t errors = 0;
+    const char *stoppedIn = nullptr;
     {
         RtInt binary = options.binary ? 1 : 0, precision = options.precision;
-        RibWriter writer(RibWriter::OpenStream{out, name}, "binary", &binary,
+        RibWriter writer(RibWriter::OpenStream{bounded, name}, "binary", &binary,
                          options.precision >= 0 ? "precision" : RI_NULL, &precision, RI_NULL);
         std::unique_ptr<IndentingContext> indenting;
         if (options.indent >= 0) indenting.reset(new IndentingContext(writer, options.indent));
         RenderContext &target = indenting ? static_cast<RenderContext &>(*indenting) : writer;
-        PrefixedDiagnostics diagnostics;
-        for (const char *input : options.inputs) errors += parseRib(input, target, diagnostics).errors;
+        PrefixedDiagnostics diagnostics(bound);
+        for (const char *input : options.inputs) {
+            errors += parseRib(input, target, diagnostics, options.limits).errors;
+            bound.streamDone();
+            if (bound.exceeded()) {
+                stoppedIn = std::strcmp(input, kStdin) == 0 ? kStdinName : input;
+                break;
+            }
+        }
     }
-    bool failed = std::ferror(out) != 0;
+    bool failed = std::fclose(bounded) != 0;
+    if (stoppedIn) {
+        std::fprintf(stderr, kOutputBound, printableText(stoppedIn, std::strlen(stoppedIn)).c_str(),
+                     static_cast<unsigned long long>(bound.ratioUsed()));
+        ++errors;
+    }
+    failed = std::ferror(out) != 0 || failed;
     if (out != file) failed = std::fclose(out) != 0 || failed;
     failed = (file == stdout ? std::fflush(file) : std::fclose(file)) != 0 || failed;
     if (failed) {
@@ -156,5 +209,10 @@ int main(int argc, char **argv) {
     Options options;
     int status = 0;
     if (!readOptions(argc, argv, options, status)) return status;
-    return options.check ? check(options) : convert(options);
+    try {
+        return options.check ? check(options) : convert(options);
+    } catch (const std::bad_alloc &) {
+        std::fputs(kOutOfMemory, stderr);
+        return 1;
+    }
 }
