@@ -14,7 +14,7 @@
 class OutputBound {
 public:
     static const uint64_t kDefaultRatio = 100;
-    static const uint64_t kAllowance = uint64_t(16) << 20;
+    static const uint64_t kAllowance = uint64_t(1) << 20;
 
     explicit OutputBound(uint64_t ratio) : ratio(ratio) {}
     OutputBound(const OutputBound &) = delete;

@@ -27,7 +27,7 @@ const char kUsage[] =
     "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [--max-output N] [--max-memory SIZE]\n"
     "              [-o FILE] [FILE...]\n"
     "       ribcat --check [--max-memory SIZE] [FILE...]\n"
-    "  --max-output N     write at most N times the bytes read (uncompressed), plus 16M (default 100)\n"
+    "  --max-output N     write at most N times the bytes read (uncompressed), plus 1M (default 100)\n"
     "  --max-memory SIZE  memory one parse may hold, in bytes or with K, M or G (default 4G)\n"
     "  --indent[=N]       N spaces a level (default 2, at most 64), at most 16 levels deep\n";
 const char kPrefix[] = "ribcat: ";
@@ -154,7 +154,8 @@ int convert(const Options &options) {
     FILE *file = stdout;
     const char *name = options.output ? options.output : kStdoutName;
     if (options.output && !(file = std::fopen(options.output, "wb"))) {
-        std::fprintf(stderr, kCannotWrite, printableText(options.output, std::strlen(options.output)).c_str(), std::strerror(errno));
+        std::fprintf(stderr, kCannotWrite, printableText(options.output, std::strlen(options.output)).c_str(),
+                     std::strerror(errno));
         return 1;
     }
     FILE *out = file;
