@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cstring>
 
-#include "parse/ParseText.h"
+#include "format/FormatString.h"
 #include "quillet/RibParser.h"
 
 namespace quillet {
@@ -25,6 +25,10 @@ const char kUndefinedString[] = "undefined encoded string %u";
 const char kNotARequest[] = "encoded request %u names \"%s\", which is not a request";
 const char kStringExpected[] = "binary token 0x%02X needs a string after it";
 
+// The buffer starts small, so that a short stream costs little to start,
+// and doubles while reads fill it, up to kBufferSize (or further for a
+// token that does not fit).
+const size_t kFirstBuffer = 4096;
 const size_t kBufferSize = 1 << 20;
 const size_t kWordMax = 4096;         // longest keyword or number text
 const size_t kFastRoom = 64;          // bytes in hand for reading a number straight from the buffer
@@ -89,7 +93,7 @@ double doubleFromBits(uint64_t bits) {
 RibLexer::RibLexer(std::unique_ptr<ByteInput> in, StringArena &arena, Reporter reporter, const RibParseLimits &caps,
                    Budget &budget)
     : input(std::move(in)), strings(arena), report(std::move(reporter)), limits(caps), memory(budget),
-      buffer(kBufferSize) {}
+      buffer(kFirstBuffer) {}
 
 void RibLexer::releaseRetired() {
     for (const std::unique_ptr<std::string> &text : retired) memory.give(text->size());
@@ -104,8 +108,10 @@ bool RibLexer::refill() {
         end -= pos;
         pos = 0;
     }
-    if (end == buffer.size()) buffer.resize(buffer.size() * 2);
-    size_t got = input->read(buffer.data() + end, buffer.size() - end);
+    if (end == buffer.size() || (lastReadFilled && buffer.size() < kBufferSize)) buffer.resize(buffer.size() * 2);
+    const size_t room = buffer.size() - end;
+    size_t got = input->read(buffer.data() + end, room);
+    lastReadFilled = got == room;
     if (got == 0) {
         ended = true;
         return false;
@@ -139,7 +145,7 @@ void RibLexer::skipPendingFloats() {
             Token t;
             t.line = line;
             t.offset = pendingOffset;
-            fail(t, formatMessage(kFloatsPastEnd, static_cast<unsigned long long>(pendingTotal), got));
+            fail(t, formatString(kFloatsPastEnd, static_cast<unsigned long long>(pendingTotal), got));
             pos = end;
             pendingFloats = 0;
             return;
@@ -160,7 +166,7 @@ bool RibLexer::takeFloats(const Token &array, ValuePool<RtFloat> &out) {
             pos = end;
             pendingFloats = 0;
             Token t = array;
-            fail(t, formatMessage(kFloatsPastEnd, static_cast<unsigned long long>(array.count), got));
+            fail(t, formatString(kFloatsPastEnd, static_cast<unsigned long long>(array.count), got));
             return false;
         }
         uint64_t inBuffer = (end - pos) / 4;
@@ -258,7 +264,6 @@ const char *readShortDecimal(const char *p, const char *last, RtFloat &value) {
     return nullptr;
 #endif
 }
-
 
 // One float's text at p, as scanFloats reads it: where it ends, or null
 // when it needs a closer look.
@@ -390,7 +395,7 @@ Token RibLexer::next() {
         if (isKeywordStart(c)) return scanWord(t, true);
         if (isNumberStart(c)) return scanWord(t, false);
         ++pos;
-        report(t.line, t.offset, formatMessage(kCannotStart, c), true);
+        report(t.line, t.offset, formatString(kCannotStart, c), true);
         t.kind = TokenKind::Fatal;
         pos = end;
         ended = true;
@@ -410,7 +415,7 @@ Token RibLexer::scanComment(Token &t) {
         size_t n = stop ? static_cast<size_t>(stop - start) : end - pos;
         if (!tooLong && n > limits.commentBytes - scratch.size()) {
             tooLong = true;
-            fail(t, formatMessage(kCommentTooLong, limits.commentBytes));
+            fail(t, formatString(kCommentTooLong, limits.commentBytes));
         }
         if (!tooLong) scratch.append(start, n);
         pos += n;
@@ -435,7 +440,7 @@ Token RibLexer::scanWord(Token &t, bool keyword) {
             // Skip the rest of it.
             pos = i;
             while ((pos < end || refill()) && !isDelimiter(static_cast<unsigned char>(buffer[pos]))) ++pos;
-            return fail(t, formatMessage(kTooLong, kWordMax));
+            return fail(t, formatString(kTooLong, kWordMax));
         }
         if (i < end) break;
         size_t done = i - pos;
@@ -453,7 +458,7 @@ Token RibLexer::scanWord(Token &t, bool keyword) {
     }
     if (!isNumberText(t.text, t.length)) {
         std::string shown = printableText(t.text, t.length < kShownMax ? t.length : kShownMax);
-        return fail(t, formatMessage(kBadNumber, shown.c_str()));
+        return fail(t, formatString(kBadNumber, shown.c_str()));
     }
     t.kind = TokenKind::Number;
     return t;
@@ -468,7 +473,7 @@ bool RibLexer::scanQuoted(std::string &out, Token &t) {
     for (;;) {
         if (out.size() > limits.stringBytes && !tooLong) {
             tooLong = true;
-            fail(t, formatMessage(kStringTooLong, limits.stringBytes));
+            fail(t, formatString(kStringTooLong, limits.stringBytes));
         }
         if (tooLong) out.clear();
         if (pos == end && !refill()) {
@@ -525,7 +530,7 @@ bool RibLexer::readCounted(uint64_t length, std::string &out, Token &t, unsigned
     while (left > 0) {
         if (pos == end && !refill()) {
             size_t got = static_cast<size_t>(length - left);
-            fail(t, formatMessage(kClaimedLength, code, static_cast<unsigned long long>(length), got));
+            fail(t, formatString(kClaimedLength, code, static_cast<unsigned long long>(length), got));
             return false;
         }
         size_t n = static_cast<size_t>(left < end - pos ? left : end - pos);
@@ -533,7 +538,7 @@ bool RibLexer::readCounted(uint64_t length, std::string &out, Token &t, unsigned
         pos += n;
         left -= n;
     }
-    if (tooLong) fail(t, formatMessage(kStringTooLong, limits.stringBytes));
+    if (tooLong) fail(t, formatString(kStringTooLong, limits.stringBytes));
     return !tooLong;
 }
 
@@ -556,14 +561,14 @@ bool RibLexer::scanDefinedText(std::string &out, Token &t, unsigned char code) {
             size_t bytes = c - kStringLong + 1u;
             if (!fill(bytes)) {
                 pos = end;
-                fail(t, formatMessage(kTruncatedToken, c));
+                fail(t, formatString(kTruncatedToken, c));
                 return false;
             }
             length = readUnsigned(bytes);
         }
         return readCounted(length, out, t, c);
     }
-    fail(t, formatMessage(kStringExpected, code));
+    fail(t, formatString(kStringExpected, code));
     return false;
 }
 
@@ -572,7 +577,7 @@ Token RibLexer::scanBinary(Token &t) {
     auto need = [&](size_t count) {
         if (fill(count)) return true;
         pos = end;
-        fail(t, formatMessage(kTruncatedToken, c));
+        fail(t, formatString(kTruncatedToken, c));
         return false;
     };
     if (c < kStringShort) {  // integer or fixed point: w+1 bytes, d of them after the point
@@ -612,7 +617,7 @@ Token RibLexer::scanBinary(Token &t) {
         if (!need(1)) return t;
         unsigned code = static_cast<unsigned>(readUnsigned(1));
         t.shape = encodedRequests[code];
-        if (!t.shape) return fail(t, formatMessage(kUndefinedRequest, code));
+        if (!t.shape) return fail(t, formatString(kUndefinedRequest, code));
         t.kind = TokenKind::Keyword;
         t.text = t.shape->keyword;
         t.length = std::strlen(t.text);
@@ -634,7 +639,7 @@ Token RibLexer::scanBinary(Token &t) {
         const RequestShape *shape = findRequestShape(scratch.data(), scratch.size());
         if (!shape) {
             std::string shown = printableText(scratch.data(), scratch.size() < kShownMax ? scratch.size() : kShownMax);
-            return fail(t, formatMessage(kNotARequest, code, shown.c_str()));
+            return fail(t, formatString(kNotARequest, code, shown.c_str()));
         }
         encodedRequests[code] = shape;
         t.kind = TokenKind::End;
@@ -658,13 +663,13 @@ Token RibLexer::scanBinary(Token &t) {
         if (!need(bytes)) return t;
         unsigned code = static_cast<unsigned>(readUnsigned(bytes));
         auto it = encodedStrings.find(code);
-        if (it == encodedStrings.end()) return fail(t, formatMessage(kUndefinedString, code));
+        if (it == encodedStrings.end()) return fail(t, formatString(kUndefinedString, code));
         t.kind = TokenKind::String;
         t.text = it->second->c_str();
         t.length = it->second->size();
         return t;
     }
-    report(t.line, t.offset, formatMessage(kCannotStart, c), true);
+    report(t.line, t.offset, formatString(kCannotStart, c), true);
     t.kind = TokenKind::Fatal;
     pos = end;
     ended = true;

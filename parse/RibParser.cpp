@@ -11,9 +11,9 @@
 #include <new>
 
 #include "quillet/DeclTable.h"
+#include "decl/ValueShape.h"
 #include "decl/Predeclare.h"
-#include "parse/DeclaringContext.h"
-#include "parse/ParseText.h"
+#include "format/FormatString.h"
 #include "parse/RequestCalls.h"
 #include "parse/RibLexer.h"
 
@@ -208,7 +208,7 @@ private:
     bool inputFailureReported = false;
     bool holdComments = false;
     std::vector<std::string> heldComments;
-    uint64_t heldBytes = 0;        // charged for heldComments
+    uint64_t heldBytes = 0;   // charged for heldComments
     ValuePool<double> group;  // numbers of one array spread over several arguments
     size_t groupAt = 0;
     size_t requestText = 0;  // bytes of the request's strings so far
@@ -219,9 +219,9 @@ private:
 
 std::string Parser::argumentProblem(size_t position, const char *what) {
     const char *k = request.shape->keyword;
-    if (!parameter) return formatMessage(kArgument, k, position, what);
+    if (!parameter) return formatString(kArgument, k, position, what);
     std::string name = printableText(parameter->text, parameter->length);
-    return formatMessage(kParamKind, k, name.c_str(), parameterKind);
+    return formatString(kParamKind, k, name.c_str(), parameterKind);
 }
 
 Token &Parser::peek() {
@@ -282,7 +282,7 @@ void Parser::emitHeldComments() {
 
 bool Parser::arrayTooLong(const Token &open, size_t count) {
     if (count <= limits.arrayValues) return false;
-    fail(open, formatMessage(kArrayTooLong, limits.arrayValues));
+    fail(open, formatString(kArrayTooLong, limits.arrayValues));
     return true;
 }
 
@@ -297,11 +297,11 @@ void Parser::reportHere(const std::string &message) {
 bool Parser::addText(const Token &string) {
     requestText += string.length;
     if (requestText <= limits.requestTextBytes) return true;
-    return fail(string, formatMessage(kRequestTextTooLong, request.shape->keyword, limits.requestTextBytes));
+    return fail(string, formatString(kRequestTextTooLong, request.shape->keyword, limits.requestTextBytes));
 }
 
 void Parser::dropSpentRequest() {
-    reportHere(formatMessage(kMemorySpent, static_cast<unsigned long long>(memory.limit())));
+    reportHere(formatString(kMemorySpent, static_cast<unsigned long long>(memory.limit())));
     quiet = true;
     holdComments = false;
     heldComments.clear();
@@ -377,7 +377,7 @@ bool Parser::step() {
     }
     if (!t.shape) {
         std::string name = printableText(t.text, t.length);
-        fail(t, formatMessage(kUnknownRequest, name.c_str()));
+        fail(t, formatString(kUnknownRequest, name.c_str()));
         resync();
         return true;
     }
@@ -418,7 +418,7 @@ bool Parser::readRequest(const Token &keyword) {
         }
         if (!readArgument(kind, fixed, position)) return false;
     }
-    if (groupAt < group.size()) return fail(keyword, formatMessage(kGroupLeftOver, keyword.shape->keyword));
+    if (groupAt < group.size()) return fail(keyword, formatString(kGroupLeftOver, keyword.shape->keyword));
     return !keyword.shape->params || readParams();
 }
 
@@ -429,7 +429,7 @@ bool Parser::readArgument(char kind, long fixed, size_t position) {
     case 'n': return readScalar(kind, position);
     case 's': {
         Token &t = peek();
-        if (t.kind != TokenKind::String) return fail(t, formatMessage(kArgument, k, position, kString));
+        if (t.kind != TokenKind::String) return fail(t, formatString(kArgument, k, position, kString));
         if (!addText(t)) return false;
         pushArg('s', request.strings.size(), 1);
         request.strings.push_back(t.text);
@@ -520,7 +520,7 @@ bool Parser::readGroup() {
             continue;
         }
         if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) return fail(open, kUnterminatedArray);
-        return fail(t, formatMessage(kArgument, request.shape->keyword, request.args.size() + 1, kNumber));
+        return fail(t, formatString(kArgument, request.shape->keyword, request.args.size() + 1, kNumber));
     }
 }
 
@@ -588,7 +588,7 @@ bool Parser::readFloats(size_t position, long fixed, bool bare, const char *what
     }
     size_t count = pool.size() - start;
     if (fixed >= 0 && count != static_cast<size_t>(fixed))
-        return fail(first, formatMessage(kFixedArray, k, position, fixed, count));
+        return fail(first, formatString(kFixedArray, k, position, fixed, count));
     pushArg('F', start, count);
     return true;
 }
@@ -720,12 +720,11 @@ bool Parser::readParams() {
         Token name = peek();
         if (name.kind == TokenKind::Keyword || name.kind == TokenKind::End || name.kind == TokenKind::Fatal)
             return true;
-        if (name.kind != TokenKind::String) return fail(name, formatMessage(kParamName, k));
+        if (name.kind != TokenKind::String) return fail(name, formatString(kParamName, k));
         take();
         const ParamDecl *decl = DeclTable::lookup(name.text);
         if (!decl) {
-            report(name.line, name.offset,
-                   formatMessage(kUndeclared, k, printableText(name.text, name.length).c_str()));
+            report(name.line, name.offset, formatString(kUndeclared, k, printableText(name.text, name.length).c_str()));
             if (!skipValue()) return false;
             continue;
         }
@@ -740,7 +739,7 @@ bool Parser::readParams() {
             wrong = kStringKind;
         if (wrong) {
             report(name.line, name.offset,
-                   formatMessage(kParamKind, k, printableText(name.text, name.length).c_str(), wrong));
+                   formatString(kParamKind, k, printableText(name.text, name.length).c_str(), wrong));
             if (!skipValue()) return false;
             continue;
         }
@@ -764,16 +763,11 @@ bool Parser::readParams() {
     }
 }
 
-// The standard declarations, made once per parse so that each stream is read
-// with them whatever an earlier stream declared.
-void declareStandardTokens() {
-    DeclaringContext declarer;
-    predeclare(declarer);
-}
-
 RibParseResult parseInput(std::unique_ptr<ByteInput> input, const char *sourceName, RenderContext &target,
                           RibDiagnostics &diagnostics, const RibParseLimits &limits) {
     try {
+        // Each stream is read with the standard declarations, whatever an
+        // earlier stream declared.
         declareStandardTokens();
         Parser parser(std::move(input), sourceName ? sourceName : "", target, diagnostics, limits);
         return parser.run();
@@ -812,7 +806,7 @@ RibParseResult parseRib(const char *fileName, RenderContext &target, RibDiagnost
     if (!in) {
         RibParseError error;
         error.source = fileName ? fileName : "";
-        error.message = formatMessage(kCannotOpen, std::strerror(fileName ? errno : EINVAL));
+        error.message = formatString(kCannotOpen, std::strerror(fileName ? errno : EINVAL));
         diagnostics.error(error);
         RibParseResult result;
         result.errors = 1;

@@ -30,19 +30,6 @@ void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]
 // True when name is "rib" or "RIB".
 bool isRibOptionName(RtToken name);
 
-// Turns the echo of Declare requests off for its lifetime and then puts the
-// previous setting back.
-class DeclareEchoOff {
-public:
-    DeclareEchoOff() : saved(echoDeclare) { echoDeclare = 0; }
-    ~DeclareEchoOff() { echoDeclare = saved; }
-    DeclareEchoOff(const DeclareEchoOff &) = delete;
-    DeclareEchoOff &operator=(const DeclareEchoOff &) = delete;
-
-private:
-    RtInt saved;
-};
-
 // The declaration of the value that applyStreamOption reads for token
 // ("string" or "integer"), null for a token that is not a "rib" option.
 const char *streamOptionDeclaration(RtToken token);

@@ -3,6 +3,7 @@
 // the whole text of its errors.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <string>
 
 #ifdef QUILLET_HAVE_ZLIB
@@ -117,6 +118,22 @@ TEST(StreamInput, IntegerArraysInEveryForm) {
     });
 }
 
+// A comma-decimal locale changes neither how numbers are read nor how the
+// messages that carry them are written.
+TEST(StreamInput, ACommaLocaleKeepsThePoint) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+    expectCases({
+        {"decimal and exponent numbers", "Sphere 1.5 -1.5 1.5 360\nClipping 0.1 1e3\nColor [0.5 0.25 .75]\n",
+         "Sphere 1.5 -1.5 1.5 360\nClipping 0.1 1000\nColor [0.5 0.25 0.75]\n", ""},
+        {"messages about numbers", "Color [0.5 0.25]\nShadingRate 1,5\nOpacity [0.5,0.5 1 1]\n", "",
+         "in:1: byte 6: Color: argument 1 should be an array of 3 numbers, has 2\n"
+         "in:2: byte 29: bad number \"1,5\"\n"
+         "in:3: byte 42: bad number \"0.5,0.5\"\n"},
+    });
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
 // Found by the fuzz target: a comment inside a request was passed on before
 // the request, so the written stream read back in another order.
 TEST(StreamInput, CommentsInsideARequestFollowIt) {
@@ -169,7 +186,8 @@ TEST(StreamInput, ControlBytesAreEscapedInEveryMessage) {
         {"names and values",
          "WorldBegin\nSphere 1\x01x -1 1 360\nSurface \"s\" \"\x1b[31mq\" 1\n"
          "Surface \"s\" \"uniform float \x1b[31mz\" \"str\"\nPatch \"\x1b[31mX\x07\" \"P\" [0 0 0]\n"
-         "PixelFilter \"\x1b]0;t\x07\" 1 1\nBasis \"\x1b[1m\" 3 \"bezier\" 3\nErrorHandler \"\x9b" "1m\"\n"
+         "PixelFilter \"\x1b]0;t\x07\" 1 1\nBasis \"\x1b[1m\" 3 \"bezier\" 3\nErrorHandler \"\x9b"
+         "1m\"\n"
          "Procedural \"\x1b[5m\" [\"a\"] [0 1 0 1 0 1]\nSurface \"s\" \"uniform float[2] \x1b[31mk\" [1]\n"
          "Polygon \"P\" [0 0 0 1 0 0 0 1 0] \"varying float \x1b[7mv\" [1 2]\n"
          "Polygon \"vertex point \x1b[0mQ\" [0 0 0 1]\n"

@@ -140,8 +140,7 @@ TEST(HostileInput, DeclaredLengthsPastIntAreBadDeclarations) {
              w.Declare("hostile_past_int", "varying point[2147483648]");
              w.Surface("s", "hostile_past_int", four, RI_NULL);
          },
-         "Surface \"s\"\n",
-         "quillet error: bad declaration \"varying point[2147483648]\" for \"hostile_past_int\"\n"},
+         "Surface \"s\"\n", "quillet error: bad declaration \"varying point[2147483648]\" for \"hostile_past_int\"\n"},
     });
 }
 
@@ -161,8 +160,8 @@ TEST(HostileInput, MessagesEscapeCallerText) {
          "Patch \"\x1b[31mX\a\"", "quillet: unknown patch type \\x1B[31mX\\x07\n"},
         {"undeclared parameter", [](RibWriter &w) { w.Surface("s", "\x1b]0;t\a\\", oneValue, RI_NULL); },
          "Surface \"s\"\n", "quillet error: undeclared parameter \"\\x1B]0;t\\x07\\\\\"\n"},
-        {"no value", [](RibWriter &w) { w.Surface("s", "uniform float \x9b\n", nullptr, RI_NULL); },
-         "Surface \"s\"\n", "quillet error: no value for parameter \"uniform float \\x9B\\n\"\n"},
+        {"no value", [](RibWriter &w) { w.Surface("s", "uniform float \x9b\n", nullptr, RI_NULL); }, "Surface \"s\"\n",
+         "quillet error: no value for parameter \"uniform float \\x9B\\n\"\n"},
     });
 }
 

@@ -8,12 +8,15 @@
 namespace {
 
 const char kUsage[] =
-    "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [--max-output N] [--max-memory SIZE]\n"
-    "              [-o FILE] [FILE...]\n"
+    "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [-r] [--archive-path DIRS]\n"
+    "              [--max-output N] [--max-memory SIZE] [-o FILE] [FILE...]\n"
     "       ribcat --check [--max-memory SIZE] [FILE...]\n"
-    "  --max-output N     write at most N times the bytes read (uncompressed), plus 1M (default 100)\n"
-    "  --max-memory SIZE  memory one parse may hold, in bytes or with K, M or G (default 4G)\n"
-    "  --indent[=N]       N spaces a level (default 2, at most 64), at most 16 levels deep\n";
+    "  -r, --readarchives  write each archive that a stream reads in place of its ReadArchive\n"
+    "                      (a DelayedReadArchive becomes an attribute block around it)\n"
+    "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n"
+    "  --max-output N      write at most N times the bytes read (uncompressed), plus 1M (default 100)\n"
+    "  --max-memory SIZE   memory one parse may hold, in bytes or with K, M or G (default 4G)\n"
+    "  --indent[=N]        N spaces a level (default 2, at most 64), at most 16 levels deep\n";
 
 class Ribcat : public ::testing::Test {
 protected:

@@ -1,7 +1,7 @@
 // A byte count as the tools' options take it: digits, optionally followed
 // by K, M or G (powers of 1024).
-#ifndef TOOLS_COMMON_BYTESIZE_H
-#define TOOLS_COMMON_BYTESIZE_H
+#ifndef QUILLET_TOOLS_COMMON_BYTESIZE_H
+#define QUILLET_TOOLS_COMMON_BYTESIZE_H
 
 #include <cerrno>
 #include <cstdint>

@@ -3,8 +3,8 @@
 // into the writer just before each request. Blocks deeper than kMaxDepth
 // keep the deepest indent, so that the blanks grow with the depth only up
 // to a point.
-#ifndef RIBCAT_INDENTINGCONTEXT_H
-#define RIBCAT_INDENTINGCONTEXT_H
+#ifndef QUILLET_RIBCAT_INDENTINGCONTEXT_H
+#define QUILLET_RIBCAT_INDENTINGCONTEXT_H
 
 #include <string>
 

@@ -3,8 +3,8 @@
 // once and used many times, deep nesting) can make it write gigabytes.
 // Bytes past the bound are dropped and the parse is ended at the next
 // request.
-#ifndef RIBCAT_OUTPUTBOUND_H
-#define RIBCAT_OUTPUTBOUND_H
+#ifndef QUILLET_RIBCAT_OUTPUTBOUND_H
+#define QUILLET_RIBCAT_OUTPUTBOUND_H
 
 #include <sys/types.h>
 

@@ -16,6 +16,7 @@
 #include "tools/ribcat/IndentingContext.h"
 #include "tools/ribcat/OutputBound.h"
 #include "tools/ribcat/StreamChecker.h"
+#include "quillet/ArchiveFollower.h"
 #include "quillet/RibParser.h"
 #include "quillet/RibWriter.h"
 
@@ -24,12 +25,15 @@ using namespace quillet;
 namespace {
 
 const char kUsage[] =
-    "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [--max-output N] [--max-memory SIZE]\n"
-    "              [-o FILE] [FILE...]\n"
+    "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [-r] [--archive-path DIRS]\n"
+    "              [--max-output N] [--max-memory SIZE] [-o FILE] [FILE...]\n"
     "       ribcat --check [--max-memory SIZE] [FILE...]\n"
-    "  --max-output N     write at most N times the bytes read (uncompressed), plus 1M (default 100)\n"
-    "  --max-memory SIZE  memory one parse may hold, in bytes or with K, M or G (default 4G)\n"
-    "  --indent[=N]       N spaces a level (default 2, at most 64), at most 16 levels deep\n";
+    "  -r, --readarchives  write each archive that a stream reads in place of its ReadArchive\n"
+    "                      (a DelayedReadArchive becomes an attribute block around it)\n"
+    "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n"
+    "  --max-output N      write at most N times the bytes read (uncompressed), plus 1M (default 100)\n"
+    "  --max-memory SIZE   memory one parse may hold, in bytes or with K, M or G (default 4G)\n"
+    "  --indent[=N]        N spaces a level (default 2, at most 64), at most 16 levels deep\n";
 const char kPrefix[] = "ribcat: ";
 const char kStdin[] = "-";
 const char kStdinName[] = "<stdin>";
@@ -47,6 +51,8 @@ struct Options {
     bool check = false;
     bool binary = false;
     bool gzip = false;
+    bool readArchives = false;
+    std::string archivePath;
     int indent = -1;     // no indenting
     int precision = -1;  // the writer's own
     uint64_t outputRatio = OutputBound::kDefaultRatio;
@@ -75,6 +81,10 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
             options.binary = true;
         } else if (arg == "--gzip") {
             options.gzip = true;
+        } else if (arg == "-r" || arg == "--readarchives") {
+            options.readArchives = true;
+        } else if (arg == "--archive-path" && i + 1 < argc) {
+            options.archivePath = argv[++i];
         } else if (arg == kIndentOption) {
             options.indent = kDefaultIndent;
         } else if (arg.compare(0, sizeof kIndentOption, std::string(kIndentOption) + "=") == 0) {
@@ -130,9 +140,11 @@ public:
     void error(const RibParseError &error) override {
         std::string text = kPrefix + formatRibParseError(error) + "\n";
         std::fputs(text.c_str(), stderr);
+        ++count;
     }
     void reached(size_t bytesRead) override { bound.reached(bytesRead); }
     bool proceed(size_t, size_t) override { return !bound.exceeded(); }
+    size_t count = 0;  // in the streams and in the archives they read
 
 private:
     OutputBound &bound;
@@ -169,8 +181,8 @@ int convert(const Options &options) {
         std::fputs(kOutOfMemory, stderr);
         return 1;
     }
-    size_t errors = 0;
     const char *stoppedIn = nullptr;
+    PrefixedDiagnostics diagnostics(bound);
     {
         RtInt binary = options.binary ? 1 : 0, precision = options.precision;
         RibWriter writer(RibWriter::OpenStream{bounded, name}, "binary", &binary,
@@ -178,9 +190,15 @@ int convert(const Options &options) {
         std::unique_ptr<IndentingContext> indenting;
         if (options.indent >= 0) indenting.reset(new IndentingContext(writer, options.indent));
         RenderContext &target = indenting ? static_cast<RenderContext &>(*indenting) : writer;
-        PrefixedDiagnostics diagnostics(bound);
+        ArchiveOptions archiveOptions;
+        archiveOptions.defaultSearchPath = options.archivePath;
+        archiveOptions.limits = options.limits;
+        ArchiveFollower follower(target, diagnostics, archiveOptions);
         for (const char *input : options.inputs) {
-            errors += parseRib(input, target, diagnostics, options.limits).errors;
+            if (options.readArchives)
+                follower.parse(input);
+            else
+                parseRib(input, target, diagnostics, options.limits);
             bound.streamDone();
             if (bound.exceeded()) {
                 stoppedIn = std::strcmp(input, kStdin) == 0 ? kStdinName : input;
@@ -192,7 +210,7 @@ int convert(const Options &options) {
     if (stoppedIn) {
         std::fprintf(stderr, kOutputBound, printableText(stoppedIn, std::strlen(stoppedIn)).c_str(),
                      static_cast<unsigned long long>(bound.ratioUsed()));
-        ++errors;
+        ++diagnostics.count;
     }
     failed = std::ferror(out) != 0 || failed;
     if (out != file) failed = std::fclose(out) != 0 || failed;
@@ -201,7 +219,7 @@ int convert(const Options &options) {
         std::fprintf(stderr, kCannotWrite, printableText(name, std::strlen(name)).c_str(), std::strerror(errno));
         return 1;
     }
-    return errors == 0 ? 0 : 1;
+    return diagnostics.count == 0 ? 0 : 1;
 }
 
 }  // namespace
