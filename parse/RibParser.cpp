@@ -361,7 +361,8 @@ bool Parser::step() {
             reportInputFailure(t.line);
             return false;
         }
-        result.complete = true;
+        // A request may have taken the token that stopped the reading.
+        result.complete = !lexer.stopped();
         return false;
     case TokenKind::Fatal: return false;
     case TokenKind::Error: resync(); return true;

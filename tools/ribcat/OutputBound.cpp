@@ -14,18 +14,12 @@ ssize_t OutputBound::write(void *cookie, const char *bytes, size_t size) {
         bound.over = true;
         return static_cast<ssize_t>(size);  // dropped; the parse ends at the next request
     }
-    size_t done = std::fwrite(bytes, 1, size, bound.target);
-    bound.written += done;
-    return done == size ? static_cast<ssize_t>(size) : -1;
+    if (!bound.sink(bytes, size)) return -1;
+    bound.written += size;
+    return static_cast<ssize_t>(size);
 }
 
-int OutputBound::close(void *cookie) {
-    OutputBound &bound = *static_cast<OutputBound *>(cookie);
-    return std::fflush(bound.target) == 0 ? 0 : EOF;
-}
-
-FILE *OutputBound::open(FILE *out) {
-    target = out;
-    cookie_io_functions_t functions = {nullptr, &OutputBound::write, nullptr, &OutputBound::close};
+FILE *OutputBound::open() {
+    cookie_io_functions_t functions = {nullptr, &OutputBound::write, nullptr, nullptr};
     return fopencookie(this, "w", functions);
 }

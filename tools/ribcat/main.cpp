@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "rib/GzipPieces.h"
 #include "tools/common/ByteSize.h"
-#include "tools/ribcat/GzipOutput.h"
 #include "tools/ribcat/IndentingContext.h"
 #include "tools/ribcat/OutputBound.h"
 #include "tools/ribcat/StreamChecker.h"
@@ -25,9 +25,10 @@ using namespace quillet;
 namespace {
 
 const char kUsage[] =
-    "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [-r] [--archive-path DIRS]\n"
-    "              [--max-output N] [--max-memory SIZE] [-o FILE] [FILE...]\n"
+    "usage: ribcat [--binary] [--gzip] [--gzip-level N] [--indent[=N]] [--precision N] [-r]\n"
+    "              [--archive-path DIRS] [--max-output N] [--max-memory SIZE] [-o FILE] [FILE...]\n"
     "       ribcat --check [--max-memory SIZE] [FILE...]\n"
+    "  --gzip-level N      0 (stored) to 12 (smallest); default 1, which keeps pace with the write\n"
     "  -r, --readarchives  write each archive that a stream reads in place of its ReadArchive\n"
     "                      (a DelayedReadArchive becomes an attribute block around it)\n"
     "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n"
@@ -43,7 +44,8 @@ const int kDefaultIndent = 2;
 const long kIndentMax = 64;
 const long kPrecisionMax = 9;  // 0: the shortest text that reads back exactly
 const char kCannotWrite[] = "ribcat: %s: %s\n";
-const char kNoGzip[] = "ribcat: gzip output is not available\n";
+const char kNoGzip[] = "ribcat: gzip output is not available in this build\n";
+const long kGzipLevelMax = 12;
 const char kOutputBound[] = "ribcat: %s: output stopped at %llu times the input read (--max-output raises it)\n";
 const char kOutOfMemory[] = "ribcat: out of memory\n";
 
@@ -51,6 +53,7 @@ struct Options {
     bool check = false;
     bool binary = false;
     bool gzip = false;
+    int gzipLevel = -1;  // the writer's own
     bool readArchives = false;
     std::string archivePath;
     int indent = -1;     // no indenting
@@ -81,6 +84,16 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
             options.binary = true;
         } else if (arg == "--gzip") {
             options.gzip = true;
+        } else if (arg == "--gzip-level" && i + 1 < argc) {
+            char *end;
+            long level = std::strtol(argv[++i], &end, 10);
+            if (*end || end == argv[i] || level < 0 || level > kGzipLevelMax) {
+                std::fputs(kUsage, stderr);
+                status = 2;
+                return false;
+            }
+            options.gzip = true;
+            options.gzipLevel = static_cast<int>(level);
         } else if (arg == "-r" || arg == "--readarchives") {
             options.readArchives = true;
         } else if (arg == "--archive-path" && i + 1 < argc) {
@@ -170,13 +183,20 @@ int convert(const Options &options) {
                      std::strerror(errno));
         return 1;
     }
-    FILE *out = file;
-    if (options.gzip && !(out = openGzipOutput(file))) {
+    if (options.gzip && !GzipPieces::available()) {
         std::fputs(kNoGzip, stderr);
         return 1;
     }
-    OutputBound bound(options.outputRatio);
-    FILE *bounded = bound.open(out);
+    // The writer writes plain text or binary; the bound counts it before
+    // it is compressed.
+    auto toFile = [file](const char *bytes, size_t length) { return std::fwrite(bytes, 1, length, file) == length; };
+    std::unique_ptr<GzipPieces> gzip;
+    if (options.gzip)
+        gzip.reset(new GzipPieces(options.gzipLevel >= 0 ? options.gzipLevel : GzipPieces::kDefaultLevel, toFile));
+    OutputBound bound(options.outputRatio, [&](const char *bytes, size_t length) {
+        return gzip ? gzip->write(bytes, length) : toFile(bytes, length);
+    });
+    FILE *bounded = bound.open();
     if (!bounded) {
         std::fputs(kOutOfMemory, stderr);
         return 1;
@@ -207,13 +227,13 @@ int convert(const Options &options) {
         }
     }
     bool failed = std::fclose(bounded) != 0;
+    if (gzip) failed = !gzip->finish() || failed;
     if (stoppedIn) {
         std::fprintf(stderr, kOutputBound, printableText(stoppedIn, std::strlen(stoppedIn)).c_str(),
                      static_cast<unsigned long long>(bound.ratioUsed()));
         ++diagnostics.count;
     }
-    failed = std::ferror(out) != 0 || failed;
-    if (out != file) failed = std::fclose(out) != 0 || failed;
+    failed = std::ferror(file) != 0 || failed;
     failed = (file == stdout ? std::fflush(file) : std::fclose(file)) != 0 || failed;
     if (failed) {
         std::fprintf(stderr, kCannotWrite, printableText(name, std::strlen(name)).c_str(), std::strerror(errno));
