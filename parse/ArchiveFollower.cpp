@@ -206,4 +206,8 @@ RtVoid ArchiveFollower::VArchiveRecord(RtToken type, const char *format, va_list
     ForwardingContext::VArchiveRecord(type, format, args);
 }
 
+RtVoid ArchiveFollower::Version(RtFloat version) {
+    if (streams.empty() || !streams.back()->archive) ForwardingContext::Version(version);
+}
+
 }  // namespace quillet

@@ -14,8 +14,10 @@
 #include "decl/ValueShape.h"
 #include "decl/Predeclare.h"
 #include "format/FormatString.h"
+#include "parse/DroppedBlocks.h"
 #include "parse/RequestCalls.h"
 #include "parse/RibLexer.h"
+#include "parse/UnknownRequest.h"
 
 namespace quillet {
 
@@ -24,7 +26,6 @@ namespace {
 const char kStdinName[] = "<stdin>";
 const char kStdinArgument[] = "-";
 const char kCannotOpen[] = "cannot open: %s";
-const char kUnknownRequest[] = "unknown request \"%s\"";
 const char kValueOutsideRequest[] = "value outside a request";
 const char kUnexpectedClose[] = "unexpected ']'";
 const char kUnterminatedArray[] = "unterminated array";
@@ -47,6 +48,8 @@ const char kRecordFormat[] = "%s";
 const char kNumber[] = "a number";
 const char kInteger[] = "an integer";
 const char kString[] = "a string";
+const char kHandle[] = "an integer or a string";
+const char kMixedArray[] = "%s: array of numbers and strings";
 const char kNumbers[] = "an array of numbers";
 const char kIntegers[] = "an array of integers";
 const char kStrings[] = "an array of strings";
@@ -110,6 +113,15 @@ bool toInt(const Token &t, RtInt &out) {
     return toDouble(t, value) && integral(value, out);
 }
 
+// An ASCII number written as an integer ("12", not "12.0" or a binary number).
+bool isIntegerText(const Token &t, RtInt &out) {
+    if (t.binaryNumber) return false;
+    const char *first, *last;
+    numberText(t, first, last);
+    auto result = std::from_chars(first, last, out);
+    return result.ec == std::errc() && result.ptr == last;
+}
+
 class Parser {
 public:
     Parser(std::unique_ptr<ByteInput> input, const char *sourceName, RenderContext &context,
@@ -166,6 +178,10 @@ private:
     void reportHere(const std::string &message);
     void holdComment(const char *text, size_t length);
     bool arrayTooLong(const Token &open, size_t count);
+    // The values of an unknown request, charged to the memory budget by
+    // count, and given back when the request is done.
+    void chargeUnknown(uint64_t values);
+    void releaseUnknown();
     // Counts a string of the request against its cap; false (reported) past it.
     bool addText(const Token &string);
     Token &peek();
@@ -186,6 +202,9 @@ private:
     bool readBracketed(ValuePool<T> &pool, const Token &open, size_t position, const char *what, Scan scan,
                        Number number, Array array);
     bool readSubdivisionTags(size_t position);
+    bool readUnknown(const Token &keyword);
+    bool readUnknownArray(const Token &open, const char *name);
+    void passUnknown(const Token &keyword);
     bool readParams();
     bool skipValue();
     void pushArg(char kind, size_t offset, size_t count) { request.args.push_back({kind, offset, count}); }
@@ -197,6 +216,8 @@ private:
     StringArena arena;
     RibLexer lexer;
     ParsedRequest request;
+    UnknownRequest unknown;
+    DroppedBlocks blocks;
     RequestCaller caller;
     RenderContext &target;
     RibDiagnostics &diagnostics;
@@ -207,11 +228,13 @@ private:
     bool atStart = true;
     bool inputFailureReported = false;
     bool holdComments = false;
+    bool stopped = false;  // the diagnostics ended the parse
     std::vector<std::string> heldComments;
     uint64_t heldBytes = 0;   // charged for heldComments
     ValuePool<double> group;  // numbers of one array spread over several arguments
     size_t groupAt = 0;
     size_t requestText = 0;  // bytes of the request's strings so far
+    uint64_t unknownCharged = 0;
     ValuePool<RtFloat> floatScratch;
     const Token *parameter = nullptr;  // the name whose value is being read
     const char *parameterKind = nullptr;
@@ -288,7 +311,7 @@ bool Parser::arrayTooLong(const Token &open, size_t count) {
 
 // At the request in hand, or where reading has got to between requests.
 void Parser::reportHere(const std::string &message) {
-    if (request.shape)
+    if (request.line > 0)
         report(request.line, request.offset, message);
     else
         report(lexer.currentLine(), lexer.position(), message);
@@ -300,6 +323,20 @@ bool Parser::addText(const Token &string) {
     return fail(string, formatString(kRequestTextTooLong, request.shape->keyword, limits.requestTextBytes));
 }
 
+// What one value of an unknown request holds: its entry, its number and
+// the value handed on.
+const uint64_t kUnknownValueBytes = 64;
+
+void Parser::chargeUnknown(uint64_t values) {
+    memory.charge(values * kUnknownValueBytes);
+    unknownCharged += values * kUnknownValueBytes;
+}
+
+void Parser::releaseUnknown() {
+    memory.give(unknownCharged);
+    unknownCharged = 0;
+}
+
 void Parser::dropSpentRequest() {
     reportHere(formatString(kMemorySpent, static_cast<unsigned long long>(memory.limit())));
     quiet = true;
@@ -309,6 +346,8 @@ void Parser::dropSpentRequest() {
     heldBytes = 0;
     request.release();
     request.shape = nullptr;
+    unknown.clear();
+    releaseUnknown();
     group.release();
     floatScratch.release();
     arena.release();
@@ -352,6 +391,7 @@ RibParseResult Parser::run() {
 
 bool Parser::step() {
     request.shape = nullptr;
+    request.line = 0;  // no request in hand
     arena.reset();
     lexer.releaseRetired();
     Token t = take();
@@ -377,23 +417,27 @@ bool Parser::step() {
         return true;
     }
     if (!t.shape) {
-        std::string name = printableText(t.text, t.length);
-        fail(t, formatString(kUnknownRequest, name.c_str()));
-        resync();
-        return true;
+        passUnknown(t);
+        return !stopped;
     }
     holdComments = true;
     bool read = readRequest(t);
     holdComments = false;
+    const Request kind = t.shape->request;
     if (!read) {
+        blocks.begun(kind, false);
         emitHeldComments();
         resync();
         return true;
     }
-    if (t.shape->request != Request::Version) {
+    if (kind == Request::Version) {
+        target.Version(request.n(0));
+    } else if (blocks.mayClose(kind)) {
         diagnostics.reached(lexer.position());
         if (!diagnostics.proceed(request.line, request.offset)) return false;
-        if (caller.call(request)) ++result.requests;
+        bool passed = caller.call(request);
+        if (passed) ++result.requests;
+        blocks.begun(kind, passed);
     }
     emitHeldComments();
     return true;
@@ -437,6 +481,10 @@ bool Parser::readArgument(char kind, long fixed, size_t position) {
         take();
         return true;
     }
+    case 'h':
+        if (peek().kind == TokenKind::String) return readArgument('s', -1, position);
+        if (peek().kind != TokenKind::Number) return fail(peek(), formatString(kArgument, k, position, kHandle));
+        return readScalar('i', position);
     case 'B':
         if (peek().kind == TokenKind::String) return readArgument('s', -1, position);
         return readFloats(position, kBasisSize, false, kBasis);
@@ -695,6 +743,145 @@ bool Parser::readSubdivisionTags(size_t position) {
         }
     } else {
         pushArg('F', request.floats.size(), 0);
+    }
+    return true;
+}
+
+// A request of a keyword the table does not hold: every value up to the next
+// keyword goes to the target's UnknownRequestV; one that cannot be read
+// drops the request, reported.
+void Parser::passUnknown(const Token &keyword) {
+    const char *name = arena.store(keyword.text, keyword.length);
+    request.clear();
+    request.line = keyword.line;
+    request.offset = keyword.offset;
+    holdComments = true;
+    bool read = readUnknown(keyword);
+    holdComments = false;
+    struct GiveBack {
+        Parser &parser;
+        ~GiveBack() { parser.releaseUnknown(); }
+    } giveBack{*this};
+    // Cut short by a failing input, the request may have lost its values.
+    if (read && !lexer.inputFailure().empty()) {
+        reportInputFailure(keyword.line);
+        read = false;
+    }
+    if (!read) {
+        emitHeldComments();
+        resync();
+        return;
+    }
+    diagnostics.reached(lexer.position());
+    if (!diagnostics.proceed(request.line, request.offset)) {
+        stopped = true;
+        return;
+    }
+    unknown.call(target, name);
+    ++result.requests;
+    emitHeldComments();
+}
+
+bool Parser::readUnknown(const Token &keyword) {
+    unknown.clear();
+    const std::string name = printableText(keyword.text, keyword.length);
+    for (;;) {
+        Token t = peek();
+        switch (t.kind) {
+        case TokenKind::Keyword:
+        case TokenKind::End:
+        case TokenKind::Fatal: return true;
+        case TokenKind::String:
+            chargeUnknown(1);
+            unknown.add(RequestValue::Type::String, false, unknown.strings.size(), 1);
+            unknown.strings.push_back(t.text);
+            take();
+            break;
+        case TokenKind::Number: {
+            chargeUnknown(1);
+            RtInt integer;
+            if (isIntegerText(t, integer)) {
+                unknown.add(RequestValue::Type::Integer, false, unknown.ints.size(), 1);
+                unknown.ints.push_back(integer);
+            } else {
+                RtFloat number;
+                if (!toFloat(t, number)) return fail(t, kOutOfRange);
+                unknown.add(RequestValue::Type::Float, false, unknown.floats.size(), 1);
+                unknown.floats.push_back(number);
+            }
+            take();
+            break;
+        }
+        case TokenKind::FloatArray: {
+            take();
+            size_t start = unknown.floats.size();
+            if (arrayTooLong(t, t.count)) return false;
+            chargeUnknown(t.count);
+            if (!lexer.takeFloats(t, unknown.floats)) return false;
+            unknown.add(RequestValue::Type::Float, true, start, unknown.floats.size() - start);
+            break;
+        }
+        case TokenKind::Open:
+            take();
+            if (!readUnknownArray(t, name.c_str())) return false;
+            break;
+        case TokenKind::Close: return fail(t, kUnexpectedClose);
+        default: take(); return false;
+        }
+    }
+}
+
+// A bracketed array of an unknown request: strings, or numbers (integers
+// when every one is written as an integer).
+bool Parser::readUnknownArray(const Token &open, const char *name) {
+    std::vector<double> numbers;
+    bool integers = true;
+    size_t stringStart = unknown.strings.size();
+    for (;;) {
+        Token t = peek();
+        if (t.kind == TokenKind::Close) {
+            take();
+            break;
+        }
+        if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End || t.kind == TokenKind::Fatal)
+            return fail(open, kUnterminatedArray);
+        bool strings = unknown.strings.size() > stringStart;
+        const size_t count = numbers.size() + (unknown.strings.size() - stringStart);
+        if (t.kind != TokenKind::FloatArray && arrayTooLong(open, count + 1)) return false;
+        if (t.kind == TokenKind::String && numbers.empty()) {
+            chargeUnknown(1);
+            unknown.strings.push_back(t.text);
+        } else if (t.kind == TokenKind::Number && !strings) {
+            RtInt integer;
+            double value;
+            if (!toDouble(t, value)) return fail(t, kOutOfRange);
+            integers = integers && isIntegerText(t, integer);
+            chargeUnknown(1);
+            numbers.push_back(value);
+        } else if (t.kind == TokenKind::FloatArray && !strings) {
+            take();
+            if (arrayTooLong(open, count + t.count)) return false;
+            chargeUnknown(t.count);
+            floatScratch.clear();
+            if (!lexer.takeFloats(t, floatScratch)) return false;
+            numbers.insert(numbers.end(), floatScratch.begin(), floatScratch.end());
+            integers = false;
+            continue;
+        } else {
+            return fail(t, formatString(kMixedArray, name));
+        }
+        take();
+    }
+    if (unknown.strings.size() > stringStart) {
+        unknown.add(RequestValue::Type::String, true, stringStart, unknown.strings.size() - stringStart);
+    } else if (integers) {
+        size_t start = unknown.ints.size();
+        for (double value : numbers) unknown.ints.push_back(static_cast<RtInt>(value));
+        unknown.add(RequestValue::Type::Integer, true, start, numbers.size());
+    } else {
+        size_t start = unknown.floats.size();
+        for (double value : numbers) unknown.floats.push_back(narrow(value));
+        unknown.add(RequestValue::Type::Float, true, start, numbers.size());
     }
     return true;
 }

@@ -72,6 +72,8 @@ TEST(ParseLimits, TokensAtAndPastTheirCaps) {
             {"binary float array past the cap, before its values",
              "Polygon \"P\" " + bytes({0xC8, 9}) + std::string(36, '\0') + " WorldBegin", "WorldBegin\n",
              "in:1: byte 12: array longer than 6 values\n"},
+            {"array of an unknown request past the cap", "Frobnicate [1 2 3 4 5 6 7] WorldBegin", "WorldBegin\n",
+             "in:1: byte 11: array longer than 6 values\n"},
             {"numbers of loose arguments past the cap", "Sphere [1 -1 1 360 0 0 0] WorldBegin", "WorldBegin\n",
              "in:1: byte 7: array longer than 6 values\n"},
         },
@@ -86,6 +88,8 @@ TEST(ParseLimits, MemoryBudget) {
     limits.memoryBytes = 100000;
     std::string manyValues = "Polygon \"P\" [";
     for (int i = 0; i < 30000; ++i) manyValues += "1 ";
+    std::string manyLoose = "Frobnicate";
+    for (int i = 0; i < 3000; ++i) manyLoose += " 1";
     std::string manyComments = "Polygon\n";
     for (int i = 0; i < 3000; ++i) manyComments += "# comment\n";
     // The comments past the point where the budget ran out are passed on,
@@ -95,6 +99,8 @@ TEST(ParseLimits, MemoryBudget) {
     expectCases(
         {
             {"values", "WorldBegin\n" + manyValues + "]\nWorldEnd", "WorldBegin\nWorldEnd\n",
+             "in:2: byte 11: the parse's memory budget of 100000 bytes is spent: request dropped\n"},
+            {"loose values of an unknown request", "WorldBegin\n" + manyLoose + "\nWorldEnd", "WorldBegin\nWorldEnd\n",
              "in:2: byte 11: the parse's memory budget of 100000 bytes is spent: request dropped\n"},
             {"comments inside a request", "WorldBegin\n" + manyComments + "WorldEnd",
              "WorldBegin\n" + passedOn + "WorldEnd\n",

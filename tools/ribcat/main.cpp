@@ -16,6 +16,7 @@
 #include "tools/ribcat/IndentingContext.h"
 #include "tools/ribcat/OutputBound.h"
 #include "tools/ribcat/StreamChecker.h"
+#include "tools/ribcat/UnknownRequestNotes.h"
 #include "quillet/ArchiveFollower.h"
 #include "quillet/RibParser.h"
 #include "quillet/RibWriter.h"
@@ -209,7 +210,7 @@ int convert(const Options &options) {
                          options.precision >= 0 ? "precision" : RI_NULL, &precision, RI_NULL);
         std::unique_ptr<IndentingContext> indenting;
         if (options.indent >= 0) indenting.reset(new IndentingContext(writer, options.indent));
-        RenderContext &target = indenting ? static_cast<RenderContext &>(*indenting) : writer;
+        UnknownRequestNotes target(indenting ? static_cast<RenderContext &>(*indenting) : writer);
         ArchiveOptions archiveOptions;
         archiveOptions.defaultSearchPath = options.archivePath;
         archiveOptions.limits = options.limits;
