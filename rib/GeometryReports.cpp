@@ -1,5 +1,6 @@
 // Diagnostics of the geometric request writers.
 #include "rib/GeometryReports.h"
+#include "format/PrintableText.h"
 
 #include "format/FormatString.h"
 #include "ri/Diagnostics.h"
@@ -23,7 +24,7 @@ void reportMismatch(const char *format, RtInt given, RtInt counted) {
 
 void reportCountFailure(RtToken type, const SteppedCounts &result) {
     if (result.status == CountStatus::unknownPatchType)
-        reportText(RIE_BADTOKEN, RIE_ERROR, formatString(kUnknownPatchType, type != nullptr ? type : "").c_str());
+        reportText(RIE_BADTOKEN, RIE_ERROR, formatString(kUnknownPatchType, printableText(type).c_str()).c_str());
     else if (result.status == CountStatus::badBasisStep)
         reportText(RIE_RANGE, RIE_ERROR, formatString(kBadBasisStep, result.badStep).c_str());
 }

@@ -9,6 +9,7 @@
 #include "quillet/RibWriter.h"
 #include "ri/Diagnostics.h"
 #include "rib/ValueEncoding.h"
+#include "format/PrintableText.h"
 
 namespace quillet {
 
@@ -38,14 +39,14 @@ bool writePair(OutputBuffer &buffer, FloatEncoding encoding, RtToken token, RtPo
     }
     const ParamDecl *decl = DeclTable::lookup(token);
     if (!decl) {
-        reportText(RIE_BADTOKEN, RIE_ERROR, formatString(kUndeclaredParameter, token).c_str());
+        reportText(RIE_BADTOKEN, RIE_ERROR, formatString(kUndeclaredParameter, printableText(token).c_str()).c_str());
         return false;
     }
     // A declaration without a type was reported when it was made.
     if (decl->type == ParamType::None) return false;
     const ValueShape shape = paramValueShape(*decl, counts);
     if (!value && shape.kind != ValueShape::Nothing && shape.count > 0) {
-        reportText(RIE_MISSINGDATA, RIE_ERROR, formatString(kNoValueForParameter, token).c_str());
+        reportText(RIE_MISSINGDATA, RIE_ERROR, formatString(kNoValueForParameter, printableText(token).c_str()).c_str());
         return false;
     }
     buffer.put(' ');

@@ -21,6 +21,7 @@
 #include <string>
 
 #include "format/FormatString.h"
+#include "format/PrintableText.h"
 #include "ri/Diagnostics.h"
 #include "rib/GzipPieces.h"
 
@@ -57,7 +58,8 @@ bool isPipedProgram(const char *name) {
 // A target that could not be opened: the printed line, and with it the
 // target and the system's reason (error, an errno value) for an error function.
 void reportOpenFailure(RtInt code, const std::string &printed, const char *name, int error) {
-    const std::string message = formatString(kOpenFailedBecause, printed.c_str(), name, std::strerror(error));
+    const std::string message =
+        formatString(kOpenFailedBecause, printed.c_str(), printableText(name).c_str(), std::strerror(error));
     reportText(code, RIE_SEVERE, printed.c_str(), message.c_str(), kOpenFailedStatus);
 }
 
@@ -66,7 +68,7 @@ FILE *openPipe(const char *command) {
     FILE *stream = popen(command, "w");
     if (!stream) {
         const int error = errno;
-        reportOpenFailure(RIE_SYSTEM, formatString(kPipeOpenFailed, command), command, error);
+        reportOpenFailure(RIE_SYSTEM, formatString(kPipeOpenFailed, printableText(command).c_str()), command, error);
     }
     return stream;
 }
@@ -146,7 +148,7 @@ void addPipeStatus(std::string &causes, int status) {
 
 void reportLostStream(const char *name, const std::string &causes) {
     const char *target = name ? name : kStandardOutputName;
-    const std::string message = formatString(kStreamLost, target, causes.c_str());
+    const std::string message = formatString(kStreamLost, printableText(target).c_str(), causes.c_str());
     reportError(RIE_SYSTEM, RIE_ERROR, message.c_str());
 }
 
