@@ -46,7 +46,8 @@ bool writePair(OutputBuffer &buffer, FloatEncoding encoding, RtToken token, RtPo
     if (decl->type == ParamType::None) return false;
     const ValueShape shape = paramValueShape(*decl, counts);
     if (!value && shape.kind != ValueShape::Nothing && shape.count > 0) {
-        reportText(RIE_MISSINGDATA, RIE_ERROR, formatString(kNoValueForParameter, printableText(token).c_str()).c_str());
+        reportText(RIE_MISSINGDATA, RIE_ERROR,
+                   formatString(kNoValueForParameter, printableText(token).c_str()).c_str());
         return false;
     }
     buffer.put(' ');
