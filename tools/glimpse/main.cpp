@@ -13,6 +13,7 @@
 
 #include "tools/glimpse/ImageOutput.h"
 #include "tools/glimpse/OutputName.h"
+#include "tools/glimpse/Conditions.h"
 #include "tools/glimpse/PreviewContext.h"
 #include "tools/glimpse/Renderer.h"
 #include "format/FormatString.h"
@@ -108,6 +109,9 @@ int main(int argc, char **argv) {
     std::set<std::string> written;
     int frames = 0;
     std::unique_ptr<ArchiveFollower> follower;
+    auto reportProblem = [&](const std::string &problem) {
+        std::fprintf(stderr, kProblem, printable(source).c_str(), problem.c_str());
+    };
     PreviewContext context(
         [&](const Frame &frame, const Tally &drawn, const Tally &skipped) {
             Image image = renderFrame(frame, threads);
@@ -133,17 +137,19 @@ int main(int argc, char **argv) {
                         archives.c_str(), printable(name).c_str());
             std::fflush(stdout);
         },
-        [&](const std::string &problem) { std::fprintf(stderr, kProblem, printable(source).c_str(), problem.c_str()); },
-        Limits(), threads);
+        reportProblem, Limits(), threads);
+    // Conditional blocks are decided in front of the previewer, after the
+    // archives are read.
+    Conditions conditions(context, reportProblem);
 
     Diagnostics diagnostics;
     if (options.followArchives) {
         ArchiveOptions archiveOptions;
         archiveOptions.defaultSearchPath = options.archivePath;
-        follower.reset(new ArchiveFollower(context, diagnostics, archiveOptions));
+        follower.reset(new ArchiveFollower(conditions, diagnostics, archiveOptions));
         follower->parse(options.input.c_str());
     } else {
-        parseRib(options.input.c_str(), context, diagnostics);
+        parseRib(options.input.c_str(), conditions, diagnostics);
     }
     context.finish();
     if (frames == 0) {
