@@ -40,7 +40,7 @@ protected:
     void expectCases(const std::vector<LaterCase> &cases) {
         for (const LaterCase &c : cases) {
             RunResult run = runProgram("glimpse", "-o out.png", c.stream, dir.path());
-            EXPECT_EQ(run.status, 0) << c.label;
+            EXPECT_EQ(run.status, *c.errors ? 1 : 0) << c.label;
             EXPECT_EQ(run.err, c.errors) << c.label;
             EXPECT_EQ(run.out, std::string("glimpse: 32x24, drawn: ") + c.summary + "; wrote out.png\n") << c.label;
             Picture picture;
