@@ -12,10 +12,12 @@ template <typename Entry>
 void bindLightSource(RiClass &ri, const char *name, Entry entry) {
     ri.def(
         name,
-        [name, entry](const Ri &, const char *shader, py::handle params) {
-            requireContext(name);
-            ParamDict list(params, uncountedCounts());
-            return handleNumber(entry(shader, list.size(), list.tokens(), list.values()));
+        [name, entry](Ri &self, Name shader, py::handle params) {
+            Request request(self, name);
+            ParamDict list(params);
+            list.bind(uncountedCounts());
+            return handleNumber(
+                request.write([&] { return entry(shader, list.size(), list.tokens(), list.values()); }));
         },
         py::arg("name"), py::arg("params") = py::none());
 }
@@ -53,26 +55,27 @@ void bindAttributeEntries(RiClass &ri) {
     bindFixed(ri, "CoordSysTransform", &RiCoordSysTransform);
     // The stream cannot transform points: the C call returns null, and so
     // None comes back; a context that did would give the points it returned.
-    ri.def("TransformPoints", [](const Ri &, const char *fromspace, const char *tospace, py::handle points) {
-        requireContext("TransformPoints");
-        CallStorage storage;
-        Values<RtFloat> values = floatValues(points, storage);
+    ri.def("TransformPoints", [](Ri &self, Name fromspace, Name tospace, py::handle points) {
+        Request request(self, "TransformPoints");
+        FloatArg converted(points, "points");
+        Values<RtFloat> values = converted.values();
         if (values.size % 3 != 0) throw py::value_error(kPointTriples);
         // The C side may transform in place: it gets a copy of its own.
         py::array_t<RtFloat> copy(static_cast<py::ssize_t>(values.size), values.data);
         const RtInt n = static_cast<RtInt>(values.size / 3);
-        RtPoint *result = RiTransformPoints(fromspace, tospace, n, reinterpret_cast<RtPoint *>(copy.mutable_data()));
+        RtPoint *points3 = reinterpret_cast<RtPoint *>(copy.mutable_data());
+        RtPoint *result = request.write([&] { return RiTransformPoints(fromspace, tospace, n, points3); });
         if (result == nullptr) return py::object(py::none());
         return py::object(py::array_t<RtFloat>({py::ssize_t(n), py::ssize_t(3)}, &result[0][0]));
     });
     bindFixed(ri, "TransformBegin", &RiTransformBegin);
     bindFixed(ri, "TransformEnd", &RiTransformEnd);
 
-    ri.def("MotionBegin", [](const Ri &, py::handle times) {
-        requireContext("MotionBegin");
-        CallStorage storage;
-        Values<RtFloat> values = floatValues(times, storage);
-        RiMotionBeginV(values.count(), values.data);
+    ri.def("MotionBegin", [](Ri &self, py::handle times) {
+        Request request(self, "MotionBegin");
+        FloatArg converted(times, "times");
+        Values<RtFloat> values = converted.values();
+        request.write([&] { RiMotionBeginV(values.count(), values.data); });
     });
     bindFixed(ri, "MotionEnd", &RiMotionEnd);
 
@@ -84,9 +87,8 @@ void bindAttributeEntries(RiClass &ri) {
     bindNamedList(ri, "Imager", &RiImagerV);
     bindLightSource(ri, "LightSource", &RiLightSourceV);
     bindLightSource(ri, "AreaLightSource", &RiAreaLightSourceV);
-    ri.def("Illuminate", [](const Ri &, intptr_t light, RtBoolean onoff) {
-        requireContext("Illuminate");
-        RiIlluminate(handlePointer(light), onoff);
+    ri.def("Illuminate", [](Ri &self, intptr_t light, RtBoolean onoff) {
+        Request(self, "Illuminate").write([&] { RiIlluminate(handlePointer(light), onoff); });
     });
 }
 

@@ -49,10 +49,11 @@ void bindQuadric(RiClass &ri, const char *name, std::index_sequence<N...>,
                  RtVoid (*entry)(Number<N>..., RtInt, RtToken[], RtPointer[]), Names... names) {
     ri.def(
         name,
-        [name, entry](const Ri &, Number<N>... numbers, py::handle params) {
-            requireContext(name);
-            ParamDict list(params, quadricCounts());
-            entry(numbers..., list.size(), list.tokens(), list.values());
+        [name, entry](Ri &self, Number<N>... numbers, py::handle params) {
+            Request request(self, name);
+            ParamDict list(params);
+            list.bind(quadricCounts());
+            request.write([&] { entry(numbers..., list.size(), list.tokens(), list.values()); });
         },
         names..., params());
 }
@@ -66,13 +67,15 @@ void bindQuadrics(RiClass &ri) {
                 py::arg("thetamax"));
     ri.def(
         "Hyperboloid",
-        [](const Ri &, py::handle point1, py::handle point2, RtFloat thetamax, py::handle params) {
-            requireContext("Hyperboloid");
-            CallStorage storage;
-            RtFloat *from = floatValues(point1, 3, "point1", storage).data;
-            RtFloat *to = floatValues(point2, 3, "point2", storage).data;
-            ParamDict list(params, quadricCounts());
-            RiHyperboloidV(from, to, thetamax, list.size(), list.tokens(), list.values());
+        [](Ri &self, py::handle point1, py::handle point2, RtFloat thetamax, py::handle params) {
+            Request request(self, "Hyperboloid");
+            FloatArg fromArg(point1, "point1");
+            FloatArg toArg(point2, "point2");
+            ParamDict list(params);
+            RtFloat *from = fromArg.values(3).data;
+            RtFloat *to = toArg.values(3).data;
+            list.bind(quadricCounts());
+            request.write([&] { RiHyperboloidV(from, to, thetamax, list.size(), list.tokens(), list.values()); });
         },
         py::arg("point1"), py::arg("point2"), py::arg("thetamax"), params());
     bindQuadric(ri, "Paraboloid", std::make_index_sequence<4>(), &RiParaboloidV, py::arg("rmax"), py::arg("zmin"),
@@ -86,99 +89,129 @@ void bindQuadrics(RiClass &ri) {
 void bindPolygons(RiClass &ri) {
     ri.def(
         "Polygon",
-        [](const Ri &, RtInt nvertices, py::handle params) {
-            requireContext("Polygon");
-            ParamDict list(params, polygonCounts(nvertices));
-            RiPolygonV(nvertices, list.size(), list.tokens(), list.values());
+        [](Ri &self, RtInt nvertices, py::handle params) {
+            Request request(self, "Polygon");
+            ParamDict list(params);
+            list.bind(polygonCounts(nvertices));
+            request.write([&] { RiPolygonV(nvertices, list.size(), list.tokens(), list.values()); });
         },
         py::arg("nvertices"), params());
     ri.def(
         "GeneralPolygon",
-        [](const Ri &, py::handle nvertices, py::handle params) {
-            requireContext("GeneralPolygon");
-            CallStorage storage;
-            Values<RtInt> loops = intValues(nvertices, storage);
-            ParamDict list(params, generalPolygonCounts(loops.count(), loops.data));
-            RiGeneralPolygonV(loops.count(), loops.data, list.size(), list.tokens(), list.values());
+        [](Ri &self, py::handle nvertices, py::handle params) {
+            Request request(self, "GeneralPolygon");
+            IntArg loopsArg(nvertices, "nvertices");
+            ParamDict list(params);
+            Values<RtInt> loops = loopsArg.values();
+            list.bind(generalPolygonCounts(loops.count(), loops.data));
+            request.write(
+                [&] { RiGeneralPolygonV(loops.count(), loops.data, list.size(), list.tokens(), list.values()); });
         },
         py::arg("nvertices"), params());
     ri.def(
         "PointsPolygons",
-        [](const Ri &, py::handle nvertices, py::handle vertices, py::handle params) {
-            requireContext("PointsPolygons");
-            CallStorage storage;
-            Values<RtInt> sizes = intValues(nvertices, storage);
-            Values<RtInt> indices = intValues(vertices, sumInts(sizes.data, sizes.count()), "vertices", storage);
-            ParamDict list(params, pointsPolygonsShape(sizes.count(), sizes.data, indices.data).counts);
-            RiPointsPolygonsV(sizes.count(), sizes.data, indices.data, list.size(), list.tokens(), list.values());
+        [](Ri &self, py::handle nvertices, py::handle vertices, py::handle params) {
+            Request request(self, "PointsPolygons");
+            IntArg sizesArg(nvertices, "nvertices");
+            IntArg indicesArg(vertices, "vertices");
+            ParamDict list(params);
+            Values<RtInt> sizes = sizesArg.values();
+            Values<RtInt> indices = indicesArg.values(sumInts(sizes.data, sizes.count()));
+            list.bind(pointsPolygonsShape(sizes.count(), sizes.data, indices.data).counts);
+            request.write([&] {
+                RiPointsPolygonsV(sizes.count(), sizes.data, indices.data, list.size(), list.tokens(), list.values());
+            });
         },
         py::arg("nvertices"), py::arg("vertices"), params());
     ri.def(
         "PointsGeneralPolygons",
-        [](const Ri &, py::handle nloops, py::handle nvertices, py::handle vertices, py::handle params) {
-            requireContext("PointsGeneralPolygons");
-            CallStorage storage;
-            Values<RtInt> loops = intValues(nloops, storage);
-            Values<RtInt> sizes = intValues(nvertices, sumInts(loops.data, loops.count()), "nvertices", storage);
-            Values<RtInt> indices = intValues(vertices, sumInts(sizes.data, sizes.count()), "vertices", storage);
-            IndexedMeshShape shape = pointsGeneralPolygonsShape(loops.count(), loops.data, sizes.data, indices.data);
-            ParamDict list(params, shape.counts);
-            RiPointsGeneralPolygonsV(loops.count(), loops.data, sizes.data, indices.data, list.size(), list.tokens(),
-                                     list.values());
+        [](Ri &self, py::handle nloops, py::handle nvertices, py::handle vertices, py::handle params) {
+            Request request(self, "PointsGeneralPolygons");
+            IntArg loopsArg(nloops, "nloops");
+            IntArg sizesArg(nvertices, "nvertices");
+            IntArg indicesArg(vertices, "vertices");
+            ParamDict list(params);
+            Values<RtInt> loops = loopsArg.values();
+            Values<RtInt> sizes = sizesArg.values(sumInts(loops.data, loops.count()));
+            Values<RtInt> indices = indicesArg.values(sumInts(sizes.data, sizes.count()));
+            list.bind(pointsGeneralPolygonsShape(loops.count(), loops.data, sizes.data, indices.data).counts);
+            request.write([&] {
+                RiPointsGeneralPolygonsV(loops.count(), loops.data, sizes.data, indices.data, list.size(),
+                                         list.tokens(), list.values());
+            });
         },
         py::arg("nloops"), py::arg("nvertices"), py::arg("vertices"), params());
 }
 
 void bindPatches(RiClass &ri) {
-    ri.def("Basis", [](const Ri &, py::handle ubasis, RtInt ustep, py::handle vbasis, RtInt vstep) {
-        requireContext("Basis");
-        CallStorage storage;
-        RtFloat(*u)[4] = basisMatrix(ubasis, storage);
-        RtFloat(*v)[4] = basisMatrix(vbasis, storage);
-        RiBasis(u, ustep, v, vstep);
+    ri.def("Basis", [](Ri &self, py::handle ubasis, RtInt ustep, py::handle vbasis, RtInt vstep) {
+        Request request(self, "Basis");
+        BasisArg u(ubasis);
+        BasisArg v(vbasis);
+        RtFloat(*uMatrix)[4] = u.matrix();
+        RtFloat(*vMatrix)[4] = v.matrix();
+        request.write([&] { RiBasis(uMatrix, ustep, vMatrix, vstep); });
     });
     ri.def(
         "Patch",
-        [](const Ri &, const char *type, py::handle params) {
-            requireContext("Patch");
-            ParamDict list(params, steppedCounts(patchCounts(type), type));
-            RiPatchV(type, list.size(), list.tokens(), list.values());
+        [](Ri &self, Name type, py::handle params) {
+            Request request(self, "Patch");
+            ParamDict list(params);
+            list.bind(steppedCounts(patchCounts(type), type));
+            request.write([&] { RiPatchV(type, list.size(), list.tokens(), list.values()); });
         },
         py::arg("type"), params());
     ri.def(
         "PatchMesh",
-        [](const Ri &, const char *type, RtInt nu, const char *uwrap, RtInt nv, const char *vwrap, py::handle params) {
-            requireContext("PatchMesh");
+        [](Ri &self, Name type, RtInt nu, Name uwrap, RtInt nv, Name vwrap, py::handle params) {
+            Request request(self, "PatchMesh");
+            ParamDict list(params);
             BasisSteps steps = currentSteps();
-            ParamDict list(params, steppedCounts(patchMeshCounts(type, nu, uwrap, nv, vwrap, steps.u, steps.v), type));
-            RiPatchMeshV(type, nu, uwrap, nv, vwrap, list.size(), list.tokens(), list.values());
+            list.bind(steppedCounts(patchMeshCounts(type, nu, uwrap, nv, vwrap, steps.u, steps.v), type));
+            request.write([&] { RiPatchMeshV(type, nu, uwrap, nv, vwrap, list.size(), list.tokens(), list.values()); });
         },
         py::arg("type"), py::arg("nu"), py::arg("uwrap"), py::arg("nv"), py::arg("vwrap"), params());
-    ri.def("TrimCurve", [](const Ri &, py::handle ncurves, py::handle order, py::handle knot, py::handle min,
+    ri.def("TrimCurve", [](Ri &self, py::handle ncurves, py::handle order, py::handle knot, py::handle min,
                            py::handle max, py::handle n, py::handle u, py::handle v, py::handle w) {
-        requireContext("TrimCurve");
-        CallStorage storage;
-        Values<RtInt> loops = intValues(ncurves, storage);
+        Request request(self, "TrimCurve");
+        IntArg loopsArg(ncurves, "ncurves");
+        IntArg ordersArg(order, "order");
+        FloatArg knotArg(knot, "knot");
+        FloatArg minArg(min, "min");
+        FloatArg maxArg(max, "max");
+        IntArg pointsArg(n, "n");
+        FloatArg uArg(u, "u");
+        FloatArg vArg(v, "v");
+        FloatArg wArg(w, "w");
+        Values<RtInt> loops = loopsArg.values();
         const RtInt curves = sumInts(loops.data, loops.count());
-        Values<RtInt> orders = intValues(order, curves, "order", storage);
-        Values<RtInt> points = intValues(n, curves, "n", storage);
+        Values<RtInt> orders = ordersArg.values(curves);
+        Values<RtInt> points = pointsArg.values(curves);
         TrimCurveSizes sizes = trimCurveSizes(loops.count(), loops.data, orders.data, points.data);
-        RiTrimCurve(loops.count(), loops.data, orders.data, floatValues(knot, sizes.knots, "knot", storage).data,
-                    floatValues(min, curves, "min", storage).data, floatValues(max, curves, "max", storage).data,
-                    points.data, floatValues(u, sizes.points, "u", storage).data,
-                    floatValues(v, sizes.points, "v", storage).data, floatValues(w, sizes.points, "w", storage).data);
+        RtFloat *knots = knotArg.values(sizes.knots).data;
+        RtFloat *mins = minArg.values(curves).data;
+        RtFloat *maxs = maxArg.values(curves).data;
+        RtFloat *us = uArg.values(sizes.points).data;
+        RtFloat *vs = vArg.values(sizes.points).data;
+        RtFloat *ws = wArg.values(sizes.points).data;
+        request.write(
+            [&] { RiTrimCurve(loops.count(), loops.data, orders.data, knots, mins, maxs, points.data, us, vs, ws); });
     });
     ri.def(
         "NuPatch",
-        [](const Ri &, RtInt nu, RtInt uorder, py::handle uknot, RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
+        [](Ri &self, RtInt nu, RtInt uorder, py::handle uknot, RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
            py::handle vknot, RtFloat vmin, RtFloat vmax, py::handle params) {
-            requireContext("NuPatch");
-            CallStorage storage;
-            RtFloat *uknots = floatValues(uknot, knotCount(nu, uorder), "uknot", storage).data;
-            RtFloat *vknots = floatValues(vknot, knotCount(nv, vorder), "vknot", storage).data;
-            ParamDict list(params, nuPatchCounts(nu, uorder, nv, vorder));
-            RiNuPatchV(nu, uorder, uknots, umin, umax, nv, vorder, vknots, vmin, vmax, list.size(), list.tokens(),
-                       list.values());
+            Request request(self, "NuPatch");
+            FloatArg uknotArg(uknot, "uknot");
+            FloatArg vknotArg(vknot, "vknot");
+            ParamDict list(params);
+            RtFloat *uknots = uknotArg.values(knotCount(nu, uorder)).data;
+            RtFloat *vknots = vknotArg.values(knotCount(nv, vorder)).data;
+            list.bind(nuPatchCounts(nu, uorder, nv, vorder));
+            request.write([&] {
+                RiNuPatchV(nu, uorder, uknots, umin, umax, nv, vorder, vknots, vmin, vmax, list.size(), list.tokens(),
+                           list.values());
+            });
         },
         py::arg("nu"), py::arg("uorder"), py::arg("uknot"), py::arg("umin"), py::arg("umax"), py::arg("nv"),
         py::arg("vorder"), py::arg("vknot"), py::arg("vmin"), py::arg("vmax"), params());
@@ -187,75 +220,91 @@ void bindPatches(RiClass &ri) {
 void bindCurvesPointsMeshes(RiClass &ri) {
     ri.def(
         "Curves",
-        [](const Ri &, const char *type, py::handle nvertices, const char *wrap, py::handle params) {
-            requireContext("Curves");
-            CallStorage storage;
-            Values<RtInt> sizes = intValues(nvertices, storage);
+        [](Ri &self, Name type, py::handle nvertices, Name wrap, py::handle params) {
+            Request request(self, "Curves");
+            IntArg sizesArg(nvertices, "nvertices");
+            ParamDict list(params);
+            Values<RtInt> sizes = sizesArg.values();
             SteppedCounts counts = curvesCounts(type, sizes.count(), sizes.data, wrap, currentSteps().v);
-            ParamDict list(params, steppedCounts(counts, type));
-            RiCurvesV(type, sizes.count(), sizes.data, wrap, list.size(), list.tokens(), list.values());
+            list.bind(steppedCounts(counts, type));
+            request.write(
+                [&] { RiCurvesV(type, sizes.count(), sizes.data, wrap, list.size(), list.tokens(), list.values()); });
         },
         py::arg("type"), py::arg("nvertices"), py::arg("wrap"), params());
     ri.def(
         "Points",
-        [](const Ri &, RtInt npoints, py::handle params) {
-            requireContext("Points");
-            ParamDict list(params, pointsCounts(npoints));
-            RiPointsV(npoints, list.size(), list.tokens(), list.values());
+        [](Ri &self, RtInt npoints, py::handle params) {
+            Request request(self, "Points");
+            ParamDict list(params);
+            list.bind(pointsCounts(npoints));
+            request.write([&] { RiPointsV(npoints, list.size(), list.tokens(), list.values()); });
         },
         py::arg("npoints"), params());
     ri.def(
         "SubdivisionMesh",
-        [](const Ri &, const char *scheme, py::handle nvertices, py::handle vertices, py::handle tags, py::handle nargs,
+        [](Ri &self, Name scheme, py::handle nvertices, py::handle vertices, py::handle tags, py::handle nargs,
            py::handle intargs, py::handle floatargs, py::handle params) {
-            requireContext("SubdivisionMesh");
-            CallStorage storage;
-            Values<RtInt> sizes = intValues(nvertices, storage);
-            Values<RtInt> indices = intValues(vertices, sumInts(sizes.data, sizes.count()), "vertices", storage);
-            Values<RtToken> tagNames = stringValues(tags, storage);
-            Values<RtInt> argCounts = intValues(nargs, 2 * static_cast<long long>(tagNames.size), "nargs", storage);
+            Request request(self, "SubdivisionMesh");
+            IntArg sizesArg(nvertices, "nvertices");
+            IntArg indicesArg(vertices, "vertices");
+            StringArg tagsArg(tags, "tags");
+            IntArg nargsArg(nargs, "nargs");
+            IntArg intsArg(intargs, "intargs");
+            FloatArg floatsArg(floatargs, "floatargs");
+            ParamDict list(params);
+            Values<RtInt> sizes = sizesArg.values();
+            Values<RtInt> indices = indicesArg.values(sumInts(sizes.data, sizes.count()));
+            Values<RtToken> tagNames = tagsArg.values();
+            Values<RtInt> argCounts = nargsArg.values(2 * static_cast<long long>(tagNames.size));
             TagArgSizes argSizes = subdivisionTagSizes(tagNames.count(), argCounts.data);
-            Values<RtInt> ints = intValues(intargs, argSizes.ints, "intargs", storage);
-            Values<RtFloat> floats = floatValues(floatargs, argSizes.floats, "floatargs", storage);
-            IndexedMeshShape shape = subdivisionMeshShape(sizes.count(), sizes.data, indices.data);
-            ParamDict list(params, shape.counts);
-            RiSubdivisionMeshV(scheme, sizes.count(), sizes.data, indices.data, tagNames.count(), tagNames.data,
-                               argCounts.data, ints.data, floats.data, list.size(), list.tokens(), list.values());
+            Values<RtInt> ints = intsArg.values(argSizes.ints);
+            Values<RtFloat> floats = floatsArg.values(argSizes.floats);
+            list.bind(subdivisionMeshShape(sizes.count(), sizes.data, indices.data).counts);
+            request.write([&] {
+                RiSubdivisionMeshV(scheme, sizes.count(), sizes.data, indices.data, tagNames.count(), tagNames.data,
+                                   argCounts.data, ints.data, floats.data, list.size(), list.tokens(), list.values());
+            });
         },
         py::arg("scheme"), py::arg("nvertices"), py::arg("vertices"), py::arg("tags") = py::tuple(),
         py::arg("nargs") = py::tuple(), py::arg("intargs") = py::tuple(), py::arg("floatargs") = py::tuple(), params());
     ri.def(
         "Blobby",
-        [](const Ri &, RtInt nleaf, py::handle code, py::handle flt, py::handle str, py::handle params) {
-            requireContext("Blobby");
-            CallStorage storage;
-            Values<RtInt> codes = intValues(code, storage);
-            Values<RtFloat> floats = floatValues(flt, storage);
-            Values<RtToken> strings = stringValues(str, storage);
+        [](Ri &self, RtInt nleaf, py::handle code, py::handle flt, py::handle str, py::handle params) {
+            Request request(self, "Blobby");
+            IntArg codesArg(code, "code");
+            FloatArg floatsArg(flt, "flt");
+            StringArg stringsArg(str, "str");
+            ParamDict list(params);
+            Values<RtInt> codes = codesArg.values();
+            Values<RtFloat> floats = floatsArg.values();
+            Values<RtToken> strings = stringsArg.values();
             BlobbyScan scan = blobbyScan(codes.count(), codes.data);
             if (!scan.complete) throw py::value_error(kBlobbyCodes);
             if (scan.leaves != nleaf || scan.floats != floats.count() || scan.strings != strings.count())
                 throw py::value_error(formatString(kBlobbyCounts, scan.leaves, scan.floats, scan.strings, nleaf,
                                                    floats.count(), strings.count()));
-            ParamDict list(params, blobbyCounts(nleaf));
-            RiBlobbyV(nleaf, codes.count(), codes.data, floats.count(), floats.data, strings.count(), strings.data,
-                      list.size(), list.tokens(), list.values());
+            list.bind(blobbyCounts(nleaf));
+            request.write([&] {
+                RiBlobbyV(nleaf, codes.count(), codes.data, floats.count(), floats.data, strings.count(), strings.data,
+                          list.size(), list.tokens(), list.values());
+            });
         },
         py::arg("nleaf"), py::arg("code"), py::arg("flt"), py::arg("str"), params());
     // The free function has no counterpart in a stream; it is never called.
     ri.def(
         "Procedural",
-        [](const Ri &, py::handle data, py::handle bound, py::handle subdivfunc, py::handle) {
-            requireContext("Procedural");
-            CallStorage storage;
+        [](Ri &self, py::handle data, py::handle bound, py::handle subdivfunc, py::handle) {
+            Request request(self, "Procedural");
             RtProcSubdivFunc function = proceduralFunction(subdivfunc);
-            Values<RtToken> strings = stringValues(data, storage);
+            StringArg stringsArg(data, "data");
+            FloatArg boundArg(bound, "bound");
+            Values<RtToken> strings = stringsArg.values();
             const int needed = function == RiProcDelayedReadArchive ? 1 : 2;
             if (strings.size != size_t(needed))
                 throw py::value_error(formatString(kProceduralData, subdivfunc.attr("name").cast<std::string>().c_str(),
                                                    needed, strings.size));
-            RtFloat *box = floatValues(bound, 6, "bound", storage).data;
-            RiProcedural(strings.data, box, function, nullptr);
+            RtFloat *box = boundArg.values(6).data;
+            request.write([&] { RiProcedural(strings.data, box, function, nullptr); });
         },
         py::arg("data"), py::arg("bound"), py::arg("subdivfunc"), py::arg("freefunc") = py::none());
     bindNamedList(ri, "Geometry", &RiGeometryV);

@@ -1,9 +1,9 @@
 // The "rib" stream options: process-wide defaults for the next stream.
 #include "rib/StreamOptions.h"
 
-#include "format/TokenWords.h"
-
 #include "format/FloatFormat.h"
+#include "format/FormatString.h"
+#include "format/TokenWords.h"
 
 namespace quillet {
 
@@ -18,6 +18,12 @@ const char kFormat[] = "format";
 const char kBinary[] = "binary";
 const char kCompression[] = "compression";
 const char kPrecision[] = "precision";
+const char kAscii[] = "ascii";
+const char kGzip[] = "gzip";
+const char kNone[] = "none";
+
+const char kBadText[] = "\"rib\" option \"%s\": expected \"%s\" or \"%s\", got \"%s\"";
+const char kBadPrecision[] = "\"rib\" option \"precision\": expected %d (the default) or %d to %d, got %d";
 
 // The string that a string-valued option points at (may be null).
 RtToken stringValue(RtPointer value) {
@@ -35,11 +41,31 @@ void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &com
         binary = *static_cast<const RtInt *>(value);
     else if (isToken(token, kPrecision)) {
         const RtInt asked = *static_cast<const RtInt *>(value);
-        if (isFloatPrecision(asked)) precision = asked;
+        if (isFloatPrecision(asked) || asked == kDefaultPrecision)
+            precision = asked;
+        else
+            RiErrorPrint(RIE_RANGE, RIE_ERROR, streamOptionProblem(token, value).c_str());
     } else if (isToken(token, kCompression))
-        compressed = isToken(stringValue(value), "gzip") ? 1 : 0;
-    else if (acceptGzipFlag && isToken(token, "gzip"))
+        compressed = isToken(stringValue(value), kGzip) ? 1 : 0;
+    else if (acceptGzipFlag && isToken(token, kGzip))
         compressed = *static_cast<const RtInt *>(value);
+}
+
+std::string streamOptionProblem(RtToken token, RtPointer value) {
+    if (!token || !value) return std::string();
+    auto textProblem = [&](const char *first, const char *second) {
+        RtToken text = stringValue(value);
+        if (isToken(text, first) || isToken(text, second)) return std::string();
+        return formatString(kBadText, token, first, second, text ? text : "");
+    };
+    if (isToken(token, kFormat)) return textProblem(kAscii, kBinary);
+    if (isToken(token, kCompression)) return textProblem(kGzip, kNone);
+    if (isToken(token, kPrecision)) {
+        const RtInt asked = *static_cast<const RtInt *>(value);
+        if (!isFloatPrecision(asked) && asked != kDefaultPrecision)
+            return formatString(kBadPrecision, kDefaultPrecision, kShortestPrecision, kLargestPrecision, asked);
+    }
+    return std::string();
 }
 
 const char *streamOptionDeclaration(RtToken token) {

@@ -5,6 +5,8 @@
 #ifndef QUILLET_STREAMOPTIONS_H
 #define QUILLET_STREAMOPTIONS_H
 
+#include <string>
+
 #include "quillet/ri.h"
 
 namespace quillet {
@@ -18,9 +20,9 @@ extern RtInt ribPrecisionDefault;
 extern RtInt echoDeclare;
 
 // "format" (string, "binary" selects binary), "binary" (RtInt), "compression"
-// (string, "gzip" sets the flag), "precision" (RtInt 0 to 9; other values
-// are ignored) and, when acceptGzipFlag, "gzip" (RtInt). Other tokens, null
-// tokens and null values change nothing.
+// (string, "gzip" sets the flag), "precision" (RtInt 0 to 9, or kDefaultPrecision
+// for "%g"; other values are reported as a range error and ignored) and, when acceptGzipFlag, "gzip"
+// (RtInt). Other tokens, null tokens and null values change nothing.
 void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed, RtInt &precision,
                        bool acceptGzipFlag);
 
@@ -42,6 +44,13 @@ public:
 private:
     RtInt saved;
 };
+
+// Why a "rib" option's value is not one the option knows, empty when it is:
+// a "format" other than "ascii" or "binary", a "compression" other than
+// "gzip" or "none", a "precision" other than kDefaultPrecision or 0 to 9. The C interface keeps
+// reading other "format" and "compression" texts as ASCII and no
+// compression; callers that can refuse a call refuse them all.
+std::string streamOptionProblem(RtToken token, RtPointer value);
 
 // The declaration of the value that applyStreamOption reads for token
 // ("string" or "integer"), null for a token that is not a "rib" option.
