@@ -23,6 +23,10 @@ const char kUndefinedString[] = "undefined encoded string %u";
 const char kNotARequest[] = "encoded request %u names \"%s\", which is not a request";
 const char kStringExpected[] = "binary token 0x%02X needs a string after it";
 
+// The buffer starts small, so that a short stream costs little to start,
+// and doubles while reads fill it, up to kBufferSize (or further for a
+// token that does not fit).
+const size_t kFirstBuffer = 4096;
 const size_t kBufferSize = 1 << 20;
 const size_t kWordMax = 4096;         // longest keyword or number text
 const size_t kFastRoom = 64;          // bytes in hand for reading a number straight from the buffer
@@ -85,7 +89,7 @@ double doubleFromBits(uint64_t bits) {
 }  // namespace
 
 RibLexer::RibLexer(std::unique_ptr<ByteInput> in, StringArena &arena, Reporter reporter)
-    : input(std::move(in)), strings(arena), report(std::move(reporter)), buffer(kBufferSize) {}
+    : input(std::move(in)), strings(arena), report(std::move(reporter)), buffer(kFirstBuffer) {}
 
 bool RibLexer::refill() {
     if (ended) return false;
@@ -95,8 +99,10 @@ bool RibLexer::refill() {
         end -= pos;
         pos = 0;
     }
-    if (end == buffer.size()) buffer.resize(buffer.size() * 2);
-    size_t got = input->read(buffer.data() + end, buffer.size() - end);
+    if (end == buffer.size() || (lastReadFilled && buffer.size() < kBufferSize)) buffer.resize(buffer.size() * 2);
+    const size_t room = buffer.size() - end;
+    size_t got = input->read(buffer.data() + end, room);
+    lastReadFilled = got == room;
     if (got == 0) {
         ended = true;
         return false;

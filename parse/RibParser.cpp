@@ -11,7 +11,6 @@
 
 #include "quillet/DeclTable.h"
 #include "decl/Predeclare.h"
-#include "parse/DeclaringContext.h"
 #include "parse/ParseText.h"
 #include "parse/RequestCalls.h"
 #include "parse/RibLexer.h"
@@ -661,15 +660,10 @@ bool Parser::readParams() {
     }
 }
 
-// The standard declarations, made once per parse so that each stream is read
-// with them whatever an earlier stream declared.
-void declareStandardTokens() {
-    DeclaringContext declarer;
-    predeclare(declarer);
-}
-
 RibParseResult parseInput(std::unique_ptr<ByteInput> input, const char *sourceName, RenderContext &target,
                           RibDiagnostics &diagnostics) {
+    // Each stream is read with the standard declarations, whatever an
+    // earlier stream declared.
     declareStandardTokens();
     Parser parser(std::move(input), sourceName ? sourceName : "", target, diagnostics);
     return parser.run();

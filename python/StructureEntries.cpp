@@ -1,4 +1,5 @@
-// Solids, objects, texture making, declarations, archives and error handlers.
+// Frame, world, attribute, transform, solid, object and motion blocks,
+// declarations, archives and error handlers.
 #include "python/Bindings.h"
 #include "quillet/DeclTable.h"
 
@@ -32,6 +33,14 @@ void writeRecord(Ri &self, const char *entry, const char *type, py::handle forma
 }  // namespace
 
 void bindStructureEntries(RiClass &ri) {
+    bindFixed(ri, "FrameBegin", &RiFrameBegin);
+    bindFixed(ri, "FrameEnd", &RiFrameEnd);
+    bindFixed(ri, "WorldBegin", &RiWorldBegin);
+    bindFixed(ri, "WorldEnd", &RiWorldEnd);
+    bindFixed(ri, "AttributeBegin", &RiAttributeBegin);
+    bindFixed(ri, "AttributeEnd", &RiAttributeEnd);
+    bindFixed(ri, "TransformBegin", &RiTransformBegin);
+    bindFixed(ri, "TransformEnd", &RiTransformEnd);
     bindFixed(ri, "SolidBegin", &RiSolidBegin);
     bindFixed(ri, "SolidEnd", &RiSolidEnd);
     ri.def("ObjectBegin", [](Ri &self) { return handleNumber(Request(self, "ObjectBegin").write(RiObjectBegin)); });
@@ -39,66 +48,17 @@ void bindStructureEntries(RiClass &ri) {
     ri.def("ObjectInstance", [](Ri &self, intptr_t handle) {
         Request(self, "ObjectInstance").write([&] { RiObjectInstance(handlePointer(handle)); });
     });
-    ri.def(
-        "MakeTexture",
-        [](Ri &self, Name picturename, Name texturename, Name swrap, Name twrap, py::handle filterfunc, RtFloat swidth,
-           RtFloat twidth, py::handle params) {
-            Request request(self, "MakeTexture");
-            RtFilterFunc filter = filterFunction(filterfunc);
-            ParamDict list(params);
-            list.bind(uncountedCounts());
-            request.write([&] {
-                RiMakeTextureV(picturename, texturename, swrap, twrap, filter, swidth, twidth, list.size(),
-                               list.tokens(), list.values());
-            });
-        },
-        py::arg("picturename"), py::arg("texturename"), py::arg("swrap"), py::arg("twrap"), py::arg("filterfunc"),
-        py::arg("swidth"), py::arg("twidth"), py::arg("params") = py::none());
-    ri.def(
-        "MakeLatLongEnvironment",
-        [](Ri &self, Name picturename, Name texturename, py::handle filterfunc, RtFloat swidth, RtFloat twidth,
-           py::handle params) {
-            Request request(self, "MakeLatLongEnvironment");
-            RtFilterFunc filter = filterFunction(filterfunc);
-            ParamDict list(params);
-            list.bind(uncountedCounts());
-            request.write([&] {
-                RiMakeLatLongEnvironmentV(picturename, texturename, filter, swidth, twidth, list.size(), list.tokens(),
-                                          list.values());
-            });
-        },
-        py::arg("picturename"), py::arg("texturename"), py::arg("filterfunc"), py::arg("swidth"), py::arg("twidth"),
-        py::arg("params") = py::none());
-    ri.def(
-        "MakeCubeFaceEnvironment",
-        [](Ri &self, Name px, Name nx, Name py, Name ny, Name pz, Name nz, Name texturename, RtFloat fov,
-           py::handle filterfunc, RtFloat swidth, RtFloat twidth, py::handle params) {
-            Request request(self, "MakeCubeFaceEnvironment");
-            RtFilterFunc filter = filterFunction(filterfunc);
-            ParamDict list(params);
-            list.bind(uncountedCounts());
-            request.write([&] {
-                RiMakeCubeFaceEnvironmentV(px, nx, py, ny, pz, nz, texturename, fov, filter, swidth, twidth,
-                                           list.size(), list.tokens(), list.values());
-            });
-        },
-        py::arg("px"), py::arg("nx"), py::arg("py"), py::arg("ny"), py::arg("pz"), py::arg("nz"),
-        py::arg("texturename"), py::arg("fov"), py::arg("filterfunc"), py::arg("swidth"), py::arg("twidth"),
-        py::arg("params") = py::none());
-    ri.def(
-        "MakeShadow",
-        [](Ri &self, Name picturename, Name texturename, py::handle params) {
-            Request request(self, "MakeShadow");
-            ParamDict list(params);
-            list.bind(uncountedCounts());
-            request.write([&] { RiMakeShadowV(picturename, texturename, list.size(), list.tokens(), list.values()); });
-        },
-        py::arg("picturename"), py::arg("texturename"), py::arg("params") = py::none());
-    ri.def("Declare", [](Ri &self, Name name, Name declaration) {
-        Request request(self, "Declare");
-        requireReadableDeclaration(name, declaration);
-        RtToken token = request.write([&] { return RiDeclare(name, declaration); });
-        return token != nullptr ? py::object(py::str(token)) : py::object(py::none());
+    ri.def("MotionBegin", [](Ri &self, py::handle times) {
+        Request request(self, "MotionBegin");
+        FloatArg converted(times, "times");
+        Values<RtFloat> values = converted.values();
+        request.write([&] { RiMotionBeginV(values.count(), values.data); });
+    });
+    bindFixed(ri, "MotionEnd", &RiMotionEnd);
+    ri.def("ErrorHandler", [](Ri &self, py::handle handler) {
+        Request request(self, "ErrorHandler");
+        RtErrorHandler function = errorHandlerFunction(handler);
+        request.write([&] { RiErrorHandler(function); });
     });
     ri.def("ArchiveRecord", [](Ri &self, Name type, py::handle format, py::args args) {
         writeRecord(self, "ArchiveRecord", type, format, args);
@@ -116,10 +76,11 @@ void bindStructureEntries(RiClass &ri) {
             request.write([&] { RiReadArchiveV(name, nullptr, list.size(), list.tokens(), list.values()); });
         },
         py::arg("name"), py::arg("callback") = py::none(), py::arg("params") = py::none());
-    ri.def("ErrorHandler", [](Ri &self, py::handle handler) {
-        Request request(self, "ErrorHandler");
-        RtErrorHandler function = errorHandlerFunction(handler);
-        request.write([&] { RiErrorHandler(function); });
+    ri.def("Declare", [](Ri &self, Name name, Name declaration) {
+        Request request(self, "Declare");
+        requireReadableDeclaration(name, declaration);
+        RtToken token = request.write([&] { return RiDeclare(name, declaration); });
+        return token != nullptr ? py::object(py::str(token)) : py::object(py::none());
     });
 }
 

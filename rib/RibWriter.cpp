@@ -44,8 +44,7 @@ void RibWriter::applyOptions(ParamList &options) {
 void RibWriter::begin() {
     echoDeclare = 1;
     writeBytes(kHeader, sizeof kHeader - 1);
-    DeclareEchoOff withoutEcho;
-    predeclare(*this);
+    declareStandardTokens();
 }
 
 RibWriter::~RibWriter() {

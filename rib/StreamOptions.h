@@ -32,19 +32,6 @@ void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]
 // True when name is "rib" or "RIB".
 bool isRibOptionName(RtToken name);
 
-// Turns the echo of Declare requests off for its lifetime and then puts the
-// previous setting back.
-class DeclareEchoOff {
-public:
-    DeclareEchoOff() : saved(echoDeclare) { echoDeclare = 0; }
-    ~DeclareEchoOff() { echoDeclare = saved; }
-    DeclareEchoOff(const DeclareEchoOff &) = delete;
-    DeclareEchoOff &operator=(const DeclareEchoOff &) = delete;
-
-private:
-    RtInt saved;
-};
-
 // Why a "rib" option's value is not one the option knows, empty when it is:
 // a "format" other than "ascii" or "binary", a "compression" other than
 // "gzip" or "none", a "precision" other than kDefaultPrecision or 0 to 9. The C interface keeps

@@ -40,7 +40,7 @@ PreviewContext::PreviewContext(FrameDone done, Report report, Limits caps, unsig
     state.material = std::make_shared<Material>();
     setBasis(state.ubasis, RiBezierBasis);
     setBasis(state.vbasis, RiBezierBasis);
-    predeclare(*this);
+    declareStandardTokens();
 }
 
 void PreviewContext::report(const std::string &problem) {
