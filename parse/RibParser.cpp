@@ -10,8 +10,9 @@
 #include <limits>
 
 #include "quillet/DeclTable.h"
+#include "decl/ValueShape.h"
 #include "decl/Predeclare.h"
-#include "parse/ParseText.h"
+#include "format/FormatString.h"
 #include "parse/RequestCalls.h"
 #include "parse/RibLexer.h"
 
@@ -191,9 +192,9 @@ private:
 
 std::string Parser::argumentProblem(size_t position, const char *what) {
     const char *k = request.shape->keyword;
-    if (!parameter) return formatMessage(kArgument, k, position, what);
+    if (!parameter) return formatString(kArgument, k, position, what);
     std::string name = printableText(parameter->text, parameter->length);
-    return formatMessage(kParamKind, k, name.c_str(), parameterKind);
+    return formatString(kParamKind, k, name.c_str(), parameterKind);
 }
 
 Token &Parser::peek() {
@@ -282,7 +283,7 @@ RibParseResult Parser::run() {
         }
         if (!t.shape) {
             std::string name = printableText(t.text, t.length);
-            fail(t, formatMessage(kUnknownRequest, name.c_str()));
+            fail(t, formatString(kUnknownRequest, name.c_str()));
             resync();
             continue;
         }
@@ -321,7 +322,7 @@ bool Parser::readRequest(const Token &keyword) {
         }
         if (!readArgument(kind, fixed, position)) return false;
     }
-    if (groupAt < group.size()) return fail(keyword, formatMessage(kGroupLeftOver, keyword.shape->keyword));
+    if (groupAt < group.size()) return fail(keyword, formatString(kGroupLeftOver, keyword.shape->keyword));
     return !keyword.shape->params || readParams();
 }
 
@@ -332,7 +333,7 @@ bool Parser::readArgument(char kind, long fixed, size_t position) {
     case 'n': return readScalar(kind, position);
     case 's': {
         Token &t = peek();
-        if (t.kind != TokenKind::String) return fail(t, formatMessage(kArgument, k, position, kString));
+        if (t.kind != TokenKind::String) return fail(t, formatString(kArgument, k, position, kString));
         pushArg('s', request.strings.size(), 1);
         request.strings.push_back(t.text);
         take();
@@ -421,7 +422,7 @@ bool Parser::readGroup() {
             continue;
         }
         if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) return fail(open, kUnterminatedArray);
-        return fail(t, formatMessage(kArgument, request.shape->keyword, request.args.size() + 1, kNumber));
+        return fail(t, formatString(kArgument, request.shape->keyword, request.args.size() + 1, kNumber));
     }
 }
 
@@ -487,7 +488,7 @@ bool Parser::readFloats(size_t position, long fixed, bool bare, const char *what
     }
     size_t count = pool.size() - start;
     if (fixed >= 0 && count != static_cast<size_t>(fixed))
-        return fail(first, formatMessage(kFixedArray, k, position, fixed, count));
+        return fail(first, formatString(kFixedArray, k, position, fixed, count));
     pushArg('F', start, count);
     return true;
 }
@@ -616,12 +617,11 @@ bool Parser::readParams() {
         Token name = peek();
         if (name.kind == TokenKind::Keyword || name.kind == TokenKind::End || name.kind == TokenKind::Fatal)
             return true;
-        if (name.kind != TokenKind::String) return fail(name, formatMessage(kParamName, k));
+        if (name.kind != TokenKind::String) return fail(name, formatString(kParamName, k));
         take();
         const ParamDecl *decl = DeclTable::lookup(name.text);
         if (!decl) {
-            report(name.line, name.offset,
-                   formatMessage(kUndeclared, k, printableText(name.text, name.length).c_str()));
+            report(name.line, name.offset, formatString(kUndeclared, k, printableText(name.text, name.length).c_str()));
             if (!skipValue()) return false;
             continue;
         }
@@ -636,7 +636,7 @@ bool Parser::readParams() {
             wrong = kStringKind;
         if (wrong) {
             report(name.line, name.offset,
-                   formatMessage(kParamKind, k, printableText(name.text, name.length).c_str(), wrong));
+                   formatString(kParamKind, k, printableText(name.text, name.length).c_str(), wrong));
             if (!skipValue()) return false;
             continue;
         }
@@ -689,7 +689,7 @@ RibParseResult parseRib(const char *fileName, RenderContext &target, RibDiagnost
     if (!in) {
         RibParseError error;
         error.source = fileName ? fileName : "";
-        error.message = formatMessage(kCannotOpen, std::strerror(fileName ? errno : EINVAL));
+        error.message = formatString(kCannotOpen, std::strerror(fileName ? errno : EINVAL));
         diagnostics.error(error);
         RibParseResult result;
         result.errors = 1;

@@ -2,6 +2,7 @@
 #include "python/ParamDict.h"
 
 #include "quillet/DeclTable.h"
+#include "decl/ValueShape.h"
 #include "rib/StreamOptions.h"
 
 namespace quillet {

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "quillet/DeclTable.h"
+#include "decl/ValueShape.h"
 #include "rib/OutputBuffer.h"
 #include "format/GeometryCounts.h"
 #include "quillet/RibWriter.h"

@@ -1,6 +1,6 @@
 // A FILE * whose bytes go gzip-compressed into another stream.
-#ifndef RIBCAT_GZIPOUTPUT_H
-#define RIBCAT_GZIPOUTPUT_H
+#ifndef QUILLET_RIBCAT_GZIPOUTPUT_H
+#define QUILLET_RIBCAT_GZIPOUTPUT_H
 
 #include <cstdio>
 
