@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "python/Arguments.h"
+#include "decl/ValueShape.h"
 #include "format/GeometryCounts.h"
+#include "quillet/ParamDecl.h"
 #include "quillet/ParamDecl.h"
 
 namespace quillet {
