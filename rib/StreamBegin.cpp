@@ -9,7 +9,8 @@
 namespace quillet {
 
 RenderContext *newStreamWriter(RtToken name) {
-    return new (std::nothrow) RibWriter(name, "binary", &ribBinaryDefault, "precision", &ribPrecisionDefault, RI_NULL);
+    return new (std::nothrow) RibWriter(name, "binary", &ribBinaryDefault, "precision", &ribPrecisionDefault,
+                                        "gziplevel", &ribGzipLevelDefault, "archive", &ribArchiveDefault, RI_NULL);
 }
 
 bool applyStreamDefaults(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {

@@ -16,27 +16,40 @@ extern RtInt ribBinaryDefault;
 extern RtInt ribCompressionDefault;
 // kDefaultPrecision ("%g"), or 0 to 9 (rib/FloatFormat.h).
 extern RtInt ribPrecisionDefault;
+// The level of a compressed stream's gzip members (0 to 12), and whether a
+// stream is an archive file (its header is the "Entity" line).
+extern RtInt ribGzipLevelDefault;
+extern RtInt ribArchiveDefault;
 // While set, Declare requests are echoed into the stream.
 extern RtInt echoDeclare;
 
-// "format" (string, "binary" selects binary), "binary" (RtInt), "compression"
-// (string, "gzip" sets the flag), "precision" (RtInt 0 to 9, or kDefaultPrecision
-// for "%g"; other values are reported as a range error and ignored) and, when acceptGzipFlag, "gzip"
-// (RtInt). Other tokens, null tokens and null values change nothing.
-void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed, RtInt &precision,
-                       bool acceptGzipFlag);
+// How a stream's file is made, beside its encoding: the gzip level of a
+// compressed stream and the archive-file header.
+struct FileForm {
+    RtInt gzipLevel;
+    RtInt archive;
+};
 
-// Applies "format", "binary", "compression" and "precision" when name is
-// "rib" or "RIB".
+// "format" (string, "binary" selects binary), "binary" (RtInt), "compression"
+// (string, "gzip" sets the flag), "precision" (RtInt 0 to 9, or
+// kDefaultPrecision for "%g"), "gziplevel" (RtInt 0 to 12; other values of
+// these two are reported as range errors and ignored),
+// "archive" (RtInt) and, when acceptGzipFlag, "gzip" (RtInt). Other tokens,
+// null tokens and null values change nothing.
+void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed, RtInt &precision,
+                       FileForm &form, bool acceptGzipFlag);
+
+// Applies "format", "binary", "compression", "precision", "gziplevel" and
+// "archive" when name is "rib" or "RIB".
 void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);
 // True when name is "rib" or "RIB".
 bool isRibOptionName(RtToken name);
 
 // Why a "rib" option's value is not one the option knows, empty when it is:
 // a "format" other than "ascii" or "binary", a "compression" other than
-// "gzip" or "none", a "precision" other than kDefaultPrecision or 0 to 9. The C interface keeps
-// reading other "format" and "compression" texts as ASCII and no
-// compression; callers that can refuse a call refuse them all.
+// "gzip" or "none", a "precision" or "gziplevel" out of range. The C
+// interface keeps reading other "format" and "compression" texts as ASCII and
+// no compression; callers that can refuse a call refuse them all.
 std::string streamOptionProblem(RtToken token, RtPointer value);
 
 // The declaration of the value that applyStreamOption reads for token

@@ -51,6 +51,8 @@ REJECTED = [
      ValueError, '"rib" option "format": expected "ascii" or "binary", got "binray"'),
     ("stream precision out of range", lambda ri: ri.Option("rib", {"precision": 12}),
      ValueError, '"rib" option "precision": expected -1 (the default) or 0 to 9, got 12'),
+    ("gzip level out of range", lambda ri: ri.Option("rib", {"gziplevel": 13}),
+     ValueError, '"rib" option "gziplevel": expected 0 to 12, got 13'),
     ("unknown compression", lambda ri: ri.Option("rib", {"compression": "zip"}),
      ValueError, '"rib" option "compression": expected "gzip" or "none", got "zip"'),
     ("misspelt declaration", lambda ri: ri.Declare("foo", "uniform flot"),

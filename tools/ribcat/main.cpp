@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/ribcat/GzipOutput.h"
+#include "rib/GzipPieces.h"
 #include "tools/ribcat/IndentingContext.h"
 #include "tools/ribcat/StreamChecker.h"
 #include "quillet/ArchiveFollower.h"
@@ -21,9 +21,10 @@ using namespace quillet;
 
 namespace {
 
-const char kUsage[] = "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [-r] [--archive-path DIRS]\n"
-                      "              [-o FILE] [FILE...]\n"
+const char kUsage[] = "usage: ribcat [--binary] [--gzip] [--gzip-level N] [--indent[=N]] [--precision N] [-r]\n"
+                      "              [--archive-path DIRS] [-o FILE] [FILE...]\n"
                       "       ribcat --check [FILE...]\n"
+                      "  --gzip-level N      0 (stored) to 12 (smallest); default 1, which keeps pace with the write\n"
                       "  -r, --readarchives  write each archive that a stream reads in place of its ReadArchive\n"
                       "                      (a DelayedReadArchive becomes an attribute block around it)\n"
                       "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n";
@@ -36,12 +37,14 @@ const int kDefaultIndent = 2;
 const long kIndentMax = 64;
 const long kPrecisionMax = 9;  // 0: the shortest text that reads back exactly
 const char kCannotWrite[] = "ribcat: %s: %s\n";
-const char kNoGzip[] = "ribcat: gzip output is not available\n";
+const char kNoGzip[] = "ribcat: gzip output is not available in this build\n";
+const long kGzipLevelMax = 12;
 
 struct Options {
     bool check = false;
     bool binary = false;
     bool gzip = false;
+    int gzipLevel = -1;  // the writer's own
     bool readArchives = false;
     std::string archivePath;
     int indent = -1;     // no indenting
@@ -70,6 +73,16 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
             options.binary = true;
         } else if (arg == "--gzip") {
             options.gzip = true;
+        } else if (arg == "--gzip-level" && i + 1 < argc) {
+            char *end;
+            long level = std::strtol(argv[++i], &end, 10);
+            if (*end || end == argv[i] || level < 0 || level > kGzipLevelMax) {
+                std::fputs(kUsage, stderr);
+                status = 2;
+                return false;
+            }
+            options.gzip = true;
+            options.gzipLevel = static_cast<int>(level);
         } else if (arg == "-r" || arg == "--readarchives") {
             options.readArchives = true;
         } else if (arg == "--archive-path" && i + 1 < argc) {
@@ -137,16 +150,16 @@ int convert(const Options &options) {
         std::fprintf(stderr, kCannotWrite, options.output, std::strerror(errno));
         return 1;
     }
-    FILE *out = file;
-    if (options.gzip && !(out = openGzipOutput(file))) {
+    if (options.gzip && !GzipPieces::available()) {
         std::fputs(kNoGzip, stderr);
         return 1;
     }
     PrefixedDiagnostics diagnostics;
     {
-        RtInt binary = options.binary ? 1 : 0, precision = options.precision;
-        RibWriter writer(RibWriter::OpenStream{out, name}, "binary", &binary,
-                         options.precision >= 0 ? "precision" : RI_NULL, &precision, RI_NULL);
+        RtInt binary = options.binary ? 1 : 0, precision = options.precision, level = options.gzipLevel;
+        RibWriter writer(RibWriter::OpenStream{file, name, options.gzip}, "binary", &binary,
+                         options.precision >= 0 ? "precision" : "", &precision,
+                         options.gzipLevel >= 0 ? "gziplevel" : "", &level, RI_NULL);
         std::unique_ptr<IndentingContext> indenting;
         if (options.indent >= 0) indenting.reset(new IndentingContext(writer, options.indent));
         RenderContext &target = indenting ? static_cast<RenderContext &>(*indenting) : writer;
@@ -160,8 +173,7 @@ int convert(const Options &options) {
                 parseRib(input, target, diagnostics);
         }
     }
-    bool failed = std::ferror(out) != 0;
-    if (out != file) failed = std::fclose(out) != 0 || failed;
+    bool failed = std::ferror(file) != 0;
     failed = (file == stdout ? std::fflush(file) : std::fclose(file)) != 0 || failed;
     if (failed) {
         std::fprintf(stderr, kCannotWrite, name, std::strerror(errno));
