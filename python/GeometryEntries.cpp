@@ -106,6 +106,30 @@ void bindGeometryEntries(RiClass &ri) {
         },
         py::arg("data"), py::arg("bound"), py::arg("subdivfunc"), py::arg("freefunc") = py::none());
     bindNamedList(ri, "Geometry", &RiGeometryV);
+    ri.def(
+        "Volume",
+        [](Ri &self, Name type, py::handle bound, py::handle dimensions, py::handle params) {
+            Request request(self, "Volume");
+            FloatArg boundArg(bound, "bound");
+            IntArg gridArg(dimensions, "dimensions");
+            ParamDict list(params);
+            RtFloat *box = boundArg.values(6).data;
+            RtInt *grid = gridArg.values(3).data;
+            list.bind(volumeCounts(grid));
+            request.write([&] { RiVolumeV(type, box, grid, list.size(), list.tokens(), list.values()); });
+        },
+        py::arg("type"), py::arg("bound"), py::arg("dimensions"), params());
+    ri.def(
+        "Procedural2",
+        [](Ri &self, py::handle subdivfunc, py::handle boundfunc, py::handle params) {
+            Request request(self, "Procedural2");
+            RtProc2SubdivFunc function = procedural2Function(subdivfunc);
+            RtProc2BoundFunc bound = boundFunction(boundfunc);
+            ParamDict list(params);
+            list.bind(uncountedCounts());
+            request.write([&] { RiProcedural2V(function, bound, list.size(), list.tokens(), list.values()); });
+        },
+        py::arg("subdivfunc"), py::arg("boundfunc"), params());
 }
 
 }  // namespace python

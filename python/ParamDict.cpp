@@ -2,6 +2,7 @@
 #include "python/ParamDict.h"
 
 #include "quillet/DeclTable.h"
+#include "decl/HandleId.h"
 #include "decl/ValueShape.h"
 #include "rib/StreamOptions.h"
 
@@ -81,6 +82,12 @@ ParamDict ParamDict::streamOptions(py::handle params) {
     return list;
 }
 
+void ParamDict::nameHandle(py::handle name) {
+    if (name.is_none()) return;
+    handleName = StringArg(name, "handleid");
+    named = true;
+}
+
 void ParamDict::add(Name token, py::handle value, const ParamDecl &decl) {
     Entry entry{token, &decl, paramValueShape(decl, uncountedCounts()).kind, {}, {}, {}};
     switch (entry.kind) {
@@ -110,6 +117,10 @@ ParamDict &ParamDict::bind(const ClassCounts &counts) {
         }
         tokenArray.push_back(entry.token.text);
         valueArray.push_back(pointer != nullptr ? pointer : &noValues);
+    }
+    if (named) {
+        tokenArray.push_back(kHandleIdToken);
+        valueArray.push_back(handleName.values(1).data);
     }
     return *this;
 }

@@ -31,6 +31,10 @@ public:
     // number of values that its declaration and the counts call for.
     ParamDict &bind(const ClassCounts &counts);
 
+    // Adds "__handleid" with the name unless it is None: the name of a light
+    // or an object.
+    void nameHandle(py::handle name);
+
     RtInt size() const { return static_cast<RtInt>(tokenArray.size()); }
     RtToken *tokens() { return tokenArray.data(); }
     RtPointer *values() { return valueArray.data(); }
@@ -49,6 +53,9 @@ private:
     void add(Name token, py::handle value, const ParamDecl &decl);
 
     std::vector<Entry> entries;
+    // The name nameHandle gave, written last.
+    bool named = false;
+    StringArg handleName;
     // The declarations of stream options, which no table holds.
     std::vector<std::unique_ptr<ParamDecl>> ownDeclarations;
     std::vector<RtToken> tokenArray;

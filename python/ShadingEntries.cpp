@@ -10,14 +10,15 @@ template <typename Entry>
 void bindLightSource(RiClass &ri, const char *name, Entry entry) {
     ri.def(
         name,
-        [name, entry](Ri &self, Name shader, py::handle params) {
+        [name, entry](Ri &self, Name shader, py::handle params, py::handle handleid) {
             Request request(self, name);
             ParamDict list(params);
+            list.nameHandle(handleid);
             list.bind(uncountedCounts());
             return handleNumber(
                 request.write([&] { return entry(shader, list.size(), list.tokens(), list.values()); }));
         },
-        py::arg("name"), py::arg("params") = py::none());
+        py::arg("name"), py::arg("params") = py::none(), py::arg("handleid") = py::none());
 }
 
 }  // namespace

@@ -43,7 +43,17 @@ void bindStructureEntries(RiClass &ri) {
     bindFixed(ri, "TransformEnd", &RiTransformEnd);
     bindFixed(ri, "SolidBegin", &RiSolidBegin);
     bindFixed(ri, "SolidEnd", &RiSolidEnd);
-    ri.def("ObjectBegin", [](Ri &self) { return handleNumber(Request(self, "ObjectBegin").write(RiObjectBegin)); });
+    ri.def(
+        "ObjectBegin",
+        [](Ri &self, py::handle handleid) {
+            Request request(self, "ObjectBegin");
+            ParamDict list{py::none()};
+            list.nameHandle(handleid);
+            list.bind(uncountedCounts());
+            return handleNumber(
+                request.write([&] { return RiObjectBeginV(list.size(), list.tokens(), list.values()); }));
+        },
+        py::arg("handleid") = py::none());
     bindFixed(ri, "ObjectEnd", &RiObjectEnd);
     ri.def("ObjectInstance", [](Ri &self, intptr_t handle) {
         Request(self, "ObjectInstance").write([&] { RiObjectInstance(handlePointer(handle)); });
@@ -55,6 +65,35 @@ void bindStructureEntries(RiClass &ri) {
         request.write([&] { RiMotionBeginV(values.count(), values.data); });
     });
     bindFixed(ri, "MotionEnd", &RiMotionEnd);
+    // The handle of an inline archive is its name, which ReadArchive takes.
+    ri.def(
+        "ArchiveBegin",
+        [](Ri &self, Name name, py::handle params) {
+            Request request(self, "ArchiveBegin");
+            ParamDict list(params);
+            list.bind(uncountedCounts());
+            RtArchiveHandle handle =
+                request.write([&] { return RiArchiveBeginV(name, list.size(), list.tokens(), list.values()); });
+            return py::str(static_cast<const char *>(handle));
+        },
+        py::arg("name"), params());
+    bindFixed(ri, "ArchiveEnd", &RiArchiveEnd);
+    bindFixed(ri, "IfBegin", &RiIfBegin);
+    bindFixed(ri, "ElseIf", &RiElseIf);
+    bindFixed(ri, "Else", &RiElse);
+    bindFixed(ri, "IfEnd", &RiIfEnd);
+    ri.def(
+        "Resource",
+        [](Ri &self, Name handle, Name type, py::handle params) {
+            Request request(self, "Resource");
+            ParamDict list(params);
+            list.bind(uncountedCounts());
+            request.write([&] { RiResourceV(handle, type, list.size(), list.tokens(), list.values()); });
+        },
+        py::arg("handle"), py::arg("type"), params());
+    bindFixed(ri, "ResourceBegin", &RiResourceBegin);
+    bindFixed(ri, "ResourceEnd", &RiResourceEnd);
+    bindFixed(ri, "System", &RiSystem);
     ri.def("ErrorHandler", [](Ri &self, py::handle handler) {
         Request request(self, "ErrorHandler");
         RtErrorHandler function = errorHandlerFunction(handler);
