@@ -4,7 +4,9 @@
 #include <mutex>
 
 #include "format/FloatFormat.h"
+#include "format/FormatString.h"
 #include "format/TokenWords.h"
+#include "ri/Diagnostics.h"
 #include "rib/GzipPieces.h"
 
 namespace quillet {
@@ -19,6 +21,13 @@ const char kCompression[] = "compression";
 const char kPrecision[] = "precision";
 const char kGzipLevel[] = "gziplevel";
 const char kArchive[] = "archive";
+const char kAscii[] = "ascii";
+const char kGzip[] = "gzip";
+const char kNone[] = "none";
+
+const char kBadText[] = "\"rib\" option \"%s\": expected \"%s\" or \"%s\", got \"%s\"";
+const char kBadPrecision[] = "\"rib\" option \"precision\": expected %d (the default) or %d to %d, got %d";
+const char kBadGzipLevel[] = "\"rib\" option \"gziplevel\": expected %d to %d, got %d";
 
 // The string that a string-valued option points at (may be null).
 RtToken stringValue(RtPointer value) {
@@ -49,15 +58,41 @@ void applyStreamOption(RtToken token, RtPointer value, StreamOptions &options, b
     else if (isToken(token, kBinary))
         options.binary = intValue(value) != 0;
     else if (isToken(token, kPrecision)) {
-        if (isFloatPrecision(intValue(value))) options.precision = intValue(value);
+        const RtInt asked = intValue(value);
+        if (isFloatPrecision(asked) || asked == kDefaultPrecision)
+            options.precision = asked;
+        else
+            reportError(RIE_RANGE, RIE_ERROR, streamOptionProblem(token, value).c_str());
     } else if (isToken(token, kGzipLevel)) {
-        if (GzipPieces::isLevel(intValue(value))) options.gzipLevel = intValue(value);
+        const RtInt asked = intValue(value);
+        if (GzipPieces::isLevel(asked))
+            options.gzipLevel = asked;
+        else
+            reportError(RIE_RANGE, RIE_ERROR, streamOptionProblem(token, value).c_str());
     } else if (isToken(token, kArchive))
         options.archive = intValue(value) != 0;
     else if (isToken(token, kCompression))
-        options.gzip = isToken(stringValue(value), "gzip");
-    else if (acceptGzipFlag && isToken(token, "gzip"))
+        options.gzip = isToken(stringValue(value), kGzip);
+    else if (acceptGzipFlag && isToken(token, kGzip))
         options.gzip = intValue(value) != 0;
+}
+
+std::string streamOptionProblem(RtToken token, RtPointer value) {
+    if (!token || !value) return std::string();
+    auto textProblem = [&](const char *first, const char *second) {
+        RtToken text = stringValue(value);
+        if (isToken(text, first) || isToken(text, second)) return std::string();
+        return formatString(kBadText, token, first, second, text ? text : "");
+    };
+    if (isToken(token, kFormat)) return textProblem(kAscii, kBinary);
+    if (isToken(token, kCompression)) return textProblem(kGzip, kNone);
+    const RtInt asked =
+        isToken(token, kPrecision) || isToken(token, kGzipLevel) ? *static_cast<const RtInt *>(value) : 0;
+    if (isToken(token, kPrecision) && !isFloatPrecision(asked) && asked != kDefaultPrecision)
+        return formatString(kBadPrecision, kDefaultPrecision, kShortestPrecision, kLargestPrecision, asked);
+    if (isToken(token, kGzipLevel) && !GzipPieces::isLevel(asked))
+        return formatString(kBadGzipLevel, GzipPieces::kLowestLevel, GzipPieces::kHighestLevel, asked);
+    return std::string();
 }
 
 const char *streamOptionDeclaration(RtToken token) {
