@@ -13,7 +13,9 @@
 #include "rib/GzipPieces.h"
 #include "tools/ribcat/IndentingContext.h"
 #include "tools/ribcat/StreamChecker.h"
+#include "format/FloatFormat.h"
 #include "quillet/ArchiveFollower.h"
+#include "quillet/BoundingContext.h"
 #include "quillet/RibParser.h"
 #include "quillet/RibWriter.h"
 
@@ -24,6 +26,9 @@ namespace {
 const char kUsage[] = "usage: ribcat [--binary] [--gzip] [--gzip-level N] [--indent[=N]] [--precision N] [-r]\n"
                       "              [--archive-path DIRS] [-o FILE] [FILE...]\n"
                       "       ribcat --check [FILE...]\n"
+                      "       ribcat --bound FILE [--archive-path DIRS]\n"
+                      "  --bound FILE        print the bound of what FILE draws (archives followed), in its\n"
+                      "                      top-level space: xmin xmax ymin ymax zmin zmax\n"
                       "  --gzip-level N      0 (stored) to 12 (smallest); default 1, which keeps pace with the write\n"
                       "  -r, --readarchives  write each archive that a stream reads in place of its ReadArchive\n"
                       "                      (a DelayedReadArchive becomes an attribute block around it)\n"
@@ -39,6 +44,8 @@ const long kPrecisionMax = 9;  // 0: the shortest text that reads back exactly
 const char kCannotWrite[] = "ribcat: %s: %s\n";
 const char kNoGzip[] = "ribcat: gzip output is not available in this build\n";
 const long kGzipLevelMax = 12;
+const char kNothingDrawn[] = "ribcat: %s draws no geometry: no bound\n";
+const char kBoundLine[] = "%.*s\n";
 
 struct Options {
     bool check = false;
@@ -50,6 +57,7 @@ struct Options {
     int indent = -1;     // no indenting
     int precision = -1;  // the writer's own
     const char *output = nullptr;
+    const char *boundOf = nullptr;
     std::vector<const char *> inputs;
 };
 
@@ -83,6 +91,8 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
             }
             options.gzip = true;
             options.gzipLevel = static_cast<int>(level);
+        } else if (arg == "--bound" && i + 1 < argc) {
+            options.boundOf = argv[++i];
         } else if (arg == "-r" || arg == "--readarchives") {
             options.readArchives = true;
         } else if (arg == "--archive-path" && i + 1 < argc) {
@@ -143,6 +153,29 @@ int check(const Options &options) {
     return diagnostics.problems == 0 ? 0 : 1;
 }
 
+// The six numbers of the bound in the shortest text that reads back as the
+// same floats.
+int printBound(const Options &options) {
+    PrefixedDiagnostics diagnostics;
+    BoundingContext bounding;
+    ArchiveOptions archiveOptions;
+    archiveOptions.defaultSearchPath = options.archivePath;
+    ArchiveFollower follower(bounding, diagnostics, archiveOptions);
+    follower.parse(options.boundOf);
+    if (!bounding.measured()) {
+        std::fprintf(stderr, kNothingDrawn, printableText(options.boundOf, std::strlen(options.boundOf)).c_str());
+        return 1;
+    }
+    RtBound bound;
+    bounding.bound(bound);
+    char text[6 * (kGeneralTextMax + 1)];
+    bool nonFinite = false;
+    size_t length = formatFloatList(text, bound, 6, kShortestPrecision, nonFinite);
+    while (length > 0 && text[length - 1] == ' ') --length;
+    std::printf(kBoundLine, static_cast<int>(length), text);
+    return diagnostics.count == 0 ? 0 : 1;
+}
+
 int convert(const Options &options) {
     FILE *file = stdout;
     const char *name = options.output ? options.output : kStdoutName;
@@ -188,5 +221,6 @@ int main(int argc, char **argv) {
     Options options;
     int status = 0;
     if (!readOptions(argc, argv, options, status)) return status;
+    if (options.boundOf) return printBound(options);
     return options.check ? check(options) : convert(options);
 }
