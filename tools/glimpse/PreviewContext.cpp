@@ -7,6 +7,7 @@
 #include "format/FormatString.h"
 #include "format/GeometryCounts.h"
 #include "decl/Predeclare.h"
+#include "quillet/RibParser.h"
 
 namespace quillet {
 namespace glimpse {
@@ -34,6 +35,10 @@ intptr_t handleNumber(const void *handle) {
 }
 
 }  // namespace
+
+std::string PreviewContext::quoted(const std::string &text) {
+    return "\"" + printableText(text.data(), text.size()) + "\"";
+}
 
 PreviewContext::PreviewContext(FrameDone done, Report report, Limits caps, unsigned threadCount)
     : onFrame(std::move(done)), onProblem(std::move(report)), limits(caps), threads(std::max(1u, threadCount)) {

@@ -75,6 +75,9 @@ private:
 
     void skip(const char *request) { skipped.add(request); }
     void report(const std::string &problem);
+    // Text from the stream in double quotes, its non-printing bytes escaped,
+    // for messages on a terminal.
+    static std::string quoted(const std::string &text);
     void push(bool transformOnly);
     void pop(bool transformOnly);
     void endWorld();
