@@ -267,7 +267,8 @@ RibParseResult Parser::run() {
                 reportInputFailure(t.line);
                 return result;
             }
-            result.complete = true;
+            // A request may have taken the token that stopped the reading.
+            result.complete = !lexer.stopped();
             return result;
         case TokenKind::Fatal: return result;
         case TokenKind::Error: resync(); continue;

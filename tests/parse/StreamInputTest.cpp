@@ -145,6 +145,32 @@ TEST(StreamInput, CommentsInsideARequestFollowIt) {
     });
 }
 
+// Found by the gzip fuzz target: a byte that stops the reading, met where a
+// value belongs, was taken as the value and the parse said it had read the
+// whole stream.
+TEST(StreamInput, AByteThatStopsReadingLeavesTheParseIncomplete) {
+    struct Case {
+        const char *what;
+        std::string input, written, errors;
+    } cases[] = {
+        {"the value of an undeclared parameter", "Surface \"s\" \"nokd\" \x01\nWorldBegin\n", "Surface \"s\"\n",
+         "in:1: byte 12: Surface: undeclared parameter \"nokd\"\nin:1: byte 19: byte 0x01 cannot start a token; "
+         "reading stops here\n"},
+        {"the value of a declared parameter", "Surface \"s\" \"Kd\" \x01\nWorldBegin\n", "",
+         "in:1: byte 17: byte 0x01 cannot start a token; reading stops here\n"},
+        {"an argument", "Sphere 1 \x01\nWorldBegin\n", "",
+         "in:1: byte 9: byte 0x01 cannot start a token; reading stops here\n"},
+        {"between requests", "WorldBegin\n\x01\nWorldEnd\n", "WorldBegin\n",
+         "in:2: byte 11: byte 0x01 cannot start a token; reading stops here\n"},
+    };
+    for (const Case &c : cases) {
+        Reparsed out = reparse(c.input, false);
+        EXPECT_EQ(out.stream, kHeader + c.written + "\n") << c.what;
+        EXPECT_EQ(out.errors, c.errors) << c.what;
+        EXPECT_FALSE(out.result.complete) << c.what;
+    }
+}
+
 TEST(StreamInput, ZeroBytesStopTheParseWithOneError) {
     const std::string zeros(1 << 20, '\0');
     Reparsed out = reparse(zeros, false);

@@ -1,6 +1,7 @@
 #include "tools/glimpse/PreviewContext.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "quillet/DeclTable.h"
@@ -128,6 +129,7 @@ void PreviewContext::endWorld() {
     pop(false);
     drawnTally.clear();
     skipped.clear();
+    frame.motionBlocks = 0;
     tooManyLights = false;
 }
 
@@ -184,8 +186,13 @@ RtVoid PreviewContext::ObjectInstance(RtObjectHandle handle) {
         return report(recording && handleNumber(handle) == recordingHandle ? kSelfInstance : kNoObject);
     if (!canDraw("ObjectInstance")) return;
     std::shared_ptr<const ObjectParts> parts = it->second;  // placing may not change it, but keep it alive
+    bool placed = false;                                    // an instance cut short by the cap is drawn in part
     for (const ObjectPart &part : *parts) {
-        if (!spendInstance()) return;
+        if (!spendInstance()) {
+            if (placed) drawn("ObjectInstance");
+            return;
+        }
+        placed = true;
         SceneObject object = part.object;
         object.toCamera = state.ctm * part.object.toCamera;
         if (!object.toCamera.inverse(object.fromCamera)) continue;  // flattened to nothing
@@ -206,9 +213,13 @@ RtVoid PreviewContext::ObjectInstance(RtObjectHandle handle) {
     drawn("ObjectInstance");
 }
 
-RtVoid PreviewContext::MotionBeginV(RtInt, RtFloat[]) {
+RtVoid PreviewContext::MotionBeginV(RtInt n, RtFloat times[]) {
     ++motionDepth;
-    motionTaken = false;
+    ++frame.motionBlocks;
+    motionPosition = motionChosen = 0;
+    for (RtInt k = 1; times && k < n; ++k)
+        if (std::fabs(times[k] - options.shutterOpen) < std::fabs(times[motionChosen] - options.shutterOpen))
+            motionChosen = size_t(k);
 }
 RtVoid PreviewContext::MotionEnd() {
     if (motionDepth > 0) --motionDepth;
@@ -280,8 +291,9 @@ RtVoid PreviewContext::CropWindow(RtFloat, RtFloat, RtFloat, RtFloat) {
 RtVoid PreviewContext::DepthOfField(RtFloat, RtFloat, RtFloat) {
     skip("DepthOfField");
 }
-RtVoid PreviewContext::Shutter(RtFloat, RtFloat) {
-    skip("Shutter");
+RtVoid PreviewContext::Shutter(RtFloat open, RtFloat) {
+    options.shutterOpen = open;
+    optionChanged();
 }
 RtVoid PreviewContext::PixelVariance(RtFloat) {
     skip("PixelVariance");

@@ -92,7 +92,10 @@ private:
     bool canDraw(const char *request);
     bool spend(size_t primitives, size_t work);
     bool spendInstance();
-    void drawn(const char *request) { drawnTally.add(request); }
+    // An object's definition is drawn where it is instanced, not counted.
+    void drawn(const char *request) {
+        if (!recording) drawnTally.add(request);
+    }
     // The material of a primitive: the current one, with the colour and
     // opacity that constant "Cs" and "Os" parameters give.
     std::shared_ptr<const Material> materialFor(const ParamLookup &params) const;
@@ -110,7 +113,8 @@ private:
                   const RtInt vertices[], size_t npoints, const ParamLookup &params);
     void patchMesh(const char *request, const PatchMeshShape &shape, const ParamLookup &params);
     void quadric(const char *request, std::unique_ptr<Shape> shape, const ParamLookup &params);
-    // Inside a motion block only the first request is drawn.
+    // Inside a motion block only the request of the time nearest shutter
+    // open is drawn (the earlier one of two as near).
     bool motionSample();
 
     FrameDone onFrame;
@@ -135,7 +139,7 @@ private:
     intptr_t recordingHandle = 0;
     size_t stackAtObject = 0;
     int motionDepth = 0;
-    bool motionTaken = false;
+    size_t motionChosen = 0, motionPosition = 0;  // in the innermost block
     size_t primitivesUsed = 0, instancesUsed = 0, workUsed = 0;
     bool overLimit = false;
     bool tooManyLights = false;
