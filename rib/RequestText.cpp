@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "decl/StringPool.h"
+
 namespace quillet {
 
 void endRequest(RibWriter &writer) {
@@ -37,6 +39,28 @@ void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *
                             RtToken tokens[], RtPointer values[]) {
     writer.writeBytes(keyword, std::strlen(keyword));
     writer.writeParamList(name, handle, n, tokens, values);
+}
+
+void writeHandle(RibWriter &writer, RtPointer handle) {
+    if (writer.namedHandles.count(handle)) {
+        writer.writeQuoted(static_cast<const char *>(handle));
+        return;
+    }
+    writer.writef("%ld", numberOfHandle(handle));
+}
+
+ParamListWithout::ParamListWithout(RtInt n, RtToken tokens[], RtPointer values[], RtInt skip) {
+    for (RtInt i = 0; tokens && values && i < n; ++i) {
+        if (i == skip) continue;
+        tokenArray.push_back(tokens[i]);
+        valueArray.push_back(values[i]);
+    }
+}
+
+RtPointer nameHandle(RibWriter &writer, const char *name) {
+    const char *pooled = StringPool::intern(name);
+    writer.namedHandles.insert(pooled);
+    return const_cast<char *>(pooled);
 }
 
 }  // namespace quillet

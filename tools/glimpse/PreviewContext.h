@@ -63,7 +63,7 @@ private:
         bool transformOnly;
     };
     struct SavedFrame {
-        Camera options;
+        glimpse::Camera options;
         Attributes attributes;
         size_t depth;
     };
@@ -122,7 +122,7 @@ private:
     Limits limits;
     unsigned threads;
 
-    Camera options;
+    glimpse::Camera options;
     std::vector<SavedFrame> frameStack;
     Attributes state;
     std::vector<Saved> stack;

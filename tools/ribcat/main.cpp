@@ -14,6 +14,7 @@
 #include "tools/ribcat/IndentingContext.h"
 #include "tools/ribcat/StreamChecker.h"
 #include "format/FloatFormat.h"
+#include "tools/ribcat/UnknownRequestNotes.h"
 #include "quillet/ArchiveFollower.h"
 #include "quillet/BoundingContext.h"
 #include "quillet/RibParser.h"
@@ -195,7 +196,7 @@ int convert(const Options &options) {
                          options.gzipLevel >= 0 ? "gziplevel" : "", &level, RI_NULL);
         std::unique_ptr<IndentingContext> indenting;
         if (options.indent >= 0) indenting.reset(new IndentingContext(writer, options.indent));
-        RenderContext &target = indenting ? static_cast<RenderContext &>(*indenting) : writer;
+        UnknownRequestNotes target(indenting ? static_cast<RenderContext &>(*indenting) : writer);
         ArchiveOptions archiveOptions;
         archiveOptions.defaultSearchPath = options.archivePath;
         ArchiveFollower follower(target, diagnostics, archiveOptions);
