@@ -9,6 +9,21 @@
 
 namespace {
 
+const char kUsage[] =
+    "usage: ribcat [--binary] [--gzip] [--gzip-level N] [--indent[=N]] [--precision N] [-r]\n"
+    "              [--archive-path DIRS] [--max-output N] [--max-memory SIZE] [-o FILE] [FILE...]\n"
+    "       ribcat --check [--max-memory SIZE] [FILE...]\n"
+    "       ribcat --bound FILE [--archive-path DIRS]\n"
+    "  --bound FILE        print the bound of what FILE draws (archives followed), in its\n"
+    "                      top-level space: xmin xmax ymin ymax zmin zmax\n"
+    "  --gzip-level N      0 (stored) to 12 (smallest); default 1, which keeps pace with the write\n"
+    "  -r, --readarchives  write each archive that a stream reads in place of its ReadArchive\n"
+    "                      (a DelayedReadArchive becomes an attribute block around it)\n"
+    "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n"
+    "  --max-output N      write at most N times the bytes read (uncompressed), plus 1M (default 100)\n"
+    "  --max-memory SIZE   memory one parse may hold, in bytes or with K, M or G (default 4G)\n"
+    "  --indent[=N]        N spaces a level (default 2, at most 64), at most 16 levels deep\n";
+
 class Ribcat : public ::testing::Test {
 protected:
     ScratchDir dir;
@@ -149,18 +164,85 @@ TEST_F(Ribcat, VersionAndUsage) {
     for (const char *arguments : {"--bogus", "--precision 10", "--indent=x", "--gzip-level 13", "--gzip-level x"}) {
         run = runProgram("ribcat", arguments, "", dir.path());
         EXPECT_EQ(run.status, 2) << arguments;
-        EXPECT_EQ(run.err,
-                  "usage: ribcat [--binary] [--gzip] [--gzip-level N] [--indent[=N]] [--precision N] [-r]\n"
-                  "              [--archive-path DIRS] [-o FILE] [FILE...]\n"
-                  "       ribcat --check [FILE...]\n"
-                  "       ribcat --bound FILE [--archive-path DIRS]\n"
-                  "  --bound FILE        print the bound of what FILE draws (archives followed), in its\n"
-                  "                      top-level space: xmin xmax ymin ymax zmin zmax\n"
-                  "  --gzip-level N      0 (stored) to 12 (smallest); default 1, which keeps pace with the write\n"
-                  "  -r, --readarchives  write each archive that a stream reads in place of its ReadArchive\n"
-                  "                      (a DelayedReadArchive becomes an attribute block around it)\n"
-                  "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n")
+        EXPECT_EQ(run.err, kUsage) << arguments;
+    }
+    run = runProgram("ribcat", "--help", "", dir.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, kUsage);
+}
+
+// A stream that defines a string once and uses it many times: 50,000 uses of
+// a 200-byte string a request, each use two bytes.
+std::string amplifyingStream(int requests) {
+    std::string stream = "Declare \"s\" \"uniform string[50000]\"\n";
+    stream += std::string("\xCD\x01\xA0\xC8") + std::string(200, 'y');
+    std::string uses;
+    for (int i = 0; i < 50000; ++i) uses += "\xCF\x01";
+    for (int i = 0; i < requests; ++i) stream += "Surface \"x\" \"s\" [" + uses + "]\n";
+    return stream;
+}
+
+// One request of such a stream wrote 10 MB; 1.1 MB of them wrote 13 GB. The
+// output stops at the bound, with one report, whichever the encoding.
+TEST_F(Ribcat, OutputIsBoundedByAMultipleOfTheInput) {
+    const std::string stream = amplifyingStream(20);
+    // Counted before compression: --gzip stops at the same point.
+    for (const char *arguments :
+         {"--max-output 2", "--max-output 2 --binary", "--max-output 2 --indent", "--max-output 2 --gzip"}) {
+        RunResult run = runProgram("ribcat", arguments, stream, dir.path());
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(run.err, "ribcat: <stdin>: output stopped at 2 times the input read (--max-output raises it)\n")
             << arguments;
+        EXPECT_LE(run.out.size(), 2 * stream.size() + (1 << 20)) << arguments;
+    }
+    std::string uses = "\"" + std::string(200, 'y') + "\"";
+    for (int i = 1; i < 50000; ++i) uses += " \"" + std::string(200, 'y') + "\"";
+    const std::string request = "Surface \"x\" \"s\" [" + uses + "]\n";
+    RunResult whole = runProgram("ribcat", "--max-output 1000", amplifyingStream(2), dir.path());
+    EXPECT_EQ(whole.status, 0);
+    EXPECT_EQ(whole.err, "");
+    EXPECT_EQ(whole.out, "##RenderMan RIB-Structure 1.0\nversion 3.03\nDeclare \"s\" \"uniform string[50000]\"\n" +
+                             request + request + "\n");
+}
+
+// --indent=64 on 10,000 nested blocks wrote 3.2 GB: blocks deeper than 16
+// keep the indent of the 16th.
+TEST_F(Ribcat, IndentStopsGrowingAtSixteenLevels) {
+    std::string input, expected = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
+    for (int depth = 0; depth < 20; ++depth) {
+        input += "AttributeBegin\n";
+        expected += std::string(size_t(depth < 16 ? depth : 16), ' ') + "AttributeBegin\n";
+    }
+    expected += "\n";
+    RunResult run = runProgram("ribcat", "--indent=1", input, dir.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, expected);
+}
+
+TEST_F(Ribcat, MemoryBudgetOption) {
+    std::string values;
+    for (int i = 0; i < 99999; ++i) values += "1 ";
+    const std::string input = "WorldBegin\nPolygon \"P\" [" + values + "]\nWorldEnd\n";
+    const struct {
+        const char *arguments;
+        int status;
+        std::string out, err;
+    } cases[] = {
+        {"--max-memory 200K", 1, "##RenderMan RIB-Structure 1.0\nversion 3.03\nWorldBegin\nWorldEnd\n\n",
+         "ribcat: <stdin>:2: byte 11: the parse's memory budget of 204800 bytes is spent: request dropped\n"},
+        {"--check --max-memory 200K", 1, "",
+         "ribcat: <stdin>:2: byte 11: the parse's memory budget of 204800 bytes is spent: request dropped\n"},
+        {"--max-memory 1M", 0, "##RenderMan RIB-Structure 1.0\nversion 3.03\nWorldBegin\n", ""},
+        {"--max-memory 1X", 2, "", kUsage},
+        {"--max-memory -1", 2, "", kUsage},
+        {"--max-output 0", 2, "", kUsage},
+    };
+    for (const auto &c : cases) {
+        RunResult run = runProgram("ribcat", c.arguments, input, dir.path());
+        EXPECT_EQ(run.status, c.status) << c.arguments;
+        EXPECT_EQ(run.err, c.err) << c.arguments;
+        if (c.status != 0) EXPECT_EQ(run.out, c.out) << c.arguments;
     }
 }
 

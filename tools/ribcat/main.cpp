@@ -7,11 +7,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "rib/GzipPieces.h"
+#include "tools/common/ByteSize.h"
 #include "tools/ribcat/IndentingContext.h"
+#include "tools/ribcat/OutputBound.h"
 #include "tools/ribcat/StreamChecker.h"
 #include "format/FloatFormat.h"
 #include "tools/ribcat/UnknownRequestNotes.h"
@@ -24,16 +27,20 @@ using namespace quillet;
 
 namespace {
 
-const char kUsage[] = "usage: ribcat [--binary] [--gzip] [--gzip-level N] [--indent[=N]] [--precision N] [-r]\n"
-                      "              [--archive-path DIRS] [-o FILE] [FILE...]\n"
-                      "       ribcat --check [FILE...]\n"
-                      "       ribcat --bound FILE [--archive-path DIRS]\n"
-                      "  --bound FILE        print the bound of what FILE draws (archives followed), in its\n"
-                      "                      top-level space: xmin xmax ymin ymax zmin zmax\n"
-                      "  --gzip-level N      0 (stored) to 12 (smallest); default 1, which keeps pace with the write\n"
-                      "  -r, --readarchives  write each archive that a stream reads in place of its ReadArchive\n"
-                      "                      (a DelayedReadArchive becomes an attribute block around it)\n"
-                      "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n";
+const char kUsage[] =
+    "usage: ribcat [--binary] [--gzip] [--gzip-level N] [--indent[=N]] [--precision N] [-r]\n"
+    "              [--archive-path DIRS] [--max-output N] [--max-memory SIZE] [-o FILE] [FILE...]\n"
+    "       ribcat --check [--max-memory SIZE] [FILE...]\n"
+    "       ribcat --bound FILE [--archive-path DIRS]\n"
+    "  --bound FILE        print the bound of what FILE draws (archives followed), in its\n"
+    "                      top-level space: xmin xmax ymin ymax zmin zmax\n"
+    "  --gzip-level N      0 (stored) to 12 (smallest); default 1, which keeps pace with the write\n"
+    "  -r, --readarchives  write each archive that a stream reads in place of its ReadArchive\n"
+    "                      (a DelayedReadArchive becomes an attribute block around it)\n"
+    "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n"
+    "  --max-output N      write at most N times the bytes read (uncompressed), plus 1M (default 100)\n"
+    "  --max-memory SIZE   memory one parse may hold, in bytes or with K, M or G (default 4G)\n"
+    "  --indent[=N]        N spaces a level (default 2, at most 64), at most 16 levels deep\n";
 const char kPrefix[] = "ribcat: ";
 const char kStdin[] = "-";
 const char kStdinName[] = "<stdin>";
@@ -47,6 +54,8 @@ const char kNoGzip[] = "ribcat: gzip output is not available in this build\n";
 const long kGzipLevelMax = 12;
 const char kNothingDrawn[] = "ribcat: %s draws no geometry: no bound\n";
 const char kBoundLine[] = "%.*s\n";
+const char kOutputBound[] = "ribcat: %s: output stopped at %llu times the input read (--max-output raises it)\n";
+const char kOutOfMemory[] = "ribcat: out of memory\n";
 
 struct Options {
     bool check = false;
@@ -57,6 +66,8 @@ struct Options {
     std::string archivePath;
     int indent = -1;     // no indenting
     int precision = -1;  // the writer's own
+    uint64_t outputRatio = OutputBound::kDefaultRatio;
+    RibParseLimits limits;
     const char *output = nullptr;
     const char *boundOf = nullptr;
     std::vector<const char *> inputs;
@@ -118,6 +129,21 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
                 return false;
             }
             options.precision = static_cast<int>(digits);
+        } else if (arg == "--max-output" && i + 1 < argc) {
+            char *end;
+            unsigned long long ratio = std::strtoull(argv[++i], &end, 10);
+            if (*end || end == argv[i] || ratio == 0 || argv[i][0] == '-') {
+                std::fputs(kUsage, stderr);
+                status = 2;
+                return false;
+            }
+            options.outputRatio = ratio;
+        } else if (arg == "--max-memory" && i + 1 < argc) {
+            if (!readByteSize(argv[++i], options.limits.memoryBytes)) {
+                std::fputs(kUsage, stderr);
+                status = 2;
+                return false;
+            }
         } else if (arg == "-o" && i + 1 < argc) {
             options.output = argv[++i];
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -142,12 +168,23 @@ public:
     size_t count = 0;  // in the streams and in the archives they read
 };
 
+// The same, ending the parse once the output has reached its bound.
+class BoundedDiagnostics : public PrefixedDiagnostics {
+public:
+    explicit BoundedDiagnostics(OutputBound &bound) : bound(bound) {}
+    void reached(size_t bytesRead) override { bound.reached(bytesRead); }
+    bool proceed(size_t, size_t) override { return !bound.exceeded(); }
+
+private:
+    OutputBound &bound;
+};
+
 int check(const Options &options) {
     CheckDiagnostics diagnostics(kPrefix);
     for (const char *input : options.inputs) {
         StreamChecker checker(diagnostics);
         diagnostics.setSource(std::strcmp(input, kStdin) == 0 ? kStdinName : input);
-        RibParseResult result = parseRib(input, checker, diagnostics);
+        RibParseResult result = parseRib(input, checker, diagnostics, options.limits);
         diagnostics.line = 0;
         if (result.complete) checker.finish();
     }
@@ -161,6 +198,7 @@ int printBound(const Options &options) {
     BoundingContext bounding;
     ArchiveOptions archiveOptions;
     archiveOptions.defaultSearchPath = options.archivePath;
+    archiveOptions.limits = options.limits;
     ArchiveFollower follower(bounding, diagnostics, archiveOptions);
     follower.parse(options.boundOf);
     if (!bounding.measured()) {
@@ -181,36 +219,64 @@ int convert(const Options &options) {
     FILE *file = stdout;
     const char *name = options.output ? options.output : kStdoutName;
     if (options.output && !(file = std::fopen(options.output, "wb"))) {
-        std::fprintf(stderr, kCannotWrite, options.output, std::strerror(errno));
+        std::fprintf(stderr, kCannotWrite, printableText(options.output, std::strlen(options.output)).c_str(),
+                     std::strerror(errno));
         return 1;
     }
     if (options.gzip && !GzipPieces::available()) {
         std::fputs(kNoGzip, stderr);
         return 1;
     }
-    PrefixedDiagnostics diagnostics;
+    // The writer writes plain text or binary; the bound counts it before
+    // it is compressed.
+    auto toFile = [file](const char *bytes, size_t length) { return std::fwrite(bytes, 1, length, file) == length; };
+    std::unique_ptr<GzipPieces> gzip;
+    if (options.gzip)
+        gzip.reset(new GzipPieces(options.gzipLevel >= 0 ? options.gzipLevel : GzipPieces::kDefaultLevel, toFile));
+    OutputBound bound(options.outputRatio, [&](const char *bytes, size_t length) {
+        return gzip ? gzip->write(bytes, length) : toFile(bytes, length);
+    });
+    FILE *bounded = bound.open();
+    if (!bounded) {
+        std::fputs(kOutOfMemory, stderr);
+        return 1;
+    }
+    const char *stoppedIn = nullptr;
+    BoundedDiagnostics diagnostics(bound);
     {
-        RtInt binary = options.binary ? 1 : 0, precision = options.precision, level = options.gzipLevel;
-        RibWriter writer(RibWriter::OpenStream{file, name, options.gzip}, "binary", &binary,
-                         options.precision >= 0 ? "precision" : "", &precision,
-                         options.gzipLevel >= 0 ? "gziplevel" : "", &level, RI_NULL);
+        RtInt binary = options.binary ? 1 : 0, precision = options.precision;
+        RibWriter writer(RibWriter::OpenStream{bounded, name}, "binary", &binary,
+                         options.precision >= 0 ? "precision" : RI_NULL, &precision, RI_NULL);
         std::unique_ptr<IndentingContext> indenting;
         if (options.indent >= 0) indenting.reset(new IndentingContext(writer, options.indent));
         UnknownRequestNotes target(indenting ? static_cast<RenderContext &>(*indenting) : writer);
         ArchiveOptions archiveOptions;
         archiveOptions.defaultSearchPath = options.archivePath;
+        archiveOptions.limits = options.limits;
         ArchiveFollower follower(target, diagnostics, archiveOptions);
         for (const char *input : options.inputs) {
             if (options.readArchives)
                 follower.parse(input);
             else
-                parseRib(input, target, diagnostics);
+                parseRib(input, target, diagnostics, options.limits);
+            bound.streamDone();
+            if (bound.exceeded()) {
+                stoppedIn = std::strcmp(input, kStdin) == 0 ? kStdinName : input;
+                break;
+            }
         }
     }
-    bool failed = std::ferror(file) != 0;
+    bool failed = std::fclose(bounded) != 0;
+    if (gzip) failed = !gzip->finish() || failed;
+    if (stoppedIn) {
+        std::fprintf(stderr, kOutputBound, printableText(stoppedIn, std::strlen(stoppedIn)).c_str(),
+                     static_cast<unsigned long long>(bound.ratioUsed()));
+        ++diagnostics.count;
+    }
+    failed = std::ferror(file) != 0 || failed;
     failed = (file == stdout ? std::fflush(file) : std::fclose(file)) != 0 || failed;
     if (failed) {
-        std::fprintf(stderr, kCannotWrite, name, std::strerror(errno));
+        std::fprintf(stderr, kCannotWrite, printableText(name, std::strlen(name)).c_str(), std::strerror(errno));
         return 1;
     }
     return diagnostics.count == 0 ? 0 : 1;
@@ -222,6 +288,11 @@ int main(int argc, char **argv) {
     Options options;
     int status = 0;
     if (!readOptions(argc, argv, options, status)) return status;
-    if (options.boundOf) return printBound(options);
-    return options.check ? check(options) : convert(options);
+    try {
+        if (options.boundOf) return printBound(options);
+        return options.check ? check(options) : convert(options);
+    } catch (const std::bad_alloc &) {
+        std::fputs(kOutOfMemory, stderr);
+        return 1;
+    }
 }
