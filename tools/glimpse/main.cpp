@@ -5,12 +5,15 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "tools/common/ByteSize.h"
 #include "tools/glimpse/ImageOutput.h"
 #include "tools/glimpse/OutputName.h"
 #include "tools/glimpse/PreviewContext.h"
@@ -24,9 +27,16 @@ using namespace quillet::glimpse;
 
 namespace {
 
-const char kUsage[] = "usage: glimpse [-o FILE.png] [--no-archives] [--archive-path DIRS] [FILE.rib]\n"
-                      "  --no-archives       do not follow ReadArchive and DelayedReadArchive\n"
-                      "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n";
+const char kUsage[] =
+    "usage: glimpse [-o FILE.png] [--no-archives] [--archive-path DIRS] [--max-frames N] [--max-rays N]\n"
+    "               [--max-tests N] [--max-memory SIZE] [FILE.rib]\n"
+    "  --no-archives       do not follow ReadArchive and DelayedReadArchive\n"
+    "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n"
+    "  --max-frames N      frames drawn (default 100)\n"
+    "  --max-rays N        pixels times samples a frame (default 33554432)\n"
+    "  --max-tests N       tests of a ray against an object, a frame and in all (defaults 40000000 and\n"
+    "                      80000000)\n"
+    "  --max-memory SIZE   memory the parse may hold, in bytes or with K, M or G (default 4G)\n";
 const char kSummary[] = "glimpse: %dx%d, drawn: %s; skipped: %s%s; wrote %s\n";
 const char kMotion[] = "; motion blocks: %d, drawn at their time nearest shutter open (%g)";
 const char kArchivesRead[] = "; archives read: ";
@@ -35,6 +45,14 @@ const char kListSeparator[] = ", ";
 const char kNothingDrawn[] = "glimpse: %s has no world block: nothing drawn\n";
 const char kProblem[] = "glimpse: %s: %s\n";
 const char kError[] = "glimpse: %s\n";
+const char kFramesCut[] = "the previewer's limit of %d frames is reached: the frames after it are not drawn";
+const char kRaysCut[] = "frame %d: its rays pass the previewer's limit of %llu a frame: the rows past it are black";
+const char kFrameTestsCut[] =
+    "frame %d: the previewer's limit of %llu ray tests a frame is reached: the rest of the frame is black";
+const char kStreamTestsCut[] =
+    "frame %d: the previewer's limit of %llu ray tests for the stream is reached: the rest is black";
+const char kOutOfMemory[] = "glimpse: out of memory\n";
+const int kDefaultMaxFrames = 100;
 const int kPreviewColumns = 80;
 
 struct Options {
@@ -42,7 +60,16 @@ struct Options {
     std::string output;
     bool followArchives = true;
     std::string archivePath;
+    int maxFrames = kDefaultMaxFrames;
+    TraceLimits trace;
+    RibParseLimits parse;
 };
+
+// A positive count; false when the text is not one.
+bool readCount(const char *text, uint64_t &count) {
+    return readByteSize(text, count) && count > 0 && text[std::strlen(text) - 1] >= '0' &&
+           text[std::strlen(text) - 1] <= '9';
+}
 
 int parseArguments(int argc, char **argv, Options &options) {
     bool haveInput = false;
@@ -62,6 +89,20 @@ int parseArguments(int argc, char **argv, Options &options) {
             options.followArchives = false;
         } else if (arg == "--archive-path" && i + 1 < argc) {
             options.archivePath = argv[++i];
+        } else if ((arg == "--max-frames" || arg == "--max-rays" || arg == "--max-tests") && i + 1 < argc) {
+            uint64_t count;
+            if (!readCount(argv[++i], count) || (arg == "--max-frames" && count > 1000000)) {
+                std::fputs(kUsage, stderr);
+                return 2;
+            }
+            if (arg == "--max-frames") options.maxFrames = static_cast<int>(count);
+            if (arg == "--max-rays") options.trace.raysPerFrame = count;
+            if (arg == "--max-tests") options.trace.testsPerFrame = options.trace.testsPerStream = count;
+        } else if (arg == "--max-memory" && i + 1 < argc) {
+            if (!readByteSize(argv[++i], options.parse.memoryBytes)) {
+                std::fputs(kUsage, stderr);
+                return 2;
+            }
         } else if ((arg.size() > 1 && arg[0] == '-') || haveInput) {
             std::fputs(kUsage, stderr);
             return 2;
@@ -94,13 +135,7 @@ public:
     int count = 0;
 };
 
-}  // namespace
-
-int main(int argc, char **argv) {
-    Options options;
-    int status = parseArguments(argc, argv, options);
-    if (status >= 0) return status;
-
+int preview(const Options &options) {
     const std::string source = options.input == "-" ? "<stdin>" : options.input;
     bool failed = false;
     const bool terminal = isatty(STDOUT_FILENO) == 1;
@@ -108,9 +143,31 @@ int main(int argc, char **argv) {
     std::set<std::string> written;
     int frames = 0;
     std::unique_ptr<ArchiveFollower> follower;
+    TraceBudget budget(options.trace);
+    bool framesCut = false, raysCut = false, testsCut = false;
+    auto report = [&](const std::string &problem) {
+        std::fprintf(stderr, kProblem, printable(source).c_str(), problem.c_str());
+        failed = true;
+    };
     PreviewContext context(
         [&](const Frame &frame, const Tally &drawn, const Tally &skipped) {
-            Image image = renderFrame(frame, threads);
+            if (frames >= options.maxFrames) {
+                if (!framesCut) report(formatString(kFramesCut, options.maxFrames));
+                framesCut = true;
+                return;
+            }
+            Image image = renderFrame(frame, threads, &budget);
+            const int number = frames + 1;
+            const TraceLimits &limits = budget.limits;
+            if (budget.lastCut == TraceBudget::Cut::Rays && !raysCut)
+                report(formatString(kRaysCut, number, static_cast<unsigned long long>(limits.raysPerFrame)));
+            raysCut = raysCut || budget.lastCut == TraceBudget::Cut::Rays;
+            if (budget.lastCut == TraceBudget::Cut::FrameTests && !testsCut)
+                report(formatString(kFrameTestsCut, number, static_cast<unsigned long long>(limits.testsPerFrame)));
+            if (budget.lastCut == TraceBudget::Cut::StreamTests && !testsCut)
+                report(formatString(kStreamTestsCut, number, static_cast<unsigned long long>(limits.testsPerStream)));
+            testsCut = testsCut || budget.lastCut == TraceBudget::Cut::FrameTests ||
+                       budget.lastCut == TraceBudget::Cut::StreamTests;
             const Camera &camera = frame.camera;
             std::string name = !options.output.empty() ? options.output
                                : camera.displayType == "file" && isSafeDisplayName(camera.displayName)
@@ -140,10 +197,11 @@ int main(int argc, char **argv) {
     if (options.followArchives) {
         ArchiveOptions archiveOptions;
         archiveOptions.defaultSearchPath = options.archivePath;
+        archiveOptions.limits = options.parse;
         follower.reset(new ArchiveFollower(context, diagnostics, archiveOptions));
         follower->parse(options.input.c_str());
     } else {
-        parseRib(options.input.c_str(), context, diagnostics);
+        parseRib(options.input.c_str(), context, diagnostics, options.parse);
     }
     context.finish();
     if (frames == 0) {
@@ -151,4 +209,18 @@ int main(int argc, char **argv) {
         failed = true;
     }
     return failed || context.failed() || diagnostics.count > 0 ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    Options options;
+    int status = parseArguments(argc, argv, options);
+    if (status >= 0) return status;
+    try {
+        return preview(options);
+    } catch (const std::bad_alloc &) {
+        std::fputs(kOutOfMemory, stderr);
+        return 1;
+    }
 }
