@@ -21,7 +21,7 @@ const char kDoc[] = "write_archive(name, draw) -> (xmin, xmax, ymin, ymax, zmin,
                     "archive's top-level space, for Procedural(DelayedReadArchive); None when it drew\n"
                     "nothing. The stream that was current before is current again afterwards.";
 
-// Puts the archive default and the current context back however draw ends.
+// Puts the current context back however draw ends.
 class ArchiveScope {
 public:
     explicit ArchiveScope(RtContextHandle previous) : previous(previous) {}
@@ -34,10 +34,9 @@ private:
 py::object writeArchive(const char *name, py::function draw) {
     requireWritableFile(name);
     ArchiveScope scope(RiGetContext());
-    const RtInt savedArchive = ribArchiveDefault;
-    ribArchiveDefault = 1;
-    std::unique_ptr<RenderContext> writer(newStreamWriter(name));
-    ribArchiveDefault = savedArchive;
+    StreamOptions options = nextStreamOptions();
+    options.archive = true;
+    std::unique_ptr<RenderContext> writer = openStream(name, options);
     if (!writer) throw std::bad_alloc();
     // Heap-held: RiEnd inside draw deletes the current context.
     BoundingContext *bounding = new BoundingContext(writer.get());
