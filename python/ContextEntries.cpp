@@ -23,6 +23,8 @@ struct ContextHandle {
     RtContextHandle handle;
 };
 
+}  // namespace
+
 // The C library ends the process when it cannot create a file; trying it here
 // first turns that into OSError, with nothing written.
 void requireWritableFile(const char *name) {
@@ -34,6 +36,8 @@ void requireWritableFile(const char *name) {
     }
     std::fclose(file);
 }
+
+namespace {
 
 void begin(Ri &self, const char *name) {
     requireWritableFile(name);

@@ -16,4 +16,5 @@ PYBIND11_MODULE(quillet, module) {
     bindPolygonPatchEntries(ri);
     bindGeometryEntries(ri);
     bindTextureEntries(ri);
+    bindArchiveWriting(module);
 }
