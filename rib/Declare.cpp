@@ -31,7 +31,9 @@ void RibWriter::declareForStream(RtInt n, RtToken tokens[]) {
     if (!tokens) return;
     for (RtInt i = 0; i < n; ++i) {
         const ParamDecl *record = tokens[i] ? DeclTable::lookup(tokens[i]) : nullptr;
-        if (!record || !record->declaredByRequest.load(std::memory_order_acquire) ||
+        // A declaration made unreadable since (its pairs are dropped) is not
+        // carried: its line would not read back as a declaration.
+        if (!record || record->type == ParamType::None || !record->declaredByRequest.load(std::memory_order_acquire) ||
             !writtenDeclarations.insert(record).second)
             continue;
         char declaration[64];
