@@ -16,6 +16,7 @@
 #include "tools/common/ByteSize.h"
 #include "tools/glimpse/ImageOutput.h"
 #include "tools/glimpse/OutputName.h"
+#include "tools/glimpse/Conditions.h"
 #include "tools/glimpse/PreviewContext.h"
 #include "tools/glimpse/Renderer.h"
 #include "format/FormatString.h"
@@ -192,16 +193,19 @@ int preview(const Options &options) {
         },
         [&](const std::string &problem) { std::fprintf(stderr, kProblem, printable(source).c_str(), problem.c_str()); },
         Limits(), threads);
+    // Conditional blocks are decided in front of the previewer, after the
+    // archives are read.
+    Conditions conditions(context, report);
 
     Diagnostics diagnostics;
     if (options.followArchives) {
         ArchiveOptions archiveOptions;
         archiveOptions.defaultSearchPath = options.archivePath;
         archiveOptions.limits = options.parse;
-        follower.reset(new ArchiveFollower(context, diagnostics, archiveOptions));
+        follower.reset(new ArchiveFollower(conditions, diagnostics, archiveOptions));
         follower->parse(options.input.c_str());
     } else {
-        parseRib(options.input.c_str(), context, diagnostics, options.parse);
+        parseRib(options.input.c_str(), conditions, diagnostics, options.parse);
     }
     context.finish();
     if (frames == 0) {
