@@ -1,7 +1,8 @@
-#include "tools/glimpse/Math.h"
+#include "format/Matrix.h"
+
+#include <utility>
 
 namespace quillet {
-namespace glimpse {
 
 Mat4 Mat4::operator*(const Mat4 &o) const {
     Mat4 r;
@@ -104,5 +105,4 @@ Mat4 Mat4::fromRib(const double values[16]) {
     return r;
 }
 
-}  // namespace glimpse
 }  // namespace quillet
