@@ -15,19 +15,50 @@ REJECTED = [
     ("long array", lambda ri: ri.Polygon(3, {ri.P: QUAD}), ValueError, "P: expected 9 values, got 12"),
     ("undeclared token", lambda ri: ri.Surface("plastic", {"roughnes": 0.1}),
      ValueError, 'undeclared parameter "roughnes"'),
-    ("text for floats", lambda ri: ri.Sphere(1, -1, 1, 360, {ri.CS: "red"}), TypeError, "expected numbers, got str"),
+    ("text for floats", lambda ri: ri.Sphere(1, -1, 1, 360, {ri.CS: "red"}), TypeError, "Cs: expected numbers, got str"),
     ("floats for integers", lambda ri: ri.Surface("s", {"uniform integer n": 1.5}),
-     TypeError, "expected integers, got float"),
+     TypeError, "uniform integer n: expected integers, got float"),
     ("float array for integers", lambda ri: ri.PointsPolygons([3.0], [0, 1, 2], {ri.P: QUAD[:9]}),
-     TypeError, "expected integers, got list"),
+     TypeError, "nvertices: expected integers, got list"),
     ("number for a string", lambda ri: ri.Surface("s", {ri.TEXTURENAME: 3}),
-     TypeError, "expected a str or a sequence of str, got int"),
+     TypeError, "texturename: expected a str or a sequence of str, got int"),
     ("token not a str", lambda ri: ri.Surface("s", {1: 2}), TypeError, "expected a str or a sequence of str, got int"),
     ("list instead of dict", lambda ri: ri.Surface("s", [ri.KD, 1]), TypeError, "the parameter list must be a dict"),
     ("integer out of range", lambda ri: ri.Surface("s", {"uniform integer n": 2 ** 40}),
-     ValueError, "integer values must lie within the range of a 32-bit int"),
+     ValueError, "uniform integer n: integer values must lie within the range of a 32-bit int"),
     ("NUL inside a string", lambda ri: ri.Surface("s", {ri.TEXTURENAME: "a\0b"}),
      ValueError, "strings cannot contain a NUL character"),
+    ("NUL inside a shader name", lambda ri: ri.Surface("pla\0stic"), ValueError, "strings cannot contain a NUL character"),
+    ("NUL inside a fixed name", lambda ri: ri.ShadingInterpolation("smo\0oth"),
+     ValueError, "strings cannot contain a NUL character"),
+    ("NUL inside a display name", lambda ri: ri.Display("a\0.tif", ri.FILE, ri.RGBA),
+     ValueError, "strings cannot contain a NUL character"),
+    ("NUL inside a token", lambda ri: ri.Surface("s", {"Kd\0x": 1}), ValueError, "strings cannot contain a NUL character"),
+    ("points transposed", lambda ri: ri.Points(10, {ri.P: np.zeros((10, 3)).T}),
+     ValueError, "P: expected rows of 3 values (point), got an array of shape (3, 10)"),
+    ("points in pairs", lambda ri: ri.Points(10, {ri.P: np.zeros((15, 2))}),
+     ValueError, "P: expected rows of 3 values (point), got an array of shape (15, 2)"),
+    ("colours with alpha", lambda ri: ri.Points(6, {ri.P: np.zeros((6, 3)), ri.CS: np.zeros((6, 4))}),
+     ValueError, "Cs: expected rows of 3 values (color), got an array of shape (6, 4)"),
+    ("float pairs in threes", lambda ri: ri.Points(4, {ri.P: np.zeros(12), "varying float[2] uv": np.zeros((4, 3))}),
+     ValueError, "varying float[2] uv: expected rows of 1 or 2 values (float), got an array of shape (4, 3)"),
+    ("matrix rows", lambda ri: ri.Surface("s", {"uniform matrix m": np.zeros((2, 8))}),
+     ValueError, "uniform matrix m: expected rows of 16 values (matrix), got an array of shape (2, 8)"),
+    ("text for a named float", lambda ri: ri.Surface("plastic", {ri.KD: "0.5"}), TypeError, "Kd: expected numbers, got str"),
+    ("text for vertex indices", lambda ri: ri.PointsPolygons([3], "012", {ri.P: QUAD[:9]}),
+     TypeError, "vertices: expected integers, got str"),
+    ("misspelt stream format", lambda ri: ri.Option("rib", {"format": "binray"}),
+     ValueError, '"rib" option "format": expected "ascii" or "binary", got "binray"'),
+    ("stream precision out of range", lambda ri: ri.Option("rib", {"precision": 12}),
+     ValueError, '"rib" option "precision": expected -1 (the default) or 0 to 9, got 12'),
+    ("gzip level out of range", lambda ri: ri.Option("rib", {"gziplevel": 13}),
+     ValueError, '"rib" option "gziplevel": expected 0 to 12, got 13'),
+    ("unknown compression", lambda ri: ri.Option("rib", {"compression": "zip"}),
+     ValueError, '"rib" option "compression": expected "gzip" or "none", got "zip"'),
+    ("misspelt declaration", lambda ri: ri.Declare("foo", "uniform flot"),
+     ValueError, 'Declare: bad declaration "uniform flot" for "foo"'),
+    ("declaration without a type", lambda ri: ri.Declare("foo", "varying"),
+     ValueError, 'Declare: bad declaration "varying" for "foo"'),
     ("indices short of the loops", lambda ri: ri.PointsPolygons([4], [0, 1, 2], {ri.P: QUAD}),
      ValueError, "vertices: expected 4 values, got 3"),
     ("points short of the largest index", lambda ri: ri.PointsPolygons([3], [0, 1, 4], {ri.P: QUAD}),
@@ -65,7 +96,7 @@ REJECTED = [
     ("volume values per grid point", lambda ri: ri.Volume("box", BOUND, [2, 1, 1], {"varying float d": [1]}),
      ValueError, "varying float d: expected 2 values, got 1"),
     ("handle name not a str", lambda ri: ri.ObjectBegin(handleid=3),
-     TypeError, "expected a str or a sequence of str, got int"),
+     TypeError, "handleid: expected a str or a sequence of str, got int"),
     ("filter function", lambda ri: ri.PixelFilter(lambda x, y, w, h: 1.0, 2, 2),
      TypeError, "expected one of the standard filters (Ri.GaussianFilter, ...) or None"),
     ("colour", lambda ri: ri.Color([1, 0]), ValueError, "Color: expected 3 values, got 2"),
@@ -154,4 +185,12 @@ def test_a_file_that_cannot_be_made_raises_oserror_and_the_process_goes_on(ri, t
     with pytest.raises(FileNotFoundError):
         ri.Begin(str(tmp_path / "missing" / "scene.rib"))
     assert ri.GetContext() is None
+    assert capfd.readouterr() == ("", "")
+
+
+def test_a_target_name_with_a_nul_raises_and_makes_no_file(ri, tmp_path, capfd):
+    with pytest.raises(ValueError) as raised:
+        ri.Begin(str(tmp_path / "a.rib") + "\0x")
+    assert str(raised.value) == "strings cannot contain a NUL character"
+    assert (ri.GetContext(), list(tmp_path.iterdir())) == (None, [])
     assert capfd.readouterr() == ("", "")
