@@ -16,8 +16,10 @@
 #include "tools/ribcat/IndentingContext.h"
 #include "tools/ribcat/OutputBound.h"
 #include "tools/ribcat/StreamChecker.h"
+#include "format/FloatFormat.h"
 #include "tools/ribcat/UnknownRequestNotes.h"
 #include "quillet/ArchiveFollower.h"
+#include "quillet/BoundingContext.h"
 #include "quillet/RibParser.h"
 #include "quillet/RibWriter.h"
 
@@ -29,6 +31,9 @@ const char kUsage[] =
     "usage: ribcat [--binary] [--gzip] [--gzip-level N] [--indent[=N]] [--precision N] [-r]\n"
     "              [--archive-path DIRS] [--max-output N] [--max-memory SIZE] [-o FILE] [FILE...]\n"
     "       ribcat --check [--max-memory SIZE] [FILE...]\n"
+    "       ribcat --bound FILE [--archive-path DIRS]\n"
+    "  --bound FILE        print the bound of what FILE draws (archives followed), in its\n"
+    "                      top-level space: xmin xmax ymin ymax zmin zmax\n"
     "  --gzip-level N      0 (stored) to 12 (smallest); default 1, which keeps pace with the write\n"
     "  -r, --readarchives  write each archive that a stream reads in place of its ReadArchive\n"
     "                      (a DelayedReadArchive becomes an attribute block around it)\n"
@@ -47,6 +52,8 @@ const long kPrecisionMax = 9;  // 0: the shortest text that reads back exactly
 const char kCannotWrite[] = "ribcat: %s: %s\n";
 const char kNoGzip[] = "ribcat: gzip output is not available in this build\n";
 const long kGzipLevelMax = 12;
+const char kNothingDrawn[] = "ribcat: %s draws no geometry: no bound\n";
+const char kBoundLine[] = "%.*s\n";
 const char kOutputBound[] = "ribcat: %s: output stopped at %llu times the input read (--max-output raises it)\n";
 const char kOutOfMemory[] = "ribcat: out of memory\n";
 
@@ -62,6 +69,7 @@ struct Options {
     uint64_t outputRatio = OutputBound::kDefaultRatio;
     RibParseLimits limits;
     const char *output = nullptr;
+    const char *boundOf = nullptr;
     std::vector<const char *> inputs;
 };
 
@@ -95,6 +103,8 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
             }
             options.gzip = true;
             options.gzipLevel = static_cast<int>(level);
+        } else if (arg == "--bound" && i + 1 < argc) {
+            options.boundOf = argv[++i];
         } else if (arg == "-r" || arg == "--readarchives") {
             options.readArchives = true;
         } else if (arg == "--archive-path" && i + 1 < argc) {
@@ -150,15 +160,20 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
 
 class PrefixedDiagnostics : public RibDiagnostics {
 public:
-    explicit PrefixedDiagnostics(OutputBound &bound) : bound(bound) {}
     void error(const RibParseError &error) override {
         std::string text = kPrefix + formatRibParseError(error) + "\n";
         std::fputs(text.c_str(), stderr);
         ++count;
     }
+    size_t count = 0;  // in the streams and in the archives they read
+};
+
+// The same, ending the parse once the output has reached its bound.
+class BoundedDiagnostics : public PrefixedDiagnostics {
+public:
+    explicit BoundedDiagnostics(OutputBound &bound) : bound(bound) {}
     void reached(size_t bytesRead) override { bound.reached(bytesRead); }
     bool proceed(size_t, size_t) override { return !bound.exceeded(); }
-    size_t count = 0;  // in the streams and in the archives they read
 
 private:
     OutputBound &bound;
@@ -174,6 +189,30 @@ int check(const Options &options) {
         if (result.complete) checker.finish();
     }
     return diagnostics.problems == 0 ? 0 : 1;
+}
+
+// The six numbers of the bound in the shortest text that reads back as the
+// same floats.
+int printBound(const Options &options) {
+    PrefixedDiagnostics diagnostics;
+    BoundingContext bounding;
+    ArchiveOptions archiveOptions;
+    archiveOptions.defaultSearchPath = options.archivePath;
+    archiveOptions.limits = options.limits;
+    ArchiveFollower follower(bounding, diagnostics, archiveOptions);
+    follower.parse(options.boundOf);
+    if (!bounding.measured()) {
+        std::fprintf(stderr, kNothingDrawn, printableText(options.boundOf, std::strlen(options.boundOf)).c_str());
+        return 1;
+    }
+    RtBound bound;
+    bounding.bound(bound);
+    char text[6 * (kGeneralTextMax + 1)];
+    bool nonFinite = false;
+    size_t length = formatFloatList(text, bound, 6, kShortestPrecision, nonFinite);
+    while (length > 0 && text[length - 1] == ' ') --length;
+    std::printf(kBoundLine, static_cast<int>(length), text);
+    return diagnostics.count == 0 ? 0 : 1;
 }
 
 int convert(const Options &options) {
@@ -203,7 +242,7 @@ int convert(const Options &options) {
         return 1;
     }
     const char *stoppedIn = nullptr;
-    PrefixedDiagnostics diagnostics(bound);
+    BoundedDiagnostics diagnostics(bound);
     {
         RtInt binary = options.binary ? 1 : 0, precision = options.precision;
         RibWriter writer(RibWriter::OpenStream{bounded, name}, "binary", &binary,
@@ -250,6 +289,7 @@ int main(int argc, char **argv) {
     int status = 0;
     if (!readOptions(argc, argv, options, status)) return status;
     try {
+        if (options.boundOf) return printBound(options);
         return options.check ? check(options) : convert(options);
     } catch (const std::bad_alloc &) {
         std::fputs(kOutOfMemory, stderr);
