@@ -35,6 +35,7 @@ const char kFixedArray[] = "%s: argument %zu should be an array of %ld numbers, 
 const char kGroupLeftOver[] = "%s: array longer than the request's arguments";
 const char kParamName[] = "%s: parameter name expected";
 const char kUndeclared[] = "%s: undeclared parameter \"%s\"";
+const char kBadDeclaration[] = "%s: parameter \"%s\" has a bad declaration";
 const char kParamKind[] = "%s: parameter \"%s\" needs %s values";
 const char kOutOfRange[] = "number out of range";
 const char kArrayTooLong[] = "array longer than %zu values";
@@ -923,6 +924,14 @@ bool Parser::readParams() {
         const ParamDecl *decl = DeclTable::lookup(name.text);
         if (!decl) {
             report(name.line, name.offset, formatString(kUndeclared, k, printableText(name.text, name.length).c_str()));
+            if (!skipValue()) return false;
+            continue;
+        }
+        // A declaration without a type, or with a length that does not fit
+        // an int: its value is skipped and its pair left out.
+        if (decl->type == ParamType::None) {
+            report(name.line, name.offset,
+                   formatString(kBadDeclaration, k, printableText(name.text, name.length).c_str()));
             if (!skipValue()) return false;
             continue;
         }
