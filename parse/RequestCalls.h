@@ -31,6 +31,7 @@ private:
     void buildParamList(ParsedRequest &r, const ClassCounts &counts);
     bool dispatch(ParsedRequest &r);
     RtInt vertexCountOfParams(ParsedRequest &r, bool &ok);
+    bool expectIndicesInRange(ParsedRequest &r, size_t at);
 
     RenderContext &target;
     Reporter report;

@@ -11,6 +11,7 @@
 
 #include "quillet/DeclTable.h"
 #include "decl/Predeclare.h"
+#include "decl/UndeclaredParameter.h"
 #include "parse/DeclaringContext.h"
 #include "parse/ParseText.h"
 #include "parse/RequestCalls.h"
@@ -31,7 +32,7 @@ const char kArgument[] = "%s: argument %zu should be %s";
 const char kFixedArray[] = "%s: argument %zu should be an array of %ld numbers, has %zu";
 const char kGroupLeftOver[] = "%s: array longer than the request's arguments";
 const char kParamName[] = "%s: parameter name expected";
-const char kUndeclared[] = "%s: undeclared parameter \"%s\"";
+const char kKeywordPrefixed[] = "%s: %s";
 const char kParamKind[] = "%s: parameter \"%s\" needs %s values";
 const char kOutOfRange[] = "number out of range";
 const char kStructureHeader[] = "#RenderMan RIB-Structure 1.0";
@@ -182,6 +183,7 @@ private:
     bool atStart = true;
     bool inputFailureReported = false;
     bool holdComments = false;
+    bool readingRequest = false;  // between a request's keyword and its last value
     std::vector<std::string> heldComments;
     std::vector<double> group;  // numbers of one array spread over several arguments
     size_t groupAt = 0;
@@ -223,8 +225,16 @@ Token Parser::take() {
     return peeked;
 }
 
+// A request that ends too soon fails on the next keyword or the end of the
+// stream: the problem is the request's, reported where the request starts.
 bool Parser::fail(const Token &t, const std::string &message) {
-    if (!quiet && t.kind != TokenKind::Error && t.kind != TokenKind::Fatal) report(t.line, t.offset, message);
+    if (!quiet && t.kind != TokenKind::Error && t.kind != TokenKind::Fatal) {
+        const bool pastRequest = readingRequest && (t.kind == TokenKind::Keyword || t.kind == TokenKind::End);
+        if (pastRequest)
+            report(request.line, request.offset, message);
+        else
+            report(t.line, t.offset, message);
+    }
     quiet = true;
     return false;
 }
@@ -287,9 +297,9 @@ RibParseResult Parser::run() {
             resync();
             continue;
         }
-        holdComments = true;
+        holdComments = readingRequest = true;
         bool read = readRequest(t);
-        holdComments = false;
+        holdComments = readingRequest = false;
         if (!read) {
             emitHeldComments();
             resync();
@@ -621,8 +631,11 @@ bool Parser::readParams() {
         take();
         const ParamDecl *decl = DeclTable::lookup(name.text);
         if (!decl) {
+            const UndeclaredValues values =
+                peek().kind == TokenKind::String ? UndeclaredValues::Strings : UndeclaredValues::Numbers;
+            const std::string printable = printableText(name.text, name.length);
             report(name.line, name.offset,
-                   formatMessage(kUndeclared, k, printableText(name.text, name.length).c_str()));
+                   formatMessage(kKeywordPrefixed, k, undeclaredParameterText(printable.c_str(), values).c_str()));
             if (!skipValue()) return false;
             continue;
         }

@@ -109,7 +109,7 @@ void bindPolygons(RiClass &ri) {
             CallStorage storage;
             Values<RtInt> sizes = intValues(nvertices, storage);
             Values<RtInt> indices = intValues(vertices, sumInts(sizes.data, sizes.count()), "vertices", storage);
-            ParamDict list(params, pointsPolygonsShape(sizes.count(), sizes.data, indices.data).counts);
+            ParamDict list(params, pointsPolygonsShape(sizes.count(), sizes.data, indices.data).counts, indices);
             RiPointsPolygonsV(sizes.count(), sizes.data, indices.data, list.size(), list.tokens(), list.values());
         },
         py::arg("nvertices"), py::arg("vertices"), params());
@@ -122,7 +122,7 @@ void bindPolygons(RiClass &ri) {
             Values<RtInt> sizes = intValues(nvertices, sumInts(loops.data, loops.count()), "nvertices", storage);
             Values<RtInt> indices = intValues(vertices, sumInts(sizes.data, sizes.count()), "vertices", storage);
             IndexedMeshShape shape = pointsGeneralPolygonsShape(loops.count(), loops.data, sizes.data, indices.data);
-            ParamDict list(params, shape.counts);
+            ParamDict list(params, shape.counts, indices);
             RiPointsGeneralPolygonsV(loops.count(), loops.data, sizes.data, indices.data, list.size(), list.tokens(),
                                      list.values());
         },
@@ -218,7 +218,7 @@ void bindCurvesPointsMeshes(RiClass &ri) {
             Values<RtInt> ints = intValues(intargs, argSizes.ints, "intargs", storage);
             Values<RtFloat> floats = floatValues(floatargs, argSizes.floats, "floatargs", storage);
             IndexedMeshShape shape = subdivisionMeshShape(sizes.count(), sizes.data, indices.data);
-            ParamDict list(params, shape.counts);
+            ParamDict list(params, shape.counts, indices);
             RiSubdivisionMeshV(scheme, sizes.count(), sizes.data, indices.data, tagNames.count(), tagNames.data,
                                argCounts.data, ints.data, floats.data, list.size(), list.tokens(), list.values());
         },

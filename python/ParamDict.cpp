@@ -1,6 +1,10 @@
 // Parameter dictionaries (see ParamDict.h).
 #include "python/ParamDict.h"
 
+#include <algorithm>
+
+#include "decl/UndeclaredParameter.h"
+#include "format/VertexIndices.h"
 #include "quillet/DeclTable.h"
 #include "rib/StreamOptions.h"
 
@@ -10,7 +14,6 @@ namespace python {
 namespace {
 
 const char kNotADict[] = "the parameter list must be a dict";
-const char kUndeclared[] = "undeclared parameter \"%s\"";
 const char kUnknownStreamOption[] = "unknown \"rib\" option \"%s\"";
 
 // A parameter whose type carries no values (none, mpoint) still needs a value
@@ -24,13 +27,52 @@ py::dict paramDict(py::handle params) {
     return py::reinterpret_borrow<py::dict>(params);
 }
 
+// Text values suggest a string declaration, anything else a float one.
+UndeclaredValues valuesOf(py::handle value) {
+    bool text = py::isinstance<py::str>(value) || (py::isinstance<py::sequence>(value) && py::len(value) > 0 &&
+                                                   py::isinstance<py::str>(value[py::int_(0)]));
+    return text ? UndeclaredValues::Strings : UndeclaredValues::Numbers;
+}
+
+// ValueError for the first index that the first point parameter does not
+// cover; nothing when every index names a point.
+void requireIndicesInRange(py::handle params, const Values<RtInt> &indices) {
+    for (auto pair : paramDict(params)) {
+        CallStorage storage;
+        const ParamDecl *decl = DeclTable::lookup(strText(pair.first, storage));
+        if (decl == nullptr || !carriesPoints(*decl)) continue;
+        const size_t points = pointsOf(*decl, floatValues(pair.second, storage).size);
+        RtInt bad;
+        if (findIndexOutOfRange(indices.data, indices.size, points, bad))
+            throw py::value_error(vertexIndexOutOfRange(bad, decl->tokenName, points));
+        return;
+    }
+}
+
 }  // namespace
 
 ParamDict::ParamDict(py::handle params, const ClassCounts &counts) {
+    addAll(params, counts);
+}
+
+// A negative index is out of range whatever the points; any other shows in
+// the lengths of the vertex parameters, so the points are counted only then.
+ParamDict::ParamDict(py::handle params, const ClassCounts &counts, const Values<RtInt> &indices) {
+    if (std::any_of(indices.data, indices.data + indices.size, [](RtInt index) { return index < 0; }))
+        requireIndicesInRange(params, indices);
+    try {
+        addAll(params, counts);
+    } catch (const py::value_error &) {
+        requireIndicesInRange(params, indices);
+        throw;
+    }
+}
+
+void ParamDict::addAll(py::handle params, const ClassCounts &counts) {
     for (auto pair : paramDict(params)) {
         const char *token = strText(pair.first, storage);
         const ParamDecl *decl = DeclTable::lookup(token);
-        if (decl == nullptr) throw py::value_error(formatString(kUndeclared, token));
+        if (decl == nullptr) throw py::value_error(undeclaredParameterText(token, valuesOf(pair.second)));
         add(token, pair.second, *decl, counts);
     }
 }

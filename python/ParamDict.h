@@ -17,6 +17,10 @@ public:
     // declared with Declare or inline) says, and must carry exactly the
     // number of values that the declaration and the counts call for.
     ParamDict(py::handle params, const ClassCounts &counts);
+    // The same for a mesh: an index that names no point of the first point
+    // parameter ("P") raises ValueError naming the index, before any other
+    // problem of the values is reported.
+    ParamDict(py::handle params, const ClassCounts &counts, const Values<RtInt> &indices);
 
     // The "rib" stream options, typed by the stream option rules.
     static ParamDict streamOptions(py::handle params);
@@ -27,6 +31,7 @@ public:
 
 private:
     ParamDict() = default;
+    void addAll(py::handle params, const ClassCounts &counts);
     void add(const char *token, py::handle value, const ParamDecl &decl, const ClassCounts &counts);
 
     std::vector<RtToken> tokenArray;

@@ -3,6 +3,7 @@
 // call for.
 #include <cstdio>
 
+#include "decl/UndeclaredParameter.h"
 #include "quillet/DeclTable.h"
 #include "rib/OutputBuffer.h"
 #include "format/GeometryCounts.h"
@@ -13,7 +14,7 @@ namespace quillet {
 
 namespace {
 
-const char kUndeclaredParameter[] = "quillet error: undeclared parameter \"%s\"\n";
+const char kUndeclaredParameter[] = "quillet error: %s\n";
 const char kNullParameterToken[] = "quillet error: null parameter token\n";
 const char kNoValueForParameter[] = "quillet error: no value for parameter \"%s\"\n";
 
@@ -37,7 +38,7 @@ bool writePair(OutputBuffer &buffer, FloatEncoding encoding, RtToken token, RtPo
     }
     const ParamDecl *decl = DeclTable::lookup(token);
     if (!decl) {
-        std::fprintf(stderr, kUndeclaredParameter, token);
+        std::fprintf(stderr, kUndeclaredParameter, undeclaredParameterText(token).c_str());
         return false;
     }
     // A declaration without a type was reported when it was made.

@@ -30,6 +30,11 @@ void writeQuotedRequest(RibWriter &writer, const char *keyword, const char *text
 void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *name, RtInt handle, RtInt n,
                             RtToken tokens[], RtPointer values[]);
 
+// Every declared parameter, each value counted once as an uncounted list
+// has it, then the newline: the tail of a request whose arguments the
+// caller wrote. No parameters write the newline alone.
+void writeParamsAndEnd(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values[]);
+
 // Light and object handles are the numbers that the writer issued.
 inline RtPointer handleFromNumber(RtInt number) {
     return reinterpret_cast<RtPointer>(static_cast<std::intptr_t>(number));

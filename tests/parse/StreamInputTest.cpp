@@ -96,7 +96,8 @@ TEST(StreamInput, MalformedInputIsReportedAndReadingGoesOn) {
         {"an undefined string reference", "Surface " + bytes({0xCF, 9}) + "\nWorldBegin\n", "WorldBegin\n",
          "in:1: byte 8: undefined encoded string 9\n"},
         {"non-printing bytes in a message", "Surface \"s\" \"\x1B[31m\" [1]\nSpheer\n", "Surface \"s\"\n",
-         "in:1: byte 12: Surface: undeclared parameter \"\\x1B[31m\"\nin:2: byte 24: unknown request \"Spheer\"\n"},
+         "in:1: byte 12: Surface: undeclared parameter \"\\x1B[31m\": declare it, or write its type inline: "
+         "\"uniform float \\x1B[31m\"\nin:2: byte 24: unknown request \"Spheer\"\n"},
         {"a value outside a request, and an integer out of range", "1 2 ]\nFrameBegin 4294967296\nFrameEnd\n",
          "FrameEnd\n",
          "in:1: byte 0: value outside a request\nin:2: byte 17: FrameBegin: argument 1 should be an integer\n"},

@@ -67,6 +67,22 @@ TEST_F(Ribcat, IndentsBlocksAndTheIndentedStreamReadsBackToTheSameRequests) {
     EXPECT_EQ(again.out, every);
 }
 
+TEST_F(Ribcat, TextureMakingKeepsItsParameters) {
+    const std::string requests =
+        "MakeTexture \"a.tif\" \"a.tx\" \"periodic\" \"clamp\" \"gaussian\" 2 2 \"compression\" [\"lzw\"]\n"
+        "MakeLatLongEnvironment \"sky.tif\" \"sky.env\" \"box\" 1 1 \"uniform float bias\" [0.5]\n"
+        "MakeCubeFaceEnvironment \"px\" \"nx\" \"py\" \"ny\" \"pz\" \"nz\" \"cube.env\" 90 \"box\" 1 1 "
+        "\"compression\" [\"zip\"]\n"
+        "MakeShadow \"depth.z\" \"light.shd\" \"uniform float bias\" [0.25]\n";
+    RunResult run = runProgram("ribcat", "", requests, dir.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "##RenderMan RIB-Structure 1.0\nversion 3.03\n" + requests + "\n");
+    RunResult check = runProgram("ribcat", "--check", requests, dir.path());
+    EXPECT_EQ(check.status, 0);
+    EXPECT_EQ(check.err, "");
+}
+
 TEST_F(Ribcat, CheckPassesEveryOperationTheLibraryWrites) {
     for (bool binary : {false, true}) {
         RunResult run = runProgram("ribcat", "--check", libraryStream(everyRequestScene, binary), dir.path());
@@ -85,15 +101,24 @@ TEST_F(Ribcat, CheckReportsEachKindOfProblem) {
         const char *errors;
     } cases[] = {
         {"Spheer 1 -1 1 360\n", "ribcat: <stdin>:1: byte 0: unknown request \"Spheer\"\n"},
-        {"Sphere 1 -1 1\n", "ribcat: <stdin>:2: byte 14: Sphere: argument 4 should be a number\n"},
+        {"Sphere 1 -1 1\n", "ribcat: <stdin>:1: byte 0: Sphere: argument 4 should be a number\n"},
         {"Color [1 0]\n", "ribcat: <stdin>:1: byte 6: Color: argument 1 should be an array of 3 numbers, has 2\n"},
-        {"Surface \"plastic\" \"Kq\" [1]\n", "ribcat: <stdin>:1: byte 18: Surface: undeclared parameter \"Kq\"\n"},
+        {"Surface \"plastic\" \"Kq\" [1]\n", "ribcat: <stdin>:1: byte 18: Surface: undeclared parameter \"Kq\": "
+                                             "declare it, or write its type inline: \"uniform float Kq\"\n"},
         {"Declare \"Kq\" \"varying color\"\nDisk 0 1 360 \"Kq\" [1 2 3]\n",
          "ribcat: <stdin>:2: byte 29: Disk: parameter \"Kq\" has 3 values, its declaration calls for 12\n"},
         {"Polygon \"P\" [0 0 0 1 0 0 1 1 0] \"Cs\" [1 0 0 0 1 0]\n",
          "ribcat: <stdin>:1: byte 0: Polygon: parameter \"Cs\" has 6 values, its declaration calls for 9\n"},
         {"PointsPolygons [3 3] [0 1 2 2 1] \"P\" [0 0 0]\n",
          "ribcat: <stdin>:1: byte 0: PointsPolygons: vertices has 5 entries, the request's counts call for 6\n"},
+        {"PointsPolygons [3] [0 1 99] \"P\" [0 0 0 1 0 0 1 1 0]\n",
+         "ribcat: <stdin>:1: byte 0: PointsPolygons: vertex index 99 out of range: P has 3 points\n"},
+        {"PointsGeneralPolygons [1] [3] [0 -1 2] \"P\" [0 0 0 1 0 0 1 1 0]\n",
+         "ribcat: <stdin>:1: byte 0: PointsGeneralPolygons: vertex index -1 out of range: P has 3 points\n"},
+        {"SubdivisionMesh \"catmull-clark\" [3] [0 1 3] [] [] [] [] \"P\" [0 0 0]\n",
+         "ribcat: <stdin>:1: byte 0: SubdivisionMesh: vertex index 1 out of range: P has 1 point\n"},
+        // a request cut short is reported on its own line; a wrong token where it stands
+        {"Sphere 1 -1\n  1 \"x\"\n", "ribcat: <stdin>:2: byte 16: Sphere: argument 4 should be a number\n"},
         {"Attribute \"identifier\" \"name\" [1]\n",
          "ribcat: <stdin>:1: byte 31: Attribute: parameter \"name\" needs string values\n"},
         {"Patch \"Bilinear\" \"P\" [0 0 0 1 0 0 0 1 0 1 1 0]\n",
