@@ -16,15 +16,16 @@ namespace python {
 struct Ri {};
 using RiClass = py::class_<Ri>;
 
-// Context, frame, camera and option entry points.
-void bindFrameEntries(RiClass &ri);
-// Attributes, transforms, motion, shaders and lights.
-void bindAttributeEntries(RiClass &ri);
-// Quadrics, polygons, patches, curves, points, subdivision meshes, blobbies,
-// procedurals and geometry.
-void bindGeometryEntries(RiClass &ri);
-// Solids, objects, declarations, archives, error handlers and texture making.
+// One function per request family, each binding that family's entry points.
+void bindContextEntries(RiClass &ri);
 void bindStructureEntries(RiClass &ri);
+void bindOptionEntries(RiClass &ri);
+void bindTransformEntries(RiClass &ri);
+void bindShadingEntries(RiClass &ri);
+void bindQuadricEntries(RiClass &ri);
+void bindPolygonPatchEntries(RiClass &ri);
+void bindGeometryEntries(RiClass &ri);
+void bindTextureEntries(RiClass &ri);
 // Token constants, numeric constants, and the standard filters, procedurals,
 // error handlers and bases as objects the entry points recognise.
 void bindConstants(py::module_ &module, RiClass &ri);
@@ -45,6 +46,11 @@ inline py::int_ handleNumber(RtPointer handle) {
 }
 inline RtPointer handlePointer(intptr_t number) {
     return reinterpret_cast<RtPointer>(number);
+}
+
+// The optional parameter dictionary that list-taking entry points end with.
+inline py::arg_v params() {
+    return py::arg("params") = py::none();
 }
 
 // Entry points whose arguments are all numbers or strings.

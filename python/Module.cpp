@@ -8,8 +8,13 @@ PYBIND11_MODULE(quillet, module) {
     RiClass ri(module, "Ri", "The interface's entry points as methods, named without \"Ri\".");
     ri.def(py::init<>());
     bindConstants(module, ri);
-    bindFrameEntries(ri);
-    bindAttributeEntries(ri);
-    bindGeometryEntries(ri);
+    bindContextEntries(ri);
     bindStructureEntries(ri);
+    bindOptionEntries(ri);
+    bindTransformEntries(ri);
+    bindShadingEntries(ri);
+    bindQuadricEntries(ri);
+    bindPolygonPatchEntries(ri);
+    bindGeometryEntries(ri);
+    bindTextureEntries(ri);
 }

@@ -1,4 +1,5 @@
-// Solids, objects, texture making, declarations, archives and error handlers.
+// Frame, world, attribute, transform, solid, object and motion blocks,
+// declarations, archives and error handlers.
 #include "python/Bindings.h"
 
 namespace quillet {
@@ -23,6 +24,14 @@ void writeRecord(const char *type, py::handle format, py::handle args) {
 }  // namespace
 
 void bindStructureEntries(RiClass &ri) {
+    bindFixed(ri, "FrameBegin", &RiFrameBegin);
+    bindFixed(ri, "FrameEnd", &RiFrameEnd);
+    bindFixed(ri, "WorldBegin", &RiWorldBegin);
+    bindFixed(ri, "WorldEnd", &RiWorldEnd);
+    bindFixed(ri, "AttributeBegin", &RiAttributeBegin);
+    bindFixed(ri, "AttributeEnd", &RiAttributeEnd);
+    bindFixed(ri, "TransformBegin", &RiTransformBegin);
+    bindFixed(ri, "TransformEnd", &RiTransformEnd);
     bindFixed(ri, "SolidBegin", &RiSolidBegin);
     bindFixed(ri, "SolidEnd", &RiSolidEnd);
     ri.def("ObjectBegin", [](const Ri &) {
@@ -34,56 +43,16 @@ void bindStructureEntries(RiClass &ri) {
         requireContext("ObjectInstance");
         RiObjectInstance(handlePointer(handle));
     });
-    ri.def(
-        "MakeTexture",
-        [](const Ri &, const char *picturename, const char *texturename, const char *swrap, const char *twrap,
-           py::handle filterfunc, RtFloat swidth, RtFloat twidth, py::handle params) {
-            requireContext("MakeTexture");
-            RtFilterFunc filter = filterFunction(filterfunc);
-            ParamDict list(params, uncountedCounts());
-            RiMakeTextureV(picturename, texturename, swrap, twrap, filter, swidth, twidth, list.size(), list.tokens(),
-                           list.values());
-        },
-        py::arg("picturename"), py::arg("texturename"), py::arg("swrap"), py::arg("twrap"), py::arg("filterfunc"),
-        py::arg("swidth"), py::arg("twidth"), py::arg("params") = py::none());
-    ri.def(
-        "MakeLatLongEnvironment",
-        [](const Ri &, const char *picturename, const char *texturename, py::handle filterfunc, RtFloat swidth,
-           RtFloat twidth, py::handle params) {
-            requireContext("MakeLatLongEnvironment");
-            RtFilterFunc filter = filterFunction(filterfunc);
-            ParamDict list(params, uncountedCounts());
-            RiMakeLatLongEnvironmentV(picturename, texturename, filter, swidth, twidth, list.size(), list.tokens(),
-                                      list.values());
-        },
-        py::arg("picturename"), py::arg("texturename"), py::arg("filterfunc"), py::arg("swidth"), py::arg("twidth"),
-        py::arg("params") = py::none());
-    ri.def(
-        "MakeCubeFaceEnvironment",
-        [](const Ri &, const char *px, const char *nx, const char *py, const char *ny, const char *pz, const char *nz,
-           const char *texturename, RtFloat fov, py::handle filterfunc, RtFloat swidth, RtFloat twidth,
-           py::handle params) {
-            requireContext("MakeCubeFaceEnvironment");
-            RtFilterFunc filter = filterFunction(filterfunc);
-            ParamDict list(params, uncountedCounts());
-            RiMakeCubeFaceEnvironmentV(px, nx, py, ny, pz, nz, texturename, fov, filter, swidth, twidth, list.size(),
-                                       list.tokens(), list.values());
-        },
-        py::arg("px"), py::arg("nx"), py::arg("py"), py::arg("ny"), py::arg("pz"), py::arg("nz"),
-        py::arg("texturename"), py::arg("fov"), py::arg("filterfunc"), py::arg("swidth"), py::arg("twidth"),
-        py::arg("params") = py::none());
-    ri.def(
-        "MakeShadow",
-        [](const Ri &, const char *picturename, const char *texturename, py::handle params) {
-            requireContext("MakeShadow");
-            ParamDict list(params, uncountedCounts());
-            RiMakeShadowV(picturename, texturename, list.size(), list.tokens(), list.values());
-        },
-        py::arg("picturename"), py::arg("texturename"), py::arg("params") = py::none());
-    ri.def("Declare", [](const Ri &, const char *name, const char *declaration) {
-        requireContext("Declare");
-        RtToken token = RiDeclare(name, declaration);
-        return token != nullptr ? py::object(py::str(token)) : py::object(py::none());
+    ri.def("MotionBegin", [](const Ri &, py::handle times) {
+        requireContext("MotionBegin");
+        CallStorage storage;
+        Values<RtFloat> values = floatValues(times, storage);
+        RiMotionBeginV(values.count(), values.data);
+    });
+    bindFixed(ri, "MotionEnd", &RiMotionEnd);
+    ri.def("ErrorHandler", [](const Ri &, py::handle handler) {
+        requireContext("ErrorHandler");
+        RiErrorHandler(errorHandlerFunction(handler));
     });
     ri.def("ArchiveRecord", [](const Ri &, const char *type, py::handle format, py::args args) {
         requireContext("ArchiveRecord");
@@ -102,9 +71,10 @@ void bindStructureEntries(RiClass &ri) {
             RiReadArchiveV(name, nullptr, list.size(), list.tokens(), list.values());
         },
         py::arg("name"), py::arg("callback") = py::none(), py::arg("params") = py::none());
-    ri.def("ErrorHandler", [](const Ri &, py::handle handler) {
-        requireContext("ErrorHandler");
-        RiErrorHandler(errorHandlerFunction(handler));
+    ri.def("Declare", [](const Ri &, const char *name, const char *declaration) {
+        requireContext("Declare");
+        RtToken token = RiDeclare(name, declaration);
+        return token != nullptr ? py::object(py::str(token)) : py::object(py::none());
     });
 }
 

@@ -1,9 +1,7 @@
-// Entry points of transformations, coordinate systems and motion blocks.
+// Entry points of transformations and coordinate systems.
 #include "ri/CurrentContext.h"
-#include "ri/ParamList.h"
 
 using quillet::activeContext;
-using quillet::MotionTimes;
 using quillet::RenderContext;
 
 RtVoid RiIdentity(void) {
@@ -50,30 +48,4 @@ RtVoid RiCoordSysTransform(RtToken space) {
 RtPoint *RiTransformPoints(RtToken fromspace, RtToken tospace, RtInt n, RtPoint points[]) {
     RenderContext *c = activeContext(nullptr);
     return c ? c->TransformPoints(fromspace, tospace, n, points) : nullptr;
-}
-
-RtVoid RiTransformBegin(void) {
-    if (RenderContext *c = activeContext(__func__)) c->TransformBegin();
-}
-
-RtVoid RiTransformEnd(void) {
-    if (RenderContext *c = activeContext(__func__)) c->TransformEnd();
-}
-
-RtVoid RiMotionBegin(RtInt n, ...) {
-    RenderContext *c = activeContext(__func__);
-    if (!c) return;
-    va_list args;
-    va_start(args, n);
-    MotionTimes times(n, args);
-    va_end(args);
-    c->MotionBeginV(n, times.data());
-}
-
-RtVoid RiMotionBeginV(RtInt n, RtFloat times[]) {
-    if (RenderContext *c = activeContext(__func__)) c->MotionBeginV(n, times);
-}
-
-RtVoid RiMotionEnd(void) {
-    if (RenderContext *c = activeContext(__func__)) c->MotionEnd();
 }

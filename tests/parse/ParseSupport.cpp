@@ -59,3 +59,19 @@ Reparsed reparse(const std::string &input, bool binary) {
     out.stream = memory.close();
     return out;
 }
+
+Reparsed reparseFollowing(const std::string &path, const ArchiveOptions &options,
+                          void (*requests)(RenderContext &follower)) {
+    Reparsed out;
+    MemoryFile memory;
+    {
+        RibWriter writer(RibWriter::OpenStream{memory.stream(), "memory"}, RI_NULL);
+        CollectedErrors errors;
+        ArchiveFollower follower(writer, errors, options);
+        out.result = follower.parse(path.c_str());
+        if (requests) requests(follower);
+        out.errors = errors.text;
+    }
+    out.stream = memory.close();
+    return out;
+}

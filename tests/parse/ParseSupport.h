@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "quillet/ArchiveFollower.h"
 #include "quillet/RibParser.h"
 
 // The stream that a RibWriter writes while scene() calls the entry points.
@@ -18,6 +19,11 @@ struct Reparsed {
 };
 // Parses input (named "in") into a RibWriter writing ASCII or binary.
 Reparsed reparse(const std::string &input, bool binary);
+
+// Parses the file at path through an ArchiveFollower with these options
+// into an ASCII RibWriter; requests(follower) then sends requests of its own.
+Reparsed reparseFollowing(const std::string &path, const quillet::ArchiveOptions &options,
+                          void (*requests)(quillet::RenderContext &follower) = nullptr);
 
 // Collects the errors as lines of text.
 class CollectedErrors : public quillet::RibDiagnostics {

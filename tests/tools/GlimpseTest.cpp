@@ -173,7 +173,9 @@ TEST_F(Glimpse, VersionAndUsage) {
     EXPECT_EQ(run.out, version());
     run = runProgram("glimpse", "--bogus", "", dir.path());
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "usage: glimpse [-o FILE.png] [FILE.rib]\n");
+    EXPECT_EQ(run.err, "usage: glimpse [-o FILE.png] [--no-archives] [--archive-path DIRS] [FILE.rib]\n"
+                       "  --no-archives       do not follow ReadArchive and DelayedReadArchive\n"
+                       "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n");
 }
 
 }  // namespace

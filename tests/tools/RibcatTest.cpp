@@ -164,8 +164,13 @@ TEST_F(Ribcat, VersionAndUsage) {
     for (const char *arguments : {"--bogus", "--precision 10", "--indent=x"}) {
         run = runProgram("ribcat", arguments, "", dir.path());
         EXPECT_EQ(run.status, 2) << arguments;
-        EXPECT_EQ(run.err, "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [-o FILE] [FILE...]\n"
-                           "       ribcat --check [FILE...]\n")
+        EXPECT_EQ(run.err,
+                  "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [-r] [--archive-path DIRS]\n"
+                  "              [-o FILE] [FILE...]\n"
+                  "       ribcat --check [FILE...]\n"
+                  "  -r, --readarchives  write each archive that a stream reads in place of its ReadArchive\n"
+                  "                      (a DelayedReadArchive becomes an attribute block around it)\n"
+                  "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n")
             << arguments;
     }
 }

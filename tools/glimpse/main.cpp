@@ -6,13 +6,16 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "tools/glimpse/ImageOutput.h"
 #include "tools/glimpse/OutputName.h"
 #include "tools/glimpse/PreviewContext.h"
 #include "tools/glimpse/Renderer.h"
+#include "quillet/ArchiveFollower.h"
 #include "quillet/RibParser.h"
 
 using namespace quillet;
@@ -20,8 +23,13 @@ using namespace quillet::glimpse;
 
 namespace {
 
-const char kUsage[] = "usage: glimpse [-o FILE.png] [FILE.rib]\n";
-const char kSummary[] = "glimpse: %dx%d, drawn: %s; skipped: %s; wrote %s\n";
+const char kUsage[] = "usage: glimpse [-o FILE.png] [--no-archives] [--archive-path DIRS] [FILE.rib]\n"
+                      "  --no-archives       do not follow ReadArchive and DelayedReadArchive\n"
+                      "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n";
+const char kSummary[] = "glimpse: %dx%d, drawn: %s; skipped: %s%s; wrote %s\n";
+const char kArchivesRead[] = "; archives read: ";
+const char kArchivesNotRead[] = "; archives not read: ";
+const char kListSeparator[] = ", ";
 const char kNothingDrawn[] = "glimpse: %s has no world block: nothing drawn\n";
 const char kProblem[] = "glimpse: %s: %s\n";
 const char kError[] = "glimpse: %s\n";
@@ -30,6 +38,8 @@ const int kPreviewColumns = 80;
 struct Options {
     std::string input = "-";
     std::string output;
+    bool followArchives = true;
+    std::string archivePath;
 };
 
 int parseArguments(int argc, char **argv, Options &options) {
@@ -46,6 +56,10 @@ int parseArguments(int argc, char **argv, Options &options) {
         }
         if (arg == "-o" && i + 1 < argc) {
             options.output = argv[++i];
+        } else if (arg == "--no-archives") {
+            options.followArchives = false;
+        } else if (arg == "--archive-path" && i + 1 < argc) {
+            options.archivePath = argv[++i];
         } else if ((arg.size() > 1 && arg[0] == '-') || haveInput) {
             std::fputs(kUsage, stderr);
             return 2;
@@ -59,6 +73,14 @@ int parseArguments(int argc, char **argv, Options &options) {
 
 std::string printable(const std::string &text) {
     return printableText(text.data(), text.size());
+}
+
+// "; archives read: a.rib, b.rib", or nothing for no names.
+std::string archiveList(const char *label, const std::vector<std::string> &names) {
+    if (names.empty()) return std::string();
+    std::string text = label;
+    for (size_t i = 0; i < names.size(); ++i) text += (i ? kListSeparator : "") + printable(names[i]);
+    return text;
 }
 
 class Diagnostics : public RibDiagnostics {
@@ -83,6 +105,7 @@ int main(int argc, char **argv) {
     const unsigned threads = renderThreads();
     std::set<std::string> written;
     int frames = 0;
+    std::unique_ptr<ArchiveFollower> follower;
     PreviewContext context(
         [&](const Frame &frame, const Tally &drawn, const Tally &skipped) {
             Image image = renderFrame(frame, threads);
@@ -99,15 +122,26 @@ int main(int argc, char **argv) {
                 name = "nothing (" + problem + ")";
             }
             if (terminal) printTerminalPreview(image, kPreviewColumns, stdout);
+            std::string archives;
+            if (follower)
+                archives = archiveList(kArchivesRead, follower->archivesRead()) +
+                           archiveList(kArchivesNotRead, follower->archivesNotRead());
             std::printf(kSummary, image.width, image.height, drawn.text().c_str(), skipped.text().c_str(),
-                        printable(name).c_str());
+                        archives.c_str(), printable(name).c_str());
             std::fflush(stdout);
         },
         [&](const std::string &problem) { std::fprintf(stderr, kProblem, printable(source).c_str(), problem.c_str()); },
         Limits(), threads);
 
     Diagnostics diagnostics;
-    parseRib(options.input.c_str(), context, diagnostics);
+    if (options.followArchives) {
+        ArchiveOptions archiveOptions;
+        archiveOptions.defaultSearchPath = options.archivePath;
+        follower.reset(new ArchiveFollower(context, diagnostics, archiveOptions));
+        follower->parse(options.input.c_str());
+    } else {
+        parseRib(options.input.c_str(), context, diagnostics);
+    }
     context.finish();
     if (frames == 0) {
         std::printf(kNothingDrawn, printable(source).c_str());

@@ -13,6 +13,7 @@
 #include "tools/ribcat/GzipOutput.h"
 #include "tools/ribcat/IndentingContext.h"
 #include "tools/ribcat/StreamChecker.h"
+#include "quillet/ArchiveFollower.h"
 #include "quillet/RibParser.h"
 #include "quillet/RibWriter.h"
 
@@ -20,8 +21,12 @@ using namespace quillet;
 
 namespace {
 
-const char kUsage[] = "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [-o FILE] [FILE...]\n"
-                      "       ribcat --check [FILE...]\n";
+const char kUsage[] = "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [-r] [--archive-path DIRS]\n"
+                      "              [-o FILE] [FILE...]\n"
+                      "       ribcat --check [FILE...]\n"
+                      "  -r, --readarchives  write each archive that a stream reads in place of its ReadArchive\n"
+                      "                      (a DelayedReadArchive becomes an attribute block around it)\n"
+                      "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n";
 const char kPrefix[] = "ribcat: ";
 const char kStdin[] = "-";
 const char kStdinName[] = "<stdin>";
@@ -37,6 +42,8 @@ struct Options {
     bool check = false;
     bool binary = false;
     bool gzip = false;
+    bool readArchives = false;
+    std::string archivePath;
     int indent = -1;     // no indenting
     int precision = -1;  // the writer's own
     const char *output = nullptr;
@@ -63,6 +70,10 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
             options.binary = true;
         } else if (arg == "--gzip") {
             options.gzip = true;
+        } else if (arg == "-r" || arg == "--readarchives") {
+            options.readArchives = true;
+        } else if (arg == "--archive-path" && i + 1 < argc) {
+            options.archivePath = argv[++i];
         } else if (arg == kIndentOption) {
             options.indent = kDefaultIndent;
         } else if (arg.compare(0, sizeof kIndentOption, std::string(kIndentOption) + "=") == 0) {
@@ -102,7 +113,9 @@ public:
     void error(const RibParseError &error) override {
         std::string text = kPrefix + formatRibParseError(error) + "\n";
         std::fputs(text.c_str(), stderr);
+        ++count;
     }
+    size_t count = 0;  // in the streams and in the archives they read
 };
 
 int check(const Options &options) {
@@ -129,7 +142,7 @@ int convert(const Options &options) {
         std::fputs(kNoGzip, stderr);
         return 1;
     }
-    size_t errors = 0;
+    PrefixedDiagnostics diagnostics;
     {
         RtInt binary = options.binary ? 1 : 0, precision = options.precision;
         RibWriter writer(RibWriter::OpenStream{out, name}, "binary", &binary,
@@ -137,8 +150,15 @@ int convert(const Options &options) {
         std::unique_ptr<IndentingContext> indenting;
         if (options.indent >= 0) indenting.reset(new IndentingContext(writer, options.indent));
         RenderContext &target = indenting ? static_cast<RenderContext &>(*indenting) : writer;
-        PrefixedDiagnostics diagnostics;
-        for (const char *input : options.inputs) errors += parseRib(input, target, diagnostics).errors;
+        ArchiveOptions archiveOptions;
+        archiveOptions.defaultSearchPath = options.archivePath;
+        ArchiveFollower follower(target, diagnostics, archiveOptions);
+        for (const char *input : options.inputs) {
+            if (options.readArchives)
+                follower.parse(input);
+            else
+                parseRib(input, target, diagnostics);
+        }
     }
     bool failed = std::ferror(out) != 0;
     if (out != file) failed = std::fclose(out) != 0 || failed;
@@ -147,7 +167,7 @@ int convert(const Options &options) {
         std::fprintf(stderr, kCannotWrite, name, std::strerror(errno));
         return 1;
     }
-    return errors == 0 ? 0 : 1;
+    return diagnostics.count == 0 ? 0 : 1;
 }
 
 }  // namespace

@@ -6,14 +6,6 @@
 using quillet::activeContext;
 using quillet::RenderContext;
 
-RtVoid RiAttributeBegin(void) {
-    if (RenderContext *c = activeContext(__func__)) c->AttributeBegin();
-}
-
-RtVoid RiAttributeEnd(void) {
-    if (RenderContext *c = activeContext(__func__)) c->AttributeEnd();
-}
-
 RtVoid RiColor(RtColor color) {
     if (RenderContext *c = activeContext(__func__)) c->Color(color);
 }
@@ -81,7 +73,6 @@ QUILLET_NAMED_LIST_ENTRIES(Exterior, name)
 QUILLET_NAMED_LIST_ENTRIES(Imager, name)
 
 // The light entry points return a handle; their not-started report carries no message.
-
 RtLightHandle RiLightSource(RtToken name, ...) {
     RenderContext *c = activeContext(nullptr);
     if (!c) return nullptr;

@@ -1,5 +1,4 @@
-// Entry points of polygons, patches, curves, points, subdivision meshes,
-// blobbies, procedurals and generic geometry.
+// Entry points of polygons and patches.
 #include "ri/CurrentContext.h"
 #include "ri/NamedListEntries.h"
 #include "ri/ParamList.h"
@@ -86,58 +85,3 @@ RtVoid RiNuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat
     if (RenderContext *c = activeContext(__func__))
         c->NuPatchV(nu, uorder, uknot, umin, umax, nv, vorder, vknot, vmin, vmax, n, tokens, values);
 }
-
-RtVoid RiCurves(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, ...) {
-    QUILLET_PARAM_LIST(params, wrap);
-    if (RenderContext *c = activeContext(__func__))
-        c->CurvesV(type, ncurves, nvertices, wrap, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiCurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[],
-                 RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->CurvesV(type, ncurves, nvertices, wrap, n, tokens, values);
-}
-
-RtVoid RiPoints(RtInt npoints, ...) {
-    QUILLET_PARAM_LIST(params, npoints);
-    if (RenderContext *c = activeContext(__func__))
-        c->PointsV(npoints, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiPointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->PointsV(npoints, n, tokens, values);
-}
-
-RtVoid RiSubdivisionMesh(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags, RtToken tags[],
-                         RtInt nargs[], RtInt intargs[], RtFloat floatargs[], ...) {
-    QUILLET_PARAM_LIST(params, floatargs);
-    if (RenderContext *c = activeContext(__func__))
-        c->SubdivisionMeshV(scheme, nfaces, nvertices, vertices, ntags, tags, nargs, intargs, floatargs, params.count(),
-                            params.tokens(), params.values());
-}
-
-RtVoid RiSubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
-                          RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], RtInt n,
-                          RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__))
-        c->SubdivisionMeshV(scheme, nfaces, nvertices, vertices, ntags, tags, nargs, intargs, floatargs, n, tokens,
-                            values);
-}
-
-RtVoid RiBlobby(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[], ...) {
-    QUILLET_PARAM_LIST(params, str);
-    if (RenderContext *c = activeContext(__func__))
-        c->BlobbyV(nleaf, ncode, code, nflt, flt, nstr, str, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiBlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[], RtInt n,
-                 RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__))
-        c->BlobbyV(nleaf, ncode, code, nflt, flt, nstr, str, n, tokens, values);
-}
-
-RtVoid RiProcedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, RtProcFreeFunc freefunc) {
-    if (RenderContext *c = activeContext(__func__)) c->Procedural(data, bound, subdivfunc, freefunc);
-}
-
-QUILLET_NAMED_LIST_ENTRIES(Geometry, type)

@@ -1,4 +1,4 @@
-// Entry points of frames, the world block, camera and display options.
+// Entry points of camera, display and renderer options.
 #include "ri/CurrentContext.h"
 #include "ri/NamedListEntries.h"
 #include "ri/ParamList.h"
@@ -17,22 +17,6 @@ void forwardOption(const char *entryName, RtToken name, RtInt n, RtToken tokens[
 }
 
 }  // namespace
-
-RtVoid RiFrameBegin(RtInt frame) {
-    if (RenderContext *c = activeContext(__func__)) c->FrameBegin(frame);
-}
-
-RtVoid RiFrameEnd(void) {
-    if (RenderContext *c = activeContext(__func__)) c->FrameEnd();
-}
-
-RtVoid RiWorldBegin(void) {
-    if (RenderContext *c = activeContext(__func__)) c->WorldBegin();
-}
-
-RtVoid RiWorldEnd(void) {
-    if (RenderContext *c = activeContext(__func__)) c->WorldEnd();
-}
 
 RtVoid RiFormat(RtInt xresolution, RtInt yresolution, RtFloat pixelaspectratio) {
     if (RenderContext *c = activeContext(__func__)) c->Format(xresolution, yresolution, pixelaspectratio);

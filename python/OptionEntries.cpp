@@ -1,75 +1,17 @@
-// Context, frame, camera and option entry points.
-#include <cstdio>
-
+// Camera, display and renderer option entry points.
 #include "python/Bindings.h"
-#include "ri/CurrentContext.h"
 #include "rib/StreamOptions.h"
-#include "rib/StreamTarget.h"
 
 namespace quillet {
 namespace python {
 
 namespace {
 
-const char kNotAContext[] = "expected a handle from GetContext() or None";
-const char kEndedContext[] = "Context: the stream of this handle has ended";
 const char kColorSamplesShape[] = "ColorSamples: nRGB and RGBn must hold the same multiple of 3 values";
-
-// What GetContext returns: an opaque handle for Context.
-struct ContextHandle {
-    RtContextHandle handle;
-};
-
-// The C library ends the process when it cannot create a file; trying it here
-// first turns that into OSError, with nothing written.
-void requireWritableFile(const char *name) {
-    if (!isFileTarget(name)) return;
-    FILE *file = std::fopen(name, "wb");
-    if (file == nullptr) {
-        PyErr_SetFromErrnoWithFilename(PyExc_OSError, name);
-        throw py::error_already_set();
-    }
-    std::fclose(file);
-}
 
 }  // namespace
 
-void bindFrameEntries(RiClass &ri) {
-    py::class_<ContextHandle>(ri, "ContextHandle");
-    ri.def(
-        "Begin",
-        [](const Ri &, const char *name) {
-            requireWritableFile(name);
-            RiBegin(name);
-        },
-        py::arg("name") = py::none());
-    ri.def("End", [](const Ri &) {
-        requireContext("End");
-        RiEnd();
-        // A stream on the standard output stream reaches it before any
-        // later output of Python's own.
-        std::fflush(stdout);
-    });
-    ri.def("GetContext", [](const Ri &) -> py::object {
-        RtContextHandle handle = RiGetContext();
-        if (handle == nullptr) return py::none();
-        return py::cast(ContextHandle{handle});
-    });
-    ri.def("Context", [](const Ri &, py::handle handle) {
-        if (handle.is_none())
-            RiContext(nullptr);
-        else if (!py::isinstance<ContextHandle>(handle))
-            throw py::type_error(kNotAContext);
-        else if (!isLiveContext(handle.cast<const ContextHandle &>().handle))
-            raiseError(kEndedContext);
-        else
-            RiContext(handle.cast<const ContextHandle &>().handle);
-    });
-
-    bindFixed(ri, "FrameBegin", &RiFrameBegin);
-    bindFixed(ri, "FrameEnd", &RiFrameEnd);
-    bindFixed(ri, "WorldBegin", &RiWorldBegin);
-    bindFixed(ri, "WorldEnd", &RiWorldEnd);
+void bindOptionEntries(RiClass &ri) {
     bindFixed(ri, "Format", &RiFormat);
     bindFixed(ri, "FrameAspectRatio", &RiFrameAspectRatio);
     bindFixed(ri, "ScreenWindow", &RiScreenWindow);

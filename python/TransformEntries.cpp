@@ -1,0 +1,41 @@
+// Transformation and coordinate-system entry points.
+#include "python/Bindings.h"
+
+namespace quillet {
+namespace python {
+
+namespace {
+
+const char kPointTriples[] = "TransformPoints: points must hold a multiple of 3 values";
+
+}  // namespace
+
+void bindTransformEntries(RiClass &ri) {
+    bindFixed(ri, "Identity", &RiIdentity);
+    bindFloatArray(ri, "ConcatTransform", &RiConcatTransform, 16);
+    bindFloatArray(ri, "Transform", &RiTransform, 16);
+    bindFixed(ri, "Perspective", &RiPerspective);
+    bindFixed(ri, "Translate", &RiTranslate);
+    bindFixed(ri, "Rotate", &RiRotate);
+    bindFixed(ri, "Scale", &RiScale);
+    bindFixed(ri, "Skew", &RiSkew);
+    bindFixed(ri, "CoordinateSystem", &RiCoordinateSystem);
+    bindFixed(ri, "CoordSysTransform", &RiCoordSysTransform);
+    // The stream cannot transform points: the C call returns null, and so
+    // None comes back; a context that did would give the points it returned.
+    ri.def("TransformPoints", [](const Ri &, const char *fromspace, const char *tospace, py::handle points) {
+        requireContext("TransformPoints");
+        CallStorage storage;
+        Values<RtFloat> values = floatValues(points, storage);
+        if (values.size % 3 != 0) throw py::value_error(kPointTriples);
+        // The C side may transform in place: it gets a copy of its own.
+        py::array_t<RtFloat> copy(static_cast<py::ssize_t>(values.size), values.data);
+        const RtInt n = static_cast<RtInt>(values.size / 3);
+        RtPoint *result = RiTransformPoints(fromspace, tospace, n, reinterpret_cast<RtPoint *>(copy.mutable_data()));
+        if (result == nullptr) return py::object(py::none());
+        return py::object(py::array_t<RtFloat>({py::ssize_t(n), py::ssize_t(3)}, &result[0][0]));
+    });
+}
+
+}  // namespace python
+}  // namespace quillet
