@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "tests/support/ChildProcess.h"
 #include "tests/tools/ToolsSupport.h"
 
 namespace {
@@ -42,10 +43,6 @@ Box latheOutline() {
             }
         }
     return box;
-}
-
-std::string version() {
-    return std::string("glimpse ") + QUILLET_VERSION + "\n";
 }
 
 class Glimpse : public ::testing::Test {
@@ -167,15 +164,35 @@ TEST_F(Glimpse, EachFrameWritesItsOwnPicture) {
                        "glimpse: 16x8, drawn: none; skipped: none; wrote glimpse-3.png\n");
 }
 
-TEST_F(Glimpse, VersionAndUsage) {
-    RunResult run = runProgram("glimpse", "--version", "", dir.path());
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, version());
-    run = runProgram("glimpse", "--bogus", "", dir.path());
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "usage: glimpse [-o FILE.png] [--no-archives] [--archive-path DIRS] [FILE.rib]\n"
-                       "  --no-archives       do not follow ReadArchive and DelayedReadArchive\n"
-                       "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n");
+// The picture never replaces the stream: -o naming it is refused before
+// reading, a Display name naming it is not written; an older picture is
+// replaced whole and nothing else is left behind.
+TEST_F(Glimpse, PicturesNeverReplaceTheStreamAndReplaceOlderPicturesWhole) {
+    const std::string stream = "Format 8 8 1\nDisplay \"scene.png\" \"file\" \"rgb\"\nWorldBegin\nWorldEnd\n";
+    writeFile(dir.file("scene.rib"), stream);
+    RunResult refused = runProgram("glimpse", "-o scene.rib scene.rib", "", dir.path());
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err, "glimpse: scene.rib is the input: not overwritten\n");
+    EXPECT_EQ(readFile(dir.file("scene.rib")), stream);
+
+    writeFile(dir.file("scene.png"), stream);
+    RunResult displayed = runProgram("glimpse", "scene.png", "", dir.path());
+    EXPECT_EQ(displayed.status, 1);
+    EXPECT_EQ(displayed.err, "glimpse: scene.png is the input: not overwritten\n");
+    EXPECT_EQ(displayed.out, "glimpse: 8x8, drawn: none; skipped: none; wrote nothing (scene.png is the input: not "
+                             "overwritten)\n");
+    EXPECT_EQ(readFile(dir.file("scene.png")), stream);
+
+    writeFile(dir.file("old.png"), std::string(100000, 'x'));
+    RunResult replaced = runProgram("glimpse", "-o old.png scene.rib", "", dir.path());
+    EXPECT_EQ(replaced.status, 0);
+    EXPECT_EQ(replaced.err, "");
+    Picture picture;
+    EXPECT_TRUE(readPicture(dir.file("old.png"), picture));
+    EXPECT_EQ(picture.width, 8);
+    quillet_test::ChildResult files = quillet_test::runCommand("ls -A '" + dir.path() + "'");
+    EXPECT_EQ(files.standardOutput, "old.png\nscene.png\nscene.rib\n");
 }
 
 }  // namespace

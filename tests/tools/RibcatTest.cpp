@@ -2,6 +2,10 @@
 // --check reporting each kind of problem once.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "tests/support/ChildProcess.h"
 #include "tests/tools/ToolsSupport.h"
 #include "quillet/ri.h"
 
@@ -83,6 +87,46 @@ TEST_F(Ribcat, TextureMakingKeepsItsParameters) {
     EXPECT_EQ(check.err, "");
 }
 
+// -o naming a stream to be read is refused before anything is read or
+// written, however the path is spelled.
+TEST_F(Ribcat, OutputNamingAnInputIsRefused) {
+    const std::string stream = "Sphere 1 -1 1 360\n";
+    writeFile(dir.file("in.rib"), stream);
+    writeFile(dir.file("other.rib"), stream);
+    symlink("in.rib", dir.file("link.rib").c_str());
+    const struct {
+        const char *arguments, *error;
+    } cases[] = {
+        {"in.rib -o in.rib", "ribcat: -o in.rib names the input in.rib: write to another file\n"},
+        {"other.rib in.rib -o ./in.rib", "ribcat: -o ./in.rib names the input in.rib: write to another file\n"},
+        {"link.rib -o in.rib", "ribcat: -o in.rib names the input link.rib: write to another file\n"},
+        {"--gzip in.rib -o link.rib", "ribcat: -o link.rib names the input in.rib: write to another file\n"},
+    };
+    for (const auto &c : cases) {
+        RunResult run = runProgram("ribcat", c.arguments, "", dir.path());
+        EXPECT_EQ(run.status, 2) << c.arguments;
+        EXPECT_EQ(run.out, "") << c.arguments;
+        EXPECT_EQ(run.err, c.error) << c.arguments;
+        EXPECT_EQ(readFile(dir.file("in.rib")), stream) << c.arguments;
+    }
+}
+
+// The output replaces a file only once it is written whole, keeping the
+// file's permissions and leaving nothing else behind in its folder.
+TEST_F(Ribcat, OutputReplacesTheFileWholeAndLeavesNothingBehind) {
+    writeFile(dir.file("out.rib"), "an older stream that is longer than the new one\n");
+    chmod(dir.file("out.rib").c_str(), 0640);
+    RunResult run = runProgram("ribcat", "-o out.rib", "Sphere 1 -1 1 360\n", dir.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(readFile(dir.file("out.rib")), "##RenderMan RIB-Structure 1.0\nversion 3.03\nSphere 1 -1 1 360\n\n");
+    struct stat written {};
+    ASSERT_EQ(stat(dir.file("out.rib").c_str(), &written), 0);
+    EXPECT_EQ(written.st_mode & 0777, 0640u);
+    quillet_test::ChildResult files = quillet_test::runCommand("ls -A '" + dir.path() + "'");
+    EXPECT_EQ(files.standardOutput, "out.rib\n");
+}
+
 TEST_F(Ribcat, CheckPassesEveryOperationTheLibraryWrites) {
     for (bool binary : {false, true}) {
         RunResult run = runProgram("ribcat", "--check", libraryStream(everyRequestScene, binary), dir.path());
@@ -154,24 +198,6 @@ TEST_F(Ribcat, CheckReportsEachKindOfProblem) {
         EXPECT_EQ(run.status, 1) << c.stream;
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, c.errors) << c.stream;
-    }
-}
-
-TEST_F(Ribcat, VersionAndUsage) {
-    RunResult run = runProgram("ribcat", "--version", "", dir.path());
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, std::string("ribcat ") + QUILLET_VERSION + "\n");
-    for (const char *arguments : {"--bogus", "--precision 10", "--indent=x"}) {
-        run = runProgram("ribcat", arguments, "", dir.path());
-        EXPECT_EQ(run.status, 2) << arguments;
-        EXPECT_EQ(run.err,
-                  "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [-r] [--archive-path DIRS]\n"
-                  "              [-o FILE] [FILE...]\n"
-                  "       ribcat --check [FILE...]\n"
-                  "  -r, --readarchives  write each archive that a stream reads in place of its ReadArchive\n"
-                  "                      (a DelayedReadArchive becomes an attribute block around it)\n"
-                  "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n")
-            << arguments;
     }
 }
 

@@ -11,6 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "format/FormatString.h"
+#include "tools/common/Progress.h"
+#include "tools/common/ReplacingFile.h"
+#include "tools/common/ToolHelp.h"
 #include "tools/glimpse/ImageOutput.h"
 #include "tools/glimpse/OutputName.h"
 #include "tools/glimpse/PreviewContext.h"
@@ -23,9 +27,26 @@ using namespace quillet::glimpse;
 
 namespace {
 
-const char kUsage[] = "usage: glimpse [-o FILE.png] [--no-archives] [--archive-path DIRS] [FILE.rib]\n"
-                      "  --no-archives       do not follow ReadArchive and DelayedReadArchive\n"
-                      "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n";
+const tools::ToolHelp kHelp = {
+    "glimpse",
+    "usage: glimpse [-o FILE.png] [--no-archives] [--archive-path DIRS] [FILE.rib]\n",
+    "Previews a RIB stream (a file, or the standard input when none is named or it is -): each world\n"
+    "block is drawn, written as a PNG and shown in the terminal when the standard output is one.",
+    {
+        {"-o FILE.png", "write the pictures to FILE.png (FILE-2.png, ... for later frames), replaced only once "
+                        "written whole; otherwise the Display name when it is a PNG here, else glimpse.png"},
+        {"--no-archives", "do not follow ReadArchive and DelayedReadArchive"},
+        {"--archive-path DIRS", "the archive search path before the stream sets one, and its \"&\""},
+        {"-h, --help", "show this help"},
+        {"--version", "show the version"},
+    },
+    {
+        "glimpse scene.rib",
+        "glimpse -o preview.png scene.rib.gz",
+        "lathe | glimpse",
+        "glimpse --archive-path assets scene.rib",
+    },
+};
 const char kSummary[] = "glimpse: %dx%d, drawn: %s; skipped: %s%s; wrote %s\n";
 const char kArchivesRead[] = "; archives read: ";
 const char kArchivesNotRead[] = "; archives not read: ";
@@ -33,6 +54,10 @@ const char kListSeparator[] = ", ";
 const char kNothingDrawn[] = "glimpse: %s has no world block: nothing drawn\n";
 const char kProblem[] = "glimpse: %s: %s\n";
 const char kError[] = "glimpse: %s\n";
+const char kPictureIsInput[] = "%s is the input: not overwritten";
+const char kFileName[] = "a file name";
+const char kSearchPath[] = "a search path";
+const char kStdin[] = "-";
 const int kPreviewColumns = 80;
 
 struct Options {
@@ -42,32 +67,39 @@ struct Options {
     std::string archivePath;
 };
 
+// -1 to go on, else the status to end with at once (after --help,
+// --version or a command line that is not understood).
 int parseArguments(int argc, char **argv, Options &options) {
     bool haveInput = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
         if (arg == "--version") {
-            std::printf("glimpse %s\n", QUILLET_VERSION);
+            tools::printVersion(kHelp, stdout);
             return 0;
         }
         if (arg == "-h" || arg == "--help") {
-            std::fputs(kUsage, stdout);
+            tools::printHelp(kHelp, stdout);
             return 0;
         }
-        if (arg == "-o" && i + 1 < argc) {
+        if (arg == "-o") {
+            if (!hasValue) return tools::usageError(kHelp, tools::missingValue(arg, kFileName));
             options.output = argv[++i];
         } else if (arg == "--no-archives") {
             options.followArchives = false;
-        } else if (arg == "--archive-path" && i + 1 < argc) {
+        } else if (arg == "--archive-path") {
+            if (!hasValue) return tools::usageError(kHelp, tools::missingValue(arg, kSearchPath));
             options.archivePath = argv[++i];
-        } else if ((arg.size() > 1 && arg[0] == '-') || haveInput) {
-            std::fputs(kUsage, stderr);
-            return 2;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return tools::usageError(kHelp, tools::unknownOption(arg));
+        } else if (haveInput) {
+            return tools::usageError(kHelp, tools::extraArgument(arg));
         } else {
             options.input = arg;
             haveInput = true;
         }
     }
+    if (!haveInput) tools::noteWaitingForTerminal(kHelp);
     return -1;
 }
 
@@ -85,12 +117,26 @@ std::string archiveList(const char *label, const std::vector<std::string> &names
 
 class Diagnostics : public RibDiagnostics {
 public:
+    explicit Diagnostics(tools::ReadProgress &progress) : progress(progress) {}
     void error(const RibParseError &e) override {
         ++count;
+        progress.finish();
         std::fprintf(stderr, kError, formatRibParseError(e).c_str());
     }
+    bool proceed(size_t, size_t offset) override {
+        progress.at(offset);
+        return true;
+    }
     int count = 0;
+
+private:
+    tools::ReadProgress &progress;
 };
+
+// A picture never replaces the stream being read.
+bool namesTheInput(const Options &options, const std::string &name) {
+    return options.input != kStdin && tools::sameFile(name, options.input);
+}
 
 }  // namespace
 
@@ -99,7 +145,13 @@ int main(int argc, char **argv) {
     int status = parseArguments(argc, argv, options);
     if (status >= 0) return status;
 
-    const std::string source = options.input == "-" ? "<stdin>" : options.input;
+    const std::string source = options.input == kStdin ? "<stdin>" : options.input;
+    if (!options.output.empty() && namesTheInput(options, options.output)) {
+        std::fprintf(stderr, kError, formatString(kPictureIsInput, printable(options.output).c_str()).c_str());
+        return tools::kUsageStatus;
+    }
+    tools::ReadProgress progress(kHelp.program, true);
+    progress.start(printable(source), options.input.c_str());
     bool failed = false;
     const bool terminal = isatty(STDOUT_FILENO) == 1;
     const unsigned threads = renderThreads();
@@ -116,11 +168,14 @@ int main(int argc, char **argv) {
                                    : kDefaultOutput;
             name = uniqueName(name, ++frames, written);
             std::string problem;
-            if (!writePng(image, name, problem)) {
+            if (namesTheInput(options, name)) problem = formatString(kPictureIsInput, name.c_str());
+            if (!problem.empty() || !writePng(image, name, problem)) {
                 std::fprintf(stderr, kError, printable(problem).c_str());
                 failed = true;
                 name = "nothing (" + problem + ")";
             }
+            progress.frameDrawn();
+            progress.finish();
             if (terminal) printTerminalPreview(image, kPreviewColumns, stdout);
             std::string archives;
             if (follower)
@@ -130,10 +185,13 @@ int main(int argc, char **argv) {
                         archives.c_str(), printable(name).c_str());
             std::fflush(stdout);
         },
-        [&](const std::string &problem) { std::fprintf(stderr, kProblem, printable(source).c_str(), problem.c_str()); },
+        [&](const std::string &problem) {
+            progress.finish();
+            std::fprintf(stderr, kProblem, printable(source).c_str(), problem.c_str());
+        },
         Limits(), threads);
 
-    Diagnostics diagnostics;
+    Diagnostics diagnostics(progress);
     if (options.followArchives) {
         ArchiveOptions archiveOptions;
         archiveOptions.defaultSearchPath = options.archivePath;
@@ -143,6 +201,7 @@ int main(int argc, char **argv) {
         parseRib(options.input.c_str(), context, diagnostics);
     }
     context.finish();
+    progress.finish();
     if (frames == 0) {
         std::printf(kNothingDrawn, printable(source).c_str());
         failed = true;

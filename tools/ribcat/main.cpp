@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "tools/common/Progress.h"
+#include "tools/common/ReplacingFile.h"
+#include "tools/common/ToolHelp.h"
 #include "tools/ribcat/GzipOutput.h"
 #include "tools/ribcat/IndentingContext.h"
 #include "tools/ribcat/StreamChecker.h"
@@ -21,12 +24,34 @@ using namespace quillet;
 
 namespace {
 
-const char kUsage[] = "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [-r] [--archive-path DIRS]\n"
-                      "              [-o FILE] [FILE...]\n"
-                      "       ribcat --check [FILE...]\n"
-                      "  -r, --readarchives  write each archive that a stream reads in place of its ReadArchive\n"
-                      "                      (a DelayedReadArchive becomes an attribute block around it)\n"
-                      "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n";
+const tools::ToolHelp kHelp = {
+    "ribcat",
+    "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [-r] [--archive-path DIRS]\n"
+    "              [-o FILE] [FILE...]\n"
+    "       ribcat --check [FILE...]\n",
+    "Reads RIB streams (ASCII or binary, plain or gzip-compressed; - or none is the standard input) and\n"
+    "writes them again as one stream, or checks them.",
+    {
+        {"--check", "check the streams and report every problem; write nothing"},
+        {"--binary", "write numbers as binary tokens"},
+        {"--gzip", "compress the stream written"},
+        {"--indent[=N]", "indent the requests inside blocks by N spaces (2 when N is left out, at most 64)"},
+        {"--precision N", "write numbers with N significant digits (1 to 9; 0: the shortest exact text)"},
+        {"-r, --readarchives", "write each archive that a stream reads in place of its ReadArchive (a "
+                               "DelayedReadArchive becomes an attribute block around it)"},
+        {"--archive-path DIRS", "the archive search path before the stream sets one, and its \"&\""},
+        {"-o FILE", "write to FILE, replaced only once the whole stream is written (never one of the inputs)"},
+        {"-h, --help", "show this help"},
+        {"--version", "show the version"},
+    },
+    {
+        "ribcat scene.rib.gz -o scene.rib",
+        "ribcat --binary --gzip frame1.rib frame2.rib -o frames.rib.gz",
+        "ribcat --indent=4 --precision 4 scene.rib",
+        "ribcat --check scene.rib",
+        "ribcat -r --archive-path assets scene.rib -o flat.rib",
+    },
+};
 const char kPrefix[] = "ribcat: ";
 const char kStdin[] = "-";
 const char kStdinName[] = "<stdin>";
@@ -37,6 +62,11 @@ const long kIndentMax = 64;
 const long kPrecisionMax = 9;  // 0: the shortest text that reads back exactly
 const char kCannotWrite[] = "ribcat: %s: %s\n";
 const char kNoGzip[] = "ribcat: gzip output is not available\n";
+const char kOutputIsInput[] = "ribcat: -o %s names the input %s: write to another file\n";
+const char kFileName[] = "a file name";
+const char kSearchPath[] = "a search path";
+const char kIndentRange[] = "a number of spaces from 0 to 64";
+const char kPrecisionRange[] = "a number of digits from 0 to 9";
 
 struct Options {
     bool check = false;
@@ -50,18 +80,28 @@ struct Options {
     std::vector<const char *> inputs;
 };
 
-// False (usage printed) when the arguments are not understood.
+// A whole decimal number from 0 to max.
+bool readCount(const char *text, long max, int &count) {
+    char *end;
+    long value = std::strtol(text, &end, 10);
+    if (*end || end == text || value < 0 || value > max) return false;
+    count = static_cast<int>(value);
+    return true;
+}
+
+// False when ribcat is to end at once with status (after --help, --version
+// or a command line it does not understand).
 bool readOptions(int argc, char **argv, Options &options, int &status) {
+    status = 0;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
         if (arg == "--version") {
-            std::printf("ribcat %s\n", QUILLET_VERSION);
-            status = 0;
+            tools::printVersion(kHelp, stdout);
             return false;
         }
         if (arg == "-h" || arg == "--help") {
-            std::fputs(kUsage, stdout);
-            status = 0;
+            tools::printHelp(kHelp, stdout);
             return false;
         }
         if (arg == "--check") {
@@ -72,58 +112,81 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
             options.gzip = true;
         } else if (arg == "-r" || arg == "--readarchives") {
             options.readArchives = true;
-        } else if (arg == "--archive-path" && i + 1 < argc) {
+        } else if (arg == "--archive-path") {
+            if (!hasValue) return (status = tools::usageError(kHelp, tools::missingValue(arg, kSearchPath))), false;
             options.archivePath = argv[++i];
         } else if (arg == kIndentOption) {
             options.indent = kDefaultIndent;
         } else if (arg.compare(0, sizeof kIndentOption, std::string(kIndentOption) + "=") == 0) {
-            char *end;
-            long spaces = std::strtol(arg.c_str() + sizeof kIndentOption, &end, 10);
-            if (*end || end == arg.c_str() + sizeof kIndentOption || spaces < 0 || spaces > kIndentMax) {
-                std::fputs(kUsage, stderr);
-                status = 2;
-                return false;
-            }
-            options.indent = static_cast<int>(spaces);
-        } else if (arg == "--precision" && i + 1 < argc) {
-            char *end;
-            long digits = std::strtol(argv[++i], &end, 10);
-            if (*end || end == argv[i] || digits < 0 || digits > kPrecisionMax) {
-                std::fputs(kUsage, stderr);
-                status = 2;
-                return false;
-            }
-            options.precision = static_cast<int>(digits);
-        } else if (arg == "-o" && i + 1 < argc) {
+            const std::string value = arg.substr(sizeof kIndentOption);
+            if (!readCount(value.c_str(), kIndentMax, options.indent))
+                return (status = tools::usageError(kHelp, tools::badValue(kIndentOption, value, kIndentRange))), false;
+        } else if (arg == "--precision") {
+            if (!hasValue) return (status = tools::usageError(kHelp, tools::missingValue(arg, kPrecisionRange))), false;
+            if (!readCount(argv[++i], kPrecisionMax, options.precision))
+                return (status = tools::usageError(kHelp, tools::badValue(arg, argv[i], kPrecisionRange))), false;
+        } else if (arg == "-o") {
+            if (!hasValue) return (status = tools::usageError(kHelp, tools::missingValue(arg, kFileName))), false;
             options.output = argv[++i];
         } else if (arg.size() > 1 && arg[0] == '-') {
-            std::fputs(kUsage, stderr);
-            status = 2;
+            status = tools::usageError(kHelp, tools::unknownOption(arg));
             return false;
         } else {
             options.inputs.push_back(argv[i]);
         }
     }
-    if (options.inputs.empty()) options.inputs.push_back(kStdin);
+    if (options.inputs.empty()) {
+        options.inputs.push_back(kStdin);
+        tools::noteWaitingForTerminal(kHelp);
+    }
     return true;
+}
+
+// -o may not name a stream still to be read: refused before anything is read.
+bool outputIsAnInput(const Options &options) {
+    if (!options.output) return false;
+    for (const char *input : options.inputs) {
+        if (std::strcmp(input, kStdin) != 0 && tools::sameFile(options.output, input)) {
+            const std::string output = printableText(options.output, std::strlen(options.output));
+            const std::string named = printableText(input, std::strlen(input));
+            std::fprintf(stderr, kOutputIsInput, output.c_str(), named.c_str());
+            return true;
+        }
+    }
+    return false;
+}
+
+const char *sourceName(const char *input) {
+    return std::strcmp(input, kStdin) == 0 ? kStdinName : input;
 }
 
 class PrefixedDiagnostics : public RibDiagnostics {
 public:
+    explicit PrefixedDiagnostics(tools::ReadProgress &progress) : progress(progress) {}
     void error(const RibParseError &error) override {
         std::string text = kPrefix + formatRibParseError(error) + "\n";
         std::fputs(text.c_str(), stderr);
         ++count;
     }
+    bool proceed(size_t, size_t offset) override {
+        progress.at(offset);
+        return true;
+    }
     size_t count = 0;  // in the streams and in the archives they read
+
+private:
+    tools::ReadProgress &progress;
 };
 
 int check(const Options &options) {
-    CheckDiagnostics diagnostics(kPrefix);
+    tools::ReadProgress progress(kHelp.program, false);
+    CheckDiagnostics diagnostics(kPrefix, [&progress](size_t offset) { progress.at(offset); });
     for (const char *input : options.inputs) {
         StreamChecker checker(diagnostics);
-        diagnostics.setSource(std::strcmp(input, kStdin) == 0 ? kStdinName : input);
+        diagnostics.setSource(sourceName(input));
+        progress.start(printableText(sourceName(input), std::strlen(sourceName(input))), input);
         RibParseResult result = parseRib(input, checker, diagnostics);
+        progress.finish();
         diagnostics.line = 0;
         if (result.complete) checker.finish();
     }
@@ -133,16 +196,21 @@ int check(const Options &options) {
 int convert(const Options &options) {
     FILE *file = stdout;
     const char *name = options.output ? options.output : kStdoutName;
-    if (options.output && !(file = std::fopen(options.output, "wb"))) {
-        std::fprintf(stderr, kCannotWrite, options.output, std::strerror(errno));
-        return 1;
+    std::unique_ptr<tools::ReplacingFile> replacing;
+    if (options.output) {
+        replacing.reset(new tools::ReplacingFile(options.output));
+        if (!(file = replacing->open())) {
+            std::fprintf(stderr, kCannotWrite, options.output, std::strerror(errno));
+            return 1;
+        }
     }
     FILE *out = file;
     if (options.gzip && !(out = openGzipOutput(file))) {
         std::fputs(kNoGzip, stderr);
         return 1;
     }
-    PrefixedDiagnostics diagnostics;
+    tools::ReadProgress progress(kHelp.program, false);
+    PrefixedDiagnostics diagnostics(progress);
     {
         RtInt binary = options.binary ? 1 : 0, precision = options.precision;
         RibWriter writer(RibWriter::OpenStream{out, name}, "binary", &binary,
@@ -154,15 +222,17 @@ int convert(const Options &options) {
         archiveOptions.defaultSearchPath = options.archivePath;
         ArchiveFollower follower(target, diagnostics, archiveOptions);
         for (const char *input : options.inputs) {
+            progress.start(printableText(sourceName(input), std::strlen(sourceName(input))), input);
             if (options.readArchives)
                 follower.parse(input);
             else
                 parseRib(input, target, diagnostics);
+            progress.finish();
         }
     }
     bool failed = std::ferror(out) != 0;
     if (out != file) failed = std::fclose(out) != 0 || failed;
-    failed = (file == stdout ? std::fflush(file) : std::fclose(file)) != 0 || failed;
+    failed = (replacing ? !replacing->commit() : std::fflush(file) != 0) || failed;
     if (failed) {
         std::fprintf(stderr, kCannotWrite, name, std::strerror(errno));
         return 1;
@@ -176,5 +246,6 @@ int main(int argc, char **argv) {
     Options options;
     int status = 0;
     if (!readOptions(argc, argv, options, status)) return status;
+    if (outputIsAnInput(options)) return tools::kUsageStatus;
     return options.check ? check(options) : convert(options);
 }
