@@ -16,51 +16,14 @@
 #include <vector>
 
 #include "bench/ChildRuns.h"
+#include "bench/TriangleMesh.h"
 #include "quillet/ri.h"
 
 namespace {
 
-const int kSide = 1000;
 const char kSink[] = "/dev/null";
 const double kTimeGoal = 3.0;  // times the library's write
 const long kMemoryGoalMB = 200;
-
-struct Triangles {
-    std::vector<RtInt> nvertices, vertices;
-    std::vector<RtFloat> positions, normals, st;
-    Triangles() {
-        unsigned seed = 12345;
-        auto next = [&seed] {
-            seed = seed * 1103515245u + 12345u;
-            return float((seed >> 8) & 0xFFFF) / 65535.0f * 2 - 1;
-        };
-        for (int j = 0; j < kSide; ++j)
-            for (int i = 0; i < kSide; ++i) {
-                positions.insert(positions.end(), {i * 0.01f, j * 0.01f, 0.001f * float((i * j) % 997)});
-                normals.insert(normals.end(), {next(), next(), next()});
-                st.insert(st.end(), {i / float(kSide - 1), j / float(kSide - 1)});
-            }
-        for (int j = 0; j + 1 < kSide; ++j)
-            for (int i = 0; i + 1 < kSide; ++i) {
-                const int v = j * kSide + i;
-                nvertices.insert(nvertices.end(), {3, 3});
-                vertices.insert(vertices.end(), {v, v + 1, v + kSide + 1, v, v + kSide + 1, v + kSide});
-            }
-    }
-    void write(const char *target, bool binary) const {
-        const char *format = binary ? "binary" : "ascii";
-        RiOption("rib", "format", &format, RI_NULL);
-        RiBegin(target);
-        RiWorldBegin();
-        RtToken tokens[] = {RI_P, RI_N, RI_ST};
-        RtPointer values[] = {const_cast<RtFloat *>(positions.data()), const_cast<RtFloat *>(normals.data()),
-                              const_cast<RtFloat *>(st.data())};
-        RiPointsPolygonsV(RtInt(nvertices.size()), const_cast<RtInt *>(nvertices.data()),
-                          const_cast<RtInt *>(vertices.data()), 3, tokens, values);
-        RiWorldEnd();
-        RiEnd();
-    }
-};
 
 long fileMB(const char *path) {
     FILE *f = std::fopen(path, "rb");
@@ -78,7 +41,7 @@ int main(int argc, char **argv) {
     std::string ribcat;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--write") == 0 && i + 2 < argc) {
-            Triangles().write(argv[i + 1], std::strcmp(argv[i + 2], "binary") == 0);
+            TriangleMesh().write(argv[i + 1], std::strcmp(argv[i + 2], "binary") == 0);
             return 0;
         }
         if (std::strcmp(argv[i], "--reps") == 0 && i + 1 < argc)
@@ -91,7 +54,7 @@ int main(int argc, char **argv) {
         size_t slash = self.rfind('/');
         ribcat = (slash == std::string::npos ? std::string(".") : self.substr(0, slash)) + "/ribcat";
     }
-    Triangles mesh;
+    TriangleMesh mesh;
     std::printf("PointsPolygons, %zu triangles (P, N, st); processor seconds, best of %d runs\n\n",
                 mesh.nvertices.size(), reps);
     std::printf("%-8s %6s %10s | %-22s %8s %9s %8s\n", "stream", "MB", "write s", "ribcat", "s", "x write", "peak MB");

@@ -2,6 +2,7 @@
 #include "quillet/DeclTable.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -50,6 +51,8 @@ const char *const kInlineWords[] = {
     words::kFloat,    words::kInteger, words::kInt,     words::kPoint,  words::kVector,      words::kNormal,
     words::kHpoint,   words::kColor,   words::kString,  words::kMatrix, words::kMpoint,
 };
+
+std::atomic<uint64_t> namedChanges{0};
 
 const char kBadDeclaration[] = "quillet error: bad declaration \"%.*s\" for \"%s\"\n";
 
@@ -129,6 +132,7 @@ RtToken DeclTable::declare(const char *name, const char *declaration, const char
     ParsedDeclaration parsed = parseDeclaration(declaration);
     if (parsed.type == ParamType::None) reportBadDeclaration(declaration, name);
     ParamDecl *record = inlineDeclaration ? nullptr : lookup(name);
+    const bool created = !record;
     if (!record) {
         const char *tokenName = StringPool::intern(name);
         const char *recordKey = key ? StringPool::intern(key) : tokenName;
@@ -142,6 +146,9 @@ RtToken DeclTable::declare(const char *name, const char *declaration, const char
         }
     }
     if (record) {
+        if (!inlineDeclaration && (created || record->paramClass != parsed.paramClass || record->type != parsed.type ||
+                                   record->arrayLength != parsed.arrayLength))
+            namedChanges.fetch_add(1, std::memory_order_relaxed);
         record->paramClass = parsed.paramClass;
         record->type = parsed.type;
         record->arrayLength = parsed.arrayLength;
@@ -165,6 +172,10 @@ ParamDecl *DeclTable::lookup(RtToken token) {
     std::string prefix(text, static_cast<size_t>(n));
     declare(skipBlanks(text + n), prefix.c_str(), text, true);
     return static_cast<ParamDecl *>(table().find(text));
+}
+
+uint64_t DeclTable::changes() {
+    return namedChanges.load(std::memory_order_relaxed);
 }
 
 int DeclTable::declaredValueBytes(RtToken token) {

@@ -1,8 +1,13 @@
 // Predeclaration: every new stream declares the standard parameters and a
-// list of renderer option and attribute names through its own Declare
-// operation (a writer does not echo them) and points the token variables at
-// the interned copies so that later lookups match them by pointer.
+// list of renderer option and attribute names in the process-wide table and
+// points the token variables at the interned copies so that later lookups
+// match them by pointer.
 #include "decl/Predeclare.h"
+
+#include <atomic>
+#include <cstdint>
+
+#include "quillet/DeclTable.h"
 
 namespace quillet {
 
@@ -293,11 +298,15 @@ const Predeclared kPredeclared[] = {
 
 }  // namespace
 
-void predeclare(RenderContext &context) {
+void declareStandardTokens() {
+    // The table's change count right after the last full declaring.
+    static std::atomic<uint64_t> settled{UINT64_MAX};
+    if (settled.load(std::memory_order_acquire) == DeclTable::changes()) return;
     for (const Predeclared &entry : kPredeclared) {
-        RtToken token = context.Declare(entry.name ? entry.name : *entry.variable, entry.declaration);
+        RtToken token = declareRequest(entry.name ? entry.name : *entry.variable, entry.declaration);
         if (entry.variable) *entry.variable = token;
     }
+    settled.store(DeclTable::changes(), std::memory_order_release);
 }
 
 }  // namespace quillet

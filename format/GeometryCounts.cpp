@@ -257,27 +257,9 @@ BlobbyScan blobbyScan(RtInt ncode, const RtInt code[]) {
     return scan;
 }
 
-ValueShape paramValueShape(const ParamDecl &decl, const ClassCounts &counts) {
-    Wide perClass = 1;
-    switch (decl.paramClass) {
-    case ParamClass::Uniform: perClass = counts.uniform; break;
-    case ParamClass::Varying: perClass = counts.varying; break;
-    case ParamClass::Vertex: perClass = counts.vertex; break;
-    case ParamClass::FaceVarying:
-    case ParamClass::FaceVertex: perClass = counts.face; break;
-    default: break;
-    }
-    const Wide elements = perClass < 0 || decl.arrayLength < 0 ? 0 : perClass * Wide(decl.arrayLength);
-    switch (decl.type) {
-    case ParamType::Integer: return {ValueShape::Integers, valueCount(elements, 1)};
-    case ParamType::String: return {ValueShape::Strings, valueCount(elements, 1)};
-    case ParamType::Mpoint:
-    case ParamType::None: return {ValueShape::Nothing, 0};
-    default: break;
-    }
-    const int perElement = typeFloatCount(static_cast<int>(decl.type));
-    if (perElement <= 0) return {ValueShape::Nothing, 0};
-    return {ValueShape::Floats, valueCount(elements, perElement)};
+size_t parameterValueCount(RtInt perClass, int arrayLength, int perElement) {
+    if (perClass < 0 || arrayLength < 0) return 0;
+    return valueCount(Wide(perClass) * Wide(arrayLength), perElement);
 }
 
 }  // namespace quillet

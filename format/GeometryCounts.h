@@ -12,7 +12,6 @@
 
 #include <cstddef>
 
-#include "quillet/ParamDecl.h"
 #include "quillet/ri.h"
 #include "format/TokenWords.h"
 
@@ -114,15 +113,11 @@ struct BlobbyScan {
 };
 BlobbyScan blobbyScan(RtInt ncode, const RtInt code[]);
 
-// The values one parameter carries, counted in the elements of its encoding:
-// the type's width x the array length x the class count (1 for constant).
-// A negative array length or class count gives none (two negatives do not
-// make a count); a parameter without a type, or an mpoint, carries nothing.
-struct ValueShape {
-    enum Kind { Nothing, Floats, Integers, Strings } kind;
-    size_t count;
-};
-ValueShape paramValueShape(const ParamDecl &decl, const ClassCounts &counts);
+// The values of a parameter with perClass class members (1 for constant),
+// arrayLength elements each and perElement values an element (perElement >
+// 0): none for a negative class count or array length (two negatives do not
+// make a count), else the product saturated at the largest size_t.
+size_t parameterValueCount(RtInt perClass, int arrayLength, int perElement);
 
 }  // namespace quillet
 

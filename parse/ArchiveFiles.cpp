@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "parse/ParseText.h"
+#include "format/FormatString.h"
 #include "quillet/RibParser.h"
 
 namespace quillet {
@@ -100,25 +100,25 @@ FILE *openArchive(const std::string &name, const std::vector<std::string> &place
         int descriptor = ::open(place.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (descriptor < 0) {
             if (errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG) continue;
-            problem = formatMessage(kCannotOpen, shown.c_str(), printable(place).c_str(), std::strerror(errno));
+            problem = formatString(kCannotOpen, shown.c_str(), printable(place).c_str(), std::strerror(errno));
             return nullptr;
         }
         path = place;
         struct stat about;
         if (fstat(descriptor, &about) != 0 || !S_ISREG(about.st_mode) || onPseudoFileSystem(descriptor)) {
             ::close(descriptor);
-            problem = formatMessage(kNotRegular, shown.c_str(), printable(place).c_str());
+            problem = formatString(kNotRegular, shown.c_str(), printable(place).c_str());
             return nullptr;
         }
         fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
         FILE *file = fdopen(descriptor, "rb");
         if (!file) {
-            problem = formatMessage(kCannotOpen, shown.c_str(), printable(place).c_str(), std::strerror(errno));
+            problem = formatString(kCannotOpen, shown.c_str(), printable(place).c_str(), std::strerror(errno));
             ::close(descriptor);
         }
         return file;
     }
-    problem = formatMessage(kNotFound, shown.c_str());
+    problem = formatString(kNotFound, shown.c_str());
     return nullptr;
 }
 

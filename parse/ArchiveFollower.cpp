@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "parse/ArchiveFiles.h"
-#include "parse/ParseText.h"
+#include "format/FormatString.h"
 #include "quillet/DeclTable.h"
 
 namespace quillet {
@@ -55,7 +55,7 @@ public:
         started = true;
         if (archive && owner.bytesDone + offset > owner.options.bytes) {
             if (!owner.bytesExhausted)
-                owner.report(formatMessage(kTooLarge, static_cast<unsigned long long>(owner.options.bytes)));
+                owner.report(formatString(kTooLarge, static_cast<unsigned long long>(owner.options.bytes)));
             owner.bytesExhausted = true;
             return false;
         }
@@ -121,11 +121,11 @@ bool ArchiveFollower::follow(const char *name, bool delayed) {
     std::string problem, path;
     FILE *file = nullptr;
     if (bytesExhausted) {
-        problem = formatMessage(kTooLarge, static_cast<unsigned long long>(options.bytes));
+        problem = formatString(kTooLarge, static_cast<unsigned long long>(options.bytes));
     } else if (streams.size() > options.depth) {
-        problem = formatMessage(kTooDeep, shown.c_str(), options.depth);
+        problem = formatString(kTooDeep, shown.c_str(), options.depth);
     } else if (readsDone >= options.reads) {
-        problem = formatMessage(kTooMany, shown.c_str(), options.reads);
+        problem = formatString(kTooMany, shown.c_str(), options.reads);
     } else {
         const std::string readerFolder = streams.empty() ? std::string() : streams.back()->folder;
         file = openArchive(name, archivePlaces(name, readerFolder, *searchPath), path, problem);
@@ -138,7 +138,7 @@ bool ArchiveFollower::follow(const char *name, bool delayed) {
             for (size_t j = i; j < streams.size(); ++j)
                 chain += printableText(streams[j]->source.data(), streams[j]->source.size()) + kChainArrow;
             chain += printableText(path.data(), path.size());
-            problem = formatMessage(kCycle, shown.c_str(), chain.c_str());
+            problem = formatString(kCycle, shown.c_str(), chain.c_str());
             std::fclose(file);
             file = nullptr;
             break;

@@ -10,7 +10,7 @@
 #include "quillet/ParamDecl.h"
 #include "parse/RequestShapes.h"
 #include "parse/ValuePool.h"
-#include "format/GeometryCounts.h"
+#include "decl/ValueShape.h"
 
 namespace quillet {
 

@@ -1,9 +1,10 @@
 #include "parse/RequestCalls.h"
 
 #include "quillet/DeclTable.h"
-#include "parse/ParseText.h"
+#include "decl/ValueShape.h"
+#include "format/FormatString.h"
 #include "format/FunctionNames.h"
-#include "format/VertexIndices.h"
+#include "decl/VertexIndices.h"
 
 namespace quillet {
 
@@ -35,7 +36,7 @@ RequestCaller::RequestCaller(RenderContext &context, Reporter reporter)
 
 bool RequestCaller::expectLength(ParsedRequest &r, const char *what, size_t length, long wanted) {
     if (static_cast<long>(length) == wanted) return true;
-    report(formatMessage(kWrongLength, r.shape->keyword, what, length, wanted));
+    report(formatString(kWrongLength, r.shape->keyword, what, length, wanted));
     return false;
 }
 
@@ -48,7 +49,7 @@ RtInt RequestCaller::vertexCountOfParams(ParsedRequest &r, bool &ok) {
         ValueShape each = paramValueShape(*p.decl, uncountedCounts());
         if (each.kind == ValueShape::Nothing || each.count == 0) continue;
         if (p.count % each.count != 0) {
-            report(formatMessage(kNoVertexCount, r.shape->keyword, p.token, p.count));
+            report(formatString(kNoVertexCount, r.shape->keyword, p.token, p.count));
             ok = false;
             return 0;
         }
@@ -66,7 +67,7 @@ bool RequestCaller::expectIndicesInRange(ParsedRequest &r, size_t at) {
         const size_t points = pointsOf(*p.decl, p.count);
         RtInt bad;
         if (!findIndexOutOfRange(r.I(at), r.size(at), points, bad)) return true;
-        report(formatMessage(kKeywordPrefixed, r.shape->keyword, vertexIndexOutOfRange(bad, p.token, points).c_str()));
+        report(formatString(kKeywordPrefixed, r.shape->keyword, vertexIndexOutOfRange(bad, p.token, points).c_str()));
         return false;
     }
     return true;
@@ -136,9 +137,9 @@ bool RequestCaller::counts(ParsedRequest &r, ClassCounts &out) {
         }
         // The writer writes no parameters for these: they are left out.
         if (result.status == CountStatus::unknownPatchType)
-            report(formatMessage(kUnknownPatchType, k, r.s(0)));
+            report(formatString(kUnknownPatchType, k, r.s(0)));
         else
-            report(formatMessage(kBadStep, k, result.badStep));
+            report(formatString(kBadStep, k, result.badStep));
         r.params.clear();
         return true;
     }
@@ -173,7 +174,7 @@ void RequestCaller::buildParamList(ParsedRequest &r, const ClassCounts &classCou
         ValueShape shape = paramValueShape(*p.decl, classCounts);
         size_t wanted = shape.kind == ValueShape::Nothing ? 0 : shape.count;
         if (p.count != wanted) {
-            report(formatMessage(kWrongCount, r.shape->keyword, p.token, p.count, wanted));
+            report(formatString(kWrongCount, r.shape->keyword, p.token, p.count, wanted));
             continue;
         }
         RtPointer value = nullptr;
@@ -203,7 +204,7 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     auto filterOf = [&](size_t at, RtFilterFunc &filter) {
         filter = filterFunction(r.s(at));
         if (filter || !*r.s(at)) return true;
-        report(formatMessage(kUnknownFilter, k, r.s(at)));
+        report(formatString(kUnknownFilter, k, r.s(at)));
         return false;
     };
     auto basisOf = [&](size_t at, RtFloat(*&basis)[4]) {
@@ -213,7 +214,7 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
         }
         basis = const_cast<RtFloat(*)[4]>(standardBasis(r.s(at)));
         if (basis) return true;
-        report(formatMessage(kUnknownBasis, k, r.s(at)));
+        report(formatString(kUnknownBasis, k, r.s(at)));
         return false;
     };
 
@@ -234,7 +235,7 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     case Request::ObjectInstance: {
         auto it = objects.find(r.i(0));
         if (it == objects.end()) {
-            report(formatMessage(kUndefinedObject, k, r.i(0)));
+            report(formatString(kUndefinedObject, k, r.i(0)));
             return false;
         }
         target.ObjectInstance(it->second);
@@ -259,7 +260,7 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     case Request::ErrorHandler: {
         RtErrorHandler handler = errorHandlerFunction(r.s(0));
         if (!handler) {
-            report(formatMessage(kUnknownErrorHandler, k, r.s(0)));
+            report(formatString(kUnknownErrorHandler, k, r.s(0)));
             return false;
         }
         target.ErrorHandler(handler);
@@ -304,7 +305,7 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     case Request::Illuminate: {
         auto it = lights.find(r.i(0));
         if (it == lights.end()) {
-            report(formatMessage(kUndefinedLight, k, r.i(0)));
+            report(formatString(kUndefinedLight, k, r.i(0)));
             return false;
         }
         target.Illuminate(it->second, static_cast<RtBoolean>(r.i(1)));
@@ -338,7 +339,7 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     case Request::Quantize: target.Quantize(r.s(0), r.i(1), r.i(2), r.i(3), r.n(4)); break;
     case Request::ColorSamples:
         if (r.size(0) != r.size(1) || r.size(0) % 3 != 0) {
-            report(formatMessage(kColorSamples, k));
+            report(formatString(kColorSamples, k));
             return false;
         }
         target.ColorSamples(r.count(0) / 3, r.F(0), r.F(1));
@@ -383,12 +384,12 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     case Request::Procedural: {
         RtProcSubdivFunc function = proceduralFunction(r.s(0));
         if (!function) {
-            report(formatMessage(kUnknownProcedural, k, r.s(0)));
+            report(formatString(kUnknownProcedural, k, r.s(0)));
             return false;
         }
         int needed = function == RiProcDelayedReadArchive ? 1 : 2;
         if (r.size(1) < static_cast<size_t>(needed)) {
-            report(formatMessage(kProceduralStrings, k, r.s(0), needed, r.size(1)));
+            report(formatString(kProceduralStrings, k, r.s(0), needed, r.size(1)));
             return false;
         }
         target.Procedural(r.S(1), r.F(2), function, nullptr);

@@ -95,6 +95,7 @@ private:
     size_t pos = 0, end = 0;
     size_t base = 0;  // stream offset of buffer[0]
     bool ended = false;
+    bool lastReadFilled = false;  // the last read used all the room it had
     size_t line = 1;
     uint64_t pendingFloats = 0, pendingTotal = 0;
     size_t pendingOffset = 0;

@@ -10,10 +10,10 @@
 #include <limits>
 
 #include "quillet/DeclTable.h"
+#include "decl/ValueShape.h"
 #include "decl/Predeclare.h"
 #include "decl/UndeclaredParameter.h"
-#include "parse/DeclaringContext.h"
-#include "parse/ParseText.h"
+#include "format/FormatString.h"
 #include "parse/RequestCalls.h"
 #include "parse/RibLexer.h"
 
@@ -194,9 +194,9 @@ private:
 
 std::string Parser::argumentProblem(size_t position, const char *what) {
     const char *k = request.shape->keyword;
-    if (!parameter) return formatMessage(kArgument, k, position, what);
+    if (!parameter) return formatString(kArgument, k, position, what);
     std::string name = printableText(parameter->text, parameter->length);
-    return formatMessage(kParamKind, k, name.c_str(), parameterKind);
+    return formatString(kParamKind, k, name.c_str(), parameterKind);
 }
 
 Token &Parser::peek() {
@@ -293,7 +293,7 @@ RibParseResult Parser::run() {
         }
         if (!t.shape) {
             std::string name = printableText(t.text, t.length);
-            fail(t, formatMessage(kUnknownRequest, name.c_str()));
+            fail(t, formatString(kUnknownRequest, name.c_str()));
             resync();
             continue;
         }
@@ -332,7 +332,7 @@ bool Parser::readRequest(const Token &keyword) {
         }
         if (!readArgument(kind, fixed, position)) return false;
     }
-    if (groupAt < group.size()) return fail(keyword, formatMessage(kGroupLeftOver, keyword.shape->keyword));
+    if (groupAt < group.size()) return fail(keyword, formatString(kGroupLeftOver, keyword.shape->keyword));
     return !keyword.shape->params || readParams();
 }
 
@@ -343,7 +343,7 @@ bool Parser::readArgument(char kind, long fixed, size_t position) {
     case 'n': return readScalar(kind, position);
     case 's': {
         Token &t = peek();
-        if (t.kind != TokenKind::String) return fail(t, formatMessage(kArgument, k, position, kString));
+        if (t.kind != TokenKind::String) return fail(t, formatString(kArgument, k, position, kString));
         pushArg('s', request.strings.size(), 1);
         request.strings.push_back(t.text);
         take();
@@ -432,7 +432,7 @@ bool Parser::readGroup() {
             continue;
         }
         if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) return fail(open, kUnterminatedArray);
-        return fail(t, formatMessage(kArgument, request.shape->keyword, request.args.size() + 1, kNumber));
+        return fail(t, formatString(kArgument, request.shape->keyword, request.args.size() + 1, kNumber));
     }
 }
 
@@ -498,7 +498,7 @@ bool Parser::readFloats(size_t position, long fixed, bool bare, const char *what
     }
     size_t count = pool.size() - start;
     if (fixed >= 0 && count != static_cast<size_t>(fixed))
-        return fail(first, formatMessage(kFixedArray, k, position, fixed, count));
+        return fail(first, formatString(kFixedArray, k, position, fixed, count));
     pushArg('F', start, count);
     return true;
 }
@@ -627,7 +627,7 @@ bool Parser::readParams() {
         Token name = peek();
         if (name.kind == TokenKind::Keyword || name.kind == TokenKind::End || name.kind == TokenKind::Fatal)
             return true;
-        if (name.kind != TokenKind::String) return fail(name, formatMessage(kParamName, k));
+        if (name.kind != TokenKind::String) return fail(name, formatString(kParamName, k));
         take();
         const ParamDecl *decl = DeclTable::lookup(name.text);
         if (!decl) {
@@ -635,7 +635,7 @@ bool Parser::readParams() {
                 peek().kind == TokenKind::String ? UndeclaredValues::Strings : UndeclaredValues::Numbers;
             const std::string printable = printableText(name.text, name.length);
             report(name.line, name.offset,
-                   formatMessage(kKeywordPrefixed, k, undeclaredParameterText(printable.c_str(), values).c_str()));
+                   formatString(kKeywordPrefixed, k, undeclaredParameterText(printable.c_str(), values).c_str()));
             if (!skipValue()) return false;
             continue;
         }
@@ -650,7 +650,7 @@ bool Parser::readParams() {
             wrong = kStringKind;
         if (wrong) {
             report(name.line, name.offset,
-                   formatMessage(kParamKind, k, printableText(name.text, name.length).c_str(), wrong));
+                   formatString(kParamKind, k, printableText(name.text, name.length).c_str(), wrong));
             if (!skipValue()) return false;
             continue;
         }
@@ -674,15 +674,10 @@ bool Parser::readParams() {
     }
 }
 
-// The standard declarations, made once per parse so that each stream is read
-// with them whatever an earlier stream declared.
-void declareStandardTokens() {
-    DeclaringContext declarer;
-    predeclare(declarer);
-}
-
 RibParseResult parseInput(std::unique_ptr<ByteInput> input, const char *sourceName, RenderContext &target,
                           RibDiagnostics &diagnostics) {
+    // Each stream is read with the standard declarations, whatever an
+    // earlier stream declared.
     declareStandardTokens();
     Parser parser(std::move(input), sourceName ? sourceName : "", target, diagnostics);
     return parser.run();
@@ -708,7 +703,7 @@ RibParseResult parseRib(const char *fileName, RenderContext &target, RibDiagnost
     if (!in) {
         RibParseError error;
         error.source = fileName ? fileName : "";
-        error.message = formatMessage(kCannotOpen, std::strerror(fileName ? errno : EINVAL));
+        error.message = formatString(kCannotOpen, std::strerror(fileName ? errno : EINVAL));
         diagnostics.error(error);
         RibParseResult result;
         result.errors = 1;

@@ -4,8 +4,9 @@
 #include <algorithm>
 
 #include "decl/UndeclaredParameter.h"
-#include "format/VertexIndices.h"
+#include "decl/VertexIndices.h"
 #include "quillet/DeclTable.h"
+#include "decl/ValueShape.h"
 #include "rib/StreamOptions.h"
 
 namespace quillet {

@@ -6,6 +6,7 @@
 
 #include "python/Arguments.h"
 #include "format/GeometryCounts.h"
+#include "quillet/ParamDecl.h"
 
 namespace quillet {
 namespace python {

@@ -1,16 +1,9 @@
-// The current context, the entry points that manage it and the "rib" options
-// that the next RiBegin hands to its writer: the one file of ri/ that knows
-// the stream writer.
+// The current context and the entry points that manage it.
 #include "ri/CurrentContext.h"
 
-#include <new>
 #include <unordered_set>
 
-#include "quillet/RibWriter.h"
-#include "rib/StreamOptions.h"
-
 using quillet::RenderContext;
-using quillet::RibWriter;
 
 namespace {
 
@@ -48,18 +41,11 @@ RenderContext *activeContext(const char *entryName) {
     return current;
 }
 
-bool applyStreamDefaults(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (!isRibOptionName(name)) return false;
-    applyRibOptions(name, n, tokens, values);
-    return true;
-}
-
 }  // namespace quillet
 
 RtVoid RiBegin(RtToken name) {
     // Any context that is current stays open; the new writer replaces it.
-    current = new (std::nothrow)
-        RibWriter(name, "binary", &quillet::ribBinaryDefault, "precision", &quillet::ribPrecisionDefault, RI_NULL);
+    current = quillet::newStreamWriter(name);
 }
 
 RtVoid RiEnd(void) {

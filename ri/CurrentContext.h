@@ -11,6 +11,11 @@ namespace quillet {
 // the report ends the process, so callers only see null if it did not.
 RenderContext *activeContext(const char *entryName);
 
+// The stream writer's side of the entry points, defined in rib/: ri/ includes
+// nothing of the writer, and reaches it through these two alone.
+// A new stream writer for RiBegin(name), with the defaults that the "rib"
+// options have set; null when it cannot be allocated.
+RenderContext *newStreamWriter(RtToken name);
 // "rib"/"RIB" options: applied to the defaults of the next stream, returning
 // true. Any other name changes nothing and returns false.
 bool applyStreamDefaults(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);

@@ -5,6 +5,7 @@
 
 #include "decl/UndeclaredParameter.h"
 #include "quillet/DeclTable.h"
+#include "decl/ValueShape.h"
 #include "rib/OutputBuffer.h"
 #include "format/GeometryCounts.h"
 #include "quillet/RibWriter.h"

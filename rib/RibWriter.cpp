@@ -2,10 +2,13 @@
 // and has the standard tokens declared; destroying it ends the stream.
 #include "quillet/RibWriter.h"
 
+#include <cstring>
+
 #include "decl/Predeclare.h"
 #include "decl/StringPool.h"
 #include "ri/ParamList.h"
 #include "format/FloatFormat.h"
+#include "rib/GzipPieces.h"
 #include "rib/OutputBuffer.h"
 #include "rib/StreamOptions.h"
 #include "rib/StreamTarget.h"
@@ -15,37 +18,55 @@ namespace quillet {
 namespace {
 
 const char kHeader[] = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
+const char kArchiveHeader[] = "##RenderMan RIB-Structure 1.1 Entity\n";
+const char kCompressedSuffix[] = ".gz";
+
+bool endsWith(const char *text, const char *suffix) {
+    const size_t length = std::strlen(text), suffixLength = std::strlen(suffix);
+    return length >= suffixLength && std::strcmp(text + length - suffixLength, suffix) == 0;
+}
 
 }  // namespace
 
 RibWriter::RibWriter(const char *name, ...)
-    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision) {
+    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision),
+      gzipLevel(GzipPieces::kDefaultLevel) {
     QUILLET_PARAM_LIST(options, name);
     applyOptions(options);
     if (name) targetName = StringPool::intern(name);
+    const bool compressedFile = isFileTarget(targetName) && endsWith(targetName, kCompressedSuffix);
     target->open(targetName, isPipe);
+    if (compressedFile) target->compress(gzipLevel);
     begin();
 }
 
 RibWriter::RibWriter(OpenStream stream, ...)
-    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision) {
+    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision),
+      gzipLevel(GzipPieces::kDefaultLevel) {
     QUILLET_PARAM_LIST(options, stream);
     applyOptions(options);
     if (stream.name) targetName = StringPool::intern(stream.name);
     target->adopt(stream.stream);
+    if (stream.gzip) target->compress(gzipLevel);
     begin();
 }
 
 void RibWriter::applyOptions(ParamList &options) {
+    FileForm form = {gzipLevel, archiveFile};
     for (RtInt i = 0; i < options.count(); ++i)
-        applyStreamOption(options.tokens()[i], options.values()[i], binaryEncoding, compressed, floatPrecision, true);
+        applyStreamOption(options.tokens()[i], options.values()[i], binaryEncoding, compressed, floatPrecision, form,
+                          true);
+    gzipLevel = form.gzipLevel;
+    archiveFile = form.archive;
 }
 
 void RibWriter::begin() {
     echoDeclare = 1;
-    writeBytes(kHeader, sizeof kHeader - 1);
-    DeclareEchoOff withoutEcho;
-    predeclare(*this);
+    if (archiveFile)
+        writeBytes(kArchiveHeader, sizeof kArchiveHeader - 1);
+    else
+        writeBytes(kHeader, sizeof kHeader - 1);
+    declareStandardTokens();
 }
 
 RibWriter::~RibWriter() {

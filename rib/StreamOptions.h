@@ -14,34 +14,33 @@ extern RtInt ribBinaryDefault;
 extern RtInt ribCompressionDefault;
 // kDefaultPrecision ("%g"), or 0 to 9 (rib/FloatFormat.h).
 extern RtInt ribPrecisionDefault;
+// The level of a compressed stream's gzip members (0 to 12), and whether a
+// stream is an archive file (its header is the "Entity" line).
+extern RtInt ribGzipLevelDefault;
+extern RtInt ribArchiveDefault;
 // While set, Declare requests are echoed into the stream.
 extern RtInt echoDeclare;
 
+// How a stream's file is made, beside its encoding: the gzip level of a
+// compressed stream and the archive-file header.
+struct FileForm {
+    RtInt gzipLevel;
+    RtInt archive;
+};
+
 // "format" (string, "binary" selects binary), "binary" (RtInt), "compression"
 // (string, "gzip" sets the flag), "precision" (RtInt 0 to 9; other values
-// are ignored) and, when acceptGzipFlag, "gzip" (RtInt). Other tokens, null
-// tokens and null values change nothing.
+// are ignored), "gziplevel" (RtInt 0 to 12; other values are ignored),
+// "archive" (RtInt) and, when acceptGzipFlag, "gzip" (RtInt). Other tokens,
+// null tokens and null values change nothing.
 void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed, RtInt &precision,
-                       bool acceptGzipFlag);
+                       FileForm &form, bool acceptGzipFlag);
 
-// Applies "format", "binary", "compression" and "precision" when name is
-// "rib" or "RIB".
+// Applies "format", "binary", "compression", "precision", "gziplevel" and
+// "archive" when name is "rib" or "RIB".
 void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);
 // True when name is "rib" or "RIB".
 bool isRibOptionName(RtToken name);
-
-// Turns the echo of Declare requests off for its lifetime and then puts the
-// previous setting back.
-class DeclareEchoOff {
-public:
-    DeclareEchoOff() : saved(echoDeclare) { echoDeclare = 0; }
-    ~DeclareEchoOff() { echoDeclare = saved; }
-    DeclareEchoOff(const DeclareEchoOff &) = delete;
-    DeclareEchoOff &operator=(const DeclareEchoOff &) = delete;
-
-private:
-    RtInt saved;
-};
 
 // The declaration of the value that applyStreamOption reads for token
 // ("string" or "integer"), null for a token that is not a "rib" option.

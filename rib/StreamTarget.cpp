@@ -20,6 +20,7 @@
 #include <string>
 
 #include "format/FormatString.h"
+#include "rib/GzipPieces.h"
 
 namespace quillet {
 
@@ -37,6 +38,7 @@ const char kCloseFailed[] = "close failed (%s)";
 const char kProgramExited[] = "program exited with status %d";
 const char kProgramKilled[] = "program ended by signal %d";
 const char kCauseSeparator[] = "; ";
+const char kNoCompression[] = "gzip output is not available in this build (written uncompressed)";
 
 const char *const kPipedPrograms[] = {"raylume", "glimpse", "prman"};
 
@@ -123,12 +125,34 @@ void StreamTarget::open(const char *&name, RtInt &isPipe) {
     }
 }
 
+StreamTarget::StreamTarget() = default;
+StreamTarget::~StreamTarget() = default;
+
+void StreamTarget::compress(int level) {
+    if (!GzipPieces::available()) {
+        RiErrorPrint(RIE_UNIMPLEMENT, RIE_WARNING, kNoCompression);
+        return;
+    }
+    gzip.reset(new GzipPieces(level, [this](const char *bytes, size_t length) {
+        writePlain(bytes, length);
+        return !writeFailed;
+    }));
+}
+
 void StreamTarget::adopt(FILE *callers) {
     stream = callers;
     borrowed = true;
 }
 
 void StreamTarget::write(const char *bytes, size_t length) {
+    if (gzip) {
+        if (stream && !writeFailed) gzip->write(bytes, length);
+        return;
+    }
+    writePlain(bytes, length);
+}
+
+void StreamTarget::writePlain(const char *bytes, size_t length) {
     if (!stream || writeFailed || length == 0) return;
     if (stream == stdout || borrowed) {
         writeFailed = std::fwrite(bytes, 1, length, stream) != length;
@@ -139,11 +163,13 @@ void StreamTarget::write(const char *bytes, size_t length) {
 }
 
 void StreamTarget::flush() {
+    if (gzip && stream && !writeFailed) gzip->flush();
     if ((stream == stdout || borrowed) && !writeFailed) writeFailed = std::fflush(stream) != 0;
 }
 
 void StreamTarget::end(const char *name) {
     if (!stream) return;
+    if (gzip && !writeFailed) gzip->finish();
     std::string causes;
     if (borrowed) {
         if (writeFailed || std::fflush(stream) != 0 || std::ferror(stream)) addWriteError(causes, 0);

@@ -7,17 +7,21 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 
 #include "quillet/ri.h"
 
 namespace quillet {
+
+class GzipPieces;
 
 // True when name selects a file (neither the standard output stream nor a pipe).
 bool isFileTarget(const char *name);
 
 class StreamTarget {
 public:
-    StreamTarget() = default;
+    StreamTarget();
+    ~StreamTarget();
     StreamTarget(const StreamTarget &) = delete;
     StreamTarget &operator=(const StreamTarget &) = delete;
 
@@ -32,12 +36,18 @@ public:
     // through stdio and flushed at the end, never closed.
     void adopt(FILE *callers);
 
+    // From now on the bytes are written gzip-compressed at level (in
+    // members of their own, GzipPieces). Without libdeflate a warning goes
+    // through RiErrorPrint and the stream is written plain.
+    void compress(int level);
+
     // Writes the bytes whole. The first failure is kept for the report; from
     // then on nothing more is written.
     void write(const char *bytes, size_t length);
 
-    // Hands on what stdio holds for the standard output stream; files and
-    // pipes hold nothing outside the kernel.
+    // Hands on what stdio holds for the standard output stream, and what a
+    // compressed stream holds, as a member of its own; files and pipes hold
+    // nothing outside the kernel.
     void flush();
 
     // Ends the stream: the standard output stream is only checked, any other
@@ -48,6 +58,9 @@ public:
     void end(const char *name);
 
 private:
+    void writePlain(const char *bytes, size_t length);
+
+    std::unique_ptr<GzipPieces> gzip;
     FILE *stream = nullptr;
     bool pipe = false;
     bool borrowed = false;  // through stdio, like the standard output stream

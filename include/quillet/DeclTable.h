@@ -2,6 +2,8 @@
 #ifndef QUILLET_DECLTABLE_H
 #define QUILLET_DECLTABLE_H
 
+#include <cstdint>
+
 #include "quillet/ParamDecl.h"
 #include "quillet/ri.h"
 
@@ -29,6 +31,9 @@ public:
     static RtToken declare(const char *name, const char *declaration, const char *key, bool inlineDeclaration);
     static ParamDecl *lookup(RtToken token);
     static int declaredValueBytes(RtToken token);
+    // How many times a named (not inline) declaration has been added or
+    // changed in this process.
+    static uint64_t changes();
     static SymbolTable &table();
 };
 

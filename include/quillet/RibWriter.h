@@ -23,17 +23,23 @@ class QUILLET_API RibWriter : public RenderContext {
 public:
     // name: null for the standard output stream, "raylume", "glimpse" or
     // "prman" for a pipe into that program, "|command" for a pipe into any
-    // command, anything else a file name. The option list ("format",
-    // "binary", "compression", "gzip", "precision" with pointers to their
-    // values) ends with RI_NULL.
+    // command, anything else a file name; a file name ending in ".gz" is
+    // written gzip-compressed. The option list ("format", "binary",
+    // "compression", "gzip", "precision", "gziplevel", "archive" with
+    // pointers to their values) ends with RI_NULL. "compression" and "gzip"
+    // are recorded only; "gziplevel" (0 to 12, default 1) is the level of a
+    // compressed stream; "archive" 1 makes the stream an archive file, whose
+    // one header line is "##RenderMan RIB-Structure 1.1 Entity".
     explicit RibWriter(const char *name, ...);
 
     // A stream that the caller opened: the writer writes the header, the
     // requests and the final newline into it and flushes it at the end, but
-    // never closes it. name only labels reports. Options as above.
+    // never closes it. name only labels reports; gzip compresses what goes
+    // into the stream. Options as above.
     struct OpenStream {
         FILE *stream;
         const char *name;
+        bool gzip = false;
     };
     explicit RibWriter(OpenStream stream, ...);
     ~RibWriter() override;
@@ -100,6 +106,9 @@ public:
     RtInt compressed = 0;
     // Float text: kDefaultPrecision ("%g") or 0 to 9 (rib/FloatFormat.h).
     RtInt floatPrecision;
+    // The gzip level of a compressed stream, and whether it is an archive file.
+    RtInt gzipLevel;
+    RtInt archiveFile = 0;
     RtInt nextLightHandle = 1;
     RtInt nextObjectHandle = 1;
     // The start of the request being written (its keyword is cut from it

@@ -200,3 +200,30 @@ TEST(DeclareRequest, NewStreamUndoesRedeclarationOfPredeclaredName) {
     EXPECT_EQ(readFile(path), kEmptyStream);
     std::remove(path.c_str());
 }
+
+// A stream that starts while the table still holds the standard
+// declarations looks nothing up; a redeclared standard name makes the next
+// stream declare them all again, inline declarations do not.
+TEST(Predeclared, OnlyAChangedTableIsDeclaredAgain) {
+    std::string path = tempPath("again.rib");
+    delete new RibWriter(path.c_str(), RI_NULL);
+    SymbolTable &table = DeclTable::table();
+    const int32_t lookups = table.lookups;
+    delete new RibWriter(path.c_str(), RI_NULL);
+    EXPECT_EQ(table.lookups, lookups);
+
+    EXPECT_NE(DeclTable::lookup("uniform float againInline"), nullptr);
+    const int32_t afterInline = table.lookups;
+    delete new RibWriter(path.c_str(), RI_NULL);
+    EXPECT_EQ(table.lookups, afterInline);
+
+    RtToken kd = declareRequest("Kd", "vertex color");
+    delete new RibWriter(path.c_str(), RI_NULL);
+    EXPECT_GT(table.lookups, afterInline);
+    ParamDecl *record = DeclTable::lookup(kd);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->paramClass, ParamClass::Uniform);
+    EXPECT_EQ(record->type, ParamType::Float);
+    EXPECT_EQ(readFile(path), kEmptyStream);
+    std::remove(path.c_str());
+}

@@ -3,6 +3,7 @@
 // the whole text of its errors.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <string>
 
 #ifdef QUILLET_HAVE_ZLIB
@@ -116,6 +117,22 @@ TEST(StreamInput, IntegerArraysInEveryForm) {
          "Declare \"six\" \"uniform integer[6]\"\nAttribute \"user\" \"six\" [999999999 1000000000\t5\n0 +4 -12]\n",
          "Declare \"six\" \"uniform integer[6]\"\nAttribute \"user\" \"six\" [999999999 1000000000 5 0 4 -12 ]\n", ""},
     });
+}
+
+// A comma-decimal locale changes neither how numbers are read nor how the
+// messages that carry them are written.
+TEST(StreamInput, ACommaLocaleKeepsThePoint) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+    expectCases({
+        {"decimal and exponent numbers", "Sphere 1.5 -1.5 1.5 360\nClipping 0.1 1e3\nColor [0.5 0.25 .75]\n",
+         "Sphere 1.5 -1.5 1.5 360\nClipping 0.1 1000\nColor [0.5 0.25 0.75]\n", ""},
+        {"messages about numbers", "Color [0.5 0.25]\nShadingRate 1,5\nOpacity [0.5,0.5 1 1]\n", "",
+         "in:1: byte 6: Color: argument 1 should be an array of 3 numbers, has 2\n"
+         "in:2: byte 29: bad number \"1,5\"\n"
+         "in:3: byte 42: bad number \"0.5,0.5\"\n"},
+    });
+    std::setlocale(LC_ALL, saved.c_str());
 }
 
 // Found by the fuzz target: a comment inside a request was passed on before

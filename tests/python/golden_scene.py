@@ -1,13 +1,17 @@
-"""The calls of golden_scene.c made through the Python module; the streams
-of the two must be identical. Values come as lists, tuples, nested lists and
+"""The calls of the shared every-request scene (tests/support/
+EveryRequestScene.c) made through the Python module; the streams of the two
+must be identical. Values come as lists, tuples, nested lists and
 numpy arrays of several dtypes, so that every conversion is on the road."""
 import numpy as np
 
 QUAD = [0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0]
 
 
-def frame_and_camera(ri):
-    ri.FrameBegin(1)
+def declarations(ri):
+    ri.Declare("mass", "uniform float")
+
+
+def camera_and_options(ri):
     ri.Format(640, 480, 1)
     ri.FrameAspectRatio(1.3333)
     ri.ScreenWindow(-1.3333, 1.3333, -1, 1)
@@ -19,6 +23,7 @@ def frame_and_camera(ri):
     ri.PixelVariance(0.01)
     ri.PixelSamples(4, 4)
     ri.PixelFilter(ri.CatmullRomFilter, 3, 3)
+    ri.PixelFilter(ri.SincFilter, 4, 4)
     ri.Exposure(1, 2.2)
     ri.Quantize(ri.RGBA, 255, 0, 255, 0.5)
     ri.Display("scene.tif", ri.FILE, ri.RGBA, {"integer[2] origin": (10, 20)})
@@ -53,13 +58,17 @@ def attributes_and_transforms(ri):
     ri.Orientation(ri.RH)
     ri.ReverseOrientation()
     ri.Attribute("displacementbound", {"uniform float sphere": 0.25})
+    ri.Attribute("sides", {"integer doubleshaded": 2})
     ri.Identity()
     ri.ConcatTransform(matrix)
+    ri.ConcatTransform([[1, 0, 0, 0], [0, 1, 0, 0], [0, 0, 1, 0], [0.5, -2e-7, 3e12, 1]])
     ri.Transform(matrix.tolist())
     ri.Perspective(30)
     ri.Translate(1, 2, 3)
+    ri.Translate(0, 0.5, 1e-5)
     ri.Rotate(45, 0, 0, 1)
     ri.Scale(1, 2, 3)
+    ri.Scale(1, -2, 1e20)
     ri.Skew(30, 0, 1, 0, 1, 0, 0)
     ri.CoordinateSystem("mycs")
     ri.CoordSysTransform("mycs")
@@ -93,7 +102,7 @@ def quadrics(ri):
     ri.Disk(0, 1, 360)
     ri.Hyperboloid([1, 0, 0], (0.5, 0.5, 1), 360)
     ri.Paraboloid(1, 0, 2, 360, {"varying float[2] uv": np.array(st, dtype=np.float64)})
-    ri.Torus(2, 0.5, 0, 360, 360)
+    ri.Torus(2, 0.5, 0, 360, 360, {"constant float Kd": 0.7})
 
 
 def polygons_and_patches(ri):
@@ -107,13 +116,14 @@ def polygons_and_patches(ri):
     ri.GeneralPolygon([4, 3], {ri.P: holed})
     ri.PointsPolygons([4, 3], indices, {ri.P: quad})
     ri.PointsGeneralPolygons([2], (4, 3), indices.tolist(), {ri.P: QUAD})
+    ri.Basis([[1, 2, 3, 4], [5, 6, 7, 8], [9, 10, 11, 12], [13, 14, 15, 16.5]], 2, ri.PowerBasis, 4)
     ri.Basis(ri.BezierBasis, ri.BEZIERSTEP, np.identity(4, dtype=np.float32), 2)
     ri.Patch(ri.BILINEAR, {ri.P: quad})
     ri.Patch(ri.BICUBIC, {ri.P: grid[:48]})
     ri.PatchMesh(ri.BICUBIC, 7, ri.NONPERIODIC, 4, ri.NONPERIODIC, {ri.P: grid})
     ri.PatchMesh(ri.BILINEAR, 2, ri.PERIODIC, 2, ri.NONPERIODIC, {ri.P: quad})
     ri.TrimCurve([1], [3], [0, 0, 0, 1, 1, 1], [0], [1], [3], [0, 0.5, 1], [0, 1, 0], [1, 1, 1])
-    ri.NuPatch(4, 4, knot, 0, 1, 4, 4, knot, 0, 1, {ri.PW: pw})
+    ri.NuPatch(4, 4, knot, 0, 1, 4, 4, knot, 0.25, 1, {ri.PW: pw})
 
 
 def curves_meshes_and_more(ri):
@@ -136,22 +146,28 @@ def curves_meshes_and_more(ri):
     ri.Geometry("teapot")
     ri.SolidBegin(ri.UNION)
     ri.SolidEnd()
-    handle = ri.ObjectBegin()
+    first = ri.ObjectBegin()
     ri.Sphere(1, -1, 1, 360)
     ri.ObjectEnd()
-    ri.ObjectInstance(handle)
+    second = ri.ObjectBegin()
+    ri.ObjectEnd()
+    ri.ObjectInstance(second)
+    ri.ObjectInstance(first)
     ri.ArchiveRecord(ri.COMMENT, "frame %d of %s, 100%%", 1, "golden")
     ri.ArchiveRecord(ri.STRUCTURE, "Scene golden")
     ri.ReadArchive("other.rib")
+    ri.ReadArchive("other \"quoted\".rib", params={ri.KD: 0.7})
     ri.ErrorHandler(ri.ErrorIgnore)
+    ri.ErrorHandler(ri.ErrorAbort)
 
 
 def write_scene(ri, path, binary):
     if binary:
         ri.Option("rib", {"format": "binary"})
     ri.Begin(path)
-    ri.Declare("mass", "uniform float")
-    frame_and_camera(ri)
+    declarations(ri)
+    ri.FrameBegin(1)
+    camera_and_options(ri)
     ri.WorldBegin()
     attributes_and_transforms(ri)
     shaders_and_lights(ri)

@@ -19,7 +19,7 @@ struct ToolOptions {
 
 const ToolOptions kTools[] = {
     {"ribcat",
-     {"--check", "--binary", "--gzip", "--indent[=N]", "--precision N", "-r, --readarchives", "--archive-path DIRS",
+     {"--check", "--binary", "--gzip", "--gzip-level N", "--indent[=N]", "--precision N", "-r, --readarchives", "--archive-path DIRS",
       "-o FILE", "-h, --help", "--version"}},
     {"glimpse", {"-o FILE.png", "--no-archives", "--archive-path DIRS", "-h, --help", "--version"}},
     {"lathe", {"-h, --help", "--version"}},
@@ -68,6 +68,8 @@ TEST_F(ToolUsage, AMistakenCommandLineIsNamed) {
         {"ribcat", "--precision", "ribcat: --precision needs a number of digits from 0 to 9"},
         {"ribcat", "--indent=x", "ribcat: --indent: \"x\" is not a number of spaces from 0 to 64"},
         {"ribcat", "-o", "ribcat: -o needs a file name"},
+        {"ribcat", "--gzip-level 13", "ribcat: --gzip-level: \"13\" is not a compression level from 0 to 12"},
+        {"ribcat", "--gzip-level x", "ribcat: --gzip-level: \"x\" is not a compression level from 0 to 12"},
         {"ribcat", "--archive-path", "ribcat: --archive-path needs a search path"},
         {"glimpse", "-x", "glimpse: unknown option \"-x\""},
         {"glimpse", "a.rib b.rib", "glimpse: unexpected argument \"b.rib\""},

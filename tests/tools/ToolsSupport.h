@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/EveryRequestScene.h"
 #include "tests/support/Files.h"
 
 using quillet_test::readFile;
@@ -26,8 +27,6 @@ RunResult runProgram(const std::string &program, const std::string &arguments, c
 
 // The stream that the library writes for scene(), ASCII or binary.
 std::string libraryStream(void (*scene)(), bool binary);
-// Calls an entry point of every request family that writes a request.
-void everyRequestScene();
 
 struct Picture {
     int width = 0, height = 0;

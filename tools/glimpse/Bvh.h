@@ -1,8 +1,8 @@
 // Boxes, rays and a bounding volume hierarchy: built by binned surface-area
 // heuristic over any set of boxes, traversed nearest child first. The
 // primitives themselves stay with the caller, who tests them by index.
-#ifndef GLIMPSE_BVH_H
-#define GLIMPSE_BVH_H
+#ifndef QUILLET_GLIMPSE_BVH_H
+#define QUILLET_GLIMPSE_BVH_H
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // One frame as the previewer renders it: the camera options, the lights,
 // and every object in camera space with its shading.
-#ifndef GLIMPSE_FRAME_H
-#define GLIMPSE_FRAME_H
+#ifndef QUILLET_GLIMPSE_FRAME_H
+#define QUILLET_GLIMPSE_FRAME_H
 
 #include <memory>
 #include <string>

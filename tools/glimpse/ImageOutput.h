@@ -1,7 +1,7 @@
 // Writing a rendered image: a PNG file, and a 24-bit colour preview in the
 // terminal made of half-block characters.
-#ifndef GLIMPSE_IMAGEOUTPUT_H
-#define GLIMPSE_IMAGEOUTPUT_H
+#ifndef QUILLET_GLIMPSE_IMAGEOUTPUT_H
+#define QUILLET_GLIMPSE_IMAGEOUTPUT_H
 
 #include <cstdio>
 #include <string>

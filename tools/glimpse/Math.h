@@ -1,8 +1,8 @@
 // Vectors and 4x4 matrices for the previewer. Matrices act on column
 // vectors (p' = M p); RIB matrices, written for row vectors, are transposed
 // on the way in.
-#ifndef GLIMPSE_MATH_H
-#define GLIMPSE_MATH_H
+#ifndef QUILLET_GLIMPSE_MATH_H
+#define QUILLET_GLIMPSE_MATH_H
 
 #include <cmath>
 

@@ -2,8 +2,8 @@
 // primitive becomes, each with its own hierarchy for ray casting. A ray
 // meets a triangle by the watertight test: on an edge or vertex shared by
 // two triangles it hits at least one of them.
-#ifndef GLIMPSE_MESH_H
-#define GLIMPSE_MESH_H
+#ifndef QUILLET_GLIMPSE_MESH_H
+#define QUILLET_GLIMPSE_MESH_H
 
 #include <cstdint>
 #include <vector>

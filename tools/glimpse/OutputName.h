@@ -1,8 +1,8 @@
 // Where a frame's picture goes: the -o name, or the Display name when it
 // names a PNG file in the working directory, else glimpse.png; a name that
 // an earlier frame wrote gets the frame number before its extension.
-#ifndef GLIMPSE_OUTPUTNAME_H
-#define GLIMPSE_OUTPUTNAME_H
+#ifndef QUILLET_GLIMPSE_OUTPUTNAME_H
+#define QUILLET_GLIMPSE_OUTPUTNAME_H
 
 #include <set>
 #include <string>

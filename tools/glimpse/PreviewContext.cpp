@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "quillet/DeclTable.h"
-#include "parse/ParseText.h"
+#include "format/FormatString.h"
 #include "format/GeometryCounts.h"
 #include "decl/Predeclare.h"
 
@@ -40,7 +40,7 @@ PreviewContext::PreviewContext(FrameDone done, Report report, Limits caps, unsig
     state.material = std::make_shared<Material>();
     setBasis(state.ubasis, RiBezierBasis);
     setBasis(state.vbasis, RiBezierBasis);
-    predeclare(*this);
+    declareStandardTokens();
 }
 
 void PreviewContext::report(const std::string &problem) {
@@ -80,12 +80,12 @@ void PreviewContext::pop(bool transformOnly) {
 }
 
 RtVoid PreviewContext::FrameBegin(RtInt) {
-    if (recording) return report(formatMessage(kInsideObject, "FrameBegin"));
+    if (recording) return report(formatString(kInsideObject, "FrameBegin"));
     frameStack.push_back(SavedFrame{options, state, stack.size()});
 }
 
 RtVoid PreviewContext::FrameEnd() {
-    if (recording) return report(formatMessage(kInsideObject, "FrameEnd"));
+    if (recording) return report(formatString(kInsideObject, "FrameEnd"));
     if (inWorld) endWorld();
     if (frameStack.empty()) return;
     options = frameStack.back().options;
@@ -95,7 +95,7 @@ RtVoid PreviewContext::FrameEnd() {
 }
 
 RtVoid PreviewContext::WorldBegin() {
-    if (recording) return report(formatMessage(kInsideObject, "WorldBegin"));
+    if (recording) return report(formatString(kInsideObject, "WorldBegin"));
     if (inWorld) return report(kWorldInWorld);
     push(false);
     worldDepth = stack.size();
@@ -106,7 +106,7 @@ RtVoid PreviewContext::WorldBegin() {
 }
 
 RtVoid PreviewContext::WorldEnd() {
-    if (recording) return report(formatMessage(kInsideObject, "WorldEnd"));
+    if (recording) return report(formatString(kInsideObject, "WorldEnd"));
     if (!inWorld) return report(kWorldEndOutside);
     endWorld();
 }
@@ -153,7 +153,7 @@ RtVoid PreviewContext::SolidEnd() {}
 
 RtObjectHandle PreviewContext::ObjectBegin() {
     if (recording) {
-        report(formatMessage(kInsideObject, "ObjectBegin"));
+        report(formatString(kInsideObject, "ObjectBegin"));
         return nullptr;
     }
     push(false);
@@ -222,7 +222,7 @@ void PreviewContext::optionChanged() {
 
 RtVoid PreviewContext::Format(RtInt xresolution, RtInt yresolution, RtFloat pixelaspectratio) {
     if (xresolution < 1 || yresolution < 1 || xresolution > kMaxResolution || yresolution > kMaxResolution)
-        return report(formatMessage(kBadResolution, kMaxResolution));
+        return report(formatString(kBadResolution, kMaxResolution));
     options.width = xresolution;
     options.height = yresolution;
     options.pixelAspect = pixelaspectratio > 0 ? pixelaspectratio : 1;
@@ -243,9 +243,9 @@ RtVoid PreviewContext::ScreenWindow(RtFloat left, RtFloat right, RtFloat bottom,
 
 RtVoid PreviewContext::ProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     if (!isToken(name, RI_PERSPECTIVE) && !isToken(name, RI_ORTHOGRAPHIC))
-        return report(formatMessage(kBadProjection, quoted(name ? name : "").c_str()));
+        return report(formatString(kBadProjection, quoted(name ? name : "").c_str()));
     options.perspective = isToken(name, RI_PERSPECTIVE);
-    options.fov = ParamList(n, tokens, values).number(RI_FOV, 90);
+    options.fov = ParamLookup(n, tokens, values).number(RI_FOV, 90);
     optionChanged();
 }
 
@@ -362,7 +362,7 @@ RtVoid PreviewContext::CoordSysTransform(RtToken space) {
     else if (it != coordinateSystems.end())
         state.ctm = it->second;
     else
-        report(formatMessage(kNoCoordinateSystem, quoted(name).c_str()));
+        report(formatString(kNoCoordinateSystem, quoted(name).c_str()));
 }
 
 RtPoint *PreviewContext::TransformPoints(RtToken, RtToken, RtInt, RtPoint[]) {
@@ -382,7 +382,7 @@ RtVoid PreviewContext::Opacity(RtColor color) {
 }
 
 RtVoid PreviewContext::SurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    ParamList params(n, tokens, values);
+    ParamLookup params(n, tokens, values);
     Material &m = editMaterial();
     if (isToken(name, "constant")) {
         m.kind = Material::Kind::Constant;
@@ -403,9 +403,9 @@ RtVoid PreviewContext::SurfaceV(RtToken name, RtInt n, RtToken tokens[], RtPoint
     }
 }
 
-RtLightHandle PreviewContext::addLight(RtToken name, const ParamList &params) {
+RtLightHandle PreviewContext::addLight(RtToken name, const ParamLookup &params) {
     if (frame.lights.size() >= limits.lights) {
-        if (!tooManyLights) report(formatMessage(kTooManyLights, limits.lights));
+        if (!tooManyLights) report(formatString(kTooManyLights, limits.lights));
         tooManyLights = true;
         return nullptr;
     }
@@ -435,7 +435,7 @@ RtLightHandle PreviewContext::LightSourceV(RtToken name, RtInt n, RtToken tokens
         skip("LightSource");
         return nullptr;
     }
-    return addLight(name, ParamList(n, tokens, values));
+    return addLight(name, ParamLookup(n, tokens, values));
 }
 
 RtLightHandle PreviewContext::AreaLightSourceV(RtToken, RtInt, RtToken[], RtPointer[]) {

@@ -7,8 +7,8 @@
 // A stream may be hostile: the primitives, the object parts replayed and
 // the work of building them are capped per stream; past a cap the rest of
 // the stream's geometry is reported once and not drawn.
-#ifndef GLIMPSE_PREVIEWCONTEXT_H
-#define GLIMPSE_PREVIEWCONTEXT_H
+#ifndef QUILLET_GLIMPSE_PREVIEWCONTEXT_H
+#define QUILLET_GLIMPSE_PREVIEWCONTEXT_H
 
 #include <cstdint>
 #include <functional>
@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "tools/glimpse/Frame.h"
-#include "tools/glimpse/Params.h"
+#include "tools/glimpse/ParamLookup.h"
 #include "tools/glimpse/Tally.h"
 #include "tools/glimpse/Tessellate.h"
 #include "quillet/ContextOverrides.h"
@@ -81,7 +81,7 @@ private:
     Mat4 base() const { return inWorld ? cameraTransform : Mat4(); }
     Material &editMaterial();
     void setBasis(RtFloat out[16], const RtBasis basis);
-    RtLightHandle addLight(RtToken name, const ParamList &params);
+    RtLightHandle addLight(RtToken name, const ParamLookup &params);
     void optionChanged();
 
     // Geometry: whether a request may add surfaces now (inside a world,
@@ -92,7 +92,7 @@ private:
     void drawn(const char *request) { drawnTally.add(request); }
     // The material of a primitive: the current one, with the colour and
     // opacity that constant "Cs" and "Os" parameters give.
-    std::shared_ptr<const Material> materialFor(const ParamList &params) const;
+    std::shared_ptr<const Material> materialFor(const ParamLookup &params) const;
     // Adds a surface whose points are in the current object space.
     void addMesh(MeshData mesh, std::shared_ptr<const Material> material);
     void addShape(std::unique_ptr<Shape> shape, std::shared_ptr<const Material> material);
@@ -102,11 +102,11 @@ private:
     // Segments per side of each of pieces patches or spans whose control
     // points are these: about one per 6 pixels that a piece covers.
     int segmentsFor(const FloatParam &P, size_t npoints, size_t pieces, int fewest, int most) const;
-    SurfaceParams surfaceParams(const char *request, const ParamList &params);
+    SurfaceParams surfaceParams(const char *request, const ParamLookup &params);
     void polygons(const char *request, RtInt npolys, const RtInt nloops[], const RtInt nvertices[],
-                  const RtInt vertices[], size_t npoints, const ParamList &params);
-    void patchMesh(const char *request, const PatchMeshShape &shape, const ParamList &params);
-    void quadric(const char *request, std::unique_ptr<Shape> shape, const ParamList &params);
+                  const RtInt vertices[], size_t npoints, const ParamLookup &params);
+    void patchMesh(const char *request, const PatchMeshShape &shape, const ParamLookup &params);
+    void quadric(const char *request, std::unique_ptr<Shape> shape, const ParamLookup &params);
     // Inside a motion block only the first request is drawn.
     bool motionSample();
 

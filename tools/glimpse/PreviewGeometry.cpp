@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "tools/glimpse/PreviewContext.h"
-#include "parse/ParseText.h"
+#include "format/FormatString.h"
 #include "format/GeometryCounts.h"
 
 namespace quillet {
@@ -43,7 +43,7 @@ bool PreviewContext::motionSample() {
 bool PreviewContext::canDraw(const char *request) {
     if (!motionSample()) return false;
     if (!inWorld && !recording) {
-        report(formatMessage(kOutsideWorld, request));
+        report(formatString(kOutsideWorld, request));
         return false;
     }
     return !overLimit;
@@ -55,8 +55,8 @@ bool PreviewContext::spend(size_t primitives, size_t work) {
     workUsed += work;
     if (primitivesUsed <= limits.primitives && workUsed <= limits.work) return true;
     overLimit = true;
-    report(primitivesUsed > limits.primitives ? formatMessage(kOverLimit, limits.primitives, "primitives")
-                                              : formatMessage(kOverLimit, limits.work, "units of work"));
+    report(primitivesUsed > limits.primitives ? formatString(kOverLimit, limits.primitives, "primitives")
+                                              : formatString(kOverLimit, limits.work, "units of work"));
     return false;
 }
 
@@ -64,11 +64,11 @@ bool PreviewContext::spendInstance() {
     if (overLimit) return false;
     if (++instancesUsed <= limits.instances) return true;
     overLimit = true;
-    report(formatMessage(kOverLimit, limits.instances, "instanced parts"));
+    report(formatString(kOverLimit, limits.instances, "instanced parts"));
     return false;
 }
 
-std::shared_ptr<const Material> PreviewContext::materialFor(const ParamList &params) const {
+std::shared_ptr<const Material> PreviewContext::materialFor(const ParamLookup &params) const {
     FloatParam cs = params.find("Cs", 3), os = params.find("Os", 3);
     bool constantCs = cs && (cs.storage == ParamClass::Constant || cs.storage == ParamClass::None);
     bool constantOs = os && (os.storage == ParamClass::Constant || os.storage == ParamClass::None);
@@ -157,11 +157,11 @@ int PreviewContext::segmentsFor(const FloatParam &P, size_t npoints, size_t piec
     return std::clamp(static_cast<int>(std::ceil(pixels / 6)), fewest, most);
 }
 
-SurfaceParams PreviewContext::surfaceParams(const char *request, const ParamList &params) {
+SurfaceParams PreviewContext::surfaceParams(const char *request, const ParamLookup &params) {
     SurfaceParams s;
     s.P = params.find(RI_P, 3);
     if (!s.P) s.P = params.find(RI_PW, 4);
-    if (!s.P) report(formatMessage(kNoPositions, request));
+    if (!s.P) report(formatString(kNoPositions, request));
     s.cs = params.find(RI_CS, 3);
     s.os = params.find(RI_OS, 3);
     return s;
@@ -169,7 +169,7 @@ SurfaceParams PreviewContext::surfaceParams(const char *request, const ParamList
 
 // ---- Quadrics ----
 
-void PreviewContext::quadric(const char *request, std::unique_ptr<Shape> shape, const ParamList &params) {
+void PreviewContext::quadric(const char *request, std::unique_ptr<Shape> shape, const ParamLookup &params) {
     if (!canDraw(request)) return;
     size_t before = frame.objects.size() + (recording ? recording->size() : 0);
     addShape(std::move(shape), materialFor(params));
@@ -189,39 +189,39 @@ void PreviewContext::quadric(const char *request, std::unique_ptr<Shape> shape, 
 
 RtVoid PreviewContext::SphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
                                RtPointer values[]) {
-    quadric("Sphere", makeSphere(radius, zmin, zmax, thetamax), ParamList(n, tokens, values));
+    quadric("Sphere", makeSphere(radius, zmin, zmax, thetamax), ParamLookup(n, tokens, values));
 }
 RtVoid PreviewContext::ConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
                              RtPointer values[]) {
-    quadric("Cone", makeCone(height, radius, thetamax), ParamList(n, tokens, values));
+    quadric("Cone", makeCone(height, radius, thetamax), ParamLookup(n, tokens, values));
 }
 RtVoid PreviewContext::CylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n,
                                  RtToken tokens[], RtPointer values[]) {
-    quadric("Cylinder", makeCylinder(radius, zmin, zmax, thetamax), ParamList(n, tokens, values));
+    quadric("Cylinder", makeCylinder(radius, zmin, zmax, thetamax), ParamLookup(n, tokens, values));
 }
 RtVoid PreviewContext::DiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
                              RtPointer values[]) {
-    quadric("Disk", makeDisk(height, radius, thetamax), ParamList(n, tokens, values));
+    quadric("Disk", makeDisk(height, radius, thetamax), ParamLookup(n, tokens, values));
 }
 RtVoid PreviewContext::HyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[],
                                     RtPointer values[]) {
     Vec3 a = point1 ? Vec3(point1[0], point1[1], point1[2]) : Vec3();
     Vec3 b = point2 ? Vec3(point2[0], point2[1], point2[2]) : Vec3();
-    quadric("Hyperboloid", makeHyperboloid(a, b, thetamax), ParamList(n, tokens, values));
+    quadric("Hyperboloid", makeHyperboloid(a, b, thetamax), ParamLookup(n, tokens, values));
 }
 RtVoid PreviewContext::ParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n,
                                    RtToken tokens[], RtPointer values[]) {
-    quadric("Paraboloid", makeParaboloid(rmax, zmin, zmax, thetamax), ParamList(n, tokens, values));
+    quadric("Paraboloid", makeParaboloid(rmax, zmin, zmax, thetamax), ParamLookup(n, tokens, values));
 }
 RtVoid PreviewContext::TorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax,
                               RtFloat thetamax, RtInt n, RtToken tokens[], RtPointer values[]) {
-    quadric("Torus", makeTorus(majorradius, minorradius, phimin, phimax, thetamax), ParamList(n, tokens, values));
+    quadric("Torus", makeTorus(majorradius, minorradius, phimin, phimax, thetamax), ParamLookup(n, tokens, values));
 }
 
 // ---- Polygons ----
 
 void PreviewContext::polygons(const char *request, RtInt npolys, const RtInt nloops[], const RtInt nvertices[],
-                              const RtInt vertices[], size_t npoints, const ParamList &params) {
+                              const RtInt vertices[], size_t npoints, const ParamLookup &params) {
     if (!canDraw(request)) return;
     SurfaceParams s = surfaceParams(request, params);
     if (!s.P) return;
@@ -232,7 +232,7 @@ void PreviewContext::polygons(const char *request, RtInt npolys, const RtInt nlo
     if (vertices)
         for (size_t k = 0; k < corners; ++k)
             if (vertices[k] < 0 || static_cast<size_t>(vertices[k]) >= npoints)
-                return report(formatMessage(kBadIndex, request, static_cast<long>(vertices[k])));
+                return report(formatString(kBadIndex, request, static_cast<long>(vertices[k])));
 
     MeshData mesh;
     mesh.P.reserve(npoints * 3);
@@ -292,36 +292,36 @@ void PreviewContext::polygons(const char *request, RtInt npolys, const RtInt nlo
 
 RtVoid PreviewContext::PolygonV(RtInt nvertices, RtInt n, RtToken tokens[], RtPointer values[]) {
     polygons("Polygon", 1, nullptr, &nvertices, nullptr, count(polygonCounts(nvertices).vertex),
-             ParamList(n, tokens, values));
+             ParamLookup(n, tokens, values));
 }
 
 RtVoid PreviewContext::GeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken tokens[], RtPointer values[]) {
     polygons("GeneralPolygon", 1, &nloops, nvertices, nullptr, count(generalPolygonCounts(nloops, nvertices).vertex),
-             ParamList(n, tokens, values));
+             ParamLookup(n, tokens, values));
 }
 
 RtVoid PreviewContext::PointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[],
                                        RtPointer values[]) {
     polygons("PointsPolygons", npolys, nullptr, nvertices, vertices,
-             count(pointsPolygonsShape(npolys, nvertices, vertices).counts.vertex), ParamList(n, tokens, values));
+             count(pointsPolygonsShape(npolys, nvertices, vertices).counts.vertex), ParamLookup(n, tokens, values));
 }
 
 RtVoid PreviewContext::PointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[],
                                               RtInt n, RtToken tokens[], RtPointer values[]) {
     polygons("PointsGeneralPolygons", npolys, nloops, nvertices, vertices,
              count(pointsGeneralPolygonsShape(npolys, nloops, nvertices, vertices).counts.vertex),
-             ParamList(n, tokens, values));
+             ParamLookup(n, tokens, values));
 }
 
 // ---- Patches ----
 
-void PreviewContext::patchMesh(const char *request, const PatchMeshShape &shape, const ParamList &params) {
+void PreviewContext::patchMesh(const char *request, const PatchMeshShape &shape, const ParamLookup &params) {
     if (!canDraw(request)) return;
     SurfaceParams s = surfaceParams(request, params);
     if (!s.P) return;
     CubicBasis basis{state.ubasis, state.vbasis, state.ustep, state.vstep};
     int pu, pv;
-    if (!patchCounts(shape, basis, pu, pv)) return report(formatMessage(kNotDrawn, request, "no whole patch"));
+    if (!patchCounts(shape, basis, pu, pv)) return report(formatString(kNotDrawn, request, "no whole patch"));
     size_t points = size_t(shape.nu) * size_t(shape.nv);
     int segments = segmentsFor(s.P, points, size_t(pu) * size_t(pv), shape.bicubic ? 2 : 1, kMostPatchSegments);
     if (!spend(0, points)) return;
@@ -336,7 +336,7 @@ RtVoid PreviewContext::PatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer
         return;
     }
     int side = bicubic ? 4 : 2;
-    patchMesh("Patch", PatchMeshShape{bicubic, side, side, false, false}, ParamList(n, tokens, values));
+    patchMesh("Patch", PatchMeshShape{bicubic, side, side, false, false}, ParamLookup(n, tokens, values));
 }
 
 RtVoid PreviewContext::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n,
@@ -347,19 +347,19 @@ RtVoid PreviewContext::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt n
         return;
     }
     patchMesh("PatchMesh", PatchMeshShape{bicubic, nu, nv, isToken(uwrap, RI_PERIODIC), isToken(vwrap, RI_PERIODIC)},
-              ParamList(n, tokens, values));
+              ParamLookup(n, tokens, values));
 }
 
 RtVoid PreviewContext::NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv,
                                 RtInt vorder, RtFloat vknot[], RtFloat vmin, RtFloat vmax, RtInt n, RtToken tokens[],
                                 RtPointer values[]) {
     if (!canDraw("NuPatch")) return;
-    ParamList params(n, tokens, values);
+    ParamLookup params(n, tokens, values);
     SurfaceParams s = surfaceParams("NuPatch", params);
     if (!s.P) return;
     NuPatchShape shape{nu, uorder, uknot, umin, umax, nv, vorder, vknot, vmin, vmax};
     std::string problem = nuPatchProblem(shape);
-    if (!problem.empty()) return report(formatMessage(kNotDrawn, "NuPatch", problem.c_str()));
+    if (!problem.empty()) return report(formatString(kNotDrawn, "NuPatch", problem.c_str()));
     size_t points = size_t(nu) * size_t(nv), spans = size_t(nu - uorder + 1) * size_t(nv - vorder + 1);
     int segments = segmentsFor(s.P, points, spans, uorder > 2 || vorder > 2 ? 2 : 1, kMostPatchSegments);
     if (!spend(0, points * size_t(uorder) * size_t(vorder))) return;
@@ -382,13 +382,13 @@ RtVoid PreviewContext::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nver
         return;
     }
     if (!canDraw("SubdivisionMesh")) return;
-    ParamList params(n, tokens, values);
+    ParamLookup params(n, tokens, values);
     SurfaceParams s = surfaceParams("SubdivisionMesh", params);
     if (!s.P) return;
     size_t npoints = count(subdivisionMeshShape(nfaces, nvertices, vertices).counts.vertex);
     SubdivisionShape shape{nfaces, nvertices, vertices, std::max(ntags, 0), tags, nargs, intargs, floatargs, npoints};
     std::string problem = subdivisionProblem(shape);
-    if (!problem.empty()) return report(formatMessage(kNotDrawn, "SubdivisionMesh", problem.c_str()));
+    if (!problem.empty()) return report(formatString(kNotDrawn, "SubdivisionMesh", problem.c_str()));
     size_t faces = count(nfaces);
     int pixelsPerFace = segmentsFor(s.P, npoints, faces, 1, 1 << kMostSubdivisionLevels);
     int levels = 1;
@@ -399,7 +399,7 @@ RtVoid PreviewContext::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nver
     if (!spend(0, (faces << (2 * levels)) + npoints)) return;
     std::string ignored;
     MeshData mesh = tessellateSubdivision(shape, s, levels, ignored);
-    if (!ignored.empty()) report(formatMessage(kIgnoredTags, quoted(ignored).c_str()));
+    if (!ignored.empty()) report(formatString(kIgnoredTags, quoted(ignored).c_str()));
     addMesh(std::move(mesh), materialFor(params));
     drawn("SubdivisionMesh");
 }
@@ -409,11 +409,11 @@ RtVoid PreviewContext::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nver
 RtVoid PreviewContext::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[],
                                RtPointer values[]) {
     if (!canDraw("Curves")) return;
-    ParamList params(n, tokens, values);
+    ParamLookup params(n, tokens, values);
     SurfaceParams s = surfaceParams("Curves", params);
     if (!s.P) return;
     SteppedCounts counts = curvesCounts(type, ncurves, nvertices, wrap, state.vstep);
-    if (counts.status != CountStatus::ok) return report(formatMessage(kNotDrawn, "Curves", "bad basis step"));
+    if (counts.status != CountStatus::ok) return report(formatString(kNotDrawn, "Curves", "bad basis step"));
     CurvesShape shape{isToken(type, "cubic"), isToken(wrap, RI_PERIODIC), std::max(ncurves, 0), nvertices};
     CubicBasis basis{state.ubasis, state.vbasis, state.ustep, state.vstep};
     size_t points = count(counts.counts.vertex);
@@ -431,7 +431,7 @@ RtVoid PreviewContext::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], R
 
 RtVoid PreviewContext::PointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) {
     if (!canDraw("Points")) return;
-    ParamList params(n, tokens, values);
+    ParamLookup params(n, tokens, values);
     SurfaceParams s = surfaceParams("Points", params);
     if (!s.P) return;
     size_t points = count(npoints);
@@ -502,7 +502,7 @@ RtVoid PreviewContext::BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nfl
     (void)nleaf;
     if (partial) report(kBlobbyParts);
     if (!spend(ellipsoids.size(), ellipsoids.size())) return;
-    addShape(makeBlobby(std::move(ellipsoids)), materialFor(ParamList(n, tokens, values)));
+    addShape(makeBlobby(std::move(ellipsoids)), materialFor(ParamLookup(n, tokens, values)));
     drawn("Blobby");
 }
 

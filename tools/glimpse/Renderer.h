@@ -2,8 +2,8 @@
 // regular grid, averaged; the nearest hit within the clipping range is
 // shaded by its material and lights, the background is black. The rows
 // are shared among the given number of threads.
-#ifndef GLIMPSE_RENDERER_H
-#define GLIMPSE_RENDERER_H
+#ifndef QUILLET_GLIMPSE_RENDERER_H
+#define QUILLET_GLIMPSE_RENDERER_H
 
 #include <vector>
 

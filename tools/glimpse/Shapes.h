@@ -1,8 +1,8 @@
 // The surfaces the previewer draws, each intersected in its own object
 // space: the seven quadrics with their sweep and height limits, and planar
 // polygons with any number of loops (inside by the even-odd rule).
-#ifndef GLIMPSE_SHAPES_H
-#define GLIMPSE_SHAPES_H
+#ifndef QUILLET_GLIMPSE_SHAPES_H
+#define QUILLET_GLIMPSE_SHAPES_H
 
 #include <memory>
 #include <vector>

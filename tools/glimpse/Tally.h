@@ -1,6 +1,6 @@
 // Requests counted by name, in order of first appearance.
-#ifndef GLIMPSE_TALLY_H
-#define GLIMPSE_TALLY_H
+#ifndef QUILLET_GLIMPSE_TALLY_H
+#define QUILLET_GLIMPSE_TALLY_H
 
 #include <string>
 #include <unordered_map>

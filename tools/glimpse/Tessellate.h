@@ -3,13 +3,13 @@
 // cage with shared vertices, so that neighbouring pieces meet exactly.
 // Colours given per vertex or varying are carried to the mesh's vertices,
 // uniform ones to its triangles; constant ones are the caller's business.
-#ifndef GLIMPSE_TESSELLATE_H
-#define GLIMPSE_TESSELLATE_H
+#ifndef QUILLET_GLIMPSE_TESSELLATE_H
+#define QUILLET_GLIMPSE_TESSELLATE_H
 
 #include <string>
 
 #include "tools/glimpse/Mesh.h"
-#include "tools/glimpse/Params.h"
+#include "tools/glimpse/ParamLookup.h"
 
 namespace quillet {
 namespace glimpse {

@@ -1,8 +1,8 @@
 // Indents the requests inside Frame, World, Attribute, Transform, Solid,
 // Object and Motion blocks by a number of spaces a level, writing the blanks
 // into the writer just before each request.
-#ifndef RIBCAT_INDENTINGCONTEXT_H
-#define RIBCAT_INDENTINGCONTEXT_H
+#ifndef QUILLET_RIBCAT_INDENTINGCONTEXT_H
+#define QUILLET_RIBCAT_INDENTINGCONTEXT_H
 
 #include <string>
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "parse/ParseText.h"
+#include "format/FormatString.h"
 #include "format/GeometryCounts.h"
 
 using namespace quillet;
@@ -64,22 +64,22 @@ void StreamChecker::open(Block block, RtInt motionTimes) {
 void StreamChecker::close(Block block) {
     const char *end = kEndNames[static_cast<int>(block)];
     if (blocks.empty()) {
-        report.problem(formatMessage(kUnopened, end, kBeginNames[static_cast<int>(block)]));
+        report.problem(formatString(kUnopened, end, kBeginNames[static_cast<int>(block)]));
         return;
     }
     Open top = blocks.back();
     blocks.pop_back();
     if (top.block != block) {
-        report.problem(formatMessage(kWrongClose, end, kBeginNames[static_cast<int>(top.block)], top.line));
+        report.problem(formatString(kWrongClose, end, kBeginNames[static_cast<int>(top.block)], top.line));
         return;
     }
     if (block == Block::Motion && top.motionRequests != top.motionTimes)
-        report.problem(formatMessage(kMotionCount, top.line, top.motionTimes, top.motionRequests));
+        report.problem(formatString(kMotionCount, top.line, top.motionTimes, top.motionRequests));
 }
 
 void StreamChecker::finish() {
     for (const Open &left : blocks) {
-        report.problem(formatMessage(kUnclosed, kBeginNames[static_cast<int>(left.block)], left.line));
+        report.problem(formatString(kUnclosed, kBeginNames[static_cast<int>(left.block)], left.line));
     }
     blocks.clear();
 }
@@ -144,7 +144,7 @@ RtVoid StreamChecker::Basis(RtBasis, RtInt ustep, RtBasis, RtInt vstep) {
 }
 
 void StreamChecker::expectPoints(const char *request, const char *what, RtInt points, RtInt needed) {
-    if (points < needed) report.problem(formatMessage(kTooFewPoints, request, what, points, needed));
+    if (points < needed) report.problem(formatString(kTooFewPoints, request, what, points, needed));
 }
 
 RtVoid StreamChecker::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt, RtToken[],
@@ -167,7 +167,7 @@ RtVoid StreamChecker::BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt
     } counts[] = {{"nleaf", nleaf, scan.leaves}, {"nflt", nflt, scan.floats}, {"nstr", nstr, scan.strings}};
     for (const auto &count : counts)
         if (count.given != count.wanted)
-            report.problem(formatMessage(kBlobbyCount, count.what, count.given, count.wanted));
+            report.problem(formatString(kBlobbyCount, count.what, count.given, count.wanted));
 }
 
 RtVoid StreamChecker::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt, RtToken[],
@@ -187,7 +187,7 @@ RtVoid StreamChecker::NuPatchV(RtInt nu, RtInt uorder, RtFloat[], RtFloat, RtFlo
     forwarding(Nesting::Inside);
     for (RtInt order : {uorder, vorder}) {
         if (order < 1) {
-            report.problem(formatMessage(kBadOrder, order));
+            report.problem(formatString(kBadOrder, order));
             return;
         }
     }

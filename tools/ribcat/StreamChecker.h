@@ -3,8 +3,8 @@
 // value counts, handles) do not cover: blocks closed in order, motion blocks
 // with one request per time, and enough control points for the order of
 // cubic curves and patches and of NuPatch.
-#ifndef RIBCAT_STREAMCHECKER_H
-#define RIBCAT_STREAMCHECKER_H
+#ifndef QUILLET_RIBCAT_STREAMCHECKER_H
+#define QUILLET_RIBCAT_STREAMCHECKER_H
 
 #include <cstddef>
 #include <functional>

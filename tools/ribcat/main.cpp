@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "rib/GzipPieces.h"
 #include "tools/common/Progress.h"
 #include "tools/common/ReplacingFile.h"
 #include "tools/common/ToolHelp.h"
-#include "tools/ribcat/GzipOutput.h"
 #include "tools/ribcat/IndentingContext.h"
 #include "tools/ribcat/StreamChecker.h"
 #include "quillet/ArchiveFollower.h"
@@ -26,8 +26,8 @@ namespace {
 
 const tools::ToolHelp kHelp = {
     "ribcat",
-    "usage: ribcat [--binary] [--gzip] [--indent[=N]] [--precision N] [-r] [--archive-path DIRS]\n"
-    "              [-o FILE] [FILE...]\n"
+    "usage: ribcat [--binary] [--gzip] [--gzip-level N] [--indent[=N]] [--precision N] [-r]\n"
+    "              [--archive-path DIRS] [-o FILE] [FILE...]\n"
     "       ribcat --check [FILE...]\n",
     "Reads RIB streams (ASCII or binary, plain or gzip-compressed; - or none is the standard input) and\n"
     "writes them again as one stream, or checks them.",
@@ -35,6 +35,8 @@ const tools::ToolHelp kHelp = {
         {"--check", "check the streams and report every problem; write nothing"},
         {"--binary", "write numbers as binary tokens"},
         {"--gzip", "compress the stream written"},
+        {"--gzip-level N", "compress at level N: 0 (stored) to 12 (smallest); default 1, which keeps pace with the "
+                           "write"},
         {"--indent[=N]", "indent the requests inside blocks by N spaces (2 when N is left out, at most 64)"},
         {"--precision N", "write numbers with N significant digits (1 to 9; 0: the shortest exact text)"},
         {"-r, --readarchives", "write each archive that a stream reads in place of its ReadArchive (a "
@@ -61,17 +63,20 @@ const int kDefaultIndent = 2;
 const long kIndentMax = 64;
 const long kPrecisionMax = 9;  // 0: the shortest text that reads back exactly
 const char kCannotWrite[] = "ribcat: %s: %s\n";
-const char kNoGzip[] = "ribcat: gzip output is not available\n";
+const char kNoGzip[] = "ribcat: gzip output is not available in this build\n";
+const long kGzipLevelMax = 12;
 const char kOutputIsInput[] = "ribcat: -o %s names the input %s: write to another file\n";
 const char kFileName[] = "a file name";
 const char kSearchPath[] = "a search path";
 const char kIndentRange[] = "a number of spaces from 0 to 64";
 const char kPrecisionRange[] = "a number of digits from 0 to 9";
+const char kGzipLevelRange[] = "a compression level from 0 to 12";
 
 struct Options {
     bool check = false;
     bool binary = false;
     bool gzip = false;
+    int gzipLevel = -1;  // the writer's own
     bool readArchives = false;
     std::string archivePath;
     int indent = -1;     // no indenting
@@ -93,6 +98,10 @@ bool readCount(const char *text, long max, int &count) {
 // or a command line it does not understand).
 bool readOptions(int argc, char **argv, Options &options, int &status) {
     status = 0;
+    auto mistaken = [&status](const std::string &problem) {
+        status = tools::usageError(kHelp, problem);
+        return false;
+    };
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -110,27 +119,31 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
             options.binary = true;
         } else if (arg == "--gzip") {
             options.gzip = true;
+        } else if (arg == "--gzip-level") {
+            if (!hasValue) return mistaken(tools::missingValue(arg, kGzipLevelRange));
+            if (!readCount(argv[++i], kGzipLevelMax, options.gzipLevel))
+                return mistaken(tools::badValue(arg, argv[i], kGzipLevelRange));
+            options.gzip = true;
         } else if (arg == "-r" || arg == "--readarchives") {
             options.readArchives = true;
         } else if (arg == "--archive-path") {
-            if (!hasValue) return (status = tools::usageError(kHelp, tools::missingValue(arg, kSearchPath))), false;
+            if (!hasValue) return mistaken(tools::missingValue(arg, kSearchPath));
             options.archivePath = argv[++i];
         } else if (arg == kIndentOption) {
             options.indent = kDefaultIndent;
         } else if (arg.compare(0, sizeof kIndentOption, std::string(kIndentOption) + "=") == 0) {
             const std::string value = arg.substr(sizeof kIndentOption);
             if (!readCount(value.c_str(), kIndentMax, options.indent))
-                return (status = tools::usageError(kHelp, tools::badValue(kIndentOption, value, kIndentRange))), false;
+                return mistaken(tools::badValue(kIndentOption, value, kIndentRange));
         } else if (arg == "--precision") {
-            if (!hasValue) return (status = tools::usageError(kHelp, tools::missingValue(arg, kPrecisionRange))), false;
+            if (!hasValue) return mistaken(tools::missingValue(arg, kPrecisionRange));
             if (!readCount(argv[++i], kPrecisionMax, options.precision))
-                return (status = tools::usageError(kHelp, tools::badValue(arg, argv[i], kPrecisionRange))), false;
+                return mistaken(tools::badValue(arg, argv[i], kPrecisionRange));
         } else if (arg == "-o") {
-            if (!hasValue) return (status = tools::usageError(kHelp, tools::missingValue(arg, kFileName))), false;
+            if (!hasValue) return mistaken(tools::missingValue(arg, kFileName));
             options.output = argv[++i];
         } else if (arg.size() > 1 && arg[0] == '-') {
-            status = tools::usageError(kHelp, tools::unknownOption(arg));
-            return false;
+            return mistaken(tools::unknownOption(arg));
         } else {
             options.inputs.push_back(argv[i]);
         }
@@ -204,17 +217,17 @@ int convert(const Options &options) {
             return 1;
         }
     }
-    FILE *out = file;
-    if (options.gzip && !(out = openGzipOutput(file))) {
+    if (options.gzip && !GzipPieces::available()) {
         std::fputs(kNoGzip, stderr);
         return 1;
     }
     tools::ReadProgress progress(kHelp.program, false);
     PrefixedDiagnostics diagnostics(progress);
     {
-        RtInt binary = options.binary ? 1 : 0, precision = options.precision;
-        RibWriter writer(RibWriter::OpenStream{out, name}, "binary", &binary,
-                         options.precision >= 0 ? "precision" : RI_NULL, &precision, RI_NULL);
+        RtInt binary = options.binary ? 1 : 0, precision = options.precision, level = options.gzipLevel;
+        RibWriter writer(RibWriter::OpenStream{file, name, options.gzip}, "binary", &binary,
+                         options.precision >= 0 ? "precision" : "", &precision,
+                         options.gzipLevel >= 0 ? "gziplevel" : "", &level, RI_NULL);
         std::unique_ptr<IndentingContext> indenting;
         if (options.indent >= 0) indenting.reset(new IndentingContext(writer, options.indent));
         RenderContext &target = indenting ? static_cast<RenderContext &>(*indenting) : writer;
@@ -230,8 +243,7 @@ int convert(const Options &options) {
             progress.finish();
         }
     }
-    bool failed = std::ferror(out) != 0;
-    if (out != file) failed = std::fclose(out) != 0 || failed;
+    bool failed = std::ferror(file) != 0;
     failed = (replacing ? !replacing->commit() : std::fflush(file) != 0) || failed;
     if (failed) {
         std::fprintf(stderr, kCannotWrite, name, std::strerror(errno));

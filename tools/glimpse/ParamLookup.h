@@ -2,8 +2,8 @@
 // parameters found by name through the declarations, with their storage
 // class. The caller supplies as many values as the request's counts call
 // for; the counts themselves come from the shared count rules.
-#ifndef GLIMPSE_PARAMS_H
-#define GLIMPSE_PARAMS_H
+#ifndef QUILLET_GLIMPSE_PARAMLOOKUP_H
+#define QUILLET_GLIMPSE_PARAMLOOKUP_H
 
 #include <string>
 
@@ -32,9 +32,9 @@ struct FloatParam {
     }
 };
 
-class ParamList {
+class ParamLookup {
 public:
-    ParamList(RtInt n, RtToken tokens[], RtPointer values[]) : count(n), tokens(tokens), values(values) {}
+    ParamLookup(RtInt n, RtToken tokens[], RtPointer values[]) : count(n), tokens(tokens), values(values) {}
 
     // The parameter of that name with width floats per element (any class),
     // or none.

@@ -1,7 +1,7 @@
-#include "format/VertexIndices.h"
+#include "decl/VertexIndices.h"
 
 #include "format/FormatString.h"
-#include "format/GeometryCounts.h"
+#include "decl/ValueShape.h"
 
 namespace quillet {
 

@@ -1,4 +1,4 @@
-#include "tools/glimpse/Params.h"
+#include "tools/glimpse/ParamLookup.h"
 
 #include <cstring>
 
@@ -8,7 +8,7 @@
 namespace quillet {
 namespace glimpse {
 
-FloatParam ParamList::find(const char *name, int width) const {
+FloatParam ParamLookup::find(const char *name, int width) const {
     if (!tokens || !values) return {};
     for (RtInt i = 0; i < count; ++i) {
         const ParamDecl *decl = DeclTable::lookup(tokens[i]);
@@ -20,12 +20,12 @@ FloatParam ParamList::find(const char *name, int width) const {
     return {};
 }
 
-double ParamList::number(const char *name, double fallback) const {
+double ParamLookup::number(const char *name, double fallback) const {
     FloatParam p = find(name, 1);
     return p ? p.values[0] : fallback;
 }
 
-Vec3 ParamList::vec3(const char *name, const Vec3 &fallback) const {
+Vec3 ParamLookup::vec3(const char *name, const Vec3 &fallback) const {
     FloatParam p = find(name, 3);
     return p ? p.vec3(0) : fallback;
 }
