@@ -19,8 +19,8 @@ struct ToolOptions {
 
 const ToolOptions kTools[] = {
     {"ribcat",
-     {"--check", "--binary", "--gzip", "--gzip-level N", "--indent[=N]", "--precision N", "-r, --readarchives", "--archive-path DIRS",
-      "-o FILE", "-h, --help", "--version"}},
+     {"--check", "--binary", "--gzip", "--gzip-level N", "--indent[=N]", "--precision N", "-r, --readarchives",
+      "--archive-path DIRS", "-o FILE", "-h, --help", "--version"}},
     {"glimpse", {"-o FILE.png", "--no-archives", "--archive-path DIRS", "-h, --help", "--version"}},
     {"lathe", {"-h, --help", "--version"}},
 };
@@ -56,6 +56,20 @@ TEST_F(ToolUsage, HelpListsEveryOptionWithExamplesAndVersionNamesTheRelease) {
         EXPECT_EQ(version.status, 0);
         EXPECT_EQ(version.err, "");
         EXPECT_EQ(version.out, std::string(tool.tool) + " " + QUILLET_VERSION + "\n");
+    }
+}
+
+// Each option of --help is described in the tool's manual page too.
+TEST_F(ToolUsage, ManualPagesDescribeEveryOption) {
+    for (const ToolOptions &tool : kTools) {
+        const std::string page = readFile(std::string(QUILLET_SOURCE_DIR) + "/docs/man/" + tool.tool + ".1");
+        ASSERT_FALSE(page.empty()) << tool.tool;
+        for (const char *form : tool.options) {
+            std::string roff;
+            for (const char *c = form; *c && *c != ' ' && *c != ',' && *c != '['; ++c)
+                roff += *c == '-' ? "\\-" : std::string(1, *c);
+            EXPECT_NE(page.find(roff), std::string::npos) << tool.tool << " " << form;
+        }
     }
 }
 
