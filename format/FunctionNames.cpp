@@ -47,6 +47,17 @@ const NamedFunction<RtProcSubdivFunc> kProcedurals[] = {
     {RiProcDynamicLoad, "DynamicLoad"},
 };
 
+const NamedFunction<RtProc2SubdivFunc> kProcedurals2[] = {
+    {RiProc2DelayedReadArchive, "DelayedReadArchive2"},
+    {RiProc2ReadArchive, "ReadArchive2"},
+    {RiProc2DynamicLoad, "DynamicLoad2"},
+};
+
+const NamedFunction<RtProc2BoundFunc> kBoundFunctions[] = {
+    {RiSimpleBound, "SimpleBound"},
+    {RiDelayedBound, "DelayedBound"},
+};
+
 const NamedFunction<RtErrorHandler> kErrorHandlers[] = {
     {RiErrorIgnore, "ignore"},
     {RiErrorPrint, "print"},
@@ -71,6 +82,14 @@ const char *proceduralName(RtProcSubdivFunc procedural) {
     return procedural ? lookUp(kProcedurals, procedural) : nullptr;
 }
 
+const char *procedural2Name(RtProc2SubdivFunc procedural) {
+    return procedural ? lookUp(kProcedurals2, procedural) : nullptr;
+}
+
+const char *boundFunctionName(RtProc2BoundFunc bound) {
+    return bound ? lookUp(kBoundFunctions, bound) : nullptr;
+}
+
 const char *errorHandlerName(RtErrorHandler handler) {
     return handler ? lookUp(kErrorHandlers, handler) : nullptr;
 }
@@ -85,6 +104,14 @@ RtFilterFunc filterFunction(const char *name) {
 
 RtProcSubdivFunc proceduralFunction(const char *name) {
     return lookUpName(kProcedurals, name);
+}
+
+RtProc2SubdivFunc procedural2Function(const char *name) {
+    return lookUpName(kProcedurals2, name);
+}
+
+RtProc2BoundFunc boundFunction(const char *name) {
+    return lookUpName(kBoundFunctions, name);
 }
 
 RtErrorHandler errorHandlerFunction(const char *name) {

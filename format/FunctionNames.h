@@ -5,7 +5,7 @@
 // for anything else.
 //
 // Users: PixelFilter and the texture requests (filterName), Procedural
-// (proceduralName), ErrorHandler (errorHandlerName), Basis (basisName); the
+// (proceduralName), Procedural2 (procedural2Name, boundFunctionName), ErrorHandler (errorHandlerName), Basis (basisName); the
 // RIB parser maps the names back.
 #ifndef QUILLET_FUNCTIONNAMES_H
 #define QUILLET_FUNCTIONNAMES_H
@@ -20,6 +20,11 @@ const char *filterName(RtFilterFunc filter);
 // "DelayedReadArchive", "RunProgram" or "DynamicLoad".
 const char *proceduralName(RtProcSubdivFunc procedural);
 
+// Procedural2: "DelayedReadArchive2", "ReadArchive2" or "DynamicLoad2", and
+// the bound functions "SimpleBound" or "DelayedBound".
+const char *procedural2Name(RtProc2SubdivFunc procedural);
+const char *boundFunctionName(RtProc2BoundFunc bound);
+
 // "ignore", "print" or "abort".
 const char *errorHandlerName(RtErrorHandler handler);
 
@@ -31,6 +36,8 @@ const char *basisName(const RtFloat (*basis)[4]);
 // standard name, null for any other name.
 RtFilterFunc filterFunction(const char *name);
 RtProcSubdivFunc proceduralFunction(const char *name);
+RtProc2SubdivFunc procedural2Function(const char *name);
+RtProc2BoundFunc boundFunction(const char *name);
 RtErrorHandler errorHandlerFunction(const char *name);
 const RtFloat (*standardBasis(const char *name))[4];
 

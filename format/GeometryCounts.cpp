@@ -89,6 +89,11 @@ RtInt arrayLength(RtInt count) {
     return count > 0 ? count : 0;
 }
 
+ClassCounts volumeCounts(const RtInt dimensions[3]) {
+    RtInt points = dimensions ? product(product(dimensions[0], dimensions[1]), dimensions[2]) : 0;
+    return ClassCounts{points, points, 1, points};
+}
+
 ClassCounts uncountedCounts() {
     return ClassCounts{1, 1, 1, 1};
 }

@@ -43,6 +43,9 @@ ClassCounts uncountedCounts();
 // uniform value.
 ClassCounts quadricCounts();
 ClassCounts polygonCounts(RtInt nvertices);
+// A volume: a vertex and varying value at each point of its nx x ny x nz
+// grid, one uniform value (null dimensions count nothing).
+ClassCounts volumeCounts(const RtInt dimensions[3]);
 ClassCounts generalPolygonCounts(RtInt nloops, const RtInt nvertices[]);
 
 // Shape of an indexed mesh: the lengths of its loop-size and index arrays,

@@ -197,4 +197,8 @@ RtVoid ArchiveFollower::VArchiveRecord(RtToken type, const char *format, va_list
     ForwardingContext::VArchiveRecord(type, format, args);
 }
 
+RtVoid ArchiveFollower::Version(RtFloat version) {
+    if (streams.empty() || !streams.back()->archive) ForwardingContext::Version(version);
+}
+
 }  // namespace quillet

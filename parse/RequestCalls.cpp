@@ -1,6 +1,11 @@
 #include "parse/RequestCalls.h"
 
+#include <cstring>
+
+#include "quillet/RibParser.h"
+
 #include "quillet/DeclTable.h"
+#include "decl/HandleId.h"
 #include "decl/ValueShape.h"
 #include "format/FormatString.h"
 #include "format/FunctionNames.h"
@@ -15,8 +20,10 @@ const char kWrongCount[] = "%s: parameter \"%s\" has %zu values, its declaration
 const char kUnknownPatchType[] = "%s: unknown patch type \"%s\"";
 const char kBadStep[] = "%s: basis step %d cannot count cubic segments";
 const char kNoVertexCount[] = "%s: parameter \"%s\" has %zu values, not a whole number of vertices";
-const char kUndefinedLight[] = "%s: light %d is not defined";
-const char kUndefinedObject[] = "%s: object %d is not defined";
+const char kUndefinedLight[] = "%s: light %s is not defined";
+const char kUndefinedObject[] = "%s: object %s is not defined";
+const char kBoundFunction[] = "%s: unknown bound function \"%s\"";
+const size_t kVolumeDimensions = 3;
 const char kUnknownFilter[] = "%s: unknown filter \"%s\"";
 const char kUnknownProcedural[] = "%s: unknown procedural \"%s\"";
 const char kProceduralStrings[] = "%s: procedural \"%s\" needs %d strings, has %zu";
@@ -33,6 +40,43 @@ RtMatrix *asMatrix(RtFloat *values) {
 
 RequestCaller::RequestCaller(RenderContext &context, Reporter reporter)
     : target(context), report(std::move(reporter)) {}
+
+template <typename Handle>
+bool RequestCaller::findHandle(ParsedRequest &r, size_t at, const HandleTable<Handle> &table, const char *undefined,
+                               Handle &out) {
+    if (r.isString(at)) {
+        auto it = table.named.find(r.s(at));
+        if (it != table.named.end()) {
+            out = it->second;
+            return true;
+        }
+        std::string shown = "\"" + printableText(r.s(at), std::strlen(r.s(at))) + "\"";
+        report(formatString(undefined, r.shape->keyword, shown.c_str()));
+        return false;
+    }
+    auto it = table.numbered.find(r.i(at));
+    if (it != table.numbered.end()) {
+        out = it->second;
+        return true;
+    }
+    report(formatString(undefined, r.shape->keyword, std::to_string(r.i(at)).c_str()));
+    return false;
+}
+
+template <typename Handle>
+void RequestCaller::keepHandle(ParsedRequest &r, size_t at, HandleTable<Handle> &table, Handle handle) {
+    if (r.isString(at))
+        table.named[r.s(at)] = handle;
+    else
+        table.numbered[r.i(at)] = handle;
+}
+
+void RequestCaller::addHandleName(ParsedRequest &r, size_t at) {
+    if (!r.isString(at)) return;
+    handleName = r.s(at);
+    tokens.push_back(kHandleIdToken);
+    values.push_back(&handleName);
+}
 
 bool RequestCaller::expectLength(ParsedRequest &r, const char *what, size_t length, long wanted) {
     if (static_cast<long>(length) == wanted) return true;
@@ -161,6 +205,10 @@ bool RequestCaller::counts(ParsedRequest &r, ClassCounts &out) {
                expectLength(r, "v", r.size(7), sizes.points) && expectLength(r, "w", r.size(8), sizes.points);
     }
     case Request::Blobby: out = blobbyCounts(r.i(0)); return true;
+    case Request::Volume:
+        if (!expectLength(r, "dimensions", r.size(2), kVolumeDimensions)) return false;
+        out = volumeCounts(r.I(2));
+        return true;
     default: return true;
     }
 }
@@ -230,15 +278,20 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     case Request::TransformEnd: target.TransformEnd(); break;
     case Request::SolidBegin: target.SolidBegin(r.s(0)); break;
     case Request::SolidEnd: target.SolidEnd(); break;
-    case Request::ObjectBegin: objects[r.i(0)] = target.ObjectBegin(); break;
+    case Request::ObjectBegin:
+        if (r.isString(0)) {
+            addHandleName(r, 0);
+            keepHandle(r, 0, objects,
+                       target.ObjectBeginV(static_cast<RtInt>(tokens.size()), tokens.data(), values.data()));
+        } else {
+            keepHandle(r, 0, objects, target.ObjectBegin());
+        }
+        break;
     case Request::ObjectEnd: target.ObjectEnd(); break;
     case Request::ObjectInstance: {
-        auto it = objects.find(r.i(0));
-        if (it == objects.end()) {
-            report(formatString(kUndefinedObject, k, r.i(0)));
-            return false;
-        }
-        target.ObjectInstance(it->second);
+        RtObjectHandle object;
+        if (!findHandle(r, 0, objects, kUndefinedObject, object)) return false;
+        target.ObjectInstance(object);
         break;
     }
     case Request::MotionBegin: target.MotionBeginV(r.count(0), r.F(0)); break;
@@ -303,12 +356,9 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     case Request::Orientation: target.Orientation(r.s(0)); break;
     case Request::ReverseOrientation: target.ReverseOrientation(); break;
     case Request::Illuminate: {
-        auto it = lights.find(r.i(0));
-        if (it == lights.end()) {
-            report(formatString(kUndefinedLight, k, r.i(0)));
-            return false;
-        }
-        target.Illuminate(it->second, static_cast<RtBoolean>(r.i(1)));
+        RtLightHandle light;
+        if (!findHandle(r, 0, lights, kUndefinedLight, light)) return false;
+        target.Illuminate(light, static_cast<RtBoolean>(r.i(1)));
         break;
     }
     case Request::Attribute: target.AttributeV(r.s(0), n, tk, vl); break;
@@ -318,8 +368,16 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     case Request::Interior: target.InteriorV(r.s(0), n, tk, vl); break;
     case Request::Exterior: target.ExteriorV(r.s(0), n, tk, vl); break;
     case Request::Imager: target.ImagerV(r.s(0), n, tk, vl); break;
-    case Request::LightSource: lights[r.i(1)] = target.LightSourceV(r.s(0), n, tk, vl); break;
-    case Request::AreaLightSource: lights[r.i(1)] = target.AreaLightSourceV(r.s(0), n, tk, vl); break;
+    case Request::LightSource:
+    case Request::AreaLightSource: {
+        addHandleName(r, 1);
+        n = static_cast<RtInt>(tokens.size());
+        bool area = r.shape->request == Request::AreaLightSource;
+        RtLightHandle light = area ? target.AreaLightSourceV(r.s(0), n, tokens.data(), values.data())
+                                   : target.LightSourceV(r.s(0), n, tokens.data(), values.data());
+        keepHandle(r, 1, lights, light);
+        break;
+    }
     case Request::Format: target.Format(r.i(0), r.i(1), r.n(2)); break;
     case Request::FrameAspectRatio: target.FrameAspectRatio(r.n(0)); break;
     case Request::ScreenWindow: target.ScreenWindow(r.n(0), r.n(1), r.n(2), r.n(3)); break;
@@ -416,6 +474,34 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
         break;
     }
     case Request::MakeShadow: target.MakeShadowV(r.s(0), r.s(1), n, tk, vl); break;
+    case Request::ArchiveBegin: target.ArchiveBeginV(r.s(0), n, tk, vl); break;
+    case Request::ArchiveEnd: target.ArchiveEnd(); break;
+    case Request::IfBegin: target.IfBegin(r.s(0)); break;
+    case Request::ElseIf: target.ElseIf(r.s(0)); break;
+    case Request::Else: target.Else(); break;
+    case Request::IfEnd: target.IfEnd(); break;
+    case Request::Resource: target.ResourceV(r.s(0), r.s(1), n, tk, vl); break;
+    case Request::ResourceBegin: target.ResourceBegin(); break;
+    case Request::ResourceEnd: target.ResourceEnd(); break;
+    case Request::ClippingPlane: target.ClippingPlane(r.n(0), r.n(1), r.n(2), r.n(3), r.n(4), r.n(5)); break;
+    case Request::Camera: target.CameraV(r.s(0), n, tk, vl); break;
+    case Request::ScopedCoordinateSystem: target.ScopedCoordinateSystem(r.s(0)); break;
+    case Request::System: target.System(r.s(0)); break;
+    case Request::Volume: target.VolumeV(r.s(0), r.F(1), r.I(2), n, tk, vl); break;
+    case Request::Procedural2: {
+        RtProc2SubdivFunc function = procedural2Function(r.s(0));
+        if (!function) {
+            report(formatString(kUnknownProcedural, k, r.s(0)));
+            return false;
+        }
+        RtProc2BoundFunc bound = boundFunction(r.s(1));
+        if (!bound) {
+            report(formatString(kBoundFunction, k, r.s(1)));
+            return false;
+        }
+        target.Procedural2V(function, bound, n, tk, vl);
+        break;
+    }
     }
     return true;
 }

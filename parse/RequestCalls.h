@@ -32,11 +32,24 @@ private:
     bool dispatch(ParsedRequest &r);
     RtInt vertexCountOfParams(ParsedRequest &r, bool &ok);
     bool expectIndicesInRange(ParsedRequest &r, size_t at);
+    // A handle of the stream, an integer or a name, and its table.
+    template <typename Handle>
+    struct HandleTable {
+        std::unordered_map<RtInt, Handle> numbered;
+        std::unordered_map<std::string, Handle> named;
+    };
+    template <typename Handle>
+    bool findHandle(ParsedRequest &r, size_t at, const HandleTable<Handle> &table, const char *undefined, Handle &out);
+    template <typename Handle>
+    void keepHandle(ParsedRequest &r, size_t at, HandleTable<Handle> &table, Handle handle);
+    // The list with "__handleid" added for a named handle at argument at.
+    void addHandleName(ParsedRequest &r, size_t at);
 
     RenderContext &target;
     Reporter report;
-    std::unordered_map<RtInt, RtLightHandle> lights;
-    std::unordered_map<RtInt, RtObjectHandle> objects;
+    HandleTable<RtLightHandle> lights;
+    HandleTable<RtObjectHandle> objects;
+    RtToken handleName = nullptr;
     RtInt uStep = 3, vStep = 3;
     RtInt derivedVertices = 0;  // of Polygon and Points
     std::vector<RtToken> tokens;

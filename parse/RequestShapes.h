@@ -105,12 +105,29 @@ enum class Request {
     MakeLatLongEnvironment,
     MakeCubeFaceEnvironment,
     MakeShadow,
+    // the later interface versions
+    ArchiveBegin,
+    ArchiveEnd,
+    IfBegin,
+    ElseIf,
+    Else,
+    IfEnd,
+    Resource,
+    ResourceBegin,
+    ResourceEnd,
+    ClippingPlane,
+    Camera,
+    ScopedCoordinateSystem,
+    System,
+    Volume,
+    Procedural2,
 };
 
 // Argument kinds, one character each: i integer, n number, s string,
 // F float array, I integer array, S string array (F, I and S followed by
 // digits have that fixed length), B basis (a name or 16 numbers), T the
-// optional tag arrays of SubdivisionMesh.
+// optional tag arrays of SubdivisionMesh, h a light or object handle (an
+// integer or a string).
 struct RequestShape {
     const char *keyword;
     Request request;

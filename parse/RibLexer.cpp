@@ -394,6 +394,7 @@ Token RibLexer::next() {
         ++pos;
         report(t.line, t.offset, formatString(kCannotStart, c), true);
         t.kind = TokenKind::Fatal;
+        stoppedOnFatal = true;
         pos = end;
         ended = true;
         return t;
@@ -629,6 +630,7 @@ Token RibLexer::scanBinary(Token &t) {
     }
     report(t.line, t.offset, formatString(kCannotStart, c), true);
     t.kind = TokenKind::Fatal;
+    stoppedOnFatal = true;
     pos = end;
     ended = true;
     return t;

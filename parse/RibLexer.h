@@ -67,6 +67,9 @@ public:
     // Why the input stopped early, empty when it ended normally.
     const std::string &inputFailure() const { return input->failure(); }
     size_t position() const { return base + pos; }
+    // True once a byte that cannot start a token stopped the reading, the
+    // rest of the input unread.
+    bool stopped() const { return stoppedOnFatal; }
 
 private:
     bool fill(size_t count);
@@ -96,6 +99,7 @@ private:
     size_t base = 0;  // stream offset of buffer[0]
     bool ended = false;
     bool lastReadFilled = false;  // the last read used all the room it had
+    bool stoppedOnFatal = false;
     size_t line = 1;
     uint64_t pendingFloats = 0, pendingTotal = 0;
     size_t pendingOffset = 0;

@@ -14,8 +14,10 @@
 #include "decl/Predeclare.h"
 #include "decl/UndeclaredParameter.h"
 #include "format/FormatString.h"
+#include "parse/DroppedBlocks.h"
 #include "parse/RequestCalls.h"
 #include "parse/RibLexer.h"
+#include "parse/UnknownRequest.h"
 
 namespace quillet {
 
@@ -24,7 +26,6 @@ namespace {
 const char kStdinName[] = "<stdin>";
 const char kStdinArgument[] = "-";
 const char kCannotOpen[] = "cannot open: %s";
-const char kUnknownRequest[] = "unknown request \"%s\"";
 const char kValueOutsideRequest[] = "value outside a request";
 const char kUnexpectedClose[] = "unexpected ']'";
 const char kUnterminatedArray[] = "unterminated array";
@@ -43,6 +44,8 @@ const char kRecordFormat[] = "%s";
 const char kNumber[] = "a number";
 const char kInteger[] = "an integer";
 const char kString[] = "a string";
+const char kHandle[] = "an integer or a string";
+const char kMixedArray[] = "%s: array of numbers and strings";
 const char kNumbers[] = "an array of numbers";
 const char kIntegers[] = "an array of integers";
 const char kStrings[] = "an array of strings";
@@ -106,6 +109,15 @@ bool toInt(const Token &t, RtInt &out) {
     return toDouble(t, value) && integral(value, out);
 }
 
+// An ASCII number written as an integer ("12", not "12.0" or a binary number).
+bool isIntegerText(const Token &t, RtInt &out) {
+    if (t.binaryNumber) return false;
+    const char *first, *last;
+    numberText(t, first, last);
+    auto result = std::from_chars(first, last, out);
+    return result.ec == std::errc() && result.ptr == last;
+}
+
 class Parser {
 public:
     Parser(std::unique_ptr<ByteInput> input, const char *sourceName, RenderContext &context,
@@ -164,6 +176,9 @@ private:
     bool readBracketed(ValuePool<T> &pool, const Token &open, size_t position, const char *what, Scan scan,
                        Number number, Array array);
     bool readSubdivisionTags(size_t position);
+    bool readUnknown(const Token &keyword);
+    bool readUnknownArray(const Token &open, const char *name);
+    void passUnknown(const Token &keyword);
     bool readParams();
     bool skipValue();
     void pushArg(char kind, size_t offset, size_t count) { request.args.push_back({kind, offset, count}); }
@@ -173,6 +188,8 @@ private:
     StringArena arena;
     RibLexer lexer;
     ParsedRequest request;
+    UnknownRequest unknown;
+    DroppedBlocks blocks;
     RequestCaller caller;
     RenderContext &target;
     RibDiagnostics &diagnostics;
@@ -184,6 +201,7 @@ private:
     bool inputFailureReported = false;
     bool holdComments = false;
     bool readingRequest = false;  // between a request's keyword and its last value
+    bool stopped = false;  // the diagnostics ended the parse
     std::vector<std::string> heldComments;
     std::vector<double> group;  // numbers of one array spread over several arguments
     size_t groupAt = 0;
@@ -277,7 +295,8 @@ RibParseResult Parser::run() {
                 reportInputFailure(t.line);
                 return result;
             }
-            result.complete = true;
+            // A request may have taken the token that stopped the reading.
+            result.complete = !lexer.stopped();
             return result;
         case TokenKind::Fatal: return result;
         case TokenKind::Error: resync(); continue;
@@ -292,22 +311,27 @@ RibParseResult Parser::run() {
             continue;
         }
         if (!t.shape) {
-            std::string name = printableText(t.text, t.length);
-            fail(t, formatString(kUnknownRequest, name.c_str()));
-            resync();
+            passUnknown(t);
+            if (stopped) return result;
             continue;
         }
         holdComments = readingRequest = true;
         bool read = readRequest(t);
         holdComments = readingRequest = false;
+        const Request kind = t.shape->request;
         if (!read) {
+            blocks.begun(kind, false);
             emitHeldComments();
             resync();
             continue;
         }
-        if (t.shape->request != Request::Version) {
+        if (kind == Request::Version) {
+            target.Version(request.n(0));
+        } else if (blocks.mayClose(kind)) {
             if (!diagnostics.proceed(request.line, request.offset)) return result;
-            if (caller.call(request)) ++result.requests;
+            bool passed = caller.call(request);
+            if (passed) ++result.requests;
+            blocks.begun(kind, passed);
         }
         emitHeldComments();
     }
@@ -349,6 +373,10 @@ bool Parser::readArgument(char kind, long fixed, size_t position) {
         take();
         return true;
     }
+    case 'h':
+        if (peek().kind == TokenKind::String) return readArgument('s', -1, position);
+        if (peek().kind != TokenKind::Number) return fail(peek(), formatString(kArgument, k, position, kHandle));
+        return readScalar('i', position);
     case 'B':
         if (peek().kind == TokenKind::String) return readArgument('s', -1, position);
         return readFloats(position, kBasisSize, false, kBasis);
@@ -601,6 +629,130 @@ bool Parser::readSubdivisionTags(size_t position) {
         }
     } else {
         pushArg('F', request.floats.size(), 0);
+    }
+    return true;
+}
+
+// A request of a keyword the table does not hold: every value up to the next
+// keyword goes to the target's UnknownRequestV; one that cannot be read
+// drops the request, reported.
+void Parser::passUnknown(const Token &keyword) {
+    const char *name = arena.store(keyword.text, keyword.length);
+    request.clear();
+    request.line = keyword.line;
+    request.offset = keyword.offset;
+    holdComments = true;
+    bool read = readUnknown(keyword);
+    holdComments = false;
+    // Cut short by a failing input, the request may have lost its values.
+    if (read && !lexer.inputFailure().empty()) {
+        reportInputFailure(keyword.line);
+        read = false;
+    }
+    if (!read) {
+        emitHeldComments();
+        resync();
+        return;
+    }
+    if (!diagnostics.proceed(request.line, request.offset)) {
+        stopped = true;
+        return;
+    }
+    unknown.call(target, name);
+    ++result.requests;
+    emitHeldComments();
+}
+
+bool Parser::readUnknown(const Token &keyword) {
+    unknown.clear();
+    const std::string name = printableText(keyword.text, keyword.length);
+    for (;;) {
+        Token t = peek();
+        switch (t.kind) {
+        case TokenKind::Keyword:
+        case TokenKind::End:
+        case TokenKind::Fatal: return true;
+        case TokenKind::String:
+            unknown.add(RequestValue::Type::String, false, unknown.strings.size(), 1);
+            unknown.strings.push_back(t.text);
+            take();
+            break;
+        case TokenKind::Number: {
+            RtInt integer;
+            if (isIntegerText(t, integer)) {
+                unknown.add(RequestValue::Type::Integer, false, unknown.ints.size(), 1);
+                unknown.ints.push_back(integer);
+            } else {
+                RtFloat number;
+                if (!toFloat(t, number)) return fail(t, kOutOfRange);
+                unknown.add(RequestValue::Type::Float, false, unknown.floats.size(), 1);
+                unknown.floats.push_back(number);
+            }
+            take();
+            break;
+        }
+        case TokenKind::FloatArray: {
+            take();
+            size_t start = unknown.floats.size();
+            if (!lexer.takeFloats(t, unknown.floats)) return false;
+            unknown.add(RequestValue::Type::Float, true, start, unknown.floats.size() - start);
+            break;
+        }
+        case TokenKind::Open:
+            take();
+            if (!readUnknownArray(t, name.c_str())) return false;
+            break;
+        case TokenKind::Close: return fail(t, kUnexpectedClose);
+        default: take(); return false;
+        }
+    }
+}
+
+// A bracketed array of an unknown request: strings, or numbers (integers
+// when every one is written as an integer).
+bool Parser::readUnknownArray(const Token &open, const char *name) {
+    std::vector<double> numbers;
+    bool integers = true;
+    size_t stringStart = unknown.strings.size();
+    for (;;) {
+        Token t = peek();
+        if (t.kind == TokenKind::Close) {
+            take();
+            break;
+        }
+        if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End || t.kind == TokenKind::Fatal)
+            return fail(open, kUnterminatedArray);
+        bool strings = unknown.strings.size() > stringStart;
+        if (t.kind == TokenKind::String && numbers.empty()) {
+            unknown.strings.push_back(t.text);
+        } else if (t.kind == TokenKind::Number && !strings) {
+            RtInt integer;
+            double value;
+            if (!toDouble(t, value)) return fail(t, kOutOfRange);
+            integers = integers && isIntegerText(t, integer);
+            numbers.push_back(value);
+        } else if (t.kind == TokenKind::FloatArray && !strings) {
+            take();
+            floatScratch.clear();
+            if (!lexer.takeFloats(t, floatScratch)) return false;
+            numbers.insert(numbers.end(), floatScratch.begin(), floatScratch.end());
+            integers = false;
+            continue;
+        } else {
+            return fail(t, formatString(kMixedArray, name));
+        }
+        take();
+    }
+    if (unknown.strings.size() > stringStart) {
+        unknown.add(RequestValue::Type::String, true, stringStart, unknown.strings.size() - stringStart);
+    } else if (integers) {
+        size_t start = unknown.ints.size();
+        for (double value : numbers) unknown.ints.push_back(static_cast<RtInt>(value));
+        unknown.add(RequestValue::Type::Integer, true, start, numbers.size());
+    } else {
+        size_t start = unknown.floats.size();
+        for (double value : numbers) unknown.floats.push_back(narrow(value));
+        unknown.add(RequestValue::Type::Float, true, start, numbers.size());
     }
     return true;
 }

@@ -494,4 +494,95 @@ RtVoid ForwardingContext::ErrorHandler(RtErrorHandler handler) {
     if (next) next->ErrorHandler(handler);
 }
 
+// The requests of the later interface versions.
+RtObjectHandle ForwardingContext::ObjectBeginV(RtInt n, RtToken tokens[], RtPointer values[]) {
+    forwarding(Nesting::Opens);
+    return next ? next->ObjectBeginV(n, tokens, values) : nullptr;
+}
+
+RtArchiveHandle ForwardingContext::ArchiveBeginV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    forwarding(Nesting::Opens);
+    return next ? next->ArchiveBeginV(name, n, tokens, values) : nullptr;
+}
+
+RtVoid ForwardingContext::ArchiveEnd() {
+    forwarding(Nesting::Closes);
+    if (next) next->ArchiveEnd();
+}
+
+RtVoid ForwardingContext::IfBegin(RtString condition) {
+    forwarding(Nesting::Opens);
+    if (next) next->IfBegin(condition);
+}
+
+RtVoid ForwardingContext::ElseIf(RtString condition) {
+    forwarding(Nesting::Continues);
+    if (next) next->ElseIf(condition);
+}
+
+RtVoid ForwardingContext::Else() {
+    forwarding(Nesting::Continues);
+    if (next) next->Else();
+}
+
+RtVoid ForwardingContext::IfEnd() {
+    forwarding(Nesting::Closes);
+    if (next) next->IfEnd();
+}
+
+RtVoid ForwardingContext::ResourceV(RtToken handle, RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
+    forwarding(Nesting::Inside);
+    if (next) next->ResourceV(handle, type, n, tokens, values);
+}
+
+RtVoid ForwardingContext::ResourceBegin() {
+    forwarding(Nesting::Opens);
+    if (next) next->ResourceBegin();
+}
+
+RtVoid ForwardingContext::ResourceEnd() {
+    forwarding(Nesting::Closes);
+    if (next) next->ResourceEnd();
+}
+
+RtVoid ForwardingContext::ClippingPlane(RtFloat x, RtFloat y, RtFloat z, RtFloat nx, RtFloat ny, RtFloat nz) {
+    forwarding(Nesting::Inside);
+    if (next) next->ClippingPlane(x, y, z, nx, ny, nz);
+}
+
+QUILLET_FORWARD_NAMED_LIST(CameraV)
+
+RtVoid ForwardingContext::ScopedCoordinateSystem(RtToken space) {
+    forwarding(Nesting::Inside);
+    if (next) next->ScopedCoordinateSystem(space);
+}
+
+RtVoid ForwardingContext::System(RtString command) {
+    forwarding(Nesting::Inside);
+    if (next) next->System(command);
+}
+
+RtVoid ForwardingContext::VolumeV(RtToken type, RtBound bound, RtInt dimensions[3], RtInt n, RtToken tokens[],
+                                  RtPointer values[]) {
+    forwarding(Nesting::Inside);
+    if (next) next->VolumeV(type, bound, dimensions, n, tokens, values);
+}
+
+RtVoid ForwardingContext::Procedural2V(RtProc2SubdivFunc subdivfunc, RtProc2BoundFunc boundfunc, RtInt n,
+                                       RtToken tokens[], RtPointer values[]) {
+    forwarding(Nesting::Inside);
+    if (next) next->Procedural2V(subdivfunc, boundfunc, n, tokens, values);
+}
+
+// Not a request in the stream's order: forwarding() does not see it.
+RtVoid ForwardingContext::Version(RtFloat version) {
+    if (next) next->Version(version);
+}
+
+RtVoid ForwardingContext::UnknownRequestV(RtToken name, RtInt nargs, const RequestValue args[], RtInt n,
+                                          RtToken tokens[], const RequestValue values[]) {
+    forwarding(Nesting::Inside);
+    if (next) next->UnknownRequestV(name, nargs, args, n, tokens, values);
+}
+
 }  // namespace quillet

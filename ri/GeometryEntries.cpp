@@ -61,3 +61,24 @@ RtVoid RiProcedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, 
 }
 
 QUILLET_NAMED_LIST_ENTRIES(Geometry, type)
+
+RtVoid RiVolume(RtToken type, RtBound bound, RtInt dimensions[3], ...) {
+    QUILLET_PARAM_LIST(params, dimensions);
+    if (RenderContext *c = activeContext(__func__))
+        c->VolumeV(type, bound, dimensions, params.count(), params.tokens(), params.values());
+}
+
+RtVoid RiVolumeV(RtToken type, RtBound bound, RtInt dimensions[3], RtInt n, RtToken tokens[], RtPointer values[]) {
+    if (RenderContext *c = activeContext(__func__)) c->VolumeV(type, bound, dimensions, n, tokens, values);
+}
+
+RtVoid RiProcedural2(RtProc2SubdivFunc subdivfunc, RtProc2BoundFunc boundfunc, ...) {
+    QUILLET_PARAM_LIST(params, boundfunc);
+    if (RenderContext *c = activeContext(__func__))
+        c->Procedural2V(subdivfunc, boundfunc, params.count(), params.tokens(), params.values());
+}
+
+RtVoid RiProcedural2V(RtProc2SubdivFunc subdivfunc, RtProc2BoundFunc boundfunc, RtInt n, RtToken tokens[],
+                      RtPointer values[]) {
+    if (RenderContext *c = activeContext(__func__)) c->Procedural2V(subdivfunc, boundfunc, n, tokens, values);
+}

@@ -97,3 +97,9 @@ RtVoid RiOption(RtToken name, ...) {
 RtVoid RiOptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     forwardOption(__func__, name, n, tokens, values);
 }
+
+RtVoid RiClippingPlane(RtFloat x, RtFloat y, RtFloat z, RtFloat nx, RtFloat ny, RtFloat nz) {
+    if (RenderContext *c = activeContext(__func__)) c->ClippingPlane(x, y, z, nx, ny, nz);
+}
+
+QUILLET_NAMED_LIST_ENTRIES(Camera, name)

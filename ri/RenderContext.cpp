@@ -228,4 +228,61 @@ RtVoid RenderContext::ReadArchive(RtToken name, RtArchiveCallback callback, ...)
     QUILLET_PARAM_LIST(params, callback);
     ReadArchiveV(name, callback, params.count(), params.tokens(), params.values());
 }
+
+// The requests of the later interface versions: the variable-argument forms,
+// and the defaults of a context written for the older set.
+RtObjectHandle RenderContext::ObjectBeginV(RtInt, RtToken[], RtPointer[]) {
+    return ObjectBegin();
+}
+
+RtArchiveHandle RenderContext::ArchiveBegin(RtToken name, ...) {
+    QUILLET_PARAM_LIST(params, name);
+    return ArchiveBeginV(name, params.count(), params.tokens(), params.values());
+}
+
+RtArchiveHandle RenderContext::ArchiveBeginV(RtToken name, RtInt, RtToken[], RtPointer[]) {
+    return const_cast<char *>(name);
+}
+
+RtVoid RenderContext::ArchiveEnd() {}
+RtVoid RenderContext::IfBegin(RtString) {}
+RtVoid RenderContext::ElseIf(RtString) {}
+RtVoid RenderContext::Else() {}
+RtVoid RenderContext::IfEnd() {}
+
+RtVoid RenderContext::Resource(RtToken handle, RtToken type, ...) {
+    QUILLET_PARAM_LIST(params, type);
+    ResourceV(handle, type, params.count(), params.tokens(), params.values());
+}
+
+RtVoid RenderContext::ResourceV(RtToken, RtToken, RtInt, RtToken[], RtPointer[]) {}
+RtVoid RenderContext::ResourceBegin() {}
+RtVoid RenderContext::ResourceEnd() {}
+RtVoid RenderContext::ClippingPlane(RtFloat, RtFloat, RtFloat, RtFloat, RtFloat, RtFloat) {}
+
+RtVoid RenderContext::Camera(RtToken name, ...) {
+    QUILLET_PARAM_LIST(params, name);
+    CameraV(name, params.count(), params.tokens(), params.values());
+}
+
+RtVoid RenderContext::CameraV(RtToken, RtInt, RtToken[], RtPointer[]) {}
+RtVoid RenderContext::ScopedCoordinateSystem(RtToken) {}
+RtVoid RenderContext::System(RtString) {}
+
+RtVoid RenderContext::Volume(RtToken type, RtBound bound, RtInt dimensions[3], ...) {
+    QUILLET_PARAM_LIST(params, dimensions);
+    VolumeV(type, bound, dimensions, params.count(), params.tokens(), params.values());
+}
+
+RtVoid RenderContext::VolumeV(RtToken, RtBound, RtInt[3], RtInt, RtToken[], RtPointer[]) {}
+
+RtVoid RenderContext::Procedural2(RtProc2SubdivFunc subdivfunc, RtProc2BoundFunc boundfunc, ...) {
+    QUILLET_PARAM_LIST(params, boundfunc);
+    Procedural2V(subdivfunc, boundfunc, params.count(), params.tokens(), params.values());
+}
+
+RtVoid RenderContext::Procedural2V(RtProc2SubdivFunc, RtProc2BoundFunc, RtInt, RtToken[], RtPointer[]) {}
+RtVoid RenderContext::Version(RtFloat) {}
+RtVoid RenderContext::UnknownRequestV(RtToken, RtInt, const RequestValue[], RtInt, RtToken[], const RequestValue[]) {}
+
 }  // namespace quillet

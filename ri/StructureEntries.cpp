@@ -1,6 +1,6 @@
 // Entry points of frames, the world block, attribute, transform, solid,
 // object and motion blocks, declarations, archives and the error handler
-// request.
+// request; inline archives, conditional and resource blocks, system commands.
 #include "ri/CurrentContext.h"
 #include "ri/ParamList.h"
 
@@ -111,4 +111,64 @@ RtVoid RiReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken
 RtToken RiDeclare(const char *name, const char *declaration) {
     RenderContext *c = activeContext(nullptr);
     return c ? c->Declare(name, declaration) : nullptr;
+}
+
+// Returns a value: the not-started report carries no message.
+RtObjectHandle RiObjectBeginV(RtInt n, RtToken tokens[], RtPointer values[]) {
+    RenderContext *c = activeContext(nullptr);
+    return c ? c->ObjectBeginV(n, tokens, values) : nullptr;
+}
+
+// Returns a value: the not-started report carries no message.
+RtArchiveHandle RiArchiveBegin(RtToken name, ...) {
+    QUILLET_PARAM_LIST(params, name);
+    RenderContext *c = activeContext(nullptr);
+    return c ? c->ArchiveBeginV(name, params.count(), params.tokens(), params.values()) : nullptr;
+}
+
+RtArchiveHandle RiArchiveBeginV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    RenderContext *c = activeContext(nullptr);
+    return c ? c->ArchiveBeginV(name, n, tokens, values) : nullptr;
+}
+
+RtVoid RiArchiveEnd(void) {
+    if (RenderContext *c = activeContext(__func__)) c->ArchiveEnd();
+}
+
+RtVoid RiIfBegin(RtString condition) {
+    if (RenderContext *c = activeContext(__func__)) c->IfBegin(condition);
+}
+
+RtVoid RiElseIf(RtString condition) {
+    if (RenderContext *c = activeContext(__func__)) c->ElseIf(condition);
+}
+
+RtVoid RiElse(void) {
+    if (RenderContext *c = activeContext(__func__)) c->Else();
+}
+
+RtVoid RiIfEnd(void) {
+    if (RenderContext *c = activeContext(__func__)) c->IfEnd();
+}
+
+RtVoid RiResource(RtToken handle, RtToken type, ...) {
+    QUILLET_PARAM_LIST(params, type);
+    if (RenderContext *c = activeContext(__func__))
+        c->ResourceV(handle, type, params.count(), params.tokens(), params.values());
+}
+
+RtVoid RiResourceV(RtToken handle, RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
+    if (RenderContext *c = activeContext(__func__)) c->ResourceV(handle, type, n, tokens, values);
+}
+
+RtVoid RiResourceBegin(void) {
+    if (RenderContext *c = activeContext(__func__)) c->ResourceBegin();
+}
+
+RtVoid RiResourceEnd(void) {
+    if (RenderContext *c = activeContext(__func__)) c->ResourceEnd();
+}
+
+RtVoid RiSystem(RtString command) {
+    if (RenderContext *c = activeContext(__func__)) c->System(command);
 }

@@ -49,3 +49,7 @@ RtPoint *RiTransformPoints(RtToken fromspace, RtToken tospace, RtInt n, RtPoint 
     RenderContext *c = activeContext(nullptr);
     return c ? c->TransformPoints(fromspace, tospace, n, points) : nullptr;
 }
+
+RtVoid RiScopedCoordinateSystem(RtToken space) {
+    if (RenderContext *c = activeContext(__func__)) c->ScopedCoordinateSystem(space);
+}

@@ -18,6 +18,10 @@ const char kSubdivisionMesh[] = "SubdivisionMesh ";
 const char kBlobby[] = "Blobby %d ";
 const char kProcedural[] = "Procedural ";
 const char kGeometry[] = "Geometry";
+const char kVolume[] = "Volume ";
+const char kProcedural2[] = "Procedural2 ";
+const RtInt kBoundSize = 6;
+const RtInt kDimensions = 3;
 
 }  // namespace
 
@@ -100,6 +104,34 @@ RtVoid RibWriter::Procedural(RtPointer data, RtBound bound, RtProcSubdivFunc sub
     writef("] ");
     writeFloatArray(bound, 6);
     endRequest(*this);
+}
+
+RtVoid RibWriter::VolumeV(RtToken type, RtBound bound, RtInt dimensions[3], RtInt n, RtToken tokens[],
+                          RtPointer values[]) {
+    declareForStream(n, tokens);
+    writef(kVolume);
+    writeQuoted(type);
+    writeBlank(*this);
+    writeFloatArray(bound, kBoundSize);
+    writeBlank(*this);
+    writeIntArray(dimensions, kDimensions);
+    writeCounted(*this, volumeCounts(dimensions), n, tokens, values);
+}
+
+// Both functions are named by address; any other function is reported and
+// nothing is written.
+RtVoid RibWriter::Procedural2V(RtProc2SubdivFunc subdivfunc, RtProc2BoundFunc boundfunc, RtInt n, RtToken tokens[],
+                               RtPointer values[]) {
+    const char *name = procedural2Name(subdivfunc);
+    const char *boundName = boundFunctionName(boundfunc);
+    if (!name || !boundName) {
+        reportUnknownProcedural();
+        return;
+    }
+    declareForStream(n, tokens);
+    writef(kProcedural2);
+    writeQuotedList({name, boundName});
+    writeCounted(*this, uncountedCounts(), n, tokens, values);
 }
 
 RtVoid RibWriter::GeometryV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {

@@ -101,4 +101,13 @@ RtVoid RibWriter::OptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer val
     }
 }
 
+RtVoid RibWriter::ClippingPlane(RtFloat x, RtFloat y, RtFloat z, RtFloat nx, RtFloat ny, RtFloat nz) {
+    writef("ClippingPlane %g %g %g %g %g %g\n", x, y, z, nx, ny, nz);
+}
+
+RtVoid RibWriter::CameraV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
+    writeNamedParamRequest(*this, "Camera", name, 0, n, tokens, values);
+}
+
 }  // namespace quillet

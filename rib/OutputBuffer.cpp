@@ -51,13 +51,25 @@ void OutputBuffer::flushAtExit() {
 void OutputBuffer::flush() {
     char *const start = data.get();
     if (next != start && target) target->write(start, size_t(next - start));
+    if (next != start) sent = true;
     next = start;
+}
+
+bool OutputBuffer::replaceAtStart(size_t offset, size_t length, const char *text, size_t textLength) {
+    char *const start = data.get();
+    const size_t used = size_t(next - start);
+    if (sent || offset + length > used || used - length + textLength > kSize) return false;
+    std::memmove(start + offset + textLength, start + offset + length, used - offset - length);
+    std::memcpy(start + offset, text, textLength);
+    next = start + used - length + textLength;
+    return true;
 }
 
 void OutputBuffer::putLong(const char *bytes, size_t length) {
     flush();
     if (length >= kSize) {
         if (target) target->write(bytes, length);
+        sent = true;
         return;
     }
     std::memcpy(next, bytes, length);

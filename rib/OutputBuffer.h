@@ -63,6 +63,11 @@ public:
     // Hands the gathered bytes to the target.
     void flush();
 
+    // Replaces length bytes at offset from the start of the stream with
+    // text, while no byte has gone to the target yet and the result fits;
+    // false (nothing changed) otherwise.
+    bool replaceAtStart(size_t offset, size_t length, const char *text, size_t textLength);
+
 private:
     void putLong(const char *bytes, size_t length);
     static void flushAtExit();
@@ -75,6 +80,7 @@ private:
     OutputBuffer *older;
     OutputBuffer *newer;
     pid_t owner;
+    bool sent = false;
 };
 
 }  // namespace quillet

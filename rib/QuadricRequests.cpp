@@ -15,7 +15,13 @@ const RtFloat *pointOrOrigin(const RtFloat *point) {
     return point ? point : kOrigin;
 }
 
-void writeQuadricParams(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values[]) {
+// The declarations the list needs, the request's text (its keyword and
+// numbers by format), then the parameter list with the quadric counts.
+template <typename... Numbers>
+void writeQuadric(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values[], const char *format,
+                  Numbers... numbers) {
+    writer.declareForStream(n, tokens);
+    writer.writef(format, static_cast<double>(numbers)...);
     writeCounted(writer, quadricCounts(), n, tokens, values);
 }
 
@@ -23,53 +29,40 @@ void writeQuadricParams(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer 
 
 RtVoid RibWriter::ConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
                         RtPointer values[]) {
-    declareForStream(n, tokens);
-    writef("Cone %g %g %g", height, radius, thetamax);
-    writeQuadricParams(*this, n, tokens, values);
+    writeQuadric(*this, n, tokens, values, "Cone %g %g %g", height, radius, thetamax);
 }
 
 RtVoid RibWriter::CylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
                             RtPointer values[]) {
-    declareForStream(n, tokens);
-    writef("Cylinder %g %g %g %g", radius, zmin, zmax, thetamax);
-    writeQuadricParams(*this, n, tokens, values);
+    writeQuadric(*this, n, tokens, values, "Cylinder %g %g %g %g", radius, zmin, zmax, thetamax);
 }
 
 RtVoid RibWriter::DiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
                         RtPointer values[]) {
-    declareForStream(n, tokens);
-    writef("Disk %g %g %g", height, radius, thetamax);
-    writeQuadricParams(*this, n, tokens, values);
+    writeQuadric(*this, n, tokens, values, "Disk %g %g %g", height, radius, thetamax);
 }
 
 RtVoid RibWriter::HyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[],
                                RtPointer values[]) {
-    declareForStream(n, tokens);
     const RtFloat *p1 = pointOrOrigin(point1);
     const RtFloat *p2 = pointOrOrigin(point2);
-    writef("Hyperboloid %g %g %g %g %g %g %g", p1[0], p1[1], p1[2], p2[0], p2[1], p2[2], thetamax);
-    writeQuadricParams(*this, n, tokens, values);
+    writeQuadric(*this, n, tokens, values, "Hyperboloid %g %g %g %g %g %g %g", p1[0], p1[1], p1[2], p2[0], p2[1], p2[2],
+                 thetamax);
 }
 
 RtVoid RibWriter::ParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
                               RtPointer values[]) {
-    declareForStream(n, tokens);
-    writef("Paraboloid %g %g %g %g", rmax, zmin, zmax, thetamax);
-    writeQuadricParams(*this, n, tokens, values);
+    writeQuadric(*this, n, tokens, values, "Paraboloid %g %g %g %g", rmax, zmin, zmax, thetamax);
 }
 
 RtVoid RibWriter::SphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
                           RtPointer values[]) {
-    declareForStream(n, tokens);
-    writef("Sphere %g %g %g %g", radius, zmin, zmax, thetamax);
-    writeQuadricParams(*this, n, tokens, values);
+    writeQuadric(*this, n, tokens, values, "Sphere %g %g %g %g", radius, zmin, zmax, thetamax);
 }
 
 RtVoid RibWriter::TorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax,
                          RtInt n, RtToken tokens[], RtPointer values[]) {
-    declareForStream(n, tokens);
-    writef("Torus %g %g %g %g %g", majorradius, minorradius, phimin, phimax, thetamax);
-    writeQuadricParams(*this, n, tokens, values);
+    writeQuadric(*this, n, tokens, values, "Torus %g %g %g %g %g", majorradius, minorradius, phimin, phimax, thetamax);
 }
 
 }  // namespace quillet

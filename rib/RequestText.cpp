@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "format/GeometryCounts.h"
+#include "decl/StringPool.h"
 
 namespace quillet {
 
@@ -44,6 +45,26 @@ void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *
 void writeParamsAndEnd(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values[]) {
     const ClassCounts counts = uncountedCounts();
     writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, counts.face, n, tokens, values);
+void writeHandle(RibWriter &writer, RtPointer handle) {
+    if (writer.namedHandles.count(handle)) {
+        writer.writeQuoted(static_cast<const char *>(handle));
+        return;
+    }
+    writer.writef("%ld", numberOfHandle(handle));
+}
+
+ParamListWithout::ParamListWithout(RtInt n, RtToken tokens[], RtPointer values[], RtInt skip) {
+    for (RtInt i = 0; tokens && values && i < n; ++i) {
+        if (i == skip) continue;
+        tokenArray.push_back(tokens[i]);
+        valueArray.push_back(values[i]);
+    }
+}
+
+RtPointer nameHandle(RibWriter &writer, const char *name) {
+    const char *pooled = StringPool::intern(name);
+    writer.namedHandles.insert(pooled);
+    return const_cast<char *>(pooled);
 }
 
 }  // namespace quillet

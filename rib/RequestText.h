@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 #include "quillet/RibWriter.h"
 
@@ -34,6 +35,25 @@ void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *
 // has it, then the newline: the tail of a request whose arguments the
 // caller wrote. No parameters write the newline alone.
 void writeParamsAndEnd(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values[]);
+// A light or object handle: the name in double quotes for a named one (in
+// writer.namedHandles), otherwise its number.
+void writeHandle(RibWriter &writer, RtPointer handle);
+// The handle of a light or object named name: the pool's copy of the name,
+// remembered as named.
+RtPointer nameHandle(RibWriter &writer, const char *name);
+
+// A parameter list without its entry at skip (none when skip is negative).
+class ParamListWithout {
+public:
+    ParamListWithout(RtInt n, RtToken tokens[], RtPointer values[], RtInt skip);
+    RtInt count() const { return static_cast<RtInt>(tokenArray.size()); }
+    RtToken *tokens() { return tokenArray.data(); }
+    RtPointer *values() { return valueArray.data(); }
+
+private:
+    std::vector<RtToken> tokenArray;
+    std::vector<RtPointer> valueArray;
+};
 
 // Light and object handles are the numbers that the writer issued.
 inline RtPointer handleFromNumber(RtInt number) {

@@ -2,9 +2,12 @@
 // and has the standard tokens declared; destroying it ends the stream.
 #include "quillet/RibWriter.h"
 
+#include <charconv>
 #include <cstring>
+#include <string>
 
 #include "decl/Predeclare.h"
+#include "format/FormatString.h"
 #include "decl/StringPool.h"
 #include "ri/ParamList.h"
 #include "format/FloatFormat.h"
@@ -17,7 +20,12 @@ namespace quillet {
 
 namespace {
 
-const char kHeader[] = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
+// The header: the structure line, then "version " and the interface version
+// that the library writes, which a stream of a later version raises.
+const char kStructureLine[] = "##RenderMan RIB-Structure 1.0\n";
+const char kVersionWord[] = "version ";
+const char kLibraryVersion[] = "3.03";
+const char kVersionFormat[] = "%g";
 const char kArchiveHeader[] = "##RenderMan RIB-Structure 1.1 Entity\n";
 const char kCompressedSuffix[] = ".gz";
 
@@ -62,11 +70,27 @@ void RibWriter::applyOptions(ParamList &options) {
 
 void RibWriter::begin() {
     echoDeclare = 1;
-    if (archiveFile)
+    if (archiveFile) {
         writeBytes(kArchiveHeader, sizeof kArchiveHeader - 1);
-    else
-        writeBytes(kHeader, sizeof kHeader - 1);
+    } else {
+        out->put(kStructureLine, sizeof kStructureLine - 1);
+        out->put(kVersionWord, sizeof kVersionWord - 1);
+        out->put(kLibraryVersion, sizeof kLibraryVersion - 1);
+        out->put('\n');
+    }
     declareStandardTokens();
+}
+
+// Only while the header has not left the buffer; a later version line is
+// not written, and an archive file's header has none.
+RtVoid RibWriter::Version(RtFloat version) {
+    if (archiveFile) return;
+    RtFloat library = 0;
+    std::from_chars(kLibraryVersion, kLibraryVersion + sizeof kLibraryVersion - 1, library);
+    if (!(version > library)) return;
+    const std::string text = formatString(kVersionFormat, double(version));
+    const size_t at = sizeof kStructureLine - 1 + sizeof kVersionWord - 1;
+    out->replaceAtStart(at, sizeof kLibraryVersion - 1, text.data(), text.size());
 }
 
 RibWriter::~RibWriter() {

@@ -1,5 +1,9 @@
 // Shading, light and attribute requests. Colours are always three floats:
 // the writer ignores ColorSamples.
+#include <cstring>
+
+#include "decl/HandleId.h"
+#include "format/GeometryCounts.h"
 #include "rib/RequestText.h"
 #include "quillet/RibWriter.h"
 
@@ -10,12 +14,26 @@ namespace {
 const RtInt kColorSize = 3;
 const RtInt kBoundSize = 6;
 
-// Both kinds of light share one numbering per stream, starting at 1.
+// Both kinds of light share one numbering per stream, starting at 1; a light
+// named by "__handleid" takes its name instead, and the parameter itself is
+// not written.
 RtLightHandle writeLight(RibWriter &writer, const char *keyword, RtToken name, RtInt n, RtToken tokens[],
                          RtPointer values[]) {
-    RtInt number = writer.nextLightHandle++;
-    writeNamedParamRequest(writer, keyword, name, number, n, tokens, values);
-    return handleFromNumber(number);
+    RtInt named = handleIdIndex(n, tokens);
+    if (named < 0 || !handleIdName(n, tokens, values)) {
+        RtInt number = writer.nextLightHandle++;
+        writeNamedParamRequest(writer, keyword, name, number, n, tokens, values);
+        return handleFromNumber(number);
+    }
+    RtPointer handle = nameHandle(writer, handleIdName(n, tokens, values));
+    writer.writeBytes(keyword, std::strlen(keyword));
+    writer.writeBytes(" ", 1);
+    writer.writeQuotedList({name, static_cast<const char *>(handle)});
+    ParamListWithout rest(n, tokens, values, named);
+    const ClassCounts counts = uncountedCounts();
+    writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, counts.face, rest.count(),
+                                 rest.tokens(), rest.values());
+    return handle;
 }
 
 }  // namespace
@@ -99,7 +117,9 @@ RtLightHandle RibWriter::AreaLightSourceV(RtToken name, RtInt n, RtToken tokens[
 }
 
 RtVoid RibWriter::Illuminate(RtLightHandle light, RtBoolean onoff) {
-    writef("Illuminate %ld %d\n", numberOfHandle(light), static_cast<int>(onoff));
+    writef("Illuminate ");
+    writeHandle(*this, light);
+    writef(" %d\n", static_cast<int>(onoff));
 }
 
 }  // namespace quillet

@@ -1,6 +1,7 @@
 // Structure and block requests: frames, worlds, attribute, transform, solid,
 // object and motion blocks, error-handler selection, archive records and
-// archive inclusion.
+// archive inclusion; inline archives, conditional blocks, resources and
+// system commands.
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -8,6 +9,9 @@
 
 #include "format/FormatString.h"
 #include "format/FunctionNames.h"
+#include "format/GeometryCounts.h"
+#include "decl/HandleId.h"
+#include "decl/StringPool.h"
 #include "rib/OutputBuffer.h"
 #include "rib/RequestText.h"
 #include "quillet/RibWriter.h"
@@ -88,7 +92,19 @@ RtVoid RibWriter::ObjectEnd() {
 }
 
 RtVoid RibWriter::ObjectInstance(RtObjectHandle handle) {
-    writef("ObjectInstance %ld\n", numberOfHandle(handle));
+    writef("ObjectInstance ");
+    writeHandle(*this, handle);
+    endRequest(*this);
+}
+
+// Named by "__handleid", the only parameter an object block takes; unnamed,
+// the numbered form.
+RtObjectHandle RibWriter::ObjectBeginV(RtInt n, RtToken tokens[], RtPointer values[]) {
+    const char *name = handleIdName(n, tokens, values);
+    if (!name) return ObjectBegin();
+    RtPointer handle = nameHandle(*this, name);
+    writeQuotedRequest(*this, "ObjectBegin", name);
+    return handle;
 }
 
 RtVoid RibWriter::MotionBeginV(RtInt n, RtFloat times[]) {
@@ -146,6 +162,49 @@ RtVoid RibWriter::VArchiveRecord(RtToken type, const char *format, va_list args)
 RtVoid RibWriter::ReadArchiveV(RtToken name, RtArchiveCallback, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     writeNamedParamRequest(*this, "ReadArchive", name, 0, n, tokens, values);
+}
+
+// The handle is the archive's name: ReadArchive takes it.
+RtArchiveHandle RibWriter::ArchiveBeginV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
+    writeNamedParamRequest(*this, "ArchiveBegin", name, 0, n, tokens, values);
+    return const_cast<char *>(StringPool::intern(name ? name : ""));
+}
+
+RtVoid RibWriter::ArchiveEnd() {
+    writef("ArchiveEnd\n");
+}
+
+RtVoid RibWriter::IfBegin(RtString condition) {
+    writeQuotedRequest(*this, "IfBegin", condition);
+}
+RtVoid RibWriter::ElseIf(RtString condition) {
+    writeQuotedRequest(*this, "ElseIf", condition);
+}
+RtVoid RibWriter::Else() {
+    writef("Else\n");
+}
+RtVoid RibWriter::IfEnd() {
+    writef("IfEnd\n");
+}
+
+RtVoid RibWriter::ResourceV(RtToken handle, RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
+    declareForStream(n, tokens);
+    writef("Resource ");
+    writeQuotedList({handle, type});
+    const ClassCounts counts = uncountedCounts();
+    writeCountedParamList(counts.vertex, counts.varying, counts.uniform, counts.face, n, tokens, values);
+}
+
+RtVoid RibWriter::ResourceBegin() {
+    writef("ResourceBegin\n");
+}
+RtVoid RibWriter::ResourceEnd() {
+    writef("ResourceEnd\n");
+}
+
+RtVoid RibWriter::System(RtString command) {
+    writeQuotedRequest(*this, "System", command);
 }
 
 }  // namespace quillet

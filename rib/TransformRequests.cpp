@@ -52,6 +52,9 @@ RtVoid RibWriter::Skew(RtFloat angle, RtFloat dx1, RtFloat dy1, RtFloat dz1, RtF
 RtVoid RibWriter::CoordinateSystem(RtToken space) {
     writeQuotedRequest(*this, "CoordinateSystem", space);
 }
+RtVoid RibWriter::ScopedCoordinateSystem(RtToken space) {
+    writeQuotedRequest(*this, "ScopedCoordinateSystem", space);
+}
 RtVoid RibWriter::CoordSysTransform(RtToken space) {
     writeQuotedRequest(*this, "CoordSysTransform", space);
 }

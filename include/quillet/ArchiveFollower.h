@@ -70,6 +70,8 @@ public:
                         RtPointer values[]) override;
     RtVoid Procedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, RtProcFreeFunc freefunc) override;
     RtVoid VArchiveRecord(RtToken type, const char *format, va_list args) override;
+    // An archive's version line is its own: only the top-level stream's goes on.
+    RtVoid Version(RtFloat version) override;
 
 private:
     class Stream;

@@ -134,6 +134,27 @@
     RtVoid VArchiveRecord(RtToken type, const char *format, va_list args) override;                                    \
     RtVoid ReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[], RtPointer values[])       \
         override;                                                                                                      \
-    RtVoid ErrorHandler(RtErrorHandler handler) override;
+    RtVoid ErrorHandler(RtErrorHandler handler) override;                                                              \
+    RtObjectHandle ObjectBeginV(RtInt n, RtToken tokens[], RtPointer values[]) override;                               \
+    RtArchiveHandle ArchiveBeginV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;               \
+    RtVoid ArchiveEnd() override;                                                                                      \
+    RtVoid IfBegin(RtString condition) override;                                                                       \
+    RtVoid ElseIf(RtString condition) override;                                                                        \
+    RtVoid Else() override;                                                                                            \
+    RtVoid IfEnd() override;                                                                                           \
+    RtVoid ResourceV(RtToken handle, RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) override;            \
+    RtVoid ResourceBegin() override;                                                                                   \
+    RtVoid ResourceEnd() override;                                                                                     \
+    RtVoid ClippingPlane(RtFloat x, RtFloat y, RtFloat z, RtFloat nx, RtFloat ny, RtFloat nz) override;                \
+    RtVoid CameraV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;                              \
+    RtVoid ScopedCoordinateSystem(RtToken space) override;                                                             \
+    RtVoid System(RtString command) override;                                                                          \
+    RtVoid VolumeV(RtToken type, RtBound bound, RtInt dimensions[3], RtInt n, RtToken tokens[], RtPointer values[])    \
+        override;                                                                                                      \
+    RtVoid Procedural2V(RtProc2SubdivFunc subdivfunc, RtProc2BoundFunc boundfunc, RtInt n, RtToken tokens[],           \
+                        RtPointer values[]) override;                                                                  \
+    RtVoid Version(RtFloat version) override;                                                                          \
+    RtVoid UnknownRequestV(RtToken name, RtInt nargs, const RequestValue args[], RtInt n, RtToken tokens[],            \
+                           const RequestValue values[]) override;
 
 #endif

@@ -15,8 +15,10 @@ public:
     // next: where the operations go, or null to drop them (results are null).
     explicit ForwardingContext(RenderContext *next = nullptr) : next(next) {}
 
-    // Frame, World, Attribute, Transform, Solid, Object and Motion blocks.
-    enum class Nesting { Inside, Opens, Closes };
+    // Frame, World, Attribute, Transform, Solid, Object, Motion, Archive,
+    // Resource and If blocks; Continues ends one branch of an If block and
+    // begins the next (ElseIf, Else).
+    enum class Nesting { Inside, Opens, Closes, Continues };
 
     QUILLET_RENDER_CONTEXT_OVERRIDES
 

@@ -12,6 +12,17 @@
 
 namespace quillet {
 
+// One value of a request that the reader does not know, as the stream gave
+// it: one number or string, or an array of them between brackets.
+struct RequestValue {
+    enum class Type { Integer, Float, String };
+    Type type;
+    bool array;
+    RtInt count;
+    // count RtInt, RtFloat or RtToken by type.
+    const void *data;
+};
+
 class QUILLET_API RenderContext {
 public:
     // A context is live from its construction to its destruction; only a
@@ -194,6 +205,45 @@ public:
     virtual RtVoid ReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[],
                                 RtPointer values[]) = 0;
     virtual RtVoid ErrorHandler(RtErrorHandler handler) = 0;
+
+    // The requests of the later interface versions. Each has a default that
+    // does nothing (ObjectBeginV: ObjectBegin(); ArchiveBeginV: the name), so
+    // that a context written for the older set keeps building; a whole
+    // implementation overrides them all (ContextOverrides.h).
+    //
+    // A "__handleid" string in the list of ObjectBeginV, LightSourceV and
+    // AreaLightSourceV names the object or light.
+    virtual RtObjectHandle ObjectBeginV(RtInt n, RtToken tokens[], RtPointer values[]);
+    RtArchiveHandle ArchiveBegin(RtToken name, ...);
+    virtual RtArchiveHandle ArchiveBeginV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);
+    virtual RtVoid ArchiveEnd();
+    virtual RtVoid IfBegin(RtString condition);
+    virtual RtVoid ElseIf(RtString condition);
+    virtual RtVoid Else();
+    virtual RtVoid IfEnd();
+    RtVoid Resource(RtToken handle, RtToken type, ...);
+    virtual RtVoid ResourceV(RtToken handle, RtToken type, RtInt n, RtToken tokens[], RtPointer values[]);
+    virtual RtVoid ResourceBegin();
+    virtual RtVoid ResourceEnd();
+    virtual RtVoid ClippingPlane(RtFloat x, RtFloat y, RtFloat z, RtFloat nx, RtFloat ny, RtFloat nz);
+    RtVoid Camera(RtToken name, ...);
+    virtual RtVoid CameraV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);
+    virtual RtVoid ScopedCoordinateSystem(RtToken space);
+    virtual RtVoid System(RtString command);
+    RtVoid Volume(RtToken type, RtBound bound, RtInt dimensions[3], ...);
+    virtual RtVoid VolumeV(RtToken type, RtBound bound, RtInt dimensions[3], RtInt n, RtToken tokens[],
+                           RtPointer values[]);
+    RtVoid Procedural2(RtProc2SubdivFunc subdivfunc, RtProc2BoundFunc boundfunc, ...);
+    virtual RtVoid Procedural2V(RtProc2SubdivFunc subdivfunc, RtProc2BoundFunc boundfunc, RtInt n, RtToken tokens[],
+                                RtPointer values[]);
+
+    // What a reader passes on besides the requests. The version number of
+    // the stream it reads; and a request it does not know, with the values
+    // before its parameter list (args) and the list itself (tokens and their
+    // values). Both do nothing by default.
+    virtual RtVoid Version(RtFloat version);
+    virtual RtVoid UnknownRequestV(RtToken name, RtInt nargs, const RequestValue args[], RtInt n, RtToken tokens[],
+                                   const RequestValue values[]);
 
 protected:
     RenderContext();

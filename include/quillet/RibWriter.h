@@ -120,6 +120,9 @@ public:
 
     // The user declarations whose Declare line this stream has written.
     std::unordered_set<const void *> writtenDeclarations;
+    // The handles of named lights and objects: the pool's copies of their
+    // names, written back as strings.
+    std::unordered_set<const void *> namedHandles;
 
 private:
     void writeDeclare(const char *name, const char *declaration);

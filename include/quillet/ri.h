@@ -38,12 +38,21 @@ typedef RtFloat RtBound[6];
 typedef RtPointer RtLightHandle;
 typedef RtPointer RtObjectHandle;
 typedef RtPointer RtContextHandle;
+/* The handle of an inline archive is its name: RiReadArchive((RtToken)handle, ...)
+ * reads it. */
+typedef RtPointer RtArchiveHandle;
 
 typedef RtFloat (*RtFilterFunc)(RtFloat x, RtFloat y, RtFloat xwidth, RtFloat ywidth);
 typedef RtVoid (*RtErrorHandler)(RtInt code, RtInt severity, const char *message);
 typedef RtVoid (*RtProcSubdivFunc)(RtPointer data, RtFloat detail);
 typedef RtVoid (*RtProcFreeFunc)(RtPointer data);
 typedef RtVoid (*RtArchiveCallback)(RtToken type, const char *format, ...);
+/* Procedural2: the subdivision function gets the procedural's parameter list
+ * and the context to emit into; the bound function fills in the bound from
+ * the same list. */
+typedef RtVoid (*RtProc2SubdivFunc)(RtContextHandle context, RtFloat detail, RtInt n, RtToken tokens[],
+                                    RtPointer values[]);
+typedef RtVoid (*RtProc2BoundFunc)(RtInt n, RtToken tokens[], RtPointer values[], RtBound result);
 
 #define RI_FALSE 0
 #define RI_TRUE 1
@@ -329,6 +338,50 @@ RI_API RtVoid RiVArchiveRecord(RtToken type, const char *format, va_list args);
 RI_API RtVoid RiReadArchive(RtToken name, RtArchiveCallback callback, ...);
 RI_API RtVoid RiReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[], RtPointer values[]);
 RI_API RtVoid RiErrorHandler(RtErrorHandler handler);
+
+/* Requests of the later interface versions.
+ *
+ * Named handles: the string parameter "__handleid" on RiLightSource,
+ * RiAreaLightSource and RiObjectBeginV names the light or object; a stream
+ * writes the name where it writes the number of an unnamed handle
+ * (LightSource "pointlight" "key", Illuminate "key" 1, ObjectBegin "tree",
+ * ObjectInstance "tree"). */
+RI_API RtObjectHandle RiObjectBeginV(RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtArchiveHandle RiArchiveBegin(RtToken name, ...);
+RI_API RtArchiveHandle RiArchiveBeginV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiArchiveEnd(void);
+RI_API RtVoid RiIfBegin(RtString condition);
+RI_API RtVoid RiElseIf(RtString condition);
+RI_API RtVoid RiElse(void);
+RI_API RtVoid RiIfEnd(void);
+RI_API RtVoid RiResource(RtToken handle, RtToken type, ...);
+RI_API RtVoid RiResourceV(RtToken handle, RtToken type, RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiResourceBegin(void);
+RI_API RtVoid RiResourceEnd(void);
+RI_API RtVoid RiClippingPlane(RtFloat x, RtFloat y, RtFloat z, RtFloat nx, RtFloat ny, RtFloat nz);
+RI_API RtVoid RiCamera(RtToken name, ...);
+RI_API RtVoid RiCameraV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);
+RI_API RtVoid RiScopedCoordinateSystem(RtToken space);
+RI_API RtVoid RiSystem(RtString command);
+/* Vertex and varying values of a volume: one per grid point, nx*ny*nz. */
+RI_API RtVoid RiVolume(RtToken type, RtBound bound, RtInt dimensions[3], ...);
+RI_API RtVoid RiVolumeV(RtToken type, RtBound bound, RtInt dimensions[3], RtInt n, RtToken tokens[],
+                        RtPointer values[]);
+/* Procedural2 writes its functions by name: "DelayedReadArchive2",
+ * "ReadArchive2" and "DynamicLoad2", "SimpleBound" and "DelayedBound". Their
+ * parameters are the procedural's ("string filename", "float[6] bound", ...). */
+RI_API RtVoid RiProcedural2(RtProc2SubdivFunc subdivfunc, RtProc2BoundFunc boundfunc, ...);
+RI_API RtVoid RiProcedural2V(RtProc2SubdivFunc subdivfunc, RtProc2BoundFunc boundfunc, RtInt n, RtToken tokens[],
+                             RtPointer values[]);
+RI_API RtVoid RiProc2DelayedReadArchive(RtContextHandle context, RtFloat detail, RtInt n, RtToken tokens[],
+                                        RtPointer values[]);
+RI_API RtVoid RiProc2ReadArchive(RtContextHandle context, RtFloat detail, RtInt n, RtToken tokens[],
+                                 RtPointer values[]);
+RI_API RtVoid RiProc2DynamicLoad(RtContextHandle context, RtFloat detail, RtInt n, RtToken tokens[],
+                                 RtPointer values[]);
+/* Both read the "float[6] bound" parameter; a stream names them apart. */
+RI_API RtVoid RiSimpleBound(RtInt n, RtToken tokens[], RtPointer values[], RtBound result);
+RI_API RtVoid RiDelayedBound(RtInt n, RtToken tokens[], RtPointer values[], RtBound result);
 
 #ifdef __cplusplus
 }

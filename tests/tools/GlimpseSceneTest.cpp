@@ -175,6 +175,86 @@ TEST(GlimpseScene, ColoursFollowTheirStorageClass) {
     }
 }
 
+// Colours given per face corner (facevarying, facevertex), inline or
+// declared, stay with their face: two faces that share an edge keep their
+// own colours, a single loop interpolates its corners, and a polygon with a
+// hole (an analytic shape) takes the mean of its outer loop.
+TEST(GlimpseScene, FaceCornerColoursStayWithTheirFace) {
+    RtFloat twoFaces[18] = {-1, -1, 0, 0, -1, 0, 1, -1, 0, -1, 1, 0, 0, 1, 0, 1, 1, 0};
+    RtInt fours[2] = {4, 4}, quads[8] = {0, 1, 4, 3, 1, 2, 5, 4}, oneLoop[1] = {4};
+    RtFloat square[12] = {-1, -1, 0, 1, -1, 0, 1, 1, 0, -1, 1, 0};
+    RtFloat framed[24] = {-1,    -1,    0, 1,     -1,   0, 1,    1,    0, -1,   1,     0,
+                          -0.5f, -0.5f, 0, -0.5f, 0.5f, 0, 0.5f, 0.5f, 0, 0.5f, -0.5f, 0};
+    struct Sample {
+        double x, y, ofX, ofY;  // expected: ofX * X + ofY * Y
+    };
+    const struct {
+        const char *name;
+        std::function<void(RenderContext &, RtToken, RtFloat *)> draw;
+        int xCorners, yCorners;  // the corners take X, then Y
+        std::vector<Sample> samples;
+    } shapes[] = {
+        {"PointsPolygons",
+         [&](RenderContext &c, RtToken token, RtFloat *colours) {
+             c.PointsPolygons(2, fours, quads, RI_P, twoFaces, token, colours, RI_NULL);
+         },
+         4,
+         4,
+         {{-0.5, 0, 1, 0}, {0.5, 0, 0, 1}}},
+        {"SubdivisionMesh",
+         [&](RenderContext &c, RtToken token, RtFloat *colours) {
+             c.SubdivisionMesh("catmull-clark", 2, fours, quads, 0, nullptr, nullptr, nullptr, nullptr, RI_P, twoFaces,
+                               token, colours, RI_NULL);
+         },
+         4,
+         4,
+         {{-0.5, 0, 1, 0}, {0.5, 0, 0, 1}}},
+        {"GeneralPolygon, one loop",
+         [&](RenderContext &c, RtToken token, RtFloat *colours) {
+             c.GeneralPolygon(1, oneLoop, RI_P, square, token, colours, RI_NULL);
+         },
+         2,
+         2,
+         {{0, -0.9, 0.9625, 0.0375}, {0, 0.9, 0.0375, 0.9625}}},
+        {"GeneralPolygon with a hole",
+         [&](RenderContext &c, RtToken token, RtFloat *colours) {
+             c.GeneralPolygon(2, fours, RI_P, framed, token, colours, RI_NULL);
+         },
+         4,
+         4,
+         {{0.75, 0, 1, 0}, {0, 0, 0, 0}}},
+    };
+    const struct {
+        const char *token, *declaration;
+        bool opacity;
+    } forms[] = {
+        {"facevarying color Cs", nullptr, false}, {"facevertex color Cs", nullptr, false},
+        {"Cs", "facevarying color", false},       {"facevarying color Os", nullptr, true},
+        {"Os", "facevertex color", true},
+    };
+    for (const auto &shape : shapes)
+        for (const auto &form : forms) {
+            SCOPED_TRACE(std::string(shape.name) + ", " + form.token);
+            const double X[3] = {form.opacity ? 0.25 : 1, form.opacity ? 0.25 : 0, form.opacity ? 0.25 : 0};
+            const double Y[3] = {form.opacity ? 0.75 : 0, form.opacity ? 0.75 : 1, form.opacity ? 0.75 : 0};
+            std::vector<RtFloat> colours;
+            for (int k = 0; k < shape.xCorners + shape.yCorners; ++k)
+                for (int d = 0; d < 3; ++d) colours.push_back(RtFloat(k < shape.xCorners ? X[d] : Y[d]));
+            Rendered r = render([&](RenderContext &c) {
+                if (form.declaration) c.Declare(form.token, form.declaration);
+                orthographic(c, [&] { shape.draw(c, form.token, colours.data()); });
+            });
+            ASSERT_EQ(r.images.size(), 1u);
+            EXPECT_EQ(r.problems, "");
+            for (const Sample &at : shape.samples) {
+                const float *pixel =
+                    &r.images[0].rgb[(size_t((2 - at.y) * kPerUnit) * kSize + size_t((at.x + 2) * kPerUnit)) * 3];
+                for (int d = 0; d < 3; ++d)
+                    EXPECT_NEAR(pixel[d], at.ofX * X[d] + at.ofY * Y[d], 0.03) << at.x << " " << at.y;
+            }
+        }
+}
+
 TEST(GlimpseScene, QuadricsInterpolateTheirCornerColours) {
     // A disk's u runs round it from +x, its v from the rim (0) to the centre (1).
     RtFloat corners[12] = {1, 0, 0, 0, 0, 1, 0, 1, 0, 0, 1, 0};
@@ -211,7 +291,7 @@ TEST(GlimpseScene, InstancesTakeTheTransformAndColourWhereTheyArePlaced) {
         });
     });
     ASSERT_EQ(r.images.size(), 1u);
-    EXPECT_EQ(r.drawn[0], "1 Disk, 2 ObjectInstance");
+    EXPECT_EQ(r.drawn[0], "2 ObjectInstance");  // the definition is drawn where it is placed
     auto pixel = [&](double x) {
         const float *p = &r.images[0].rgb[(size_t(kSize / 2) * kSize + size_t((x + 2) * kPerUnit)) * 3];
         return std::vector<float>(p, p + 3);
@@ -461,7 +541,7 @@ TEST(GlimpseScene, CapsStopTheGeometryAndKeepTheFrame) {
                         "not drawn\n";
     }
     EXPECT_EQ(r.problems, expected);
-    EXPECT_EQ(r.drawn[0], "1 Sphere, 22 ObjectInstance");
+    EXPECT_EQ(r.drawn[0], "none");  // the cap was reached while the objects were defined
 }
 
 // Millions of nested blocks each switching a light make a list that long; its

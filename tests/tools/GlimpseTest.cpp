@@ -196,3 +196,55 @@ TEST_F(Glimpse, PicturesNeverReplaceTheStreamAndReplaceOlderPicturesWhole) {
 }
 
 }  // namespace
+
+// A motion block is drawn at its time nearest shutter open, the same picture
+// as that sample drawn alone, and the summary says so; an object's
+// definition is not counted as drawn, its instances are.
+TEST_F(Glimpse, MotionSampleAndWhatIsDrawnInTheSummary) {
+    const std::string head = "Format 16 16 1\nPixelSamples 1 1\nProjection \"orthographic\"\nScreenWindow -2 2 -2 2\n";
+    const std::string world = "Translate 0 0 5\nWorldBegin\nSurface \"constant\"\n";
+    const struct {
+        const char *what;
+        std::string stream, still, out;
+    } cases[] = {
+        {"transforms, shutter open at the middle sample",
+         head + "Shutter 0.5 1\n" + world +
+             "MotionBegin [0 0.5 1]\nTranslate -1 0 0\nTranslate 0.5 0 0\nTranslate 1 0 0\nMotionEnd\n"
+             "Sphere 0.5 -0.5 0.5 360\nWorldEnd\n",
+         head + world + "Translate 0.5 0 0\nSphere 0.5 -0.5 0.5 360\nWorldEnd\n",
+         "glimpse: 16x16, drawn: 1 Sphere; skipped: none; motion blocks: 1, drawn at their time nearest shutter "
+         "open (0.5); wrote out.png\n"},
+        {"geometry, times in falling order, the shutter opening at 0 by default",
+         head + world + "MotionBegin [1 0]\nSphere 1.5 -1.5 1.5 360\nSphere 0.5 -0.5 0.5 360\nMotionEnd\nWorldEnd\n",
+         head + world + "Sphere 0.5 -0.5 0.5 360\nWorldEnd\n",
+         "glimpse: 16x16, drawn: 1 Sphere; skipped: none; motion blocks: 1, drawn at their time nearest shutter "
+         "open (0); wrote out.png\n"},
+        {"no sample at shutter open: the nearest, two blocks",
+         head + "Shutter 0.4 1\n" + world +
+             "MotionBegin [0 1]\nTranslate -1 0 0\nTranslate 1 0 0\nMotionEnd\n"
+             "MotionBegin [0 1]\nDisk 0 0.5 360\nDisk 0 1 360\nMotionEnd\nWorldEnd\n",
+         head + world + "Translate -1 0 0\nDisk 0 0.5 360\nWorldEnd\n",
+         "glimpse: 16x16, drawn: 1 Disk; skipped: none; motion blocks: 2, drawn at their time nearest shutter "
+         "open (0.4); wrote out.png\n"},
+        {"an object defined and placed twice",
+         head + world +
+             "ObjectBegin 1\nSphere 0.5 -0.5 0.5 360\nCylinder 0.5 -0.5 0.5 360\nObjectEnd\n"
+             "Translate -1 0 0\nObjectInstance 1\nTranslate 2 0 0\nObjectInstance 1\nWorldEnd\n",
+         head + world +
+             "Translate -1 0 0\nSphere 0.5 -0.5 0.5 360\nCylinder 0.5 -0.5 0.5 360\n"
+             "Translate 2 0 0\nSphere 0.5 -0.5 0.5 360\nCylinder 0.5 -0.5 0.5 360\nWorldEnd\n",
+         "glimpse: 16x16, drawn: 2 ObjectInstance; skipped: none; wrote out.png\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        RunResult run = runProgram("glimpse", "-o out.png", c.stream, dir.path());
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out, c.out);
+        const std::string picture = readFile(dir.file("out.png"));
+        RunResult still = runProgram("glimpse", "-o still.png", c.still, dir.path());
+        EXPECT_EQ(still.status, 0);
+        EXPECT_EQ(picture, readFile(dir.file("still.png")));
+        EXPECT_NE(picture, "");
+    }
+}

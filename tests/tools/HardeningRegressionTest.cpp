@@ -63,7 +63,7 @@ TEST_F(GlimpseHardening, ObjectsNeitherEndFramesNorReplayWithoutBound) {
     stream += "ObjectInstance 40\nObjectInstance 40\nWorldEnd\n";
     RunResult run = runProgram("glimpse", "", stream, dir.path());
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "glimpse: 8x8, drawn: 1 Sphere, 31 ObjectInstance; skipped: none; wrote glimpse.png\n");
+    EXPECT_EQ(run.out, "glimpse: 8x8, drawn: none; skipped: none; wrote glimpse.png\n");
     EXPECT_EQ(run.err, "glimpse: <stdin>: WorldEnd inside an object definition: ignored\n"
                        "glimpse: <stdin>: ObjectInstance: an object cannot instance itself\n"
                        "glimpse: <stdin>: the stream exceeds the previewer's limit of 100000 instanced parts: the "

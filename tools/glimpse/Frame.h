@@ -60,6 +60,7 @@ struct Camera {
     double fov = 90;
     double nearPlane = 1e-10, farPlane = 1e38;
     int xSamples = 2, ySamples = 2;
+    double shutterOpen = 0;  // motion blocks are drawn at their time nearest it
     std::string displayName, displayType;
 
     // The screen window in effect: the one given, or the default from the
@@ -88,6 +89,7 @@ struct Frame {
     Camera camera;
     std::vector<SceneObject> objects;
     std::vector<Light> lights;
+    int motionBlocks = 0;  // met since the previous frame
 };
 
 }  // namespace glimpse

@@ -57,19 +57,11 @@ bool Mat4::inverse(Mat4 &out) const {
 }
 
 Mat4 Mat4::translate(double x, double y, double z) {
-    Mat4 r;
-    r.m[0][3] = x;
-    r.m[1][3] = y;
-    r.m[2][3] = z;
-    return r;
+    return Mat4{{{1, 0, 0, x}, {0, 1, 0, y}, {0, 0, 1, z}, {0, 0, 0, 1}}};
 }
 
 Mat4 Mat4::scale(double x, double y, double z) {
-    Mat4 r;
-    r.m[0][0] = x;
-    r.m[1][1] = y;
-    r.m[2][2] = z;
-    return r;
+    return Mat4{{{x, 0, 0, 0}, {0, y, 0, 0}, {0, 0, z, 0}, {0, 0, 0, 1}}};
 }
 
 // Rotation by the right-hand rule about the axis: Rotate 90 0 0 1 takes +x

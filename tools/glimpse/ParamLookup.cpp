@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "quillet/DeclTable.h"
-#include "quillet/RibParser.h"
 
 namespace quillet {
 namespace glimpse {
@@ -37,10 +36,6 @@ size_t elementIndex(const FloatParam &p, size_t vertex, size_t varying, size_t u
     case ParamClass::Uniform: return uniform;
     default: return 0;
     }
-}
-
-std::string quoted(const std::string &text) {
-    return "\"" + printableText(text.data(), text.size()) + "\"";
 }
 
 }  // namespace glimpse

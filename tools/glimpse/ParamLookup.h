@@ -5,8 +5,6 @@
 #ifndef QUILLET_GLIMPSE_PARAMLOOKUP_H
 #define QUILLET_GLIMPSE_PARAMLOOKUP_H
 
-#include <string>
-
 #include "tools/glimpse/Math.h"
 #include "quillet/ParamDecl.h"
 #include "quillet/ri.h"
@@ -51,10 +49,6 @@ private:
 // The element of a parameter that applies to a primitive with the given
 // vertex, varying and uniform indices (constant: the first).
 size_t elementIndex(const FloatParam &p, size_t vertex, size_t varying, size_t uniform);
-
-// Text from the stream in double quotes, its non-printing bytes escaped, for
-// messages on a terminal.
-std::string quoted(const std::string &text);
 
 }  // namespace glimpse
 }  // namespace quillet

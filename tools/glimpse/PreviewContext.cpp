@@ -1,12 +1,14 @@
 #include "tools/glimpse/PreviewContext.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "quillet/DeclTable.h"
 #include "format/FormatString.h"
 #include "format/GeometryCounts.h"
 #include "decl/Predeclare.h"
+#include "quillet/RibParser.h"
 
 namespace quillet {
 namespace glimpse {
@@ -34,6 +36,10 @@ intptr_t handleNumber(const void *handle) {
 }
 
 }  // namespace
+
+std::string PreviewContext::quoted(const std::string &text) {
+    return "\"" + printableText(text.data(), text.size()) + "\"";
+}
 
 PreviewContext::PreviewContext(FrameDone done, Report report, Limits caps, unsigned threadCount)
     : onFrame(std::move(done)), onProblem(std::move(report)), limits(caps), threads(std::max(1u, threadCount)) {
@@ -123,6 +129,7 @@ void PreviewContext::endWorld() {
     pop(false);
     drawnTally.clear();
     skipped.clear();
+    frame.motionBlocks = 0;
     tooManyLights = false;
 }
 
@@ -179,8 +186,13 @@ RtVoid PreviewContext::ObjectInstance(RtObjectHandle handle) {
         return report(recording && handleNumber(handle) == recordingHandle ? kSelfInstance : kNoObject);
     if (!canDraw("ObjectInstance")) return;
     std::shared_ptr<const ObjectParts> parts = it->second;  // placing may not change it, but keep it alive
+    bool placed = false;                                    // an instance cut short by the cap is drawn in part
     for (const ObjectPart &part : *parts) {
-        if (!spendInstance()) return;
+        if (!spendInstance()) {
+            if (placed) drawn("ObjectInstance");
+            return;
+        }
+        placed = true;
         SceneObject object = part.object;
         object.toCamera = state.ctm * part.object.toCamera;
         if (!object.toCamera.inverse(object.fromCamera)) continue;  // flattened to nothing
@@ -201,9 +213,13 @@ RtVoid PreviewContext::ObjectInstance(RtObjectHandle handle) {
     drawn("ObjectInstance");
 }
 
-RtVoid PreviewContext::MotionBeginV(RtInt, RtFloat[]) {
+RtVoid PreviewContext::MotionBeginV(RtInt n, RtFloat times[]) {
     ++motionDepth;
-    motionTaken = false;
+    ++frame.motionBlocks;
+    motionPosition = motionChosen = 0;
+    for (RtInt k = 1; times && k < n; ++k)
+        if (std::fabs(times[k] - options.shutterOpen) < std::fabs(times[motionChosen] - options.shutterOpen))
+            motionChosen = size_t(k);
 }
 RtVoid PreviewContext::MotionEnd() {
     if (motionDepth > 0) --motionDepth;
@@ -275,8 +291,9 @@ RtVoid PreviewContext::CropWindow(RtFloat, RtFloat, RtFloat, RtFloat) {
 RtVoid PreviewContext::DepthOfField(RtFloat, RtFloat, RtFloat) {
     skip("DepthOfField");
 }
-RtVoid PreviewContext::Shutter(RtFloat, RtFloat) {
-    skip("Shutter");
+RtVoid PreviewContext::Shutter(RtFloat open, RtFloat) {
+    options.shutterOpen = open;
+    optionChanged();
 }
 RtVoid PreviewContext::PixelVariance(RtFloat) {
     skip("PixelVariance");

@@ -63,7 +63,7 @@ private:
         bool transformOnly;
     };
     struct SavedFrame {
-        Camera options;
+        glimpse::Camera options;
         Attributes attributes;
         size_t depth;
     };
@@ -75,6 +75,9 @@ private:
 
     void skip(const char *request) { skipped.add(request); }
     void report(const std::string &problem);
+    // Text from the stream in double quotes, its non-printing bytes escaped,
+    // for messages on a terminal.
+    static std::string quoted(const std::string &text);
     void push(bool transformOnly);
     void pop(bool transformOnly);
     void endWorld();
@@ -89,7 +92,10 @@ private:
     bool canDraw(const char *request);
     bool spend(size_t primitives, size_t work);
     bool spendInstance();
-    void drawn(const char *request) { drawnTally.add(request); }
+    // An object's definition is drawn where it is instanced, not counted.
+    void drawn(const char *request) {
+        if (!recording) drawnTally.add(request);
+    }
     // The material of a primitive: the current one, with the colour and
     // opacity that constant "Cs" and "Os" parameters give.
     std::shared_ptr<const Material> materialFor(const ParamLookup &params) const;
@@ -107,7 +113,8 @@ private:
                   const RtInt vertices[], size_t npoints, const ParamLookup &params);
     void patchMesh(const char *request, const PatchMeshShape &shape, const ParamLookup &params);
     void quadric(const char *request, std::unique_ptr<Shape> shape, const ParamLookup &params);
-    // Inside a motion block only the first request is drawn.
+    // Inside a motion block only the request of the time nearest shutter
+    // open is drawn (the earlier one of two as near).
     bool motionSample();
 
     FrameDone onFrame;
@@ -115,7 +122,7 @@ private:
     Limits limits;
     unsigned threads;
 
-    Camera options;
+    glimpse::Camera options;
     std::vector<SavedFrame> frameStack;
     Attributes state;
     std::vector<Saved> stack;
@@ -132,7 +139,7 @@ private:
     intptr_t recordingHandle = 0;
     size_t stackAtObject = 0;
     int motionDepth = 0;
-    bool motionTaken = false;
+    size_t motionChosen = 0, motionPosition = 0;  // in the innermost block
     size_t primitivesUsed = 0, instancesUsed = 0, workUsed = 0;
     bool overLimit = false;
     bool tooManyLights = false;

@@ -35,9 +35,7 @@ size_t count(RtInt n) {
 
 bool PreviewContext::motionSample() {
     if (motionDepth == 0) return true;
-    if (motionTaken) return false;
-    motionTaken = true;
-    return true;
+    return motionPosition++ == motionChosen;
 }
 
 bool PreviewContext::canDraw(const char *request) {
@@ -157,6 +155,55 @@ int PreviewContext::segmentsFor(const FloatParam &P, size_t npoints, size_t piec
     return std::clamp(static_cast<int>(std::ceil(pixels / 6)), fewest, most);
 }
 
+namespace {
+
+// How a colour of each storage class lies on a polygon mesh: constant ones
+// are the material's.
+ColorChannel::Binding polygonBinding(ParamClass storage) {
+    switch (storage) {
+    case ParamClass::Vertex:
+    case ParamClass::Varying: return ColorChannel::Binding::Vertex;
+    case ParamClass::Uniform: return ColorChannel::Binding::Triangle;
+    case ParamClass::FaceVarying:
+    case ParamClass::FaceVertex: return ColorChannel::Binding::Corner;
+    default: return ColorChannel::Binding::None;
+    }
+}
+
+void appendColor(const FloatParam &p, size_t element, std::vector<float> &out) {
+    const RtFloat *v = p.values + element * 3;
+    out.insert(out.end(), v, v + 3);
+}
+
+// The material of a polygon drawn as one analytic shape: its colours given
+// per vertex or per corner are averaged over its outer loop.
+std::shared_ptr<const Material> flatMaterial(const std::shared_ptr<const Material> &material,
+                                             const FloatParam *const given[2], size_t polygon, size_t firstCorner,
+                                             const std::vector<uint32_t> &outer) {
+    Vec3 mean[2];
+    bool any = false;
+    for (int c = 0; c < 2; ++c) {
+        const ColorChannel::Binding binding =
+            *given[c] ? polygonBinding(given[c]->storage) : ColorChannel::Binding::None;
+        if (binding == ColorChannel::Binding::None || outer.empty()) continue;
+        any = true;
+        if (binding == ColorChannel::Binding::Triangle) {
+            mean[c] = given[c]->vec3(polygon);
+            continue;
+        }
+        for (size_t k = 0; k < outer.size(); ++k)
+            mean[c] += given[c]->vec3(binding == ColorChannel::Binding::Vertex ? outer[k] : firstCorner + k);
+        mean[c] = mean[c] * (1.0 / double(outer.size()));
+    }
+    if (!any) return material;
+    auto flat = std::make_shared<Material>(*material);
+    if (*given[0] && polygonBinding(given[0]->storage) != ColorChannel::Binding::None) flat->color = mean[0];
+    if (*given[1] && polygonBinding(given[1]->storage) != ColorChannel::Binding::None) flat->opacity = mean[1];
+    return flat;
+}
+
+}  // namespace
+
 SurfaceParams PreviewContext::surfaceParams(const char *request, const ParamLookup &params) {
     SurfaceParams s;
     s.P = params.find(RI_P, 3);
@@ -245,21 +292,20 @@ void PreviewContext::polygons(const char *request, RtInt npolys, const RtInt nlo
         mesh.N.assign(normals.values, normals.values + npoints * 3);
     ColorChannel *channels[2] = {&mesh.cs, &mesh.os};
     const FloatParam *given[2] = {&s.cs, &s.os};
-    for (int c = 0; c < 2; ++c)
-        if (*given[c] && (given[c]->storage == ParamClass::Vertex || given[c]->storage == ParamClass::Varying)) {
-            channels[c]->binding = ColorChannel::Binding::Vertex;
+    for (int c = 0; c < 2; ++c) {
+        channels[c]->binding = *given[c] ? polygonBinding(given[c]->storage) : ColorChannel::Binding::None;
+        if (channels[c]->binding == ColorChannel::Binding::Vertex)
             channels[c]->values.assign(given[c]->values, given[c]->values + npoints * 3);
-        } else if (*given[c] && given[c]->storage == ParamClass::Uniform) {
-            channels[c]->binding = ColorChannel::Binding::Triangle;
-        }
+    }
     std::shared_ptr<const Material> material = materialFor(params);
     size_t next = 0;
     std::vector<std::vector<Vec3>> loops;  // reused from polygon to polygon
-    std::vector<uint32_t> outer;
+    std::vector<uint32_t> outer, positions;
     for (RtInt p = 0, loop = 0; p < npolys; ++p) {
         const RtInt nloop = nloops ? nloops[p] : 1;
         loops.resize(static_cast<size_t>(std::max(nloop, 0)));
         outer.clear();
+        const size_t firstCorner = next;
         for (RtInt l = 0; l < nloop; ++l, ++loop) {
             std::vector<Vec3> &ring = loops[size_t(l)];
             ring.clear();
@@ -272,19 +318,30 @@ void PreviewContext::polygons(const char *request, RtInt npolys, const RtInt nlo
         }
         size_t before = mesh.triangleCount();
         bool meshed = loops.empty();
+        // Triangles over positions in the outer loop, then made vertex
+        // indices; the positions pick the corners' own colours.
+        positions.resize(outer.size());
+        for (size_t k = 0; k < positions.size(); ++k) positions[k] = static_cast<uint32_t>(k);
         if (loops.size() == 1 && outer.size() == 3)
-            mesh.addTriangle(outer[0], outer[1], outer[2]), meshed = true;
+            mesh.addTriangle(0, 1, 2), meshed = true;
         else if (loops.size() == 1)
-            meshed = triangulateLoop(loops[0], outer, mesh);
+            meshed = triangulateLoop(loops[0], positions, mesh);
         if (!meshed) {
-            addShape(makePolygon(loops), material);  // holes, or a loop that cannot be clipped
+            // Holes, or a loop that cannot be clipped: an analytic shape in
+            // the polygon's mean colour.
+            addShape(makePolygon(loops), flatMaterial(material, given, size_t(p), firstCorner, outer));
             continue;
         }
-        for (int c = 0; c < 2; ++c)
-            if (channels[c]->binding == ColorChannel::Binding::Triangle)
-                for (size_t t = before; t < mesh.triangleCount(); ++t)
-                    for (int d = 0; d < 3; ++d)
-                        channels[c]->values.push_back(given[c]->values[size_t(p) * 3 + size_t(d)]);
+        for (size_t i = before * 3; i < mesh.triangles.size(); ++i) {
+            const size_t position = mesh.triangles[i];
+            for (int c = 0; c < 2; ++c) {
+                if (channels[c]->binding == ColorChannel::Binding::Corner)
+                    appendColor(*given[c], firstCorner + position, channels[c]->values);
+                else if (channels[c]->binding == ColorChannel::Binding::Triangle && i % 3 == 0)
+                    appendColor(*given[c], size_t(p), channels[c]->values);
+            }
+            mesh.triangles[i] = outer[position];
+        }
     }
     addMesh(std::move(mesh), material);
     drawn(request);

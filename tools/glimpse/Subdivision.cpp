@@ -1,6 +1,9 @@
 // Catmull-Clark refinement of a polygon cage, with sharp and semi-sharp
 // creases, corners, holes and an interpolated boundary. Colours given per
-// vertex ride along as extra coordinates of the points.
+// vertex ride along as extra coordinates of the points; colours given per
+// face corner (facevarying, facevertex) ride along with the corners and are
+// interpolated linearly within each face of the cage, so that they stay
+// apart where faces meet.
 #include <algorithm>
 #include <cstring>
 #include <unordered_map>
@@ -20,6 +23,8 @@ struct Cage {
     std::vector<float> corner;    // sharpness per point
     std::vector<uint32_t> start;  // per face, into verts; one more at the end
     std::vector<uint32_t> verts;
+    int cornerDims = 0;                // values per face corner
+    std::vector<double> cornerValues;  // cornerDims per entry of verts
     std::vector<uint8_t> hole;
     std::vector<uint32_t> uniform;  // the original face of each face
     std::unordered_map<uint64_t, float> crease;
@@ -149,15 +154,29 @@ Cage refine(const Cage &in, bool interpolateBoundary) {
         for (int d = 0; d < D; ++d) q[d] = w * rule[d] + (1 - w) * smooth[d];
         out.corner[v] = std::max(0.0f, cornerSharp - 1);
     }
-    // Child faces: one quad per corner of each face.
+    // Child faces: one quad per corner of each face. Its corner values: the
+    // corner's own, the midpoints of the two edges at it, the face's mean.
     out.start.push_back(0);
+    out.cornerDims = in.cornerDims;
+    const int C = in.cornerDims;
+    std::vector<double> mean(static_cast<size_t>(C));
+    auto cornerValue = [&](size_t k) { return &in.cornerValues[k * size_t(C)]; };
     for (size_t f = 0; f < nf; ++f) {
         uint32_t s = in.start[f], n = in.start[f + 1] - s;
+        std::fill(mean.begin(), mean.end(), 0.0);
+        for (uint32_t k = 0; k < n; ++k)
+            for (int d = 0; d < C; ++d) mean[size_t(d)] += cornerValue(s + k)[d] / n;
         for (uint32_t k = 0; k < n; ++k) {
             uint32_t v = in.verts[s + k];
             uint32_t next = static_cast<uint32_t>(edgeBase + faceEdge[s + k]);
             uint32_t prev = static_cast<uint32_t>(edgeBase + faceEdge[s + (k + n - 1) % n]);
             out.verts.insert(out.verts.end(), {v, next, static_cast<uint32_t>(faceBase + f), prev});
+            const double *here = cornerValue(s + k), *after = cornerValue(s + (k + 1) % n),
+                         *before = cornerValue(s + (k + n - 1) % n);
+            for (int d = 0; d < C; ++d) out.cornerValues.push_back(here[d]);
+            for (int d = 0; d < C; ++d) out.cornerValues.push_back(0.5 * (here[d] + after[d]));
+            for (int d = 0; d < C; ++d) out.cornerValues.push_back(mean[size_t(d)]);
+            for (int d = 0; d < C; ++d) out.cornerValues.push_back(0.5 * (here[d] + before[d]));
             out.start.push_back(static_cast<uint32_t>(out.verts.size()));
             out.hole.push_back(in.hole[f]);
             out.uniform.push_back(in.uniform[f]);
@@ -201,6 +220,11 @@ MeshData tessellateSubdivision(const SubdivisionShape &s, const SurfaceParams &p
     const bool osVertex = params.os && params.os.width == 3 &&
                           (params.os.storage == ParamClass::Vertex || params.os.storage == ParamClass::Varying);
     cage.dims = 3 + (csVertex ? 3 : 0) + (osVertex ? 3 : 0);
+    auto perCorner = [](const FloatParam &p) {
+        return p && p.width == 3 && (p.storage == ParamClass::FaceVarying || p.storage == ParamClass::FaceVertex);
+    };
+    const bool csCorner = perCorner(params.cs), osCorner = perCorner(params.os);
+    cage.cornerDims = (csCorner ? 3 : 0) + (osCorner ? 3 : 0);
     for (size_t i = 0; i < s.npoints; ++i) {
         Vec3 p = params.P.point(i);
         cage.points.insert(cage.points.end(), {p.x, p.y, p.z});
@@ -210,7 +234,15 @@ MeshData tessellateSubdivision(const SubdivisionShape &s, const SurfaceParams &p
     cage.corner.assign(s.npoints, 0.0f);
     cage.start.push_back(0);
     for (int f = 0, k = 0; f < s.nfaces; ++f) {
-        for (int v = 0; v < s.nvertices[f]; ++v) cage.verts.push_back(static_cast<uint32_t>(s.vertices[k++]));
+        for (int v = 0; v < s.nvertices[f]; ++v, ++k) {
+            cage.verts.push_back(static_cast<uint32_t>(s.vertices[k]));
+            if (csCorner)
+                cage.cornerValues.insert(cage.cornerValues.end(), params.cs.values + size_t(k) * 3,
+                                         params.cs.values + size_t(k) * 3 + 3);
+            if (osCorner)
+                cage.cornerValues.insert(cage.cornerValues.end(), params.os.values + size_t(k) * 3,
+                                         params.os.values + size_t(k) * 3 + 3);
+        }
         cage.start.push_back(static_cast<uint32_t>(cage.verts.size()));
         cage.hole.push_back(0);
         cage.uniform.push_back(static_cast<uint32_t>(f));
@@ -263,8 +295,17 @@ MeshData tessellateSubdivision(const SubdivisionShape &s, const SurfaceParams &p
         for (uint32_t k = 1; k + 1 < n; ++k) {
             mesh.addTriangle(cage.verts[st], cage.verts[st + k], cage.verts[st + k + 1]);
             faceOf.push_back(cage.uniform[f]);
+            for (uint32_t corner : {st, st + k, st + k + 1}) {
+                const double *values = &cage.cornerValues[size_t(corner) * size_t(cage.cornerDims)];
+                if (csCorner) mesh.cs.values.insert(mesh.cs.values.end(), values, values + 3);
+                if (osCorner)
+                    mesh.os.values.insert(mesh.os.values.end(), values + (csCorner ? 3 : 0),
+                                          values + (csCorner ? 6 : 3));
+            }
         }
     }
+    if (csCorner) mesh.cs.binding = ColorChannel::Binding::Corner;
+    if (osCorner) mesh.os.binding = ColorChannel::Binding::Corner;
     for (auto channel : {std::make_pair(&params.cs, &mesh.cs), std::make_pair(&params.os, &mesh.os)}) {
         const FloatParam &p = *channel.first;
         if (!p || p.width != 3 || p.storage != ParamClass::Uniform) continue;

@@ -19,6 +19,7 @@
 #include "tools/glimpse/OutputName.h"
 #include "tools/glimpse/PreviewContext.h"
 #include "tools/glimpse/Renderer.h"
+#include "format/FormatString.h"
 #include "quillet/ArchiveFollower.h"
 #include "quillet/RibParser.h"
 
@@ -48,6 +49,7 @@ const tools::ToolHelp kHelp = {
     },
 };
 const char kSummary[] = "glimpse: %dx%d, drawn: %s; skipped: %s%s; wrote %s\n";
+const char kMotion[] = "; motion blocks: %d, drawn at their time nearest shutter open (%g)";
 const char kArchivesRead[] = "; archives read: ";
 const char kArchivesNotRead[] = "; archives not read: ";
 const char kListSeparator[] = ", ";
@@ -177,10 +179,11 @@ int main(int argc, char **argv) {
             progress.frameDrawn();
             progress.finish();
             if (terminal) printTerminalPreview(image, kPreviewColumns, stdout);
-            std::string archives;
+            std::string archives =
+                frame.motionBlocks > 0 ? formatString(kMotion, frame.motionBlocks, frame.camera.shutterOpen) : "";
             if (follower)
-                archives = archiveList(kArchivesRead, follower->archivesRead()) +
-                           archiveList(kArchivesNotRead, follower->archivesNotRead());
+                archives += archiveList(kArchivesRead, follower->archivesRead()) +
+                            archiveList(kArchivesNotRead, follower->archivesNotRead());
             std::printf(kSummary, image.width, image.height, drawn.text().c_str(), skipped.text().c_str(),
                         archives.c_str(), printable(name).c_str());
             std::fflush(stdout);

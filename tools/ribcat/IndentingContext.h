@@ -1,6 +1,7 @@
-// Indents the requests inside Frame, World, Attribute, Transform, Solid,
-// Object and Motion blocks by a number of spaces a level, writing the blanks
-// into the writer just before each request.
+// Indents the requests inside blocks (Frame, World, Attribute, Transform,
+// Solid, Object, Motion, Archive, Resource, If) by a number of spaces a
+// level, writing the blanks into the writer just before each request; ElseIf
+// and Else stand at the level of their IfBegin.
 #ifndef QUILLET_RIBCAT_INDENTINGCONTEXT_H
 #define QUILLET_RIBCAT_INDENTINGCONTEXT_H
 
@@ -16,10 +17,11 @@ public:
 
 protected:
     void forwarding(Nesting nesting) override {
-        if (nesting == Nesting::Closes && depth > 0) --depth;
+        bool closes = nesting == Nesting::Closes || nesting == Nesting::Continues;
+        if (closes && depth > 0) --depth;
         blanks.assign(depth * step, ' ');
         writer.writeBytes(blanks.data(), blanks.size());
-        if (nesting == Nesting::Opens) ++depth;
+        if (nesting == Nesting::Opens || nesting == Nesting::Continues) ++depth;
     }
 
 private:

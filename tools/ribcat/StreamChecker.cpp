@@ -1,6 +1,7 @@
 #include "tools/ribcat/StreamChecker.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "format/FormatString.h"
 #include "format/GeometryCounts.h"
@@ -17,10 +18,17 @@ const char kTooFewPoints[] = "%s: %s has %d control points, its order needs at l
 const char kBlobbyCount[] = "Blobby: %s is %d, the code calls for %d";
 const char kBadOrder[] = "NuPatch: order %d is not positive";
 
-const char *const kBeginNames[] = {"FrameBegin", "WorldBegin",  "AttributeBegin", "TransformBegin",
-                                   "SolidBegin", "ObjectBegin", "MotionBegin"};
-const char *const kEndNames[] = {"FrameEnd", "WorldEnd",  "AttributeEnd", "TransformEnd",
-                                 "SolidEnd", "ObjectEnd", "MotionEnd"};
+const char kUnknownRequest[] = "unknown request \"%s\"";
+const char kOutsideIf[] = "%s outside an IfBegin block";
+const char kAfterElse[] = "%s after Else";
+const char kElse[] = "Else";
+const char kElseIf[] = "ElseIf";
+
+// In the order of StreamChecker::Block.
+const char *const kBeginNames[] = {"FrameBegin",  "WorldBegin",  "AttributeBegin", "TransformBegin", "SolidBegin",
+                                   "ObjectBegin", "MotionBegin", "ArchiveBegin",   "ResourceBegin",  "IfBegin"};
+const char *const kEndNames[] = {"FrameEnd",  "WorldEnd",  "AttributeEnd", "TransformEnd", "SolidEnd",
+                                 "ObjectEnd", "MotionEnd", "ArchiveEnd",   "ResourceEnd",  "IfEnd"};
 
 const RtInt kCubicOrder = 4;
 const RtInt kLinearOrder = 2;
@@ -58,7 +66,7 @@ void CheckDiagnostics::problem(const std::string &message) {
 }
 
 void StreamChecker::open(Block block, RtInt motionTimes) {
-    blocks.push_back({block, report.line, motionTimes, 0});
+    blocks.push_back({block, report.line, motionTimes, 0, false});
 }
 
 void StreamChecker::close(Block block) {
@@ -133,6 +141,50 @@ RtVoid StreamChecker::MotionBeginV(RtInt n, RtFloat[]) {
 }
 RtVoid StreamChecker::MotionEnd() {
     close(Block::Motion);
+}
+
+RtObjectHandle StreamChecker::ObjectBeginV(RtInt, RtToken[], RtPointer[]) {
+    return ObjectBegin();
+}
+RtArchiveHandle StreamChecker::ArchiveBeginV(RtToken name, RtInt, RtToken[], RtPointer[]) {
+    open(Block::Archive);
+    return const_cast<char *>(name);
+}
+RtVoid StreamChecker::ArchiveEnd() {
+    close(Block::Archive);
+}
+RtVoid StreamChecker::ResourceBegin() {
+    open(Block::Resource);
+}
+RtVoid StreamChecker::ResourceEnd() {
+    close(Block::Resource);
+}
+RtVoid StreamChecker::IfBegin(RtString) {
+    open(Block::If);
+}
+RtVoid StreamChecker::ElseIf(RtString) {
+    branch(kElseIf, false);
+}
+RtVoid StreamChecker::Else() {
+    branch(kElse, true);
+}
+RtVoid StreamChecker::IfEnd() {
+    close(Block::If);
+}
+
+// ElseIf and Else belong to the innermost block, an If block before its Else.
+void StreamChecker::branch(const char *request, bool isElse) {
+    if (blocks.empty() || blocks.back().block != Block::If) {
+        report.problem(formatString(kOutsideIf, request));
+        return;
+    }
+    if (blocks.back().sawElse) report.problem(formatString(kAfterElse, request));
+    if (isElse) blocks.back().sawElse = true;
+}
+
+RtVoid StreamChecker::UnknownRequestV(RtToken name, RtInt, const RequestValue[], RtInt, RtToken[],
+                                      const RequestValue[]) {
+    report.problem(formatString(kUnknownRequest, printableText(name, std::strlen(name)).c_str()));
 }
 
 RtVoid StreamChecker::VArchiveRecord(RtToken, const char *, va_list) {}

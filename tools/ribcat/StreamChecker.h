@@ -1,6 +1,8 @@
 // ribcat --check: a context that receives the parsed requests and reports
 // what the parser's own checks (keywords, argument shapes, declarations,
-// value counts, handles) do not cover: blocks closed in order, motion blocks
+// value counts, handles) do not cover: blocks closed in order (ElseIf and
+// Else inside an If block, none after its Else), requests it does not know,
+// motion blocks
 // with one request per time, and enough control points for the order of
 // cubic curves and patches and of NuPatch.
 #ifndef QUILLET_RIBCAT_STREAMCHECKER_H
@@ -56,6 +58,17 @@ public:
     RtVoid ObjectEnd() override;
     RtVoid MotionBeginV(RtInt n, RtFloat times[]) override;
     RtVoid MotionEnd() override;
+    RtObjectHandle ObjectBeginV(RtInt n, RtToken tokens[], RtPointer values[]) override;
+    RtArchiveHandle ArchiveBeginV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;
+    RtVoid ArchiveEnd() override;
+    RtVoid ResourceBegin() override;
+    RtVoid ResourceEnd() override;
+    RtVoid IfBegin(RtString condition) override;
+    RtVoid ElseIf(RtString condition) override;
+    RtVoid Else() override;
+    RtVoid IfEnd() override;
+    RtVoid UnknownRequestV(RtToken name, RtInt nargs, const quillet::RequestValue args[], RtInt n, RtToken tokens[],
+                           const quillet::RequestValue values[]) override;
     RtVoid VArchiveRecord(RtToken type, const char *format, va_list args) override;
     RtVoid Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep) override;
     RtVoid PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[],
@@ -72,13 +85,15 @@ protected:
     void forwarding(Nesting nesting) override;
 
 private:
-    enum class Block { Frame, World, Attribute, Transform, Solid, Object, Motion };
+    enum class Block { Frame, World, Attribute, Transform, Solid, Object, Motion, Archive, Resource, If };
     struct Open {
         Block block;
         size_t line;
         RtInt motionTimes;
         RtInt motionRequests;
+        bool sawElse;
     };
+    void branch(const char *request, bool isElse);
     void open(Block block, RtInt motionTimes = 0);
     void close(Block block);
     void expectPoints(const char *request, const char *what, RtInt points, RtInt needed);

@@ -16,6 +16,7 @@
 #include "tools/common/ToolHelp.h"
 #include "tools/ribcat/IndentingContext.h"
 #include "tools/ribcat/StreamChecker.h"
+#include "tools/ribcat/UnknownRequestNotes.h"
 #include "quillet/ArchiveFollower.h"
 #include "quillet/RibParser.h"
 #include "quillet/RibWriter.h"
@@ -230,7 +231,7 @@ int convert(const Options &options) {
                          options.gzipLevel >= 0 ? "gziplevel" : "", &level, RI_NULL);
         std::unique_ptr<IndentingContext> indenting;
         if (options.indent >= 0) indenting.reset(new IndentingContext(writer, options.indent));
-        RenderContext &target = indenting ? static_cast<RenderContext &>(*indenting) : writer;
+        UnknownRequestNotes target(indenting ? static_cast<RenderContext &>(*indenting) : writer);
         ArchiveOptions archiveOptions;
         archiveOptions.defaultSearchPath = options.archivePath;
         ArchiveFollower follower(target, diagnostics, archiveOptions);

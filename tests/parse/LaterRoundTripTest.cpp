@@ -1,0 +1,159 @@
+// Streams of both interface versions read back: the later requests, string
+// handles, requests the parser does not know and comments are written again
+// byte for byte; a Begin that cannot be read takes its End with it.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "quillet/ForwardingContext.h"
+#include "quillet/GlobalNames.h"
+#include "tests/parse/ParseSupport.h"
+#include "tests/support/LaterScene.h"
+
+namespace {
+
+const char kHeader[] = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
+
+TEST(LaterRoundTrip, LaterSceneIsWrittenAgainByteForByteInBothEncodings) {
+    for (bool binary : {false, true}) {
+        std::string written = writtenStream(writeLaterScene, binary);
+        Reparsed again = reparse(written, binary);
+        EXPECT_EQ(again.stream, written) << (binary ? "binary" : "ASCII");
+        EXPECT_EQ(again.errors, "");
+        EXPECT_TRUE(again.result.complete);
+    }
+    EXPECT_EQ(reparse(writtenStream(writeLaterScene, false), true).stream, writtenStream(writeLaterScene, true));
+}
+
+// Every request family of both versions, with string and numbered handles,
+// unknown requests and comments, in the form the writer writes.
+const char kMixedStream[] = R"(##RenderMan RIB-Structure 1.0
+version 3.04
+##Scene mixed
+Option "user" "string pass" ["beauty"]
+Declare "density" "varying float"
+FrameBegin 1
+Format 64 48 1
+Projection "perspective" "fov" [40]
+Camera "main"
+ClippingPlane 0 0 1 0 0 -1
+WorldBegin
+# an archive, then objects named and numbered
+ArchiveBegin "box"
+AttributeBegin
+Color [1 0.5 0]
+Sphere 1 -1 1 360
+AttributeEnd
+ArchiveEnd
+ObjectBegin "tree"
+Cylinder 0.5 0 1 360
+ObjectEnd
+ObjectBegin 1
+Disk 0 1 360
+ObjectEnd
+LightSource "pointlight" "key" "float intensity" [2]
+LightSource "distantlight" 1
+AreaLightSource "arealight" "panel"
+Illuminate "key" 1
+Illuminate 1 0
+Illuminate "panel" 1
+IfBegin "$user:pass == 'beauty'"
+ReadArchive "box"
+ElseIf "$user:pass == 'shadow'"
+ObjectInstance 1
+Else
+ObjectInstance "tree"
+IfEnd
+ResourceBegin
+Resource "r" "attributes" "string operation" ["save"]
+ResourceEnd
+TransformBegin
+ScopedCoordinateSystem "lamp"
+Translate 0 1 0 
+TransformEnd
+System "echo \"done\""
+Volume "box" [-1 1 -1 1 -1 1] [2 1 1 ] "density" [0 0.5]
+Procedural2 "DelayedReadArchive2" "SimpleBound" "string filename" ["a.rib"] "float[6] bound" [-1 1 -1 1 -1 1]
+Procedural "DelayedReadArchive" ["b.rib"] [-1 1 -1 1 -1 1]
+Frobnicate 1 2.5 "x" [1 2 ] [0.5 1] ["a" "b"] "string mode" "fast"
+Bake
+Polygon "P" [0 0 0 1 0 0 1 1 0]
+WorldEnd
+FrameEnd
+
+)";
+
+TEST(LaterRoundTrip, MixedStreamIsWrittenAgainByteForByte) {
+    Reparsed ascii = reparse(kMixedStream, false);
+    EXPECT_EQ(ascii.stream, kMixedStream);
+    EXPECT_EQ(ascii.errors, "");
+    Reparsed binary = reparse(kMixedStream, true);
+    EXPECT_EQ(binary.errors, "");
+    EXPECT_EQ(reparse(binary.stream, false).stream, kMixedStream);
+}
+
+// What an unknown request brings: its arguments, then its parameter list.
+class UnknownRecorder : public quillet::ForwardingContext {
+public:
+    RtVoid UnknownRequestV(RtToken name, RtInt nargs, const quillet::RequestValue[], RtInt n, RtToken tokens[],
+                           const quillet::RequestValue values[]) override {
+        seen += std::string(name) + ": " + std::to_string(nargs) + " arguments";
+        for (RtInt i = 0; i < n; ++i)
+            seen += std::string(", \"") + tokens[i] + "\" (" + std::to_string(values[i].count) + ")";
+        seen += "\n";
+    }
+    std::string seen;
+};
+
+TEST(LaterRoundTrip, UnknownRequestsSplitArgumentsFromTheParameterList) {
+    const struct {
+        const char *input, *seen;
+    } rows[] = {
+        {"Bake\n", "Bake: 0 arguments\n"},
+        {"Bake \"r\" \"attributes\" \"string operation\" [\"save\"]\n",
+         "Bake: 2 arguments, \"string operation\" (1)\n"},
+        {"Bake 1 [2 3] \"P\" [0 0 0] \"float w\" 1\n", "Bake: 2 arguments, \"P\" (3), \"float w\" (1)\n"},
+        // A declared name whose values do not pair up is an argument.
+        {"Bake \"P\" [0 0 0] \"x\"\n", "Bake: 3 arguments\n"},
+        {"Bake \"x\" \"float w\"\n", "Bake: 2 arguments\n"},
+    };
+    for (const auto &row : rows) {
+        UnknownRecorder recorder;
+        CollectedErrors errors;
+        std::string input = row.input;
+        quillet::parseRib(input.data(), input.size(), "in", recorder, errors);
+        EXPECT_EQ(recorder.seen, row.seen) << row.input;
+        EXPECT_EQ(errors.text, "") << row.input;
+    }
+}
+
+TEST(LaterRoundTrip, UnreadableRequestsAreReportedAndTheirEndsDropped) {
+    const struct {
+        const char *label, *input, *written, *errors;
+    } rows[] = {
+        {"an archive without a name", "ArchiveBegin 5\nSphere 1 -1 1 360\nArchiveEnd\nWorldEnd\n",
+         "Sphere 1 -1 1 360\nWorldEnd\n", "in:1: byte 13: ArchiveBegin: argument 1 should be a string\n"},
+        {"an object handle that is an array", "ObjectBegin [1]\nObjectEnd\n", "",
+         "in:1: byte 12: ObjectBegin: argument 1 should be an integer or a string\n"},
+        {"a nested block closes with its own End", "IfBegin\nAttributeBegin\nAttributeEnd\nIfEnd\nIfEnd\n",
+         "AttributeBegin\nAttributeEnd\nIfEnd\n", "in:2: byte 8: IfBegin: argument 1 should be a string\n"},
+        {"a named object that was never defined", "ObjectInstance \"nope\"\nIlluminate \"key\" 1\n", "",
+         "in:1: byte 0: ObjectInstance: object \"nope\" is not defined\n"
+         "in:2: byte 22: Illuminate: light \"key\" is not defined\n"},
+        {"an unknown request with an unterminated array", "Bake [1 2\nWorldEnd\n", "WorldEnd\n",
+         "in:1: byte 5: unterminated array\n"},
+        {"an unknown request with numbers and strings in one array", "Bake [1 \"a\"]\nWorldEnd\n", "WorldEnd\n",
+         "in:1: byte 8: Bake: array of numbers and strings\n"},
+        {"a Procedural2 kind that is not a standard one", "Procedural2 \"Mine\" \"SimpleBound\"\n", "",
+         "in:1: byte 0: Procedural2: unknown procedural \"Mine\"\n"},
+        {"a Volume with two dimensions", "Volume \"box\" [-1 1 -1 1 -1 1] [2 2]\n", "",
+         "in:1: byte 0: Volume: dimensions has 2 entries, the request's counts call for 3\n"},
+    };
+    for (const auto &row : rows) {
+        Reparsed out = reparse(row.input, false);
+        EXPECT_EQ(out.stream, std::string(kHeader) + row.written + "\n") << row.label;
+        EXPECT_EQ(out.errors, row.errors) << row.label;
+    }
+}
+
+}  // namespace
