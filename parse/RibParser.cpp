@@ -126,7 +126,10 @@ public:
                 [this](size_t line, size_t offset, const std::string &message, bool fatal) {
                     if (quiet && !fatal) return;
                     quiet = true;
-                    report(line, offset, message);
+                    if (holdingLexerReport)
+                        heldLexerReport.push_back({line, offset, message});
+                    else
+                        report(line, offset, message);
                 }),
           caller(context, [this](const std::string &message) { report(request.line, request.offset, message); }),
           target(context), diagnostics(diagnostics), source(sourceName) {}
@@ -201,6 +204,14 @@ private:
     bool inputFailureReported = false;
     bool holdComments = false;
     bool readingRequest = false;  // between a request's keyword and its last value
+    // A look at the next token made for a report comes after that report:
+    // what the lexer finds there meanwhile waits here.
+    struct LexerReport {
+        size_t line, offset;
+        std::string message;
+    };
+    bool holdingLexerReport = false;
+    std::vector<LexerReport> heldLexerReport;
     bool stopped = false;  // the diagnostics ended the parse
     std::vector<std::string> heldComments;
     std::vector<double> group;  // numbers of one array spread over several arguments
@@ -783,11 +794,15 @@ bool Parser::readParams() {
         take();
         const ParamDecl *decl = DeclTable::lookup(name.text);
         if (!decl) {
+            holdingLexerReport = true;
             const UndeclaredValues values =
                 peek().kind == TokenKind::String ? UndeclaredValues::Strings : UndeclaredValues::Numbers;
+            holdingLexerReport = false;
             const std::string printable = printableText(name.text, name.length);
             report(name.line, name.offset,
                    formatString(kKeywordPrefixed, k, undeclaredParameterText(printable.c_str(), values).c_str()));
+            for (const LexerReport &held : heldLexerReport) report(held.line, held.offset, held.message);
+            heldLexerReport.clear();
             if (!skipValue()) return false;
             continue;
         }

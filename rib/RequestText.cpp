@@ -45,6 +45,8 @@ void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *
 void writeParamsAndEnd(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values[]) {
     const ClassCounts counts = uncountedCounts();
     writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, counts.face, n, tokens, values);
+}
+
 void writeHandle(RibWriter &writer, RtPointer handle) {
     if (writer.namedHandles.count(handle)) {
         writer.writeQuoted(static_cast<const char *>(handle));

@@ -35,6 +35,7 @@ void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *
 // has it, then the newline: the tail of a request whose arguments the
 // caller wrote. No parameters write the newline alone.
 void writeParamsAndEnd(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values[]);
+
 // A light or object handle: the name in double quotes for a named one (in
 // writer.namedHandles), otherwise its number.
 void writeHandle(RibWriter &writer, RtPointer handle);

@@ -154,7 +154,8 @@ TEST(StreamInput, AByteThatStopsReadingLeavesTheParseIncomplete) {
         std::string input, written, errors;
     } cases[] = {
         {"the value of an undeclared parameter", "Surface \"s\" \"nokd\" \x01\nWorldBegin\n", "Surface \"s\"\n",
-         "in:1: byte 12: Surface: undeclared parameter \"nokd\"\nin:1: byte 19: byte 0x01 cannot start a token; "
+         "in:1: byte 12: Surface: undeclared parameter \"nokd\": declare it, or write its type inline: "
+         "\"uniform float nokd\"\nin:1: byte 19: byte 0x01 cannot start a token; "
          "reading stops here\n"},
         {"the value of a declared parameter", "Surface \"s\" \"Kd\" \x01\nWorldBegin\n", "",
          "in:1: byte 17: byte 0x01 cannot start a token; reading stops here\n"},
