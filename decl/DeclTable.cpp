@@ -2,6 +2,7 @@
 #include "quillet/DeclTable.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 
 #include "decl/DeclarationWords.h"
 #include "decl/StringPool.h"
+#include "format/PrintableText.h"
 
 namespace quillet {
 
@@ -54,16 +56,17 @@ const char *const kInlineWords[] = {
 
 std::atomic<uint64_t> namedChanges{0};
 
-const char kBadDeclaration[] = "quillet error: bad declaration \"%.*s\" for \"%s\"\n";
+const char kBadDeclaration[] = "quillet error: bad declaration \"%s\" for \"%s\"\n";
 
-// A declaration without a readable type: its parameters cannot be written,
-// and their pairs are dropped where they are used. An inline prefix is shown
-// without its trailing blanks.
+// A declaration without a readable type, or with an array length that does
+// not fit an int: its parameters cannot be written, and their pairs are
+// dropped where they are used. An inline prefix is shown without its
+// trailing blanks.
 void reportBadDeclaration(const char *declaration, const char *name) {
     const char *text = declaration ? declaration : "";
-    int length = int(std::strlen(text));
+    size_t length = std::strlen(text);
     while (length > 0 && text[length - 1] == ' ') --length;
-    std::fprintf(stderr, kBadDeclaration, length, text, name);
+    std::fprintf(stderr, kBadDeclaration, printableText(text, length).c_str(), printableText(name).c_str());
 }
 
 const char *skipBlanks(const char *p) {
@@ -89,12 +92,14 @@ bool matchKeyword(const char *&p, const Keyword<Code> (&words)[N], Code &code) {
     return false;
 }
 
-// The number after '[', as atoi reads it but limited to int's range
-// (atoi is undefined outside it), kept whole.
-int arrayLengthAt(const char *p) {
-    long value = std::strtol(p, nullptr, 10);
-    return static_cast<int>(
-        std::min<long>(std::max<long>(value, std::numeric_limits<int>::min()), std::numeric_limits<int>::max()));
+// The number after '[', as atoi reads it; false when it does not fit an int.
+bool arrayLengthAt(const char *p, int &length) {
+    errno = 0;
+    long long value = std::strtoll(p, nullptr, 10);
+    if (errno == ERANGE || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        return false;
+    length = static_cast<int>(value);
+    return true;
 }
 
 }  // namespace
@@ -106,7 +111,7 @@ ParsedDeclaration parseDeclaration(const char *declaration) {
     p = skipBlanks(p);
     matchKeyword(p, kTypeWords, parsed.type);
     p = skipBlanks(p);
-    if (*p == '[') parsed.arrayLength = arrayLengthAt(p + 1);
+    if (*p == '[' && !arrayLengthAt(p + 1, parsed.arrayLength)) parsed.type = ParamType::None;
     return parsed;
 }
 

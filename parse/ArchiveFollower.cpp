@@ -61,11 +61,20 @@ public:
         }
         return owner.diagnostics.proceed(atLine, atOffset);
     }
+    // What the follower has read in all: the archives that have ended, and
+    // every stream still open as far as it has got.
+    void reached(size_t bytesRead) override {
+        read = bytesRead;
+        uint64_t total = owner.bytesDone;
+        for (const Stream *open : owner.streams) total += open->read;
+        owner.diagnostics.reached(static_cast<size_t>(total));
+    }
 
     ArchiveFollower &owner;
     const std::string source, canonical, folder;
     const bool archive;
     size_t line = 0, offset = 0;
+    size_t read = 0;       // bytes of this stream read so far
     bool started = false;  // a request has been read: header lines are over
 };
 
@@ -79,7 +88,7 @@ RibParseResult ArchiveFollower::parse(const char *fileName) {
     const bool stdinStream = isNamed(fileName, kStdin);
     Stream stream(*this, stdinStream ? kStdinName : fileName, stdinStream ? "" : canonicalName(fileName), false);
     streams.push_back(&stream);
-    RibParseResult result = parseRib(fileName, *this, stream);
+    RibParseResult result = parseRib(fileName, *this, stream, options.limits);
     streams.pop_back();
     return result;
 }
@@ -87,7 +96,7 @@ RibParseResult ArchiveFollower::parse(const char *fileName) {
 RibParseResult ArchiveFollower::parse(const void *data, size_t size, const char *sourceName) {
     Stream stream(*this, sourceName, canonicalName(sourceName), false);
     streams.push_back(&stream);
-    RibParseResult result = parseRib(data, size, sourceName, *this, stream);
+    RibParseResult result = parseRib(data, size, sourceName, *this, stream, options.limits);
     streams.pop_back();
     return result;
 }
@@ -95,7 +104,7 @@ RibParseResult ArchiveFollower::parse(const void *data, size_t size, const char 
 RibParseResult ArchiveFollower::parseArchive(FILE *file, const std::string &path) {
     Stream stream(*this, path, canonicalName(path), true);
     streams.push_back(&stream);
-    RibParseResult result = parseRib(file, path.c_str(), *this, stream);
+    RibParseResult result = parseRib(file, path.c_str(), *this, stream, options.limits);
     streams.pop_back();
     bytesDone += stream.offset;
     return result;

@@ -1,6 +1,4 @@
-// Parse messages as text: stream bytes made printable, and an error with its
-// place in the source.
-#include <cstdio>
+// A parse error as text, with its place in the source.
 
 #include "format/FormatString.h"
 #include "quillet/RibParser.h"
@@ -13,28 +11,6 @@ const char kLocated[] = "%s:%zu: byte %zu: %s";
 const char kUnlocated[] = "%s: %s";
 
 }  // namespace
-
-std::string printableText(const char *text, size_t length) {
-    std::string out;
-    out.reserve(length);
-    for (size_t i = 0; i < length; ++i) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c == '\\') {
-            out += "\\\\";
-        } else if (c < 0x20 || c >= 0x7F) {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", c);
-            out += hex;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
 
 std::string formatRibParseError(const RibParseError &error) {
     std::string source = printableText(error.source.data(), error.source.size());

@@ -33,10 +33,26 @@ struct ParsedRequest {
     size_t line = 0;
     size_t offset = 0;
     std::vector<Arg> args;
-    std::vector<Param> params;
+    ValuePool<Param> params;
     ValuePool<RtFloat> floats;
     ValuePool<RtInt> ints;
-    std::vector<RtToken> strings;
+    ValuePool<RtToken> strings;
+
+    // Every pool that grows with the input charges the budget.
+    void setBudget(Budget *memory) {
+        params.setBudget(memory);
+        floats.setBudget(memory);
+        ints.setBudget(memory);
+        strings.setBudget(memory);
+    }
+    // Emptied, with the pools' memory freed.
+    void release() {
+        args.clear();
+        params.release();
+        floats.release();
+        ints.release();
+        strings.release();
+    }
 
     void clear() {
         args.clear();

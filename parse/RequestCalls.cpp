@@ -4,6 +4,7 @@
 
 #include "quillet/RibParser.h"
 
+#include "format/PrintableText.h"
 #include "quillet/DeclTable.h"
 #include "decl/HandleId.h"
 #include "decl/ValueShape.h"
@@ -93,7 +94,7 @@ RtInt RequestCaller::vertexCountOfParams(ParsedRequest &r, bool &ok) {
         ValueShape each = paramValueShape(*p.decl, uncountedCounts());
         if (each.kind == ValueShape::Nothing || each.count == 0) continue;
         if (p.count % each.count != 0) {
-            report(formatString(kNoVertexCount, r.shape->keyword, p.token, p.count));
+            report(formatString(kNoVertexCount, r.shape->keyword, printableText(p.token).c_str(), p.count));
             ok = false;
             return 0;
         }
@@ -181,7 +182,7 @@ bool RequestCaller::counts(ParsedRequest &r, ClassCounts &out) {
         }
         // The writer writes no parameters for these: they are left out.
         if (result.status == CountStatus::unknownPatchType)
-            report(formatString(kUnknownPatchType, k, r.s(0)));
+            report(formatString(kUnknownPatchType, k, printableText(r.s(0)).c_str()));
         else
             report(formatString(kBadStep, k, result.badStep));
         r.params.clear();
@@ -222,7 +223,7 @@ void RequestCaller::buildParamList(ParsedRequest &r, const ClassCounts &classCou
         ValueShape shape = paramValueShape(*p.decl, classCounts);
         size_t wanted = shape.kind == ValueShape::Nothing ? 0 : shape.count;
         if (p.count != wanted) {
-            report(formatString(kWrongCount, r.shape->keyword, p.token, p.count, wanted));
+            report(formatString(kWrongCount, r.shape->keyword, printableText(p.token).c_str(), p.count, wanted));
             continue;
         }
         RtPointer value = nullptr;
@@ -252,7 +253,7 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     auto filterOf = [&](size_t at, RtFilterFunc &filter) {
         filter = filterFunction(r.s(at));
         if (filter || !*r.s(at)) return true;
-        report(formatString(kUnknownFilter, k, r.s(at)));
+        report(formatString(kUnknownFilter, k, printableText(r.s(at)).c_str()));
         return false;
     };
     auto basisOf = [&](size_t at, RtFloat(*&basis)[4]) {
@@ -262,7 +263,7 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
         }
         basis = const_cast<RtFloat(*)[4]>(standardBasis(r.s(at)));
         if (basis) return true;
-        report(formatString(kUnknownBasis, k, r.s(at)));
+        report(formatString(kUnknownBasis, k, printableText(r.s(at)).c_str()));
         return false;
     };
 
@@ -313,7 +314,7 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     case Request::ErrorHandler: {
         RtErrorHandler handler = errorHandlerFunction(r.s(0));
         if (!handler) {
-            report(formatString(kUnknownErrorHandler, k, r.s(0)));
+            report(formatString(kUnknownErrorHandler, k, printableText(r.s(0)).c_str()));
             return false;
         }
         target.ErrorHandler(handler);
@@ -442,12 +443,12 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     case Request::Procedural: {
         RtProcSubdivFunc function = proceduralFunction(r.s(0));
         if (!function) {
-            report(formatString(kUnknownProcedural, k, r.s(0)));
+            report(formatString(kUnknownProcedural, k, printableText(r.s(0)).c_str()));
             return false;
         }
         int needed = function == RiProcDelayedReadArchive ? 1 : 2;
         if (r.size(1) < static_cast<size_t>(needed)) {
-            report(formatString(kProceduralStrings, k, r.s(0), needed, r.size(1)));
+            report(formatString(kProceduralStrings, k, printableText(r.s(0)).c_str(), needed, r.size(1)));
             return false;
         }
         target.Procedural(r.S(1), r.F(2), function, nullptr);
@@ -491,7 +492,7 @@ bool RequestCaller::dispatch(ParsedRequest &r) {
     case Request::Procedural2: {
         RtProc2SubdivFunc function = procedural2Function(r.s(0));
         if (!function) {
-            report(formatString(kUnknownProcedural, k, r.s(0)));
+            report(formatString(kUnknownProcedural, k, printableText(r.s(0)).c_str()));
             return false;
         }
         RtProc2BoundFunc bound = boundFunction(r.s(1));

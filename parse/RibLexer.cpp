@@ -18,6 +18,8 @@ const char kFloatsPastEnd[] = "float array of %llu values runs past the end of t
 const char kCannotStart[] = "byte 0x%02X cannot start a token; reading stops here";
 const char kBadNumber[] = "bad number \"%s\"";
 const char kTooLong[] = "token longer than %zu bytes";
+const char kCommentTooLong[] = "comment longer than %zu bytes";
+const char kStringTooLong[] = "string longer than %zu bytes";
 const char kUndefinedRequest[] = "undefined encoded request %u";
 const char kUndefinedString[] = "undefined encoded string %u";
 const char kNotARequest[] = "encoded request %u names \"%s\", which is not a request";
@@ -88,8 +90,15 @@ double doubleFromBits(uint64_t bits) {
 
 }  // namespace
 
-RibLexer::RibLexer(std::unique_ptr<ByteInput> in, StringArena &arena, Reporter reporter)
-    : input(std::move(in)), strings(arena), report(std::move(reporter)), buffer(kFirstBuffer) {}
+RibLexer::RibLexer(std::unique_ptr<ByteInput> in, StringArena &arena, Reporter reporter, const RibParseLimits &caps,
+                   Budget &budget)
+    : input(std::move(in)), strings(arena), report(std::move(reporter)), limits(caps), memory(budget),
+      buffer(kFirstBuffer) {}
+
+void RibLexer::releaseRetired() {
+    for (const std::unique_ptr<std::string> &text : retired) memory.give(text->size());
+    retired.clear();
+}
 
 bool RibLexer::refill() {
     if (ended) return false;
@@ -190,11 +199,11 @@ bool RibLexer::nextNumberStart() {
 // Numbers are read a buffer at a time: while a number starts more than
 // kFastRoom bytes before the end of the buffer (or the input has ended), its
 // text cannot be cut short by the buffer's end.
-template <typename T, typename ReadOne>
-size_t RibLexer::scanNumbers(ValuePool<T> &out, ReadOne readOne) {
-    const size_t before = out.size();
+template <typename T, typename Store, typename ReadOne>
+size_t RibLexer::scanNumbers(Store store, size_t most, ReadOne readOne) {
+    size_t count = 0;
     bool stopped = false;
-    while (!stopped && pendingFloats == 0 && nextNumberStart()) {
+    while (!stopped && pendingFloats == 0 && count < most && nextNumberStart()) {
         const char *p = buffer.data() + pos;
         const char *const last = buffer.data() + end;
         const char *const limit = ended ? last : last - kFastRoom + 1;
@@ -205,7 +214,8 @@ size_t RibLexer::scanNumbers(ValuePool<T> &out, ReadOne readOne) {
                 stopped = true;
                 break;
             }
-            out.push_back(value);
+            store(value);
+            ++count;
             p = stop;
             while (p < last && isSpace(static_cast<unsigned char>(*p))) {
                 if (*p == '\n') ++line;
@@ -214,7 +224,7 @@ size_t RibLexer::scanNumbers(ValuePool<T> &out, ReadOne readOne) {
         }
         pos = static_cast<size_t>(p - buffer.data());
     }
-    return out.size() - before;
+    return count;
 }
 
 namespace {
@@ -255,16 +265,24 @@ const char *readShortDecimal(const char *p, const char *last, RtFloat &value) {
 #endif
 }
 
+// One float's text at p, as scanFloats reads it: where it ends, or null
+// when it needs a closer look.
+const char *readFloat(const char *p, const char *last, RtFloat &value) {
+    const char c = *p;
+    if (!((c >= '0' && c <= '9') || c == '-' || c == '.')) return nullptr;
+    if (const char *end = readShortDecimal(p, last, value)) return end;
+    auto result = std::from_chars(p, last, value);
+    return result.ec == std::errc() ? result.ptr : nullptr;
+}
+
 }  // namespace
 
-size_t RibLexer::scanFloats(ValuePool<RtFloat> &out) {
-    return scanNumbers(out, [](const char *p, const char *last, RtFloat &value) -> const char * {
-        const char c = *p;
-        if (!((c >= '0' && c <= '9') || c == '-' || c == '.')) return nullptr;
-        if (const char *end = readShortDecimal(p, last, value)) return end;
-        auto result = std::from_chars(p, last, value);
-        return result.ec == std::errc() ? result.ptr : nullptr;
-    });
+size_t RibLexer::scanFloats(ValuePool<RtFloat> &out, size_t most) {
+    return scanNumbers<RtFloat>([&out](RtFloat value) { out.push_back(value); }, most, readFloat);
+}
+
+size_t RibLexer::skipFloats() {
+    return scanNumbers<RtFloat>([](RtFloat) {}, SIZE_MAX, readFloat);
 }
 
 namespace {
@@ -291,10 +309,10 @@ const char *readInt(const char *p, const char *last, RtInt &value) {
 // apart. Those are read by a loop of their own that stores straight into
 // room reserved once per buffer (every number and its delimiter take at least
 // two bytes, so a stretch of 2n bytes holds at most n + 1); anything else goes through readInt and the general rules.
-size_t RibLexer::scanInts(ValuePool<RtInt> &out) {
+size_t RibLexer::scanInts(ValuePool<RtInt> &out, size_t most) {
     const size_t before = out.size();
     bool stopped = false;
-    while (!stopped && pendingFloats == 0 && nextNumberStart()) {
+    while (!stopped && pendingFloats == 0 && out.size() - before < most && nextNumberStart()) {
         const char *p = buffer.data() + pos;
         const char *const last = buffer.data() + end;
         const char *const bufferLimit = ended ? last : last - kFastRoom + 1;
@@ -373,22 +391,7 @@ Token RibLexer::next() {
             t.kind = c == '[' ? TokenKind::Open : TokenKind::Close;
             return t;
         }
-        if (c == '#') {
-            ++pos;
-            scratch.clear();
-            for (;;) {
-                const char *start = buffer.data() + pos;
-                const char *stop = static_cast<const char *>(std::memchr(start, '\n', end - pos));
-                size_t n = stop ? static_cast<size_t>(stop - start) : end - pos;
-                scratch.append(start, n);
-                pos += n;
-                if (stop || !refill()) break;
-            }
-            t.kind = TokenKind::Comment;
-            t.text = strings.store(scratch.data(), scratch.size());
-            t.length = scratch.size();
-            return t;
-        }
+        if (c == '#') return scanComment(t);
         if (isKeywordStart(c)) return scanWord(t, true);
         if (isNumberStart(c)) return scanWord(t, false);
         ++pos;
@@ -399,6 +402,31 @@ Token RibLexer::next() {
         ended = true;
         return t;
     }
+}
+
+// The text after '#' to the end of the line. Past the cap the rest of the
+// line is skipped without being kept.
+Token RibLexer::scanComment(Token &t) {
+    ++pos;
+    scratch.clear();
+    bool tooLong = false;
+    for (;;) {
+        const char *start = buffer.data() + pos;
+        const char *stop = static_cast<const char *>(std::memchr(start, '\n', end - pos));
+        size_t n = stop ? static_cast<size_t>(stop - start) : end - pos;
+        if (!tooLong && n > limits.commentBytes - scratch.size()) {
+            tooLong = true;
+            fail(t, formatString(kCommentTooLong, limits.commentBytes));
+        }
+        if (!tooLong) scratch.append(start, n);
+        pos += n;
+        if (stop || !refill()) break;
+    }
+    if (tooLong) return t;
+    t.kind = TokenKind::Comment;
+    t.text = strings.store(scratch.data(), scratch.size());
+    t.length = scratch.size();
+    return t;
 }
 
 Token RibLexer::scanWord(Token &t, bool keyword) {
@@ -437,16 +465,24 @@ Token RibLexer::scanWord(Token &t, bool keyword) {
     return t;
 }
 
+// A quoted string with its escapes read. Past the cap the rest of the
+// string is read to its closing quote without being kept.
 bool RibLexer::scanQuoted(std::string &out, Token &t) {
     ++pos;  // the opening quote
     out.clear();
+    bool tooLong = false;
     for (;;) {
+        if (out.size() > limits.stringBytes && !tooLong) {
+            tooLong = true;
+            fail(t, formatString(kStringTooLong, limits.stringBytes));
+        }
+        if (tooLong) out.clear();
         if (pos == end && !refill()) {
             fail(t, kUnterminatedString);
             return false;
         }
         char c = buffer[pos++];
-        if (c == '"') return true;
+        if (c == '"') return !tooLong;
         if (c != '\\') {
             if (c == '\n') ++line;
             out += c;
@@ -485,21 +521,26 @@ Token RibLexer::scanString(Token &t) {
     return t;
 }
 
-// length bytes into out, as far as the input has them.
+// length bytes into out, as far as the input has them. The bytes of a
+// length past the cap are skipped, not kept: a stream that ends first is
+// reported as such, any other as too long.
 bool RibLexer::readCounted(uint64_t length, std::string &out, Token &t, unsigned char code) {
     out.clear();
+    const bool tooLong = length > limits.stringBytes;
     uint64_t left = length;
     while (left > 0) {
         if (pos == end && !refill()) {
-            fail(t, formatString(kClaimedLength, code, static_cast<unsigned long long>(length), out.size()));
+            size_t got = static_cast<size_t>(length - left);
+            fail(t, formatString(kClaimedLength, code, static_cast<unsigned long long>(length), got));
             return false;
         }
         size_t n = static_cast<size_t>(left < end - pos ? left : end - pos);
-        out.append(buffer.data() + pos, n);
+        if (!tooLong) out.append(buffer.data() + pos, n);
         pos += n;
         left -= n;
     }
-    return true;
+    if (tooLong) fail(t, formatString(kStringTooLong, limits.stringBytes));
+    return !tooLong;
 }
 
 // The string that a definition names: a plain or binary string only, so that
@@ -611,6 +652,7 @@ Token RibLexer::scanBinary(Token &t) {
         unsigned code = static_cast<unsigned>(readUnsigned(bytes));
         std::unique_ptr<std::string> text(new std::string());
         if (!scanDefinedText(*text, t, c)) return t;
+        memory.charge(text->size());
         std::unique_ptr<std::string> &slot = encodedStrings[code];
         if (slot) retired.push_back(std::move(slot));
         slot = std::move(text);

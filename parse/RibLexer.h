@@ -12,10 +12,12 @@
 #include <unordered_map>
 #include <vector>
 
+#include "parse/Budget.h"
 #include "parse/ByteInput.h"
 #include "parse/RequestShapes.h"
 #include "parse/StringArena.h"
 #include "parse/ValuePool.h"
+#include "quillet/RibParser.h"
 #include "quillet/ri.h"
 
 namespace quillet {
@@ -50,7 +52,10 @@ public:
     // fatal: reading stops after this report.
     using Reporter = std::function<void(size_t line, size_t offset, const std::string &message, bool fatal)>;
 
-    RibLexer(std::unique_ptr<ByteInput> input, StringArena &strings, Reporter report);
+    // A comment or string longer than its cap in limits is reported and
+    // skipped; string definitions are charged to memory.
+    RibLexer(std::unique_ptr<ByteInput> input, StringArena &strings, Reporter report, const RibParseLimits &limits,
+             Budget &memory);
 
     Token next();
     // The values of the FloatArray token just returned, appended to out;
@@ -58,15 +63,19 @@ public:
     bool takeFloats(const Token &array, ValuePool<RtFloat> &out);
     // The plain ASCII numbers that come next, read straight into out up to
     // anything else (a ']', a binary token, a number that needs a closer
-    // look), which next() then returns. The count appended.
-    size_t scanFloats(ValuePool<RtFloat> &out);
-    size_t scanInts(ValuePool<RtInt> &out);
+    // look), which next() then returns. Reading stops at the end of the
+    // buffer in which the count reaches most. The count appended.
+    size_t scanFloats(ValuePool<RtFloat> &out, size_t most);
+    size_t scanInts(ValuePool<RtInt> &out, size_t most);
+    // The plain numbers that come next, read and not kept: the count.
+    size_t skipFloats();
     // Releases the strings that redefinitions replaced while the request in
     // hand could still point at them.
-    void releaseRetired() { retired.clear(); }
+    void releaseRetired();
     // Why the input stopped early, empty when it ended normally.
     const std::string &inputFailure() const { return input->failure(); }
     size_t position() const { return base + pos; }
+    size_t currentLine() const { return line; }
     // True once a byte that cannot start a token stopped the reading, the
     // rest of the input unread.
     bool stopped() const { return stoppedOnFatal; }
@@ -78,10 +87,11 @@ private:
     bool nextNumberStart();
     // The loop of scanFloats and scanInts: readOne reads one number's text
     // and returns where it ends, or null when it is not a plain number.
-    template <typename T, typename ReadOne>
-    size_t scanNumbers(ValuePool<T> &out, ReadOne readOne);
+    template <typename T, typename Store, typename ReadOne>
+    size_t scanNumbers(Store store, size_t most, ReadOne readOne);
     bool refill();
     void skipPendingFloats();
+    Token scanComment(Token &t);
     Token scanString(Token &t);
     bool scanQuoted(std::string &out, Token &t);
     Token scanWord(Token &t, bool keyword);
@@ -94,6 +104,8 @@ private:
     std::unique_ptr<ByteInput> input;
     StringArena &strings;
     Reporter report;
+    const RibParseLimits &limits;
+    Budget &memory;
     std::vector<char> buffer;
     size_t pos = 0, end = 0;
     size_t base = 0;  // stream offset of buffer[0]

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <new>
 
 #include "quillet/DeclTable.h"
 #include "decl/ValueShape.h"
@@ -36,6 +37,10 @@ const char kParamName[] = "%s: parameter name expected";
 const char kKeywordPrefixed[] = "%s: %s";
 const char kParamKind[] = "%s: parameter \"%s\" needs %s values";
 const char kOutOfRange[] = "number out of range";
+const char kArrayTooLong[] = "array longer than %zu values";
+const char kRequestTextTooLong[] = "%s: strings longer than %zu bytes in all";
+const char kMemorySpent[] = "the parse's memory budget of %llu bytes is spent: request dropped";
+const char kOutOfMemory[] = "out of memory: reading stops here";
 const char kStructureHeader[] = "#RenderMan RIB-Structure 1.0";
 const char kCommentRecord[] = "comment";
 const char kStructureRecord[] = "structure";
@@ -121,18 +126,26 @@ bool isIntegerText(const Token &t, RtInt &out) {
 class Parser {
 public:
     Parser(std::unique_ptr<ByteInput> input, const char *sourceName, RenderContext &context,
-           RibDiagnostics &diagnostics)
-        : lexer(std::move(input), arena,
-                [this](size_t line, size_t offset, const std::string &message, bool fatal) {
-                    if (quiet && !fatal) return;
-                    quiet = true;
-                    if (holdingLexerReport)
-                        heldLexerReport.push_back({line, offset, message});
-                    else
-                        report(line, offset, message);
-                }),
+           RibDiagnostics &diagnostics, const RibParseLimits &caps)
+        : limits(caps), memory(caps.memoryBytes),
+          lexer(
+              std::move(input), arena,
+              [this](size_t line, size_t offset, const std::string &message, bool fatal) {
+                  if (quiet && !fatal) return;
+                  quiet = true;
+                  if (holdingLexerReport)
+                      heldLexerReport.push_back({line, offset, message});
+                  else
+                      report(line, offset, message);
+              },
+              limits, memory),
           caller(context, [this](const std::string &message) { report(request.line, request.offset, message); }),
-          target(context), diagnostics(diagnostics), source(sourceName) {}
+          target(context), diagnostics(diagnostics), source(sourceName) {
+        arena.setBudget(&memory);
+        request.setBudget(&memory);
+        group.setBudget(&memory);
+        floatScratch.setBudget(&memory);
+    }
 
     RibParseResult run();
     // Once the input has failed (a read error, corrupt gzip data), what was
@@ -161,6 +174,20 @@ public:
     RibParseResult result;
 
 private:
+    // One request, or what stands in its place; false when reading ends.
+    bool step();
+    // After the memory budget is spent: the request in hand reported and
+    // dropped, its memory freed.
+    void dropSpentRequest();
+    void reportHere(const std::string &message);
+    void holdComment(const char *text, size_t length);
+    bool arrayTooLong(const Token &open, size_t count);
+    // The values of an unknown request, charged to the memory budget by
+    // count, and given back when the request is done.
+    void chargeUnknown(uint64_t values);
+    void releaseUnknown();
+    // Counts a string of the request against its cap; false (reported) past it.
+    bool addText(const Token &string);
     Token &peek();
     Token take();
     bool fail(const Token &t, const std::string &message);
@@ -188,6 +215,8 @@ private:
     // "argument N should be ...", or for a parameter's value what it needs.
     std::string argumentProblem(size_t position, const char *what);
 
+    RibParseLimits limits;
+    Budget memory;
     StringArena arena;
     RibLexer lexer;
     ParsedRequest request;
@@ -214,8 +243,11 @@ private:
     std::vector<LexerReport> heldLexerReport;
     bool stopped = false;  // the diagnostics ended the parse
     std::vector<std::string> heldComments;
-    std::vector<double> group;  // numbers of one array spread over several arguments
+    uint64_t heldBytes = 0;   // charged for heldComments
+    ValuePool<double> group;  // numbers of one array spread over several arguments
     size_t groupAt = 0;
+    size_t requestText = 0;  // bytes of the request's strings so far
+    uint64_t unknownCharged = 0;
     ValuePool<RtFloat> floatScratch;
     const Token *parameter = nullptr;  // the name whose value is being read
     const char *parameterKind = nullptr;
@@ -241,7 +273,7 @@ Token &Parser::peek() {
             std::memcmp(peeked.text, kStructureHeader, peeked.length) == 0)
             continue;  // the header line that every writer writes itself
         if (holdComments)
-            heldComments.emplace_back(peeked.text, peeked.length);
+            holdComment(peeked.text, peeked.length);
         else
             emitComment(peeked.text, peeked.length);
     }
@@ -278,15 +310,79 @@ void Parser::emitComment(const char *text, size_t length) {
 }
 
 // Comments met inside a request follow it, in their order.
+void Parser::holdComment(const char *text, size_t length) {
+    const uint64_t bytes = length + sizeof(std::string);
+    memory.charge(bytes);
+    heldBytes += bytes;
+    heldComments.emplace_back(text, length);
+}
+
 void Parser::emitHeldComments() {
     for (const std::string &text : heldComments) emitComment(text.c_str(), text.size());
     heldComments.clear();
+    memory.give(heldBytes);
+    heldBytes = 0;
+}
+
+bool Parser::arrayTooLong(const Token &open, size_t count) {
+    if (count <= limits.arrayValues) return false;
+    fail(open, formatString(kArrayTooLong, limits.arrayValues));
+    return true;
+}
+
+// At the request in hand, or where reading has got to between requests.
+void Parser::reportHere(const std::string &message) {
+    if (request.line > 0)
+        report(request.line, request.offset, message);
+    else
+        report(lexer.currentLine(), lexer.position(), message);
+}
+
+bool Parser::addText(const Token &string) {
+    requestText += string.length;
+    if (requestText <= limits.requestTextBytes) return true;
+    return fail(string, formatString(kRequestTextTooLong, request.shape->keyword, limits.requestTextBytes));
+}
+
+// What one value of an unknown request holds: its entry, its number and
+// the value handed on.
+const uint64_t kUnknownValueBytes = 64;
+
+void Parser::chargeUnknown(uint64_t values) {
+    memory.charge(values * kUnknownValueBytes);
+    unknownCharged += values * kUnknownValueBytes;
+}
+
+void Parser::releaseUnknown() {
+    memory.give(unknownCharged);
+    unknownCharged = 0;
+}
+
+void Parser::dropSpentRequest() {
+    reportHere(formatString(kMemorySpent, static_cast<unsigned long long>(memory.limit())));
+    quiet = true;
+    holdComments = false;
+    heldComments.clear();
+    memory.give(heldBytes);
+    heldBytes = 0;
+    request.release();
+    request.shape = nullptr;
+    unknown.clear();
+    releaseUnknown();
+    group.release();
+    floatScratch.release();
+    arena.release();
 }
 
 // Skips to the next request keyword, the end, or a byte that stops reading.
 void Parser::resync() {
     quiet = true;
     for (;;) {
+        if (!havePeek) {
+            // Plain numbers (the rest of an array past its cap) are skipped
+            // in bulk rather than a token at a time.
+            lexer.skipFloats();
+        }
         TokenKind kind = peek().kind;
         if (kind == TokenKind::Keyword || kind == TokenKind::End || kind == TokenKind::Fatal) break;
         take();
@@ -296,56 +392,76 @@ void Parser::resync() {
 }
 
 RibParseResult Parser::run() {
+    bool spent = false;
     for (;;) {
-        arena.reset();
-        lexer.releaseRetired();
-        Token t = take();
-        switch (t.kind) {
-        case TokenKind::End:
-            if (!lexer.inputFailure().empty()) {
-                reportInputFailure(t.line);
-                return result;
+        try {
+            if (spent) {
+                spent = false;
+                resync();
             }
-            // A request may have taken the token that stopped the reading.
-            result.complete = !lexer.stopped();
+            if (!step()) return result;
+        } catch (const BudgetSpent &) {
+            dropSpentRequest();
+            spent = true;
+        } catch (const std::bad_alloc &) {
+            reportHere(kOutOfMemory);
             return result;
-        case TokenKind::Fatal: return result;
-        case TokenKind::Error: resync(); continue;
-        case TokenKind::Keyword: break;
-        case TokenKind::Close:
-            fail(t, kUnexpectedClose);
-            resync();
-            continue;
-        default:
-            fail(t, kValueOutsideRequest);
-            resync();
-            continue;
         }
-        if (!t.shape) {
-            passUnknown(t);
-            if (stopped) return result;
-            continue;
-        }
-        holdComments = readingRequest = true;
-        bool read = readRequest(t);
-        holdComments = readingRequest = false;
-        const Request kind = t.shape->request;
-        if (!read) {
-            blocks.begun(kind, false);
-            emitHeldComments();
-            resync();
-            continue;
-        }
-        if (kind == Request::Version) {
-            target.Version(request.n(0));
-        } else if (blocks.mayClose(kind)) {
-            if (!diagnostics.proceed(request.line, request.offset)) return result;
-            bool passed = caller.call(request);
-            if (passed) ++result.requests;
-            blocks.begun(kind, passed);
-        }
-        emitHeldComments();
     }
+}
+
+bool Parser::step() {
+    request.shape = nullptr;
+    request.line = 0;  // no request in hand
+    arena.reset();
+    lexer.releaseRetired();
+    Token t = take();
+    switch (t.kind) {
+    case TokenKind::End:
+        if (!lexer.inputFailure().empty()) {
+            reportInputFailure(t.line);
+            return false;
+        }
+        // A request may have taken the token that stopped the reading.
+        result.complete = !lexer.stopped();
+        return false;
+    case TokenKind::Fatal: return false;
+    case TokenKind::Error: resync(); return true;
+    case TokenKind::Keyword: break;
+    case TokenKind::Close:
+        fail(t, kUnexpectedClose);
+        resync();
+        return true;
+    default:
+        fail(t, kValueOutsideRequest);
+        resync();
+        return true;
+    }
+    if (!t.shape) {
+        passUnknown(t);
+        return !stopped;
+    }
+    holdComments = readingRequest = true;
+    bool read = readRequest(t);
+    holdComments = readingRequest = false;
+    const Request kind = t.shape->request;
+    if (!read) {
+        blocks.begun(kind, false);
+        emitHeldComments();
+        resync();
+        return true;
+    }
+    if (kind == Request::Version) {
+        target.Version(request.n(0));
+    } else if (blocks.mayClose(kind)) {
+        diagnostics.reached(lexer.position());
+        if (!diagnostics.proceed(request.line, request.offset)) return false;
+        bool passed = caller.call(request);
+        if (passed) ++result.requests;
+        blocks.begun(kind, passed);
+    }
+    emitHeldComments();
+    return true;
 }
 
 bool Parser::readRequest(const Token &keyword) {
@@ -355,6 +471,7 @@ bool Parser::readRequest(const Token &keyword) {
     request.offset = keyword.offset;
     group.clear();
     groupAt = 0;
+    requestText = 0;
     size_t position = 0;
     for (const char *code = keyword.shape->args; *code; ++code) {
         ++position;
@@ -379,6 +496,7 @@ bool Parser::readArgument(char kind, long fixed, size_t position) {
     case 's': {
         Token &t = peek();
         if (t.kind != TokenKind::String) return fail(t, formatString(kArgument, k, position, kString));
+        if (!addText(t)) return false;
         pushArg('s', request.strings.size(), 1);
         request.strings.push_back(t.text);
         take();
@@ -444,12 +562,14 @@ bool Parser::readGroup() {
     group.clear();
     groupAt = 0;
     Token open = take();
-    if (open.kind == TokenKind::FloatArray) {
+    auto appendFloats = [&](const Token &array) {
+        if (arrayTooLong(open, group.size() + array.count)) return false;
         floatScratch.clear();
-        if (!lexer.takeFloats(open, floatScratch)) return false;
-        group.assign(floatScratch.begin(), floatScratch.end());
+        if (!lexer.takeFloats(array, floatScratch)) return false;
+        for (RtFloat value : floatScratch) group.push_back(value);
         return true;
-    }
+    };
+    if (open.kind == TokenKind::FloatArray) return appendFloats(open);
     for (;;) {
         Token &t = peek();
         if (t.kind == TokenKind::Close) {
@@ -459,15 +579,14 @@ bool Parser::readGroup() {
         if (t.kind == TokenKind::Number) {
             double value;
             if (!toDouble(t, value)) return fail(t, kOutOfRange);
+            if (arrayTooLong(open, group.size() + 1)) return false;
             group.push_back(value);
             take();
             continue;
         }
         if (t.kind == TokenKind::FloatArray) {
             Token array = take();
-            floatScratch.clear();
-            if (!lexer.takeFloats(array, floatScratch)) return false;
-            group.insert(group.end(), floatScratch.begin(), floatScratch.end());
+            if (!appendFloats(array)) return false;
             continue;
         }
         if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) return fail(open, kUnterminatedArray);
@@ -480,19 +599,21 @@ bool Parser::readGroup() {
 template <typename T, typename Scan, typename Number, typename Array>
 bool Parser::readBracketed(ValuePool<T> &pool, const Token &open, size_t position, const char *what, Scan scan,
                            Number number, Array array) {
+    const size_t start = pool.size();
     for (;;) {
-        scan(pool);
+        scan(pool, limits.arrayValues - (pool.size() - start) + 1);
+        if (arrayTooLong(open, pool.size() - start)) return false;
         Token &t = peek();
         if (t.kind == TokenKind::Close) {
             take();
             return true;
         }
         if (t.kind == TokenKind::Number) {
-            if (!number(t)) return false;
+            if (arrayTooLong(open, pool.size() - start + 1) || !number(t)) return false;
             take();
         } else if (t.kind == TokenKind::FloatArray) {
             Token values = take();
-            if (!array(values)) return false;
+            if (arrayTooLong(open, pool.size() - start + values.count) || !array(values)) return false;
         } else if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) {
             return fail(open, kUnterminatedArray);
         } else {
@@ -510,10 +631,10 @@ bool Parser::readFloats(size_t position, long fixed, bool bare, const char *what
     Token first = peek();
     if (first.kind == TokenKind::FloatArray) {
         take();
-        if (!lexer.takeFloats(first, pool)) return false;
+        if (arrayTooLong(first, first.count) || !lexer.takeFloats(first, pool)) return false;
     } else if (first.kind == TokenKind::Open) {
         take();
-        auto scan = [this](ValuePool<RtFloat> &out) { lexer.scanFloats(out); };
+        auto scan = [this](ValuePool<RtFloat> &out, size_t most) { lexer.scanFloats(out, most); };
         auto number = [&](const Token &t) {
             RtFloat value;
             if (!toFloat(t, value)) return fail(t, kOutOfRange);
@@ -547,6 +668,7 @@ bool Parser::readInts(size_t position, bool bare, const char *what) {
     const size_t start = pool.size();
     Token first = peek();
     auto fromFloats = [&](const Token &array) {
+        if (arrayTooLong(array, array.count)) return false;
         floatScratch.clear();
         if (!lexer.takeFloats(array, floatScratch)) return false;
         for (RtFloat value : floatScratch) {
@@ -566,7 +688,7 @@ bool Parser::readInts(size_t position, bool bare, const char *what) {
         if (!fromFloats(first)) return false;
     } else if (first.kind == TokenKind::Open) {
         take();
-        auto scan = [this](ValuePool<RtInt> &out) { lexer.scanInts(out); };
+        auto scan = [this](ValuePool<RtInt> &out, size_t most) { lexer.scanInts(out, most); };
         auto number = [&](const Token &t) {
             RtInt value;
             if (!toInt(t, value)) return fail(t, argumentProblem(position, what));
@@ -582,10 +704,11 @@ bool Parser::readInts(size_t position, bool bare, const char *what) {
 }
 
 bool Parser::readStrings(size_t position, bool bare, const char *what) {
-    std::vector<RtToken> &pool = request.strings;
+    ValuePool<RtToken> &pool = request.strings;
     const size_t start = pool.size();
     Token first = peek();
     if (first.kind == TokenKind::String && bare) {
+        if (!addText(first)) return false;
         pool.push_back(first.text);
         take();
     } else if (first.kind == TokenKind::Open) {
@@ -597,6 +720,7 @@ bool Parser::readStrings(size_t position, bool bare, const char *what) {
                 break;
             }
             if (t.kind == TokenKind::String) {
+                if (arrayTooLong(first, pool.size() - start + 1) || !addText(t)) return false;
                 pool.push_back(t.text);
                 take();
             } else if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End) {
@@ -655,6 +779,10 @@ void Parser::passUnknown(const Token &keyword) {
     holdComments = true;
     bool read = readUnknown(keyword);
     holdComments = false;
+    struct GiveBack {
+        Parser &parser;
+        ~GiveBack() { parser.releaseUnknown(); }
+    } giveBack{*this};
     // Cut short by a failing input, the request may have lost its values.
     if (read && !lexer.inputFailure().empty()) {
         reportInputFailure(keyword.line);
@@ -665,6 +793,7 @@ void Parser::passUnknown(const Token &keyword) {
         resync();
         return;
     }
+    diagnostics.reached(lexer.position());
     if (!diagnostics.proceed(request.line, request.offset)) {
         stopped = true;
         return;
@@ -684,11 +813,13 @@ bool Parser::readUnknown(const Token &keyword) {
         case TokenKind::End:
         case TokenKind::Fatal: return true;
         case TokenKind::String:
+            chargeUnknown(1);
             unknown.add(RequestValue::Type::String, false, unknown.strings.size(), 1);
             unknown.strings.push_back(t.text);
             take();
             break;
         case TokenKind::Number: {
+            chargeUnknown(1);
             RtInt integer;
             if (isIntegerText(t, integer)) {
                 unknown.add(RequestValue::Type::Integer, false, unknown.ints.size(), 1);
@@ -705,6 +836,8 @@ bool Parser::readUnknown(const Token &keyword) {
         case TokenKind::FloatArray: {
             take();
             size_t start = unknown.floats.size();
+            if (arrayTooLong(t, t.count)) return false;
+            chargeUnknown(t.count);
             if (!lexer.takeFloats(t, unknown.floats)) return false;
             unknown.add(RequestValue::Type::Float, true, start, unknown.floats.size() - start);
             break;
@@ -734,16 +867,22 @@ bool Parser::readUnknownArray(const Token &open, const char *name) {
         if (t.kind == TokenKind::Keyword || t.kind == TokenKind::End || t.kind == TokenKind::Fatal)
             return fail(open, kUnterminatedArray);
         bool strings = unknown.strings.size() > stringStart;
+        const size_t count = numbers.size() + (unknown.strings.size() - stringStart);
+        if (t.kind != TokenKind::FloatArray && arrayTooLong(open, count + 1)) return false;
         if (t.kind == TokenKind::String && numbers.empty()) {
+            chargeUnknown(1);
             unknown.strings.push_back(t.text);
         } else if (t.kind == TokenKind::Number && !strings) {
             RtInt integer;
             double value;
             if (!toDouble(t, value)) return fail(t, kOutOfRange);
             integers = integers && isIntegerText(t, integer);
+            chargeUnknown(1);
             numbers.push_back(value);
         } else if (t.kind == TokenKind::FloatArray && !strings) {
             take();
+            if (arrayTooLong(open, count + t.count)) return false;
+            chargeUnknown(t.count);
             floatScratch.clear();
             if (!lexer.takeFloats(t, floatScratch)) return false;
             numbers.insert(numbers.end(), floatScratch.begin(), floatScratch.end());
@@ -842,12 +981,22 @@ bool Parser::readParams() {
 }
 
 RibParseResult parseInput(std::unique_ptr<ByteInput> input, const char *sourceName, RenderContext &target,
-                          RibDiagnostics &diagnostics) {
-    // Each stream is read with the standard declarations, whatever an
-    // earlier stream declared.
-    declareStandardTokens();
-    Parser parser(std::move(input), sourceName ? sourceName : "", target, diagnostics);
-    return parser.run();
+                          RibDiagnostics &diagnostics, const RibParseLimits &limits) {
+    try {
+        // Each stream is read with the standard declarations, whatever an
+        // earlier stream declared.
+        declareStandardTokens();
+        Parser parser(std::move(input), sourceName ? sourceName : "", target, diagnostics, limits);
+        return parser.run();
+    } catch (const std::bad_alloc &) {
+        RibParseError error;
+        error.source = sourceName ? sourceName : "";
+        error.message = kOutOfMemory;
+        diagnostics.error(error);
+        RibParseResult result;
+        result.errors = 1;
+        return result;
+    }
 }
 
 }  // namespace
@@ -858,14 +1007,18 @@ bool RibDiagnostics::proceed(size_t, size_t) {
     return true;
 }
 
+void RibDiagnostics::reached(size_t) {}
+
 void RibDiagnostics::error(const RibParseError &error) {
     std::string line = formatRibParseError(error);
     line += '\n';
     std::fputs(line.c_str(), stderr);
 }
 
-RibParseResult parseRib(const char *fileName, RenderContext &target, RibDiagnostics &diagnostics) {
-    if (fileName && std::strcmp(fileName, kStdinArgument) == 0) return parseRib(stdin, kStdinName, target, diagnostics);
+RibParseResult parseRib(const char *fileName, RenderContext &target, RibDiagnostics &diagnostics,
+                        const RibParseLimits &limits) {
+    if (fileName && std::strcmp(fileName, kStdinArgument) == 0)
+        return parseRib(stdin, kStdinName, target, diagnostics, limits);
     FILE *in = fileName ? std::fopen(fileName, "rb") : nullptr;
     if (!in) {
         RibParseError error;
@@ -876,18 +1029,19 @@ RibParseResult parseRib(const char *fileName, RenderContext &target, RibDiagnost
         result.errors = 1;
         return result;
     }
-    RibParseResult result = parseRib(in, fileName, target, diagnostics);
+    RibParseResult result = parseRib(in, fileName, target, diagnostics, limits);
     std::fclose(in);
     return result;
 }
 
-RibParseResult parseRib(FILE *stream, const char *sourceName, RenderContext &target, RibDiagnostics &diagnostics) {
-    return parseInput(ByteInput::fromFile(stream), sourceName, target, diagnostics);
+RibParseResult parseRib(FILE *stream, const char *sourceName, RenderContext &target, RibDiagnostics &diagnostics,
+                        const RibParseLimits &limits) {
+    return parseInput(ByteInput::fromFile(stream), sourceName, target, diagnostics, limits);
 }
 
 RibParseResult parseRib(const void *data, size_t size, const char *sourceName, RenderContext &target,
-                        RibDiagnostics &diagnostics) {
-    return parseInput(ByteInput::fromMemory(data, size), sourceName, target, diagnostics);
+                        RibDiagnostics &diagnostics, const RibParseLimits &limits) {
+    return parseInput(ByteInput::fromMemory(data, size), sourceName, target, diagnostics, limits);
 }
 
 }  // namespace quillet

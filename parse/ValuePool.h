@@ -1,12 +1,16 @@
 // The values of the request in hand: a growing array of plain numbers that
 // keeps its memory from one request to the next. Large arrays live in
 // mappings of their own, in large pages, and grow by remapping their pages
-// rather than copying them.
+// rather than copying them. With a budget, every growth is charged to it
+// first (BudgetSpent is thrown when it does not fit) and the memory is given
+// back when the pool lets it go.
 #ifndef QUILLET_PARSE_VALUEPOOL_H
 #define QUILLET_PARSE_VALUEPOOL_H
 
 #include <cstddef>
 #include <type_traits>
+
+#include "parse/Budget.h"
 
 namespace quillet {
 
@@ -23,7 +27,16 @@ public:
     ValuePool() = default;
     ValuePool(const ValuePool &) = delete;
     ValuePool &operator=(const ValuePool &) = delete;
-    ~ValuePool() { freeValueBlock(items, room * sizeof(T)); }
+    ~ValuePool() { release(); }
+
+    void setBudget(Budget *memory) { budget = memory; }
+    // Empty, with its memory freed.
+    void release() {
+        freeValueBlock(items, room * sizeof(T));
+        if (budget) budget->give(room * sizeof(T));
+        items = nullptr;
+        count = room = 0;
+    }
 
     void push_back(T value) {
         if (count == room) grow(count + 1);
@@ -49,6 +62,7 @@ private:
     void grow(size_t needed) {
         size_t next = room * 2 > needed ? room * 2 : needed;
         if (next < kFirstRoom) next = kFirstRoom;
+        if (budget) budget->charge((next - room) * sizeof(T));
         items = static_cast<T *>(resizeValueBlock(items, room * sizeof(T), next * sizeof(T)));
         room = next;
     }
@@ -56,6 +70,7 @@ private:
     T *items = nullptr;
     size_t count = 0;
     size_t room = 0;
+    Budget *budget = nullptr;
 };
 
 }  // namespace quillet

@@ -34,6 +34,8 @@ void bindConstants(py::module_ &module, RiClass &ri);
 // for: null for None, TypeError for anything else.
 RtFilterFunc filterFunction(py::handle filter);
 RtProcSubdivFunc proceduralFunction(py::handle procedural);
+RtProc2SubdivFunc procedural2Function(py::handle procedural);
+RtProc2BoundFunc boundFunction(py::handle bound);
 RtErrorHandler errorHandlerFunction(py::handle handler);
 // One of the standard basis objects (its C matrix, so that the stream names
 // it) or 16 numbers.

@@ -12,6 +12,8 @@ namespace {
 
 const char kNotAFilter[] = "expected one of the standard filters (Ri.GaussianFilter, ...) or None";
 const char kNotAProcedural[] = "expected one of the standard procedurals (Ri.ProcDelayedReadArchive, ...)";
+const char kNotAProcedural2[] = "expected one of the standard procedurals (Ri.Proc2DelayedReadArchive, ...)";
+const char kNotABoundFunction[] = "expected one of the standard bound functions (Ri.SimpleBound, Ri.DelayedBound)";
 const char kNotAnErrorHandler[] = "expected one of the standard error handlers (Ri.ErrorPrint, ...) or None";
 
 // The token variables, named without "RI_". clang-format cannot keep a list
@@ -108,6 +110,8 @@ void bindConstants(py::module_ &module, RiClass &ri) {
             return filter.function(x, y, xwidth, ywidth);
         });
     functionClass<RtProcSubdivFunc>(module, "Procedural");
+    functionClass<RtProc2SubdivFunc>(module, "Procedural2");
+    functionClass<RtProc2BoundFunc>(module, "BoundFunction");
     functionClass<RtErrorHandler>(module, "ErrorHandler")
         .def("__call__", [](const ErrorHandler &handler, RtInt code, RtInt severity, const char *message) {
             handler.function(code, severity, message);
@@ -120,6 +124,11 @@ void bindConstants(py::module_ &module, RiClass &ri) {
     addFunction(ri, "ProcDelayedReadArchive", &RiProcDelayedReadArchive, proceduralName);
     addFunction(ri, "ProcRunProgram", &RiProcRunProgram, proceduralName);
     addFunction(ri, "ProcDynamicLoad", &RiProcDynamicLoad, proceduralName);
+    addFunction(ri, "Proc2DelayedReadArchive", &RiProc2DelayedReadArchive, procedural2Name);
+    addFunction(ri, "Proc2ReadArchive", &RiProc2ReadArchive, procedural2Name);
+    addFunction(ri, "Proc2DynamicLoad", &RiProc2DynamicLoad, procedural2Name);
+    addFunction(ri, "SimpleBound", &RiSimpleBound, boundFunctionName);
+    addFunction(ri, "DelayedBound", &RiDelayedBound, boundFunctionName);
     addFunction(ri, "ErrorIgnore", &RiErrorIgnore, errorHandlerName);
     addFunction(ri, "ErrorPrint", &RiErrorPrint, errorHandlerName);
     addFunction(ri, "ErrorAbort", &RiErrorAbort, errorHandlerName);
@@ -145,6 +154,14 @@ RtFilterFunc filterFunction(py::handle filter) {
 
 RtProcSubdivFunc proceduralFunction(py::handle procedural) {
     return functionOf<RtProcSubdivFunc>(procedural, false, kNotAProcedural);
+}
+
+RtProc2SubdivFunc procedural2Function(py::handle procedural) {
+    return functionOf<RtProc2SubdivFunc>(procedural, false, kNotAProcedural2);
+}
+
+RtProc2BoundFunc boundFunction(py::handle bound) {
+    return functionOf<RtProc2BoundFunc>(bound, false, kNotABoundFunction);
 }
 
 RtErrorHandler errorHandlerFunction(py::handle handler) {

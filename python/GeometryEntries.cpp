@@ -90,6 +90,27 @@ void bindGeometryEntries(RiClass &ri) {
         },
         py::arg("data"), py::arg("bound"), py::arg("subdivfunc"), py::arg("freefunc") = py::none());
     bindNamedList(ri, "Geometry", &RiGeometryV);
+    ri.def(
+        "Volume",
+        [](const Ri &, const char *type, py::handle bound, py::handle dimensions, py::handle params) {
+            requireContext("Volume");
+            CallStorage storage;
+            RtFloat *box = floatValues(bound, 6, "bound", storage).data;
+            RtInt *grid = intValues(dimensions, 3, "dimensions", storage).data;
+            ParamDict list(params, volumeCounts(grid));
+            RiVolumeV(type, box, grid, list.size(), list.tokens(), list.values());
+        },
+        py::arg("type"), py::arg("bound"), py::arg("dimensions"), params());
+    ri.def(
+        "Procedural2",
+        [](const Ri &, py::handle subdivfunc, py::handle boundfunc, py::handle params) {
+            requireContext("Procedural2");
+            RtProc2SubdivFunc function = procedural2Function(subdivfunc);
+            RtProc2BoundFunc bound = boundFunction(boundfunc);
+            ParamDict list(params, uncountedCounts());
+            RiProcedural2V(function, bound, list.size(), list.tokens(), list.values());
+        },
+        py::arg("subdivfunc"), py::arg("boundfunc"), params());
 }
 
 }  // namespace python

@@ -13,6 +13,8 @@ const char kColorSamplesShape[] = "ColorSamples: nRGB and RGBn must hold the sam
 
 void bindOptionEntries(RiClass &ri) {
     bindFixed(ri, "Format", &RiFormat);
+    bindFixed(ri, "ClippingPlane", &RiClippingPlane);
+    bindNamedList(ri, "Camera", &RiCameraV);
     bindFixed(ri, "FrameAspectRatio", &RiFrameAspectRatio);
     bindFixed(ri, "ScreenWindow", &RiScreenWindow);
     bindFixed(ri, "CropWindow", &RiCropWindow);

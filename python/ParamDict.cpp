@@ -6,6 +6,7 @@
 #include "decl/UndeclaredParameter.h"
 #include "decl/VertexIndices.h"
 #include "quillet/DeclTable.h"
+#include "decl/HandleId.h"
 #include "decl/ValueShape.h"
 #include "rib/StreamOptions.h"
 
@@ -92,6 +93,12 @@ ParamDict ParamDict::streamOptions(py::handle params) {
         list.add(token, pair.second, decl, uncountedCounts());
     }
     return list;
+}
+
+void ParamDict::nameHandle(py::handle name) {
+    if (name.is_none()) return;
+    tokenArray.push_back(kHandleIdToken);
+    valueArray.push_back(stringValues(name, 1, kHandleIdToken, storage).data);
 }
 
 void ParamDict::add(const char *token, py::handle value, const ParamDecl &decl, const ClassCounts &counts) {

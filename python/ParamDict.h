@@ -26,6 +26,10 @@ public:
     // The "rib" stream options, typed by the stream option rules.
     static ParamDict streamOptions(py::handle params);
 
+    // Adds "__handleid" with the name unless it is None: the name of a light
+    // or an object.
+    void nameHandle(py::handle name);
+
     RtInt size() const { return static_cast<RtInt>(tokenArray.size()); }
     RtToken *tokens() { return tokenArray.data(); }
     RtPointer *values() { return valueArray.data(); }

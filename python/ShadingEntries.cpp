@@ -10,12 +10,13 @@ template <typename Entry>
 void bindLightSource(RiClass &ri, const char *name, Entry entry) {
     ri.def(
         name,
-        [name, entry](const Ri &, const char *shader, py::handle params) {
+        [name, entry](const Ri &, const char *shader, py::handle params, py::handle handleid) {
             requireContext(name);
             ParamDict list(params, uncountedCounts());
+            list.nameHandle(handleid);
             return handleNumber(entry(shader, list.size(), list.tokens(), list.values()));
         },
-        py::arg("name"), py::arg("params") = py::none());
+        py::arg("name"), py::arg("params") = py::none(), py::arg("handleid") = py::none());
 }
 
 }  // namespace

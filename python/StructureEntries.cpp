@@ -34,10 +34,15 @@ void bindStructureEntries(RiClass &ri) {
     bindFixed(ri, "TransformEnd", &RiTransformEnd);
     bindFixed(ri, "SolidBegin", &RiSolidBegin);
     bindFixed(ri, "SolidEnd", &RiSolidEnd);
-    ri.def("ObjectBegin", [](const Ri &) {
-        requireContext("ObjectBegin");
-        return handleNumber(RiObjectBegin());
-    });
+    ri.def(
+        "ObjectBegin",
+        [](const Ri &, py::handle handleid) {
+            requireContext("ObjectBegin");
+            ParamDict list(py::none(), uncountedCounts());
+            list.nameHandle(handleid);
+            return handleNumber(RiObjectBeginV(list.size(), list.tokens(), list.values()));
+        },
+        py::arg("handleid") = py::none());
     bindFixed(ri, "ObjectEnd", &RiObjectEnd);
     ri.def("ObjectInstance", [](const Ri &, intptr_t handle) {
         requireContext("ObjectInstance");
@@ -50,6 +55,31 @@ void bindStructureEntries(RiClass &ri) {
         RiMotionBeginV(values.count(), values.data);
     });
     bindFixed(ri, "MotionEnd", &RiMotionEnd);
+    // The handle of an inline archive is its name, which ReadArchive takes.
+    ri.def(
+        "ArchiveBegin",
+        [](const Ri &, const char *name, py::handle params) {
+            requireContext("ArchiveBegin");
+            ParamDict list(params, uncountedCounts());
+            return py::str(static_cast<const char *>(RiArchiveBeginV(name, list.size(), list.tokens(), list.values())));
+        },
+        py::arg("name"), params());
+    bindFixed(ri, "ArchiveEnd", &RiArchiveEnd);
+    bindFixed(ri, "IfBegin", &RiIfBegin);
+    bindFixed(ri, "ElseIf", &RiElseIf);
+    bindFixed(ri, "Else", &RiElse);
+    bindFixed(ri, "IfEnd", &RiIfEnd);
+    ri.def(
+        "Resource",
+        [](const Ri &, const char *handle, const char *type, py::handle params) {
+            requireContext("Resource");
+            ParamDict list(params, uncountedCounts());
+            RiResourceV(handle, type, list.size(), list.tokens(), list.values());
+        },
+        py::arg("handle"), py::arg("type"), params());
+    bindFixed(ri, "ResourceBegin", &RiResourceBegin);
+    bindFixed(ri, "ResourceEnd", &RiResourceEnd);
+    bindFixed(ri, "System", &RiSystem);
     ri.def("ErrorHandler", [](const Ri &, py::handle handler) {
         requireContext("ErrorHandler");
         RiErrorHandler(errorHandlerFunction(handler));

@@ -20,6 +20,7 @@ void bindTransformEntries(RiClass &ri) {
     bindFixed(ri, "Scale", &RiScale);
     bindFixed(ri, "Skew", &RiSkew);
     bindFixed(ri, "CoordinateSystem", &RiCoordinateSystem);
+    bindFixed(ri, "ScopedCoordinateSystem", &RiScopedCoordinateSystem);
     bindFixed(ri, "CoordSysTransform", &RiCoordSysTransform);
     // The stream cannot transform points: the C call returns null, and so
     // None comes back; a context that did would give the points it returned.

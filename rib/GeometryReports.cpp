@@ -1,5 +1,6 @@
 // Diagnostics of the geometric request writers.
 #include "rib/GeometryReports.h"
+#include "format/PrintableText.h"
 
 #include <cstdio>
 
@@ -18,7 +19,7 @@ const char kProceduralType[] = "quillet error: procedural type\n";
 
 void reportCountFailure(RtToken type, const SteppedCounts &result) {
     if (result.status == CountStatus::unknownPatchType)
-        std::fprintf(stderr, kUnknownPatchType, type != nullptr ? type : "");
+        std::fprintf(stderr, kUnknownPatchType, printableText(type).c_str());
     else if (result.status == CountStatus::badBasisStep)
         std::fprintf(stderr, kBadBasisStep, result.badStep);
 }

@@ -10,6 +10,7 @@
 #include "format/GeometryCounts.h"
 #include "quillet/RibWriter.h"
 #include "rib/ValueEncoding.h"
+#include "format/PrintableText.h"
 
 namespace quillet {
 
@@ -39,14 +40,14 @@ bool writePair(OutputBuffer &buffer, FloatEncoding encoding, RtToken token, RtPo
     }
     const ParamDecl *decl = DeclTable::lookup(token);
     if (!decl) {
-        std::fprintf(stderr, kUndeclaredParameter, undeclaredParameterText(token).c_str());
+        std::fprintf(stderr, kUndeclaredParameter, undeclaredParameterText(printableText(token).c_str()).c_str());
         return false;
     }
     // A declaration without a type was reported when it was made.
     if (decl->type == ParamType::None) return false;
     const ValueShape shape = paramValueShape(*decl, counts);
     if (!value && shape.kind != ValueShape::Nothing && shape.count > 0) {
-        std::fprintf(stderr, kNoValueForParameter, token);
+        std::fprintf(stderr, kNoValueForParameter, printableText(token).c_str());
         return false;
     }
     buffer.put(' ');

@@ -20,6 +20,7 @@
 #include <string>
 
 #include "format/FormatString.h"
+#include "format/PrintableText.h"
 #include "rib/GzipPieces.h"
 
 namespace quillet {
@@ -52,7 +53,7 @@ FILE *openPipe(const char *command) {
     // popen here knows only "w"; a pipe carries bytes unchanged anyway.
     FILE *stream = popen(command, "w");
     if (!stream) {
-        std::fprintf(stderr, kPipeOpenFailed, command);
+        std::fprintf(stderr, kPipeOpenFailed, printableText(command).c_str());
         std::exit(1);
     }
     return stream;
@@ -96,7 +97,7 @@ void addPipeStatus(std::string &causes, int status) {
 
 void reportLostStream(const char *name, const std::string &causes) {
     const char *target = name ? name : kStandardOutputName;
-    const std::string message = formatString(kStreamLost, target, causes.c_str());
+    const std::string message = formatString(kStreamLost, printableText(target).c_str(), causes.c_str());
     RiErrorPrint(RIE_SYSTEM, RIE_ERROR, message.c_str());
 }
 

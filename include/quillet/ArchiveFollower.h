@@ -45,6 +45,7 @@ struct ArchiveOptions {
     size_t depth = 32;                   // archives open inside one another
     size_t reads = 100000;               // archives read by one follower
     uint64_t bytes = uint64_t(4) << 30;  // bytes of all archives read, uncompressed
+    RibParseLimits limits;               // of the parse of every stream and archive
 };
 
 class QUILLET_API ArchiveFollower : public ForwardingContext {

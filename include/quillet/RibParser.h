@@ -18,12 +18,16 @@
 // Problems are reported with the source, line and byte offset; the request
 // in hand is dropped and reading goes on at the next request keyword. A byte
 // that cannot start any token ends the parse. Memory is bounded by the
-// largest request: the stream is read in pieces, and a length that the input
-// claims is never allocated ahead of the bytes that fill it.
+// largest request and by RibParseLimits: the stream is read in pieces, a
+// length that the input claims is never allocated ahead of the bytes that
+// fill it, and a comment, string or array longer than its cap is reported
+// where the cap is reached and skipped. Running out of memory ends the parse
+// with one report; no exception leaves parseRib.
 #ifndef QUILLET_RIBPARSER_H
 #define QUILLET_RIBPARSER_H
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -56,6 +60,24 @@ public:
     // Asked before each request is passed on, with where the request
     // starts; false ends the parse there.
     virtual bool proceed(size_t line, size_t offset);
+    // Told before proceed how many bytes of the uncompressed stream have
+    // been read: the request in hand and everything before it.
+    virtual void reached(size_t bytesRead);
+};
+
+// What one parse may hold. Inflated input is read in constant memory
+// whatever its length; these bound what a request keeps.
+struct RibParseLimits {
+    size_t commentBytes = size_t(1) << 20;  // the text of one comment
+    size_t stringBytes = size_t(16) << 20;  // one string
+    size_t arrayValues = size_t(1) << 27;   // the values of one array
+    // The strings of one request as handed on, a defined string counted at
+    // each use: what one request can make its target write.
+    size_t requestTextBytes = size_t(1) << 30;
+    // Everything held at once: the values and strings of the request in
+    // hand, the comments met inside it and the binary string definitions.
+    // Past it the request is reported and dropped.
+    uint64_t memoryBytes = uint64_t(4) << 30;
 };
 
 struct RibParseResult {
@@ -65,13 +87,14 @@ struct RibParseResult {
 };
 
 // A file by name; "-" is the standard input stream ("<stdin>" in reports).
-QUILLET_API RibParseResult parseRib(const char *fileName, RenderContext &target, RibDiagnostics &diagnostics);
+QUILLET_API RibParseResult parseRib(const char *fileName, RenderContext &target, RibDiagnostics &diagnostics,
+                                    const RibParseLimits &limits = RibParseLimits());
 // An open stream, read to its end and left open.
 QUILLET_API RibParseResult parseRib(FILE *stream, const char *sourceName, RenderContext &target,
-                                    RibDiagnostics &diagnostics);
+                                    RibDiagnostics &diagnostics, const RibParseLimits &limits = RibParseLimits());
 // Bytes in memory.
 QUILLET_API RibParseResult parseRib(const void *data, size_t size, const char *sourceName, RenderContext &target,
-                                    RibDiagnostics &diagnostics);
+                                    RibDiagnostics &diagnostics, const RibParseLimits &limits = RibParseLimits());
 
 }  // namespace quillet
 

@@ -31,8 +31,12 @@ const GrammarCase kGrammarCases[] = {
     {"float[32768]", ParamClass::Uniform, ParamType::Float, 32768},
     {"float[65536]", ParamClass::Uniform, ParamType::Float, 65536},
     {"uniform float[70000]", ParamClass::Uniform, ParamType::Float, 70000},
-    {"float[99999999999]", ParamClass::Uniform, ParamType::Float, INT_MAX},
-    {"float[-99999999999]", ParamClass::Uniform, ParamType::Float, INT_MIN},
+    // A length that does not fit an int leaves no type: a bad declaration.
+    {"float[2147483647]", ParamClass::Uniform, ParamType::Float, INT_MAX},
+    {"float[-2147483648]", ParamClass::Uniform, ParamType::Float, INT_MIN},
+    {"float[2147483648]", ParamClass::Uniform, ParamType::None, 1},
+    {"float[-2147483649]", ParamClass::Uniform, ParamType::None, 1},
+    {"float[99999999999999999999999999999999]", ParamClass::Uniform, ParamType::None, 1},
     {"int", ParamClass::Uniform, ParamType::Integer, 1},
     {"integer", ParamClass::Uniform, ParamType::Integer, 1},
     {"integer[2]", ParamClass::Uniform, ParamType::Integer, 2},
@@ -263,7 +267,7 @@ TEST(DeclTable, DeclaredValueBytes) {
     EXPECT_EQ(DeclTable::declaredValueBytes("vertex hpoint[2] declTestInlineBytes"), 32);
     // Whole lengths: past 16 bits, and held to int's range past that.
     EXPECT_EQ(DeclTable::declaredValueBytes("float[70000] declTestLongBytes"), 280000);
-    EXPECT_EQ(DeclTable::declaredValueBytes("matrix[99999999999] declTestHugeBytes"), INT_MAX);
+    EXPECT_EQ(DeclTable::declaredValueBytes("matrix[2147483647] declTestHugeBytes"), INT_MAX);
     EXPECT_EQ(DeclTable::declaredValueBytes("declTestNeverDeclared"), 0);
     EXPECT_EQ(DeclTable::declaredValueBytes(nullptr), 0);
     EXPECT_EQ(DeclTable::table().bucketCount, 5003u);

@@ -46,14 +46,14 @@ std::string writtenStream(void (*scene)(), bool binary) {
     return memory.close();
 }
 
-Reparsed reparse(const std::string &input, bool binary) {
+Reparsed reparse(const std::string &input, bool binary, const RibParseLimits &limits) {
     Reparsed out;
     MemoryFile memory;
     {
         RtInt encoding = binary ? 1 : 0;
         RibWriter writer(RibWriter::OpenStream{memory.stream(), "memory"}, "binary", &encoding, RI_NULL);
         CollectedErrors errors;
-        out.result = parseRib(input.data(), input.size(), "in", writer, errors);
+        out.result = parseRib(input.data(), input.size(), "in", writer, errors, limits);
         out.errors = errors.text;
     }
     out.stream = memory.close();

@@ -18,7 +18,8 @@ struct Reparsed {
     quillet::RibParseResult result;
 };
 // Parses input (named "in") into a RibWriter writing ASCII or binary.
-Reparsed reparse(const std::string &input, bool binary);
+Reparsed reparse(const std::string &input, bool binary,
+                 const quillet::RibParseLimits &limits = quillet::RibParseLimits());
 
 // Parses the file at path through an ArchiveFollower with these options
 // into an ASCII RibWriter; requests(follower) then sends requests of its own.

@@ -206,4 +206,37 @@ TEST(StreamInput, GzipInputIsReadLikeThePlainStream) {
 }
 #endif
 
+// Stream text in the parser's messages reached the terminal raw: every
+// message that quotes it shows control bytes escaped.
+TEST(StreamInput, ControlBytesAreEscapedInEveryMessage) {
+    expectCases({
+        {"names and values",
+         "WorldBegin\nSphere 1\x01x -1 1 360\nSurface \"s\" \"\x1b[31mq\" 1\n"
+         "Surface \"s\" \"uniform float \x1b[31mz\" \"str\"\nPatch \"\x1b[31mX\x07\" \"P\" [0 0 0]\n"
+         "PixelFilter \"\x1b]0;t\x07\" 1 1\nBasis \"\x1b[1m\" 3 \"bezier\" 3\nErrorHandler \"\x9b"
+         "1m\"\n"
+         "Procedural \"\x1b[5m\" [\"a\"] [0 1 0 1 0 1]\nSurface \"s\" \"uniform float[2] \x1b[31mk\" [1]\n"
+         "Polygon \"P\" [0 0 0 1 0 0 0 1 0] \"varying float \x1b[7mv\" [1 2]\n"
+         "Polygon \"vertex point \x1b[0mQ\" [0 0 0 1]\n"
+         "WorldEnd\n" +
+             bytes({0xCC, 1}) + "\"\x1b[31m\"",
+         "WorldBegin\nSurface \"s\"\nSurface \"s\"\nPatch \"\x1b[31mX\x07\"Surface \"s\"\n"
+         "Polygon \"P\" [0 0 0 1 0 0 0 1 0]\nWorldEnd\n",
+         "in:2: byte 18: bad number \"1\\x01x\"\n"
+         "in:3: byte 43: Surface: undeclared parameter \"\\x1B[31mq\"\n"
+         "in:4: byte 66: Surface: parameter \"uniform float \\x1B[31mz\" needs numeric values\n"
+         "in:5: byte 95: Patch: unknown patch type \"\\x1B[31mX\\x07\"\n"
+         "in:6: byte 123: PixelFilter: unknown filter \"\\x1B]0;t\\x07\"\n"
+         "in:7: byte 148: Basis: unknown basis \"\\x1B[1m\"\n"
+         "in:8: byte 174: ErrorHandler: unknown error handler \"\\x9B1m\"\n"
+         "in:9: byte 193: Procedural: unknown procedural \"\\x1B[5m\"\n"
+         "in:10: byte 231: Surface: parameter \"uniform float[2] \\x1B[31mk\" has 1 values, its declaration calls "
+         "for 2\n"
+         "in:11: byte 273: Polygon: parameter \"varying float \\x1B[7mv\" has 2 values, its declaration calls for 3\n"
+         "in:12: byte 333: Polygon: parameter \"vertex point \\x1B[0mQ\" has 4 values, not a whole number of "
+         "vertices\n"
+         "in:14: byte 381: encoded request 1 names \"\\x1B[31m\", which is not a request\n"},
+    });
+}
+
 }  // namespace

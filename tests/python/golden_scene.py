@@ -161,6 +161,40 @@ def curves_meshes_and_more(ri):
     ri.ErrorHandler(ri.ErrorAbort)
 
 
+def later_requests(ri):
+    bound = [-1, 1, -1, 1, -1, 1]
+    ri.Attribute("user", {"string pass": "beauty"})
+    ri.Camera("main")
+    ri.ClippingPlane(0, 0, 1, 0, 0, -1)
+    box = ri.ArchiveBegin("box")
+    ri.Sphere(1, -1, 1, 360)
+    ri.ArchiveEnd()
+    named = ri.ObjectBegin(handleid="tree")
+    ri.Sphere(0.5, -0.5, 0.5, 360)
+    ri.ObjectEnd()
+    numbered = ri.ObjectBegin()
+    ri.ObjectEnd()
+    key = ri.LightSource("pointlight", {"float intensity": 2}, handleid="key")
+    fill = ri.AreaLightSource("arealight")
+    ri.Illuminate(key, 1)
+    ri.Illuminate(fill, 0)
+    ri.IfBegin("$user:pass == 'beauty'")
+    ri.ReadArchive(box)
+    ri.ElseIf("$user:pass == 'shadow'")
+    ri.ObjectInstance(numbered)
+    ri.Else()
+    ri.ObjectInstance(named)
+    ri.IfEnd()
+    ri.ResourceBegin()
+    ri.Resource("r", "attributes", {"string operation": "save"})
+    ri.ResourceEnd()
+    ri.ScopedCoordinateSystem("lamp")
+    ri.System('echo "done"')
+    ri.Volume("box", bound, (2, 1, 2), {"varying float density": np.array([0, 0.25, 0.5, 1], dtype=np.float32)})
+    ri.Procedural2(ri.Proc2DelayedReadArchive, ri.SimpleBound, {"string filename": "a.rib", "float[6] bound": bound})
+    ri.Procedural2(ri.Proc2DynamicLoad, ri.DelayedBound)
+
+
 def write_scene(ri, path, binary):
     if binary:
         ri.Option("rib", {"format": "binary"})
@@ -174,6 +208,7 @@ def write_scene(ri, path, binary):
     quadrics(ri)
     polygons_and_patches(ri)
     curves_meshes_and_more(ri)
+    later_requests(ri)
     ri.WorldEnd()
     ri.FrameEnd()
     ri.End()

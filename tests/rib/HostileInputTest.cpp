@@ -123,4 +123,46 @@ TEST(HostileInput, NullNamesAreWrittenEmpty) {
     });
 }
 
+// A 100-digit declared length saturated to INT_MAX and the writer read past
+// the caller's four values (stack-buffer-overflow under the sanitizers). A
+// length that does not fit an int is a bad declaration: reported, its pairs
+// dropped, inline or declared.
+TEST(HostileInput, DeclaredLengthsPastIntAreBadDeclarations) {
+    static const std::string huge(100, '1');
+    static const std::string inlineToken = "uniform float[" + huge + "] longname";
+    static RtFloat four[4] = {1, 2, 3, 4};
+    expectGeometryErrors({
+        {"inline", [](RibWriter &w) { w.Surface("s", inlineToken.c_str(), four, "Kd", oneValue, RI_NULL); },
+         "Surface \"s\" \"Kd\" [0.5]\n",
+         "quillet error: bad declaration \"uniform float[" + huge + "]\" for \"longname\"\n"},
+        {"declared",
+         [](RibWriter &w) {
+             w.Declare("hostile_past_int", "varying point[2147483648]");
+             w.Surface("s", "hostile_past_int", four, RI_NULL);
+         },
+         "Surface \"s\"\n", "quillet error: bad declaration \"varying point[2147483648]\" for \"hostile_past_int\"\n"},
+    });
+}
+
+// Caller text in the writer's messages reached the terminal raw: every
+// message that quotes it shows control bytes escaped.
+TEST(HostileInput, MessagesEscapeCallerText) {
+    expectGeometryErrors({
+        {"bad declarations",
+         [](RibWriter &w) {
+             w.Declare("\x1b[31mq", "bogus\x1b[31m");
+             w.Surface("s", "uniform \x1b[31mq", oneValue, RI_NULL);
+         },
+         "Surface \"s\"\n",
+         "quillet error: bad declaration \"bogus\\x1B[31m\" for \"\\x1B[31mq\"\n"
+         "quillet error: bad declaration \"uniform\" for \"\\x1B[31mq\"\n"},
+        {"unknown patch type", [](RibWriter &w) { w.Patch("\x1b[31mX\a", "P", fourPoints, RI_NULL); },
+         "Patch \"\x1b[31mX\a\"", "quillet: unknown patch type \\x1B[31mX\\x07\n"},
+        {"undeclared parameter", [](RibWriter &w) { w.Surface("s", "\x1b]0;t\a\\", oneValue, RI_NULL); },
+         "Surface \"s\"\n", "quillet error: undeclared parameter \"\\x1B]0;t\\x07\\\\\"\n"},
+        {"no value", [](RibWriter &w) { w.Surface("s", "uniform float \x9b\n", nullptr, RI_NULL); }, "Surface \"s\"\n",
+         "quillet error: no value for parameter \"uniform float \\x9B\\n\"\n"},
+    });
+}
+
 }  // namespace

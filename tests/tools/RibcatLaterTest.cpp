@@ -3,7 +3,6 @@
 // and --check nests the new blocks.
 #include <gtest/gtest.h>
 
-#include "tests/support/LaterScene.h"
 #include "tests/tools/ToolsSupport.h"
 
 namespace {
@@ -12,23 +11,6 @@ class RibcatLater : public ::testing::Test {
 protected:
     ScratchDir dir;
 };
-
-TEST_F(RibcatLater, WritesTheLaterSceneBackInEitherEncoding) {
-    std::string ascii = libraryStream(writeLaterScene, false), binary = libraryStream(writeLaterScene, true);
-    const struct {
-        const char *arguments;
-        const std::string &input, &output;
-    } cases[] = {
-        {"", ascii, ascii},  {"--binary", binary, binary}, {"--binary", ascii, binary},
-        {"", binary, ascii}, {"--check", ascii, ""},
-    };
-    for (const auto &c : cases) {
-        RunResult run = runProgram("ribcat", c.arguments, c.input, dir.path());
-        EXPECT_EQ(run.status, 0) << c.arguments;
-        EXPECT_EQ(run.err, "") << c.arguments;
-        EXPECT_EQ(run.out, c.output) << c.arguments;
-    }
-}
 
 TEST_F(RibcatLater, UnknownRequestsAreWrittenAndNamedOnce) {
     const std::string input = "version 3.04\nWorldBegin\nBake \"a\" 1\nFrobnicate [1 2] \"float w\" [0.5]\n"

@@ -211,6 +211,86 @@ TEST_F(Ribcat, CheckReportsEachKindOfProblem) {
     }
 }
 
+// A stream that defines a string once and uses it many times: 50,000 uses of
+// a 200-byte string a request, each use two bytes.
+std::string amplifyingStream(int requests) {
+    std::string stream = "Declare \"s\" \"uniform string[50000]\"\n";
+    stream += std::string("\xCD\x01\xA0\xC8") + std::string(200, 'y');
+    std::string uses;
+    for (int i = 0; i < 50000; ++i) uses += "\xCF\x01";
+    for (int i = 0; i < requests; ++i) stream += "Surface \"x\" \"s\" [" + uses + "]\n";
+    return stream;
+}
+
+// One request of such a stream wrote 10 MB; 1.1 MB of them wrote 13 GB. The
+// output stops at the bound, with one report, whichever the encoding.
+TEST_F(Ribcat, OutputIsBoundedByAMultipleOfTheInput) {
+    const std::string stream = amplifyingStream(20);
+    // Counted before compression: --gzip stops at the same point.
+    for (const char *arguments :
+         {"--max-output 2", "--max-output 2 --binary", "--max-output 2 --indent", "--max-output 2 --gzip"}) {
+        RunResult run = runProgram("ribcat", arguments, stream, dir.path());
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(run.err, "ribcat: <stdin>: output stopped at 2 times the input read (--max-output raises it)\n")
+            << arguments;
+        EXPECT_LE(run.out.size(), 2 * stream.size() + (1 << 20)) << arguments;
+    }
+    std::string uses = "\"" + std::string(200, 'y') + "\"";
+    for (int i = 1; i < 50000; ++i) uses += " \"" + std::string(200, 'y') + "\"";
+    const std::string request = "Surface \"x\" \"s\" [" + uses + "]\n";
+    RunResult whole = runProgram("ribcat", "--max-output 1000", amplifyingStream(2), dir.path());
+    EXPECT_EQ(whole.status, 0);
+    EXPECT_EQ(whole.err, "");
+    EXPECT_EQ(whole.out, "##RenderMan RIB-Structure 1.0\nversion 3.03\nDeclare \"s\" \"uniform string[50000]\"\n" +
+                             request + request + "\n");
+}
+
+// --indent=64 on 10,000 nested blocks wrote 3.2 GB: blocks deeper than 16
+// keep the indent of the 16th.
+TEST_F(Ribcat, IndentStopsGrowingAtSixteenLevels) {
+    std::string input, expected = "##RenderMan RIB-Structure 1.0\nversion 3.03\n";
+    for (int depth = 0; depth < 20; ++depth) {
+        input += "AttributeBegin\n";
+        expected += std::string(size_t(depth < 16 ? depth : 16), ' ') + "AttributeBegin\n";
+    }
+    expected += "\n";
+    RunResult run = runProgram("ribcat", "--indent=1", input, dir.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, expected);
+}
+
+TEST_F(Ribcat, MemoryBudgetOption) {
+    std::string values;
+    for (int i = 0; i < 99999; ++i) values += "1 ";
+    const std::string input = "WorldBegin\nPolygon \"P\" [" + values + "]\nWorldEnd\n";
+    const struct {
+        const char *arguments;
+        int status;
+        std::string out, err;
+    } cases[] = {
+        {"--max-memory 200K", 1, "##RenderMan RIB-Structure 1.0\nversion 3.03\nWorldBegin\nWorldEnd\n\n",
+         "ribcat: <stdin>:2: byte 11: the parse's memory budget of 204800 bytes is spent: request dropped\n"},
+        {"--check --max-memory 200K", 1, "",
+         "ribcat: <stdin>:2: byte 11: the parse's memory budget of 204800 bytes is spent: request dropped\n"},
+        {"--max-memory 1M", 0, "##RenderMan RIB-Structure 1.0\nversion 3.03\nWorldBegin\n", ""},
+        {"--max-memory 1X", 2, "",
+         "ribcat: --max-memory: \"1X\" is not a size in bytes, or with K, M or G (ribcat --help lists every "
+         "option)\n"},
+        {"--max-memory -1", 2, "",
+         "ribcat: --max-memory: \"-1\" is not a size in bytes, or with K, M or G (ribcat --help lists every "
+         "option)\n"},
+        {"--max-output 0", 2, "",
+         "ribcat: --max-output: \"0\" is not a whole number above 0 (ribcat --help lists every option)\n"},
+    };
+    for (const auto &c : cases) {
+        RunResult run = runProgram("ribcat", c.arguments, input, dir.path());
+        EXPECT_EQ(run.status, c.status) << c.arguments;
+        EXPECT_EQ(run.err, c.err) << c.arguments;
+        if (c.status != 0) EXPECT_EQ(run.out, c.out) << c.arguments;
+    }
+}
+
 TEST_F(Ribcat, PrecisionSetsTheDigitsOfFloatText) {
     const std::string stream =
         "Translate 0.123456 1 2\nSphere 1 -1 1 359.9876 \"Cs\" [0.333333 0.5 0.25 1 1 1 1 1 1 1 1 1]\n";

@@ -20,7 +20,7 @@ struct ToolOptions {
 const ToolOptions kTools[] = {
     {"ribcat",
      {"--check", "--binary", "--gzip", "--gzip-level N", "--indent[=N]", "--precision N", "-r, --readarchives",
-      "--archive-path DIRS", "-o FILE", "-h, --help", "--version"}},
+      "--archive-path DIRS", "--max-output N", "--max-memory SIZE", "-o FILE", "-h, --help", "--version"}},
     {"glimpse", {"-o FILE.png", "--no-archives", "--archive-path DIRS", "-h, --help", "--version"}},
     {"lathe", {"-h, --help", "--version"}},
 };

@@ -7,14 +7,17 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "rib/GzipPieces.h"
+#include "tools/common/ByteSize.h"
 #include "tools/common/Progress.h"
 #include "tools/common/ReplacingFile.h"
 #include "tools/common/ToolHelp.h"
 #include "tools/ribcat/IndentingContext.h"
+#include "tools/ribcat/OutputBound.h"
 #include "tools/ribcat/StreamChecker.h"
 #include "tools/ribcat/UnknownRequestNotes.h"
 #include "quillet/ArchiveFollower.h"
@@ -28,8 +31,8 @@ namespace {
 const tools::ToolHelp kHelp = {
     "ribcat",
     "usage: ribcat [--binary] [--gzip] [--gzip-level N] [--indent[=N]] [--precision N] [-r]\n"
-    "              [--archive-path DIRS] [-o FILE] [FILE...]\n"
-    "       ribcat --check [FILE...]\n",
+    "              [--archive-path DIRS] [--max-output N] [--max-memory SIZE] [-o FILE] [FILE...]\n"
+    "       ribcat --check [--max-memory SIZE] [FILE...]\n",
     "Reads RIB streams (ASCII or binary, plain or gzip-compressed; - or none is the standard input) and\n"
     "writes them again as one stream, or checks them.",
     {
@@ -38,11 +41,14 @@ const tools::ToolHelp kHelp = {
         {"--gzip", "compress the stream written"},
         {"--gzip-level N", "compress at level N: 0 (stored) to 12 (smallest); default 1, which keeps pace with the "
                            "write"},
-        {"--indent[=N]", "indent the requests inside blocks by N spaces (2 when N is left out, at most 64)"},
+        {"--indent[=N]", "indent the requests inside blocks by N spaces a level (default 2, at most 64), at most 16 "
+                         "levels deep"},
         {"--precision N", "write numbers with N significant digits (1 to 9; 0: the shortest exact text)"},
         {"-r, --readarchives", "write each archive that a stream reads in place of its ReadArchive (a "
                                "DelayedReadArchive becomes an attribute block around it)"},
         {"--archive-path DIRS", "the archive search path before the stream sets one, and its \"&\""},
+        {"--max-output N", "write at most N times the bytes read (uncompressed), plus 1M (default 100)"},
+        {"--max-memory SIZE", "memory one parse may hold, in bytes or with K, M or G (default 4G)"},
         {"-o FILE", "write to FILE, replaced only once the whole stream is written (never one of the inputs)"},
         {"-h, --help", "show this help"},
         {"--version", "show the version"},
@@ -66,12 +72,16 @@ const long kPrecisionMax = 9;  // 0: the shortest text that reads back exactly
 const char kCannotWrite[] = "ribcat: %s: %s\n";
 const char kNoGzip[] = "ribcat: gzip output is not available in this build\n";
 const long kGzipLevelMax = 12;
+const char kOutputBound[] = "ribcat: %s: output stopped at %llu times the input read (--max-output raises it)\n";
+const char kOutOfMemory[] = "ribcat: out of memory\n";
 const char kOutputIsInput[] = "ribcat: -o %s names the input %s: write to another file\n";
 const char kFileName[] = "a file name";
 const char kSearchPath[] = "a search path";
 const char kIndentRange[] = "a number of spaces from 0 to 64";
 const char kPrecisionRange[] = "a number of digits from 0 to 9";
 const char kGzipLevelRange[] = "a compression level from 0 to 12";
+const char kOutputRatio[] = "a whole number above 0";
+const char kMemorySize[] = "a size in bytes, or with K, M or G";
 
 struct Options {
     bool check = false;
@@ -82,6 +92,8 @@ struct Options {
     std::string archivePath;
     int indent = -1;     // no indenting
     int precision = -1;  // the writer's own
+    uint64_t outputRatio = OutputBound::kDefaultRatio;
+    RibParseLimits limits;
     const char *output = nullptr;
     std::vector<const char *> inputs;
 };
@@ -92,6 +104,15 @@ bool readCount(const char *text, long max, int &count) {
     long value = std::strtol(text, &end, 10);
     if (*end || end == text || value < 0 || value > max) return false;
     count = static_cast<int>(value);
+    return true;
+}
+
+// A whole decimal number above 0.
+bool readRatio(const char *text, uint64_t &ratio) {
+    char *end;
+    unsigned long long value = std::strtoull(text, &end, 10);
+    if (*end || end == text || value == 0 || text[0] == '-') return false;
+    ratio = value;
     return true;
 }
 
@@ -140,6 +161,14 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
             if (!hasValue) return mistaken(tools::missingValue(arg, kPrecisionRange));
             if (!readCount(argv[++i], kPrecisionMax, options.precision))
                 return mistaken(tools::badValue(arg, argv[i], kPrecisionRange));
+        } else if (arg == "--max-output") {
+            if (!hasValue) return mistaken(tools::missingValue(arg, kOutputRatio));
+            if (!readRatio(argv[++i], options.outputRatio))
+                return mistaken(tools::badValue(arg, argv[i], kOutputRatio));
+        } else if (arg == "--max-memory") {
+            if (!hasValue) return mistaken(tools::missingValue(arg, kMemorySize));
+            if (!readByteSize(argv[++i], options.limits.memoryBytes))
+                return mistaken(tools::badValue(arg, argv[i], kMemorySize));
         } else if (arg == "-o") {
             if (!hasValue) return mistaken(tools::missingValue(arg, kFileName));
             options.output = argv[++i];
@@ -176,19 +205,21 @@ const char *sourceName(const char *input) {
 
 class PrefixedDiagnostics : public RibDiagnostics {
 public:
-    explicit PrefixedDiagnostics(tools::ReadProgress &progress) : progress(progress) {}
+    PrefixedDiagnostics(OutputBound &bound, tools::ReadProgress &progress) : bound(bound), progress(progress) {}
     void error(const RibParseError &error) override {
         std::string text = kPrefix + formatRibParseError(error) + "\n";
         std::fputs(text.c_str(), stderr);
         ++count;
     }
+    void reached(size_t bytesRead) override { bound.reached(bytesRead); }
     bool proceed(size_t, size_t offset) override {
         progress.at(offset);
-        return true;
+        return !bound.exceeded();
     }
     size_t count = 0;  // in the streams and in the archives they read
 
 private:
+    OutputBound &bound;
     tools::ReadProgress &progress;
 };
 
@@ -199,7 +230,7 @@ int check(const Options &options) {
         StreamChecker checker(diagnostics);
         diagnostics.setSource(sourceName(input));
         progress.start(printableText(sourceName(input), std::strlen(sourceName(input))), input);
-        RibParseResult result = parseRib(input, checker, diagnostics);
+        RibParseResult result = parseRib(input, checker, diagnostics, options.limits);
         progress.finish();
         diagnostics.line = 0;
         if (result.complete) checker.finish();
@@ -214,7 +245,8 @@ int convert(const Options &options) {
     if (options.output) {
         replacing.reset(new tools::ReplacingFile(options.output));
         if (!(file = replacing->open())) {
-            std::fprintf(stderr, kCannotWrite, options.output, std::strerror(errno));
+            std::fprintf(stderr, kCannotWrite, printableText(options.output, std::strlen(options.output)).c_str(),
+                         std::strerror(errno));
             return 1;
         }
     }
@@ -222,32 +254,59 @@ int convert(const Options &options) {
         std::fputs(kNoGzip, stderr);
         return 1;
     }
+    // The writer writes plain text or binary; the bound counts it before
+    // it is compressed.
+    auto toFile = [file](const char *bytes, size_t length) { return std::fwrite(bytes, 1, length, file) == length; };
+    std::unique_ptr<GzipPieces> gzip;
+    if (options.gzip)
+        gzip.reset(new GzipPieces(options.gzipLevel >= 0 ? options.gzipLevel : GzipPieces::kDefaultLevel, toFile));
+    OutputBound bound(options.outputRatio, [&](const char *bytes, size_t length) {
+        return gzip ? gzip->write(bytes, length) : toFile(bytes, length);
+    });
+    FILE *bounded = bound.open();
+    if (!bounded) {
+        std::fputs(kOutOfMemory, stderr);
+        return 1;
+    }
+    const char *stoppedIn = nullptr;
     tools::ReadProgress progress(kHelp.program, false);
-    PrefixedDiagnostics diagnostics(progress);
+    PrefixedDiagnostics diagnostics(bound, progress);
     {
-        RtInt binary = options.binary ? 1 : 0, precision = options.precision, level = options.gzipLevel;
-        RibWriter writer(RibWriter::OpenStream{file, name, options.gzip}, "binary", &binary,
-                         options.precision >= 0 ? "precision" : "", &precision,
-                         options.gzipLevel >= 0 ? "gziplevel" : "", &level, RI_NULL);
+        RtInt binary = options.binary ? 1 : 0, precision = options.precision;
+        RibWriter writer(RibWriter::OpenStream{bounded, name}, "binary", &binary,
+                         options.precision >= 0 ? "precision" : RI_NULL, &precision, RI_NULL);
         std::unique_ptr<IndentingContext> indenting;
         if (options.indent >= 0) indenting.reset(new IndentingContext(writer, options.indent));
         UnknownRequestNotes target(indenting ? static_cast<RenderContext &>(*indenting) : writer);
         ArchiveOptions archiveOptions;
         archiveOptions.defaultSearchPath = options.archivePath;
+        archiveOptions.limits = options.limits;
         ArchiveFollower follower(target, diagnostics, archiveOptions);
         for (const char *input : options.inputs) {
             progress.start(printableText(sourceName(input), std::strlen(sourceName(input))), input);
             if (options.readArchives)
                 follower.parse(input);
             else
-                parseRib(input, target, diagnostics);
+                parseRib(input, target, diagnostics, options.limits);
             progress.finish();
+            bound.streamDone();
+            if (bound.exceeded()) {
+                stoppedIn = std::strcmp(input, kStdin) == 0 ? kStdinName : input;
+                break;
+            }
         }
     }
-    bool failed = std::ferror(file) != 0;
+    bool failed = std::fclose(bounded) != 0;
+    if (gzip) failed = !gzip->finish() || failed;
+    if (stoppedIn) {
+        std::fprintf(stderr, kOutputBound, printableText(stoppedIn, std::strlen(stoppedIn)).c_str(),
+                     static_cast<unsigned long long>(bound.ratioUsed()));
+        ++diagnostics.count;
+    }
+    failed = std::ferror(file) != 0 || failed;
     failed = (replacing ? !replacing->commit() : std::fflush(file) != 0) || failed;
     if (failed) {
-        std::fprintf(stderr, kCannotWrite, name, std::strerror(errno));
+        std::fprintf(stderr, kCannotWrite, printableText(name, std::strlen(name)).c_str(), std::strerror(errno));
         return 1;
     }
     return diagnostics.count == 0 ? 0 : 1;
@@ -260,5 +319,10 @@ int main(int argc, char **argv) {
     int status = 0;
     if (!readOptions(argc, argv, options, status)) return status;
     if (outputIsAnInput(options)) return tools::kUsageStatus;
-    return options.check ? check(options) : convert(options);
+    try {
+        return options.check ? check(options) : convert(options);
+    } catch (const std::bad_alloc &) {
+        std::fputs(kOutOfMemory, stderr);
+        return 1;
+    }
 }
