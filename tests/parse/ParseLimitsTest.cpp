@@ -114,7 +114,7 @@ TEST(ParseLimits, MemoryBudget) {
 // the parse.
 class ExhaustedWriter : public RibWriter {
 public:
-    using RibWriter::RibWriter;
+    explicit ExhaustedWriter(FILE *sink) : RibWriter(RibWriter::OpenStream{sink, "sink"}, RI_NULL) {}
     RtVoid SphereV(RtFloat, RtFloat, RtFloat, RtFloat, RtInt, RtToken[], RtPointer[]) override {
         throw std::bad_alloc();
     }
@@ -127,7 +127,7 @@ TEST(ParseLimits, OutOfMemoryEndsTheParseWithOneReport) {
     CollectedErrors errors;
     RibParseResult result;
     {
-        ExhaustedWriter writer(RibWriter::OpenStream{sink, "sink"}, RI_NULL);
+        ExhaustedWriter writer(sink);
         result = parseRib(input.data(), input.size(), "in", writer, errors);
     }
     std::fclose(sink);

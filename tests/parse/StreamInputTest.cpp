@@ -239,4 +239,21 @@ TEST(StreamInput, ControlBytesAreEscapedInEveryMessage) {
     });
 }
 
+// The escapes of ASCII strings, each as its own case: an octal escape takes
+// at most three digits ("\1014" is "A4"; a fourth digit read as part of it
+// turned it into "\f"), the letter escapes, and a backslash before a newline
+// that continues the string on the next line.
+TEST(StreamInput, StringEscapes) {
+    expectCases({
+        {"octal followed by a digit", "Surface \"x\\1014\"", "Surface \"xA4\"\n", ""},
+        {"three octal escapes in a row", "Surface \"\\101\\102C\"", "Surface \"ABC\"\n", ""},
+        {"one, two and three octal digits", "Surface \"\\7\\07\\007\\0077\"", "Surface \"\a\a\a\a7\"\n", ""},
+        {"octal past a byte keeps its low bits", "Surface \"\\777\"", "Surface \"\xFF\"\n", ""},
+        {"letter escapes", "Surface \"a\\rb\\tc\\bd\\fe\\nf\"", "Surface \"a\rb\tc\bd\fe\\nf\"\n", ""},
+        {"line continuation", "Surface \"line\\\ncontinued\"\nWorldBegin", "Surface \"linecontinued\"\nWorldBegin\n",
+         ""},
+        {"quote, backslash and other characters", "Surface \"q\\\"\\\\z\\8\\q\"", "Surface \"q\\\"\\\\z8q\"\n", ""},
+    });
+}
+
 }  // namespace

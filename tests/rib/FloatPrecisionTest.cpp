@@ -111,8 +111,15 @@ TEST(FloatPrecision, ShortestOfSpecialValues) {
         {1e-5f, "1e-05"},
         {FLT_MAX, "3.4028235e+38"},
         {std::numeric_limits<float>::denorm_min(), "1e-45"},
+        // strtof reads 7.038531e-26 back, (float)strtod reads its neighbour:
+        // the one value whose shortest text needs the longer form.
+        {fromBits(0x15AE43FD), "7.0385307e-26"},
+        {-fromBits(0x15AE43FD), "-7.0385307e-26"},
     };
-    for (const auto &c : cases) EXPECT_EQ(textAt(c.first, kShortestPrecision), c.second);
+    for (const auto &c : cases) {
+        EXPECT_EQ(textAt(c.first, kShortestPrecision), c.second);
+        if (std::isfinite(c.first)) EXPECT_TRUE(readsBackThroughBoth(c.second, c.first)) << c.second;
+    }
 }
 
 // A list is its values' texts one space apart, at any length (the shortest

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,36 @@ const std::string kEmptyStream = kStreamHeader + "\n";
 
 std::string lossReport(const std::string &target, const std::string &cause) {
     return "ERROR: System error\n    --> RIB stream to \"" + target + "\" was not written whole: " + cause + "\n";
+}
+
+// A run longer than the output buffer goes straight to the target, after
+// the bytes held before it: written first, the file began with the string,
+// not the header.
+TEST(StreamLifecycle, RunsLongerThanTheBufferKeepTheirPlace) {
+    const std::string name(300 * 1024, 'n'), value(OutputBuffer::kSize, 'v');
+    const std::string shaded = "Surface \"" + name + "\"\n";
+    const struct {
+        const char *label;
+        std::function<void(RibWriter &)> calls;
+        std::string requests;
+    } cases[] = {
+        {"a request's name", [&](RibWriter &w) { w.Surface(name.c_str(), RI_NULL); }, shaded},
+        {"a name between requests",
+         [&](RibWriter &w) {
+             w.WorldBegin();
+             w.Surface(name.c_str(), RI_NULL);
+             w.WorldEnd();
+         },
+         "WorldBegin\n" + shaded + "WorldEnd\n"},
+        {"a string value of exactly the buffer's size",
+         [&](RibWriter &w) {
+             RtString values[] = {const_cast<char *>(value.c_str())};
+             w.Attribute("identifier", "name", values, RI_NULL);
+         },
+         "Attribute \"identifier\" \"name\" [\"" + value + "\"]\n"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(quillet_test::captureStream(c.calls), quillet_test::wholeStream(c.requests)) << c.label;
 }
 
 TEST(StreamLifecycle, FileGetsHeaderAndFinalNewline) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 
 #include "tests/support/ChildProcess.h"
 #include "tests/tools/ToolsSupport.h"
@@ -195,7 +196,74 @@ TEST_F(Glimpse, PicturesNeverReplaceTheStreamAndReplaceOlderPicturesWhole) {
     EXPECT_EQ(files.standardOutput, "old.png\nscene.png\nscene.rib\n");
 }
 
-}  // namespace
+// The pixels of a picture that are not black.
+int drawnPixels(const std::string &path) {
+    Picture picture;
+    if (!readPicture(path, picture)) return -1;
+    int drawn = 0;
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x) {
+            const unsigned char *p = picture.at(x, y);
+            drawn += p[0] != 0 || p[1] != 0 || p[2] != 0;
+        }
+    return drawn;
+}
+
+// 40 KB of empty world blocks wrote 1,813 pictures; 65,536 instances of one
+// sphere took 35 s at 64x48; Format 4096 4096 with 16x16 samples would have
+// taken 9 minutes. Past each cap glimpse says so once, writes what it
+// finished, and ends with status 1.
+TEST_F(Glimpse, FramesRaysAndTestsAreCapped) {
+    const std::string sphere = "Projection \"perspective\" \"fov\" [90]\nTranslate 0 0 2\n"
+                               "WorldBegin\nSurface \"constant\"\nSphere 1.9 -1.9 1.9 360\nWorldEnd\n";
+    std::string instances = "Format 16 16 1\nProjection \"perspective\" \"fov\" [90]\nTranslate 0 0 2\n"
+                            "WorldBegin\nSurface \"constant\"\nObjectBegin 1\nSphere 1.9 -1.9 1.9 360\nObjectEnd\n";
+    for (int i = 0; i < 100; ++i) instances += "ObjectInstance 1\n";
+    instances += "WorldEnd\n";
+
+    RunResult run = runProgram("glimpse", "--max-frames 2",
+                               "WorldBegin WorldEnd\n" + std::string("Format 4 4 1\n") +
+                                   "WorldBegin WorldEnd\nWorldBegin WorldEnd\nWorldBegin WorldEnd\n",
+                               dir.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "glimpse: 640x480, drawn: none; skipped: none; wrote glimpse.png\n"
+                       "glimpse: 4x4, drawn: none; skipped: none; wrote glimpse-2.png\n");
+    EXPECT_EQ(run.err, "glimpse: <stdin>: the previewer's limit of 2 frames is reached: the frames after it are not "
+                       "drawn\n");
+    EXPECT_FALSE(std::ifstream(dir.file("glimpse-3.png")).good());
+
+    // 16 pixels a row, 4 samples a pixel: 64 rays a row, 5 rows fit in 320.
+    run =
+        runProgram("glimpse", "-o rays.png --max-rays 320", "Format 16 16 1\nPixelSamples 2 2\n" + sphere, dir.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "glimpse: 16x16, drawn: 1 Sphere; skipped: none; wrote rays.png\n");
+    EXPECT_EQ(run.err,
+              "glimpse: <stdin>: frame 1: its rays pass the previewer's limit of 320 a frame: the rows past it are "
+              "black\n");
+    EXPECT_EQ(drawnPixels(dir.file("rays.png")), 5 * 16);
+
+    // Every ray meets all 100 instances: 48 rays fit in 4,800 tests, 12
+    // pixels of 4 samples. The threads that share the rows may each finish
+    // the pixel in hand.
+    run = runProgram("glimpse", "-o tests.png --max-tests 4800", instances, dir.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "glimpse: 16x16, drawn: 100 ObjectInstance; skipped: none; wrote tests.png\n");
+    EXPECT_EQ(run.err, "glimpse: <stdin>: frame 1: the previewer's limit of 4800 ray tests a frame is reached: the "
+                       "rest of the frame is black\n");
+    const int drawn = drawnPixels(dir.file("tests.png"));
+    EXPECT_GE(drawn, 12);
+    EXPECT_LE(drawn, 12 + 8);
+
+    // The stream's tests are shared by its frames: the first takes 1,024 of
+    // 1,500 (one sphere, 1,024 rays), the second gets what is left.
+    run = runProgram("glimpse", "--max-tests 1500", "Format 16 16 1\n" + sphere + sphere, dir.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "glimpse: 16x16, drawn: 1 Sphere; skipped: none; wrote glimpse.png\n"
+                       "glimpse: 16x16, drawn: 1 Sphere; skipped: none; wrote glimpse-2.png\n");
+    EXPECT_EQ(run.err, "glimpse: <stdin>: frame 2: the previewer's limit of 1500 ray tests for the stream is "
+                       "reached: the rest is black\n");
+    EXPECT_EQ(drawnPixels(dir.file("glimpse.png")), 256);
+}
 
 // A motion block is drawn at its time nearest shutter open, the same picture
 // as that sample drawn alone, and the summary says so; an object's

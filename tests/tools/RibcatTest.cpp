@@ -211,6 +211,45 @@ TEST_F(Ribcat, CheckReportsEachKindOfProblem) {
     }
 }
 
+// PatchMesh's u and v counts each judged by their own wrap and type, at the
+// boundary of every rule, with the wraps different in either direction: a
+// checker judging v by the u wrap let "bicubic 4 periodic 2 nonperiodic"
+// pass.
+TEST_F(Ribcat, CheckJudgesEachPatchMeshDirectionByItsOwnWrap) {
+    const std::string tooFew = "ribcat: <stdin>:1: byte 0: PatchMesh: ";
+    const struct {
+        const char *stream;
+        std::string errors;
+    } cases[] = {
+        {"PatchMesh \"bicubic\" 4 \"periodic\" 2 \"nonperiodic\"\n",
+         tooFew + "nv has 2 control points, its order needs at least 4\n"},
+        {"PatchMesh \"bicubic\" 2 \"nonperiodic\" 4 \"periodic\"\n",
+         tooFew + "nu has 2 control points, its order needs at least 4\n"},
+        {"PatchMesh \"bicubic\" 3 \"nonperiodic\" 1 \"periodic\"\n",
+         tooFew + "nu has 3 control points, its order needs at least 4\n"},
+        {"PatchMesh \"bicubic\" 4 \"nonperiodic\" 4 \"nonperiodic\"\n", ""},
+        {"PatchMesh \"bicubic\" 1 \"periodic\" 4 \"nonperiodic\"\n", ""},
+        {"PatchMesh \"bicubic\" 4 \"nonperiodic\" 1 \"periodic\"\n", ""},
+        {"PatchMesh \"bicubic\" 0 \"periodic\" 3 \"nonperiodic\"\n",
+         tooFew + "nu has 0 control points, its order needs at least 1\n" + tooFew +
+             "nv has 3 control points, its order needs at least 4\n"},
+        {"PatchMesh \"bilinear\" 2 \"nonperiodic\" 1 \"nonperiodic\"\n",
+         tooFew + "nv has 1 control points, its order needs at least 2\n"},
+        {"PatchMesh \"bilinear\" 1 \"nonperiodic\" 2 \"periodic\"\n",
+         tooFew + "nu has 1 control points, its order needs at least 2\n"},
+        {"PatchMesh \"bilinear\" 2 \"nonperiodic\" 1 \"periodic\"\n", ""},
+        {"PatchMesh \"bilinear\" 1 \"periodic\" 2 \"nonperiodic\"\n", ""},
+        {"PatchMesh \"bilinear\" 1 \"periodic\" 0 \"periodic\"\n",
+         tooFew + "nv has 0 control points, its order needs at least 1\n"},
+    };
+    for (const auto &c : cases) {
+        RunResult run = runProgram("ribcat", "--check", c.stream, dir.path());
+        EXPECT_EQ(run.status, c.errors.empty() ? 0 : 1) << c.stream;
+        EXPECT_EQ(run.out, "") << c.stream;
+        EXPECT_EQ(run.err, c.errors) << c.stream;
+    }
+}
+
 // A stream that defines a string once and uses it many times: 50,000 uses of
 // a 200-byte string a request, each use two bytes.
 std::string amplifyingStream(int requests) {

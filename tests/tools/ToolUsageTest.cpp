@@ -21,7 +21,9 @@ const ToolOptions kTools[] = {
     {"ribcat",
      {"--check", "--binary", "--gzip", "--gzip-level N", "--indent[=N]", "--precision N", "-r, --readarchives",
       "--archive-path DIRS", "--max-output N", "--max-memory SIZE", "-o FILE", "-h, --help", "--version"}},
-    {"glimpse", {"-o FILE.png", "--no-archives", "--archive-path DIRS", "-h, --help", "--version"}},
+    {"glimpse",
+     {"-o FILE.png", "--no-archives", "--archive-path DIRS", "--max-frames N", "--max-rays N", "--max-tests N",
+      "--max-memory SIZE", "-h, --help", "--version"}},
     {"lathe", {"-h, --help", "--version"}},
 };
 
@@ -88,6 +90,10 @@ TEST_F(ToolUsage, AMistakenCommandLineIsNamed) {
         {"glimpse", "-x", "glimpse: unknown option \"-x\""},
         {"glimpse", "a.rib b.rib", "glimpse: unexpected argument \"b.rib\""},
         {"glimpse", "-o", "glimpse: -o needs a file name"},
+        {"glimpse", "--max-frames 0", "glimpse: --max-frames: \"0\" is not a whole number from 1 to 1000000"},
+        {"glimpse", "--max-rays x", "glimpse: --max-rays: \"x\" is not a whole number above 0"},
+        {"glimpse", "--max-tests 1K", "glimpse: --max-tests: \"1K\" is not a whole number above 0"},
+        {"glimpse", "--max-memory 1X", "glimpse: --max-memory: \"1X\" is not a size in bytes, or with K, M or G"},
         {"lathe", "--bogus", "lathe: unknown option \"--bogus\""},
         {"lathe", "scene.rib", "lathe: unexpected argument \"scene.rib\""},
     };

@@ -145,7 +145,7 @@ unsigned renderThreads() {
     return std::max(1u, std::thread::hardware_concurrency());
 }
 
-Image renderFrame(const Frame &frame, unsigned threads) {
+Image renderFrame(const Frame &frame, unsigned threads, TraceBudget *budget) {
     Raster raster(frame.camera);
     Image image;
     image.width = raster.width;
@@ -160,20 +160,38 @@ Image renderFrame(const Frame &frame, unsigned threads) {
     const int ys = std::clamp(frame.camera.ySamples, 1, kMaxSamples);
     const float tmin = static_cast<float>(frame.camera.nearPlane);
     const float tfar = static_cast<float>(std::min(frame.camera.farPlane, 3e38));
+    // The rows whose rays fit the budget, and the tests the frame may make.
+    const uint64_t raysPerRow = uint64_t(image.width) * uint64_t(xs) * uint64_t(ys);
+    int rows = image.height;
+    uint64_t testsAllowed = UINT64_MAX;
+    if (budget) {
+        budget->lastCut = TraceBudget::Cut::Nothing;
+        const uint64_t rowsInBudget = budget->limits.raysPerFrame / raysPerRow;
+        if (rowsInBudget < uint64_t(rows)) {
+            rows = static_cast<int>(rowsInBudget);
+            budget->lastCut = TraceBudget::Cut::Rays;
+        }
+        testsAllowed = std::min(budget->limits.testsPerFrame, budget->streamTests.limit() - budget->streamTests.used());
+    }
+    std::atomic<uint64_t> tests{0};
+    std::atomic<bool> testsSpent{false};
     std::atomic<int> nextRow{0};
     auto work = [&] {
         Shader shader(frame);
-        for (int j; (j = nextRow++) < image.height;)
-            for (int i = 0; i < image.width; ++i) {
+        for (int j; !testsSpent && (j = nextRow++) < rows;)
+            for (int i = 0; i < image.width && !testsSpent; ++i) {
                 Vec3 sum;
                 for (int b = 0; b < ys; ++b)
                     for (int a = 0; a < xs; ++a) {
                         Ray ray = raster.ray(i + (a + 0.5) / xs, j + (b + 0.5) / ys);
                         float tmax = tfar;
                         Found found;
+                        uint64_t rayTests = 0;
                         top.traverse(ray, tmin, tmax, [&](uint32_t k, float &limit) {
+                            ++rayTests;
                             return hitObject(frame.objects[k], ray, tmin, limit, found);
                         });
+                        if (tests.fetch_add(rayTests) + rayTests > testsAllowed) testsSpent = true;
                         if (found.object) sum += shader.shade(found, ray, tmax);
                     }
                 float *out = &image.rgb[(static_cast<size_t>(j) * static_cast<size_t>(image.width) + size_t(i)) * 3];
@@ -187,6 +205,12 @@ Image renderFrame(const Frame &frame, unsigned threads) {
     for (unsigned k = 1; k < threads; ++k) pool.emplace_back(work);
     work();
     for (std::thread &t : pool) t.join();
+    if (budget) {
+        budget->streamTests.take(std::min<uint64_t>(tests, testsAllowed));
+        if (testsSpent)
+            budget->lastCut = testsAllowed == budget->limits.testsPerFrame ? TraceBudget::Cut::FrameTests
+                                                                           : TraceBudget::Cut::StreamTests;
+    }
     return image;
 }
 

@@ -160,23 +160,25 @@ Cage refine(const Cage &in, bool interpolateBoundary) {
     out.cornerDims = in.cornerDims;
     const int C = in.cornerDims;
     std::vector<double> mean(static_cast<size_t>(C));
-    auto cornerValue = [&](size_t k) { return &in.cornerValues[k * size_t(C)]; };
+    auto cornerValue = [&](size_t k) { return in.cornerValues.data() + k * size_t(C); };
     for (size_t f = 0; f < nf; ++f) {
         uint32_t s = in.start[f], n = in.start[f + 1] - s;
         std::fill(mean.begin(), mean.end(), 0.0);
-        for (uint32_t k = 0; k < n; ++k)
+        for (uint32_t k = 0; k < n && C > 0; ++k)
             for (int d = 0; d < C; ++d) mean[size_t(d)] += cornerValue(s + k)[d] / n;
         for (uint32_t k = 0; k < n; ++k) {
             uint32_t v = in.verts[s + k];
             uint32_t next = static_cast<uint32_t>(edgeBase + faceEdge[s + k]);
             uint32_t prev = static_cast<uint32_t>(edgeBase + faceEdge[s + (k + n - 1) % n]);
             out.verts.insert(out.verts.end(), {v, next, static_cast<uint32_t>(faceBase + f), prev});
-            const double *here = cornerValue(s + k), *after = cornerValue(s + (k + 1) % n),
-                         *before = cornerValue(s + (k + n - 1) % n);
-            for (int d = 0; d < C; ++d) out.cornerValues.push_back(here[d]);
-            for (int d = 0; d < C; ++d) out.cornerValues.push_back(0.5 * (here[d] + after[d]));
-            for (int d = 0; d < C; ++d) out.cornerValues.push_back(mean[size_t(d)]);
-            for (int d = 0; d < C; ++d) out.cornerValues.push_back(0.5 * (here[d] + before[d]));
+            if (C > 0) {
+                const double *here = cornerValue(s + k), *after = cornerValue(s + (k + 1) % n),
+                             *before = cornerValue(s + (k + n - 1) % n);
+                for (int d = 0; d < C; ++d) out.cornerValues.push_back(here[d]);
+                for (int d = 0; d < C; ++d) out.cornerValues.push_back(0.5 * (here[d] + after[d]));
+                for (int d = 0; d < C; ++d) out.cornerValues.push_back(mean[size_t(d)]);
+                for (int d = 0; d < C; ++d) out.cornerValues.push_back(0.5 * (here[d] + before[d]));
+            }
             out.start.push_back(static_cast<uint32_t>(out.verts.size()));
             out.hole.push_back(in.hole[f]);
             out.uniform.push_back(in.uniform[f]);
@@ -296,6 +298,7 @@ MeshData tessellateSubdivision(const SubdivisionShape &s, const SurfaceParams &p
             mesh.addTriangle(cage.verts[st], cage.verts[st + k], cage.verts[st + k + 1]);
             faceOf.push_back(cage.uniform[f]);
             for (uint32_t corner : {st, st + k, st + k + 1}) {
+                if (cage.cornerDims == 0) break;
                 const double *values = &cage.cornerValues[size_t(corner) * size_t(cage.cornerDims)];
                 if (csCorner) mesh.cs.values.insert(mesh.cs.values.end(), values, values + 3);
                 if (osCorner)

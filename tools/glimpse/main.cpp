@@ -5,13 +5,15 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "format/FormatString.h"
+#include "tools/common/ByteSize.h"
 #include "tools/common/Progress.h"
 #include "tools/common/ReplacingFile.h"
 #include "tools/common/ToolHelp.h"
@@ -30,7 +32,8 @@ namespace {
 
 const tools::ToolHelp kHelp = {
     "glimpse",
-    "usage: glimpse [-o FILE.png] [--no-archives] [--archive-path DIRS] [FILE.rib]\n",
+    "usage: glimpse [-o FILE.png] [--no-archives] [--archive-path DIRS] [--max-frames N] [--max-rays N]\n"
+    "               [--max-tests N] [--max-memory SIZE] [FILE.rib]\n",
     "Previews a RIB stream (a file, or the standard input when none is named or it is -): each world\n"
     "block is drawn, written as a PNG and shown in the terminal when the standard output is one.",
     {
@@ -38,6 +41,10 @@ const tools::ToolHelp kHelp = {
                         "written whole; otherwise the Display name when it is a PNG here, else glimpse.png"},
         {"--no-archives", "do not follow ReadArchive and DelayedReadArchive"},
         {"--archive-path DIRS", "the archive search path before the stream sets one, and its \"&\""},
+        {"--max-frames N", "frames drawn (default 100)"},
+        {"--max-rays N", "pixels times samples a frame (default 33554432)"},
+        {"--max-tests N", "tests of a ray against an object, a frame and in all (defaults 40000000 and 80000000)"},
+        {"--max-memory SIZE", "memory the parse may hold, in bytes or with K, M or G (default 4G)"},
         {"-h, --help", "show this help"},
         {"--version", "show the version"},
     },
@@ -45,7 +52,7 @@ const tools::ToolHelp kHelp = {
         "glimpse scene.rib",
         "glimpse -o preview.png scene.rib.gz",
         "lathe | glimpse",
-        "glimpse --archive-path assets scene.rib",
+        "glimpse --max-frames 1 --archive-path assets scene.rib",
     },
 };
 const char kSummary[] = "glimpse: %dx%d, drawn: %s; skipped: %s%s; wrote %s\n";
@@ -56,9 +63,20 @@ const char kListSeparator[] = ", ";
 const char kNothingDrawn[] = "glimpse: %s has no world block: nothing drawn\n";
 const char kProblem[] = "glimpse: %s: %s\n";
 const char kError[] = "glimpse: %s\n";
+const char kFramesCut[] = "the previewer's limit of %d frames is reached: the frames after it are not drawn";
+const char kRaysCut[] = "frame %d: its rays pass the previewer's limit of %llu a frame: the rows past it are black";
+const char kFrameTestsCut[] =
+    "frame %d: the previewer's limit of %llu ray tests a frame is reached: the rest of the frame is black";
+const char kStreamTestsCut[] =
+    "frame %d: the previewer's limit of %llu ray tests for the stream is reached: the rest is black";
+const char kOutOfMemory[] = "glimpse: out of memory\n";
+const int kDefaultMaxFrames = 100;
 const char kPictureIsInput[] = "%s is the input: not overwritten";
 const char kFileName[] = "a file name";
 const char kSearchPath[] = "a search path";
+const char kPositiveCount[] = "a whole number above 0";
+const char kFrameCount[] = "a whole number from 1 to 1000000";
+const char kMemorySize[] = "a size in bytes, or with K, M or G";
 const char kStdin[] = "-";
 const int kPreviewColumns = 80;
 
@@ -67,7 +85,16 @@ struct Options {
     std::string output;
     bool followArchives = true;
     std::string archivePath;
+    int maxFrames = kDefaultMaxFrames;
+    TraceLimits trace;
+    RibParseLimits parse;
 };
+
+// A positive count; false when the text is not one.
+bool readCount(const char *text, uint64_t &count) {
+    return readByteSize(text, count) && count > 0 && text[std::strlen(text) - 1] >= '0' &&
+           text[std::strlen(text) - 1] <= '9';
+}
 
 // -1 to go on, else the status to end with at once (after --help,
 // --version or a command line that is not understood).
@@ -92,6 +119,20 @@ int parseArguments(int argc, char **argv, Options &options) {
         } else if (arg == "--archive-path") {
             if (!hasValue) return tools::usageError(kHelp, tools::missingValue(arg, kSearchPath));
             options.archivePath = argv[++i];
+        } else if (arg == "--max-frames" || arg == "--max-rays" || arg == "--max-tests") {
+            const bool frameCount = arg == "--max-frames";
+            const char *what = frameCount ? kFrameCount : kPositiveCount;
+            if (!hasValue) return tools::usageError(kHelp, tools::missingValue(arg, what));
+            uint64_t count;
+            if (!readCount(argv[++i], count) || (frameCount && count > 1000000))
+                return tools::usageError(kHelp, tools::badValue(arg, argv[i], what));
+            if (frameCount) options.maxFrames = static_cast<int>(count);
+            if (arg == "--max-rays") options.trace.raysPerFrame = count;
+            if (arg == "--max-tests") options.trace.testsPerFrame = options.trace.testsPerStream = count;
+        } else if (arg == "--max-memory") {
+            if (!hasValue) return tools::usageError(kHelp, tools::missingValue(arg, kMemorySize));
+            if (!readByteSize(argv[++i], options.parse.memoryBytes))
+                return tools::usageError(kHelp, tools::badValue(arg, argv[i], kMemorySize));
         } else if (arg.size() > 1 && arg[0] == '-') {
             return tools::usageError(kHelp, tools::unknownOption(arg));
         } else if (haveInput) {
@@ -140,13 +181,7 @@ bool namesTheInput(const Options &options, const std::string &name) {
     return options.input != kStdin && tools::sameFile(name, options.input);
 }
 
-}  // namespace
-
-int main(int argc, char **argv) {
-    Options options;
-    int status = parseArguments(argc, argv, options);
-    if (status >= 0) return status;
-
+int preview(const Options &options) {
     const std::string source = options.input == kStdin ? "<stdin>" : options.input;
     if (!options.output.empty() && namesTheInput(options, options.output)) {
         std::fprintf(stderr, kError, formatString(kPictureIsInput, printable(options.output).c_str()).c_str());
@@ -160,9 +195,32 @@ int main(int argc, char **argv) {
     std::set<std::string> written;
     int frames = 0;
     std::unique_ptr<ArchiveFollower> follower;
+    TraceBudget budget(options.trace);
+    bool framesCut = false, raysCut = false, testsCut = false;
+    auto report = [&](const std::string &problem) {
+        progress.finish();
+        std::fprintf(stderr, kProblem, printable(source).c_str(), problem.c_str());
+        failed = true;
+    };
     PreviewContext context(
         [&](const Frame &frame, const Tally &drawn, const Tally &skipped) {
-            Image image = renderFrame(frame, threads);
+            if (frames >= options.maxFrames) {
+                if (!framesCut) report(formatString(kFramesCut, options.maxFrames));
+                framesCut = true;
+                return;
+            }
+            Image image = renderFrame(frame, threads, &budget);
+            const int number = frames + 1;
+            const TraceLimits &limits = budget.limits;
+            if (budget.lastCut == TraceBudget::Cut::Rays && !raysCut)
+                report(formatString(kRaysCut, number, static_cast<unsigned long long>(limits.raysPerFrame)));
+            raysCut = raysCut || budget.lastCut == TraceBudget::Cut::Rays;
+            if (budget.lastCut == TraceBudget::Cut::FrameTests && !testsCut)
+                report(formatString(kFrameTestsCut, number, static_cast<unsigned long long>(limits.testsPerFrame)));
+            if (budget.lastCut == TraceBudget::Cut::StreamTests && !testsCut)
+                report(formatString(kStreamTestsCut, number, static_cast<unsigned long long>(limits.testsPerStream)));
+            testsCut = testsCut || budget.lastCut == TraceBudget::Cut::FrameTests ||
+                       budget.lastCut == TraceBudget::Cut::StreamTests;
             const Camera &camera = frame.camera;
             std::string name = !options.output.empty() ? options.output
                                : camera.displayType == "file" && isSafeDisplayName(camera.displayName)
@@ -198,10 +256,11 @@ int main(int argc, char **argv) {
     if (options.followArchives) {
         ArchiveOptions archiveOptions;
         archiveOptions.defaultSearchPath = options.archivePath;
+        archiveOptions.limits = options.parse;
         follower.reset(new ArchiveFollower(context, diagnostics, archiveOptions));
         follower->parse(options.input.c_str());
     } else {
-        parseRib(options.input.c_str(), context, diagnostics);
+        parseRib(options.input.c_str(), context, diagnostics, options.parse);
     }
     context.finish();
     progress.finish();
@@ -210,4 +269,18 @@ int main(int argc, char **argv) {
         failed = true;
     }
     return failed || context.failed() || diagnostics.count > 0 ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    Options options;
+    int status = parseArguments(argc, argv, options);
+    if (status >= 0) return status;
+    try {
+        return preview(options);
+    } catch (const std::bad_alloc &) {
+        std::fputs(kOutOfMemory, stderr);
+        return 1;
+    }
 }
