@@ -223,7 +223,8 @@ TEST(StreamInput, ControlBytesAreEscapedInEveryMessage) {
          "WorldBegin\nSurface \"s\"\nSurface \"s\"\nPatch \"\x1b[31mX\x07\"Surface \"s\"\n"
          "Polygon \"P\" [0 0 0 1 0 0 0 1 0]\nWorldEnd\n",
          "in:2: byte 18: bad number \"1\\x01x\"\n"
-         "in:3: byte 43: Surface: undeclared parameter \"\\x1B[31mq\"\n"
+         "in:3: byte 43: Surface: undeclared parameter \"\\x1B[31mq\": declare it, or write its type inline: "
+         "\"uniform float \\x1B[31mq\"\n"
          "in:4: byte 66: Surface: parameter \"uniform float \\x1B[31mz\" needs numeric values\n"
          "in:5: byte 95: Patch: unknown patch type \"\\x1B[31mX\\x07\"\n"
          "in:6: byte 123: PixelFilter: unknown filter \"\\x1B]0;t\\x07\"\n"

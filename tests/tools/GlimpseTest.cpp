@@ -316,3 +316,5 @@ TEST_F(Glimpse, MotionSampleAndWhatIsDrawnInTheSummary) {
         EXPECT_NE(picture, "");
     }
 }
+
+}  // namespace
