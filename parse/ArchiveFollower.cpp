@@ -20,6 +20,7 @@ const char kStdinName[] = "<stdin>";
 const char kProgramName[] = "<program>";
 const char kSearchPathOption[] = "searchpath";
 const char kArchivePath[] = "archive";
+const char kFileNameParameter[] = "filename";
 const char kStructureRecord[] = "structure";
 const char kHeaderText[] = "RenderMan RIB";
 const char kChainArrow[] = " -> ";
@@ -180,7 +181,9 @@ RtVoid ArchiveFollower::OptionV(RtToken name, RtInt n, RtToken tokens[], RtPoint
 
 RtVoid ArchiveFollower::ReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[],
                                      RtPointer values[]) {
-    if (name && follow(name, false)) return;
+    bool inlineArchive = false;
+    for (const std::string &known : inlineArchives) inlineArchive = inlineArchive || (name && known == name);
+    if (name && !inlineArchive && follow(name, false)) return;
     ForwardingContext::ReadArchiveV(name, callback, n, tokens, values);
 }
 
@@ -189,6 +192,26 @@ RtVoid ArchiveFollower::Procedural(RtPointer data, RtBound bound, RtProcSubdivFu
     const RtString *strings = static_cast<const RtString *>(data);
     if (subdivfunc == RiProcDelayedReadArchive && strings && strings[0] && follow(strings[0], true)) return;
     ForwardingContext::Procedural(data, bound, subdivfunc, freefunc);
+}
+
+RtArchiveHandle ArchiveFollower::ArchiveBeginV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+    if (name) remember(inlineArchives, name);
+    return ForwardingContext::ArchiveBeginV(name, n, tokens, values);
+}
+
+// The archive of a Procedural2 is its "filename" parameter.
+RtVoid ArchiveFollower::Procedural2V(RtProc2SubdivFunc subdivfunc, RtProc2BoundFunc boundfunc, RtInt n,
+                                     RtToken tokens[], RtPointer values[]) {
+    const bool delayed = subdivfunc == RiProc2DelayedReadArchive;
+    if (delayed || subdivfunc == RiProc2ReadArchive) {
+        for (RtInt i = 0; tokens && values && i < n; ++i) {
+            if (!tokens[i] || !values[i] || !isNamed(parameterName(tokens[i]), kFileNameParameter)) continue;
+            const RtString file = *static_cast<const RtString *>(values[i]);
+            if (file && follow(file, delayed)) return;
+            break;
+        }
+    }
+    ForwardingContext::Procedural2V(subdivfunc, boundfunc, n, tokens, values);
 }
 
 // An archive's header lines ("##RenderMan RIB-Structure 1.1 Entity" and

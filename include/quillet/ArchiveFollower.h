@@ -2,8 +2,12 @@
 // on to the next context unchanged, except
 //   - ReadArchive "name", which becomes the archive's own requests (its
 //     header lines dropped), and
-//   - Procedural "DelayedReadArchive" ["name"] [bound], which becomes
-//     AttributeBegin, the archive's requests, AttributeEnd.
+//   - Procedural "DelayedReadArchive" ["name"] [bound] and Procedural2
+//     "DelayedReadArchive2" with "string filename", which become
+//     AttributeBegin, the archive's requests, AttributeEnd; Procedural2
+//     "ReadArchive2" reads as ReadArchive does.
+// ReadArchive of a name that an ArchiveBegin of the stream defined is the
+// inline archive: it is passed on for the next context to read.
 // Archives that archives read are followed too. An archive that cannot be
 // followed is reported once, with the stream and line that asked for it, and
 // its request is passed on as it came; the rest of the stream goes on.
@@ -70,6 +74,9 @@ public:
     RtVoid ReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[],
                         RtPointer values[]) override;
     RtVoid Procedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, RtProcFreeFunc freefunc) override;
+    RtVoid Procedural2V(RtProc2SubdivFunc subdivfunc, RtProc2BoundFunc boundfunc, RtInt n, RtToken tokens[],
+                        RtPointer values[]) override;
+    RtArchiveHandle ArchiveBeginV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;
     RtVoid VArchiveRecord(RtToken type, const char *format, va_list args) override;
     // An archive's version line is its own: only the top-level stream's goes on.
     RtVoid Version(RtFloat version) override;
@@ -91,6 +98,7 @@ private:
     uint64_t bytesDone = 0;  // of archives that have ended
     bool bytesExhausted = false;
     std::vector<std::string> read, notRead;
+    std::vector<std::string> inlineArchives;
 };
 
 }  // namespace quillet

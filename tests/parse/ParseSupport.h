@@ -1,7 +1,7 @@
 // Helpers for the parser's tests: streams that the library writes in memory,
 // streams parsed back into a writer, and the errors a parse reports.
-#ifndef PARSE_TEST_SUPPORT_H
-#define PARSE_TEST_SUPPORT_H
+#ifndef QUILLET_TESTS_PARSESUPPORT_H
+#define QUILLET_TESTS_PARSESUPPORT_H
 
 #include <string>
 #include <vector>

@@ -65,7 +65,7 @@ REJECTED = [
      TypeError, "expected one of the standard bound functions (Ri.SimpleBound, Ri.DelayedBound)"),
     ("volume dimensions", lambda ri: ri.Volume("box", BOUND, [2, 2]), ValueError, "dimensions: expected 3 values, got 2"),
     ("volume values per grid point", lambda ri: ri.Volume("box", BOUND, [2, 1, 1], {"varying float d": [1]}),
-     ValueError, "d: expected 2 values, got 1"),
+     ValueError, "varying float d: expected 2 values, got 1"),
     ("handle name not a str", lambda ri: ri.ObjectBegin(handleid=3),
      TypeError, "expected a str or a sequence of str, got int"),
     ("filter function", lambda ri: ri.PixelFilter(lambda x, y, w, h: 1.0, 2, 2),

@@ -118,7 +118,9 @@ TEST(FloatPrecision, ShortestOfSpecialValues) {
     };
     for (const auto &c : cases) {
         EXPECT_EQ(textAt(c.first, kShortestPrecision), c.second);
-        if (std::isfinite(c.first)) EXPECT_TRUE(readsBackThroughBoth(c.second, c.first)) << c.second;
+        if (std::isfinite(c.first)) {
+            EXPECT_TRUE(readsBackThroughBoth(c.second, c.first)) << c.second;
+        }
     }
 }
 

@@ -326,7 +326,9 @@ TEST_F(Ribcat, MemoryBudgetOption) {
         RunResult run = runProgram("ribcat", c.arguments, input, dir.path());
         EXPECT_EQ(run.status, c.status) << c.arguments;
         EXPECT_EQ(run.err, c.err) << c.arguments;
-        if (c.status != 0) EXPECT_EQ(run.out, c.out) << c.arguments;
+        if (c.status != 0) {
+            EXPECT_EQ(run.out, c.out) << c.arguments;
+        }
     }
 }
 

@@ -1,7 +1,7 @@
 // Helpers for the tools' tests: scratch directories, running the built
 // programs, and RIB streams written by the library.
-#ifndef TOOLS_TEST_SUPPORT_H
-#define TOOLS_TEST_SUPPORT_H
+#ifndef QUILLET_TESTS_TOOLSSUPPORT_H
+#define QUILLET_TESTS_TOOLSSUPPORT_H
 
 #include <string>
 #include <vector>

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/glimpse/ClipPlanes.h"
 #include "tools/glimpse/Bvh.h"
 #include "tools/glimpse/Math.h"
 #include "tools/glimpse/Mesh.h"
@@ -61,6 +62,7 @@ struct Camera {
     double nearPlane = 1e-10, farPlane = 1e38;
     int xSamples = 2, ySamples = 2;
     double shutterOpen = 0;  // motion blocks are drawn at their time nearest it
+    std::vector<ClipPlane> clipPlanes;
     std::string displayName, displayType;
 
     // The screen window in effect: the one given, or the default from the

@@ -184,12 +184,15 @@ RtVoid PreviewContext::ObjectInstance(RtObjectHandle handle) {
     auto it = objects.find(handleNumber(handle));
     if (it == objects.end())
         return report(recording && handleNumber(handle) == recordingHandle ? kSelfInstance : kNoObject);
-    if (!canDraw("ObjectInstance")) return;
-    std::shared_ptr<const ObjectParts> parts = it->second;  // placing may not change it, but keep it alive
-    bool placed = false;                                    // an instance cut short by the cap is drawn in part
+    placeParts(it->second, "ObjectInstance");
+}
+
+void PreviewContext::placeParts(std::shared_ptr<const ObjectParts> parts, const char *request) {
+    if (!canDraw(request)) return;
+    bool placed = false;  // an instance cut short by the cap is drawn in part
     for (const ObjectPart &part : *parts) {
         if (!spendInstance()) {
-            if (placed) drawn("ObjectInstance");
+            if (placed) drawn(request);
             return;
         }
         placed = true;
@@ -210,7 +213,7 @@ RtVoid PreviewContext::ObjectInstance(RtObjectHandle handle) {
         if (!part.ownMaterial) object.material = state.material;
         place(std::move(object), part.ownMaterial || state.materialInObject);
     }
-    drawn("ObjectInstance");
+    drawn(request);
 }
 
 RtVoid PreviewContext::MotionBeginV(RtInt n, RtFloat times[]) {
@@ -547,9 +550,7 @@ RtVoid PreviewContext::MakeShadowV(const char *, const char *, RtInt, RtToken[],
     skip("MakeShadow");
 }
 RtVoid PreviewContext::VArchiveRecord(RtToken, const char *, va_list) {}
-RtVoid PreviewContext::ReadArchiveV(RtToken, RtArchiveCallback, RtInt, RtToken[], RtPointer[]) {
-    skip("ReadArchive");
-}
+
 RtVoid PreviewContext::ErrorHandler(RtErrorHandler) {}
 RtVoid PreviewContext::Procedural(RtPointer, RtBound, RtProcSubdivFunc, RtProcFreeFunc) {
     skip("Procedural");

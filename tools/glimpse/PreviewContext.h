@@ -103,6 +103,9 @@ private:
     void addMesh(MeshData mesh, std::shared_ptr<const Material> material);
     void addShape(std::unique_ptr<Shape> shape, std::shared_ptr<const Material> material);
     void place(SceneObject object, bool ownMaterial);
+    // The parts of an object or inline archive, placed by the current
+    // transform; counted as drawn under request.
+    void placeParts(std::shared_ptr<const ObjectParts> parts, const char *request);
     // Where the viewer is, seen from the current object space.
     Viewer viewer() const;
     // Segments per side of each of pieces patches or spans whose control
@@ -137,6 +140,11 @@ private:
     std::unordered_map<intptr_t, std::shared_ptr<const ObjectParts>> objects;
     std::shared_ptr<ObjectParts> recording;  // the object being defined
     intptr_t recordingHandle = 0;
+    // Inline archives by name: recorded as objects are, drawn where
+    // ReadArchive names them.
+    std::unordered_map<std::string, intptr_t> inlineArchives;
+    bool recordingArchive = false;
+
     size_t stackAtObject = 0;
     int motionDepth = 0;
     size_t motionChosen = 0, motionPosition = 0;  // in the innermost block

@@ -184,12 +184,13 @@ Image renderFrame(const Frame &frame, unsigned threads, TraceBudget *budget) {
                 for (int b = 0; b < ys; ++b)
                     for (int a = 0; a < xs; ++a) {
                         Ray ray = raster.ray(i + (a + 0.5) / xs, j + (b + 0.5) / ys);
-                        float tmax = tfar;
+                        float near = tmin, tmax = tfar;
+                        if (!clipRange(frame.camera.clipPlanes, ray.origin, ray.direction, near, tmax)) continue;
                         Found found;
                         uint64_t rayTests = 0;
-                        top.traverse(ray, tmin, tmax, [&](uint32_t k, float &limit) {
+                        top.traverse(ray, near, tmax, [&](uint32_t k, float &limit) {
                             ++rayTests;
-                            return hitObject(frame.objects[k], ray, tmin, limit, found);
+                            return hitObject(frame.objects[k], ray, near, limit, found);
                         });
                         if (tests.fetch_add(rayTests) + rayTests > testsAllowed) testsSpent = true;
                         if (found.object) sum += shader.shade(found, ray, tmax);

@@ -19,6 +19,7 @@
 #include "tools/common/ToolHelp.h"
 #include "tools/glimpse/ImageOutput.h"
 #include "tools/glimpse/OutputName.h"
+#include "tools/glimpse/Conditions.h"
 #include "tools/glimpse/PreviewContext.h"
 #include "tools/glimpse/Renderer.h"
 #include "format/FormatString.h"
@@ -251,16 +252,19 @@ int preview(const Options &options) {
             std::fprintf(stderr, kProblem, printable(source).c_str(), problem.c_str());
         },
         Limits(), threads);
+    // Conditional blocks are decided in front of the previewer, after the
+    // archives are read.
+    Conditions conditions(context, report);
 
     Diagnostics diagnostics(progress);
     if (options.followArchives) {
         ArchiveOptions archiveOptions;
         archiveOptions.defaultSearchPath = options.archivePath;
         archiveOptions.limits = options.parse;
-        follower.reset(new ArchiveFollower(context, diagnostics, archiveOptions));
+        follower.reset(new ArchiveFollower(conditions, diagnostics, archiveOptions));
         follower->parse(options.input.c_str());
     } else {
-        parseRib(options.input.c_str(), context, diagnostics, options.parse);
+        parseRib(options.input.c_str(), conditions, diagnostics, options.parse);
     }
     context.finish();
     progress.finish();
