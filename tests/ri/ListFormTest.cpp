@@ -119,7 +119,8 @@ const ListFormCase kCases[] = {
                                     kdValue);
      },
      "MakeCubeFaceEnvironment \"px\" \"nx\" \"py\" \"ny\" \"pz\" \"nz\" \"out.env\" 95 \"box\" 1 1 \"Kd\" [0.5]\n"},
-    {"MakeShadow", [] { RiMakeShadowV("in.z", "out.shd", 1, kd, kdValue); }, "MakeShadow \"in.z\" \"out.shd\" \"Kd\" [0.5]\n"},
+    {"MakeShadow", [] { RiMakeShadowV("in.z", "out.shd", 1, kd, kdValue); },
+     "MakeShadow \"in.z\" \"out.shd\" \"Kd\" [0.5]\n"},
     {"ReadArchive", [] { RiReadArchiveV("chair.rib", nullptr, 1, kd, kdValue); },
      "ReadArchive \"chair.rib\" \"Kd\" [0.5]\n"},
     {"ObjectBegin",
