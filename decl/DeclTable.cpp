@@ -115,6 +115,10 @@ ParsedDeclaration parseDeclaration(const char *declaration) {
     return parsed;
 }
 
+bool isReadableDeclaration(const char *declaration) {
+    return !declaration || !*declaration || parseDeclaration(declaration).type != ParamType::None;
+}
+
 int inlinePrefixLength(const char *token) {
     if (!token) return 0;
     const char *p = token;

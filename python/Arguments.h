@@ -1,6 +1,12 @@
 // Conversion of Python arguments into the arrays the C interface reads, and
 // the checks that turn a caller's mistake into an exception before anything
 // reaches the stream.
+//
+// A call converts in two steps. First every value is converted (this runs any
+// Python code a value brings: __array__, __index__, __float__, a sequence's
+// items), and each converted object is held. Only then are C pointers read
+// from what is held: Python code run by a later conversion can no longer
+// move memory that an earlier pointer points into.
 #ifndef QUILLET_PYTHON_ARGUMENTS_H
 #define QUILLET_PYTHON_ARGUMENTS_H
 
@@ -8,7 +14,6 @@
 #include <pybind11/pybind11.h>
 
 #include <cstddef>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -20,18 +25,10 @@ namespace python {
 
 namespace py = pybind11;
 
-// What the converted values of one call point into: arrays made by a
-// conversion, string objects and arrays of string pointers. It lives until the
-// C call has returned.
-class CallStorage {
-public:
-    void keep(py::object object) { objects.push_back(std::move(object)); }
-    std::vector<RtToken> &newStringArray();
-
-private:
-    std::vector<py::object> objects;
-    std::vector<std::vector<RtToken>> stringArrays;
-};
+// An array handle that holds nothing, made without calling numpy.
+inline py::array noArray() {
+    return py::reinterpret_steal<py::array>(py::handle());
+}
 
 template <typename T>
 struct Values {
@@ -41,32 +38,67 @@ struct Values {
 };
 
 // A number, a sequence (nested sequences are read in row order) or a numpy
-// array. C-contiguous float32 or int32 arrays are used in place; other arrays
-// are converted once. A value of the wrong kind raises TypeError, an integer
-// outside the range of RtInt ValueError, and more elements than an RtInt can
-// count ValueError.
-Values<RtFloat> floatValues(py::handle value, CallStorage &storage);
-Values<RtInt> intValues(py::handle value, CallStorage &storage);
+// array, converted to a C-contiguous array of T. Float32 and int32 arrays
+// are used in place; other arrays are converted once. A value of the wrong
+// kind raises TypeError naming `what`, an integer outside the range of RtInt
+// ValueError, and more elements than an RtInt can count ValueError.
+template <typename T>
+class Converted {
+public:
+    Converted() = default;
+    Converted(py::handle value, const char *what);
+
+    // The elements, once every value of the call is converted. ValueError
+    // when the array used in place was resized by a later conversion;
+    // with expected, also unless there are exactly that many (none for a
+    // negative count).
+    Values<T> values() const;
+    Values<T> values(long long expected) const;
+
+    const py::array &array() const { return converted; }
+    const char *name() const { return what; }
+
+private:
+    py::array converted = noArray();
+    const char *what = "";
+    // The array that owns the memory used in place, and that memory's place
+    // and size when it was converted.
+    py::array owner = noArray();
+    const void *ownerData = nullptr;
+    py::ssize_t ownerBytes = 0;
+};
+
+using FloatArg = Converted<RtFloat>;
+using IntArg = Converted<RtInt>;
+
 // A str or a sequence of str; None stands for a null string.
-Values<RtToken> stringValues(py::handle value, CallStorage &storage);
+class StringArg {
+public:
+    StringArg() = default;
+    StringArg(py::handle value, const char *what);
+    Values<RtToken> values() const { return Values<RtToken>{const_cast<RtToken *>(strings.data()), strings.size()}; }
+    Values<RtToken> values(long long expected) const;
 
-// A str's UTF-8 text, kept valid for the call; TypeError for anything else,
-// ValueError for a NUL character inside.
-const char *strText(py::handle text, CallStorage &storage);
+private:
+    std::vector<RtToken> strings;
+    std::vector<py::object> kept;
+    const char *what = "";
+};
 
-// As above, but exactly `expected` elements (none for a negative count) or
-// ValueError naming `what`.
-Values<RtFloat> floatValues(py::handle value, long long expected, const char *what, CallStorage &storage);
-Values<RtInt> intValues(py::handle value, long long expected, const char *what, CallStorage &storage);
-Values<RtToken> stringValues(py::handle value, long long expected, const char *what, CallStorage &storage);
+// The text of a name argument (a shader, a file, a type, a token): a str's
+// UTF-8 text, held as long as the object; None stands for a null name.
+// ValueError for a NUL character inside, which C would cut the name at.
+struct Name {
+    const char *text = nullptr;
+    py::object held;
+    operator const char *() const { return text; }
+};
+Name nameText(py::handle text);
 
-// ValueError unless count equals expected (a negative expected count asks for
-// no values at all).
+// ValueError naming `what` unless count equals expected (a negative
+// expected count asks for no values at all).
 void requireLength(size_t count, long long expected, const char *what);
 
-// quillet.Error unless a stream is current; the C interface would end the
-// process instead.
-void requireContext(const char *entryName);
 // Raises quillet.Error with the message.
 [[noreturn]] void raiseError(const std::string &message);
 
@@ -76,5 +108,22 @@ void registerErrorType(py::module_ &module);
 
 }  // namespace python
 }  // namespace quillet
+
+namespace pybind11 {
+namespace detail {
+
+// Every name argument goes through nameText, so that a NUL inside raises.
+template <>
+struct type_caster<quillet::python::Name> {
+    PYBIND11_TYPE_CASTER(quillet::python::Name, const_name("str"));
+    bool load(handle source, bool) {
+        if (!source.is_none() && !isinstance<str>(source)) return false;
+        value = quillet::python::nameText(source);
+        return true;
+    }
+};
+
+}  // namespace detail
+}  // namespace pybind11
 
 #endif

@@ -1,19 +1,23 @@
 // The Python class Ri: one method per entry point of the C interface, named
-// without "Ri", and the interface's constants as attributes. Ri holds no state
-// of its own: like the C interface, every Ri object works on the one current
-// stream of the process.
+// without "Ri", and the interface's constants as attributes.
+//
+// Every method has the same shape: a Request for its stream, then every
+// value converted (Arguments.h), then the counts checked and C pointers
+// taken, and last the C call through Request::write.
 #ifndef QUILLET_PYTHON_BINDINGS_H
 #define QUILLET_PYTHON_BINDINGS_H
 
 #include <cstdint>
+#include <type_traits>
 
 #include "python/Arguments.h"
 #include "python/ParamDict.h"
+#include "python/Request.h"
+#include "python/RiObject.h"
 
 namespace quillet {
 namespace python {
 
-struct Ri {};
 using RiClass = py::class_<Ri>;
 
 // One function per request family, each binding that family's entry points.
@@ -37,9 +41,18 @@ RtProcSubdivFunc proceduralFunction(py::handle procedural);
 RtProc2SubdivFunc procedural2Function(py::handle procedural);
 RtProc2BoundFunc boundFunction(py::handle bound);
 RtErrorHandler errorHandlerFunction(py::handle handler);
+
 // One of the standard basis objects (its C matrix, so that the stream names
 // it) or 16 numbers.
-RtFloat (*basisMatrix(py::handle basis, CallStorage &storage))[4];
+class BasisArg {
+public:
+    explicit BasisArg(py::handle basis);
+    RtFloat (*matrix() const)[4];
+
+private:
+    RtFloat (*standard)[4] = nullptr;
+    FloatArg numbers;
+};
 
 // Light and object handles are small numbers issued by the stream; Python
 // sees them as int.
@@ -55,23 +68,28 @@ inline py::arg_v params() {
     return py::arg("params") = py::none();
 }
 
-// Entry points whose arguments are all numbers or strings.
+// A name argument (RtToken, const char *) is taken as a Name, so that a NUL
+// inside raises; numbers are taken as they are.
+template <typename Arg>
+using PythonArg = std::conditional_t<std::is_same<Arg, const char *>::value, Name, Arg>;
+
+// Entry points whose arguments are all numbers or names; pybind converts
+// them before the request begins.
 template <typename... Args>
 void bindFixed(RiClass &ri, const char *name, RtVoid (*entry)(Args...)) {
-    ri.def(name, [name, entry](const Ri &, Args... args) {
-        requireContext(name);
-        entry(args...);
-    });
+    ri.def(name,
+           [name, entry](Ri &self, PythonArg<Args>... args) { Request(self, name).write([&] { entry(args...); }); });
 }
 
 // Entry points whose one argument is an array of `count` floats (a colour, a
 // bound, a matrix).
 template <typename Array>
 void bindFloatArray(RiClass &ri, const char *name, RtVoid (*entry)(Array), long long count) {
-    ri.def(name, [name, entry, count](const Ri &, py::handle values) {
-        requireContext(name);
-        CallStorage storage;
-        entry(reinterpret_cast<Array>(floatValues(values, count, name, storage).data));
+    ri.def(name, [name, entry, count](Ri &self, py::handle values) {
+        Request request(self, name);
+        FloatArg numbers(values, name);
+        Array array = reinterpret_cast<Array>(numbers.values(count).data);
+        request.write([&] { entry(array); });
     });
 }
 
@@ -80,10 +98,11 @@ template <typename Result>
 void bindNamedList(RiClass &ri, const char *name, Result (*entry)(RtToken, RtInt, RtToken[], RtPointer[])) {
     ri.def(
         name,
-        [name, entry](const Ri &, const char *token, py::handle params) {
-            requireContext(name);
-            ParamDict list(params, uncountedCounts());
-            return entry(token, list.size(), list.tokens(), list.values());
+        [name, entry](Ri &self, Name token, py::handle params) {
+            Request request(self, name);
+            ParamDict list(params);
+            list.bind(uncountedCounts());
+            return request.write([&] { return entry(token, list.size(), list.tokens(), list.values()); });
         },
         py::arg("name"), py::arg("params") = py::none());
 }

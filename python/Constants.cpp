@@ -168,9 +168,16 @@ RtErrorHandler errorHandlerFunction(py::handle handler) {
     return functionOf<RtErrorHandler>(handler, true, kNotAnErrorHandler);
 }
 
-RtFloat (*basisMatrix(py::handle basis, CallStorage &storage))[4] {
-    if (py::isinstance<StandardBasis>(basis)) return basis.cast<const StandardBasis &>().matrix;
-    return reinterpret_cast<RtFloat(*)[4]>(floatValues(basis, 16, "basis", storage).data);
+BasisArg::BasisArg(py::handle basis) {
+    if (py::isinstance<StandardBasis>(basis))
+        standard = basis.cast<const StandardBasis &>().matrix;
+    else
+        numbers = FloatArg(basis, "basis");
+}
+
+RtFloat (*BasisArg::matrix() const)[4] {
+    if (standard != nullptr) return standard;
+    return reinterpret_cast<RtFloat(*)[4]>(numbers.values(16).data);
 }
 
 }  // namespace python

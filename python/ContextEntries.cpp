@@ -36,24 +36,27 @@ void bindContextEntries(RiClass &ri) {
     py::class_<ContextHandle>(ri, "ContextHandle");
     ri.def(
         "Begin",
-        [](const Ri &, const char *name) {
+        [](Ri &self, Name name) {
             requireWritableFile(name);
+            self.streamChanged();
             RiBegin(name);
         },
         py::arg("name") = py::none());
-    ri.def("End", [](const Ri &) {
-        requireContext("End");
+    ri.def("End", [](Ri &self) {
+        Request request(self, "End");
+        self.streamChanged();
         RiEnd();
         // A stream on the standard output stream reaches it before any
         // later output of Python's own.
         std::fflush(stdout);
     });
-    ri.def("GetContext", [](const Ri &) -> py::object {
+    ri.def("GetContext", [](Ri &) -> py::object {
         RtContextHandle handle = RiGetContext();
         if (handle == nullptr) return py::none();
         return py::cast(ContextHandle{handle});
     });
-    ri.def("Context", [](const Ri &, py::handle handle) {
+    ri.def("Context", [](Ri &self, py::handle handle) {
+        self.streamChanged();
         if (handle.is_none())
             RiContext(nullptr);
         else if (!py::isinstance<ContextHandle>(handle))

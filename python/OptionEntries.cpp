@@ -24,42 +24,46 @@ void bindOptionEntries(RiClass &ri) {
     bindFixed(ri, "Shutter", &RiShutter);
     bindFixed(ri, "PixelVariance", &RiPixelVariance);
     bindFixed(ri, "PixelSamples", &RiPixelSamples);
-    ri.def("PixelFilter", [](const Ri &, py::handle filter, RtFloat xwidth, RtFloat ywidth) {
-        requireContext("PixelFilter");
-        RiPixelFilter(filterFunction(filter), xwidth, ywidth);
+    ri.def("PixelFilter", [](Ri &self, py::handle filter, RtFloat xwidth, RtFloat ywidth) {
+        Request request(self, "PixelFilter");
+        RtFilterFunc function = filterFunction(filter);
+        request.write([&] { RiPixelFilter(function, xwidth, ywidth); });
     });
     bindFixed(ri, "Exposure", &RiExposure);
     bindFixed(ri, "Quantize", &RiQuantize);
     ri.def(
         "Display",
-        [](const Ri &, const char *name, const char *type, const char *mode, py::handle params) {
-            requireContext("Display");
-            ParamDict list(params, uncountedCounts());
-            RiDisplayV(name, type, mode, list.size(), list.tokens(), list.values());
+        [](Ri &self, Name name, Name type, Name mode, py::handle params) {
+            Request request(self, "Display");
+            ParamDict list(params);
+            list.bind(uncountedCounts());
+            request.write([&] { RiDisplayV(name, type, mode, list.size(), list.tokens(), list.values()); });
         },
         py::arg("name"), py::arg("type"), py::arg("mode"), py::arg("params") = py::none());
     bindNamedList(ri, "Hider", &RiHiderV);
-    ri.def("ColorSamples", [](const Ri &, py::handle nRGB, py::handle RGBn) {
-        requireContext("ColorSamples");
-        CallStorage storage;
-        Values<RtFloat> toRGB = floatValues(nRGB, storage);
-        Values<RtFloat> fromRGB = floatValues(RGBn, storage);
+    ri.def("ColorSamples", [](Ri &self, py::handle nRGB, py::handle RGBn) {
+        Request request(self, "ColorSamples");
+        FloatArg toArg(nRGB, "nRGB");
+        FloatArg fromArg(RGBn, "RGBn");
+        Values<RtFloat> toRGB = toArg.values();
+        Values<RtFloat> fromRGB = fromArg.values();
         if (toRGB.size % 3 != 0 || fromRGB.size != toRGB.size) throw py::value_error(kColorSamplesShape);
-        RiColorSamples(static_cast<RtInt>(toRGB.size / 3), toRGB.data, fromRGB.data);
+        request.write([&] { RiColorSamples(static_cast<RtInt>(toRGB.size / 3), toRGB.data, fromRGB.data); });
     });
     bindFixed(ri, "RelativeDetail", &RiRelativeDetail);
     ri.def(
         "Option",
-        [](const Ri &, const char *name, py::handle params) {
+        [](Ri &self, Name name, py::handle params) {
             // The "rib" stream options need no stream: they set the next one's.
             if (isRibOptionName(name)) {
                 ParamDict list = ParamDict::streamOptions(params);
                 RiOptionV(name, list.size(), list.tokens(), list.values());
                 return;
             }
-            requireContext("Option");
-            ParamDict list(params, uncountedCounts());
-            RiOptionV(name, list.size(), list.tokens(), list.values());
+            Request request(self, "Option");
+            ParamDict list(params);
+            list.bind(uncountedCounts());
+            request.write([&] { RiOptionV(name, list.size(), list.tokens(), list.values()); });
         },
         py::arg("name"), py::arg("params") = py::none());
 }

@@ -19,10 +19,11 @@ void bindQuadric(RiClass &ri, const char *name, std::index_sequence<N...>,
                  RtVoid (*entry)(Number<N>..., RtInt, RtToken[], RtPointer[]), Names... names) {
     ri.def(
         name,
-        [name, entry](const Ri &, Number<N>... numbers, py::handle params) {
-            requireContext(name);
-            ParamDict list(params, quadricCounts());
-            entry(numbers..., list.size(), list.tokens(), list.values());
+        [name, entry](Ri &self, Number<N>... numbers, py::handle params) {
+            Request request(self, name);
+            ParamDict list(params);
+            list.bind(quadricCounts());
+            request.write([&] { entry(numbers..., list.size(), list.tokens(), list.values()); });
         },
         names..., params());
 }
@@ -38,13 +39,15 @@ void bindQuadricEntries(RiClass &ri) {
                 py::arg("thetamax"));
     ri.def(
         "Hyperboloid",
-        [](const Ri &, py::handle point1, py::handle point2, RtFloat thetamax, py::handle params) {
-            requireContext("Hyperboloid");
-            CallStorage storage;
-            RtFloat *from = floatValues(point1, 3, "point1", storage).data;
-            RtFloat *to = floatValues(point2, 3, "point2", storage).data;
-            ParamDict list(params, quadricCounts());
-            RiHyperboloidV(from, to, thetamax, list.size(), list.tokens(), list.values());
+        [](Ri &self, py::handle point1, py::handle point2, RtFloat thetamax, py::handle params) {
+            Request request(self, "Hyperboloid");
+            FloatArg fromArg(point1, "point1");
+            FloatArg toArg(point2, "point2");
+            ParamDict list(params);
+            RtFloat *from = fromArg.values(3).data;
+            RtFloat *to = toArg.values(3).data;
+            list.bind(quadricCounts());
+            request.write([&] { RiHyperboloidV(from, to, thetamax, list.size(), list.tokens(), list.values()); });
         },
         py::arg("point1"), py::arg("point2"), py::arg("thetamax"), params());
     bindQuadric(ri, "Paraboloid", std::make_index_sequence<4>(), &RiParaboloidV, py::arg("rmax"), py::arg("zmin"),

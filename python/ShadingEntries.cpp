@@ -10,11 +10,13 @@ template <typename Entry>
 void bindLightSource(RiClass &ri, const char *name, Entry entry) {
     ri.def(
         name,
-        [name, entry](const Ri &, const char *shader, py::handle params, py::handle handleid) {
-            requireContext(name);
-            ParamDict list(params, uncountedCounts());
+        [name, entry](Ri &self, Name shader, py::handle params, py::handle handleid) {
+            Request request(self, name);
+            ParamDict list(params);
             list.nameHandle(handleid);
-            return handleNumber(entry(shader, list.size(), list.tokens(), list.values()));
+            list.bind(uncountedCounts());
+            return handleNumber(
+                request.write([&] { return entry(shader, list.size(), list.tokens(), list.values()); }));
         },
         py::arg("name"), py::arg("params") = py::none(), py::arg("handleid") = py::none());
 }
@@ -45,9 +47,8 @@ void bindShadingEntries(RiClass &ri) {
     bindNamedList(ri, "Imager", &RiImagerV);
     bindLightSource(ri, "LightSource", &RiLightSourceV);
     bindLightSource(ri, "AreaLightSource", &RiAreaLightSourceV);
-    ri.def("Illuminate", [](const Ri &, intptr_t light, RtBoolean onoff) {
-        requireContext("Illuminate");
-        RiIlluminate(handlePointer(light), onoff);
+    ri.def("Illuminate", [](Ri &self, intptr_t light, RtBoolean onoff) {
+        Request(self, "Illuminate").write([&] { RiIlluminate(handlePointer(light), onoff); });
     });
 }
 

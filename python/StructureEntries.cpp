@@ -1,6 +1,7 @@
 // Frame, world, attribute, transform, solid, object and motion blocks,
 // declarations, archives and error handlers.
 #include "python/Bindings.h"
+#include "quillet/DeclTable.h"
 
 namespace quillet {
 namespace python {
@@ -8,17 +9,25 @@ namespace python {
 namespace {
 
 const char kRecordText[] = "%s";
+const char kBadDeclaration[] = "Declare: bad declaration \"%s\" for \"%s\"";
+
+// A declaration that names no type would be reported and its parameters
+// dropped; from Python it is refused.
+void requireReadableDeclaration(const char *name, const char *declaration) {
+    if (!isReadableDeclaration(declaration))
+        throw py::value_error(formatString(kBadDeclaration, declaration, name ? name : ""));
+}
 
 // An archive record formatted as printf would format it: Python's % operator,
 // so that a format without arguments still has its "%%" read.
-void writeRecord(const char *type, py::handle format, py::handle args) {
+void writeRecord(Ri &self, const char *entry, const char *type, py::handle format, py::handle args) {
+    Request request(self, entry);
     if (format.is_none()) {
-        RiArchiveRecord(type, nullptr);
+        request.write([&] { RiArchiveRecord(type, nullptr); });
         return;
     }
-    CallStorage storage;
-    py::object text = format.attr("__mod__")(py::tuple(py::reinterpret_borrow<py::object>(args)));
-    RiArchiveRecord(type, kRecordText, strText(text, storage));
+    Name text = nameText(format.attr("__mod__")(py::tuple(py::reinterpret_borrow<py::object>(args))));
+    request.write([&] { RiArchiveRecord(type, kRecordText, text.text); });
 }
 
 }  // namespace
@@ -36,32 +45,36 @@ void bindStructureEntries(RiClass &ri) {
     bindFixed(ri, "SolidEnd", &RiSolidEnd);
     ri.def(
         "ObjectBegin",
-        [](const Ri &, py::handle handleid) {
-            requireContext("ObjectBegin");
-            ParamDict list(py::none(), uncountedCounts());
+        [](Ri &self, py::handle handleid) {
+            Request request(self, "ObjectBegin");
+            ParamDict list{py::none()};
             list.nameHandle(handleid);
-            return handleNumber(RiObjectBeginV(list.size(), list.tokens(), list.values()));
+            list.bind(uncountedCounts());
+            return handleNumber(
+                request.write([&] { return RiObjectBeginV(list.size(), list.tokens(), list.values()); }));
         },
         py::arg("handleid") = py::none());
     bindFixed(ri, "ObjectEnd", &RiObjectEnd);
-    ri.def("ObjectInstance", [](const Ri &, intptr_t handle) {
-        requireContext("ObjectInstance");
-        RiObjectInstance(handlePointer(handle));
+    ri.def("ObjectInstance", [](Ri &self, intptr_t handle) {
+        Request(self, "ObjectInstance").write([&] { RiObjectInstance(handlePointer(handle)); });
     });
-    ri.def("MotionBegin", [](const Ri &, py::handle times) {
-        requireContext("MotionBegin");
-        CallStorage storage;
-        Values<RtFloat> values = floatValues(times, storage);
-        RiMotionBeginV(values.count(), values.data);
+    ri.def("MotionBegin", [](Ri &self, py::handle times) {
+        Request request(self, "MotionBegin");
+        FloatArg converted(times, "times");
+        Values<RtFloat> values = converted.values();
+        request.write([&] { RiMotionBeginV(values.count(), values.data); });
     });
     bindFixed(ri, "MotionEnd", &RiMotionEnd);
     // The handle of an inline archive is its name, which ReadArchive takes.
     ri.def(
         "ArchiveBegin",
-        [](const Ri &, const char *name, py::handle params) {
-            requireContext("ArchiveBegin");
-            ParamDict list(params, uncountedCounts());
-            return py::str(static_cast<const char *>(RiArchiveBeginV(name, list.size(), list.tokens(), list.values())));
+        [](Ri &self, Name name, py::handle params) {
+            Request request(self, "ArchiveBegin");
+            ParamDict list(params);
+            list.bind(uncountedCounts());
+            RtArchiveHandle handle =
+                request.write([&] { return RiArchiveBeginV(name, list.size(), list.tokens(), list.values()); });
+            return py::str(static_cast<const char *>(handle));
         },
         py::arg("name"), params());
     bindFixed(ri, "ArchiveEnd", &RiArchiveEnd);
@@ -71,39 +84,41 @@ void bindStructureEntries(RiClass &ri) {
     bindFixed(ri, "IfEnd", &RiIfEnd);
     ri.def(
         "Resource",
-        [](const Ri &, const char *handle, const char *type, py::handle params) {
-            requireContext("Resource");
-            ParamDict list(params, uncountedCounts());
-            RiResourceV(handle, type, list.size(), list.tokens(), list.values());
+        [](Ri &self, Name handle, Name type, py::handle params) {
+            Request request(self, "Resource");
+            ParamDict list(params);
+            list.bind(uncountedCounts());
+            request.write([&] { RiResourceV(handle, type, list.size(), list.tokens(), list.values()); });
         },
         py::arg("handle"), py::arg("type"), params());
     bindFixed(ri, "ResourceBegin", &RiResourceBegin);
     bindFixed(ri, "ResourceEnd", &RiResourceEnd);
     bindFixed(ri, "System", &RiSystem);
-    ri.def("ErrorHandler", [](const Ri &, py::handle handler) {
-        requireContext("ErrorHandler");
-        RiErrorHandler(errorHandlerFunction(handler));
+    ri.def("ErrorHandler", [](Ri &self, py::handle handler) {
+        Request request(self, "ErrorHandler");
+        RtErrorHandler function = errorHandlerFunction(handler);
+        request.write([&] { RiErrorHandler(function); });
     });
-    ri.def("ArchiveRecord", [](const Ri &, const char *type, py::handle format, py::args args) {
-        requireContext("ArchiveRecord");
-        writeRecord(type, format, args);
+    ri.def("ArchiveRecord", [](Ri &self, Name type, py::handle format, py::args args) {
+        writeRecord(self, "ArchiveRecord", type, format, args);
     });
-    ri.def("VArchiveRecord", [](const Ri &, const char *type, py::handle format, py::handle args) {
-        requireContext("VArchiveRecord");
-        writeRecord(type, format, args);
+    ri.def("VArchiveRecord", [](Ri &self, Name type, py::handle format, py::handle args) {
+        writeRecord(self, "VArchiveRecord", type, format, args);
     });
     // A stream writer has no use for the callback; it is never called.
     ri.def(
         "ReadArchive",
-        [](const Ri &, const char *name, py::handle, py::handle params) {
-            requireContext("ReadArchive");
-            ParamDict list(params, uncountedCounts());
-            RiReadArchiveV(name, nullptr, list.size(), list.tokens(), list.values());
+        [](Ri &self, Name name, py::handle, py::handle params) {
+            Request request(self, "ReadArchive");
+            ParamDict list(params);
+            list.bind(uncountedCounts());
+            request.write([&] { RiReadArchiveV(name, nullptr, list.size(), list.tokens(), list.values()); });
         },
         py::arg("name"), py::arg("callback") = py::none(), py::arg("params") = py::none());
-    ri.def("Declare", [](const Ri &, const char *name, const char *declaration) {
-        requireContext("Declare");
-        RtToken token = RiDeclare(name, declaration);
+    ri.def("Declare", [](Ri &self, Name name, Name declaration) {
+        Request request(self, "Declare");
+        requireReadableDeclaration(name, declaration);
+        RtToken token = request.write([&] { return RiDeclare(name, declaration); });
         return token != nullptr ? py::object(py::str(token)) : py::object(py::none());
     });
 }

@@ -29,8 +29,7 @@ void RibWriter::writeDeclare(const char *name, const char *declaration) {
 // A declaration without a readable type is reported and not echoed: its
 // parameters are never written.
 RtToken RibWriter::Declare(const char *name, const char *declaration) {
-    const bool readable = !declaration || !*declaration || parseDeclaration(declaration).type != ParamType::None;
-    const bool echoed = echoDeclare && readable;
+    const bool echoed = echoDeclare && isReadableDeclaration(declaration);
     if (echoed) writeDeclare(name, declaration);
     RtToken token = declareRequest(name, declaration);
     if (echoed && declaration && *declaration) {

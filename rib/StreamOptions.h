@@ -5,6 +5,8 @@
 #ifndef QUILLET_STREAMOPTIONS_H
 #define QUILLET_STREAMOPTIONS_H
 
+#include <string>
+
 #include "quillet/ri.h"
 
 namespace quillet {
@@ -29,8 +31,9 @@ struct FileForm {
 };
 
 // "format" (string, "binary" selects binary), "binary" (RtInt), "compression"
-// (string, "gzip" sets the flag), "precision" (RtInt 0 to 9; other values
-// are ignored), "gziplevel" (RtInt 0 to 12; other values are ignored),
+// (string, "gzip" sets the flag), "precision" (RtInt 0 to 9, or
+// kDefaultPrecision for "%g"), "gziplevel" (RtInt 0 to 12; other values of
+// these two are reported as range errors and ignored),
 // "archive" (RtInt) and, when acceptGzipFlag, "gzip" (RtInt). Other tokens,
 // null tokens and null values change nothing.
 void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &compressed, RtInt &precision,
@@ -41,6 +44,13 @@ void applyStreamOption(RtToken token, RtPointer value, RtInt &binary, RtInt &com
 void applyRibOptions(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]);
 // True when name is "rib" or "RIB".
 bool isRibOptionName(RtToken name);
+
+// Why a "rib" option's value is not one the option knows, empty when it is:
+// a "format" other than "ascii" or "binary", a "compression" other than
+// "gzip" or "none", a "precision" or "gziplevel" out of range. The C
+// interface keeps reading other "format" and "compression" texts as ASCII and
+// no compression; callers that can refuse a call refuse them all.
+std::string streamOptionProblem(RtToken token, RtPointer value);
 
 // The declaration of the value that applyStreamOption reads for token
 // ("string" or "integer"), null for a token that is not a "rib" option.

@@ -17,6 +17,10 @@ struct ParsedDeclaration {
 
 // The declaration grammar: class word, type word, optional "[n]".
 QUILLET_API ParsedDeclaration parseDeclaration(const char *declaration);
+// True when a Declare request with this declaration declares a type, or
+// only the name (null or empty text); false when its text names no type, so
+// that the request is reported and its parameters never written.
+QUILLET_API bool isReadableDeclaration(const char *declaration);
 // Length of the class/type keyword prefix of an inline token, 0 for none.
 QUILLET_API int inlinePrefixLength(const char *token);
 

@@ -20,6 +20,7 @@ FLOAT_FORMS = [
     ("strided", WIDE[:, ::2]),
     ("big endian", np.array(QUAD, dtype=">f4")),
     ("read-only", np.frombuffer(np.array(QUAD, dtype=np.float32).tobytes(), dtype=np.float32)),
+    ("grid of rows", GRID.reshape(2, 2, 3)),
 ]
 
 INT_FORMS = [
@@ -86,3 +87,20 @@ def test_contiguous_float32_and_int32_arrays_are_not_copied(ri, floats, ints, co
     ri.End()
     # A copy of the points alone would take 12 MB.
     assert (peak > 4_000_000) == copied
+
+
+ROW_SHAPES = [
+    ("matrix as 4x4 blocks", "varying matrix m", np.arange(32).reshape(2, 4, 4), list(range(32))),
+    ("matrix as rows of 16", "varying matrix m", np.arange(32).reshape(2, 16), list(range(32))),
+    ("float pairs", "varying float[2] uv", np.arange(4).reshape(2, 2), [0, 1, 2, 3]),
+    ("floats as a column", "varying float[2] uv", np.arange(4).reshape(4, 1), [0, 1, 2, 3]),
+    ("integer pairs", "varying integer[2] ij", np.arange(4).reshape(2, 2), [0, 1, 2, 3]),
+]
+
+
+@pytest.mark.parametrize("token, rows, flat", [case[1:] for case in ROW_SHAPES], ids=[case[0] for case in ROW_SHAPES])
+def test_rows_of_a_value_or_of_an_element_are_read_in_row_order(stream, token, rows, flat):
+    def scene(ri, value):
+        ri.Points(2, {ri.P: np.zeros(6), token: value})
+
+    assert stream(lambda ri: scene(ri, rows)) == stream(lambda ri: scene(ri, flat), "ref")

@@ -92,15 +92,28 @@ TEST(PrecisionOption, BinaryKeepsTextArgumentsAtPrecision) {
               wholeStream("Sphere 123456.79 -1 1 360\nColor " + binaryFloatArray({123456.789f, 0.1f, 1e-7f}) + "\n"));
 }
 
+// -1 is the default; other values are reported and ignored.
 TEST(PrecisionOption, OtherValuesAreIgnored) {
-    for (RtInt precision : {-1, 10, 100}) {
-        const Captured captured = capturePrecise([](RibWriter &w) { w.Translate(width, 0, 0); }, precision, false);
-        EXPECT_EQ(captured.stream, wholeStream("Translate 0.666667 0 0 \n")) << precision;
+    const struct {
+        RtInt precision;
+        const char *report;
+    } cases[] = {
+        {-1, ""},
+        {10, "ERROR: Parameter out of range\n"
+             "    --> \"rib\" option \"precision\": expected -1 (the default) or 0 to 9, got 10\n"},
+        {-2, "ERROR: Parameter out of range\n"
+             "    --> \"rib\" option \"precision\": expected -1 (the default) or 0 to 9, got -2\n"},
+    };
+    for (const auto &c : cases) {
+        const Captured captured = capturePrecise([](RibWriter &w) { w.Translate(width, 0, 0); }, c.precision, false);
+        EXPECT_EQ(captured.stream, wholeStream("Translate 0.666667 0 0 \n")) << c.precision;
+        EXPECT_EQ(captured.diagnostics, c.report) << c.precision;
     }
 }
 
 // Given before RiBegin it holds for that stream and the ones after; given
-// while a stream is open it applies to the next one.
+// while a stream is open it applies to the next one. A value out of range is
+// reported and changes nothing.
 TEST(PrecisionOption, EntryPointsSetTheNextStream) {
     const std::string first = makeTempPath();
     const std::string second = makeTempPath();
@@ -121,7 +134,9 @@ TEST(PrecisionOption, EntryPointsSetTheNextStream) {
         RiEnd();
     });
     EXPECT_EQ(child.status, 0);
-    EXPECT_EQ(child.standardError, "");
+    EXPECT_EQ(child.standardError,
+              "ERROR: Parameter out of range\n"
+              "    --> \"rib\" option \"precision\": expected -1 (the default) or 0 to 9, got 12\n");
     EXPECT_EQ(readFile(first), wholeStream("Translate 0.6666667 0 0 \n"));
     EXPECT_EQ(readFile(second), wholeStream("Translate 0.667 0 0 \n"));
     EXPECT_EQ(readFile(third), wholeStream("Translate 0.667 0 0 \n"));

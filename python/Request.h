@@ -1,0 +1,43 @@
+// One request made from Python: the stream it is made on is checked when the
+// call begins and again once its values are converted, since a conversion can
+// run any Python code, which may end the stream or begin another.
+#ifndef QUILLET_PYTHON_REQUEST_H
+#define QUILLET_PYTHON_REQUEST_H
+
+#include <utility>
+
+#include "python/Arguments.h"
+
+namespace quillet {
+namespace python {
+
+class Ri;
+
+class Request {
+public:
+    // quillet.Error when ri has no stream.
+    Request(Ri &ri, const char *name);
+
+    // Makes the C call on the stream, after the check: quillet.Error when
+    // the stream was ended or another one begun while the values were
+    // converted.
+    template <typename Call>
+    auto write(Call &&call) -> decltype(call()) {
+        check();
+        return call();
+    }
+
+    const char *name() const { return requestName; }
+
+private:
+    void check() const;
+
+    Ri &ri;
+    const char *requestName;
+    unsigned long generation;
+};
+
+}  // namespace python
+}  // namespace quillet
+
+#endif
