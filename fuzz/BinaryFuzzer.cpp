@@ -9,6 +9,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Rewritten binary = rewrite(data, size, true);
     Rewritten direct = rewrite(data, size, false);
     Rewritten throughBinary = rewrite(binary.stream, false);
-    if (!binary.declared) require(throughBinary.stream == direct.stream);
+    if (!binary.declared && !throughBinary.declared) require(throughBinary.stream == direct.stream);
     return 0;
 }

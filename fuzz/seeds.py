@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Writes seed streams for the fuzz targets into a folder: one small stream
+"""Writes seed streams for a fuzz target into a folder: one small stream
 per request (several forms for some), the token kinds of ASCII and binary
-streams, and scenes with blocks. fuzz/minimise.sh keeps those that add
-coverage in fuzz/corpus/<target>.
-    fuzz/seeds.py FOLDER"""
+streams, and scenes with blocks, each after the bytes that the target reads
+first. fuzz/minimise.sh keeps those that add coverage in
+fuzz/corpus/<target>.
+    fuzz/seeds.py FOLDER TARGET"""
 import gzip
 import os
 import struct
@@ -117,8 +118,18 @@ SCENES = [
 ]
 
 
+# The bytes before the stream: the parser's encoding byte, the indent
+# target's encoding and spaces, the gzip target's members, cut and level.
+PREFIXES = {
+    "parser": [b"\x00", b"\x01"],
+    "indent": [b"\x04", b"\x07"],
+    "gzip": [b"\x03\x00", b"\x2C\x07", b"\x4D\x20"],
+}
+
+
 def main():
-    folder = sys.argv[1]
+    folder, target = sys.argv[1:3]
+    prefixes = PREFIXES.get(target, [b""])
     os.makedirs(folder, exist_ok=True)
     seeds = {}
     for i, text in enumerate(REQUESTS + TOKENS):
@@ -129,9 +140,9 @@ def main():
     for i, text in enumerate(SCENES):
         seeds[f"scene{i:03}"] = text.encode() + b"\n"
         seeds[f"gzip{i:03}"] = gzip.compress(text.encode(), mtime=0)
-    for name, data in seeds.items():
+    for i, (name, data) in enumerate(seeds.items()):
         with open(os.path.join(folder, name), "wb") as out:
-            out.write(data)
+            out.write(prefixes[i % len(prefixes)] + data)
 
 
 main()

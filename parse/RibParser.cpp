@@ -123,6 +123,15 @@ bool isIntegerText(const Token &t, RtInt &out) {
     return result.ec == std::errc() && result.ptr == last;
 }
 
+// An unknown request's number is an integer when its text is one, except
+// "-0", which stays a float so that its sign is written again.
+bool isUnknownInteger(const Token &t, RtInt &out) {
+    if (!isIntegerText(t, out)) return false;
+    const char *first, *last;
+    numberText(t, first, last);
+    return !(out == 0 && first < last && *first == '-');
+}
+
 class Parser {
 public:
     Parser(std::unique_ptr<ByteInput> input, const char *sourceName, RenderContext &context,
@@ -821,7 +830,7 @@ bool Parser::readUnknown(const Token &keyword) {
         case TokenKind::Number: {
             chargeUnknown(1);
             RtInt integer;
-            if (isIntegerText(t, integer)) {
+            if (isUnknownInteger(t, integer)) {
                 unknown.add(RequestValue::Type::Integer, false, unknown.ints.size(), 1);
                 unknown.ints.push_back(integer);
             } else {
@@ -876,7 +885,7 @@ bool Parser::readUnknownArray(const Token &open, const char *name) {
             RtInt integer;
             double value;
             if (!toDouble(t, value)) return fail(t, kOutOfRange);
-            integers = integers && isIntegerText(t, integer);
+            integers = integers && isUnknownInteger(t, integer);
             chargeUnknown(1);
             numbers.push_back(value);
         } else if (t.kind == TokenKind::FloatArray && !strings) {

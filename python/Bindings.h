@@ -30,6 +30,10 @@ void bindQuadricEntries(RiClass &ri);
 void bindPolygonPatchEntries(RiClass &ri);
 void bindGeometryEntries(RiClass &ri);
 void bindTextureEntries(RiClass &ri);
+// quillet.write_archive, a module function of its own.
+void bindArchiveWriting(py::module_ &module);
+// OSError, with nothing written, when name is a file that cannot be created.
+void requireWritableFile(const char *name);
 // Token constants, numeric constants, and the standard filters, procedurals,
 // error handlers and bases as objects the entry points recognise.
 void bindConstants(py::module_ &module, RiClass &ri);

@@ -18,6 +18,8 @@ struct ContextHandle {
     RtContextHandle handle;
 };
 
+}  // namespace
+
 // The C library ends the process when it cannot create a file; trying it here
 // first turns that into OSError, with nothing written.
 void requireWritableFile(const char *name) {
@@ -29,8 +31,6 @@ void requireWritableFile(const char *name) {
     }
     std::fclose(file);
 }
-
-}  // namespace
 
 void bindContextEntries(RiClass &ri) {
     py::class_<ContextHandle>(ri, "ContextHandle");

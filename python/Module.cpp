@@ -17,4 +17,5 @@ PYBIND11_MODULE(quillet, module) {
     bindPolygonPatchEntries(ri);
     bindGeometryEntries(ri);
     bindTextureEntries(ri);
+    bindArchiveWriting(module);
 }

@@ -45,7 +45,11 @@ void RibWriter::declareForStream(RtInt n, RtToken tokens[]) {
     if (!tokens) return;
     for (RtInt i = 0; i < n; ++i) {
         const ParamDecl *record = tokens[i] ? DeclTable::lookup(tokens[i]) : nullptr;
-        if (!record || userDeclarations().count(record) == 0 || !writtenDeclarations.insert(record).second) continue;
+        // A declaration made unreadable since (its pairs are dropped) is not
+        // carried: its line would not read back as a declaration.
+        if (!record || record->type == ParamType::None || userDeclarations().count(record) == 0 ||
+            !writtenDeclarations.insert(record).second)
+            continue;
         char declaration[64];
         record->format(declaration, sizeof declaration);
         writeDeclare(record->tokenName, declaration);

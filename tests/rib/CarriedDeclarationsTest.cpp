@@ -49,4 +49,26 @@ TEST(CarriedDeclarations, LaterStreamsDeclareBeforeFirstUse) {
     for (const std::string &path : {first, second, third}) std::remove(path.c_str());
 }
 
+// Found by the parser fuzz target: a declaration made unreadable after it
+// was echoed was carried into the next stream as "Declare ... "uniform "".
+TEST(CarriedDeclarations, AnUnreadableDeclarationIsNotCarried) {
+    const std::string first = makeTempPath();
+    const std::string second = makeTempPath();
+    const ChildResult child = runChild([&] {
+        RtFloat kd = 0.5f;
+        RiBegin(first.c_str());
+        RiDeclare("cd_spoilt", "uniform float");
+        RiDeclare("cd_spoilt", "uniform flot");
+        RiEnd();
+        RiBegin(second.c_str());
+        RiSurface("plastic", "cd_spoilt", &kd, RI_NULL);
+        RiEnd();
+    });
+    EXPECT_EQ(child.status, 0);
+    EXPECT_EQ(child.standardError, "quillet error: bad declaration \"uniform flot\" for \"cd_spoilt\"\n");
+    EXPECT_EQ(readFile(first), wholeStream("Declare \"cd_spoilt\" \"uniform float\"\n"));
+    EXPECT_EQ(readFile(second), wholeStream("Surface \"plastic\"\n"));
+    for (const std::string &path : {first, second}) std::remove(path.c_str());
+}
+
 }  // namespace

@@ -103,6 +103,13 @@ TEST_F(Archives, RibcatWritesTheSceneFlattened) {
     RunResult check = runProgram("ribcat", "--check flat.rib", "", dir.path());
     EXPECT_EQ(check.status, 0);
     EXPECT_EQ(check.err, "");
+
+    // The bound in world space: the spheres at x -2 and 0 and y -2, the disk
+    // and the cylinder inside the first.
+    RunResult bound = runProgram("ribcat", "--bound main.rib --archive-path lib", "", dir.path());
+    EXPECT_EQ(bound.status, 1);
+    EXPECT_EQ(bound.err, kProblems);
+    EXPECT_EQ(bound.out, "-2.5 0.5 -2.4 0.5 -0.5 0.5\n");
 }
 
 #ifdef TOOLS_HAVE_PNG

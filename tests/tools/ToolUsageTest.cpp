@@ -19,8 +19,9 @@ struct ToolOptions {
 
 const ToolOptions kTools[] = {
     {"ribcat",
-     {"--check", "--binary", "--gzip", "--gzip-level N", "--indent[=N]", "--precision N", "-r, --readarchives",
-      "--archive-path DIRS", "--max-output N", "--max-memory SIZE", "-o FILE", "-h, --help", "--version"}},
+     {"--check", "--bound FILE", "--binary", "--gzip", "--gzip-level N", "--indent[=N]", "--precision N",
+      "-r, --readarchives", "--archive-path DIRS", "--max-output N", "--max-memory SIZE", "-o FILE", "-h, --help",
+      "--version"}},
     {"glimpse",
      {"-o FILE.png", "--no-archives", "--archive-path DIRS", "--max-frames N", "--max-rays N", "--max-tests N",
       "--max-memory SIZE", "-h, --help", "--version"}},

@@ -19,8 +19,10 @@
 #include "tools/ribcat/IndentingContext.h"
 #include "tools/ribcat/OutputBound.h"
 #include "tools/ribcat/StreamChecker.h"
+#include "format/FloatFormat.h"
 #include "tools/ribcat/UnknownRequestNotes.h"
 #include "quillet/ArchiveFollower.h"
+#include "quillet/BoundingContext.h"
 #include "quillet/RibParser.h"
 #include "quillet/RibWriter.h"
 
@@ -32,11 +34,14 @@ const tools::ToolHelp kHelp = {
     "ribcat",
     "usage: ribcat [--binary] [--gzip] [--gzip-level N] [--indent[=N]] [--precision N] [-r]\n"
     "              [--archive-path DIRS] [--max-output N] [--max-memory SIZE] [-o FILE] [FILE...]\n"
-    "       ribcat --check [--max-memory SIZE] [FILE...]\n",
+    "       ribcat --check [--max-memory SIZE] [FILE...]\n"
+    "       ribcat --bound FILE [--archive-path DIRS]\n",
     "Reads RIB streams (ASCII or binary, plain or gzip-compressed; - or none is the standard input) and\n"
     "writes them again as one stream, or checks them.",
     {
         {"--check", "check the streams and report every problem; write nothing"},
+        {"--bound FILE", "print the bound of what FILE draws (archives followed), in its top-level space: xmin "
+                         "xmax ymin ymax zmin zmax"},
         {"--binary", "write numbers as binary tokens"},
         {"--gzip", "compress the stream written"},
         {"--gzip-level N", "compress at level N: 0 (stored) to 12 (smallest); default 1, which keeps pace with the "
@@ -58,6 +63,7 @@ const tools::ToolHelp kHelp = {
         "ribcat --binary --gzip frame1.rib frame2.rib -o frames.rib.gz",
         "ribcat --indent=4 --precision 4 scene.rib",
         "ribcat --check scene.rib",
+        "ribcat --bound tree.rib",
         "ribcat -r --archive-path assets scene.rib -o flat.rib",
     },
 };
@@ -74,6 +80,8 @@ const char kNoGzip[] = "ribcat: gzip output is not available in this build\n";
 const long kGzipLevelMax = 12;
 const char kOutputBound[] = "ribcat: %s: output stopped at %llu times the input read (--max-output raises it)\n";
 const char kOutOfMemory[] = "ribcat: out of memory\n";
+const char kNothingDrawn[] = "ribcat: %s draws no geometry: no bound\n";
+const char kBoundLine[] = "%.*s\n";
 const char kOutputIsInput[] = "ribcat: -o %s names the input %s: write to another file\n";
 const char kFileName[] = "a file name";
 const char kSearchPath[] = "a search path";
@@ -95,6 +103,7 @@ struct Options {
     uint64_t outputRatio = OutputBound::kDefaultRatio;
     RibParseLimits limits;
     const char *output = nullptr;
+    const char *boundOf = nullptr;
     std::vector<const char *> inputs;
 };
 
@@ -146,6 +155,9 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
             if (!readCount(argv[++i], kGzipLevelMax, options.gzipLevel))
                 return mistaken(tools::badValue(arg, argv[i], kGzipLevelRange));
             options.gzip = true;
+        } else if (arg == "--bound") {
+            if (!hasValue) return mistaken(tools::missingValue(arg, kFileName));
+            options.boundOf = argv[++i];
         } else if (arg == "-r" || arg == "--readarchives") {
             options.readArchives = true;
         } else if (arg == "--archive-path") {
@@ -180,7 +192,7 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
     }
     if (options.inputs.empty()) {
         options.inputs.push_back(kStdin);
-        tools::noteWaitingForTerminal(kHelp);
+        if (!options.boundOf) tools::noteWaitingForTerminal(kHelp);
     }
     return true;
 }
@@ -205,18 +217,24 @@ const char *sourceName(const char *input) {
 
 class PrefixedDiagnostics : public RibDiagnostics {
 public:
-    PrefixedDiagnostics(OutputBound &bound, tools::ReadProgress &progress) : bound(bound), progress(progress) {}
     void error(const RibParseError &error) override {
         std::string text = kPrefix + formatRibParseError(error) + "\n";
         std::fputs(text.c_str(), stderr);
         ++count;
     }
+    size_t count = 0;  // in the streams and in the archives they read
+};
+
+// The same, showing progress and ending the parse once the output has
+// reached its bound.
+class BoundedDiagnostics : public PrefixedDiagnostics {
+public:
+    BoundedDiagnostics(OutputBound &bound, tools::ReadProgress &progress) : bound(bound), progress(progress) {}
     void reached(size_t bytesRead) override { bound.reached(bytesRead); }
     bool proceed(size_t, size_t offset) override {
         progress.at(offset);
         return !bound.exceeded();
     }
-    size_t count = 0;  // in the streams and in the archives they read
 
 private:
     OutputBound &bound;
@@ -236,6 +254,30 @@ int check(const Options &options) {
         if (result.complete) checker.finish();
     }
     return diagnostics.problems == 0 ? 0 : 1;
+}
+
+// The six numbers of the bound in the shortest text that reads back as the
+// same floats.
+int printBound(const Options &options) {
+    PrefixedDiagnostics diagnostics;
+    BoundingContext bounding;
+    ArchiveOptions archiveOptions;
+    archiveOptions.defaultSearchPath = options.archivePath;
+    archiveOptions.limits = options.limits;
+    ArchiveFollower follower(bounding, diagnostics, archiveOptions);
+    follower.parse(options.boundOf);
+    if (!bounding.measured()) {
+        std::fprintf(stderr, kNothingDrawn, printableText(options.boundOf, std::strlen(options.boundOf)).c_str());
+        return 1;
+    }
+    RtBound bound;
+    bounding.bound(bound);
+    char text[6 * (kGeneralTextMax + 1)];
+    bool nonFinite = false;
+    size_t length = formatFloatList(text, bound, 6, kShortestPrecision, nonFinite);
+    while (length > 0 && text[length - 1] == ' ') --length;
+    std::printf(kBoundLine, static_cast<int>(length), text);
+    return diagnostics.count == 0 ? 0 : 1;
 }
 
 int convert(const Options &options) {
@@ -270,7 +312,7 @@ int convert(const Options &options) {
     }
     const char *stoppedIn = nullptr;
     tools::ReadProgress progress(kHelp.program, false);
-    PrefixedDiagnostics diagnostics(bound, progress);
+    BoundedDiagnostics diagnostics(bound, progress);
     {
         RtInt binary = options.binary ? 1 : 0, precision = options.precision;
         RibWriter writer(RibWriter::OpenStream{bounded, name}, "binary", &binary,
@@ -320,6 +362,7 @@ int main(int argc, char **argv) {
     if (!readOptions(argc, argv, options, status)) return status;
     if (outputIsAnInput(options)) return tools::kUsageStatus;
     try {
+        if (options.boundOf) return printBound(options);
         return options.check ? check(options) : convert(options);
     } catch (const std::bad_alloc &) {
         std::fputs(kOutOfMemory, stderr);

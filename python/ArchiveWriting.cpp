@@ -1,0 +1,67 @@
+// quillet.write_archive(name, draw): one archive file per object, and the
+// bound its geometry needs for a delayed read.
+#include <memory>
+
+#include "python/Bindings.h"
+#include "quillet/BoundingContext.h"
+#include "ri/CurrentContext.h"
+#include "rib/StreamOptions.h"
+
+namespace quillet {
+namespace python {
+
+namespace {
+
+const char kEndedInside[] = "write_archive: the archive's stream was ended inside draw";
+const char kDoc[] = "write_archive(name, draw) -> (xmin, xmax, ymin, ymax, zmin, zmax) or None\n\n"
+                    "Writes an archive file (the \"archive\" stream option: its one header line is\n"
+                    "\"##RenderMan RIB-Structure 1.1 Entity\") while draw() makes its requests through\n"
+                    "Ri methods, with the encoding, precision and gzip level of the \"rib\" options and\n"
+                    "gzip for a name ending in \".gz\". Returns the bound of what draw() drew, in the\n"
+                    "archive's top-level space, for Procedural(DelayedReadArchive); None when it drew\n"
+                    "nothing. The stream that was current before is current again afterwards.";
+
+// Puts the archive default and the current context back however draw ends.
+class ArchiveScope {
+public:
+    explicit ArchiveScope(RtContextHandle previous) : previous(previous) {}
+    ~ArchiveScope() { RiContext(isLiveContext(previous) ? previous : nullptr); }
+
+private:
+    RtContextHandle previous;
+};
+
+py::object writeArchive(const char *name, py::function draw) {
+    requireWritableFile(name);
+    ArchiveScope scope(RiGetContext());
+    const RtInt savedArchive = ribArchiveDefault;
+    ribArchiveDefault = 1;
+    std::unique_ptr<RenderContext> writer(newStreamWriter(name));
+    ribArchiveDefault = savedArchive;
+    if (!writer) throw std::bad_alloc();
+    // Heap-held: RiEnd inside draw deletes the current context.
+    BoundingContext *bounding = new BoundingContext(writer.get());
+    RiContext(bounding);
+    try {
+        draw();
+    } catch (...) {
+        if (isLiveContext(bounding)) delete bounding;
+        throw;
+    }
+    if (!isLiveContext(bounding)) raiseError(kEndedInside);
+    RtBound bound;
+    const bool measured = bounding->measured();
+    bounding->bound(bound);
+    delete bounding;
+    if (!measured) return py::none();
+    return py::make_tuple(bound[0], bound[1], bound[2], bound[3], bound[4], bound[5]);
+}
+
+}  // namespace
+
+void bindArchiveWriting(py::module_ &module) {
+    module.def("write_archive", &writeArchive, py::arg("name"), py::arg("draw"), kDoc);
+}
+
+}  // namespace python
+}  // namespace quillet
