@@ -1,5 +1,6 @@
 // Entry points that begin, end and switch streams.
 #include <cstdio>
+#include <functional>
 
 #include "python/Bindings.h"
 #include "ri/CurrentContext.h"
@@ -12,6 +13,10 @@ namespace {
 
 const char kNotAContext[] = "expected a handle from GetContext() or None";
 const char kEndedContext[] = "Context: the stream of this handle has ended";
+const char kTooManyTargets[] = "Ri() takes at most one target";
+const char kInitDoc[] =
+    "Ri() begins no stream; Ri(name) begins one as Begin(name) does. Used in a with block, the stream that the "
+    "object began is ended when the block ends, also when it ends with an exception.";
 
 // What GetContext returns: an opaque handle for Context.
 struct ContextHandle {
@@ -32,23 +37,62 @@ void requireWritableFile(const char *name) {
     std::fclose(file);
 }
 
+namespace {
+
+void begin(Ri &self, const char *name) {
+    requireWritableFile(name);
+    self.streamChanged();
+    RiBegin(name);
+    self.begun = RiGetContext();
+}
+
+void end(Ri &self) {
+    self.streamChanged();
+    RiEnd();
+    // A stream on the standard output stream reaches it before any later
+    // output of Python's own.
+    std::fflush(stdout);
+}
+
+// Leaving a with block ends the stream that the object began, if it is still
+// open, whichever stream is current; a different current stream stays so.
+void endBegun(Ri &self) {
+    if (!isLiveContext(self.begun)) return;
+    RtContextHandle current = RiGetContext();
+    RiContext(self.begun);
+    end(self);
+    if (current != self.begun) RiContext(current);
+    self.begun = nullptr;
+}
+
+}  // namespace
+
 void bindContextEntries(RiClass &ri) {
-    py::class_<ContextHandle>(ri, "ContextHandle");
+    py::class_<ContextHandle>(ri, "ContextHandle")
+        .def("__eq__",
+             [](const ContextHandle &self, py::handle other) {
+                 return py::isinstance<ContextHandle>(other) &&
+                        other.cast<const ContextHandle &>().handle == self.handle;
+             })
+        .def("__hash__", [](const ContextHandle &self) { return std::hash<const void *>()(self.handle); });
+    // Ri() begins no stream; Ri(name) begins one as Begin(name) does.
+    ri.def(py::init([](py::args target) {
+               if (target.size() > 1) throw py::type_error(kTooManyTargets);
+               auto self = std::make_unique<Ri>();
+               if (target.size() == 1) begin(*self, nameText(target[0]));
+               return self;
+           }),
+           kInitDoc);
+    ri.def("__enter__", [](py::object self) { return self; });
+    ri.def("__exit__", [](Ri &self, py::args) {
+        endBegun(self);
+        return false;
+    });
     ri.def(
-        "Begin",
-        [](Ri &self, Name name) {
-            requireWritableFile(name);
-            self.streamChanged();
-            RiBegin(name);
-        },
-        py::arg("name") = py::none());
+        "Begin", [](Ri &self, Name name) { begin(self, name); }, py::arg("name") = py::none());
     ri.def("End", [](Ri &self) {
         Request request(self, "End");
-        self.streamChanged();
-        RiEnd();
-        // A stream on the standard output stream reaches it before any
-        // later output of Python's own.
-        std::fflush(stdout);
+        end(self);
     });
     ri.def("GetContext", [](Ri &) -> py::object {
         RtContextHandle handle = RiGetContext();

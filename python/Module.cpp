@@ -6,7 +6,6 @@ PYBIND11_MODULE(quillet, module) {
     module.doc() = "The RenderMan Interface: write RIB streams from Python.";
     registerErrorType(module);
     RiClass ri(module, "Ri", "The interface's entry points as methods, named without \"Ri\".");
-    ri.def(py::init<>());
     bindConstants(module, ri);
     bindContextEntries(ri);
     bindStructureEntries(ri);

@@ -8,13 +8,17 @@ namespace quillet {
 namespace python {
 
 // Every Ri object works on the process's current stream, as the C interface
-// does. Begin, End and Context count each change of stream, so that a
+// does; `with` ends the stream that the object began. Begin, End and Context count each change of stream, so that a
 // request can tell whether its stream changed while it converted values.
 class Ri {
 public:
     RtContextHandle stream() const { return RiGetContext(); }
     unsigned long generation() const { return changes; }
     void streamChanged() { ++changes; }
+
+    // The stream this object's last Begin opened, which leaving a with
+    // block ends.
+    RtContextHandle begun = nullptr;
 
 private:
     static unsigned long changes;
