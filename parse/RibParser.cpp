@@ -35,6 +35,7 @@ const char kFixedArray[] = "%s: argument %zu should be an array of %ld numbers, 
 const char kGroupLeftOver[] = "%s: array longer than the request's arguments";
 const char kParamName[] = "%s: parameter name expected";
 const char kKeywordPrefixed[] = "%s: %s";
+const char kBadDeclaration[] = "%s: parameter \"%s\" has a bad declaration";
 const char kParamKind[] = "%s: parameter \"%s\" needs %s values";
 const char kOutOfRange[] = "number out of range";
 const char kArrayTooLong[] = "array longer than %zu values";
@@ -951,6 +952,14 @@ bool Parser::readParams() {
                    formatString(kKeywordPrefixed, k, undeclaredParameterText(printable.c_str(), values).c_str()));
             for (const LexerReport &held : heldLexerReport) report(held.line, held.offset, held.message);
             heldLexerReport.clear();
+            if (!skipValue()) return false;
+            continue;
+        }
+        // A declaration without a type, or with a length that does not fit
+        // an int: its value is skipped and its pair left out.
+        if (decl->type == ParamType::None) {
+            report(name.line, name.offset,
+                   formatString(kBadDeclaration, k, printableText(name.text, name.length).c_str()));
             if (!skipValue()) return false;
             continue;
         }

@@ -257,4 +257,22 @@ TEST(StreamInput, StringEscapes) {
     });
 }
 
+// A declaration whose array length does not fit an int saturated to INT_MAX;
+// one whose type cannot be read made the parser take its value for the next
+// parameter name and drop the request. Each is reported, its value skipped
+// and its pair left out; the rest of the request is written.
+TEST(StreamInput, ParametersWithBadDeclarationsAreLeftOut) {
+    const std::string huge(100, '1');
+    expectCases({
+        {"inline, a length past int", "Surface \"s\" \"uniform float[" + huge + "] longname\" [1 2 3 4] \"Kd\" 1",
+         "Surface \"s\" \"Kd\" [1]\n",
+         "in:1: byte 12: Surface: parameter \"uniform float[" + huge + "] longname\" has a bad declaration\n"},
+        {"declared, a length past int",
+         "Declare \"big\" \"uniform float[2147483648]\"\nSurface \"s\" \"big\" [1 2] \"Kd\" 1",
+         "Surface \"s\" \"Kd\" [1]\n", "in:2: byte 54: Surface: parameter \"big\" has a bad declaration\n"},
+        {"inline, no type", "Surface \"s\" \"uniform uniform float q\" 1 \"Kd\" 1", "Surface \"s\" \"Kd\" [1]\n",
+         "in:1: byte 12: Surface: parameter \"uniform uniform float q\" has a bad declaration\n"},
+    });
+}
+
 }  // namespace

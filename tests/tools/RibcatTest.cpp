@@ -191,6 +191,18 @@ TEST_F(Ribcat, CheckReportsEachKindOfProblem) {
          "ribcat: <stdin>:4: byte 35: AttributeEnd closes the WorldBegin opened at line 1\n"},
         {"TransformEnd\n", "ribcat: <stdin>:1: byte 0: TransformEnd without TransformBegin\n"},
         {"FrameBegin 1\n", "ribcat: <stdin>: FrameBegin opened at line 1 is not closed\n"},
+        // archive, resource and If blocks
+        {"ArchiveEnd\n", "ribcat: <stdin>:1: byte 0: ArchiveEnd without ArchiveBegin\n"},
+        {"ArchiveBegin \"a\"\nAttributeBegin\nArchiveEnd\n",
+         "ribcat: <stdin>:3: byte 32: ArchiveEnd closes the AttributeBegin opened at line 2\n"
+         "ribcat: <stdin>: ArchiveBegin opened at line 1 is not closed\n"},
+        {"ResourceBegin\n", "ribcat: <stdin>: ResourceBegin opened at line 1 is not closed\n"},
+        {"Else\nElseIf \"a\"\n", "ribcat: <stdin>:1: byte 0: Else outside an IfBegin block\n"
+                                 "ribcat: <stdin>:2: byte 5: ElseIf outside an IfBegin block\n"},
+        {"IfBegin \"a\"\nElse\nElseIf \"b\"\nElse\nIfEnd\n", "ribcat: <stdin>:3: byte 17: ElseIf after Else\n"
+                                                             "ribcat: <stdin>:4: byte 28: Else after Else\n"},
+        {"IfBegin \"a\"\nAttributeBegin\nElse\nAttributeEnd\nIfEnd\n",
+         "ribcat: <stdin>:3: byte 27: Else outside an IfBegin block\n"},
         // motion blocks
         {"MotionBegin [0 1]\nTranslate 1 0 0\n# a comment\nMotionEnd\n",
          "ribcat: <stdin>:4: byte 46: MotionBegin at line 1 has 2 times but holds 1 requests\n"},
