@@ -25,7 +25,10 @@ public:
     explicit FileInput(FILE *stream) : in(stream) {}
 
 protected:
+    // A terminal's end of input (Ctrl-D) is seen once: a second read would
+    // wait for another.
     size_t readRaw(char *buffer, size_t size) override {
+        if (std::feof(in)) return 0;
         size_t got = std::fread(buffer, 1, size, in);
         if (got == 0 && std::ferror(in) && problem.empty()) problem = std::string(kReadError) + std::strerror(errno);
         return got;

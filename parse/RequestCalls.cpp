@@ -10,6 +10,7 @@
 #include "decl/ValueShape.h"
 #include "format/FormatString.h"
 #include "format/FunctionNames.h"
+#include "decl/VertexIndices.h"
 
 namespace quillet {
 
@@ -29,6 +30,7 @@ const char kUnknownProcedural[] = "%s: unknown procedural \"%s\"";
 const char kProceduralStrings[] = "%s: procedural \"%s\" needs %d strings, has %zu";
 const char kUnknownErrorHandler[] = "%s: unknown error handler \"%s\"";
 const char kUnknownBasis[] = "%s: unknown basis \"%s\"";
+const char kKeywordPrefixed[] = "%s: %s";
 const char kColorSamples[] = "%s: the two arrays need the same length, a multiple of 3";
 
 RtMatrix *asMatrix(RtFloat *values) {
@@ -102,6 +104,20 @@ RtInt RequestCaller::vertexCountOfParams(ParsedRequest &r, bool &ok) {
     return 0;
 }
 
+// A mesh's indices against the points of its first point parameter: an
+// index naming no point leaves nothing sound to pass on.
+bool RequestCaller::expectIndicesInRange(ParsedRequest &r, size_t at) {
+    for (const ParsedRequest::Param &p : r.params) {
+        if (!carriesPoints(*p.decl)) continue;
+        const size_t points = pointsOf(*p.decl, p.count);
+        RtInt bad;
+        if (!findIndexOutOfRange(r.I(at), r.size(at), points, bad)) return true;
+        report(formatString(kKeywordPrefixed, r.shape->keyword, vertexIndexOutOfRange(bad, p.token, points).c_str()));
+        return false;
+    }
+    return true;
+}
+
 // The class counts of the request's parameters, after checking the lengths
 // of its own arrays; false (reported) when those do not fit.
 bool RequestCaller::counts(ParsedRequest &r, ClassCounts &out) {
@@ -132,6 +148,7 @@ bool RequestCaller::counts(ParsedRequest &r, ClassCounts &out) {
                         : pointsPolygonsShape(r.count(at), r.I(at), vertices);
         };
         if (!expectLength(r, "vertices", r.size(at + 1), shapeOf(nullptr).indices)) return false;
+        if (!expectIndicesInRange(r, at + 1)) return false;
         out = shapeOf(r.I(at + 1)).counts;
         if (mesh) {
             RtInt ntags = r.count(3);
@@ -147,7 +164,7 @@ bool RequestCaller::counts(ParsedRequest &r, ClassCounts &out) {
         IndexedMeshShape shape = pointsGeneralPolygonsShape(npolys, r.I(0), nullptr, nullptr);
         if (!expectLength(r, "nvertices", r.size(1), shape.loops)) return false;
         shape = pointsGeneralPolygonsShape(npolys, r.I(0), r.I(1), nullptr);
-        if (!expectLength(r, "vertices", r.size(2), shape.indices)) return false;
+        if (!expectLength(r, "vertices", r.size(2), shape.indices) || !expectIndicesInRange(r, 2)) return false;
         out = pointsGeneralPolygonsShape(npolys, r.I(0), r.I(1), r.I(2)).counts;
         return true;
     }

@@ -31,6 +31,7 @@ private:
     void buildParamList(ParsedRequest &r, const ClassCounts &counts);
     bool dispatch(ParsedRequest &r);
     RtInt vertexCountOfParams(ParsedRequest &r, bool &ok);
+    bool expectIndicesInRange(ParsedRequest &r, size_t at);
     // A handle of the stream, an integer or a name, and its table.
     template <typename Handle>
     struct HandleTable {

@@ -13,6 +13,7 @@
 #include "quillet/DeclTable.h"
 #include "decl/ValueShape.h"
 #include "decl/Predeclare.h"
+#include "decl/UndeclaredParameter.h"
 #include "format/FormatString.h"
 #include "parse/DroppedBlocks.h"
 #include "parse/RequestCalls.h"
@@ -34,7 +35,7 @@ const char kArgument[] = "%s: argument %zu should be %s";
 const char kFixedArray[] = "%s: argument %zu should be an array of %ld numbers, has %zu";
 const char kGroupLeftOver[] = "%s: array longer than the request's arguments";
 const char kParamName[] = "%s: parameter name expected";
-const char kUndeclared[] = "%s: undeclared parameter \"%s\"";
+const char kKeywordPrefixed[] = "%s: %s";
 const char kBadDeclaration[] = "%s: parameter \"%s\" has a bad declaration";
 const char kParamKind[] = "%s: parameter \"%s\" needs %s values";
 const char kOutOfRange[] = "number out of range";
@@ -143,7 +144,10 @@ public:
               [this](size_t line, size_t offset, const std::string &message, bool fatal) {
                   if (quiet && !fatal) return;
                   quiet = true;
-                  report(line, offset, message);
+                  if (holdingLexerReport)
+                      heldLexerReport.push_back({line, offset, message});
+                  else
+                      report(line, offset, message);
               },
               limits, memory),
           caller(context, [this](const std::string &message) { report(request.line, request.offset, message); }),
@@ -239,6 +243,15 @@ private:
     bool atStart = true;
     bool inputFailureReported = false;
     bool holdComments = false;
+    bool readingRequest = false;  // between a request's keyword and its last value
+    // A look at the next token made for a report comes after that report:
+    // what the lexer finds there meanwhile waits here.
+    struct LexerReport {
+        size_t line, offset;
+        std::string message;
+    };
+    bool holdingLexerReport = false;
+    std::vector<LexerReport> heldLexerReport;
     bool stopped = false;  // the diagnostics ended the parse
     std::vector<std::string> heldComments;
     uint64_t heldBytes = 0;   // charged for heldComments
@@ -284,8 +297,16 @@ Token Parser::take() {
     return peeked;
 }
 
+// A request that ends too soon fails on the next keyword or the end of the
+// stream: the problem is the request's, reported where the request starts.
 bool Parser::fail(const Token &t, const std::string &message) {
-    if (!quiet && t.kind != TokenKind::Error && t.kind != TokenKind::Fatal) report(t.line, t.offset, message);
+    if (!quiet && t.kind != TokenKind::Error && t.kind != TokenKind::Fatal) {
+        const bool pastRequest = readingRequest && (t.kind == TokenKind::Keyword || t.kind == TokenKind::End);
+        if (pastRequest)
+            report(request.line, request.offset, message);
+        else
+            report(t.line, t.offset, message);
+    }
     quiet = true;
     return false;
 }
@@ -431,9 +452,9 @@ bool Parser::step() {
         passUnknown(t);
         return !stopped;
     }
-    holdComments = true;
+    holdComments = readingRequest = true;
     bool read = readRequest(t);
-    holdComments = false;
+    holdComments = readingRequest = false;
     const Request kind = t.shape->request;
     if (!read) {
         blocks.begun(kind, false);
@@ -923,7 +944,15 @@ bool Parser::readParams() {
         take();
         const ParamDecl *decl = DeclTable::lookup(name.text);
         if (!decl) {
-            report(name.line, name.offset, formatString(kUndeclared, k, printableText(name.text, name.length).c_str()));
+            holdingLexerReport = true;
+            const UndeclaredValues values =
+                peek().kind == TokenKind::String ? UndeclaredValues::Strings : UndeclaredValues::Numbers;
+            holdingLexerReport = false;
+            const std::string printable = printableText(name.text, name.length);
+            report(name.line, name.offset,
+                   formatString(kKeywordPrefixed, k, undeclaredParameterText(printable.c_str(), values).c_str()));
+            for (const LexerReport &held : heldLexerReport) report(held.line, held.offset, held.message);
+            heldLexerReport.clear();
             if (!skipValue()) return false;
             continue;
         }

@@ -57,6 +57,7 @@ void bindGeometryEntries(RiClass &ri) {
             TagArgSizes argSizes = subdivisionTagSizes(tagNames.count(), argCounts.data);
             Values<RtInt> ints = intsArg.values(argSizes.ints);
             Values<RtFloat> floats = floatsArg.values(argSizes.floats);
+            list.requireIndicesInRange(indices);
             list.bind(subdivisionMeshShape(sizes.count(), sizes.data, indices.data).counts);
             request.write([&] {
                 RiSubdivisionMeshV(scheme, sizes.count(), sizes.data, indices.data, tagNames.count(), tagNames.data,

@@ -3,6 +3,8 @@
 
 #include "quillet/DeclTable.h"
 #include "decl/HandleId.h"
+#include "decl/UndeclaredParameter.h"
+#include "decl/VertexIndices.h"
 #include "decl/ValueShape.h"
 #include "rib/StreamOptions.h"
 
@@ -12,7 +14,6 @@ namespace python {
 namespace {
 
 const char kNotADict[] = "the parameter list must be a dict";
-const char kUndeclared[] = "undeclared parameter \"%s\"";
 const char kUnknownStreamOption[] = "unknown \"rib\" option \"%s\"";
 const char kRowWidth[] = "%s: expected rows of %d values (%s), got an array of shape %s";
 const char kRowWidths[] = "%s: expected rows of %d or %d values (%s), got an array of shape %s";
@@ -49,13 +50,21 @@ void requireRowWidth(const py::array &array, const ParamDecl &decl, const char *
     throw py::value_error(formatString(kRowWidths, what, element, value, type, shapeText(array).c_str()));
 }
 
+// Text values suggest a string declaration, anything else a float one.
+UndeclaredValues valuesOf(py::handle value) {
+    bool text = py::isinstance<py::str>(value) || (py::isinstance<py::sequence>(value) && py::len(value) > 0 &&
+                                                   py::isinstance<py::str>(value[py::int_(0)]));
+    return text ? UndeclaredValues::Strings : UndeclaredValues::Numbers;
+}
+
 }  // namespace
 
 ParamDict::ParamDict(py::handle params) {
     for (py::handle pair : paramPairs(params)) {
         Name token = nameText(pair[py::int_(0)]);
         const ParamDecl *decl = token.text != nullptr ? DeclTable::lookup(token.text) : nullptr;
-        if (decl == nullptr) throw py::value_error(formatString(kUndeclared, token.text ? token.text : ""));
+        if (decl == nullptr)
+            throw py::value_error(undeclaredParameterText(token.text ? token.text : "", valuesOf(pair[py::int_(1)])));
         add(token, pair[py::int_(1)], *decl);
     }
 }
@@ -99,6 +108,17 @@ void ParamDict::add(Name token, py::handle value, const ParamDecl &decl) {
     if (entry.kind == ValueShape::Floats) requireRowWidth(entry.floats.array(), decl, token.text);
     if (entry.kind == ValueShape::Integers) requireRowWidth(entry.ints.array(), decl, token.text);
     entries.push_back(std::move(entry));
+}
+
+void ParamDict::requireIndicesInRange(const Values<RtInt> &indices) const {
+    for (const Entry &entry : entries) {
+        if (entry.kind != ValueShape::Floats || !carriesPoints(*entry.decl)) continue;
+        const size_t points = pointsOf(*entry.decl, entry.floats.values().size);
+        RtInt bad;
+        if (findIndexOutOfRange(indices.data, indices.size, points, bad))
+            throw py::value_error(vertexIndexOutOfRange(bad, entry.decl->tokenName, points));
+        return;
+    }
 }
 
 ParamDict &ParamDict::bind(const ClassCounts &counts) {

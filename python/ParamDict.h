@@ -30,6 +30,9 @@ public:
     // Once every value of the call is converted: each must carry exactly the
     // number of values that its declaration and the counts call for.
     ParamDict &bind(const ClassCounts &counts);
+    // For a mesh, before bind: ValueError naming the first index that the
+    // points of the first point parameter ("P") do not cover.
+    void requireIndicesInRange(const Values<RtInt> &indices) const;
 
     // Adds "__handleid" with the name unless it is None: the name of a light
     // or an object.

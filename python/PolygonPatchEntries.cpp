@@ -37,6 +37,7 @@ void bindPolygonPatchEntries(RiClass &ri) {
             ParamDict list(params);
             Values<RtInt> sizes = sizesArg.values();
             Values<RtInt> indices = indicesArg.values(sumInts(sizes.data, sizes.count()));
+            list.requireIndicesInRange(indices);
             list.bind(pointsPolygonsShape(sizes.count(), sizes.data, indices.data).counts);
             request.write([&] {
                 RiPointsPolygonsV(sizes.count(), sizes.data, indices.data, list.size(), list.tokens(), list.values());
@@ -54,6 +55,7 @@ void bindPolygonPatchEntries(RiClass &ri) {
             Values<RtInt> loops = loopsArg.values();
             Values<RtInt> sizes = sizesArg.values(sumInts(loops.data, loops.count()));
             Values<RtInt> indices = indicesArg.values(sumInts(sizes.data, sizes.count()));
+            list.requireIndicesInRange(indices);
             list.bind(pointsGeneralPolygonsShape(loops.count(), loops.data, sizes.data, indices.data).counts);
             request.write([&] {
                 RiPointsGeneralPolygonsV(loops.count(), loops.data, sizes.data, indices.data, list.size(),

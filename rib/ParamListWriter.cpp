@@ -1,6 +1,7 @@
 // Parameter lists: each token is looked up, written in quotes and followed by
 // exactly the number of values that its declaration and the request's counts
 // call for.
+#include "decl/UndeclaredParameter.h"
 #include "format/FormatString.h"
 #include "quillet/DeclTable.h"
 #include "decl/ValueShape.h"
@@ -15,7 +16,7 @@ namespace quillet {
 
 namespace {
 
-const char kUndeclaredParameter[] = "quillet error: undeclared parameter \"%s\"\n";
+const char kUndeclaredParameter[] = "quillet error: %s\n";
 const char kNullParameterToken[] = "quillet error: null parameter token\n";
 const char kNoValueForParameter[] = "quillet error: no value for parameter \"%s\"\n";
 
@@ -39,7 +40,9 @@ bool writePair(OutputBuffer &buffer, FloatEncoding encoding, RtToken token, RtPo
     }
     const ParamDecl *decl = DeclTable::lookup(token);
     if (!decl) {
-        reportText(RIE_BADTOKEN, RIE_ERROR, formatString(kUndeclaredParameter, printableText(token).c_str()).c_str());
+        reportText(
+            RIE_BADTOKEN, RIE_ERROR,
+            formatString(kUndeclaredParameter, undeclaredParameterText(printableText(token).c_str()).c_str()).c_str());
         return false;
     }
     // A declaration without a type was reported when it was made.

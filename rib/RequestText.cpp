@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "format/GeometryCounts.h"
 #include "decl/StringPool.h"
 
 namespace quillet {
@@ -39,6 +40,11 @@ void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *
                             RtToken tokens[], RtPointer values[]) {
     writer.writeBytes(keyword, std::strlen(keyword));
     writer.writeParamList(name, handle, n, tokens, values);
+}
+
+void writeParamsAndEnd(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values[]) {
+    const ClassCounts counts = uncountedCounts();
+    writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, counts.face, n, tokens, values);
 }
 
 void writeHandle(RibWriter &writer, RtPointer handle) {

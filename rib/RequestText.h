@@ -31,6 +31,11 @@ void writeQuotedRequest(RibWriter &writer, const char *keyword, const char *text
 void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *name, RtInt handle, RtInt n,
                             RtToken tokens[], RtPointer values[]);
 
+// Every declared parameter, each value counted once as an uncounted list
+// has it, then the newline: the tail of a request whose arguments the
+// caller wrote. No parameters write the newline alone.
+void writeParamsAndEnd(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values[]);
+
 // A light or object handle: the name in double quotes for a named one (in
 // writer.namedHandles), otherwise its number.
 void writeHandle(RibWriter &writer, RtPointer handle);

@@ -145,7 +145,7 @@ TEST(LaterRoundTrip, UnreadableRequestsAreReportedAndTheirEndsDropped) {
         {"an object handle that is an array", "ObjectBegin [1]\nObjectEnd\n", "",
          "in:1: byte 12: ObjectBegin: argument 1 should be an integer or a string\n"},
         {"a nested block closes with its own End", "IfBegin\nAttributeBegin\nAttributeEnd\nIfEnd\nIfEnd\n",
-         "AttributeBegin\nAttributeEnd\nIfEnd\n", "in:2: byte 8: IfBegin: argument 1 should be a string\n"},
+         "AttributeBegin\nAttributeEnd\nIfEnd\n", "in:1: byte 0: IfBegin: argument 1 should be a string\n"},
         {"a named object that was never defined", "ObjectInstance \"nope\"\nIlluminate \"key\" 1\n", "",
          "in:1: byte 0: ObjectInstance: object \"nope\" is not defined\n"
          "in:2: byte 22: Illuminate: light \"key\" is not defined\n"},

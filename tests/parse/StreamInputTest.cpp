@@ -97,7 +97,8 @@ TEST(StreamInput, MalformedInputIsReportedAndReadingGoesOn) {
         {"an undefined string reference", "Surface " + bytes({0xCF, 9}) + "\nWorldBegin\n", "WorldBegin\n",
          "in:1: byte 8: undefined encoded string 9\n"},
         {"non-printing bytes in a message", "Surface \"s\" \"\x1B[31m\" [1]\nSpheer\n", "Surface \"s\"\nSpheer\n",
-         "in:1: byte 12: Surface: undeclared parameter \"\\x1B[31m\"\n"},
+         "in:1: byte 12: Surface: undeclared parameter \"\\x1B[31m\": declare it, or write its type inline: "
+         "\"uniform float \\x1B[31m\"\n"},
         // The FrameEnd of a FrameBegin that was dropped is dropped too.
         {"a value outside a request, and an integer out of range", "1 2 ]\nFrameBegin 4294967296\nFrameEnd\n", "",
          "in:1: byte 0: value outside a request\nin:2: byte 17: FrameBegin: argument 1 should be an integer\n"},
@@ -153,7 +154,8 @@ TEST(StreamInput, AByteThatStopsReadingLeavesTheParseIncomplete) {
         std::string input, written, errors;
     } cases[] = {
         {"the value of an undeclared parameter", "Surface \"s\" \"nokd\" \x01\nWorldBegin\n", "Surface \"s\"\n",
-         "in:1: byte 12: Surface: undeclared parameter \"nokd\"\nin:1: byte 19: byte 0x01 cannot start a token; "
+         "in:1: byte 12: Surface: undeclared parameter \"nokd\": declare it, or write its type inline: "
+         "\"uniform float nokd\"\nin:1: byte 19: byte 0x01 cannot start a token; "
          "reading stops here\n"},
         {"the value of a declared parameter", "Surface \"s\" \"Kd\" \x01\nWorldBegin\n", "",
          "in:1: byte 17: byte 0x01 cannot start a token; reading stops here\n"},
@@ -221,7 +223,8 @@ TEST(StreamInput, ControlBytesAreEscapedInEveryMessage) {
          "WorldBegin\nSurface \"s\"\nSurface \"s\"\nPatch \"\x1b[31mX\x07\"Surface \"s\"\n"
          "Polygon \"P\" [0 0 0 1 0 0 0 1 0]\nWorldEnd\n",
          "in:2: byte 18: bad number \"1\\x01x\"\n"
-         "in:3: byte 43: Surface: undeclared parameter \"\\x1B[31mq\"\n"
+         "in:3: byte 43: Surface: undeclared parameter \"\\x1B[31mq\": declare it, or write its type inline: "
+         "\"uniform float \\x1B[31mq\"\n"
          "in:4: byte 66: Surface: parameter \"uniform float \\x1B[31mz\" needs numeric values\n"
          "in:5: byte 95: Patch: unknown patch type \"\\x1B[31mX\\x07\"\n"
          "in:6: byte 123: PixelFilter: unknown filter \"\\x1B]0;t\\x07\"\n"

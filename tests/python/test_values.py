@@ -57,6 +57,16 @@ def test_scalars_strings_and_inline_declarations(stream):
         b'"varying float[0] nothing" []\n\n')
 
 
+def test_texture_making_carries_its_parameters(stream):
+    def scene(ri):
+        ri.MakeTexture("a.tif", "a.tx", ri.PERIODIC, ri.CLAMP, ri.GaussianFilter, 2, 2, {"compression": "lzw"})
+        ri.MakeShadow("depth.z", "light.shd", {"uniform float bias": 0.25})
+
+    assert stream(scene) == (
+        b'##RenderMan RIB-Structure 1.0\nversion 3.03\n'
+        b'MakeTexture "a.tif" "a.tx" "periodic" "clamp" "gaussian" 2 2 "compression" ["lzw"]\n'
+        b'MakeShadow "depth.z" "light.shd" "uniform float bias" [0.25]\n\n')
+
 COPIES = [
     ("float32 and int32 in place", np.float32, np.int32, False),
     ("float64 converted", np.float64, np.int32, True),

@@ -83,7 +83,9 @@ const HostCase kHostCases[] = {
          RiEnd();
      },
      report(RIE_SYNTAX, RIE_ERROR, "quillet error: bad declaration \"bogus\" for \"oddity\"") +
-         report(RIE_BADTOKEN, RIE_ERROR, "quillet error: undeclared parameter \"undeclared\"") +
+         report(RIE_BADTOKEN, RIE_ERROR,
+                "quillet error: undeclared parameter \"undeclared\": declare it, or write its type inline: "
+                "\"uniform float undeclared\"") +
          report(RIE_BADTOKEN, RIE_ERROR, "quillet error: null parameter token") +
          report(RIE_MISSINGDATA, RIE_ERROR, "quillet error: no value for parameter \"Ka\"")},
     {"Geometry",

@@ -109,17 +109,18 @@ const ListFormCase kCases[] = {
      "Volume \"box\" [-1 1 -1 1 -1 1] [1 1 1 ] \"Kd\" [0.5]\n"},
     // The texture requests write no parameter list, as they always have.
     {"MakeTexture", [] { RiMakeTextureV("in.tif", "out.tx", "periodic", "clamp", RiBoxFilter, 1, 1, 1, kd, kdValue); },
-     "MakeTexture \"in.tif\" \"out.tx\" \"periodic\" \"clamp\" \"box\" 1 1\n"},
+     "MakeTexture \"in.tif\" \"out.tx\" \"periodic\" \"clamp\" \"box\" 1 1 \"Kd\" [0.5]\n"},
     {"MakeLatLongEnvironment",
      [] { RiMakeLatLongEnvironmentV("in.tif", "out.env", RiBoxFilter, 1, 1, 1, kd, kdValue); },
-     "MakeLatLongEnvironment \"in.tif\" \"out.env\" \"box\" 1 1\n"},
+     "MakeLatLongEnvironment \"in.tif\" \"out.env\" \"box\" 1 1 \"Kd\" [0.5]\n"},
     {"MakeCubeFaceEnvironment",
      [] {
          RiMakeCubeFaceEnvironmentV("px", "nx", "py", "ny", "pz", "nz", "out.env", 95, RiBoxFilter, 1, 1, 1, kd,
                                     kdValue);
      },
-     "MakeCubeFaceEnvironment \"px\" \"nx\" \"py\" \"ny\" \"pz\" \"nz\" \"out.env\" 95 \"box\" 1 1\n"},
-    {"MakeShadow", [] { RiMakeShadowV("in.z", "out.shd", 1, kd, kdValue); }, "MakeShadow \"in.z\" \"out.shd\"\n"},
+     "MakeCubeFaceEnvironment \"px\" \"nx\" \"py\" \"ny\" \"pz\" \"nz\" \"out.env\" 95 \"box\" 1 1 \"Kd\" [0.5]\n"},
+    {"MakeShadow", [] { RiMakeShadowV("in.z", "out.shd", 1, kd, kdValue); },
+     "MakeShadow \"in.z\" \"out.shd\" \"Kd\" [0.5]\n"},
     {"ReadArchive", [] { RiReadArchiveV("chair.rib", nullptr, 1, kd, kdValue); },
      "ReadArchive \"chair.rib\" \"Kd\" [0.5]\n"},
     {"ObjectBegin",

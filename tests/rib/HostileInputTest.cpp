@@ -159,7 +159,9 @@ TEST(HostileInput, MessagesEscapeCallerText) {
         {"unknown patch type", [](RibWriter &w) { w.Patch("\x1b[31mX\a", "P", fourPoints, RI_NULL); },
          "Patch \"\x1b[31mX\a\"", "quillet: unknown patch type \\x1B[31mX\\x07\n"},
         {"undeclared parameter", [](RibWriter &w) { w.Surface("s", "\x1b]0;t\a\\", oneValue, RI_NULL); },
-         "Surface \"s\"\n", "quillet error: undeclared parameter \"\\x1B]0;t\\x07\\\\\"\n"},
+         "Surface \"s\"\n",
+         "quillet error: undeclared parameter \"\\x1B]0;t\\x07\\\\\": declare it, or write its type inline: "
+         "\"uniform float \\x1B]0;t\\x07\\\\\"\n"},
         {"no value", [](RibWriter &w) { w.Surface("s", "uniform float \x9b\n", nullptr, RI_NULL); }, "Surface \"s\"\n",
          "quillet error: no value for parameter \"uniform float \\x9B\\n\"\n"},
     });

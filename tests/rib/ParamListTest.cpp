@@ -120,7 +120,8 @@ TEST(ParamList, BytesInBothEncodings) {
          },
          " \"plastic\" \"Kd\" [0.5] \"Ks\" [2]\n",
          " \"plastic\" \"Kd\" " + binaryFloatArray({0.5f}) + " \"Ks\" " + binaryFloatArray({2}) + "\n",
-         "quillet error: undeclared parameter \"plt_unknown\"\n"},
+         "quillet error: undeclared parameter \"plt_unknown\": declare it, or write its type inline: \"uniform float "
+         "plt_unknown\"\n"},
         {"empty array length",
          [](RibWriter &w) {
              RtToken t[] = {"plt_empty"};

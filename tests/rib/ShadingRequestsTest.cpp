@@ -102,7 +102,8 @@ TEST(ShadingRequests, UndeclaredParameterIsReportedAndDropped) {
     Captured result = captureStreamAndErrors(
         [](RibWriter &w) { w.Surface("plastic", "Kd", &half, "shininess", &half, "Ks", &half, RI_NULL); });
     EXPECT_EQ(result.stream, wholeStream("Surface \"plastic\" \"Kd\" [0.5] \"Ks\" [0.5]\n"));
-    EXPECT_EQ(result.diagnostics, "quillet error: undeclared parameter \"shininess\"\n");
+    EXPECT_EQ(result.diagnostics, "quillet error: undeclared parameter \"shininess\": declare it, or write its type "
+                                  "inline: \"uniform float shininess\"\n");
 }
 
 }  // namespace

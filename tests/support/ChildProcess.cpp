@@ -2,9 +2,11 @@
 #include "tests/support/ChildProcess.h"
 
 #include <fcntl.h>
+#include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
@@ -69,6 +71,35 @@ ChildResult runCommand(const std::string &command, const std::string &input) {
     return collect(
         [&](const std::string &) { execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char *>(nullptr)); },
         input);
+}
+
+ChildResult runOnTerminal(const std::string &command, const std::string &typed) {
+    std::fflush(nullptr);
+    int terminal = -1;
+    const pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
+    if (pid < 0) std::abort();
+    if (pid == 0) {
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    if (write(terminal, typed.data(), typed.size()) != static_cast<ssize_t>(typed.size())) std::abort();
+    // The terminal reads as ended (EIO) once the command and its children
+    // have closed it.
+    std::string shown;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = read(terminal, buffer, sizeof buffer);
+        if (n > 0) {
+            shown.append(buffer, static_cast<size_t>(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        break;
+    }
+    close(terminal);
+    int raw = 0;
+    waitpid(pid, &raw, 0);
+    return ChildResult{statusOf(raw), shown, std::string()};
 }
 
 }  // namespace quillet_test

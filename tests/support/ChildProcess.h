@@ -28,6 +28,11 @@ ChildResult runChild(const std::function<void()> &body);
 // Runs command with /bin/sh, input on its standard input.
 ChildResult runCommand(const std::string &command, const std::string &input = "");
 
+// Runs command with /bin/sh on a new terminal (its standard input, output
+// and error), typing `typed` there ("\x04" ends the input). standardOutput
+// is what the terminal showed; the command redirects what it wants to keep.
+ChildResult runOnTerminal(const std::string &command, const std::string &typed);
+
 }  // namespace quillet_test
 
 #endif

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "tests/support/ChildProcess.h"
 #include "tests/tools/ToolsSupport.h"
 
 namespace {
@@ -43,10 +44,6 @@ Box latheOutline() {
             }
         }
     return box;
-}
-
-std::string version() {
-    return std::string("glimpse ") + QUILLET_VERSION + "\n";
 }
 
 class Glimpse : public ::testing::Test {
@@ -168,27 +165,35 @@ TEST_F(Glimpse, EachFrameWritesItsOwnPicture) {
                        "glimpse: 16x8, drawn: none; skipped: none; wrote glimpse-3.png\n");
 }
 
-TEST_F(Glimpse, VersionAndUsage) {
-    RunResult run = runProgram("glimpse", "--version", "", dir.path());
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, version());
-    run = runProgram("glimpse", "--bogus", "", dir.path());
-    EXPECT_EQ(run.status, 2);
-    const char usage[] =
-        "usage: glimpse [-o FILE.png] [--no-archives] [--archive-path DIRS] [--max-frames N] [--max-rays N]\n"
-        "               [--max-tests N] [--max-memory SIZE] [FILE.rib]\n"
-        "  --no-archives       do not follow ReadArchive and DelayedReadArchive\n"
-        "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n"
-        "  --max-frames N      frames drawn (default 100)\n"
-        "  --max-rays N        pixels times samples a frame (default 33554432)\n"
-        "  --max-tests N       tests of a ray against an object, a frame and in all (defaults 40000000 and\n"
-        "                      80000000)\n"
-        "  --max-memory SIZE   memory the parse may hold, in bytes or with K, M or G (default 4G)\n";
-    for (const char *arguments : {"--bogus", "--max-frames 0", "--max-rays x", "--max-tests 1K", "--max-memory 1X"}) {
-        run = runProgram("glimpse", arguments, "", dir.path());
-        EXPECT_EQ(run.status, 2) << arguments;
-        EXPECT_EQ(run.err, usage) << arguments;
-    }
+// The picture never replaces the stream: -o naming it is refused before
+// reading, a Display name naming it is not written; an older picture is
+// replaced whole and nothing else is left behind.
+TEST_F(Glimpse, PicturesNeverReplaceTheStreamAndReplaceOlderPicturesWhole) {
+    const std::string stream = "Format 8 8 1\nDisplay \"scene.png\" \"file\" \"rgb\"\nWorldBegin\nWorldEnd\n";
+    writeFile(dir.file("scene.rib"), stream);
+    RunResult refused = runProgram("glimpse", "-o scene.rib scene.rib", "", dir.path());
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err, "glimpse: scene.rib is the input: not overwritten\n");
+    EXPECT_EQ(readFile(dir.file("scene.rib")), stream);
+
+    writeFile(dir.file("scene.png"), stream);
+    RunResult displayed = runProgram("glimpse", "scene.png", "", dir.path());
+    EXPECT_EQ(displayed.status, 1);
+    EXPECT_EQ(displayed.err, "glimpse: scene.png is the input: not overwritten\n");
+    EXPECT_EQ(displayed.out, "glimpse: 8x8, drawn: none; skipped: none; wrote nothing (scene.png is the input: not "
+                             "overwritten)\n");
+    EXPECT_EQ(readFile(dir.file("scene.png")), stream);
+
+    writeFile(dir.file("old.png"), std::string(100000, 'x'));
+    RunResult replaced = runProgram("glimpse", "-o old.png scene.rib", "", dir.path());
+    EXPECT_EQ(replaced.status, 0);
+    EXPECT_EQ(replaced.err, "");
+    Picture picture;
+    EXPECT_TRUE(readPicture(dir.file("old.png"), picture));
+    EXPECT_EQ(picture.width, 8);
+    quillet_test::ChildResult files = quillet_test::runCommand("ls -A '" + dir.path() + "'");
+    EXPECT_EQ(files.standardOutput, "old.png\nscene.png\nscene.rib\n");
 }
 
 // The pixels of a picture that are not black.
@@ -260,8 +265,6 @@ TEST_F(Glimpse, FramesRaysAndTestsAreCapped) {
     EXPECT_EQ(drawnPixels(dir.file("glimpse.png")), 256);
 }
 
-}  // namespace
-
 // A motion block is drawn at its time nearest shutter open, the same picture
 // as that sample drawn alone, and the summary says so; an object's
 // definition is not counted as drawn, its instances are.
@@ -313,3 +316,5 @@ TEST_F(Glimpse, MotionSampleAndWhatIsDrawnInTheSummary) {
         EXPECT_NE(picture, "");
     }
 }
+
+}  // namespace

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "tools/common/ReplacingFile.h"
 #include "tools/glimpse/ImageOutput.h"
 
 namespace quillet {
@@ -38,8 +39,10 @@ bool writeRows(png_structp png, png_infop info, std::FILE *file, const Image &im
 
 }  // namespace
 
+// The picture replaces the file only once it is written whole.
 bool writePng(const Image &image, const std::string &path, std::string &error) {
-    std::FILE *file = std::fopen(path.c_str(), "wb");
+    tools::ReplacingFile replacing(path);
+    std::FILE *file = replacing.open();
     if (!file) {
         error = path + ": " + std::strerror(errno);
         return false;
@@ -49,7 +52,7 @@ bool writePng(const Image &image, const std::string &path, std::string &error) {
     std::vector<unsigned char> row(static_cast<size_t>(image.width) * 3);
     bool ok = png && info && writeRows(png, info, file, image, row.data());
     png_destroy_write_struct(png ? &png : nullptr, info ? &info : nullptr);
-    if (std::fclose(file) != 0) ok = false;
+    if (!replacing.commit()) ok = false;
     if (!ok) error = path + ": cannot write the PNG image";
     return ok;
 }

@@ -50,6 +50,7 @@ void CheckDiagnostics::error(const RibParseError &error) {
 }
 
 bool CheckDiagnostics::proceed(size_t atLine, size_t atOffset) {
+    reached(atOffset);
     line = atLine;
     offset = atOffset;
     return true;

@@ -9,6 +9,8 @@
 #define QUILLET_RIBCAT_STREAMCHECKER_H
 
 #include <cstddef>
+#include <functional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -18,7 +20,9 @@
 // Counts the problems and keeps the position of the request in hand.
 class CheckDiagnostics : public quillet::RibDiagnostics {
 public:
-    explicit CheckDiagnostics(const char *prefix) : prefix(prefix) {}
+    // reached is told the offset of each request before it is checked.
+    CheckDiagnostics(const char *prefix, std::function<void(size_t offset)> reached)
+        : prefix(prefix), reached(std::move(reached)) {}
     void error(const quillet::RibParseError &error) override;
     bool proceed(size_t atLine, size_t atOffset) override;
     // A problem of the request in hand (or at the end, line 0 and the end).
@@ -30,6 +34,7 @@ public:
 
 private:
     const char *prefix;
+    std::function<void(size_t offset)> reached;
     std::string source;
 };
 

@@ -13,6 +13,9 @@
 
 #include "rib/GzipPieces.h"
 #include "tools/common/ByteSize.h"
+#include "tools/common/Progress.h"
+#include "tools/common/ReplacingFile.h"
+#include "tools/common/ToolHelp.h"
 #include "tools/ribcat/IndentingContext.h"
 #include "tools/ribcat/OutputBound.h"
 #include "tools/ribcat/StreamChecker.h"
@@ -27,20 +30,43 @@ using namespace quillet;
 
 namespace {
 
-const char kUsage[] =
+const tools::ToolHelp kHelp = {
+    "ribcat",
     "usage: ribcat [--binary] [--gzip] [--gzip-level N] [--indent[=N]] [--precision N] [-r]\n"
     "              [--archive-path DIRS] [--max-output N] [--max-memory SIZE] [-o FILE] [FILE...]\n"
     "       ribcat --check [--max-memory SIZE] [FILE...]\n"
-    "       ribcat --bound FILE [--archive-path DIRS]\n"
-    "  --bound FILE        print the bound of what FILE draws (archives followed), in its\n"
-    "                      top-level space: xmin xmax ymin ymax zmin zmax\n"
-    "  --gzip-level N      0 (stored) to 12 (smallest); default 1, which keeps pace with the write\n"
-    "  -r, --readarchives  write each archive that a stream reads in place of its ReadArchive\n"
-    "                      (a DelayedReadArchive becomes an attribute block around it)\n"
-    "  --archive-path DIRS the archive search path before the stream sets one, and its \"&\"\n"
-    "  --max-output N      write at most N times the bytes read (uncompressed), plus 1M (default 100)\n"
-    "  --max-memory SIZE   memory one parse may hold, in bytes or with K, M or G (default 4G)\n"
-    "  --indent[=N]        N spaces a level (default 2, at most 64), at most 16 levels deep\n";
+    "       ribcat --bound FILE [--archive-path DIRS]\n",
+    "Reads RIB streams (ASCII or binary, plain or gzip-compressed; - or none is the standard input) and\n"
+    "writes them again as one stream, or checks them.",
+    {
+        {"--check", "check the streams and report every problem; write nothing"},
+        {"--bound FILE", "print the bound of what FILE draws (archives followed), in its top-level space: xmin "
+                         "xmax ymin ymax zmin zmax"},
+        {"--binary", "write numbers as binary tokens"},
+        {"--gzip", "compress the stream written"},
+        {"--gzip-level N", "compress at level N: 0 (stored) to 12 (smallest); default 1, which keeps pace with the "
+                           "write"},
+        {"--indent[=N]", "indent the requests inside blocks by N spaces a level (default 2, at most 64), at most 16 "
+                         "levels deep"},
+        {"--precision N", "write numbers with N significant digits (1 to 9; 0: the shortest exact text)"},
+        {"-r, --readarchives", "write each archive that a stream reads in place of its ReadArchive (a "
+                               "DelayedReadArchive becomes an attribute block around it)"},
+        {"--archive-path DIRS", "the archive search path before the stream sets one, and its \"&\""},
+        {"--max-output N", "write at most N times the bytes read (uncompressed), plus 1M (default 100)"},
+        {"--max-memory SIZE", "memory one parse may hold, in bytes or with K, M or G (default 4G)"},
+        {"-o FILE", "write to FILE, replaced only once the whole stream is written (never one of the inputs)"},
+        {"-h, --help", "show this help"},
+        {"--version", "show the version"},
+    },
+    {
+        "ribcat scene.rib.gz -o scene.rib",
+        "ribcat --binary --gzip frame1.rib frame2.rib -o frames.rib.gz",
+        "ribcat --indent=4 --precision 4 scene.rib",
+        "ribcat --check scene.rib",
+        "ribcat --bound tree.rib",
+        "ribcat -r --archive-path assets scene.rib -o flat.rib",
+    },
+};
 const char kPrefix[] = "ribcat: ";
 const char kStdin[] = "-";
 const char kStdinName[] = "<stdin>";
@@ -52,10 +78,18 @@ const long kPrecisionMax = 9;  // 0: the shortest text that reads back exactly
 const char kCannotWrite[] = "ribcat: %s: %s\n";
 const char kNoGzip[] = "ribcat: gzip output is not available in this build\n";
 const long kGzipLevelMax = 12;
-const char kNothingDrawn[] = "ribcat: %s draws no geometry: no bound\n";
-const char kBoundLine[] = "%.*s\n";
 const char kOutputBound[] = "ribcat: %s: output stopped at %llu times the input read (--max-output raises it)\n";
 const char kOutOfMemory[] = "ribcat: out of memory\n";
+const char kNothingDrawn[] = "ribcat: %s draws no geometry: no bound\n";
+const char kBoundLine[] = "%.*s\n";
+const char kOutputIsInput[] = "ribcat: -o %s names the input %s: write to another file\n";
+const char kFileName[] = "a file name";
+const char kSearchPath[] = "a search path";
+const char kIndentRange[] = "a number of spaces from 0 to 64";
+const char kPrecisionRange[] = "a number of digits from 0 to 9";
+const char kGzipLevelRange[] = "a compression level from 0 to 12";
+const char kOutputRatio[] = "a whole number above 0";
+const char kMemorySize[] = "a size in bytes, or with K, M or G";
 
 struct Options {
     bool check = false;
@@ -73,18 +107,41 @@ struct Options {
     std::vector<const char *> inputs;
 };
 
-// False (usage printed) when the arguments are not understood.
+// A whole decimal number from 0 to max.
+bool readCount(const char *text, long max, int &count) {
+    char *end;
+    long value = std::strtol(text, &end, 10);
+    if (*end || end == text || value < 0 || value > max) return false;
+    count = static_cast<int>(value);
+    return true;
+}
+
+// A whole decimal number above 0.
+bool readRatio(const char *text, uint64_t &ratio) {
+    char *end;
+    unsigned long long value = std::strtoull(text, &end, 10);
+    if (*end || end == text || value == 0 || text[0] == '-') return false;
+    ratio = value;
+    return true;
+}
+
+// False when ribcat is to end at once with status (after --help, --version
+// or a command line it does not understand).
 bool readOptions(int argc, char **argv, Options &options, int &status) {
+    status = 0;
+    auto mistaken = [&status](const std::string &problem) {
+        status = tools::usageError(kHelp, problem);
+        return false;
+    };
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
         if (arg == "--version") {
-            std::printf("ribcat %s\n", QUILLET_VERSION);
-            status = 0;
+            tools::printVersion(kHelp, stdout);
             return false;
         }
         if (arg == "-h" || arg == "--help") {
-            std::fputs(kUsage, stdout);
-            status = 0;
+            tools::printHelp(kHelp, stdout);
             return false;
         }
         if (arg == "--check") {
@@ -93,69 +150,69 @@ bool readOptions(int argc, char **argv, Options &options, int &status) {
             options.binary = true;
         } else if (arg == "--gzip") {
             options.gzip = true;
-        } else if (arg == "--gzip-level" && i + 1 < argc) {
-            char *end;
-            long level = std::strtol(argv[++i], &end, 10);
-            if (*end || end == argv[i] || level < 0 || level > kGzipLevelMax) {
-                std::fputs(kUsage, stderr);
-                status = 2;
-                return false;
-            }
+        } else if (arg == "--gzip-level") {
+            if (!hasValue) return mistaken(tools::missingValue(arg, kGzipLevelRange));
+            if (!readCount(argv[++i], kGzipLevelMax, options.gzipLevel))
+                return mistaken(tools::badValue(arg, argv[i], kGzipLevelRange));
             options.gzip = true;
-            options.gzipLevel = static_cast<int>(level);
-        } else if (arg == "--bound" && i + 1 < argc) {
+        } else if (arg == "--bound") {
+            if (!hasValue) return mistaken(tools::missingValue(arg, kFileName));
             options.boundOf = argv[++i];
         } else if (arg == "-r" || arg == "--readarchives") {
             options.readArchives = true;
-        } else if (arg == "--archive-path" && i + 1 < argc) {
+        } else if (arg == "--archive-path") {
+            if (!hasValue) return mistaken(tools::missingValue(arg, kSearchPath));
             options.archivePath = argv[++i];
         } else if (arg == kIndentOption) {
             options.indent = kDefaultIndent;
         } else if (arg.compare(0, sizeof kIndentOption, std::string(kIndentOption) + "=") == 0) {
-            char *end;
-            long spaces = std::strtol(arg.c_str() + sizeof kIndentOption, &end, 10);
-            if (*end || end == arg.c_str() + sizeof kIndentOption || spaces < 0 || spaces > kIndentMax) {
-                std::fputs(kUsage, stderr);
-                status = 2;
-                return false;
-            }
-            options.indent = static_cast<int>(spaces);
-        } else if (arg == "--precision" && i + 1 < argc) {
-            char *end;
-            long digits = std::strtol(argv[++i], &end, 10);
-            if (*end || end == argv[i] || digits < 0 || digits > kPrecisionMax) {
-                std::fputs(kUsage, stderr);
-                status = 2;
-                return false;
-            }
-            options.precision = static_cast<int>(digits);
-        } else if (arg == "--max-output" && i + 1 < argc) {
-            char *end;
-            unsigned long long ratio = std::strtoull(argv[++i], &end, 10);
-            if (*end || end == argv[i] || ratio == 0 || argv[i][0] == '-') {
-                std::fputs(kUsage, stderr);
-                status = 2;
-                return false;
-            }
-            options.outputRatio = ratio;
-        } else if (arg == "--max-memory" && i + 1 < argc) {
-            if (!readByteSize(argv[++i], options.limits.memoryBytes)) {
-                std::fputs(kUsage, stderr);
-                status = 2;
-                return false;
-            }
-        } else if (arg == "-o" && i + 1 < argc) {
+            const std::string value = arg.substr(sizeof kIndentOption);
+            if (!readCount(value.c_str(), kIndentMax, options.indent))
+                return mistaken(tools::badValue(kIndentOption, value, kIndentRange));
+        } else if (arg == "--precision") {
+            if (!hasValue) return mistaken(tools::missingValue(arg, kPrecisionRange));
+            if (!readCount(argv[++i], kPrecisionMax, options.precision))
+                return mistaken(tools::badValue(arg, argv[i], kPrecisionRange));
+        } else if (arg == "--max-output") {
+            if (!hasValue) return mistaken(tools::missingValue(arg, kOutputRatio));
+            if (!readRatio(argv[++i], options.outputRatio))
+                return mistaken(tools::badValue(arg, argv[i], kOutputRatio));
+        } else if (arg == "--max-memory") {
+            if (!hasValue) return mistaken(tools::missingValue(arg, kMemorySize));
+            if (!readByteSize(argv[++i], options.limits.memoryBytes))
+                return mistaken(tools::badValue(arg, argv[i], kMemorySize));
+        } else if (arg == "-o") {
+            if (!hasValue) return mistaken(tools::missingValue(arg, kFileName));
             options.output = argv[++i];
         } else if (arg.size() > 1 && arg[0] == '-') {
-            std::fputs(kUsage, stderr);
-            status = 2;
-            return false;
+            return mistaken(tools::unknownOption(arg));
         } else {
             options.inputs.push_back(argv[i]);
         }
     }
-    if (options.inputs.empty()) options.inputs.push_back(kStdin);
+    if (options.inputs.empty()) {
+        options.inputs.push_back(kStdin);
+        if (!options.boundOf) tools::noteWaitingForTerminal(kHelp);
+    }
     return true;
+}
+
+// -o may not name a stream still to be read: refused before anything is read.
+bool outputIsAnInput(const Options &options) {
+    if (!options.output) return false;
+    for (const char *input : options.inputs) {
+        if (std::strcmp(input, kStdin) != 0 && tools::sameFile(options.output, input)) {
+            const std::string output = printableText(options.output, std::strlen(options.output));
+            const std::string named = printableText(input, std::strlen(input));
+            std::fprintf(stderr, kOutputIsInput, output.c_str(), named.c_str());
+            return true;
+        }
+    }
+    return false;
+}
+
+const char *sourceName(const char *input) {
+    return std::strcmp(input, kStdin) == 0 ? kStdinName : input;
 }
 
 class PrefixedDiagnostics : public RibDiagnostics {
@@ -168,23 +225,31 @@ public:
     size_t count = 0;  // in the streams and in the archives they read
 };
 
-// The same, ending the parse once the output has reached its bound.
+// The same, showing progress and ending the parse once the output has
+// reached its bound.
 class BoundedDiagnostics : public PrefixedDiagnostics {
 public:
-    explicit BoundedDiagnostics(OutputBound &bound) : bound(bound) {}
+    BoundedDiagnostics(OutputBound &bound, tools::ReadProgress &progress) : bound(bound), progress(progress) {}
     void reached(size_t bytesRead) override { bound.reached(bytesRead); }
-    bool proceed(size_t, size_t) override { return !bound.exceeded(); }
+    bool proceed(size_t, size_t offset) override {
+        progress.at(offset);
+        return !bound.exceeded();
+    }
 
 private:
     OutputBound &bound;
+    tools::ReadProgress &progress;
 };
 
 int check(const Options &options) {
-    CheckDiagnostics diagnostics(kPrefix);
+    tools::ReadProgress progress(kHelp.program, false);
+    CheckDiagnostics diagnostics(kPrefix, [&progress](size_t offset) { progress.at(offset); });
     for (const char *input : options.inputs) {
         StreamChecker checker(diagnostics);
-        diagnostics.setSource(std::strcmp(input, kStdin) == 0 ? kStdinName : input);
+        diagnostics.setSource(sourceName(input));
+        progress.start(printableText(sourceName(input), std::strlen(sourceName(input))), input);
         RibParseResult result = parseRib(input, checker, diagnostics, options.limits);
+        progress.finish();
         diagnostics.line = 0;
         if (result.complete) checker.finish();
     }
@@ -218,10 +283,14 @@ int printBound(const Options &options) {
 int convert(const Options &options) {
     FILE *file = stdout;
     const char *name = options.output ? options.output : kStdoutName;
-    if (options.output && !(file = std::fopen(options.output, "wb"))) {
-        std::fprintf(stderr, kCannotWrite, printableText(options.output, std::strlen(options.output)).c_str(),
-                     std::strerror(errno));
-        return 1;
+    std::unique_ptr<tools::ReplacingFile> replacing;
+    if (options.output) {
+        replacing.reset(new tools::ReplacingFile(options.output));
+        if (!(file = replacing->open())) {
+            std::fprintf(stderr, kCannotWrite, printableText(options.output, std::strlen(options.output)).c_str(),
+                         std::strerror(errno));
+            return 1;
+        }
     }
     if (options.gzip && !GzipPieces::available()) {
         std::fputs(kNoGzip, stderr);
@@ -242,7 +311,8 @@ int convert(const Options &options) {
         return 1;
     }
     const char *stoppedIn = nullptr;
-    BoundedDiagnostics diagnostics(bound);
+    tools::ReadProgress progress(kHelp.program, false);
+    BoundedDiagnostics diagnostics(bound, progress);
     {
         RtInt binary = options.binary ? 1 : 0, precision = options.precision;
         RibWriter writer(RibWriter::OpenStream{bounded, name}, "binary", &binary,
@@ -255,10 +325,12 @@ int convert(const Options &options) {
         archiveOptions.limits = options.limits;
         ArchiveFollower follower(target, diagnostics, archiveOptions);
         for (const char *input : options.inputs) {
+            progress.start(printableText(sourceName(input), std::strlen(sourceName(input))), input);
             if (options.readArchives)
                 follower.parse(input);
             else
                 parseRib(input, target, diagnostics, options.limits);
+            progress.finish();
             bound.streamDone();
             if (bound.exceeded()) {
                 stoppedIn = std::strcmp(input, kStdin) == 0 ? kStdinName : input;
@@ -274,7 +346,7 @@ int convert(const Options &options) {
         ++diagnostics.count;
     }
     failed = std::ferror(file) != 0 || failed;
-    failed = (file == stdout ? std::fflush(file) : std::fclose(file)) != 0 || failed;
+    failed = (replacing ? !replacing->commit() : std::fflush(file) != 0) || failed;
     if (failed) {
         std::fprintf(stderr, kCannotWrite, printableText(name, std::strlen(name)).c_str(), std::strerror(errno));
         return 1;
@@ -288,6 +360,7 @@ int main(int argc, char **argv) {
     Options options;
     int status = 0;
     if (!readOptions(argc, argv, options, status)) return status;
+    if (outputIsAnInput(options)) return tools::kUsageStatus;
     try {
         if (options.boundOf) return printBound(options);
         return options.check ? check(options) : convert(options);
