@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <vector>
 
+#include "rib/GzipPieces.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/tools/ToolsSupport.h"
 #include "quillet/ri.h"
@@ -277,9 +279,11 @@ std::string amplifyingStream(int requests) {
 // output stops at the bound, with one report, whichever the encoding.
 TEST_F(Ribcat, OutputIsBoundedByAMultipleOfTheInput) {
     const std::string stream = amplifyingStream(20);
-    // Counted before compression: --gzip stops at the same point.
-    for (const char *arguments :
-         {"--max-output 2", "--max-output 2 --binary", "--max-output 2 --indent", "--max-output 2 --gzip"}) {
+    // Counted before compression: --gzip stops at the same point (in a build
+    // that can compress).
+    std::vector<const char *> variants = {"--max-output 2", "--max-output 2 --binary", "--max-output 2 --indent"};
+    if (quillet::GzipPieces::available()) variants.push_back("--max-output 2 --gzip");
+    for (const char *arguments : variants) {
         RunResult run = runProgram("ribcat", arguments, stream, dir.path());
         EXPECT_EQ(run.status, 1) << arguments;
         EXPECT_EQ(run.err, "ribcat: <stdin>: output stopped at 2 times the input read (--max-output raises it)\n")
