@@ -167,8 +167,12 @@ void requireLength(size_t count, long long expected, const char *what) {
     if (count != size_t(expected)) throw py::value_error(formatString(kWrongLength, what, expected, count));
 }
 
-void raiseError(const std::string &message) {
-    PyErr_SetString(moduleError, message.c_str());
+void raiseError(const std::string &message, RtInt code, RtInt severity) {
+    py::object error = errorType()(message);
+    error.attr("code") = code;
+    error.attr("severity") = severity;
+    error.attr("message") = message;
+    PyErr_SetObject(moduleError, error.ptr());
     throw py::error_already_set();
 }
 

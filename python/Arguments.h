@@ -99,8 +99,9 @@ Name nameText(py::handle text);
 // expected count asks for no values at all).
 void requireLength(size_t count, long long expected, const char *what);
 
-// Raises quillet.Error with the message.
-[[noreturn]] void raiseError(const std::string &message);
+// Raises quillet.Error with the message, its attributes code, severity and
+// message set; the module's own refusals say the stream is in the wrong state.
+[[noreturn]] void raiseError(const std::string &message, RtInt code = RIE_ILLSTATE, RtInt severity = RIE_ERROR);
 
 // The module's exception for calls the C interface would end the process on.
 py::object errorType();

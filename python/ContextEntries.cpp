@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "python/Bindings.h"
+#include "python/LibraryReports.h"
 #include "ri/CurrentContext.h"
 #include "rib/StreamTarget.h"
 
@@ -25,8 +26,8 @@ struct ContextHandle {
 
 }  // namespace
 
-// The C library ends the process when it cannot create a file; trying it here
-// first turns that into OSError, with nothing written.
+// Trying the file here first gives the OSError of a file that cannot be made
+// its errno and file name, with nothing written.
 void requireWritableFile(const char *name) {
     if (!isFileTarget(name)) return;
     FILE *file = std::fopen(name, "wb");
@@ -42,16 +43,20 @@ namespace {
 void begin(Ri &self, const char *name) {
     requireWritableFile(name);
     self.streamChanged();
+    ReportsOfCall reports;
     RiBegin(name);
+    reports.raiseOpening();
     self.begun = RiGetContext();
 }
 
 void end(Ri &self) {
     self.streamChanged();
+    ReportsOfCall reports;
     RiEnd();
     // A stream on the standard output stream reaches it before any later
     // output of Python's own.
     std::fflush(stdout);
+    reports.raise();
 }
 
 // Leaving a with block ends the stream that the object began, if it is still

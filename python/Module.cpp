@@ -1,10 +1,12 @@
 // The Python module quillet.
 #include "python/Bindings.h"
+#include "python/LibraryReports.h"
 
 PYBIND11_MODULE(quillet, module) {
     using namespace quillet::python;
     module.doc() = "The RenderMan Interface: write RIB streams from Python.";
     registerErrorType(module);
+    catchLibraryReports();
     RiClass ri(module, "Ri", "The interface's entry points as methods, named without \"Ri\".");
     bindConstants(module, ri);
     bindContextEntries(ri);

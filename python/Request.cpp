@@ -16,7 +16,7 @@ const char kStreamChanged[] = "%s: the stream was ended or changed while the cal
 unsigned long Ri::changes = 0;
 
 Request::Request(Ri &ri, const char *name) : ri(ri), requestName(name), generation(ri.generation()) {
-    if (ri.stream() == nullptr) raiseError(formatString(kNoStream, name));
+    if (ri.stream() == nullptr) raiseError(formatString(kNoStream, name), RIE_NOTSTARTED);
 }
 
 void Request::check() const {

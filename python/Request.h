@@ -4,9 +4,11 @@
 #ifndef QUILLET_PYTHON_REQUEST_H
 #define QUILLET_PYTHON_REQUEST_H
 
+#include <type_traits>
 #include <utility>
 
 #include "python/Arguments.h"
+#include "python/LibraryReports.h"
 
 namespace quillet {
 namespace python {
@@ -20,11 +22,19 @@ public:
 
     // Makes the C call on the stream, after the check: quillet.Error when
     // the stream was ended or another one begun while the values were
-    // converted.
+    // converted, or when the library reports an error during the call.
     template <typename Call>
     auto write(Call &&call) -> decltype(call()) {
         check();
-        return call();
+        ReportsOfCall reports;
+        if constexpr (std::is_void<decltype(call())>::value) {
+            call();
+            reports.raise();
+        } else {
+            auto result = call();
+            reports.raise();
+            return result;
+        }
     }
 
     const char *name() const { return requestName; }

@@ -157,7 +157,9 @@ BEFORE_BEGIN = [
 def test_a_call_without_a_stream_raises_instead_of_ending_the_process(ri, capfd, name, call):
     with pytest.raises(quillet.Error) as raised:
         call(ri)
-    assert str(raised.value) == name + " called before Begin (no stream is current)"
+    error = raised.value
+    message = name + " called before Begin (no stream is current)"
+    assert (str(error), error.message, error.code, error.severity) == (message, message, 23, 2)
     assert capfd.readouterr() == ("", "")
 
 
