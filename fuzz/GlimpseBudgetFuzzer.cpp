@@ -14,8 +14,10 @@ using namespace quillet;
 using namespace quillet::glimpse;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    PreviewContext context([](const Frame &frame, const Tally &, const Tally &) { renderFrame(frame, 1); },
-                           [](const std::string &) {}, Limits(), 1);
+    TraceBudget budget;
+    PreviewContext context(
+        [&budget](const Frame &frame, const Tally &, const Tally &) { renderFrame(frame, 1, &budget); },
+        [](const std::string &) {}, Limits(), 1);
     fuzzing::Quiet quiet;
     parseRib(data, size, "fuzz", context, quiet);
     context.finish();
