@@ -1,10 +1,14 @@
 // Entry points that begin, end and switch streams.
 #include <cstdio>
 #include <functional>
+#include <memory>
+#include <string>
 
 #include "python/Bindings.h"
 #include "python/LibraryReports.h"
+#include "quillet/RibWriter.h"
 #include "ri/CurrentContext.h"
+#include "rib/StreamOptions.h"
 #include "rib/StreamTarget.h"
 
 namespace quillet {
@@ -16,7 +20,8 @@ const char kNotAContext[] = "expected a handle from GetContext() or None";
 const char kEndedContext[] = "Context: the stream of this handle has ended";
 const char kTooManyTargets[] = "Ri() takes at most one target";
 const char kInitDoc[] =
-    "Ri() begins no stream; Ri(name) begins one as Begin(name) does. Used in a with block, the stream that the "
+    "Ri() begins no stream; Ri(target) begins one as Begin(target) does (a file name, None for standard output, "
+    "\"|command\", or an object with a write(bytes) method). Used in a with block, the stream that the "
     "object began is ended when the block ends, also when it ends with an exception.";
 
 // What GetContext returns: an opaque handle for Context.
@@ -40,7 +45,41 @@ void requireWritableFile(const char *name) {
 
 namespace {
 
-void begin(Ri &self, const char *name) {
+// The exception that a write method raised, kept until End raises it in
+// place of the library's report of the lost stream. Touched with the
+// interpreter lock held.
+py::object *failedWrite() {
+    static auto *failed = new py::object;
+    return failed;
+}
+
+// A stream into target.write(bytes), in the writer's buffer-sized pieces.
+// An exception from write stops the stream; End raises it.
+void beginWriting(Ri &self, py::handle target) {
+    StreamOptions options = nextStreamOptions();
+    py::object write = py::reinterpret_borrow<py::object>(target).attr("write");
+    options.sink = [write](const char *bytes, size_t length) {
+        try {
+            write(py::bytes(bytes, length));
+            return true;
+        } catch (py::error_already_set &error) {
+            if (!*failedWrite()) *failedWrite() = error.value();
+            return false;
+        }
+    };
+    const std::string label = py::repr(target);
+    self.streamChanged();
+    ReportsOfCall reports;
+    std::unique_ptr<RenderContext> writer = openStream(label.c_str(), options);
+    reports.raise();
+    RiContext(writer.release());
+    self.begun = RiGetContext();
+}
+
+void begin(Ri &self, py::handle target) {
+    if (!target.is_none() && !py::isinstance<py::str>(target) && py::hasattr(target, "write"))
+        return beginWriting(self, target);
+    const Name name = nameText(target);
     requireWritableFile(name);
     self.streamChanged();
     ReportsOfCall reports;
@@ -56,6 +95,11 @@ void end(Ri &self) {
     // A stream on the standard output stream reaches it before any later
     // output of Python's own.
     std::fflush(stdout);
+    if (*failedWrite()) {
+        PyErr_SetObject(reinterpret_cast<PyObject *>(Py_TYPE(failedWrite()->ptr())), failedWrite()->ptr());
+        *failedWrite() = py::object();
+        throw py::error_already_set();
+    }
     reports.raise();
 }
 
@@ -84,7 +128,7 @@ void bindContextEntries(RiClass &ri) {
     ri.def(py::init([](py::args target) {
                if (target.size() > 1) throw py::type_error(kTooManyTargets);
                auto self = std::make_unique<Ri>();
-               if (target.size() == 1) begin(*self, nameText(target[0]));
+               if (target.size() == 1) begin(*self, target[0]);
                return self;
            }),
            kInitDoc);
@@ -94,7 +138,7 @@ void bindContextEntries(RiClass &ri) {
         return false;
     });
     ri.def(
-        "Begin", [](Ri &self, Name name) { begin(self, name); }, py::arg("name") = py::none());
+        "Begin", [](Ri &self, py::handle target) { begin(self, target); }, py::arg("target") = py::none());
     ri.def("End", [](Ri &self) {
         Request request(self, "End");
         end(self);
