@@ -1,8 +1,10 @@
 // Entry points that begin, end and switch streams.
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "python/Bindings.h"
 #include "python/LibraryReports.h"
@@ -53,6 +55,25 @@ py::object *failedWrite() {
     return failed;
 }
 
+// The streams into write methods: those still open when the interpreter
+// exits are ended while Python can still take their last bytes.
+std::vector<RtContextHandle> &writingStreams() {
+    static auto *streams = new std::vector<RtContextHandle>;
+    return *streams;
+}
+
+void endWritingStreams() {
+    const RtContextHandle current = RiGetContext();
+    for (RtContextHandle stream : writingStreams()) {
+        if (!isLiveContext(stream)) continue;
+        RiContext(stream);
+        RiEnd();
+    }
+    writingStreams().clear();
+    *failedWrite() = py::object();
+    RiContext(isLiveContext(current) ? current : nullptr);
+}
+
 // A stream into target.write(bytes), in the writer's buffer-sized pieces.
 // An exception from write stops the stream; End raises it.
 void beginWriting(Ri &self, py::handle target) {
@@ -74,6 +95,10 @@ void beginWriting(Ri &self, py::handle target) {
     reports.raise();
     RiContext(writer.release());
     self.begun = RiGetContext();
+    auto &streams = writingStreams();
+    streams.erase(std::remove_if(streams.begin(), streams.end(), [](RtContextHandle s) { return !isLiveContext(s); }),
+                  streams.end());
+    streams.push_back(self.begun);
 }
 
 void begin(Ri &self, py::handle target) {
@@ -117,6 +142,7 @@ void endBegun(Ri &self) {
 }  // namespace
 
 void bindContextEntries(RiClass &ri) {
+    py::module_::import("atexit").attr("register")(py::cpp_function(endWritingStreams));
     py::class_<ContextHandle>(ri, "ContextHandle")
         .def("__eq__",
              [](const ContextHandle &self, py::handle other) {

@@ -1,5 +1,7 @@
 """A target with a write(bytes) method gets the very bytes a file would."""
 import io
+import subprocess
+import sys
 
 import pytest
 
@@ -54,6 +56,7 @@ def test_a_write_target_gets_the_bytes_of_a_file_in_buffer_sized_pieces(tmp_path
     assert b"".join(target.pieces) == expected
     sizes = [len(piece) for piece in target.pieces]
     assert all(0 < size <= PIECE for size in sizes)
+    quillet.Ri().Option("rib", {"format": "ascii"})
     assert capfd.readouterr() == ("", "")
 
 
@@ -79,3 +82,10 @@ def test_an_exception_from_write_stops_the_stream_and_end_raises_it(ri, capfd):
     assert str(raised.value) == "refused"
     assert ri.GetContext() is None
     assert capfd.readouterr() == ("", "")
+
+
+def test_a_write_target_left_open_gets_its_stream_when_the_interpreter_exits():
+    script = "import sys, quillet\nquillet.Ri(sys.stdout.buffer).Sphere(1, -1, 1, 360)\n"
+    run = subprocess.run([sys.executable, "-c", script], capture_output=True)
+    assert (run.returncode, run.stdout, run.stderr) == (
+        0, b"##RenderMan RIB-Structure 1.0\nversion 3.03\nSphere 1 -1 1 360\n\n", b"")
