@@ -4,7 +4,7 @@
 #include "tools/ribcat/StreamChecker.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    CheckDiagnostics diagnostics("fuzz: ");
+    CheckDiagnostics diagnostics("fuzz: ", [](size_t) {});
     diagnostics.setSource("fuzz");
     StreamChecker checker(diagnostics);
     quillet::RibParseResult result = quillet::parseRib(data, size, "fuzz", checker, diagnostics);
