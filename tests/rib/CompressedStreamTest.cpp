@@ -4,6 +4,8 @@
 // as on the writing thread alone, a refused member, and a fork while the
 // helpers run.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -20,7 +22,6 @@
 #include "rib/GzipPieces.h"
 #include "tests/rib/CompressedPieces.h"
 #include "tests/rib/StreamCapture.h"
-#include "tests/support/ChildProcess.h"
 
 using namespace quillet;
 
@@ -258,29 +259,31 @@ TEST(CompressedPieces, RefusedMemberEndsTheOutput) {
         }
 }
 
-// A process that forks while helpers compress: the child, where only the
-// forking thread lives, finishes its copy of the output alone, and the
+// A process that forks while helpers compress (from the sink, at the first
+// member, when the helpers are at the next pieces): the child, where only
+// the forking thread lives, finishes its copy of the output alone, and the
 // parent its own with its helpers.
 TEST(CompressedPieces, ForkWhileHelpersCompress) {
     if (!GzipPieces::available()) GTEST_SKIP() << "built without libdeflate";
-    const std::string content = textContent();
-    const std::string expected = compressPieces(content, 1).bytes;
+    const int level = 6;
+    const std::string content = binaryContent();
+    const std::string expected = compressPieces(content, level).bytes;
     std::string out;
+    pid_t child = -1;
     GzipPieces pieces(
-        1,
-        [&out](const char *member, size_t length) {
+        level,
+        [&](const char *member, size_t length) {
             out.append(member, length);
+            if (child < 0) child = fork();
             return true;
         },
         2);
-    const size_t before = 2 * GzipPieces::kPieceSize + 1000;
-    pieces.write(content.data(), before);
-    auto rest = [&] {
-        return pieces.write(content.data() + before, content.size() - before) && pieces.finish() && out == expected;
-    };
-    const quillet_test::ChildResult child = quillet_test::runInChild([&] { return rest() ? 0 : 1; });
-    EXPECT_EQ(child.status, 0);
-    EXPECT_TRUE(rest());
+    const bool whole = pieces.write(content.data(), content.size()) && pieces.finish() && out == expected;
+    if (child == 0) _exit(whole ? 0 : 1);
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(whole);
 }
 
 }  // namespace
