@@ -1,6 +1,6 @@
 // Entry points of camera, display and renderer options.
 #include "ri/CurrentContext.h"
-#include "ri/NamedListEntries.h"
+#include "ri/ListEntries.h"
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
@@ -68,15 +68,7 @@ RtVoid RiQuantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloat dithera
     if (RenderContext *c = activeContext(__func__)) c->Quantize(type, one, min, max, ditheramplitude);
 }
 
-RtVoid RiDisplay(const char *name, RtToken type, RtToken mode, ...) {
-    QUILLET_PARAM_LIST(params, mode);
-    if (RenderContext *c = activeContext(__func__))
-        c->DisplayV(name, type, mode, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiDisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->DisplayV(name, type, mode, n, tokens, values);
-}
+QUILLET_LIST_ENTRIES(Display, (const char *name, RtToken type, RtToken mode), (name, type, mode), mode)
 
 QUILLET_NAMED_LIST_ENTRIES(Hider, type)
 

@@ -1,6 +1,6 @@
 // Entry points of attributes, shaders and lights.
 #include "ri/CurrentContext.h"
-#include "ri/NamedListEntries.h"
+#include "ri/ListEntries.h"
 #include "ri/ParamList.h"
 
 using quillet::activeContext;

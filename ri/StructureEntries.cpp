@@ -2,6 +2,7 @@
 // object and motion blocks, declarations, archives and the error handler
 // request; inline archives, conditional and resource blocks, system commands.
 #include "ri/CurrentContext.h"
+#include "ri/ListEntries.h"
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
@@ -97,15 +98,7 @@ RtVoid RiVArchiveRecord(RtToken type, const char *format, va_list args) {
     if (RenderContext *c = activeContext(__func__)) c->VArchiveRecord(type, format, args);
 }
 
-RtVoid RiReadArchive(RtToken name, RtArchiveCallback callback, ...) {
-    QUILLET_PARAM_LIST(params, callback);
-    if (RenderContext *c = activeContext(__func__))
-        c->ReadArchiveV(name, callback, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->ReadArchiveV(name, callback, n, tokens, values);
-}
+QUILLET_LIST_ENTRIES(ReadArchive, (RtToken name, RtArchiveCallback callback), (name, callback), callback)
 
 // Returns a value: the not-started report carries no message.
 RtToken RiDeclare(const char *name, const char *declaration) {
@@ -151,15 +144,7 @@ RtVoid RiIfEnd(void) {
     if (RenderContext *c = activeContext(__func__)) c->IfEnd();
 }
 
-RtVoid RiResource(RtToken handle, RtToken type, ...) {
-    QUILLET_PARAM_LIST(params, type);
-    if (RenderContext *c = activeContext(__func__))
-        c->ResourceV(handle, type, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiResourceV(RtToken handle, RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->ResourceV(handle, type, n, tokens, values);
-}
+QUILLET_LIST_ENTRIES(Resource, (RtToken handle, RtToken type), (handle, type), type)
 
 RtVoid RiResourceBegin(void) {
     if (RenderContext *c = activeContext(__func__)) c->ResourceBegin();
