@@ -1,10 +1,6 @@
 // Entry points of curves, points, subdivision meshes, blobbies, procedurals
 // and generic geometry.
-#include "ri/CurrentContext.h"
-#include "ri/ListEntries.h"
-
-using quillet::activeContext;
-using quillet::RenderContext;
+#include "ri/EntryPoints.h"
 
 QUILLET_LIST_ENTRIES(Curves, (RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap),
                      (type, ncurves, nvertices, wrap), wrap)
@@ -20,9 +16,8 @@ QUILLET_LIST_ENTRIES(Blobby,
                      (RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[]),
                      (nleaf, ncode, code, nflt, flt, nstr, str), str)
 
-RtVoid RiProcedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, RtProcFreeFunc freefunc) {
-    if (RenderContext *c = activeContext(__func__)) c->Procedural(data, bound, subdivfunc, freefunc);
-}
+QUILLET_ENTRY(Procedural, (RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, RtProcFreeFunc freefunc),
+              (data, bound, subdivfunc, freefunc))
 
 QUILLET_NAMED_LIST_ENTRIES(Geometry, type)
 

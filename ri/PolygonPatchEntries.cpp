@@ -1,9 +1,5 @@
 // Entry points of polygons and patches.
-#include "ri/CurrentContext.h"
-#include "ri/ListEntries.h"
-
-using quillet::activeContext;
-using quillet::RenderContext;
+#include "ri/EntryPoints.h"
 
 QUILLET_LIST_ENTRIES(Polygon, (RtInt nvertices), (nvertices), nvertices)
 
@@ -15,19 +11,17 @@ QUILLET_LIST_ENTRIES(PointsPolygons, (RtInt npolys, RtInt nvertices[], RtInt ver
 QUILLET_LIST_ENTRIES(PointsGeneralPolygons, (RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[]),
                      (npolys, nloops, nvertices, vertices), vertices)
 
-RtVoid RiBasis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep) {
-    if (RenderContext *c = activeContext(__func__)) c->Basis(ubasis, ustep, vbasis, vstep);
-}
+QUILLET_ENTRY(Basis, (RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep), (ubasis, ustep, vbasis, vstep))
 
 QUILLET_NAMED_LIST_ENTRIES(Patch, type)
 
 QUILLET_LIST_ENTRIES(PatchMesh, (RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap),
                      (type, nu, uwrap, nv, vwrap), vwrap)
 
-RtVoid RiTrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloat knot[], RtFloat min[], RtFloat max[],
-                   RtInt n[], RtFloat u[], RtFloat v[], RtFloat w[]) {
-    if (RenderContext *c = activeContext(__func__)) c->TrimCurve(nloops, ncurves, order, knot, min, max, n, u, v, w);
-}
+QUILLET_ENTRY(TrimCurve,
+              (RtInt nloops, RtInt ncurves[], RtInt order[], RtFloat knot[], RtFloat min[], RtFloat max[], RtInt n[],
+               RtFloat u[], RtFloat v[], RtFloat w[]),
+              (nloops, ncurves, order, knot, min, max, n, u, v, w))
 
 QUILLET_LIST_ENTRIES(NuPatch,
                      (RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,

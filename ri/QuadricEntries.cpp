@@ -1,5 +1,5 @@
 // Entry points of the quadric surfaces.
-#include "ri/ListEntries.h"
+#include "ri/EntryPoints.h"
 
 QUILLET_LIST_ENTRIES(Cone, (RtFloat height, RtFloat radius, RtFloat thetamax), (height, radius, thetamax), thetamax)
 

@@ -1,6 +1,6 @@
 // Entry points that ask the renderer to make texture, environment and shadow
 // maps.
-#include "ri/ListEntries.h"
+#include "ri/EntryPoints.h"
 
 QUILLET_LIST_ENTRIES(MakeTexture,
                      (const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
