@@ -72,8 +72,7 @@ TEST_F(Ribcat, WritesGzipThatEveryReaderReads) {
     for (const auto &c : cases) {
         const std::string label = c.arguments + std::string(c.stream.size() > small.size() ? " (large)" : "");
         RunResult run = runProgram("ribcat", std::string("-o out.rib.gz ") + c.arguments, c.stream, dir.path());
-        EXPECT_EQ(run.status, 0) << label;
-        EXPECT_EQ(run.err, "") << label;
+        EXPECT_EQ(run, (RunResult{0, "", ""})) << label;
         // Compared whole but not printed: the streams run to megabytes.
         EXPECT_TRUE(readFile(dir.file("out.rib.gz")) == quillet_test::compressPieces(c.stream, c.level).bytes) << label;
         const std::string readers =
@@ -85,8 +84,7 @@ TEST_F(Ribcat, WritesGzipThatEveryReaderReads) {
         EXPECT_TRUE(readFile(dir.file("python.rib")) == c.stream) << label;
         const bool binary = std::strstr(c.arguments, "--binary") != nullptr;
         RunResult back = runProgram("ribcat", binary ? "--binary out.rib.gz" : "out.rib.gz", "", dir.path());
-        EXPECT_EQ(back.err, "") << label;
-        EXPECT_TRUE(back.out == c.stream) << label;
+        EXPECT_TRUE(back == (RunResult{0, c.stream, ""})) << label;
     }
 }
 
@@ -103,8 +101,7 @@ TEST_F(Ribcat, FullDeviceIsReportedOnceWithOrWithoutCompression) {
     if (quillet::GzipPieces::available()) variants.insert(variants.end(), {"--gzip", "--binary --gzip"});
     for (const char *arguments : variants) {
         RunResult run = runProgram("ribcat", std::string(arguments) + " > /dev/full", many, dir.path());
-        EXPECT_EQ(run.status, 1) << arguments;
-        EXPECT_EQ(run.err, expected) << arguments;
+        EXPECT_EQ(run, (RunResult{1, "", expected})) << arguments;
     }
 }
 
