@@ -43,6 +43,7 @@ const char kArrayTooLong[] = "array longer than %zu values";
 const char kRequestTextTooLong[] = "%s: strings longer than %zu bytes in all";
 const char kMemorySpent[] = "the parse's memory budget of %llu bytes is spent: request dropped";
 const char kOutOfMemory[] = "out of memory: reading stops here";
+const char kMisplacedVersion[] = "version: should come once, before every other request";
 const char kStructureHeader[] = "#RenderMan RIB-Structure 1.0";
 const char kCommentRecord[] = "comment";
 const char kStructureRecord[] = "structure";
@@ -241,6 +242,8 @@ private:
     bool havePeek = false;
     bool quiet = false;
     bool atStart = true;
+    // No request has come yet: a version line here is the stream's header.
+    bool versionMayCome = true;
     bool inputFailureReported = false;
     bool holdComments = false;
     bool readingRequest = false;  // between a request's keyword and its last value
@@ -448,6 +451,8 @@ bool Parser::step() {
         resync();
         return true;
     }
+    const bool versionIsHeader = versionMayCome;
+    versionMayCome = false;
     if (!t.shape) {
         passUnknown(t);
         return !stopped;
@@ -463,7 +468,12 @@ bool Parser::step() {
         return true;
     }
     if (kind == Request::Version) {
-        target.Version(request.n(0));
+        // Any other version line is reported and dropped: where it stands
+        // it names nothing, and the writer writes its header itself.
+        if (versionIsHeader)
+            target.Version(request.n(0));
+        else
+            reportHere(kMisplacedVersion);
     } else if (blocks.mayClose(kind)) {
         diagnostics.reached(lexer.position());
         if (!diagnostics.proceed(request.line, request.offset)) return false;
