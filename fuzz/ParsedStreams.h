@@ -34,11 +34,6 @@ std::string writtenBy(bool binary, const std::function<void(quillet::RibWriter &
 struct Rewritten {
     std::string stream;
     bool declared = false;  // the stream declared something
-    // It held an unknown request: an array of whole numbers that was read
-    // as floats reads back as integers, written in the integer form.
-    bool unknown = false;
-    // Whether its text can be compared with that of another reading.
-    bool comparable() const { return !declared && !unknown; }
     quillet::RibParseResult result;
 };
 // A context in front of the writer, made for one parse.

@@ -15,6 +15,7 @@
 #include "decl/Predeclare.h"
 #include "decl/UndeclaredParameter.h"
 #include "format/FormatString.h"
+#include "format/IntegerText.h"
 #include "parse/DroppedBlocks.h"
 #include "parse/RequestCalls.h"
 #include "parse/RibLexer.h"
@@ -117,22 +118,10 @@ bool toInt(const Token &t, RtInt &out) {
     return toDouble(t, value) && integral(value, out);
 }
 
-// An ASCII number written as an integer ("12", not "12.0" or a binary number).
-bool isIntegerText(const Token &t, RtInt &out) {
-    if (t.binaryNumber) return false;
-    const char *first, *last;
-    numberText(t, first, last);
-    auto result = std::from_chars(first, last, out);
-    return result.ec == std::errc() && result.ptr == last;
-}
-
-// An unknown request's number is an integer when its text is one, except
-// "-0", which stays a float so that its sign is written again.
+// An unknown request's number is an integer when its text is one ("12",
+// not "12.0", "-0" or a binary number).
 bool isUnknownInteger(const Token &t, RtInt &out) {
-    if (!isIntegerText(t, out)) return false;
-    const char *first, *last;
-    numberText(t, first, last);
-    return !(out == 0 && first < last && *first == '-');
+    return !t.binaryNumber && readsAsInteger(t.text, t.text + t.length, out);
 }
 
 class Parser {
