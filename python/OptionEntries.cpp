@@ -14,46 +14,37 @@ const char kColorSamplesShape[] = "ColorSamples: nRGB and RGBn must hold the sam
 void bindOptionEntries(RiClass &ri) {
     bindFixed(ri, "Format", &RiFormat);
     bindFixed(ri, "ClippingPlane", &RiClippingPlane);
-    bindNamedList(ri, "Camera", &RiCameraV);
+    bindListed(ri, "Camera", &RiCameraV, Uncounted());
     bindFixed(ri, "FrameAspectRatio", &RiFrameAspectRatio);
     bindFixed(ri, "ScreenWindow", &RiScreenWindow);
     bindFixed(ri, "CropWindow", &RiCropWindow);
-    bindNamedList(ri, "Projection", &RiProjectionV);
+    bindListed(ri, "Projection", &RiProjectionV, Uncounted());
     bindFixed(ri, "Clipping", &RiClipping);
     bindFixed(ri, "DepthOfField", &RiDepthOfField);
     bindFixed(ri, "Shutter", &RiShutter);
     bindFixed(ri, "PixelVariance", &RiPixelVariance);
     bindFixed(ri, "PixelSamples", &RiPixelSamples);
-    ri.def("PixelFilter", [](Ri &self, py::handle filter, RtFloat xwidth, RtFloat ywidth) {
-        Request request(self, "PixelFilter");
-        RtFilterFunc function = filterFunction(filter);
-        request.write([&] { RiPixelFilter(function, xwidth, ywidth); });
-    });
+    bindFixed(ri, "PixelFilter", &RiPixelFilter);
     bindFixed(ri, "Exposure", &RiExposure);
     bindFixed(ri, "Quantize", &RiQuantize);
+    bindListed(ri, "Display", &RiDisplayV, Uncounted());
+    bindListed(ri, "Hider", &RiHiderV, Uncounted());
     ri.def(
-        "Display",
-        [](Ri &self, Name name, Name type, Name mode, py::handle params) {
-            Request request(self, "Display");
-            ParamDict list(params);
-            list.bind(uncountedCounts());
-            request.write([&] { RiDisplayV(name, type, mode, list.size(), list.tokens(), list.values()); });
+        "ColorSamples",
+        [](Ri &self, FloatArray nRGB, FloatArray RGBn) {
+            Request request(self, "ColorSamples");
+            FloatArg toArg(nRGB, "nRGB");
+            FloatArg fromArg(RGBn, "RGBn");
+            Values<RtFloat> toRGB = toArg.values();
+            Values<RtFloat> fromRGB = fromArg.values();
+            if (toRGB.size % 3 != 0 || fromRGB.size != toRGB.size) throw py::value_error(kColorSamplesShape);
+            request.write([&] { RiColorSamples(static_cast<RtInt>(toRGB.size / 3), toRGB.data, fromRGB.data); });
         },
-        py::arg("name"), py::arg("type"), py::arg("mode"), py::arg("params") = py::none());
-    bindNamedList(ri, "Hider", &RiHiderV);
-    ri.def("ColorSamples", [](Ri &self, py::handle nRGB, py::handle RGBn) {
-        Request request(self, "ColorSamples");
-        FloatArg toArg(nRGB, "nRGB");
-        FloatArg fromArg(RGBn, "RGBn");
-        Values<RtFloat> toRGB = toArg.values();
-        Values<RtFloat> fromRGB = fromArg.values();
-        if (toRGB.size % 3 != 0 || fromRGB.size != toRGB.size) throw py::value_error(kColorSamplesShape);
-        request.write([&] { RiColorSamples(static_cast<RtInt>(toRGB.size / 3), toRGB.data, fromRGB.data); });
-    });
+        py::arg("nRGB"), py::arg("RGBn"), methodDoc("ColorSamples"));
     bindFixed(ri, "RelativeDetail", &RiRelativeDetail);
     ri.def(
         "Option",
-        [](Ri &self, Name name, py::handle params) {
+        [](Ri &self, Name name, ParamList params) {
             // The "rib" stream options need no stream: they set the next one's.
             if (isRibOptionName(name)) {
                 ParamDict list = ParamDict::streamOptions(params);
@@ -65,7 +56,7 @@ void bindOptionEntries(RiClass &ri) {
             list.bind(uncountedCounts());
             request.write([&] { RiOptionV(name, list.size(), list.tokens(), list.values()); });
         },
-        py::arg("name"), py::arg("params") = py::none());
+        py::arg("name"), params(), methodDoc("Option"));
 }
 
 }  // namespace python

@@ -10,7 +10,7 @@ template <typename Entry>
 void bindLightSource(RiClass &ri, const char *name, Entry entry) {
     ri.def(
         name,
-        [name, entry](Ri &self, Name shader, py::handle params, py::handle handleid) {
+        [name, entry](Ri &self, Name shader, ParamList params, HandleName handleid) {
             Request request(self, name);
             ParamDict list(params);
             list.nameHandle(handleid);
@@ -18,7 +18,7 @@ void bindLightSource(RiClass &ri, const char *name, Entry entry) {
             return handleNumber(
                 request.write([&] { return entry(shader, list.size(), list.tokens(), list.values()); }));
         },
-        py::arg("name"), py::arg("params") = py::none(), py::arg("handleid") = py::none());
+        py::arg("name"), params(), py::arg("handleid") = py::none(), methodDoc(name));
 }
 
 }  // namespace
@@ -38,18 +38,16 @@ void bindShadingEntries(RiClass &ri) {
     bindFixed(ri, "Sides", &RiSides);
     bindFixed(ri, "Orientation", &RiOrientation);
     bindFixed(ri, "ReverseOrientation", &RiReverseOrientation);
-    bindNamedList(ri, "Attribute", &RiAttributeV);
-    bindNamedList(ri, "Surface", &RiSurfaceV);
-    bindNamedList(ri, "Displacement", &RiDisplacementV);
-    bindNamedList(ri, "Atmosphere", &RiAtmosphereV);
-    bindNamedList(ri, "Interior", &RiInteriorV);
-    bindNamedList(ri, "Exterior", &RiExteriorV);
-    bindNamedList(ri, "Imager", &RiImagerV);
+    bindListed(ri, "Attribute", &RiAttributeV, Uncounted());
+    bindListed(ri, "Surface", &RiSurfaceV, Uncounted());
+    bindListed(ri, "Displacement", &RiDisplacementV, Uncounted());
+    bindListed(ri, "Atmosphere", &RiAtmosphereV, Uncounted());
+    bindListed(ri, "Interior", &RiInteriorV, Uncounted());
+    bindListed(ri, "Exterior", &RiExteriorV, Uncounted());
+    bindListed(ri, "Imager", &RiImagerV, Uncounted());
     bindLightSource(ri, "LightSource", &RiLightSourceV);
     bindLightSource(ri, "AreaLightSource", &RiAreaLightSourceV);
-    ri.def("Illuminate", [](Ri &self, intptr_t light, RtBoolean onoff) {
-        Request(self, "Illuminate").write([&] { RiIlluminate(handlePointer(light), onoff); });
-    });
+    bindFixed(ri, "Illuminate", &RiIlluminate);
 }
 
 }  // namespace python

@@ -24,19 +24,22 @@ void bindTransformEntries(RiClass &ri) {
     bindFixed(ri, "CoordSysTransform", &RiCoordSysTransform);
     // The stream cannot transform points: the C call returns null, and so
     // None comes back; a context that did would give the points it returned.
-    ri.def("TransformPoints", [](Ri &self, Name fromspace, Name tospace, py::handle points) {
-        Request request(self, "TransformPoints");
-        FloatArg converted(points, "points");
-        Values<RtFloat> values = converted.values();
-        if (values.size % 3 != 0) throw py::value_error(kPointTriples);
-        // The C side may transform in place: it gets a copy of its own.
-        py::array_t<RtFloat> copy(static_cast<py::ssize_t>(values.size), values.data);
-        const RtInt n = static_cast<RtInt>(values.size / 3);
-        RtPoint *points3 = reinterpret_cast<RtPoint *>(copy.mutable_data());
-        RtPoint *result = request.write([&] { return RiTransformPoints(fromspace, tospace, n, points3); });
-        if (result == nullptr) return py::object(py::none());
-        return py::object(py::array_t<RtFloat>({py::ssize_t(n), py::ssize_t(3)}, &result[0][0]));
-    });
+    ri.def(
+        "TransformPoints",
+        [](Ri &self, Name fromspace, Name tospace, FloatArray points) {
+            Request request(self, "TransformPoints");
+            FloatArg converted(points, "points");
+            Values<RtFloat> values = converted.values();
+            if (values.size % 3 != 0) throw py::value_error(kPointTriples);
+            // The C side may transform in place: it gets a copy of its own.
+            py::array_t<RtFloat> copy(static_cast<py::ssize_t>(values.size), values.data);
+            const RtInt n = static_cast<RtInt>(values.size / 3);
+            RtPoint *points3 = reinterpret_cast<RtPoint *>(copy.mutable_data());
+            RtPoint *result = request.write([&] { return RiTransformPoints(fromspace, tospace, n, points3); });
+            if (result == nullptr) return py::object(py::none());
+            return py::object(py::array_t<RtFloat>({py::ssize_t(n), py::ssize_t(3)}, &result[0][0]));
+        },
+        py::arg("fromspace"), py::arg("tospace"), py::arg("points"), methodDoc("TransformPoints"));
 }
 
 }  // namespace python
