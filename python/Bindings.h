@@ -215,6 +215,40 @@ struct SameCounts {
 };
 using Uncounted = SameCounts<uncountedCounts>;
 
+// Counts that a function of the fixed arguments gives, for bindListed.
+template <auto counts>
+struct CountsOf {
+    template <typename... Args>
+    ClassCounts operator()(Args... args) const {
+        return counts(args...);
+    }
+};
+
+// One row of a request family's table: a method's name and what binds it.
+struct Binding {
+    const char *name;
+    void (*bind)(RiClass &ri, const char *name);
+};
+
+template <size_t N>
+void bindTable(RiClass &ri, const Binding (&table)[N]) {
+    for (const Binding &row : table) row.bind(ri, row.name);
+}
+
+// What a row names: the forms above with the entry point fixed.
+template <auto entry>
+void fixedArguments(RiClass &ri, const char *name) {
+    bindFixed(ri, name, entry);
+}
+template <auto entry, long long count>
+void floatArray(RiClass &ri, const char *name) {
+    bindFloatArray(ri, name, entry, count);
+}
+template <auto entry, typename Counts = Uncounted>
+void withList(RiClass &ri, const char *name) {
+    bindListed(ri, name, entry, Counts());
+}
+
 }  // namespace python
 }  // namespace quillet
 

@@ -13,6 +13,12 @@ const char kBlobbyCodes[] = "Blobby: the code array ends inside an operator";
 const char kBlobbyCounts[] = "Blobby: the code array asks for %d leaves, %d floats and %d strings; got %d, %d and %d";
 const char kProceduralData[] = "Procedural: %s takes %d strings of data, got %zu";
 
+const Binding kGeometryRequests[] = {
+    {"Points", withList<&RiPointsV, CountsOf<&pointsCounts>>},
+    {"Geometry", withList<&RiGeometryV>},
+    {"Procedural2", withList<&RiProcedural2V>},
+};
+
 }  // namespace
 
 void bindGeometryEntries(RiClass &ri) {
@@ -29,7 +35,7 @@ void bindGeometryEntries(RiClass &ri) {
                 [&] { RiCurvesV(type, sizes.count(), sizes.data, wrap, list.size(), list.tokens(), list.values()); });
         },
         py::arg("type"), py::arg("nvertices"), py::arg("wrap"), params(), methodDoc("Curves"));
-    bindListed(ri, "Points", &RiPointsV, &pointsCounts);
+    bindTable(ri, kGeometryRequests);
     ri.def(
         "SubdivisionMesh",
         [](Ri &self, Name scheme, IntArray nvertices, IntArray vertices, StringArray tags, IntArray nargs,
@@ -99,7 +105,6 @@ void bindGeometryEntries(RiClass &ri) {
         },
         py::arg("data"), py::arg("bound"), py::arg("subdivfunc"), py::arg("freefunc") = py::none(),
         methodDoc("Procedural"));
-    bindListed(ri, "Geometry", &RiGeometryV, Uncounted());
     ri.def(
         "Volume",
         [](Ri &self, Name type, FloatArray bound, IntArray dimensions, ParamList params) {
@@ -113,7 +118,6 @@ void bindGeometryEntries(RiClass &ri) {
             request.write([&] { RiVolumeV(type, box, grid, list.size(), list.tokens(), list.values()); });
         },
         py::arg("type"), py::arg("bound"), py::arg("dimensions"), params(), methodDoc("Volume"));
-    bindListed(ri, "Procedural2", &RiProcedural2V, Uncounted());
 }
 
 }  // namespace python

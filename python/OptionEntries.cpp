@@ -9,26 +9,31 @@ namespace {
 
 const char kColorSamplesShape[] = "ColorSamples: nRGB and RGBn must hold the same multiple of 3 values";
 
+const Binding kOptionRequests[] = {
+    {"Format", fixedArguments<&RiFormat>},
+    {"ClippingPlane", fixedArguments<&RiClippingPlane>},
+    {"Camera", withList<&RiCameraV>},
+    {"FrameAspectRatio", fixedArguments<&RiFrameAspectRatio>},
+    {"ScreenWindow", fixedArguments<&RiScreenWindow>},
+    {"CropWindow", fixedArguments<&RiCropWindow>},
+    {"Projection", withList<&RiProjectionV>},
+    {"Clipping", fixedArguments<&RiClipping>},
+    {"DepthOfField", fixedArguments<&RiDepthOfField>},
+    {"Shutter", fixedArguments<&RiShutter>},
+    {"PixelVariance", fixedArguments<&RiPixelVariance>},
+    {"PixelSamples", fixedArguments<&RiPixelSamples>},
+    {"PixelFilter", fixedArguments<&RiPixelFilter>},
+    {"Exposure", fixedArguments<&RiExposure>},
+    {"Quantize", fixedArguments<&RiQuantize>},
+    {"Display", withList<&RiDisplayV>},
+    {"Hider", withList<&RiHiderV>},
+    {"RelativeDetail", fixedArguments<&RiRelativeDetail>},
+};
+
 }  // namespace
 
 void bindOptionEntries(RiClass &ri) {
-    bindFixed(ri, "Format", &RiFormat);
-    bindFixed(ri, "ClippingPlane", &RiClippingPlane);
-    bindListed(ri, "Camera", &RiCameraV, Uncounted());
-    bindFixed(ri, "FrameAspectRatio", &RiFrameAspectRatio);
-    bindFixed(ri, "ScreenWindow", &RiScreenWindow);
-    bindFixed(ri, "CropWindow", &RiCropWindow);
-    bindListed(ri, "Projection", &RiProjectionV, Uncounted());
-    bindFixed(ri, "Clipping", &RiClipping);
-    bindFixed(ri, "DepthOfField", &RiDepthOfField);
-    bindFixed(ri, "Shutter", &RiShutter);
-    bindFixed(ri, "PixelVariance", &RiPixelVariance);
-    bindFixed(ri, "PixelSamples", &RiPixelSamples);
-    bindFixed(ri, "PixelFilter", &RiPixelFilter);
-    bindFixed(ri, "Exposure", &RiExposure);
-    bindFixed(ri, "Quantize", &RiQuantize);
-    bindListed(ri, "Display", &RiDisplayV, Uncounted());
-    bindListed(ri, "Hider", &RiHiderV, Uncounted());
+    bindTable(ri, kOptionRequests);
     ri.def(
         "ColorSamples",
         [](Ri &self, FloatArray nRGB, FloatArray RGBn) {
@@ -41,7 +46,6 @@ void bindOptionEntries(RiClass &ri) {
             request.write([&] { RiColorSamples(static_cast<RtInt>(toRGB.size / 3), toRGB.data, fromRGB.data); });
         },
         py::arg("nRGB"), py::arg("RGBn"), methodDoc("ColorSamples"));
-    bindFixed(ri, "RelativeDetail", &RiRelativeDetail);
     ri.def(
         "Option",
         [](Ri &self, Name name, ParamList params) {

@@ -6,8 +6,28 @@
 namespace quillet {
 namespace python {
 
+namespace {
+
+// The counts of a patch, and of a patch mesh under the stream's basis steps.
+ClassCounts checkedPatchCounts(RtToken type) {
+    return steppedCounts(patchCounts(type), type);
+}
+
+ClassCounts checkedPatchMeshCounts(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap) {
+    BasisSteps steps = currentSteps();
+    return steppedCounts(patchMeshCounts(type, nu, uwrap, nv, vwrap, steps.u, steps.v), type);
+}
+
+const Binding kPolygonPatchRequests[] = {
+    {"Polygon", withList<&RiPolygonV, CountsOf<&polygonCounts>>},
+    {"Patch", withList<&RiPatchV, CountsOf<&checkedPatchCounts>>},
+    {"PatchMesh", withList<&RiPatchMeshV, CountsOf<&checkedPatchMeshCounts>>},
+};
+
+}  // namespace
+
 void bindPolygonPatchEntries(RiClass &ri) {
-    bindListed(ri, "Polygon", &RiPolygonV, &polygonCounts);
+    bindTable(ri, kPolygonPatchRequests);
     ri.def(
         "GeneralPolygon",
         [](Ri &self, IntArray nvertices, ParamList params) {
@@ -64,11 +84,6 @@ void bindPolygonPatchEntries(RiClass &ri) {
             request.write([&] { RiBasis(uMatrix, ustep, vMatrix, vstep); });
         },
         py::arg("ubasis"), py::arg("ustep"), py::arg("vbasis"), py::arg("vstep"), methodDoc("Basis"));
-    bindListed(ri, "Patch", &RiPatchV, [](RtToken type) { return steppedCounts(patchCounts(type), type); });
-    bindListed(ri, "PatchMesh", &RiPatchMeshV, [](RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap) {
-        BasisSteps steps = currentSteps();
-        return steppedCounts(patchMeshCounts(type, nu, uwrap, nv, vwrap, steps.u, steps.v), type);
-    });
     ri.def(
         "TrimCurve",
         [](Ri &self, IntArray ncurves, IntArray order, FloatArray knot, FloatArray min, FloatArray max, IntArray n,

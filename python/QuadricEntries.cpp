@@ -5,26 +5,33 @@
 namespace quillet {
 namespace python {
 
+namespace {
+
+const Binding kQuadricRequests[] = {
+    {"Cone", withList<&RiConeV, SameCounts<quadricCounts>>},
+    {"Cylinder", withList<&RiCylinderV, SameCounts<quadricCounts>>},
+    {"Disk", withList<&RiDiskV, SameCounts<quadricCounts>>},
+    {"Paraboloid", withList<&RiParaboloidV, SameCounts<quadricCounts>>},
+    {"Sphere", withList<&RiSphereV, SameCounts<quadricCounts>>},
+    {"Torus", withList<&RiTorusV, SameCounts<quadricCounts>>},
+};
+
+}  // namespace
+
 void bindQuadricEntries(RiClass &ri) {
-    bindListed(ri, "Cone", &RiConeV, SameCounts<quadricCounts>());
-    bindListed(ri, "Cylinder", &RiCylinderV, SameCounts<quadricCounts>());
-    bindListed(ri, "Disk", &RiDiskV, SameCounts<quadricCounts>());
+    bindTable(ri, kQuadricRequests);
     ri.def(
         "Hyperboloid",
         [](Ri &self, FloatArray point1, FloatArray point2, RtFloat thetamax, ParamList params) {
             Request request(self, "Hyperboloid");
-            FloatArg fromArg(point1, "point1");
-            FloatArg toArg(point2, "point2");
+            const FloatArg ends[] = {FloatArg(point1, "point1"), FloatArg(point2, "point2")};
             ParamDict list(params);
-            RtFloat *from = fromArg.values(3).data;
-            RtFloat *to = toArg.values(3).data;
+            RtFloat *from = ends[0].values(3).data;
+            RtFloat *to = ends[1].values(3).data;
             list.bind(quadricCounts());
             request.write([&] { RiHyperboloidV(from, to, thetamax, list.size(), list.tokens(), list.values()); });
         },
         py::arg("point1"), py::arg("point2"), py::arg("thetamax"), params(), methodDoc("Hyperboloid"));
-    bindListed(ri, "Paraboloid", &RiParaboloidV, SameCounts<quadricCounts>());
-    bindListed(ri, "Sphere", &RiSphereV, SameCounts<quadricCounts>());
-    bindListed(ri, "Torus", &RiTorusV, SameCounts<quadricCounts>());
 }
 
 }  // namespace python

@@ -30,19 +30,36 @@ void writeRecord(Ri &self, const char *entry, const char *type, py::handle forma
     request.write([&] { RiArchiveRecord(type, kRecordText, text.text); });
 }
 
+const Binding kStructureRequests[] = {
+    {"FrameBegin", fixedArguments<&RiFrameBegin>},
+    {"FrameEnd", fixedArguments<&RiFrameEnd>},
+    {"WorldBegin", fixedArguments<&RiWorldBegin>},
+    {"WorldEnd", fixedArguments<&RiWorldEnd>},
+    {"AttributeBegin", fixedArguments<&RiAttributeBegin>},
+    {"AttributeEnd", fixedArguments<&RiAttributeEnd>},
+    {"TransformBegin", fixedArguments<&RiTransformBegin>},
+    {"TransformEnd", fixedArguments<&RiTransformEnd>},
+    {"SolidBegin", fixedArguments<&RiSolidBegin>},
+    {"SolidEnd", fixedArguments<&RiSolidEnd>},
+    {"ObjectEnd", fixedArguments<&RiObjectEnd>},
+    {"ObjectInstance", fixedArguments<&RiObjectInstance>},
+    {"MotionEnd", fixedArguments<&RiMotionEnd>},
+    {"ArchiveEnd", fixedArguments<&RiArchiveEnd>},
+    {"IfBegin", fixedArguments<&RiIfBegin>},
+    {"ElseIf", fixedArguments<&RiElseIf>},
+    {"Else", fixedArguments<&RiElse>},
+    {"IfEnd", fixedArguments<&RiIfEnd>},
+    {"Resource", withList<&RiResourceV>},
+    {"ResourceBegin", fixedArguments<&RiResourceBegin>},
+    {"ResourceEnd", fixedArguments<&RiResourceEnd>},
+    {"System", fixedArguments<&RiSystem>},
+    {"ErrorHandler", fixedArguments<&RiErrorHandler>},
+};
+
 }  // namespace
 
 void bindStructureEntries(RiClass &ri) {
-    bindFixed(ri, "FrameBegin", &RiFrameBegin);
-    bindFixed(ri, "FrameEnd", &RiFrameEnd);
-    bindFixed(ri, "WorldBegin", &RiWorldBegin);
-    bindFixed(ri, "WorldEnd", &RiWorldEnd);
-    bindFixed(ri, "AttributeBegin", &RiAttributeBegin);
-    bindFixed(ri, "AttributeEnd", &RiAttributeEnd);
-    bindFixed(ri, "TransformBegin", &RiTransformBegin);
-    bindFixed(ri, "TransformEnd", &RiTransformEnd);
-    bindFixed(ri, "SolidBegin", &RiSolidBegin);
-    bindFixed(ri, "SolidEnd", &RiSolidEnd);
+    bindTable(ri, kStructureRequests);
     ri.def(
         "ObjectBegin",
         [](Ri &self, HandleName handleid) {
@@ -54,8 +71,6 @@ void bindStructureEntries(RiClass &ri) {
                 request.write([&] { return RiObjectBeginV(list.size(), list.tokens(), list.values()); }));
         },
         py::arg("handleid") = py::none(), methodDoc("ObjectBegin"));
-    bindFixed(ri, "ObjectEnd", &RiObjectEnd);
-    bindFixed(ri, "ObjectInstance", &RiObjectInstance);
     ri.def(
         "MotionBegin",
         [](Ri &self, FloatArray times) {
@@ -65,7 +80,6 @@ void bindStructureEntries(RiClass &ri) {
             request.write([&] { RiMotionBeginV(values.count(), values.data); });
         },
         py::arg("times"), methodDoc("MotionBegin"));
-    bindFixed(ri, "MotionEnd", &RiMotionEnd);
     // The handle of an inline archive is its name, which ReadArchive takes.
     ri.def(
         "ArchiveBegin",
@@ -78,16 +92,6 @@ void bindStructureEntries(RiClass &ri) {
             return py::str(static_cast<const char *>(handle));
         },
         py::arg("name"), params(), methodDoc("ArchiveBegin"));
-    bindFixed(ri, "ArchiveEnd", &RiArchiveEnd);
-    bindFixed(ri, "IfBegin", &RiIfBegin);
-    bindFixed(ri, "ElseIf", &RiElseIf);
-    bindFixed(ri, "Else", &RiElse);
-    bindFixed(ri, "IfEnd", &RiIfEnd);
-    bindListed(ri, "Resource", &RiResourceV, Uncounted());
-    bindFixed(ri, "ResourceBegin", &RiResourceBegin);
-    bindFixed(ri, "ResourceEnd", &RiResourceEnd);
-    bindFixed(ri, "System", &RiSystem);
-    bindFixed(ri, "ErrorHandler", &RiErrorHandler);
     ri.def(
         "ArchiveRecord",
         [](Ri &self, Name type, RecordFormat format, py::args args) {

@@ -4,11 +4,19 @@
 namespace quillet {
 namespace python {
 
+namespace {
+
+const Binding kTextureRequests[] = {
+    {"MakeTexture", withList<&RiMakeTextureV>},
+    {"MakeLatLongEnvironment", withList<&RiMakeLatLongEnvironmentV>},
+    {"MakeCubeFaceEnvironment", withList<&RiMakeCubeFaceEnvironmentV>},
+    {"MakeShadow", withList<&RiMakeShadowV>},
+};
+
+}  // namespace
+
 void bindTextureEntries(RiClass &ri) {
-    bindListed(ri, "MakeTexture", &RiMakeTextureV, Uncounted());
-    bindListed(ri, "MakeLatLongEnvironment", &RiMakeLatLongEnvironmentV, Uncounted());
-    bindListed(ri, "MakeCubeFaceEnvironment", &RiMakeCubeFaceEnvironmentV, Uncounted());
-    bindListed(ri, "MakeShadow", &RiMakeShadowV, Uncounted());
+    bindTable(ri, kTextureRequests);
 }
 
 }  // namespace python

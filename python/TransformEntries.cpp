@@ -8,20 +8,24 @@ namespace {
 
 const char kPointTriples[] = "TransformPoints: points must hold a multiple of 3 values";
 
+const Binding kTransformRequests[] = {
+    {"Identity", fixedArguments<&RiIdentity>},
+    {"ConcatTransform", floatArray<&RiConcatTransform, 16>},
+    {"Transform", floatArray<&RiTransform, 16>},
+    {"Perspective", fixedArguments<&RiPerspective>},
+    {"Translate", fixedArguments<&RiTranslate>},
+    {"Rotate", fixedArguments<&RiRotate>},
+    {"Scale", fixedArguments<&RiScale>},
+    {"Skew", fixedArguments<&RiSkew>},
+    {"CoordinateSystem", fixedArguments<&RiCoordinateSystem>},
+    {"ScopedCoordinateSystem", fixedArguments<&RiScopedCoordinateSystem>},
+    {"CoordSysTransform", fixedArguments<&RiCoordSysTransform>},
+};
+
 }  // namespace
 
 void bindTransformEntries(RiClass &ri) {
-    bindFixed(ri, "Identity", &RiIdentity);
-    bindFloatArray(ri, "ConcatTransform", &RiConcatTransform, 16);
-    bindFloatArray(ri, "Transform", &RiTransform, 16);
-    bindFixed(ri, "Perspective", &RiPerspective);
-    bindFixed(ri, "Translate", &RiTranslate);
-    bindFixed(ri, "Rotate", &RiRotate);
-    bindFixed(ri, "Scale", &RiScale);
-    bindFixed(ri, "Skew", &RiSkew);
-    bindFixed(ri, "CoordinateSystem", &RiCoordinateSystem);
-    bindFixed(ri, "ScopedCoordinateSystem", &RiScopedCoordinateSystem);
-    bindFixed(ri, "CoordSysTransform", &RiCoordSysTransform);
+    bindTable(ri, kTransformRequests);
     // The stream cannot transform points: the C call returns null, and so
     // None comes back; a context that did would give the points it returned.
     ri.def(
