@@ -21,6 +21,13 @@ const char kProcedural2Doc[] = "A standard procedural for Procedural2 (Ri.Proc2D
 const char kBoundFunctionDoc[] = "A standard bound function for Procedural2 (Ri.SimpleBound, Ri.DelayedBound).";
 const char kErrorHandlerDoc[] =
     "A standard error handler (Ri.ErrorIgnore, Ri.ErrorPrint, Ri.ErrorAbort); calling it handles an error.";
+const char kFilterCallDoc[] =
+    "The filter's weight at an offset from the centre of a pixel.\n\n"
+    "x: the offset in x.\ny: the offset in y.\nxwidth: the filter's width in x.\nywidth: its width in y.";
+const char kErrorHandlerCallDoc[] =
+    "Handles an error as the library would: ignores it, prints it, or prints it and ends the process.\n\n"
+    "code: the error's number (quillet.RIE_...).\nseverity: quillet.RIE_INFO to quillet.RIE_SEVERE.\n"
+    "message: the error's text.";
 const char kBasisDoc[] = "A standard cubic basis (Ri.BezierBasis, ...) for Basis; matrix is its 4x4 matrix.";
 
 // The token variables, named without "RI_". clang-format cannot keep a list
@@ -113,16 +120,22 @@ void bindConstants(py::module_ &module, RiClass &ri) {
     ri.def_property_readonly("LastError", [](const Ri &) { return RiLastError; });
 
     functionClass<RtFilterFunc>(module, "Filter", kFilterDoc)
-        .def("__call__", [](const Filter &filter, RtFloat x, RtFloat y, RtFloat xwidth, RtFloat ywidth) {
-            return filter.function(x, y, xwidth, ywidth);
-        });
+        .def(
+            "__call__",
+            [](const Filter &filter, RtFloat x, RtFloat y, RtFloat xwidth, RtFloat ywidth) {
+                return filter.function(x, y, xwidth, ywidth);
+            },
+            py::arg("x"), py::arg("y"), py::arg("xwidth"), py::arg("ywidth"), kFilterCallDoc);
     functionClass<RtProcSubdivFunc>(module, "Procedural", kProceduralDoc);
     functionClass<RtProc2SubdivFunc>(module, "Procedural2", kProcedural2Doc);
     functionClass<RtProc2BoundFunc>(module, "BoundFunction", kBoundFunctionDoc);
     functionClass<RtErrorHandler>(module, "ErrorHandler", kErrorHandlerDoc)
-        .def("__call__", [](const ErrorHandler &handler, RtInt code, RtInt severity, const char *message) {
-            handler.function(code, severity, message);
-        });
+        .def(
+            "__call__",
+            [](const ErrorHandler &handler, RtInt code, RtInt severity, const char *message) {
+                handler.function(code, severity, message);
+            },
+            py::arg("code"), py::arg("severity"), py::arg("message"), kErrorHandlerCallDoc);
     addFunction(ri, "GaussianFilter", &RiGaussianFilter, filterName);
     addFunction(ri, "BoxFilter", &RiBoxFilter, filterName);
     addFunction(ri, "TriangleFilter", &RiTriangleFilter, filterName);

@@ -160,7 +160,7 @@ void bindContextEntries(RiClass &ri) {
            }),
            kInitDoc);
     ri.def(
-        "__enter__", [](py::object self) { return self; }, methodDoc("__enter__"));
+        "__enter__", [](RiValue self) { return self; }, methodDoc("__enter__"));
     ri.def(
         "__exit__",
         [](Ri &self, py::args) {

@@ -2,7 +2,7 @@
 //
 // Each text is a paragraph on what the method does, a blank line, then one
 // line a parameter in the order the method takes them: "name: meaning",
-// continued on lines that begin with a space, or "@key" for a description
+// continued on lines indented by four spaces, or "@key" for a description
 // that several methods share (kSharedParameters).
 #include "python/RequestDocs.h"
 
@@ -28,11 +28,11 @@ struct Entry {
 
 const Entry kSharedParameters[] = {
     {"params", "params: None or a dict from token to value, the request's parameter list, written in the\n"
-               " dict's order. A token is predeclared, declared with Declare, or declared inline\n"
-               " (\"uniform float width\"); its value is a number, a str, a sequence or a numpy array\n"
-               " holding as many values as the declaration and the request's counts ask for."},
+               "    dict's order. A token is predeclared, declared with Declare, or declared inline\n"
+               "    (\"uniform float width\"); its value is a number, a str, a sequence or a numpy array\n"
+               "    holding as many values as the declaration and the request's counts ask for."},
     {"handleid", "handleid: None, or a name for the handle, written as the \"__handleid\" parameter so that\n"
-                 " the stream names it."},
+                 "    the stream names it."},
     {"shader", "name: the shader's name."},
     {"zmin", "zmin: where the surface starts along the z axis."},
     {"zmax", "zmax: where the surface ends along the z axis."},
@@ -40,12 +40,12 @@ const Entry kSharedParameters[] = {
     {"picturename", "picturename: the image file the map is made from."},
     {"texturename", "texturename: the file the map is written to."},
     {"filterfunc", "filterfunc: the filter that resamples the picture: Ri.GaussianFilter, Ri.BoxFilter,\n"
-                   " Ri.TriangleFilter, Ri.CatmullRomFilter or Ri.SincFilter."},
+                   "    Ri.TriangleFilter, Ri.CatmullRomFilter or Ri.SincFilter."},
     {"swidth", "swidth: the filter's width in s, in pixels."},
     {"twidth", "twidth: the filter's width in t, in pixels."},
     {"patchtype", "type: \"bilinear\" or \"bicubic\"; a bicubic patch follows the current basis."},
     {"meshvertices", "vertices: for each polygon's vertices in turn, the index of the vertex in the arrays of\n"
-                     " params (\"P\" and the other vertex and varying parameters)."},
+                     "    params (\"P\" and the other vertex and varying parameters)."},
     {"space", "space: the name of the coordinate system."},
     {"expression", "expression: the condition, an expression over options and attributes."},
     {"color", "color: the colour, one number per colour sample (3 unless ColorSamples says otherwise)."},
@@ -61,8 +61,8 @@ const Entry kMethods[] = {
                  "args: the exception type, value and traceback, or three None."},
     {"Begin", "Begins a stream and makes it current: every later request is written to it until End.\n\n"
               "target: a file name (gzip-compressed when it ends in \".gz\"), None for standard output,\n"
-              " \"|command\" to start a program and write into its standard input, or an object with a\n"
-              " write(bytes) method, which gets the stream in buffer-sized pieces."},
+              "    \"|command\" to start a program and write into its standard input, or an object with a\n"
+              "    write(bytes) method, which gets the stream in buffer-sized pieces."},
     {"End", "Ends the current stream: writes its last bytes, closes its target and leaves no stream current."},
     {"GetContext", "Returns a handle of the current stream for Context, or None when no stream is current."},
     {"Context", "Makes another stream current.\n\n"
@@ -176,7 +176,7 @@ const Entry kMethods[] = {
                      "ysamples: samples down a pixel."},
     {"PixelFilter", "Sets the filter that combines samples into pixels.\n\n"
                     "filterfunc: Ri.GaussianFilter, Ri.BoxFilter, Ri.TriangleFilter, Ri.CatmullRomFilter or\n"
-                    " Ri.SincFilter.\n"
+                    "    Ri.SincFilter.\n"
                     "xwidth: the filter's width in x, in pixels.\n"
                     "ywidth: its width in y."},
     {"Exposure", "Sets how pixel values are scaled and gamma-corrected.\n\n"
@@ -383,7 +383,7 @@ const Entry kMethods[] = {
                               "@params"},
     {"Basis", "Sets the bases of the bicubic patches and cubic curves that follow.\n\n"
               "ubasis: the basis in u: Ri.BezierBasis, Ri.BSplineBasis, Ri.CatmullRomBasis,\n"
-              " Ri.HermiteBasis, Ri.PowerBasis or 16 numbers.\n"
+              "    Ri.HermiteBasis, Ri.PowerBasis or 16 numbers.\n"
               "ustep: how many control points a patch mesh moves on in u from one patch to the next.\n"
               "vbasis: the basis in v, as ubasis.\n"
               "vstep: the step in v, as ustep."},
@@ -446,7 +446,7 @@ const Entry kMethods[] = {
                "@params"},
     {"Procedural", "Geometry that the renderer makes when it reaches the bound.\n\n"
                    "data: the procedural's strings: a file name for Ri.ProcDelayedReadArchive; a program or\n"
-                   " library and its argument for Ri.ProcRunProgram and Ri.ProcDynamicLoad.\n"
+                   "    library and its argument for Ri.ProcRunProgram and Ri.ProcDynamicLoad.\n"
                    "bound: xmin, xmax, ymin, ymax, zmin, zmax of what it makes.\n"
                    "subdivfunc: Ri.ProcDelayedReadArchive, Ri.ProcRunProgram or Ri.ProcDynamicLoad.\n"
                    "freefunc: ignored: the stream has nothing to free."},

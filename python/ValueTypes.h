@@ -45,6 +45,8 @@ QUILLET_VALUE_KIND(BoundObject, "BoundFunction");
 QUILLET_VALUE_KIND(ErrorHandlerObject, "Optional[ErrorHandler]");
 QUILLET_VALUE_KIND(ContextValue, "Optional[Ri.ContextHandle]");
 QUILLET_VALUE_KIND(UnusedValue, "object");
+// The object itself, where a method takes or returns it as it is.
+QUILLET_VALUE_KIND(RiValue, "Ri");
 
 #undef QUILLET_VALUE_KIND
 
