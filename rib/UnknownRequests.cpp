@@ -4,7 +4,7 @@
 // encoding.
 #include <cstring>
 
-#include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 #include "rib/OutputBuffer.h"
 #include "rib/RequestText.h"
 
@@ -14,7 +14,7 @@ namespace {
 
 const char kLooseFloat[] = " %g";
 
-void writeValue(RibWriter &writer, OutputBuffer &out, const RequestValue &value) {
+void writeValue(RibStream &writer, OutputBuffer &out, const RequestValue &value) {
     const RtInt count = value.count > 0 && value.data ? value.count : 0;
     switch (value.type) {
     case RequestValue::Type::Integer: {
@@ -56,7 +56,7 @@ void writeValue(RibWriter &writer, OutputBuffer &out, const RequestValue &value)
 
 }  // namespace
 
-RtVoid RibWriter::UnknownRequestV(RtToken name, RtInt nargs, const RequestValue args[], RtInt n, RtToken tokens[],
+RtVoid RibStream::UnknownRequestV(RtToken name, RtInt nargs, const RequestValue args[], RtInt n, RtToken tokens[],
                                   const RequestValue values[]) {
     if (!name || !*name) return;
     writeBytes(name, std::strlen(name));
