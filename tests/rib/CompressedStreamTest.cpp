@@ -50,15 +50,7 @@ void writeStream(const std::string &name, RtToken option = nullptr, RtPointer va
     RiOption("rib", "archive", &zero, "gziplevel", &level, "compression", &none, "format", &ascii, RI_NULL);
 }
 
-// Stream-like contents of several pieces: RIB text, and the float tokens and
-// raw values of a binary stream.
-std::string textContent() {
-    std::string text;
-    for (int i = 0; text.size() < 3 * GzipPieces::kPieceSize + 12345; ++i)
-        text += "Sphere 1 -1 1 " + std::to_string(i % 3600) + "\nTranslate 0 " + std::to_string(i) + " 0\n";
-    return text;
-}
-
+// The float tokens and raw values of a binary stream, several pieces long.
 std::string binaryContent() {
     std::string bytes;
     unsigned seed = 7;
@@ -72,6 +64,14 @@ std::string binaryContent() {
 }
 
 #ifdef QUILLET_HAVE_ZLIB
+// RIB text of several pieces.
+std::string textContent() {
+    std::string text;
+    for (int i = 0; text.size() < 3 * GzipPieces::kPieceSize + 12345; ++i)
+        text += "Sphere 1 -1 1 " + std::to_string(i % 3600) + "\nTranslate 0 " + std::to_string(i) + " 0\n";
+    return text;
+}
+
 // The bytes of every gzip member in turn; members counts them. Empty when
 // the data is not gzip or a member is cut short.
 std::string gunzip(const std::string &data, int &members) {
@@ -111,7 +111,6 @@ std::string gzreadFile(const std::string &path) {
     gzclose(file);
     return out;
 }
-#endif
 
 // What the library's parser reads from the file, written again.
 std::string reparsed(const std::string &path) {
@@ -125,6 +124,8 @@ std::string reparsed(const std::string &path) {
     std::remove(copy.c_str());
     return bytes;
 }
+
+#endif
 
 TEST(CompressedStream, OnlyANameEndingInGzCompresses) {
     if (!GzipPieces::available()) GTEST_SKIP() << "built without libdeflate";
