@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 
 namespace {
@@ -20,6 +21,12 @@ double processorSeconds() {
     struct rusage usage;
     getrusage(RUSAGE_SELF, &usage);
     return seconds(usage);
+}
+
+double threadProcessorSeconds() {
+    timespec now;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
 ChildRun runChild(const std::vector<std::string> &command) {
