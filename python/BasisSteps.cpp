@@ -1,14 +1,11 @@
 #include "python/BasisSteps.h"
 
-#include "quillet/RibWriter.h"
-
 namespace quillet {
 namespace python {
 
 BasisSteps currentSteps() {
-    const RibWriter *writer = dynamic_cast<const RibWriter *>(static_cast<RenderContext *>(RiGetContext()));
-    if (writer == nullptr) return BasisSteps{RI_BEZIERSTEP, RI_BEZIERSTEP};
-    return BasisSteps{writer->uStep, writer->vStep};
+    const RenderContext *context = static_cast<RenderContext *>(RiGetContext());
+    return context ? basisSteps(*context) : BasisSteps{};
 }
 
 ClassCounts steppedCounts(const SteppedCounts &result, RtToken type) {

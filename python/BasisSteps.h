@@ -5,14 +5,10 @@
 
 #include "format/GeometryCounts.h"
 #include "python/Arguments.h"
+#include "quillet/RibWriter.h"
 
 namespace quillet {
 namespace python {
-
-struct BasisSteps {
-    RtInt u;
-    RtInt v;
-};
 
 // The steps of the current stream, or the default steps without one.
 BasisSteps currentSteps();
