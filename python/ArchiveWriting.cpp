@@ -31,7 +31,7 @@ private:
     RtContextHandle previous;
 };
 
-py::object writeArchive(const char *name, py::function draw) {
+BoundResult writeArchive(const char *name, py::function draw) {
     requireWritableFile(name);
     ArchiveScope scope(RiGetContext());
     StreamOptions options = nextStreamOptions();
@@ -52,8 +52,8 @@ py::object writeArchive(const char *name, py::function draw) {
     const bool measured = bounding->measured();
     bounding->bound(bound);
     delete bounding;
-    if (!measured) return py::none();
-    return py::make_tuple(bound[0], bound[1], bound[2], bound[3], bound[4], bound[5]);
+    if (!measured) return as<BoundResult>(py::none());
+    return as<BoundResult>(py::make_tuple(bound[0], bound[1], bound[2], bound[3], bound[4], bound[5]));
 }
 
 }  // namespace

@@ -180,10 +180,9 @@ void bindContextEntries(RiClass &ri) {
         methodDoc("End"));
     ri.def(
         "GetContext",
-        [](Ri &) -> py::object {
+        [](Ri &) {
             RtContextHandle handle = RiGetContext();
-            if (handle == nullptr) return py::none();
-            return py::cast(ContextHandle{handle});
+            return as<ContextValue>(handle != nullptr ? py::cast(ContextHandle{handle}) : py::none());
         },
         methodDoc("GetContext"));
     ri.def(
