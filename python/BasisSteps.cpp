@@ -12,8 +12,8 @@ const char kBadBasisStep[] = "bad basis step %d: set a basis with a step of 1 or
 
 }  // namespace
 
-BasisSteps currentSteps() {
-    const RibWriter *writer = dynamic_cast<const RibWriter *>(static_cast<RenderContext *>(RiGetContext()));
+BasisSteps currentSteps(RtContextHandle stream) {
+    const RibWriter *writer = dynamic_cast<const RibWriter *>(static_cast<RenderContext *>(stream));
     if (writer == nullptr) return BasisSteps{RI_BEZIERSTEP, RI_BEZIERSTEP};
     return BasisSteps{writer->uStep, writer->vStep};
 }

@@ -14,8 +14,9 @@ struct BasisSteps {
     RtInt v;
 };
 
-// The steps of the current stream, or the default steps without one.
-BasisSteps currentSteps();
+// The steps of a stream, or the default steps when it is none or not a
+// stream writer.
+BasisSteps currentSteps(RtContextHandle stream);
 
 // The counts of a patch or curves request; ValueError for an unknown patch
 // type or a basis step below 1.

@@ -85,7 +85,7 @@ void bindPolygonPatchEntries(RiClass &ri) {
         [](Ri &self, Name type, RtInt nu, Name uwrap, RtInt nv, Name vwrap, py::handle params) {
             Request request(self, "PatchMesh");
             ParamDict list(params);
-            BasisSteps steps = currentSteps();
+            BasisSteps steps = currentSteps(request.stream());
             list.bind(steppedCounts(patchMeshCounts(type, nu, uwrap, nv, vwrap, steps.u, steps.v), type));
             request.write([&] { RiPatchMeshV(type, nu, uwrap, nv, vwrap, list.size(), list.tokens(), list.values()); });
         },

@@ -9,18 +9,25 @@ namespace python {
 namespace {
 
 const char kNoStream[] = "%s called before Begin (no stream is current)";
+const char kEnded[] = "%s: this object's stream has ended";
 const char kStreamChanged[] = "%s: the stream was ended or changed while the call's values were converted";
 
 }  // namespace
 
-unsigned long Ri::changes = 0;
-
-Request::Request(Ri &ri, const char *name) : ri(ri), requestName(name), generation(ri.generation()) {
-    if (ri.stream() == nullptr) raiseError(formatString(kNoStream, name), RIE_NOTSTARTED);
+Request::Request(Ri &ri, const char *name)
+    : ri(ri),
+      requestName(name),
+      generation(ri.generation()),
+      streamHandle(ri.stream()),
+      elementsBefore(convertedElements()) {
+    if (ri.streamEnded()) raiseError(formatString(kEnded, name), RIE_NOTSTARTED);
+    if (streamHandle == nullptr) raiseError(formatString(kNoStream, name), RIE_NOTSTARTED);
 }
 
+// Whether the stream is still live is checked once it is held.
 void Request::check() const {
-    if (ri.generation() != generation || ri.stream() == nullptr) raiseError(formatString(kStreamChanged, requestName));
+    if (ri.generation() != generation || ri.stream() != streamHandle)
+        raiseError(formatString(kStreamChanged, requestName));
 }
 
 }  // namespace python

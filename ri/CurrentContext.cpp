@@ -96,6 +96,23 @@ bool isLiveContext(RtContextHandle handle) {
     return handle != nullptr && isLive(handle);
 }
 
+ThreadContextScope::ThreadContextScope(RtContextHandle context)
+    : previousChosen(threadCurrent.chosen),
+      previousContext(threadCurrent.context),
+      previousEndedWhenChecked(threadCurrent.endedWhenChecked) {
+    threadCurrent.chosen = true;
+    threadCurrent.context = static_cast<RenderContext *>(context);
+    threadCurrent.endedWhenChecked = endedContexts.load(std::memory_order_acquire);
+}
+
+// The previous context may have ended meanwhile: the count of ended contexts
+// kept with it makes current() check it again.
+ThreadContextScope::~ThreadContextScope() {
+    threadCurrent.chosen = previousChosen;
+    threadCurrent.context = previousContext;
+    threadCurrent.endedWhenChecked = previousEndedWhenChecked;
+}
+
 RenderContext *activeContext(const char *entryName) {
     RenderContext *context = current();
     if (context == nullptr) reportError(RIE_NOTSTARTED, RIE_SEVERE, entryName);
