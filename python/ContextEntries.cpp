@@ -69,8 +69,7 @@ struct PythonWriter {
             return true;
         } catch (py::error_already_set &error) {
             if (!failure) failure = error.value();
-        } catch (...) {
-        }
+        } catch (...) {}
         return false;
     }
 };
@@ -120,8 +119,7 @@ void endWritingStreams() {
         if (!isLiveContext(entry.first)) continue;
         try {
             endHeld(entry.first, "End");
-        } catch (py::error_already_set &) {
-        }
+        } catch (py::error_already_set &) {}
     }
     writingStreams().clear();
 }

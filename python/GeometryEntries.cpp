@@ -23,7 +23,8 @@ void bindGeometryEntries(RiClass &ri) {
             IntArg sizesArg(nvertices, "nvertices");
             ParamDict list(params);
             Values<RtInt> sizes = sizesArg.values();
-            SteppedCounts counts = curvesCounts(type, sizes.count(), sizes.data, wrap, currentSteps(request.stream()).v);
+            SteppedCounts counts =
+                curvesCounts(type, sizes.count(), sizes.data, wrap, currentSteps(request.stream()).v);
             list.bind(steppedCounts(counts, type));
             request.write(
                 [&] { RiCurvesV(type, sizes.count(), sizes.data, wrap, list.size(), list.tokens(), list.values()); });

@@ -15,10 +15,7 @@ const char kStreamChanged[] = "%s: the stream was ended or changed while the cal
 }  // namespace
 
 Request::Request(Ri &ri, const char *name)
-    : ri(ri),
-      requestName(name),
-      generation(ri.generation()),
-      streamHandle(ri.stream()),
+    : ri(ri), requestName(name), generation(ri.generation()), streamHandle(ri.stream()),
       elementsBefore(convertedElements()) {
     if (ri.streamEnded()) raiseError(formatString(kEnded, name), RIE_NOTSTARTED);
     if (streamHandle == nullptr) raiseError(formatString(kNoStream, name), RIE_NOTSTARTED);

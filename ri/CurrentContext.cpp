@@ -97,8 +97,7 @@ bool isLiveContext(RtContextHandle handle) {
 }
 
 ThreadContextScope::ThreadContextScope(RtContextHandle context)
-    : previousChosen(threadCurrent.chosen),
-      previousContext(threadCurrent.context),
+    : previousChosen(threadCurrent.chosen), previousContext(threadCurrent.context),
       previousEndedWhenChecked(threadCurrent.endedWhenChecked) {
     threadCurrent.chosen = true;
     threadCurrent.context = static_cast<RenderContext *>(context);
