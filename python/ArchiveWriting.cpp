@@ -28,7 +28,8 @@ const char kDoc[] = "write_archive(name, draw) -> (xmin, xmax, ymin, ymax, zmin,
 // writes it; draw may have ended it already.
 void endArchive(BoundingContext *bounding) {
     if (!isLiveContext(bounding)) return;
-    StreamHold hold(bounding, "write_archive");
+    const StreamRef archive(bounding);
+    StreamHold hold(archive, "write_archive");
     delete bounding;
     hold.retire();
 }

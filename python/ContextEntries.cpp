@@ -23,8 +23,10 @@ const char kEndedContext[] = "Context: the stream of this handle has ended";
 const char kTooManyTargets[] = "Ri() takes at most one target";
 const char kInitDoc[] =
     "Ri() begins no stream; Ri(target) begins one as Begin(target) does (a file name, None for standard output, "
-    "\"|command\", or an object with a write(bytes) method). Used in a with block, the stream that the "
-    "object began is ended when the block ends, also when it ends with an exception.";
+    "\"|command\", or an object with a write(bytes) method). Each object writes its own stream, the one its "
+    "Begin opened or its Context chose; until then it follows the calling thread's current stream. Used in a "
+    "with block, the stream that the object began is ended when the block ends, also when it ends with an "
+    "exception.";
 
 // What GetContext returns: an opaque handle for Context.
 struct ContextHandle {
@@ -84,7 +86,7 @@ std::unordered_map<RtContextHandle, std::shared_ptr<PythonWriter>> &writingStrea
 
 // Ends the stream once no other thread writes it, without the interpreter
 // lock while it writes its last bytes.
-void endHeld(RtContextHandle stream, const char *request) {
+void endHeld(const StreamRef &stream, const char *request) {
     StreamHold hold(stream, request);
     {
         py::gil_scoped_release released;
@@ -104,13 +106,13 @@ void raiseFailedWrite(RtContextHandle stream) {
     throw py::error_already_set();
 }
 
-void endStream(RtContextHandle stream, const char *request) {
+void endStream(const StreamRef &stream, const char *request) {
     ReportsOfCall reports;
     endHeld(stream, request);
     // A stream on the standard output stream reaches it before any later
     // output of Python's own.
     std::fflush(stdout);
-    raiseFailedWrite(stream);
+    raiseFailedWrite(stream.handle());
     reports.raise();
 }
 
@@ -118,7 +120,7 @@ void endWritingStreams() {
     for (auto &entry : writingStreams()) {
         if (!isLiveContext(entry.first)) continue;
         try {
-            endHeld(entry.first, "End");
+            endHeld(StreamRef(entry.first), "End");
         } catch (py::error_already_set &) {}
     }
     writingStreams().clear();
@@ -160,7 +162,7 @@ void begin(Ri &self, py::handle target) {
 
 // End ends the stream the object's requests go to.
 void end(Ri &self) {
-    const RtContextHandle stream = Request(self, "End").stream();
+    const StreamRef stream = Request(self, "End").streamRef();
     self.streamChanged();
     endStream(stream, "End");
 }
@@ -169,7 +171,7 @@ void end(Ri &self) {
 // open, whichever stream its requests go to now.
 void endBegun(Ri &self) {
     if (!isLiveContext(self.begun)) return;
-    const RtContextHandle stream = self.begun;
+    const StreamRef stream(self.begun);
     self.begun = nullptr;
     self.streamChanged();
     endStream(stream, "End");
@@ -217,8 +219,8 @@ void bindContextEntries(RiClass &ri) {
         "Begin", [](Ri &self, py::handle target) { begin(self, target); }, py::arg("target") = py::none());
     ri.def("End", &end);
     ri.def("GetContext", [](Ri &self) -> py::object {
-        RtContextHandle handle = self.stream();
-        if (handle == nullptr) return py::none();
+        RtContextHandle handle = self.streamHandle();
+        if (!isLiveContext(handle)) return py::none();
         return py::cast(ContextHandle{handle});
     });
     ri.def("Context", &chooseContext);

@@ -15,15 +15,14 @@ const char kStreamChanged[] = "%s: the stream was ended or changed while the cal
 }  // namespace
 
 Request::Request(Ri &ri, const char *name)
-    : ri(ri), requestName(name), generation(ri.generation()), streamHandle(ri.stream()),
-      elementsBefore(convertedElements()) {
-    if (ri.streamEnded()) raiseError(formatString(kEnded, name), RIE_NOTSTARTED);
-    if (streamHandle == nullptr) raiseError(formatString(kNoStream, name), RIE_NOTSTARTED);
+    : ri(ri), requestName(name), generation(ri.generation()), target(ri.stream()), elementsBefore(convertedElements()) {
+    if (target.handle() == nullptr) raiseError(formatString(kNoStream, name), RIE_NOTSTARTED);
+    if (target.ended()) raiseError(formatString(kEnded, name), RIE_NOTSTARTED);
 }
 
 // Whether the stream is still live is checked once it is held.
 void Request::check() const {
-    if (ri.generation() != generation || ri.stream() != streamHandle)
+    if (ri.generation() != generation || ri.streamHandle() != target.handle())
         raiseError(formatString(kStreamChanged, requestName));
 }
 

@@ -42,7 +42,8 @@ public:
     }
 
     const char *name() const { return requestName; }
-    RtContextHandle stream() const { return streamHandle; }
+    RtContextHandle stream() const { return target.handle(); }
+    const StreamRef &streamRef() const { return target; }
 
 private:
     // Releasing and taking back the interpreter lock costs about as much as
@@ -53,7 +54,7 @@ private:
     // warning can run Python code, which may make requests on it.
     template <typename Call>
     auto callHolding(Call &call) -> decltype(call()) {
-        StreamHold hold(streamHandle, requestName);
+        StreamHold hold(target, requestName);
         std::optional<py::gil_scoped_release> released;
         if (convertedElements() - elementsBefore >= kElementsWorthReleasing) released.emplace();
         return call();
@@ -64,7 +65,7 @@ private:
     Ri &ri;
     const char *requestName;
     unsigned long generation;
-    RtContextHandle streamHandle;
+    StreamRef target;
     size_t elementsBefore;
 };
 

@@ -1,35 +1,35 @@
 // The stream of an Ri object (see RiObject.h).
 #include "python/RiObject.h"
 
-#include "ri/CurrentContext.h"
-
 namespace quillet {
 namespace python {
 
 namespace {
 
 // The archive that write_archive is writing on this thread, if any.
-thread_local RtContextHandle archiveOfThread = nullptr;
+thread_local const StreamRef *archiveOfThread = nullptr;
 
 }  // namespace
 
-RtContextHandle Ri::stream() const {
-    if (archiveOfThread != nullptr) return archiveOfThread;
-    if (own != nullptr) return isLiveContext(own) ? own : nullptr;
+StreamRef Ri::stream() const {
+    if (archiveOfThread != nullptr) return *archiveOfThread;
+    if (own.handle() != nullptr) return own;
+    return StreamRef(RiGetContext());
+}
+
+RtContextHandle Ri::streamHandle() const {
+    if (archiveOfThread != nullptr) return archiveOfThread->handle();
+    if (own.handle() != nullptr) return own.handle();
     return RiGetContext();
 }
 
-bool Ri::streamEnded() const {
-    return archiveOfThread == nullptr && own != nullptr && !isLiveContext(own);
-}
-
 void Ri::choose(RtContextHandle stream) {
-    own = stream;
+    own = StreamRef(stream);
     ++changes;
 }
 
-ArchiveRedirection::ArchiveRedirection(RtContextHandle archive) : outer(archiveOfThread) {
-    archiveOfThread = archive;
+ArchiveRedirection::ArchiveRedirection(RtContextHandle archive) : archive(archive), outer(archiveOfThread) {
+    archiveOfThread = &this->archive;
 }
 
 ArchiveRedirection::~ArchiveRedirection() {

@@ -2,6 +2,7 @@
 #ifndef QUILLET_PYTHON_RIOBJECT_H
 #define QUILLET_PYTHON_RIOBJECT_H
 
+#include "python/StreamHold.h"
 #include "quillet/ri.h"
 
 namespace quillet {
@@ -18,11 +19,10 @@ namespace python {
 // a request can tell whether its stream changed while it converted values.
 class Ri {
 public:
-    // The stream requests go to now; null for none.
-    RtContextHandle stream() const;
-    // True when the object's own stream has ended (and no archive is being
-    // written on this thread): its requests have nowhere to go.
-    bool streamEnded() const;
+    // The stream requests go to now: null for none, and possibly one that
+    // has ended since.
+    StreamRef stream() const;
+    RtContextHandle streamHandle() const;
     // The object's own stream from now on; null to follow the thread's.
     void choose(RtContextHandle stream);
     unsigned long generation() const { return changes; }
@@ -33,7 +33,7 @@ public:
     RtContextHandle begun = nullptr;
 
 private:
-    RtContextHandle own = nullptr;
+    StreamRef own;
     unsigned long changes = 0;
 };
 
@@ -47,7 +47,8 @@ public:
     ArchiveRedirection &operator=(const ArchiveRedirection &) = delete;
 
 private:
-    RtContextHandle outer;
+    StreamRef archive;
+    const StreamRef *outer;
 };
 
 }  // namespace python

@@ -11,11 +11,12 @@ namespace {
 const char kEndedMeanwhile[] = "%s: the stream ended while the call waited for it";
 const char kHeldAlready[] = "%s: called on a stream while it writes (from its own write method)";
 
-// The lock of every stream a call has held and that has not been retired.
-// Read by threads that hold no interpreter lock, so guarded by its own.
+// The lock of every stream that Python has reached and that has not been
+// retired. Read by threads that hold no interpreter lock, so guarded by its
+// own.
 struct StreamLocks {
     std::mutex guard;
-    std::unordered_map<RtContextHandle, std::shared_ptr<std::mutex>> locks;
+    std::unordered_map<RtContextHandle, std::shared_ptr<StreamLock>> locks;
 };
 
 StreamLocks &streamLocks() {
@@ -23,39 +24,32 @@ StreamLocks &streamLocks() {
     return *locks;
 }
 
-std::shared_ptr<std::mutex> lockOf(RtContextHandle stream) {
-    StreamLocks &all = streamLocks();
-    std::lock_guard<std::mutex> hold(all.guard);
-    std::shared_ptr<std::mutex> &lock = all.locks[stream];
-    if (!lock) lock = std::make_shared<std::mutex>();
-    return lock;
-}
-
-bool isStillLockOf(RtContextHandle stream, const std::shared_ptr<std::mutex> &lock) {
-    StreamLocks &all = streamLocks();
-    std::lock_guard<std::mutex> hold(all.guard);
-    auto found = all.locks.find(stream);
-    return found != all.locks.end() && found->second == lock;
-}
-
 thread_local const StreamHold *innermostHold = nullptr;
 
 }  // namespace
 
+StreamRef::StreamRef(RtContextHandle handle) : streamHandle(handle) {
+    if (handle == nullptr) return;
+    StreamLocks &all = streamLocks();
+    std::lock_guard<std::mutex> hold(all.guard);
+    std::shared_ptr<StreamLock> &found = all.locks[handle];
+    if (!found) found = std::make_shared<StreamLock>();
+    lock = found;
+}
+
 // Nobody waits for a stream's lock while holding the interpreter lock: the
 // holder may need that back (a write method, the end of a call that
-// released it).
-StreamHold::StreamHold(RtContextHandle stream, const char *request) : stream(stream), outer(innermostHold) {
+// released it). A stream that ended elsewhere is not live any more.
+StreamHold::StreamHold(const StreamRef &stream, const char *request) : stream(stream), outer(innermostHold) {
     if (heldByThisThread()) raiseError(formatString(kHeldAlready, request));
-    lock = lockOf(stream);
-    held = std::unique_lock<std::mutex>(*lock, std::try_to_lock);
+    held = std::unique_lock<std::mutex>(stream.lock->mutex, std::try_to_lock);
     if (!held.owns_lock()) {
         py::gil_scoped_release waiting;
         held.lock();
     }
-    if (!isStillLockOf(stream, lock) || !isLiveContext(stream))
+    if (stream.ended() || !isLiveContext(stream.handle()))
         raiseError(formatString(kEndedMeanwhile, request), RIE_NOTSTARTED);
-    current.emplace(stream);
+    current.emplace(stream.handle());
     innermostHold = this;
 }
 
@@ -65,15 +59,16 @@ StreamHold::~StreamHold() {
 
 bool StreamHold::heldByThisThread() const {
     for (const StreamHold *hold = outer; hold != nullptr; hold = hold->outer)
-        if (hold->stream == stream) return true;
+        if (hold->stream.handle() == stream.handle()) return true;
     return false;
 }
 
 void StreamHold::retire() {
+    stream.lock->retired.store(true, std::memory_order_release);
     StreamLocks &all = streamLocks();
     std::lock_guard<std::mutex> hold(all.guard);
-    auto found = all.locks.find(stream);
-    if (found != all.locks.end() && found->second == lock) all.locks.erase(found);
+    auto found = all.locks.find(stream.handle());
+    if (found != all.locks.end() && found->second == stream.lock) all.locks.erase(found);
 }
 
 }  // namespace python

@@ -5,6 +5,7 @@
 #ifndef QUILLET_PYTHON_STREAMHOLD_H
 #define QUILLET_PYTHON_STREAMHOLD_H
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -15,6 +16,29 @@
 namespace quillet {
 namespace python {
 
+struct StreamLock {
+    std::mutex mutex;
+    // Set under the mutex once the stream has ended.
+    std::atomic<bool> retired{false};
+};
+
+// A stream as Python reaches it: its handle and its lock, the one lock of
+// that stream until it ends.
+class StreamRef {
+public:
+    StreamRef() = default;
+    explicit StreamRef(RtContextHandle handle);
+
+    RtContextHandle handle() const { return streamHandle; }
+    // True once the stream has ended through the module.
+    bool ended() const { return lock && lock->retired.load(std::memory_order_acquire); }
+
+private:
+    friend class StreamHold;
+    RtContextHandle streamHandle = nullptr;
+    std::shared_ptr<StreamLock> lock;
+};
+
 class StreamHold {
 public:
     // Waits, without the interpreter lock, while another thread holds the
@@ -22,7 +46,7 @@ public:
     // quillet.Error naming `request` when the stream ended meanwhile, or
     // when this thread holds it already (a write method of the stream
     // making requests on it).
-    StreamHold(RtContextHandle stream, const char *request);
+    StreamHold(const StreamRef &stream, const char *request);
     ~StreamHold();
     StreamHold(const StreamHold &) = delete;
     StreamHold &operator=(const StreamHold &) = delete;
@@ -35,10 +59,10 @@ public:
 private:
     bool heldByThisThread() const;
 
-    RtContextHandle stream;
+    // The caller's, which outlives the hold.
+    const StreamRef &stream;
     // The holds this thread made before this one and still keeps.
     const StreamHold *outer;
-    std::shared_ptr<std::mutex> lock;
     std::unique_lock<std::mutex> held;
     std::optional<ThreadContextScope> current;
 };
