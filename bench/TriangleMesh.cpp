@@ -26,16 +26,33 @@ TriangleMesh::TriangleMesh() {
         }
 }
 
+// The arguments of the mesh's one request.
+struct TriangleMesh::Request {
+    explicit Request(const TriangleMesh &mesh)
+        : npolys(RtInt(mesh.nvertices.size())), nvertices(const_cast<RtInt *>(mesh.nvertices.data())),
+          vertices(const_cast<RtInt *>(mesh.vertices.data())), values{const_cast<RtFloat *>(mesh.positions.data()),
+                                                                      const_cast<RtFloat *>(mesh.normals.data()),
+                                                                      const_cast<RtFloat *>(mesh.st.data())} {}
+    RtInt npolys;
+    RtInt *nvertices, *vertices;
+    RtToken tokens[3] = {RI_P, RI_N, RI_ST};
+    RtPointer values[3];
+};
+
 void TriangleMesh::write(const char *target, bool binary) const {
     const char *format = binary ? "binary" : "ascii";
     RiOption("rib", "format", &format, RI_NULL);
     RiBegin(target);
     RiWorldBegin();
-    RtToken tokens[] = {RI_P, RI_N, RI_ST};
-    RtPointer values[] = {const_cast<RtFloat *>(positions.data()), const_cast<RtFloat *>(normals.data()),
-                          const_cast<RtFloat *>(st.data())};
-    RiPointsPolygonsV(RtInt(nvertices.size()), const_cast<RtInt *>(nvertices.data()),
-                      const_cast<RtInt *>(vertices.data()), 3, tokens, values);
+    Request r(*this);
+    RiPointsPolygonsV(r.npolys, r.nvertices, r.vertices, 3, r.tokens, r.values);
     RiWorldEnd();
     RiEnd();
+}
+
+void TriangleMesh::write(quillet::RenderContext &rib) const {
+    rib.WorldBegin();
+    Request r(*this);
+    rib.PointsPolygonsV(r.npolys, r.nvertices, r.vertices, 3, r.tokens, r.values);
+    rib.WorldEnd();
 }

@@ -1,5 +1,8 @@
-// Integer text of nine and ten digits, digit pair by digit pair.
+// Integer text of nine and ten digits, digit pair by digit pair, and the
+// integer-text rule.
 #include "format/IntegerText.h"
+
+#include <charconv>
 
 #include "format/DigitPairs.h"
 
@@ -20,6 +23,13 @@ size_t formatUint32(char *text, uint32_t n) {
     else
         d[-1] = char('0' + n);
     return length;
+}
+
+bool readsAsInteger(const char *first, const char *last, int32_t &value) {
+    if (first < last && *first == '+') ++first;
+    const bool negative = first < last && *first == '-';
+    const auto result = std::from_chars(first, last, value);
+    return result.ec == std::errc() && result.ptr == last && !(negative && value == 0);
 }
 
 }  // namespace quillet

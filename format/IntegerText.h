@@ -1,5 +1,5 @@
 // Decimal text of 32-bit integers without printf, for the integer arrays and
-// the request writers.
+// the request writers, and the rule for number text that names an integer.
 #ifndef QUILLET_INTEGERTEXT_H
 #define QUILLET_INTEGERTEXT_H
 
@@ -14,6 +14,12 @@ const size_t kInt32TextMax = 11;
 
 // Decimal text of n (no terminator) digit pair by digit pair; its length.
 size_t formatUint32(char *text, uint32_t n);
+
+// Whether number text reads as a 32-bit integer: an optional '+' or '-'
+// and decimal digits within range, but not a negative zero, which keeps its
+// sign only as a float. value gets the integer. A request the reader does
+// not know has each number's type from its text by this rule.
+bool readsAsInteger(const char *first, const char *last, int32_t &value);
 
 namespace integertext {
 

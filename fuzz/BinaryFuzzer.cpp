@@ -6,7 +6,6 @@
 using namespace fuzzing;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    if (namesVersion(data, size)) return 0;
     Rewritten binary = rewrite(data, size, true);
     Rewritten direct = rewrite(data, size, false);
     Rewritten throughBinary = rewrite(binary.stream, false);

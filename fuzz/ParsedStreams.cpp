@@ -18,12 +18,7 @@ public:
         declared = true;
         return ForwardingContext::Declare(name, declaration);
     }
-    RtVoid UnknownRequestV(RtToken name, RtInt nargs, const RequestValue args[], RtInt n, RtToken tokens[],
-                           const RequestValue values[]) override {
-        unknown = true;
-        ForwardingContext::UnknownRequestV(name, nargs, args, n, tokens, values);
-    }
-    bool declared = false, unknown = false;
+    bool declared = false;
 };
 
 }  // namespace
@@ -51,7 +46,6 @@ Rewritten rewrite(const void *data, size_t size, bool binary, const Wrapper &wra
         Quiet quiet;
         out.result = parseRib(data, size, "fuzz", spotter, quiet);
         out.declared = spotter.declared;
-        out.unknown = spotter.unknown;
     });
     return out;
 }

@@ -11,7 +11,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "quillet/RibParser.h"
 #include "quillet/RibWriter.h"
@@ -25,14 +24,6 @@ public:
 };
 
 // A failed expectation is a finding.
-// A stream that names "version" is left out of the round-trip comparisons:
-// the header's version number is not yet stable under rewriting when a
-// stream raises it more than once or inside a request (a known fault).
-inline bool namesVersion(const uint8_t *data, size_t size) {
-    const std::string_view text(reinterpret_cast<const char *>(data), size);
-    return text.find("version") != std::string_view::npos;
-}
-
 inline void require(bool condition) {
     if (!condition) __builtin_trap();
 }
@@ -43,11 +34,6 @@ std::string writtenBy(bool binary, const std::function<void(quillet::RibWriter &
 struct Rewritten {
     std::string stream;
     bool declared = false;  // the stream declared something
-    // It held an unknown request: an array of whole numbers that was read
-    // as floats reads back as integers, written in the integer form.
-    bool unknown = false;
-    // Whether its text can be compared with that of another reading.
-    bool comparable() const { return !declared && !unknown; }
     quillet::RibParseResult result;
 };
 // A context in front of the writer, made for one parse.

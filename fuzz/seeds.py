@@ -78,6 +78,10 @@ TOKENS = [
     'Surface "plastic" "uniform float[1111111111111111111111] long" [1 2 3 4]', 'Option "user" "string s" "plain"',
     'AttributeEnd', 'WorldEnd\nFrameEnd', ']', '[', '"unterminated', '[0 0 0', '#', 'Sphere 1 -1 1 360 # tail comment\nDisk 0 1 360',
     'NotARequest 1 2 3\nSphere 1 -1 1 360', '\x01', 'Sphere\t1\r\n-1\f1\v360', 'x' * 40,
+    # Version lines that are not the header: a second one, one after a
+    # comment, and one inside a request's values.
+    'version 31.0\nversion 6.03', 'version 31.0\n# c\nversion 6.03\nSphere 1 -1 1 360',
+    'Sphere 1 -1 1 360\nversion 4', 'GeneralPolygon [4 3] "P" [0 0 0 4 0 0 4 4 0 0 4 0 1 1 0 version 4 2 1 0 1 2 0]',
 ]
 
 

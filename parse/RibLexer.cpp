@@ -138,6 +138,15 @@ Token RibLexer::fail(Token &t, const std::string &message) {
     return t;
 }
 
+Token RibLexer::cannotStart(Token &t, unsigned char c) {
+    report(t.line, t.offset, formatString(kCannotStart, c), true);
+    t.kind = TokenKind::Fatal;
+    stoppedOnFatal = true;
+    pos = end;
+    ended = true;
+    return t;
+}
+
 void RibLexer::skipPendingFloats() {
     while (pendingFloats > 0) {
         if (!fill(4)) {
@@ -395,12 +404,7 @@ Token RibLexer::next() {
         if (isKeywordStart(c)) return scanWord(t, true);
         if (isNumberStart(c)) return scanWord(t, false);
         ++pos;
-        report(t.line, t.offset, formatString(kCannotStart, c), true);
-        t.kind = TokenKind::Fatal;
-        stoppedOnFatal = true;
-        pos = end;
-        ended = true;
-        return t;
+        return cannotStart(t, c);
     }
 }
 
@@ -670,12 +674,7 @@ Token RibLexer::scanBinary(Token &t) {
         t.length = it->second->size();
         return t;
     }
-    report(t.line, t.offset, formatString(kCannotStart, c), true);
-    t.kind = TokenKind::Fatal;
-    stoppedOnFatal = true;
-    pos = end;
-    ended = true;
-    return t;
+    return cannotStart(t, c);
 }
 
 }  // namespace quillet

@@ -100,6 +100,8 @@ private:
     bool readCounted(uint64_t length, std::string &out, Token &t, unsigned char code);
     uint64_t readUnsigned(size_t bytes);
     Token fail(Token &t, const std::string &message);
+    // A byte that begins no token: reported, and reading stops for good.
+    Token cannotStart(Token &t, unsigned char c);
 
     std::unique_ptr<ByteInput> input;
     StringArena &strings;

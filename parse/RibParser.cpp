@@ -15,6 +15,7 @@
 #include "decl/Predeclare.h"
 #include "decl/UndeclaredParameter.h"
 #include "format/FormatString.h"
+#include "format/IntegerText.h"
 #include "parse/DroppedBlocks.h"
 #include "parse/RequestCalls.h"
 #include "parse/RibLexer.h"
@@ -43,6 +44,7 @@ const char kArrayTooLong[] = "array longer than %zu values";
 const char kRequestTextTooLong[] = "%s: strings longer than %zu bytes in all";
 const char kMemorySpent[] = "the parse's memory budget of %llu bytes is spent: request dropped";
 const char kOutOfMemory[] = "out of memory: reading stops here";
+const char kMisplacedVersion[] = "version: should come once, before every other request";
 const char kStructureHeader[] = "#RenderMan RIB-Structure 1.0";
 const char kCommentRecord[] = "comment";
 const char kStructureRecord[] = "structure";
@@ -116,22 +118,10 @@ bool toInt(const Token &t, RtInt &out) {
     return toDouble(t, value) && integral(value, out);
 }
 
-// An ASCII number written as an integer ("12", not "12.0" or a binary number).
-bool isIntegerText(const Token &t, RtInt &out) {
-    if (t.binaryNumber) return false;
-    const char *first, *last;
-    numberText(t, first, last);
-    auto result = std::from_chars(first, last, out);
-    return result.ec == std::errc() && result.ptr == last;
-}
-
-// An unknown request's number is an integer when its text is one, except
-// "-0", which stays a float so that its sign is written again.
+// An unknown request's number is an integer when its text is one ("12",
+// not "12.0", "-0" or a binary number).
 bool isUnknownInteger(const Token &t, RtInt &out) {
-    if (!isIntegerText(t, out)) return false;
-    const char *first, *last;
-    numberText(t, first, last);
-    return !(out == 0 && first < last && *first == '-');
+    return !t.binaryNumber && readsAsInteger(t.text, t.text + t.length, out);
 }
 
 class Parser {
@@ -241,6 +231,8 @@ private:
     bool havePeek = false;
     bool quiet = false;
     bool atStart = true;
+    // No request has come yet: a version line here is the stream's header.
+    bool versionMayCome = true;
     bool inputFailureReported = false;
     bool holdComments = false;
     bool readingRequest = false;  // between a request's keyword and its last value
@@ -448,6 +440,8 @@ bool Parser::step() {
         resync();
         return true;
     }
+    const bool versionIsHeader = versionMayCome;
+    versionMayCome = false;
     if (!t.shape) {
         passUnknown(t);
         return !stopped;
@@ -463,7 +457,12 @@ bool Parser::step() {
         return true;
     }
     if (kind == Request::Version) {
-        target.Version(request.n(0));
+        // Any other version line is reported and dropped: where it stands
+        // it names nothing, and the writer writes its header itself.
+        if (versionIsHeader)
+            target.Version(request.n(0));
+        else
+            reportHere(kMisplacedVersion);
     } else if (blocks.mayClose(kind)) {
         diagnostics.reached(lexer.position());
         if (!diagnostics.proceed(request.line, request.offset)) return false;

@@ -1,6 +1,6 @@
 // Entry points of camera, display and renderer options.
 #include "ri/CurrentContext.h"
-#include "ri/NamedListEntries.h"
+#include "ri/EntryPoints.h"
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
@@ -18,75 +18,42 @@ void forwardOption(const char *entryName, RtToken name, RtInt n, RtToken tokens[
 
 }  // namespace
 
-RtVoid RiFormat(RtInt xresolution, RtInt yresolution, RtFloat pixelaspectratio) {
-    if (RenderContext *c = activeContext(__func__)) c->Format(xresolution, yresolution, pixelaspectratio);
-}
+QUILLET_ENTRY(Format, (RtInt xresolution, RtInt yresolution, RtFloat pixelaspectratio),
+              (xresolution, yresolution, pixelaspectratio))
 
-RtVoid RiFrameAspectRatio(RtFloat ratio) {
-    if (RenderContext *c = activeContext(__func__)) c->FrameAspectRatio(ratio);
-}
+QUILLET_ENTRY(FrameAspectRatio, (RtFloat ratio), (ratio))
 
-RtVoid RiScreenWindow(RtFloat left, RtFloat right, RtFloat bottom, RtFloat top) {
-    if (RenderContext *c = activeContext(__func__)) c->ScreenWindow(left, right, bottom, top);
-}
+QUILLET_ENTRY(ScreenWindow, (RtFloat left, RtFloat right, RtFloat bottom, RtFloat top), (left, right, bottom, top))
 
-RtVoid RiCropWindow(RtFloat xmin, RtFloat xmax, RtFloat ymin, RtFloat ymax) {
-    if (RenderContext *c = activeContext(__func__)) c->CropWindow(xmin, xmax, ymin, ymax);
-}
+QUILLET_ENTRY(CropWindow, (RtFloat xmin, RtFloat xmax, RtFloat ymin, RtFloat ymax), (xmin, xmax, ymin, ymax))
 
 QUILLET_NAMED_LIST_ENTRIES(Projection, name)
 
-RtVoid RiClipping(RtFloat hither, RtFloat yon) {
-    if (RenderContext *c = activeContext(__func__)) c->Clipping(hither, yon);
-}
+QUILLET_ENTRY(Clipping, (RtFloat hither, RtFloat yon), (hither, yon))
 
-RtVoid RiDepthOfField(RtFloat fstop, RtFloat focallength, RtFloat focaldistance) {
-    if (RenderContext *c = activeContext(__func__)) c->DepthOfField(fstop, focallength, focaldistance);
-}
+QUILLET_ENTRY(DepthOfField, (RtFloat fstop, RtFloat focallength, RtFloat focaldistance),
+              (fstop, focallength, focaldistance))
 
-RtVoid RiShutter(RtFloat opentime, RtFloat closetime) {
-    if (RenderContext *c = activeContext(__func__)) c->Shutter(opentime, closetime);
-}
+QUILLET_ENTRY(Shutter, (RtFloat opentime, RtFloat closetime), (opentime, closetime))
 
-RtVoid RiPixelVariance(RtFloat variation) {
-    if (RenderContext *c = activeContext(__func__)) c->PixelVariance(variation);
-}
+QUILLET_ENTRY(PixelVariance, (RtFloat variation), (variation))
 
-RtVoid RiPixelSamples(RtFloat xsamples, RtFloat ysamples) {
-    if (RenderContext *c = activeContext(__func__)) c->PixelSamples(xsamples, ysamples);
-}
+QUILLET_ENTRY(PixelSamples, (RtFloat xsamples, RtFloat ysamples), (xsamples, ysamples))
 
-RtVoid RiPixelFilter(RtFilterFunc function, RtFloat xwidth, RtFloat ywidth) {
-    if (RenderContext *c = activeContext(__func__)) c->PixelFilter(function, xwidth, ywidth);
-}
+QUILLET_ENTRY(PixelFilter, (RtFilterFunc function, RtFloat xwidth, RtFloat ywidth), (function, xwidth, ywidth))
 
-RtVoid RiExposure(RtFloat gain, RtFloat gamma) {
-    if (RenderContext *c = activeContext(__func__)) c->Exposure(gain, gamma);
-}
+QUILLET_ENTRY(Exposure, (RtFloat gain, RtFloat gamma), (gain, gamma))
 
-RtVoid RiQuantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloat ditheramplitude) {
-    if (RenderContext *c = activeContext(__func__)) c->Quantize(type, one, min, max, ditheramplitude);
-}
+QUILLET_ENTRY(Quantize, (RtToken type, RtInt one, RtInt min, RtInt max, RtFloat ditheramplitude),
+              (type, one, min, max, ditheramplitude))
 
-RtVoid RiDisplay(const char *name, RtToken type, RtToken mode, ...) {
-    QUILLET_PARAM_LIST(params, mode);
-    if (RenderContext *c = activeContext(__func__))
-        c->DisplayV(name, type, mode, params.count(), params.tokens(), params.values());
-}
-
-RtVoid RiDisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->DisplayV(name, type, mode, n, tokens, values);
-}
+QUILLET_LIST_ENTRIES(Display, (const char *name, RtToken type, RtToken mode), (name, type, mode), mode)
 
 QUILLET_NAMED_LIST_ENTRIES(Hider, type)
 
-RtVoid RiColorSamples(RtInt n, RtFloat nRGB[], RtFloat RGBn[]) {
-    if (RenderContext *c = activeContext(__func__)) c->ColorSamples(n, nRGB, RGBn);
-}
+QUILLET_ENTRY(ColorSamples, (RtInt n, RtFloat nRGB[], RtFloat RGBn[]), (n, nRGB, RGBn))
 
-RtVoid RiRelativeDetail(RtFloat relativedetail) {
-    if (RenderContext *c = activeContext(__func__)) c->RelativeDetail(relativedetail);
-}
+QUILLET_ENTRY(RelativeDetail, (RtFloat relativedetail), (relativedetail))
 
 RtVoid RiOption(RtToken name, ...) {
     // Collected before the name test: stream options work without a context.
@@ -98,8 +65,7 @@ RtVoid RiOptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     forwardOption(__func__, name, n, tokens, values);
 }
 
-RtVoid RiClippingPlane(RtFloat x, RtFloat y, RtFloat z, RtFloat nx, RtFloat ny, RtFloat nz) {
-    if (RenderContext *c = activeContext(__func__)) c->ClippingPlane(x, y, z, nx, ny, nz);
-}
+QUILLET_ENTRY(ClippingPlane, (RtFloat x, RtFloat y, RtFloat z, RtFloat nx, RtFloat ny, RtFloat nz),
+              (x, y, z, nx, ny, nz))
 
 QUILLET_NAMED_LIST_ENTRIES(Camera, name)

@@ -1,68 +1,36 @@
 // Entry points of attributes, shaders and lights.
-#include "ri/CurrentContext.h"
-#include "ri/NamedListEntries.h"
-#include "ri/ParamList.h"
+#include "ri/EntryPoints.h"
 
-using quillet::activeContext;
-using quillet::RenderContext;
+QUILLET_ENTRY(Color, (RtColor color), (color))
 
-RtVoid RiColor(RtColor color) {
-    if (RenderContext *c = activeContext(__func__)) c->Color(color);
-}
+QUILLET_ENTRY(Opacity, (RtColor color), (color))
 
-RtVoid RiOpacity(RtColor color) {
-    if (RenderContext *c = activeContext(__func__)) c->Opacity(color);
-}
+QUILLET_ENTRY(TextureCoordinates,
+              (RtFloat s1, RtFloat t1, RtFloat s2, RtFloat t2, RtFloat s3, RtFloat t3, RtFloat s4, RtFloat t4),
+              (s1, t1, s2, t2, s3, t3, s4, t4))
 
-RtVoid RiTextureCoordinates(RtFloat s1, RtFloat t1, RtFloat s2, RtFloat t2, RtFloat s3, RtFloat t3, RtFloat s4,
-                            RtFloat t4) {
-    if (RenderContext *c = activeContext(__func__)) c->TextureCoordinates(s1, t1, s2, t2, s3, t3, s4, t4);
-}
+QUILLET_ENTRY(ShadingRate, (RtFloat size), (size))
 
-RtVoid RiShadingRate(RtFloat size) {
-    if (RenderContext *c = activeContext(__func__)) c->ShadingRate(size);
-}
+QUILLET_ENTRY(ShadingInterpolation, (RtToken type), (type))
 
-RtVoid RiShadingInterpolation(RtToken type) {
-    if (RenderContext *c = activeContext(__func__)) c->ShadingInterpolation(type);
-}
+QUILLET_ENTRY(Matte, (RtBoolean onoff), (onoff))
 
-RtVoid RiMatte(RtBoolean onoff) {
-    if (RenderContext *c = activeContext(__func__)) c->Matte(onoff);
-}
+QUILLET_ENTRY(Bound, (RtBound bound), (bound))
 
-RtVoid RiBound(RtBound bound) {
-    if (RenderContext *c = activeContext(__func__)) c->Bound(bound);
-}
+QUILLET_ENTRY(Detail, (RtBound bound), (bound))
 
-RtVoid RiDetail(RtBound bound) {
-    if (RenderContext *c = activeContext(__func__)) c->Detail(bound);
-}
+QUILLET_ENTRY(DetailRange, (RtFloat minvisible, RtFloat lowertransition, RtFloat uppertransition, RtFloat maxvisible),
+              (minvisible, lowertransition, uppertransition, maxvisible))
 
-RtVoid RiDetailRange(RtFloat minvisible, RtFloat lowertransition, RtFloat uppertransition, RtFloat maxvisible) {
-    if (RenderContext *c = activeContext(__func__))
-        c->DetailRange(minvisible, lowertransition, uppertransition, maxvisible);
-}
+QUILLET_ENTRY(GeometricApproximation, (RtToken type, RtFloat value), (type, value))
 
-RtVoid RiGeometricApproximation(RtToken type, RtFloat value) {
-    if (RenderContext *c = activeContext(__func__)) c->GeometricApproximation(type, value);
-}
+QUILLET_ENTRY(GeometricRepresentation, (RtToken type), (type))
 
-RtVoid RiGeometricRepresentation(RtToken type) {
-    if (RenderContext *c = activeContext(__func__)) c->GeometricRepresentation(type);
-}
+QUILLET_ENTRY(Sides, (RtInt sides), (sides))
 
-RtVoid RiSides(RtInt sides) {
-    if (RenderContext *c = activeContext(__func__)) c->Sides(sides);
-}
+QUILLET_ENTRY(Orientation, (RtToken orientation), (orientation))
 
-RtVoid RiOrientation(RtToken orientation) {
-    if (RenderContext *c = activeContext(__func__)) c->Orientation(orientation);
-}
-
-RtVoid RiReverseOrientation(void) {
-    if (RenderContext *c = activeContext(__func__)) c->ReverseOrientation();
-}
+QUILLET_ENTRY(ReverseOrientation, (void), ())
 
 QUILLET_NAMED_LIST_ENTRIES(Attribute, name)
 QUILLET_NAMED_LIST_ENTRIES(Surface, name)
@@ -72,31 +40,7 @@ QUILLET_NAMED_LIST_ENTRIES(Interior, name)
 QUILLET_NAMED_LIST_ENTRIES(Exterior, name)
 QUILLET_NAMED_LIST_ENTRIES(Imager, name)
 
-// The light entry points return a handle; their not-started report carries no message.
-RtLightHandle RiLightSource(RtToken name, ...) {
-    RenderContext *c = activeContext(nullptr);
-    if (!c) return nullptr;
-    QUILLET_PARAM_LIST(params, name);
-    return c->LightSourceV(name, params.count(), params.tokens(), params.values());
-}
+QUILLET_RESULT_NAMED_LIST_ENTRIES(RtLightHandle, LightSource)
+QUILLET_RESULT_NAMED_LIST_ENTRIES(RtLightHandle, AreaLightSource)
 
-RtLightHandle RiLightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    RenderContext *c = activeContext(nullptr);
-    return c ? c->LightSourceV(name, n, tokens, values) : nullptr;
-}
-
-RtLightHandle RiAreaLightSource(RtToken name, ...) {
-    RenderContext *c = activeContext(nullptr);
-    if (!c) return nullptr;
-    QUILLET_PARAM_LIST(params, name);
-    return c->AreaLightSourceV(name, params.count(), params.tokens(), params.values());
-}
-
-RtLightHandle RiAreaLightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    RenderContext *c = activeContext(nullptr);
-    return c ? c->AreaLightSourceV(name, n, tokens, values) : nullptr;
-}
-
-RtVoid RiIlluminate(RtLightHandle light, RtBoolean onoff) {
-    if (RenderContext *c = activeContext(__func__)) c->Illuminate(light, onoff);
-}
+QUILLET_ENTRY(Illuminate, (RtLightHandle light, RtBoolean onoff), (light, onoff))

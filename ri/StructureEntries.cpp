@@ -2,65 +2,38 @@
 // object and motion blocks, declarations, archives and the error handler
 // request; inline archives, conditional and resource blocks, system commands.
 #include "ri/CurrentContext.h"
+#include "ri/EntryPoints.h"
 #include "ri/ParamList.h"
 
 using quillet::activeContext;
 using quillet::MotionTimes;
 using quillet::RenderContext;
 
-RtVoid RiFrameBegin(RtInt frame) {
-    if (RenderContext *c = activeContext(__func__)) c->FrameBegin(frame);
-}
+QUILLET_ENTRY(FrameBegin, (RtInt frame), (frame))
 
-RtVoid RiFrameEnd(void) {
-    if (RenderContext *c = activeContext(__func__)) c->FrameEnd();
-}
+QUILLET_ENTRY(FrameEnd, (void), ())
 
-RtVoid RiWorldBegin(void) {
-    if (RenderContext *c = activeContext(__func__)) c->WorldBegin();
-}
+QUILLET_ENTRY(WorldBegin, (void), ())
 
-RtVoid RiWorldEnd(void) {
-    if (RenderContext *c = activeContext(__func__)) c->WorldEnd();
-}
+QUILLET_ENTRY(WorldEnd, (void), ())
 
-RtVoid RiAttributeBegin(void) {
-    if (RenderContext *c = activeContext(__func__)) c->AttributeBegin();
-}
+QUILLET_ENTRY(AttributeBegin, (void), ())
 
-RtVoid RiAttributeEnd(void) {
-    if (RenderContext *c = activeContext(__func__)) c->AttributeEnd();
-}
+QUILLET_ENTRY(AttributeEnd, (void), ())
 
-RtVoid RiTransformBegin(void) {
-    if (RenderContext *c = activeContext(__func__)) c->TransformBegin();
-}
+QUILLET_ENTRY(TransformBegin, (void), ())
 
-RtVoid RiTransformEnd(void) {
-    if (RenderContext *c = activeContext(__func__)) c->TransformEnd();
-}
+QUILLET_ENTRY(TransformEnd, (void), ())
 
-RtVoid RiSolidBegin(RtToken operation) {
-    if (RenderContext *c = activeContext(__func__)) c->SolidBegin(operation);
-}
+QUILLET_ENTRY(SolidBegin, (RtToken operation), (operation))
 
-RtVoid RiSolidEnd(void) {
-    if (RenderContext *c = activeContext(__func__)) c->SolidEnd();
-}
+QUILLET_ENTRY(SolidEnd, (void), ())
 
-// Returns a value: the not-started report carries no message.
-RtObjectHandle RiObjectBegin(void) {
-    RenderContext *c = activeContext(nullptr);
-    return c ? c->ObjectBegin() : nullptr;
-}
+QUILLET_RESULT_ENTRY(RtObjectHandle, ObjectBegin, (void), ())
 
-RtVoid RiObjectEnd(void) {
-    if (RenderContext *c = activeContext(__func__)) c->ObjectEnd();
-}
+QUILLET_ENTRY(ObjectEnd, (void), ())
 
-RtVoid RiObjectInstance(RtObjectHandle handle) {
-    if (RenderContext *c = activeContext(__func__)) c->ObjectInstance(handle);
-}
+QUILLET_ENTRY(ObjectInstance, (RtObjectHandle handle), (handle))
 
 RtVoid RiMotionBegin(RtInt n, ...) {
     RenderContext *c = activeContext(__func__);
@@ -72,17 +45,11 @@ RtVoid RiMotionBegin(RtInt n, ...) {
     c->MotionBeginV(n, times.data());
 }
 
-RtVoid RiMotionBeginV(RtInt n, RtFloat times[]) {
-    if (RenderContext *c = activeContext(__func__)) c->MotionBeginV(n, times);
-}
+QUILLET_ENTRY(MotionBeginV, (RtInt n, RtFloat times[]), (n, times))
 
-RtVoid RiMotionEnd(void) {
-    if (RenderContext *c = activeContext(__func__)) c->MotionEnd();
-}
+QUILLET_ENTRY(MotionEnd, (void), ())
 
-RtVoid RiErrorHandler(RtErrorHandler handler) {
-    if (RenderContext *c = activeContext(__func__)) c->ErrorHandler(handler);
-}
+QUILLET_ENTRY(ErrorHandler, (RtErrorHandler handler), (handler))
 
 RtVoid RiArchiveRecord(RtToken type, const char *format, ...) {
     RenderContext *c = activeContext(__func__);
@@ -93,82 +60,30 @@ RtVoid RiArchiveRecord(RtToken type, const char *format, ...) {
     va_end(args);
 }
 
-RtVoid RiVArchiveRecord(RtToken type, const char *format, va_list args) {
-    if (RenderContext *c = activeContext(__func__)) c->VArchiveRecord(type, format, args);
-}
+QUILLET_ENTRY(VArchiveRecord, (RtToken type, const char *format, va_list args), (type, format, args))
 
-RtVoid RiReadArchive(RtToken name, RtArchiveCallback callback, ...) {
-    QUILLET_PARAM_LIST(params, callback);
-    if (RenderContext *c = activeContext(__func__))
-        c->ReadArchiveV(name, callback, params.count(), params.tokens(), params.values());
-}
+QUILLET_LIST_ENTRIES(ReadArchive, (RtToken name, RtArchiveCallback callback), (name, callback), callback)
 
-RtVoid RiReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->ReadArchiveV(name, callback, n, tokens, values);
-}
+QUILLET_RESULT_ENTRY(RtToken, Declare, (const char *name, const char *declaration), (name, declaration))
 
-// Returns a value: the not-started report carries no message.
-RtToken RiDeclare(const char *name, const char *declaration) {
-    RenderContext *c = activeContext(nullptr);
-    return c ? c->Declare(name, declaration) : nullptr;
-}
+QUILLET_RESULT_ENTRY(RtObjectHandle, ObjectBeginV, (RtInt n, RtToken tokens[], RtPointer values[]), (n, tokens, values))
 
-// Returns a value: the not-started report carries no message.
-RtObjectHandle RiObjectBeginV(RtInt n, RtToken tokens[], RtPointer values[]) {
-    RenderContext *c = activeContext(nullptr);
-    return c ? c->ObjectBeginV(n, tokens, values) : nullptr;
-}
+QUILLET_RESULT_NAMED_LIST_ENTRIES(RtArchiveHandle, ArchiveBegin)
 
-// Returns a value: the not-started report carries no message.
-RtArchiveHandle RiArchiveBegin(RtToken name, ...) {
-    QUILLET_PARAM_LIST(params, name);
-    RenderContext *c = activeContext(nullptr);
-    return c ? c->ArchiveBeginV(name, params.count(), params.tokens(), params.values()) : nullptr;
-}
+QUILLET_ENTRY(ArchiveEnd, (void), ())
 
-RtArchiveHandle RiArchiveBeginV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
-    RenderContext *c = activeContext(nullptr);
-    return c ? c->ArchiveBeginV(name, n, tokens, values) : nullptr;
-}
+QUILLET_ENTRY(IfBegin, (RtString condition), (condition))
 
-RtVoid RiArchiveEnd(void) {
-    if (RenderContext *c = activeContext(__func__)) c->ArchiveEnd();
-}
+QUILLET_ENTRY(ElseIf, (RtString condition), (condition))
 
-RtVoid RiIfBegin(RtString condition) {
-    if (RenderContext *c = activeContext(__func__)) c->IfBegin(condition);
-}
+QUILLET_ENTRY(Else, (void), ())
 
-RtVoid RiElseIf(RtString condition) {
-    if (RenderContext *c = activeContext(__func__)) c->ElseIf(condition);
-}
+QUILLET_ENTRY(IfEnd, (void), ())
 
-RtVoid RiElse(void) {
-    if (RenderContext *c = activeContext(__func__)) c->Else();
-}
+QUILLET_LIST_ENTRIES(Resource, (RtToken handle, RtToken type), (handle, type), type)
 
-RtVoid RiIfEnd(void) {
-    if (RenderContext *c = activeContext(__func__)) c->IfEnd();
-}
+QUILLET_ENTRY(ResourceBegin, (void), ())
 
-RtVoid RiResource(RtToken handle, RtToken type, ...) {
-    QUILLET_PARAM_LIST(params, type);
-    if (RenderContext *c = activeContext(__func__))
-        c->ResourceV(handle, type, params.count(), params.tokens(), params.values());
-}
+QUILLET_ENTRY(ResourceEnd, (void), ())
 
-RtVoid RiResourceV(RtToken handle, RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
-    if (RenderContext *c = activeContext(__func__)) c->ResourceV(handle, type, n, tokens, values);
-}
-
-RtVoid RiResourceBegin(void) {
-    if (RenderContext *c = activeContext(__func__)) c->ResourceBegin();
-}
-
-RtVoid RiResourceEnd(void) {
-    if (RenderContext *c = activeContext(__func__)) c->ResourceEnd();
-}
-
-RtVoid RiSystem(RtString command) {
-    if (RenderContext *c = activeContext(__func__)) c->System(command);
-}
+QUILLET_ENTRY(System, (RtString command), (command))

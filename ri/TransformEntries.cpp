@@ -1,55 +1,28 @@
 // Entry points of transformations and coordinate systems.
-#include "ri/CurrentContext.h"
+#include "ri/EntryPoints.h"
 
-using quillet::activeContext;
-using quillet::RenderContext;
+QUILLET_ENTRY(Identity, (void), ())
 
-RtVoid RiIdentity(void) {
-    if (RenderContext *c = activeContext(__func__)) c->Identity();
-}
+QUILLET_ENTRY(ConcatTransform, (RtMatrix transform), (transform))
 
-RtVoid RiConcatTransform(RtMatrix transform) {
-    if (RenderContext *c = activeContext(__func__)) c->ConcatTransform(transform);
-}
+QUILLET_ENTRY(Transform, (RtMatrix transform), (transform))
 
-RtVoid RiTransform(RtMatrix transform) {
-    if (RenderContext *c = activeContext(__func__)) c->Transform(transform);
-}
+QUILLET_ENTRY(Perspective, (RtFloat fov), (fov))
 
-RtVoid RiPerspective(RtFloat fov) {
-    if (RenderContext *c = activeContext(__func__)) c->Perspective(fov);
-}
+QUILLET_ENTRY(Translate, (RtFloat dx, RtFloat dy, RtFloat dz), (dx, dy, dz))
 
-RtVoid RiTranslate(RtFloat dx, RtFloat dy, RtFloat dz) {
-    if (RenderContext *c = activeContext(__func__)) c->Translate(dx, dy, dz);
-}
+QUILLET_ENTRY(Rotate, (RtFloat angle, RtFloat dx, RtFloat dy, RtFloat dz), (angle, dx, dy, dz))
 
-RtVoid RiRotate(RtFloat angle, RtFloat dx, RtFloat dy, RtFloat dz) {
-    if (RenderContext *c = activeContext(__func__)) c->Rotate(angle, dx, dy, dz);
-}
+QUILLET_ENTRY(Scale, (RtFloat sx, RtFloat sy, RtFloat sz), (sx, sy, sz))
 
-RtVoid RiScale(RtFloat sx, RtFloat sy, RtFloat sz) {
-    if (RenderContext *c = activeContext(__func__)) c->Scale(sx, sy, sz);
-}
+QUILLET_ENTRY(Skew, (RtFloat angle, RtFloat dx1, RtFloat dy1, RtFloat dz1, RtFloat dx2, RtFloat dy2, RtFloat dz2),
+              (angle, dx1, dy1, dz1, dx2, dy2, dz2))
 
-RtVoid RiSkew(RtFloat angle, RtFloat dx1, RtFloat dy1, RtFloat dz1, RtFloat dx2, RtFloat dy2, RtFloat dz2) {
-    if (RenderContext *c = activeContext(__func__)) c->Skew(angle, dx1, dy1, dz1, dx2, dy2, dz2);
-}
+QUILLET_ENTRY(CoordinateSystem, (RtToken space), (space))
 
-RtVoid RiCoordinateSystem(RtToken space) {
-    if (RenderContext *c = activeContext(__func__)) c->CoordinateSystem(space);
-}
+QUILLET_ENTRY(CoordSysTransform, (RtToken space), (space))
 
-RtVoid RiCoordSysTransform(RtToken space) {
-    if (RenderContext *c = activeContext(__func__)) c->CoordSysTransform(space);
-}
+QUILLET_RESULT_ENTRY(RtPoint *, TransformPoints, (RtToken fromspace, RtToken tospace, RtInt n, RtPoint points[]),
+                     (fromspace, tospace, n, points))
 
-// Returns a value: the not-started report carries no message.
-RtPoint *RiTransformPoints(RtToken fromspace, RtToken tospace, RtInt n, RtPoint points[]) {
-    RenderContext *c = activeContext(nullptr);
-    return c ? c->TransformPoints(fromspace, tospace, n, points) : nullptr;
-}
-
-RtVoid RiScopedCoordinateSystem(RtToken space) {
-    if (RenderContext *c = activeContext(__func__)) c->ScopedCoordinateSystem(space);
-}
+QUILLET_ENTRY(ScopedCoordinateSystem, (RtToken space), (space))

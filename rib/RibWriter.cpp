@@ -103,21 +103,23 @@ void RibWriter::begin() {
         out->put(kVersionWord, sizeof kVersionWord - 1);
         out->put(kLibraryVersion, sizeof kLibraryVersion - 1);
         out->put('\n');
+        std::from_chars(kLibraryVersion, kLibraryVersion + sizeof kLibraryVersion - 1, headerVersion);
+        headerVersionLength = sizeof kLibraryVersion - 1;
     }
     declareStandardTokens();
     echoDeclare = true;
 }
 
-// Only while the header has not left the buffer; a later version line is
-// not written, and an archive file's header has none.
+// Raises the header's number, only while the header has not left the
+// buffer: the header carries the highest version named by then. A later or
+// lower version line is not written, and an archive file's header has none.
 RtVoid RibWriter::Version(RtFloat version) {
-    if (archiveFile) return;
-    RtFloat library = 0;
-    std::from_chars(kLibraryVersion, kLibraryVersion + sizeof kLibraryVersion - 1, library);
-    if (!(version > library)) return;
+    if (archiveFile || !(version > headerVersion)) return;
     const std::string text = formatString(kVersionFormat, double(version));
     const size_t at = sizeof kStructureLine - 1 + sizeof kVersionWord - 1;
-    out->replaceAtStart(at, sizeof kLibraryVersion - 1, text.data(), text.size());
+    if (!out->replaceAtStart(at, headerVersionLength, text.data(), text.size())) return;
+    headerVersion = version;
+    headerVersionLength = text.size();
 }
 
 RibWriter::~RibWriter() {

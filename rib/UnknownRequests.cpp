@@ -1,18 +1,55 @@
 // A request that the reader did not know, written back as it stood: its
 // keyword, its values and its parameter list, one blank before each value.
 // Loose numbers are text in both encodings; float arrays follow the stream's
-// encoding.
+// encoding. A reader takes a number written as an integer for one, so a
+// float whose text would read as an integer gets a point ("1.0"), and so do
+// the floats of a text array all of whose values would: a value that was a
+// float reads back as a float.
 #include <cstring>
 
+#include "format/FloatFormat.h"
+#include "format/IntegerText.h"
 #include "quillet/RibWriter.h"
 #include "rib/OutputBuffer.h"
 #include "rib/RequestText.h"
+#include "rib/ValueEncoding.h"
 
 namespace quillet {
 
 namespace {
 
 const char kLooseFloat[] = " %g";
+const char kFloatPoint[] = ".0";
+
+// Whether value's text at the stream's precision reads as an integer.
+bool textReadsAsInteger(RtFloat value, int precision) {
+    char text[kGeneralTextMax];
+    RtInt integer;
+    return readsAsInteger(text, text + formatFloat(text, value, precision), integer);
+}
+
+// value's text and a point.
+void putPointed(OutputBuffer &out, RtFloat value, int precision) {
+    char *text = out.reserve(kGeneralTextMax + sizeof kFloatPoint);
+    char *end = text + formatFloat(text, value, precision);
+    std::memcpy(end, kFloatPoint, sizeof kFloatPoint - 1);
+    out.commit(size_t(end - text) + sizeof kFloatPoint - 1);
+}
+
+// "[1.0 2.0]" when every value would read as an integer; false otherwise,
+// having written nothing.
+bool putPointedArray(OutputBuffer &out, const RtFloat floats[], RtInt count, int precision) {
+    if (count == 0) return false;
+    for (RtInt i = 0; i < count; ++i)
+        if (!textReadsAsInteger(floats[i], precision)) return false;
+    out.put('[');
+    for (RtInt i = 0; i < count; ++i) {
+        if (i > 0) out.put(' ');
+        putPointed(out, floats[i], precision);
+    }
+    out.put(']');
+    return true;
+}
 
 void writeValue(RibWriter &writer, OutputBuffer &out, const RequestValue &value) {
     const RtInt count = value.count > 0 && value.data ? value.count : 0;
@@ -28,9 +65,14 @@ void writeValue(RibWriter &writer, OutputBuffer &out, const RequestValue &value)
     }
     case RequestValue::Type::Float: {
         const RtFloat *floats = static_cast<const RtFloat *>(value.data);
+        const FloatEncoding encoding = writer.floatEncoding();
         if (value.array) {
             out.put(' ');
-            writer.writeFloatArray(floats, count);
+            if (encoding.binary || !putPointedArray(out, floats, count, encoding.precision))
+                writer.writeFloatArray(floats, count);
+        } else if (count > 0 && textReadsAsInteger(floats[0], encoding.precision)) {
+            out.put(' ');
+            putPointed(out, floats[0], encoding.precision);
         } else if (count > 0) {
             writer.writef(kLooseFloat, double(floats[0]));
         }

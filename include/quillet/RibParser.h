@@ -13,7 +13,9 @@
 // - "#" and "##" comments arrive as ArchiveRecord("comment" / "structure");
 //   ReadArchive arrives as a request and is not followed.
 // - The header lines that a writer produces itself ("##RenderMan
-//   RIB-Structure 1.0" first, "version ...") are consumed.
+//   RIB-Structure 1.0" first, "version ...") are consumed. A version line
+//   before every other request (comments aside) reaches Version(); a second
+//   one, or one after a request, is reported and dropped.
 //
 // Problems are reported with the source, line and byte offset; the request
 // in hand is dropped and reading goes on at the next request keyword. A byte

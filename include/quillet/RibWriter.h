@@ -165,6 +165,10 @@ private:
     // Writes the header and declares the standard tokens.
     void begin();
     void beginRequest(const char *text, size_t length);
+
+    // The number on the header's version line, and the length of its text.
+    RtFloat headerVersion = 0;
+    size_t headerVersionLength = 0;
 };
 
 // A stream of its own, current for no thread: a thread pool can write one

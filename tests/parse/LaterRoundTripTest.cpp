@@ -92,6 +92,37 @@ TEST(LaterRoundTrip, NegativeZeroOfAnUnknownRequestKeepsItsSign) {
     }
 }
 
+// A float of an unknown request whose text reads as an integer was written
+// "1", which read again as the integer 1: "[1 1.0]" came back "[1 1 ]".
+// Such floats are written with a point; arrays with a float written as one,
+// and integers, stay as they were.
+TEST(LaterRoundTrip, WholeFloatsOfAnUnknownRequestStayFloats) {
+    const std::string binaryThree("\xA4\x40\x40\x00\x00", 5);
+    const std::string binaryArray("\xC8\x02\x3F\x80\x00\x00\x40\x00\x00\x00", 10);
+    const struct {
+        const char *what;
+        std::string input, written;
+    } cases[] = {
+        {"an array of whole floats", "Frobnicate [1 1.0]\n", "Frobnicate [1.0 1.0]\n"},
+        {"whole floats in exponent form", "Frobnicate [1e2 -20E0]\n", "Frobnicate [100.0 -20.0]\n"},
+        {"a loose whole float", "Frobnicate 2.0 \"P\" 3.\n", "Frobnicate 2.0 \"P\" 3.0\n"},
+        {"a binary float", "Frobnicate " + binaryThree + "\n", "Frobnicate 3.0\n"},
+        {"a binary float array", "Frobnicate " + binaryArray + "\n", "Frobnicate [1.0 2.0]\n"},
+        {"an array with one fraction", "Frobnicate [1 2.5]\n", "Frobnicate [1 2.5]\n"},
+        {"an array with a negative zero", "Frobnicate [1.0 -0]\n", "Frobnicate [1 -0]\n"},
+        {"a float too large for an integer", "Frobnicate [3e9] 1e6\n", "Frobnicate [3e+09] 1e+06\n"},
+        {"integers", "Frobnicate [1 2] 3\n", "Frobnicate [1 2 ] 3\n"},
+    };
+    for (const auto &c : cases) {
+        Reparsed once = reparse(c.input, false);
+        const std::string written = std::string(kHeader) + c.written + "\n";
+        EXPECT_EQ(once.stream, written) << c.what;
+        EXPECT_EQ(once.errors, "") << c.what;
+        EXPECT_EQ(reparse(once.stream, false).stream, written) << c.what;
+        EXPECT_EQ(reparse(reparse(c.input, true).stream, false).stream, written) << c.what;
+    }
+}
+
 TEST(LaterRoundTrip, MixedStreamIsWrittenAgainByteForByte) {
     Reparsed ascii = reparse(kMixedStream, false);
     EXPECT_EQ(ascii.stream, kMixedStream);

@@ -1,6 +1,8 @@
 // The error handlers: report format, repeat folding, exit status. Every case
 // runs in its own child process, so each starts with a fresh reporter.
+#include <functional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +20,19 @@ struct ReportCase {
     std::string expectedError;
     int expectedStatus;
 };
+
+struct PrintCall {
+    RtInt code, severity;
+    const char *message;
+};
+
+// A body that passes each call to RiErrorPrint in turn and returns 0.
+std::function<int()> printing(std::vector<PrintCall> calls) {
+    return [calls] {
+        for (const PrintCall &call : calls) RiErrorPrint(call.code, call.severity, call.message);
+        return 0;
+    };
+}
 
 const std::string kLongMessage(1023, 'm');
 const std::string kLongestRemembered(1022, 'm');
@@ -37,81 +52,45 @@ TEST_P(ReportTest, WritesWholeReportAndExitStatus) {
 
 const ReportCase kReportCases[] = {
     {"RepeatsFoldIntoCount",
-     [] {
-         RiErrorPrint(RIE_RANGE, RIE_WARNING, "x");
-         RiErrorPrint(RIE_RANGE, RIE_WARNING, "x");
-         RiErrorPrint(RIE_RANGE, RIE_WARNING, "x");
-         RiErrorPrint(RIE_CONSISTENCY, RIE_WARNING, "x");
-         return 0;
-     },
+     printing({{RIE_RANGE, RIE_WARNING, "x"},
+               {RIE_RANGE, RIE_WARNING, "x"},
+               {RIE_RANGE, RIE_WARNING, "x"},
+               {RIE_CONSISTENCY, RIE_WARNING, "x"}}),
      "WARNING: Parameter out of range\n    --> x\n"
      "    (last message repeated 2 times)\n"
      "WARNING: Parameters inconsistent\n    --> x\n",
      0},
     {"SingleRepeatStillSaysTimes",
-     [] {
-         RiErrorPrint(RIE_BADHANDLE, RIE_ERROR, "h");
-         RiErrorPrint(RIE_BADHANDLE, RIE_ERROR, "h");
-         RiErrorPrint(RIE_BADHANDLE, RIE_ERROR, "other");
-         return 0;
-     },
+     printing({{RIE_BADHANDLE, RIE_ERROR, "h"}, {RIE_BADHANDLE, RIE_ERROR, "h"}, {RIE_BADHANDLE, RIE_ERROR, "other"}}),
      "ERROR: Bad handle\n    --> h\n    (last message repeated 1 times)\nERROR: Bad handle\n    --> other\n", 0},
-    {"PendingCountIsLostAtExit",
-     [] {
-         RiErrorPrint(RIE_RANGE, RIE_WARNING, "x");
-         RiErrorPrint(RIE_RANGE, RIE_WARNING, "x");
-         return 0;
-     },
+    {"PendingCountIsLostAtExit", printing({{RIE_RANGE, RIE_WARNING, "x"}, {RIE_RANGE, RIE_WARNING, "x"}}),
      "WARNING: Parameter out of range\n    --> x\n", 0},
-    {"BadTokenWithMessageNeverFolds",
-     [] {
-         RiErrorPrint(RIE_BADTOKEN, RIE_WARNING, "x");
-         RiErrorPrint(RIE_BADTOKEN, RIE_WARNING, "x");
-         return 0;
-     },
+    {"BadTokenWithMessageNeverFolds", printing({{RIE_BADTOKEN, RIE_WARNING, "x"}, {RIE_BADTOKEN, RIE_WARNING, "x"}}),
      "WARNING: Invalid token\n    --> x\nWARNING: Invalid token\n    --> x\n", 0},
     {"NullMessageFoldsLikeEmptyOne",
-     [] {
-         RiErrorPrint(RIE_BADTOKEN, RIE_WARNING, nullptr);
-         RiErrorPrint(RIE_BADTOKEN, RIE_WARNING, nullptr);
-         RiErrorPrint(RIE_BADTOKEN, RIE_WARNING, "");
-         RiErrorPrint(RIE_SYNTAX, RIE_WARNING, nullptr);
-         return 0;
-     },
+     printing({{RIE_BADTOKEN, RIE_WARNING, nullptr},
+               {RIE_BADTOKEN, RIE_WARNING, nullptr},
+               {RIE_BADTOKEN, RIE_WARNING, ""},
+               {RIE_SYNTAX, RIE_WARNING, nullptr}}),
      "WARNING: Invalid token\n    (last message repeated 1 times)\nWARNING: Invalid token\n    --> \n"
      "WARNING: Syntax error\n",
      0},
-    {"CodeZeroPrintsNoTextAndNeverFolds",
-     [] {
-         RiErrorPrint(RIE_NOERROR, RIE_INFO, "x");
-         RiErrorPrint(RIE_NOERROR, RIE_INFO, "x");
-         return 0;
-     },
+    {"CodeZeroPrintsNoTextAndNeverFolds", printing({{RIE_NOERROR, RIE_INFO, "x"}, {RIE_NOERROR, RIE_INFO, "x"}}),
      "INFO: \n    --> x\nINFO: \n    --> x\n", 0},
     {"CodesWithoutTextPrintTheNumber",
-     [] {
-         RiErrorPrint(RIE_VERSION, RIE_WARNING, "x");
-         RiErrorPrint(RIE_DISKFULL, RIE_INFO, nullptr);
-         RiErrorPrint(-7, RIE_ERROR, "y");
-         RiErrorPrint(RIE_MATH, RIE_ERROR, "z");
-         return 0;
-     },
+     printing({{RIE_VERSION, RIE_WARNING, "x"},
+               {RIE_DISKFULL, RIE_INFO, nullptr},
+               {-7, RIE_ERROR, "y"},
+               {RIE_MATH, RIE_ERROR, "z"}}),
      "WARNING: code 5\n    --> x\nINFO: code 6\nERROR: code -7\n    --> y\nERROR: Math error\n    --> z\n", 0},
     {"MessageOf1023CharactersIsNotRemembered",
-     [] {
-         RiErrorPrint(RIE_RANGE, RIE_WARNING, kLongMessage.c_str());
-         RiErrorPrint(RIE_RANGE, RIE_WARNING, kLongMessage.c_str());
-         return 0;
-     },
+     printing({{RIE_RANGE, RIE_WARNING, kLongMessage.c_str()}, {RIE_RANGE, RIE_WARNING, kLongMessage.c_str()}}),
      "WARNING: Parameter out of range\n    --> " + kLongMessage + "\nWARNING: Parameter out of range\n    --> " +
          kLongMessage + "\n",
      0},
     {"MessageOf1022CharactersIsRemembered",
-     [] {
-         RiErrorPrint(RIE_RANGE, RIE_WARNING, kLongestRemembered.c_str());
-         RiErrorPrint(RIE_RANGE, RIE_WARNING, kLongestRemembered.c_str());
-         return 0;
-     },
+     printing(
+         {{RIE_RANGE, RIE_WARNING, kLongestRemembered.c_str()}, {RIE_RANGE, RIE_WARNING, kLongestRemembered.c_str()}}),
      "WARNING: Parameter out of range\n    --> " + kLongestRemembered + "\n", 0},
     {"LocationAndObjectWhenSet",
      [] {
@@ -128,31 +107,16 @@ const ReportCase kReportCases[] = {
      "    (last message repeated 1 times)\n"
      "ERROR: scene.rib (13): Bad handle\n    --> x\n\t(error encountered in object \"lathe\")\n",
      0},
-    {"SevereEndsProcess",
-     [] {
-         RiErrorPrint(RIE_BUG, RIE_SEVERE, "x");
-         return 0;
-     },
-     "SEVERE ERROR: Probable bug in renderer\n    --> x\n", 255},
-    {"SeverityAboveSevereIsNumberedAndEnds",
-     [] {
-         RiErrorPrint(RIE_BUG, 7, "x");
-         return 0;
-     },
+    {"SevereEndsProcess", printing({{RIE_BUG, RIE_SEVERE, "x"}}), "SEVERE ERROR: Probable bug in renderer\n    --> x\n",
+     255},
+    {"SeverityAboveSevereIsNumberedAndEnds", printing({{RIE_BUG, 7, "x"}}),
      "SEVERITY 7: Probable bug in renderer\n    --> x\n", 255},
     {"FoldedSevereRepeatStillEnds",
-     [] {
-         RiErrorPrint(RIE_NOTSTARTED, RIE_ERROR, "RiSphere");
-         RiErrorPrint(RIE_NOTSTARTED, RIE_ERROR, "RiSphere");
-         RiErrorPrint(RIE_NOTSTARTED, RIE_SEVERE, "RiSphere");
-         return 0;
-     },
+     printing({{RIE_NOTSTARTED, RIE_ERROR, "RiSphere"},
+               {RIE_NOTSTARTED, RIE_ERROR, "RiSphere"},
+               {RIE_NOTSTARTED, RIE_SEVERE, "RiSphere"}}),
      "ERROR: RiBegin not called\n    --> RiSphere\n    (last message repeated 2 times)\n", 255},
-    {"NegativeSeverityIsNumberedAndReturns",
-     [] {
-         RiErrorPrint(RIE_BUG, -1, "x");
-         return 0;
-     },
+    {"NegativeSeverityIsNumberedAndReturns", printing({{RIE_BUG, -1, "x"}}),
      "SEVERITY -1: Probable bug in renderer\n    --> x\n", 0},
     {"AbortReturnsOnWarning",
      [] {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -81,18 +82,21 @@ TEST(HostileInput, LongDeclaredArraysAreWrittenWhole) {
     }
 }
 
+using NamedListRequest = RtVoid (RibWriter::*)(RtToken, RtInt, RtToken[], RtPointer[]);
+
+// Each request with a null name and no parameters, in turn.
+void callWithNullName(RibWriter &w, std::initializer_list<NamedListRequest> requests) {
+    for (NamedListRequest request : requests) (w.*request)(nullptr, 0, nullptr, nullptr);
+}
+
 // A null name left the argument out ("Surface", "LightSource 1"); every
 // request with a name argument now writes "" in its place.
 TEST(HostileInput, NullNamesAreWrittenEmpty) {
     expectGeometryErrors({
         {"shaders and lights",
          [](RibWriter &w) {
-             w.SurfaceV(nullptr, 0, nullptr, nullptr);
-             w.DisplacementV(nullptr, 0, nullptr, nullptr);
-             w.AtmosphereV(nullptr, 0, nullptr, nullptr);
-             w.InteriorV(nullptr, 0, nullptr, nullptr);
-             w.ExteriorV(nullptr, 0, nullptr, nullptr);
-             w.ImagerV(nullptr, 0, nullptr, nullptr);
+             callWithNullName(w, {&RibWriter::SurfaceV, &RibWriter::DisplacementV, &RibWriter::AtmosphereV,
+                                  &RibWriter::InteriorV, &RibWriter::ExteriorV, &RibWriter::ImagerV});
              w.LightSourceV(nullptr, 0, nullptr, nullptr);
              w.AreaLightSourceV(nullptr, 0, nullptr, nullptr);
          },
@@ -101,11 +105,8 @@ TEST(HostileInput, NullNamesAreWrittenEmpty) {
          ""},
         {"options, attributes and the rest",
          [](RibWriter &w) {
-             w.ProjectionV(nullptr, 0, nullptr, nullptr);
-             w.OptionV(nullptr, 0, nullptr, nullptr);
-             w.AttributeV(nullptr, 0, nullptr, nullptr);
-             w.HiderV(nullptr, 0, nullptr, nullptr);
-             w.GeometryV(nullptr, 0, nullptr, nullptr);
+             callWithNullName(w, {&RibWriter::ProjectionV, &RibWriter::OptionV, &RibWriter::AttributeV,
+                                  &RibWriter::HiderV, &RibWriter::GeometryV});
              w.ReadArchiveV(nullptr, nullptr, 0, nullptr, nullptr);
              w.DisplayV(nullptr, nullptr, nullptr, 0, nullptr, nullptr);
          },

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "quillet/GlobalNames.h"
 #include "tests/rib/RequestCase.h"
@@ -173,6 +174,28 @@ TEST(LaterRequests, VersionLineRisesToALaterStream) {
         w.Version(3.5f);
     });
     EXPECT_EQ(late, wholeStream("WorldBegin\nWorldEnd\n"));
+}
+
+// Several version numbers before the header goes out: the header carries
+// the highest, whatever the length of the text it replaces.
+TEST(LaterRequests, VersionLineCarriesTheHighestOfSeveral) {
+    const struct {
+        std::vector<RtFloat> versions;
+        const char *written;
+    } rows[] = {
+        {{31.0f, 6.03f}, "31"},
+        {{3.5f, 10.25f}, "10.25"},
+        {{10.25f, 12.0f, 3.1f}, "12"},
+        {{3.0f, 3.04f, 100.125f, 4.0f}, "100.125"},
+    };
+    for (const auto &row : rows) {
+        std::string stream = captureStream([&](RibWriter &w) {
+            for (RtFloat version : row.versions) w.Version(version);
+            w.WorldBegin();
+        });
+        EXPECT_EQ(stream, std::string("##RenderMan RIB-Structure 1.0\nversion ") + row.written + "\nWorldBegin\n\n")
+            << row.written;
+    }
 }
 
 }  // namespace

@@ -95,9 +95,7 @@ protected:
 
 TEST_F(Archives, RibcatWritesTheSceneFlattened) {
     RunResult run = runProgram("ribcat", "-r --archive-path lib main.rib", "", dir.path());
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, kProblems);
-    EXPECT_EQ(run.out, kFlattened);
+    EXPECT_EQ(run, (RunResult{1, kFlattened, kProblems}));
 
     writeFile(dir.file("flat.rib"), run.out);
     RunResult check = runProgram("ribcat", "--check flat.rib", "", dir.path());
@@ -107,9 +105,7 @@ TEST_F(Archives, RibcatWritesTheSceneFlattened) {
     // The bound in world space: the spheres at x -2 and 0 and y -2, the disk
     // and the cylinder inside the first.
     RunResult bound = runProgram("ribcat", "--bound main.rib --archive-path lib", "", dir.path());
-    EXPECT_EQ(bound.status, 1);
-    EXPECT_EQ(bound.err, kProblems);
-    EXPECT_EQ(bound.out, "-2.5 0.5 -2.4 0.5 -0.5 0.5\n");
+    EXPECT_EQ(bound, (RunResult{1, "-2.5 0.5 -2.4 0.5 -0.5 0.5\n", kProblems}));
 }
 
 #ifdef TOOLS_HAVE_PNG

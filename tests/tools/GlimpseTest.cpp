@@ -107,9 +107,7 @@ TEST_F(Glimpse, SphereSeenHeadOnCoversItsDisk) {
                              "Translate 0 0 5\nWorldBegin\nSurface \"constant\"\nColor [1 0 0]\n"
                              "Sphere 1 -1 1 360\nWorldEnd\n";
         RunResult run = runProgram("glimpse", "", stream, dir.path());
-        EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.err, "");
-        EXPECT_EQ(run.out, "glimpse: 200x200, drawn: 1 Sphere; skipped: none; wrote sphere.png\n");
+        EXPECT_EQ(run, (RunResult{0, "glimpse: 200x200, drawn: 1 Sphere; skipped: none; wrote sphere.png\n", ""}));
         Picture picture;
         ASSERT_TRUE(readPicture(dir.file("sphere.png"), picture));
         int wrong = 0;
@@ -147,9 +145,7 @@ TEST_F(Glimpse, ReportsWhatItCannotDrawAndBadRequests) {
     for (const auto &c : cases) {
         SCOPED_TRACE(c.stream);
         RunResult run = runProgram("glimpse", "-o out.png", c.stream, dir.path());
-        EXPECT_EQ(run.status, c.expected.status);
-        EXPECT_EQ(run.out, c.expected.out);
-        EXPECT_EQ(run.err, c.expected.err);
+        EXPECT_EQ(run, c.expected);
     }
 }
 
@@ -158,11 +154,11 @@ TEST_F(Glimpse, EachFrameWritesItsOwnPicture) {
                           "FrameEnd\nFrameBegin 2\nFormat 8 4 1\nWorldBegin\nWorldEnd\nFrameEnd\n"
                           "FrameBegin 3\nWorldBegin\nWorldEnd\nFrameEnd\n";
     RunResult run = runProgram("glimpse", "", stream, dir.path());
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, "glimpse: 16x8, drawn: none; skipped: none; wrote one.png\n"
-                       "glimpse: 8x4, drawn: none; skipped: none; wrote glimpse.png\n"
-                       "glimpse: 16x8, drawn: none; skipped: none; wrote glimpse-3.png\n");
+    EXPECT_EQ(run, (RunResult{0,
+                              "glimpse: 16x8, drawn: none; skipped: none; wrote one.png\n"
+                              "glimpse: 8x4, drawn: none; skipped: none; wrote glimpse.png\n"
+                              "glimpse: 16x8, drawn: none; skipped: none; wrote glimpse-3.png\n",
+                              ""}));
 }
 
 // The picture never replaces the stream: -o naming it is refused before
@@ -172,17 +168,16 @@ TEST_F(Glimpse, PicturesNeverReplaceTheStreamAndReplaceOlderPicturesWhole) {
     const std::string stream = "Format 8 8 1\nDisplay \"scene.png\" \"file\" \"rgb\"\nWorldBegin\nWorldEnd\n";
     writeFile(dir.file("scene.rib"), stream);
     RunResult refused = runProgram("glimpse", "-o scene.rib scene.rib", "", dir.path());
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(refused.out, "");
-    EXPECT_EQ(refused.err, "glimpse: scene.rib is the input: not overwritten\n");
+    EXPECT_EQ(refused, (RunResult{2, "", "glimpse: scene.rib is the input: not overwritten\n"}));
     EXPECT_EQ(readFile(dir.file("scene.rib")), stream);
 
     writeFile(dir.file("scene.png"), stream);
     RunResult displayed = runProgram("glimpse", "scene.png", "", dir.path());
-    EXPECT_EQ(displayed.status, 1);
-    EXPECT_EQ(displayed.err, "glimpse: scene.png is the input: not overwritten\n");
-    EXPECT_EQ(displayed.out, "glimpse: 8x8, drawn: none; skipped: none; wrote nothing (scene.png is the input: not "
-                             "overwritten)\n");
+    EXPECT_EQ(displayed,
+              (RunResult{1,
+                         "glimpse: 8x8, drawn: none; skipped: none; wrote nothing (scene.png is the input: not "
+                         "overwritten)\n",
+                         "glimpse: scene.png is the input: not overwritten\n"}));
     EXPECT_EQ(readFile(dir.file("scene.png")), stream);
 
     writeFile(dir.file("old.png"), std::string(100000, 'x'));
@@ -225,11 +220,12 @@ TEST_F(Glimpse, FramesRaysAndTestsAreCapped) {
                                "WorldBegin WorldEnd\n" + std::string("Format 4 4 1\n") +
                                    "WorldBegin WorldEnd\nWorldBegin WorldEnd\nWorldBegin WorldEnd\n",
                                dir.path());
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "glimpse: 640x480, drawn: none; skipped: none; wrote glimpse.png\n"
-                       "glimpse: 4x4, drawn: none; skipped: none; wrote glimpse-2.png\n");
-    EXPECT_EQ(run.err, "glimpse: <stdin>: the previewer's limit of 2 frames is reached: the frames after it are not "
-                       "drawn\n");
+    EXPECT_EQ(run,
+              (RunResult{1,
+                         "glimpse: 640x480, drawn: none; skipped: none; wrote glimpse.png\n"
+                         "glimpse: 4x4, drawn: none; skipped: none; wrote glimpse-2.png\n",
+                         "glimpse: <stdin>: the previewer's limit of 2 frames is reached: the frames after it are not "
+                         "drawn\n"}));
     EXPECT_FALSE(std::ifstream(dir.file("glimpse-3.png")).good());
 
     // 16 pixels a row, 4 samples a pixel: 64 rays a row, 5 rows fit in 320.
@@ -246,10 +242,10 @@ TEST_F(Glimpse, FramesRaysAndTestsAreCapped) {
     // pixels of 4 samples. The threads that share the rows may each finish
     // the pixel in hand.
     run = runProgram("glimpse", "-o tests.png --max-tests 4800", instances, dir.path());
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "glimpse: 16x16, drawn: 100 ObjectInstance; skipped: none; wrote tests.png\n");
-    EXPECT_EQ(run.err, "glimpse: <stdin>: frame 1: the previewer's limit of 4800 ray tests a frame is reached: the "
-                       "rest of the frame is black\n");
+    EXPECT_EQ(run,
+              (RunResult{1, "glimpse: 16x16, drawn: 100 ObjectInstance; skipped: none; wrote tests.png\n",
+                         "glimpse: <stdin>: frame 1: the previewer's limit of 4800 ray tests a frame is reached: the "
+                         "rest of the frame is black\n"}));
     const int drawn = drawnPixels(dir.file("tests.png"));
     EXPECT_GE(drawn, 12);
     EXPECT_LE(drawn, 12 + 8);
@@ -257,11 +253,11 @@ TEST_F(Glimpse, FramesRaysAndTestsAreCapped) {
     // The stream's tests are shared by its frames: the first takes 1,024 of
     // 1,500 (one sphere, 1,024 rays), the second gets what is left.
     run = runProgram("glimpse", "--max-tests 1500", "Format 16 16 1\n" + sphere + sphere, dir.path());
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "glimpse: 16x16, drawn: 1 Sphere; skipped: none; wrote glimpse.png\n"
-                       "glimpse: 16x16, drawn: 1 Sphere; skipped: none; wrote glimpse-2.png\n");
-    EXPECT_EQ(run.err, "glimpse: <stdin>: frame 2: the previewer's limit of 1500 ray tests for the stream is "
-                       "reached: the rest is black\n");
+    EXPECT_EQ(run, (RunResult{1,
+                              "glimpse: 16x16, drawn: 1 Sphere; skipped: none; wrote glimpse.png\n"
+                              "glimpse: 16x16, drawn: 1 Sphere; skipped: none; wrote glimpse-2.png\n",
+                              "glimpse: <stdin>: frame 2: the previewer's limit of 1500 ray tests for the stream is "
+                              "reached: the rest is black\n"}));
     EXPECT_EQ(drawnPixels(dir.file("glimpse.png")), 256);
 }
 
@@ -306,9 +302,7 @@ TEST_F(Glimpse, MotionSampleAndWhatIsDrawnInTheSummary) {
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         RunResult run = runProgram("glimpse", "-o out.png", c.stream, dir.path());
-        EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.err, "");
-        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run, (RunResult{0, c.out, ""}));
         const std::string picture = readFile(dir.file("out.png"));
         RunResult still = runProgram("glimpse", "-o still.png", c.still, dir.path());
         EXPECT_EQ(still.status, 0);

@@ -42,9 +42,7 @@ TEST_F(GlimpseHardening, DisplayNamesOnlyAPictureInTheWorkingDirectory) {
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         RunResult run = runProgram("glimpse", c.arguments, displayStream(c.name), dir.path());
-        EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.err, "");
-        EXPECT_EQ(run.out, "glimpse: 8x8, drawn: none; skipped: none; wrote " + c.written + "\n");
+        EXPECT_EQ(run, (RunResult{0, "glimpse: 8x8, drawn: none; skipped: none; wrote " + c.written + "\n", ""}));
         std::remove((c.written[0] == '/' ? c.written : dir.file(c.written)).c_str());
     }
     EXPECT_EQ(readFile(dir.file("victim.txt")), "keep");
@@ -62,12 +60,12 @@ TEST_F(GlimpseHardening, ObjectsNeitherEndFramesNorReplayWithoutBound) {
                   "\nObjectInstance " + std::to_string(k - 1) + "\nObjectEnd\n";
     stream += "ObjectInstance 40\nObjectInstance 40\nWorldEnd\n";
     RunResult run = runProgram("glimpse", "", stream, dir.path());
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "glimpse: 8x8, drawn: none; skipped: none; wrote glimpse.png\n");
-    EXPECT_EQ(run.err, "glimpse: <stdin>: WorldEnd inside an object definition: ignored\n"
-                       "glimpse: <stdin>: ObjectInstance: an object cannot instance itself\n"
-                       "glimpse: <stdin>: the stream exceeds the previewer's limit of 100000 instanced parts: the "
-                       "rest of its geometry is not drawn\n");
+    EXPECT_EQ(run,
+              (RunResult{1, "glimpse: 8x8, drawn: none; skipped: none; wrote glimpse.png\n",
+                         "glimpse: <stdin>: WorldEnd inside an object definition: ignored\n"
+                         "glimpse: <stdin>: ObjectInstance: an object cannot instance itself\n"
+                         "glimpse: <stdin>: the stream exceeds the previewer's limit of 100000 instanced parts: the "
+                         "rest of its geometry is not drawn\n"}));
 }
 
 // Every AttributeBegin copied the light list: 40,000 lights and 40,000
@@ -92,9 +90,8 @@ TEST_F(GlimpseHardening, StreamTextReachesTheTerminalEscaped) {
                                "Format 8 8 1\nDisplay \"\x1b[2J.png\" \"file\" \"rgb\"\n"
                                "Projection \"\x1b]0;owned\x07\"\nWorldBegin\nWorldEnd\n",
                                dir.path());
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "glimpse: 8x8, drawn: none; skipped: none; wrote glimpse.png\n");
-    EXPECT_EQ(run.err, "glimpse: <stdin>: Projection: \"\\x1B]0;owned\\x07\" is not drawn\n");
+    EXPECT_EQ(run, (RunResult{1, "glimpse: 8x8, drawn: none; skipped: none; wrote glimpse.png\n",
+                              "glimpse: <stdin>: Projection: \"\\x1B]0;owned\\x07\" is not drawn\n"}));
 }
 
 }  // namespace

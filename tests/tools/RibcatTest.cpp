@@ -65,16 +65,26 @@ TEST_F(Ribcat, WritesGzipThatEveryReaderReads) {
 #endif
 
 TEST_F(Ribcat, IndentsBlocksAndTheIndentedStreamReadsBackToTheSameRequests) {
-    RunResult run = runProgram("ribcat", "--indent=3",
-                               "FrameBegin 1\nWorldBegin\nAttributeBegin\nMotionBegin [0 1]\nTranslate 1 0 0\n"
-                               "Translate 2 0 0\nMotionEnd\nSphere 1 -1 1 360\nAttributeEnd\nWorldEnd\nFrameEnd\n",
-                               dir.path());
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, "##RenderMan RIB-Structure 1.0\nversion 3.03\n"
-                       "FrameBegin 1\n   WorldBegin\n      AttributeBegin\n         MotionBegin [0 1]\n"
-                       "            Translate 1 0 0 \n            Translate 2 0 0 \n         MotionEnd\n"
-                       "         Sphere 1 -1 1 360\n      AttributeEnd\n   WorldEnd\nFrameEnd\n\n");
+    const struct {
+        const char *arguments, *input, *indented;
+    } cases[] = {
+        {"--indent=3",
+         "FrameBegin 1\nWorldBegin\nAttributeBegin\nMotionBegin [0 1]\nTranslate 1 0 0\n"
+         "Translate 2 0 0\nMotionEnd\nSphere 1 -1 1 360\nAttributeEnd\nWorldEnd\nFrameEnd\n",
+         "FrameBegin 1\n   WorldBegin\n      AttributeBegin\n         MotionBegin [0 1]\n"
+         "            Translate 1 0 0 \n            Translate 2 0 0 \n         MotionEnd\n"
+         "         Sphere 1 -1 1 360\n      AttributeEnd\n   WorldEnd\nFrameEnd\n"},
+        {"--indent",
+         "ArchiveBegin \"a\"\nIfBegin \"1\"\nSphere 1 -1 1 360\nElseIf \"2\"\nResourceBegin\n"
+         "ResourceEnd\nElse\nDisk 0 1 360\nIfEnd\nArchiveEnd\n",
+         "ArchiveBegin \"a\"\n  IfBegin \"1\"\n    Sphere 1 -1 1 360\n  ElseIf \"2\"\n    ResourceBegin\n"
+         "    ResourceEnd\n  Else\n    Disk 0 1 360\n  IfEnd\nArchiveEnd\n"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(runProgram("ribcat", c.arguments, c.input, dir.path()),
+                  (RunResult{0, std::string("##RenderMan RIB-Structure 1.0\nversion 3.03\n") + c.indented + "\n", ""}))
+            << c.arguments;
+    }
     std::string every = libraryStream(everyRequestScene, false);
     RunResult indented = runProgram("ribcat", "--indent", every, dir.path());
     EXPECT_EQ(indented.status, 0);
@@ -91,9 +101,7 @@ TEST_F(Ribcat, TextureMakingKeepsItsParameters) {
         "\"compression\" [\"zip\"]\n"
         "MakeShadow \"depth.z\" \"light.shd\" \"uniform float bias\" [0.25]\n";
     RunResult run = runProgram("ribcat", "", requests, dir.path());
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, "##RenderMan RIB-Structure 1.0\nversion 3.03\n" + requests + "\n");
+    EXPECT_EQ(run, (RunResult{0, "##RenderMan RIB-Structure 1.0\nversion 3.03\n" + requests + "\n", ""}));
     RunResult check = runProgram("ribcat", "--check", requests, dir.path());
     EXPECT_EQ(check.status, 0);
     EXPECT_EQ(check.err, "");
@@ -294,10 +302,11 @@ TEST_F(Ribcat, OutputIsBoundedByAMultipleOfTheInput) {
     for (int i = 1; i < 50000; ++i) uses += " \"" + std::string(200, 'y') + "\"";
     const std::string request = "Surface \"x\" \"s\" [" + uses + "]\n";
     RunResult whole = runProgram("ribcat", "--max-output 1000", amplifyingStream(2), dir.path());
-    EXPECT_EQ(whole.status, 0);
-    EXPECT_EQ(whole.err, "");
-    EXPECT_EQ(whole.out, "##RenderMan RIB-Structure 1.0\nversion 3.03\nDeclare \"s\" \"uniform string[50000]\"\n" +
-                             request + request + "\n");
+    EXPECT_EQ(whole,
+              (RunResult{0,
+                         "##RenderMan RIB-Structure 1.0\nversion 3.03\nDeclare \"s\" \"uniform string[50000]\"\n" +
+                             request + request + "\n",
+                         ""}));
 }
 
 // --indent=64 on 10,000 nested blocks wrote 3.2 GB: blocks deeper than 16
@@ -310,9 +319,7 @@ TEST_F(Ribcat, IndentStopsGrowingAtSixteenLevels) {
     }
     expected += "\n";
     RunResult run = runProgram("ribcat", "--indent=1", input, dir.path());
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(run, (RunResult{0, expected, ""}));
 }
 
 TEST_F(Ribcat, MemoryBudgetOption) {

@@ -56,9 +56,7 @@ TEST_F(ToolUsage, HelpListsEveryOptionWithExamplesAndVersionNamesTheRelease) {
             EXPECT_NE(run.out.find("\nexamples:\n  " + std::string(tool.tool)), std::string::npos);
         }
         RunResult version = runProgram(tool.tool, "--version", "", dir.path());
-        EXPECT_EQ(version.status, 0);
-        EXPECT_EQ(version.err, "");
-        EXPECT_EQ(version.out, std::string(tool.tool) + " " + QUILLET_VERSION + "\n");
+        EXPECT_EQ(version, (RunResult{0, std::string(tool.tool) + " " + QUILLET_VERSION + "\n", ""}));
     }
 }
 
@@ -102,9 +100,9 @@ TEST_F(ToolUsage, AMistakenCommandLineIsNamed) {
         SCOPED_TRACE(std::string(c.tool) + " " + c.arguments);
         if (!programExists(c.tool)) continue;
         RunResult run = runProgram(c.tool, c.arguments, "", dir.path());
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, std::string(c.error) + " (" + std::string(c.tool) + " --help lists every option)\n");
+        EXPECT_EQ(
+            run,
+            (RunResult{2, "", std::string(c.error) + " (" + std::string(c.tool) + " --help lists every option)\n"}));
     }
 }
 

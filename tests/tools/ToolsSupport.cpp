@@ -10,6 +10,8 @@
 #include <png.h>
 #endif
 
+#include <gtest/gtest.h>
+
 #include "quillet/ri.h"
 #include "tests/support/ChildProcess.h"
 
@@ -32,6 +34,15 @@ RunResult runProgram(const std::string &program, const std::string &arguments, c
     result.out = std::move(child.standardOutput);
     result.err = std::move(child.standardError);
     return result;
+}
+
+bool operator==(const RunResult &a, const RunResult &b) {
+    return a.status == b.status && a.out == b.out && a.err == b.err;
+}
+
+void PrintTo(const RunResult &run, std::ostream *os) {
+    *os << "status " << run.status << ", out " << ::testing::PrintToString(run.out) << ", err "
+        << ::testing::PrintToString(run.err);
 }
 
 std::string libraryStream(void (*scene)(), bool binary) {

@@ -3,6 +3,7 @@
 #ifndef QUILLET_TESTS_TOOLSSUPPORT_H
 #define QUILLET_TESTS_TOOLSSUPPORT_H
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct RunResult {
     int status = -1;
     std::string out, err;
 };
+// Tests compare a whole run at once: exit status, standard output and error.
+bool operator==(const RunResult &a, const RunResult &b);
+void PrintTo(const RunResult &run, std::ostream *os);
 
 // The directory of the built programs (QUILLET_BIN).
 std::string programDir();

@@ -61,23 +61,13 @@ RtVoid PreviewContext::ReadArchiveV(RtToken name, RtArchiveCallback, RtInt, RtTo
 
 // Outside the world blocks an inactive branch never reaches here: the If
 // requests that do (inside followed archives) are counted.
-RtVoid PreviewContext::IfBegin(RtString) {
-    skip("IfBegin");
-}
-RtVoid PreviewContext::ElseIf(RtString) {
-    skip("ElseIf");
-}
-RtVoid PreviewContext::Else() {
-    skip("Else");
-}
+QUILLET_GLIMPSE_SKIPPED(IfBegin, (RtString))
+QUILLET_GLIMPSE_SKIPPED(ElseIf, (RtString))
+QUILLET_GLIMPSE_SKIPPED(Else, ())
 RtVoid PreviewContext::IfEnd() {}
 
-RtVoid PreviewContext::ResourceV(RtToken, RtToken, RtInt, RtToken[], RtPointer[]) {
-    skip("Resource");
-}
-RtVoid PreviewContext::ResourceBegin() {
-    skip("ResourceBegin");
-}
+QUILLET_GLIMPSE_SKIPPED_V(Resource, (RtToken, RtToken, RtInt, RtToken[], RtPointer[]))
+QUILLET_GLIMPSE_SKIPPED(ResourceBegin, ())
 RtVoid PreviewContext::ResourceEnd() {}
 
 // Fixed in camera space when given: later transforms do not move it.
@@ -90,15 +80,11 @@ RtVoid PreviewContext::ClippingPlane(RtFloat x, RtFloat y, RtFloat z, RtFloat nx
     optionChanged();
 }
 
-RtVoid PreviewContext::CameraV(RtToken, RtInt, RtToken[], RtPointer[]) {
-    skip("Camera");
-}
+QUILLET_GLIMPSE_SKIPPED_V(Camera, (RtToken, RtInt, RtToken[], RtPointer[]))
 RtVoid PreviewContext::ScopedCoordinateSystem(RtToken space) {
     CoordinateSystem(space);
 }
-RtVoid PreviewContext::System(RtString) {
-    skip("System");
-}
+QUILLET_GLIMPSE_SKIPPED(System, (RtString))
 
 RtVoid PreviewContext::VolumeV(RtToken, RtBound bound, RtInt dimensions[3], RtInt n, RtToken tokens[],
                                RtPointer values[]) {
@@ -119,9 +105,7 @@ RtVoid PreviewContext::VolumeV(RtToken, RtBound bound, RtInt dimensions[3], RtIn
 }
 
 // The archive kinds were read by the archive follower when it could.
-RtVoid PreviewContext::Procedural2V(RtProc2SubdivFunc, RtProc2BoundFunc, RtInt, RtToken[], RtPointer[]) {
-    skip("Procedural2");
-}
+QUILLET_GLIMPSE_SKIPPED_V(Procedural2, (RtProc2SubdivFunc, RtProc2BoundFunc, RtInt, RtToken[], RtPointer[]))
 RtVoid PreviewContext::Version(RtFloat) {}
 RtVoid PreviewContext::UnknownRequestV(RtToken name, RtInt, const RequestValue[], RtInt, RtToken[],
                                        const RequestValue[]) {

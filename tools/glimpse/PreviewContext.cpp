@@ -288,40 +288,20 @@ RtVoid PreviewContext::DisplayV(const char *name, RtToken type, RtToken, RtInt, 
     optionChanged();
 }
 
-RtVoid PreviewContext::CropWindow(RtFloat, RtFloat, RtFloat, RtFloat) {
-    skip("CropWindow");
-}
-RtVoid PreviewContext::DepthOfField(RtFloat, RtFloat, RtFloat) {
-    skip("DepthOfField");
-}
+QUILLET_GLIMPSE_SKIPPED(CropWindow, (RtFloat, RtFloat, RtFloat, RtFloat))
+QUILLET_GLIMPSE_SKIPPED(DepthOfField, (RtFloat, RtFloat, RtFloat))
 RtVoid PreviewContext::Shutter(RtFloat open, RtFloat) {
     options.shutterOpen = open;
     optionChanged();
 }
-RtVoid PreviewContext::PixelVariance(RtFloat) {
-    skip("PixelVariance");
-}
-RtVoid PreviewContext::PixelFilter(RtFilterFunc, RtFloat, RtFloat) {
-    skip("PixelFilter");
-}
-RtVoid PreviewContext::Exposure(RtFloat, RtFloat) {
-    skip("Exposure");
-}
-RtVoid PreviewContext::Quantize(RtToken, RtInt, RtInt, RtInt, RtFloat) {
-    skip("Quantize");
-}
-RtVoid PreviewContext::HiderV(RtToken, RtInt, RtToken[], RtPointer[]) {
-    skip("Hider");
-}
-RtVoid PreviewContext::ColorSamples(RtInt, RtFloat[], RtFloat[]) {
-    skip("ColorSamples");
-}
-RtVoid PreviewContext::RelativeDetail(RtFloat) {
-    skip("RelativeDetail");
-}
-RtVoid PreviewContext::OptionV(RtToken, RtInt, RtToken[], RtPointer[]) {
-    skip("Option");
-}
+QUILLET_GLIMPSE_SKIPPED(PixelVariance, (RtFloat))
+QUILLET_GLIMPSE_SKIPPED(PixelFilter, (RtFilterFunc, RtFloat, RtFloat))
+QUILLET_GLIMPSE_SKIPPED(Exposure, (RtFloat, RtFloat))
+QUILLET_GLIMPSE_SKIPPED(Quantize, (RtToken, RtInt, RtInt, RtInt, RtFloat))
+QUILLET_GLIMPSE_SKIPPED_V(Hider, (RtToken, RtInt, RtToken[], RtPointer[]))
+QUILLET_GLIMPSE_SKIPPED(ColorSamples, (RtInt, RtFloat[], RtFloat[]))
+QUILLET_GLIMPSE_SKIPPED(RelativeDetail, (RtFloat))
+QUILLET_GLIMPSE_SKIPPED_V(Option, (RtToken, RtInt, RtToken[], RtPointer[]))
 
 // ---- Transforms ----
 
@@ -343,9 +323,7 @@ RtVoid PreviewContext::Transform(RtMatrix transform) {
     state.ctm = (recording ? Mat4() : base()) * Mat4::fromRib(m);
 }
 
-RtVoid PreviewContext::Perspective(RtFloat) {
-    skip("Perspective");
-}
+QUILLET_GLIMPSE_SKIPPED(Perspective, (RtFloat))
 
 RtVoid PreviewContext::Translate(RtFloat dx, RtFloat dy, RtFloat dz) {
     if (!motionSample()) return;
@@ -476,88 +454,40 @@ RtVoid PreviewContext::Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt 
     state.vstep = vstep;
 }
 
-RtVoid PreviewContext::TextureCoordinates(RtFloat, RtFloat, RtFloat, RtFloat, RtFloat, RtFloat, RtFloat, RtFloat) {
-    skip("TextureCoordinates");
-}
-RtVoid PreviewContext::ShadingRate(RtFloat) {
-    skip("ShadingRate");
-}
-RtVoid PreviewContext::ShadingInterpolation(RtToken) {
-    skip("ShadingInterpolation");
-}
-RtVoid PreviewContext::Matte(RtBoolean) {
-    skip("Matte");
-}
-RtVoid PreviewContext::Bound(RtBound) {
-    skip("Bound");
-}
-RtVoid PreviewContext::Detail(RtBound) {
-    skip("Detail");
-}
-RtVoid PreviewContext::DetailRange(RtFloat, RtFloat, RtFloat, RtFloat) {
-    skip("DetailRange");
-}
-RtVoid PreviewContext::GeometricApproximation(RtToken, RtFloat) {
-    skip("GeometricApproximation");
-}
-RtVoid PreviewContext::GeometricRepresentation(RtToken) {
-    skip("GeometricRepresentation");
-}
-RtVoid PreviewContext::Sides(RtInt) {
-    skip("Sides");
-}
-RtVoid PreviewContext::Orientation(RtToken) {
-    skip("Orientation");
-}
-RtVoid PreviewContext::ReverseOrientation() {
-    skip("ReverseOrientation");
-}
-RtVoid PreviewContext::AttributeV(RtToken, RtInt, RtToken[], RtPointer[]) {
-    skip("Attribute");
-}
-RtVoid PreviewContext::DisplacementV(RtToken, RtInt, RtToken[], RtPointer[]) {
-    skip("Displacement");
-}
-RtVoid PreviewContext::AtmosphereV(RtToken, RtInt, RtToken[], RtPointer[]) {
-    skip("Atmosphere");
-}
-RtVoid PreviewContext::InteriorV(RtToken, RtInt, RtToken[], RtPointer[]) {
-    skip("Interior");
-}
-RtVoid PreviewContext::ExteriorV(RtToken, RtInt, RtToken[], RtPointer[]) {
-    skip("Exterior");
-}
-RtVoid PreviewContext::ImagerV(RtToken, RtInt, RtToken[], RtPointer[]) {
-    skip("Imager");
-}
+QUILLET_GLIMPSE_SKIPPED(TextureCoordinates, (RtFloat, RtFloat, RtFloat, RtFloat, RtFloat, RtFloat, RtFloat, RtFloat))
+QUILLET_GLIMPSE_SKIPPED(ShadingRate, (RtFloat))
+QUILLET_GLIMPSE_SKIPPED(ShadingInterpolation, (RtToken))
+QUILLET_GLIMPSE_SKIPPED(Matte, (RtBoolean))
+QUILLET_GLIMPSE_SKIPPED(Bound, (RtBound))
+QUILLET_GLIMPSE_SKIPPED(Detail, (RtBound))
+QUILLET_GLIMPSE_SKIPPED(DetailRange, (RtFloat, RtFloat, RtFloat, RtFloat))
+QUILLET_GLIMPSE_SKIPPED(GeometricApproximation, (RtToken, RtFloat))
+QUILLET_GLIMPSE_SKIPPED(GeometricRepresentation, (RtToken))
+QUILLET_GLIMPSE_SKIPPED(Sides, (RtInt))
+QUILLET_GLIMPSE_SKIPPED(Orientation, (RtToken))
+QUILLET_GLIMPSE_SKIPPED(ReverseOrientation, ())
+QUILLET_GLIMPSE_SKIPPED_V(Attribute, (RtToken, RtInt, RtToken[], RtPointer[]))
+QUILLET_GLIMPSE_SKIPPED_V(Displacement, (RtToken, RtInt, RtToken[], RtPointer[]))
+QUILLET_GLIMPSE_SKIPPED_V(Atmosphere, (RtToken, RtInt, RtToken[], RtPointer[]))
+QUILLET_GLIMPSE_SKIPPED_V(Interior, (RtToken, RtInt, RtToken[], RtPointer[]))
+QUILLET_GLIMPSE_SKIPPED_V(Exterior, (RtToken, RtInt, RtToken[], RtPointer[]))
+QUILLET_GLIMPSE_SKIPPED_V(Imager, (RtToken, RtInt, RtToken[], RtPointer[]))
 
 // ---- Requests that make no picture ----
 
-RtVoid PreviewContext::MakeTextureV(const char *, const char *, RtToken, RtToken, RtFilterFunc, RtFloat, RtFloat, RtInt,
-                                    RtToken[], RtPointer[]) {
-    skip("MakeTexture");
-}
-RtVoid PreviewContext::MakeLatLongEnvironmentV(const char *, const char *, RtFilterFunc, RtFloat, RtFloat, RtInt,
-                                               RtToken[], RtPointer[]) {
-    skip("MakeLatLongEnvironment");
-}
-RtVoid PreviewContext::MakeCubeFaceEnvironmentV(const char *, const char *, const char *, const char *, const char *,
-                                                const char *, const char *, RtFloat, RtFilterFunc, RtFloat, RtFloat,
-                                                RtInt, RtToken[], RtPointer[]) {
-    skip("MakeCubeFaceEnvironment");
-}
-RtVoid PreviewContext::MakeShadowV(const char *, const char *, RtInt, RtToken[], RtPointer[]) {
-    skip("MakeShadow");
-}
+QUILLET_GLIMPSE_SKIPPED_V(MakeTexture, (const char *, const char *, RtToken, RtToken, RtFilterFunc, RtFloat, RtFloat,
+                                        RtInt, RtToken[], RtPointer[]))
+QUILLET_GLIMPSE_SKIPPED_V(MakeLatLongEnvironment,
+                          (const char *, const char *, RtFilterFunc, RtFloat, RtFloat, RtInt, RtToken[], RtPointer[]))
+QUILLET_GLIMPSE_SKIPPED_V(MakeCubeFaceEnvironment,
+                          (const char *, const char *, const char *, const char *, const char *, const char *,
+                           const char *, RtFloat, RtFilterFunc, RtFloat, RtFloat, RtInt, RtToken[], RtPointer[]))
+QUILLET_GLIMPSE_SKIPPED_V(MakeShadow, (const char *, const char *, RtInt, RtToken[], RtPointer[]))
 RtVoid PreviewContext::VArchiveRecord(RtToken, const char *, va_list) {}
 
 RtVoid PreviewContext::ErrorHandler(RtErrorHandler) {}
-RtVoid PreviewContext::Procedural(RtPointer, RtBound, RtProcSubdivFunc, RtProcFreeFunc) {
-    skip("Procedural");
-}
-RtVoid PreviewContext::GeometryV(RtToken, RtInt, RtToken[], RtPointer[]) {
-    skip("Geometry");
-}
+QUILLET_GLIMPSE_SKIPPED(Procedural, (RtPointer, RtBound, RtProcSubdivFunc, RtProcFreeFunc))
+QUILLET_GLIMPSE_SKIPPED_V(Geometry, (RtToken, RtInt, RtToken[], RtPointer[]))
 
 }  // namespace glimpse
 }  // namespace quillet

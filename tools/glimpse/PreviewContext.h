@@ -159,4 +159,15 @@ private:
 }  // namespace glimpse
 }  // namespace quillet
 
+// PreviewContext's override of a request that it does not draw, counted as
+// skipped under the request's name: Request, or its list form RequestV.
+#define QUILLET_GLIMPSE_SKIPPED(Request, parameters)                                                                   \
+    RtVoid PreviewContext::Request parameters {                                                                        \
+        skip(#Request);                                                                                                \
+    }
+#define QUILLET_GLIMPSE_SKIPPED_V(Request, parameters)                                                                 \
+    RtVoid PreviewContext::Request##V parameters {                                                                     \
+        skip(#Request);                                                                                                \
+    }
+
 #endif
