@@ -18,6 +18,9 @@ const char kIntegerRange[] = "%s: integer values must lie within the range of a 
 const char kTooManyValues[] = "%s: too many values for one call";
 const char kNulInString[] = "strings cannot contain a NUL character";
 const char kWrongLength[] = "%s: expected %lld values, got %zu";
+const char kErrorDoc[] =
+    "An error the library reported, or a request made in the wrong state: code and severity are the\n"
+    "interface's error numbers (quillet.RIE_...), message its text.";
 const char kResized[] = "%s: the array was resized while the call's values were converted";
 
 PyObject *moduleError = nullptr;
@@ -189,7 +192,7 @@ py::object errorType() {
 }
 
 void registerErrorType(py::module_ &module) {
-    moduleError = PyErr_NewException("quillet.Error", PyExc_RuntimeError, nullptr);
+    moduleError = PyErr_NewExceptionWithDoc("quillet.Error", kErrorDoc, PyExc_RuntimeError, nullptr);
     if (moduleError == nullptr) throw py::error_already_set();
     module.attr("Error") = errorType();
 }

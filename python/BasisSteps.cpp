@@ -1,24 +1,21 @@
 #include "python/BasisSteps.h"
 
-#include "quillet/RibWriter.h"
+#include "python/Request.h"
 
 namespace quillet {
 namespace python {
 
-namespace {
-
-const char kUnknownPatchType[] = "unknown patch type \"%s\"";
-const char kBadBasisStep[] = "bad basis step %d: set a basis with a step of 1 or more";
-
-}  // namespace
-
-BasisSteps currentSteps(RtContextHandle stream) {
-    const RibWriter *writer = dynamic_cast<const RibWriter *>(static_cast<RenderContext *>(stream));
-    if (writer == nullptr) return BasisSteps{RI_BEZIERSTEP, RI_BEZIERSTEP};
-    return BasisSteps{writer->uStep, writer->vStep};
+// Read under the stream's lock: another thread may be writing it.
+BasisSteps currentSteps() {
+    const Request *request = Request::innermost();
+    if (request == nullptr) return BasisSteps{};
+    StreamHold hold(request->streamRef(), request->name());
+    return basisSteps(*static_cast<const RenderContext *>(request->stream()));
 }
 
 ClassCounts steppedCounts(const SteppedCounts &result, RtToken type) {
+    static const char kUnknownPatchType[] = "unknown patch type \"%s\"";
+    static const char kBadBasisStep[] = "bad basis step %d: set a basis with a step of 1 or more";
     if (result.status == CountStatus::unknownPatchType)
         throw py::value_error(formatString(kUnknownPatchType, type != nullptr ? type : ""));
     if (result.status == CountStatus::badBasisStep) throw py::value_error(formatString(kBadBasisStep, result.badStep));

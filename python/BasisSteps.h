@@ -5,18 +5,14 @@
 
 #include "format/GeometryCounts.h"
 #include "python/Arguments.h"
+#include "quillet/RibWriter.h"
 
 namespace quillet {
 namespace python {
 
-struct BasisSteps {
-    RtInt u;
-    RtInt v;
-};
-
-// The steps of a stream, or the default steps when it is none or not a
-// stream writer.
-BasisSteps currentSteps(RtContextHandle stream);
+// The steps of the stream of the request being made on the calling thread,
+// or the default steps outside one.
+BasisSteps currentSteps();
 
 // The counts of a patch or curves request; ValueError for an unknown patch
 // type or a basis step below 1.

@@ -15,6 +15,20 @@ const char kNotAProcedural[] = "expected one of the standard procedurals (Ri.Pro
 const char kNotAProcedural2[] = "expected one of the standard procedurals (Ri.Proc2DelayedReadArchive, ...)";
 const char kNotABoundFunction[] = "expected one of the standard bound functions (Ri.SimpleBound, Ri.DelayedBound)";
 const char kNotAnErrorHandler[] = "expected one of the standard error handlers (Ri.ErrorPrint, ...) or None";
+const char kFilterDoc[] = "A standard pixel filter (Ri.GaussianFilter, ...); calling it gives its weight at (x, y).";
+const char kProceduralDoc[] = "A standard procedural for Procedural (Ri.ProcDelayedReadArchive, ...).";
+const char kProcedural2Doc[] = "A standard procedural for Procedural2 (Ri.Proc2DelayedReadArchive, ...).";
+const char kBoundFunctionDoc[] = "A standard bound function for Procedural2 (Ri.SimpleBound, Ri.DelayedBound).";
+const char kErrorHandlerDoc[] =
+    "A standard error handler (Ri.ErrorIgnore, Ri.ErrorPrint, Ri.ErrorAbort); calling it handles an error.";
+const char kFilterCallDoc[] =
+    "The filter's weight at an offset from the centre of a pixel.\n\n"
+    "x: the offset in x.\ny: the offset in y.\nxwidth: the filter's width in x.\nywidth: its width in y.";
+const char kErrorHandlerCallDoc[] =
+    "Handles an error as the library would: ignores it, prints it, or prints it and ends the process.\n\n"
+    "code: the error's number (quillet.RIE_...).\nseverity: quillet.RIE_INFO to quillet.RIE_SEVERE.\n"
+    "message: the error's text.";
+const char kBasisDoc[] = "A standard cubic basis (Ri.BezierBasis, ...) for Basis; matrix is its 4x4 matrix.";
 
 // The token variables, named without "RI_". clang-format cannot keep a list
 // of macro calls stable, so it leaves these two alone.
@@ -61,9 +75,9 @@ struct StandardBasis {
 };
 
 template <typename Function>
-py::class_<StandardFunction<Function>> functionClass(py::module_ &module, const char *className) {
+py::class_<StandardFunction<Function>> functionClass(py::module_ &module, const char *className, const char *doc) {
     using Object = StandardFunction<Function>;
-    py::class_<Object> objects(module, className);
+    py::class_<Object> objects(module, className, doc);
     objects.def_property_readonly("name", [](const Object &object) { return object.name; });
     objects.def("__repr__", [className](const Object &object) {
         return std::string("<quillet.") + className + " \"" + object.name + "\">";
@@ -105,17 +119,23 @@ void bindConstants(py::module_ &module, RiClass &ri) {
     ri.attr("POWERSTEP") = RI_POWERSTEP;
     ri.def_property_readonly("LastError", [](const Ri &) { return RiLastError; });
 
-    functionClass<RtFilterFunc>(module, "Filter")
-        .def("__call__", [](const Filter &filter, RtFloat x, RtFloat y, RtFloat xwidth, RtFloat ywidth) {
-            return filter.function(x, y, xwidth, ywidth);
-        });
-    functionClass<RtProcSubdivFunc>(module, "Procedural");
-    functionClass<RtProc2SubdivFunc>(module, "Procedural2");
-    functionClass<RtProc2BoundFunc>(module, "BoundFunction");
-    functionClass<RtErrorHandler>(module, "ErrorHandler")
-        .def("__call__", [](const ErrorHandler &handler, RtInt code, RtInt severity, const char *message) {
-            handler.function(code, severity, message);
-        });
+    functionClass<RtFilterFunc>(module, "Filter", kFilterDoc)
+        .def(
+            "__call__",
+            [](const Filter &filter, RtFloat x, RtFloat y, RtFloat xwidth, RtFloat ywidth) {
+                return filter.function(x, y, xwidth, ywidth);
+            },
+            py::arg("x"), py::arg("y"), py::arg("xwidth"), py::arg("ywidth"), kFilterCallDoc);
+    functionClass<RtProcSubdivFunc>(module, "Procedural", kProceduralDoc);
+    functionClass<RtProc2SubdivFunc>(module, "Procedural2", kProcedural2Doc);
+    functionClass<RtProc2BoundFunc>(module, "BoundFunction", kBoundFunctionDoc);
+    functionClass<RtErrorHandler>(module, "ErrorHandler", kErrorHandlerDoc)
+        .def(
+            "__call__",
+            [](const ErrorHandler &handler, RtInt code, RtInt severity, const char *message) {
+                handler.function(code, severity, message);
+            },
+            py::arg("code"), py::arg("severity"), py::arg("message"), kErrorHandlerCallDoc);
     addFunction(ri, "GaussianFilter", &RiGaussianFilter, filterName);
     addFunction(ri, "BoxFilter", &RiBoxFilter, filterName);
     addFunction(ri, "TriangleFilter", &RiTriangleFilter, filterName);
@@ -133,7 +153,7 @@ void bindConstants(py::module_ &module, RiClass &ri) {
     addFunction(ri, "ErrorPrint", &RiErrorPrint, errorHandlerName);
     addFunction(ri, "ErrorAbort", &RiErrorAbort, errorHandlerName);
 
-    py::class_<StandardBasis>(module, "Basis")
+    py::class_<StandardBasis>(module, "Basis", kBasisDoc)
         .def_property_readonly("name", [](const StandardBasis &basis) { return basis.name; })
         .def_property_readonly("matrix",
                                [](const StandardBasis &basis) {

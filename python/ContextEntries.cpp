@@ -21,6 +21,7 @@ namespace {
 const char kNotAContext[] = "expected a handle from GetContext() or None";
 const char kEndedContext[] = "Context: the stream of this handle has ended";
 const char kTooManyTargets[] = "Ri() takes at most one target";
+const char kHandleDoc[] = "A stream's handle, from GetContext, for Context.";
 const char kInitDoc[] =
     "Ri() begins no stream; Ri(target) begins one as Begin(target) does (a file name, None for standard output, "
     "\"|command\", or an object with a write(bytes) method). Each object writes its own stream, the one its "
@@ -195,7 +196,7 @@ void chooseContext(Ri &self, py::handle handle) {
 
 void bindContextEntries(RiClass &ri) {
     py::module_::import("atexit").attr("register")(py::cpp_function(endWritingStreams));
-    py::class_<ContextHandle>(ri, "ContextHandle")
+    py::class_<ContextHandle>(ri, "ContextHandle", kHandleDoc)
         .def("__eq__",
              [](const ContextHandle &self, py::handle other) {
                  return py::isinstance<ContextHandle>(other) &&
@@ -210,20 +211,30 @@ void bindContextEntries(RiClass &ri) {
                return self;
            }),
            kInitDoc);
-    ri.def("__enter__", [](py::object self) { return self; });
-    ri.def("__exit__", [](Ri &self, py::args) {
-        endBegun(self);
-        return false;
-    });
     ri.def(
-        "Begin", [](Ri &self, py::handle target) { begin(self, target); }, py::arg("target") = py::none());
-    ri.def("End", &end);
-    ri.def("GetContext", [](Ri &self) -> py::object {
-        RtContextHandle handle = self.streamHandle();
-        if (!isLiveContext(handle)) return py::none();
-        return py::cast(ContextHandle{handle});
-    });
-    ri.def("Context", &chooseContext);
+        "__enter__", [](RiValue self) { return self; }, methodDoc("__enter__"));
+    ri.def(
+        "__exit__",
+        [](Ri &self, py::args) {
+            endBegun(self);
+            return false;
+        },
+        methodDoc("__exit__"));
+    ri.def(
+        "Begin", [](Ri &self, Target target) { begin(self, target); }, py::arg("target") = py::none(),
+        methodDoc("Begin"));
+    ri.def("End", &end, methodDoc("End"));
+    ri.def(
+        "GetContext",
+        [](Ri &self) -> py::object {
+            RtContextHandle handle = self.streamHandle();
+            if (!isLiveContext(handle)) return py::none();
+            return py::cast(ContextHandle{handle});
+        },
+        methodDoc("GetContext"));
+    ri.def(
+        "Context", [](Ri &self, ContextValue handle) { chooseContext(self, handle); }, py::arg("handle"),
+        methodDoc("Context"));
 }
 
 }  // namespace python

@@ -13,63 +13,60 @@ const char kBlobbyCodes[] = "Blobby: the code array ends inside an operator";
 const char kBlobbyCounts[] = "Blobby: the code array asks for %d leaves, %d floats and %d strings; got %d, %d and %d";
 const char kProceduralData[] = "Procedural: %s takes %d strings of data, got %zu";
 
+const Binding kGeometryRequests[] = {
+    {"Points", withList<&RiPointsV, CountsOf<&pointsCounts>>},
+    {"Geometry", withList<&RiGeometryV>},
+    {"Procedural2", withList<&RiProcedural2V>},
+};
+
 }  // namespace
 
 void bindGeometryEntries(RiClass &ri) {
     ri.def(
         "Curves",
-        [](Ri &self, Name type, py::handle nvertices, Name wrap, py::handle params) {
+        [](Ri &self, Name type, IntArray nvertices, Name wrap, ParamList params) {
             Request request(self, "Curves");
             IntArg sizesArg(nvertices, "nvertices");
             ParamDict list(params);
             Values<RtInt> sizes = sizesArg.values();
-            SteppedCounts counts =
-                curvesCounts(type, sizes.count(), sizes.data, wrap, currentSteps(request.stream()).v);
+            SteppedCounts counts = curvesCounts(type, sizes.count(), sizes.data, wrap, currentSteps().v);
             list.bind(steppedCounts(counts, type));
             request.write(
                 [&] { RiCurvesV(type, sizes.count(), sizes.data, wrap, list.size(), list.tokens(), list.values()); });
         },
-        py::arg("type"), py::arg("nvertices"), py::arg("wrap"), params());
-    ri.def(
-        "Points",
-        [](Ri &self, RtInt npoints, py::handle params) {
-            Request request(self, "Points");
-            ParamDict list(params);
-            list.bind(pointsCounts(npoints));
-            request.write([&] { RiPointsV(npoints, list.size(), list.tokens(), list.values()); });
-        },
-        py::arg("npoints"), params());
+        py::arg("type"), py::arg("nvertices"), py::arg("wrap"), params(), methodDoc("Curves"));
+    bindTable(ri, kGeometryRequests);
     ri.def(
         "SubdivisionMesh",
-        [](Ri &self, Name scheme, py::handle nvertices, py::handle vertices, py::handle tags, py::handle nargs,
-           py::handle intargs, py::handle floatargs, py::handle params) {
+        [](Ri &self, Name scheme, IntArray nvertices, IntArray vertices, StringArray tags, IntArray nargs,
+           IntArray intargs, FloatArray floatargs, ParamList params) {
             Request request(self, "SubdivisionMesh");
-            IntArg sizesArg(nvertices, "nvertices");
-            IntArg indicesArg(vertices, "vertices");
+            MeshArrays mesh(nvertices, vertices);
             StringArg tagsArg(tags, "tags");
             IntArg nargsArg(nargs, "nargs");
             IntArg intsArg(intargs, "intargs");
             FloatArg floatsArg(floatargs, "floatargs");
             ParamDict list(params);
-            Values<RtInt> sizes = sizesArg.values();
-            Values<RtInt> indices = indicesArg.values(sumInts(sizes.data, sizes.count()));
+            mesh.take();
             Values<RtToken> tagNames = tagsArg.values();
             Values<RtInt> argCounts = nargsArg.values(2 * static_cast<long long>(tagNames.size));
             TagArgSizes argSizes = subdivisionTagSizes(tagNames.count(), argCounts.data);
             Values<RtInt> ints = intsArg.values(argSizes.ints);
             Values<RtFloat> floats = floatsArg.values(argSizes.floats);
-            list.requireIndicesInRange(indices);
-            list.bind(subdivisionMeshShape(sizes.count(), sizes.data, indices.data).counts);
+            list.requireIndicesInRange(mesh.indices);
+            list.bind(subdivisionMeshShape(mesh.faces(), mesh.sizes.data, mesh.indices.data).counts);
             request.write([&] {
-                RiSubdivisionMeshV(scheme, sizes.count(), sizes.data, indices.data, tagNames.count(), tagNames.data,
-                                   argCounts.data, ints.data, floats.data, list.size(), list.tokens(), list.values());
+                RiSubdivisionMeshV(scheme, mesh.faces(), mesh.sizes.data, mesh.indices.data, tagNames.count(),
+                                   tagNames.data, argCounts.data, ints.data, floats.data, list.size(), list.tokens(),
+                                   list.values());
             });
         },
         py::arg("scheme"), py::arg("nvertices"), py::arg("vertices"), py::arg("tags") = py::tuple(),
-        py::arg("nargs") = py::tuple(), py::arg("intargs") = py::tuple(), py::arg("floatargs") = py::tuple(), params());
+        py::arg("nargs") = py::tuple(), py::arg("intargs") = py::tuple(), py::arg("floatargs") = py::tuple(), params(),
+        methodDoc("SubdivisionMesh"));
     ri.def(
         "Blobby",
-        [](Ri &self, RtInt nleaf, py::handle code, py::handle flt, py::handle str, py::handle params) {
+        [](Ri &self, RtInt nleaf, IntArray code, FloatArray flt, StringArray str, ParamList params) {
             Request request(self, "Blobby");
             IntArg codesArg(code, "code");
             FloatArg floatsArg(flt, "flt");
@@ -89,11 +86,11 @@ void bindGeometryEntries(RiClass &ri) {
                           list.size(), list.tokens(), list.values());
             });
         },
-        py::arg("nleaf"), py::arg("code"), py::arg("flt"), py::arg("str"), params());
+        py::arg("nleaf"), py::arg("code"), py::arg("flt"), py::arg("str"), params(), methodDoc("Blobby"));
     // The free function has no counterpart in a stream; it is never called.
     ri.def(
         "Procedural",
-        [](Ri &self, py::handle data, py::handle bound, py::handle subdivfunc, py::handle) {
+        [](Ri &self, StringArray data, FloatArray bound, ProceduralObject subdivfunc, UnusedValue) {
             Request request(self, "Procedural");
             RtProcSubdivFunc function = proceduralFunction(subdivfunc);
             StringArg stringsArg(data, "data");
@@ -106,11 +103,11 @@ void bindGeometryEntries(RiClass &ri) {
             RtFloat *box = boundArg.values(6).data;
             request.write([&] { RiProcedural(strings.data, box, function, nullptr); });
         },
-        py::arg("data"), py::arg("bound"), py::arg("subdivfunc"), py::arg("freefunc") = py::none());
-    bindNamedList(ri, "Geometry", &RiGeometryV);
+        py::arg("data"), py::arg("bound"), py::arg("subdivfunc"), py::arg("freefunc") = py::none(),
+        methodDoc("Procedural"));
     ri.def(
         "Volume",
-        [](Ri &self, Name type, py::handle bound, py::handle dimensions, py::handle params) {
+        [](Ri &self, Name type, FloatArray bound, IntArray dimensions, ParamList params) {
             Request request(self, "Volume");
             FloatArg boundArg(bound, "bound");
             IntArg gridArg(dimensions, "dimensions");
@@ -120,18 +117,7 @@ void bindGeometryEntries(RiClass &ri) {
             list.bind(volumeCounts(grid));
             request.write([&] { RiVolumeV(type, box, grid, list.size(), list.tokens(), list.values()); });
         },
-        py::arg("type"), py::arg("bound"), py::arg("dimensions"), params());
-    ri.def(
-        "Procedural2",
-        [](Ri &self, py::handle subdivfunc, py::handle boundfunc, py::handle params) {
-            Request request(self, "Procedural2");
-            RtProc2SubdivFunc function = procedural2Function(subdivfunc);
-            RtProc2BoundFunc bound = boundFunction(boundfunc);
-            ParamDict list(params);
-            list.bind(uncountedCounts());
-            request.write([&] { RiProcedural2V(function, bound, list.size(), list.tokens(), list.values()); });
-        },
-        py::arg("subdivfunc"), py::arg("boundfunc"), params());
+        py::arg("type"), py::arg("bound"), py::arg("dimensions"), params(), methodDoc("Volume"));
 }
 
 }  // namespace python

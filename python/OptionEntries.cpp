@@ -9,51 +9,46 @@ namespace {
 
 const char kColorSamplesShape[] = "ColorSamples: nRGB and RGBn must hold the same multiple of 3 values";
 
+const Binding kOptionRequests[] = {
+    {"Format", fixedArguments<&RiFormat>},
+    {"ClippingPlane", fixedArguments<&RiClippingPlane>},
+    {"Camera", withList<&RiCameraV>},
+    {"FrameAspectRatio", fixedArguments<&RiFrameAspectRatio>},
+    {"ScreenWindow", fixedArguments<&RiScreenWindow>},
+    {"CropWindow", fixedArguments<&RiCropWindow>},
+    {"Projection", withList<&RiProjectionV>},
+    {"Clipping", fixedArguments<&RiClipping>},
+    {"DepthOfField", fixedArguments<&RiDepthOfField>},
+    {"Shutter", fixedArguments<&RiShutter>},
+    {"PixelVariance", fixedArguments<&RiPixelVariance>},
+    {"PixelSamples", fixedArguments<&RiPixelSamples>},
+    {"PixelFilter", fixedArguments<&RiPixelFilter>},
+    {"Exposure", fixedArguments<&RiExposure>},
+    {"Quantize", fixedArguments<&RiQuantize>},
+    {"Display", withList<&RiDisplayV>},
+    {"Hider", withList<&RiHiderV>},
+    {"RelativeDetail", fixedArguments<&RiRelativeDetail>},
+};
+
 }  // namespace
 
 void bindOptionEntries(RiClass &ri) {
-    bindFixed(ri, "Format", &RiFormat);
-    bindFixed(ri, "ClippingPlane", &RiClippingPlane);
-    bindNamedList(ri, "Camera", &RiCameraV);
-    bindFixed(ri, "FrameAspectRatio", &RiFrameAspectRatio);
-    bindFixed(ri, "ScreenWindow", &RiScreenWindow);
-    bindFixed(ri, "CropWindow", &RiCropWindow);
-    bindNamedList(ri, "Projection", &RiProjectionV);
-    bindFixed(ri, "Clipping", &RiClipping);
-    bindFixed(ri, "DepthOfField", &RiDepthOfField);
-    bindFixed(ri, "Shutter", &RiShutter);
-    bindFixed(ri, "PixelVariance", &RiPixelVariance);
-    bindFixed(ri, "PixelSamples", &RiPixelSamples);
-    ri.def("PixelFilter", [](Ri &self, py::handle filter, RtFloat xwidth, RtFloat ywidth) {
-        Request request(self, "PixelFilter");
-        RtFilterFunc function = filterFunction(filter);
-        request.write([&] { RiPixelFilter(function, xwidth, ywidth); });
-    });
-    bindFixed(ri, "Exposure", &RiExposure);
-    bindFixed(ri, "Quantize", &RiQuantize);
+    bindTable(ri, kOptionRequests);
     ri.def(
-        "Display",
-        [](Ri &self, Name name, Name type, Name mode, py::handle params) {
-            Request request(self, "Display");
-            ParamDict list(params);
-            list.bind(uncountedCounts());
-            request.write([&] { RiDisplayV(name, type, mode, list.size(), list.tokens(), list.values()); });
+        "ColorSamples",
+        [](Ri &self, FloatArray nRGB, FloatArray RGBn) {
+            Request request(self, "ColorSamples");
+            FloatArg toArg(nRGB, "nRGB");
+            FloatArg fromArg(RGBn, "RGBn");
+            Values<RtFloat> toRGB = toArg.values();
+            Values<RtFloat> fromRGB = fromArg.values();
+            if (toRGB.size % 3 != 0 || fromRGB.size != toRGB.size) throw py::value_error(kColorSamplesShape);
+            request.write([&] { RiColorSamples(static_cast<RtInt>(toRGB.size / 3), toRGB.data, fromRGB.data); });
         },
-        py::arg("name"), py::arg("type"), py::arg("mode"), py::arg("params") = py::none());
-    bindNamedList(ri, "Hider", &RiHiderV);
-    ri.def("ColorSamples", [](Ri &self, py::handle nRGB, py::handle RGBn) {
-        Request request(self, "ColorSamples");
-        FloatArg toArg(nRGB, "nRGB");
-        FloatArg fromArg(RGBn, "RGBn");
-        Values<RtFloat> toRGB = toArg.values();
-        Values<RtFloat> fromRGB = fromArg.values();
-        if (toRGB.size % 3 != 0 || fromRGB.size != toRGB.size) throw py::value_error(kColorSamplesShape);
-        request.write([&] { RiColorSamples(static_cast<RtInt>(toRGB.size / 3), toRGB.data, fromRGB.data); });
-    });
-    bindFixed(ri, "RelativeDetail", &RiRelativeDetail);
+        py::arg("nRGB"), py::arg("RGBn"), methodDoc("ColorSamples"));
     ri.def(
         "Option",
-        [](Ri &self, Name name, py::handle params) {
+        [](Ri &self, Name name, ParamList params) {
             // The "rib" stream options need no stream: they set the next one's.
             if (isRibOptionName(name)) {
                 ParamDict list = ParamDict::streamOptions(params);
@@ -65,7 +60,7 @@ void bindOptionEntries(RiClass &ri) {
             list.bind(uncountedCounts());
             request.write([&] { RiOptionV(name, list.size(), list.tokens(), list.values()); });
         },
-        py::arg("name"), py::arg("params") = py::none());
+        py::arg("name"), params(), methodDoc("Option"));
 }
 
 }  // namespace python

@@ -21,6 +21,13 @@ class Request {
 public:
     // quillet.Error when ri has no stream, or its stream has ended.
     Request(Ri &ri, const char *name);
+    ~Request();
+    Request(const Request &) = delete;
+    Request &operator=(const Request &) = delete;
+
+    // The request being made on the calling thread: the innermost one when
+    // Python code run by a conversion makes another. Null outside any.
+    static const Request *innermost();
 
     // Makes the C call on the object's stream, after the check: quillet.Error
     // when the stream was ended or another one begun while the values were
@@ -67,6 +74,7 @@ private:
     unsigned long generation;
     StreamRef target;
     size_t elementsBefore;
+    const Request *outer;
 };
 
 }  // namespace python

@@ -6,11 +6,12 @@ namespace python {
 
 namespace {
 
-template <typename Entry>
-void bindLightSource(RiClass &ri, const char *name, Entry entry) {
+// A light: its shader and parameters, then the name of its handle.
+template <auto entry>
+void lightSource(RiClass &ri, const char *name) {
     ri.def(
         name,
-        [name, entry](Ri &self, Name shader, py::handle params, py::handle handleid) {
+        [name](Ri &self, Name shader, ParamList params, HandleName handleid) {
             Request request(self, name);
             ParamDict list(params);
             list.nameHandle(handleid);
@@ -18,38 +19,40 @@ void bindLightSource(RiClass &ri, const char *name, Entry entry) {
             return handleNumber(
                 request.write([&] { return entry(shader, list.size(), list.tokens(), list.values()); }));
         },
-        py::arg("name"), py::arg("params") = py::none(), py::arg("handleid") = py::none());
+        py::arg("name"), params(), py::arg("handleid") = py::none(), methodDoc(name));
 }
+
+const Binding kShadingRequests[] = {
+    {"Color", floatArray<&RiColor, 3>},
+    {"Opacity", floatArray<&RiOpacity, 3>},
+    {"TextureCoordinates", fixedArguments<&RiTextureCoordinates>},
+    {"ShadingRate", fixedArguments<&RiShadingRate>},
+    {"ShadingInterpolation", fixedArguments<&RiShadingInterpolation>},
+    {"Matte", fixedArguments<&RiMatte>},
+    {"Bound", floatArray<&RiBound, 6>},
+    {"Detail", floatArray<&RiDetail, 6>},
+    {"DetailRange", fixedArguments<&RiDetailRange>},
+    {"GeometricApproximation", fixedArguments<&RiGeometricApproximation>},
+    {"GeometricRepresentation", fixedArguments<&RiGeometricRepresentation>},
+    {"Sides", fixedArguments<&RiSides>},
+    {"Orientation", fixedArguments<&RiOrientation>},
+    {"ReverseOrientation", fixedArguments<&RiReverseOrientation>},
+    {"Attribute", withList<&RiAttributeV>},
+    {"Surface", withList<&RiSurfaceV>},
+    {"Displacement", withList<&RiDisplacementV>},
+    {"Atmosphere", withList<&RiAtmosphereV>},
+    {"Interior", withList<&RiInteriorV>},
+    {"Exterior", withList<&RiExteriorV>},
+    {"Imager", withList<&RiImagerV>},
+    {"LightSource", lightSource<&RiLightSourceV>},
+    {"AreaLightSource", lightSource<&RiAreaLightSourceV>},
+    {"Illuminate", fixedArguments<&RiIlluminate>},
+};
 
 }  // namespace
 
 void bindShadingEntries(RiClass &ri) {
-    bindFloatArray(ri, "Color", &RiColor, 3);
-    bindFloatArray(ri, "Opacity", &RiOpacity, 3);
-    bindFixed(ri, "TextureCoordinates", &RiTextureCoordinates);
-    bindFixed(ri, "ShadingRate", &RiShadingRate);
-    bindFixed(ri, "ShadingInterpolation", &RiShadingInterpolation);
-    bindFixed(ri, "Matte", &RiMatte);
-    bindFloatArray(ri, "Bound", &RiBound, 6);
-    bindFloatArray(ri, "Detail", &RiDetail, 6);
-    bindFixed(ri, "DetailRange", &RiDetailRange);
-    bindFixed(ri, "GeometricApproximation", &RiGeometricApproximation);
-    bindFixed(ri, "GeometricRepresentation", &RiGeometricRepresentation);
-    bindFixed(ri, "Sides", &RiSides);
-    bindFixed(ri, "Orientation", &RiOrientation);
-    bindFixed(ri, "ReverseOrientation", &RiReverseOrientation);
-    bindNamedList(ri, "Attribute", &RiAttributeV);
-    bindNamedList(ri, "Surface", &RiSurfaceV);
-    bindNamedList(ri, "Displacement", &RiDisplacementV);
-    bindNamedList(ri, "Atmosphere", &RiAtmosphereV);
-    bindNamedList(ri, "Interior", &RiInteriorV);
-    bindNamedList(ri, "Exterior", &RiExteriorV);
-    bindNamedList(ri, "Imager", &RiImagerV);
-    bindLightSource(ri, "LightSource", &RiLightSourceV);
-    bindLightSource(ri, "AreaLightSource", &RiAreaLightSourceV);
-    ri.def("Illuminate", [](Ri &self, intptr_t light, RtBoolean onoff) {
-        Request(self, "Illuminate").write([&] { RiIlluminate(handlePointer(light), onoff); });
-    });
+    bindTable(ri, kShadingRequests);
 }
 
 }  // namespace python

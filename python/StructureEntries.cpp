@@ -30,22 +30,39 @@ void writeRecord(Ri &self, const char *entry, const char *type, py::handle forma
     request.write([&] { RiArchiveRecord(type, kRecordText, text.text); });
 }
 
+const Binding kStructureRequests[] = {
+    {"FrameBegin", fixedArguments<&RiFrameBegin>},
+    {"FrameEnd", fixedArguments<&RiFrameEnd>},
+    {"WorldBegin", fixedArguments<&RiWorldBegin>},
+    {"WorldEnd", fixedArguments<&RiWorldEnd>},
+    {"AttributeBegin", fixedArguments<&RiAttributeBegin>},
+    {"AttributeEnd", fixedArguments<&RiAttributeEnd>},
+    {"TransformBegin", fixedArguments<&RiTransformBegin>},
+    {"TransformEnd", fixedArguments<&RiTransformEnd>},
+    {"SolidBegin", fixedArguments<&RiSolidBegin>},
+    {"SolidEnd", fixedArguments<&RiSolidEnd>},
+    {"ObjectEnd", fixedArguments<&RiObjectEnd>},
+    {"ObjectInstance", fixedArguments<&RiObjectInstance>},
+    {"MotionEnd", fixedArguments<&RiMotionEnd>},
+    {"ArchiveEnd", fixedArguments<&RiArchiveEnd>},
+    {"IfBegin", fixedArguments<&RiIfBegin>},
+    {"ElseIf", fixedArguments<&RiElseIf>},
+    {"Else", fixedArguments<&RiElse>},
+    {"IfEnd", fixedArguments<&RiIfEnd>},
+    {"Resource", withList<&RiResourceV>},
+    {"ResourceBegin", fixedArguments<&RiResourceBegin>},
+    {"ResourceEnd", fixedArguments<&RiResourceEnd>},
+    {"System", fixedArguments<&RiSystem>},
+    {"ErrorHandler", fixedArguments<&RiErrorHandler>},
+};
+
 }  // namespace
 
 void bindStructureEntries(RiClass &ri) {
-    bindFixed(ri, "FrameBegin", &RiFrameBegin);
-    bindFixed(ri, "FrameEnd", &RiFrameEnd);
-    bindFixed(ri, "WorldBegin", &RiWorldBegin);
-    bindFixed(ri, "WorldEnd", &RiWorldEnd);
-    bindFixed(ri, "AttributeBegin", &RiAttributeBegin);
-    bindFixed(ri, "AttributeEnd", &RiAttributeEnd);
-    bindFixed(ri, "TransformBegin", &RiTransformBegin);
-    bindFixed(ri, "TransformEnd", &RiTransformEnd);
-    bindFixed(ri, "SolidBegin", &RiSolidBegin);
-    bindFixed(ri, "SolidEnd", &RiSolidEnd);
+    bindTable(ri, kStructureRequests);
     ri.def(
         "ObjectBegin",
-        [](Ri &self, py::handle handleid) {
+        [](Ri &self, HandleName handleid) {
             Request request(self, "ObjectBegin");
             ParamDict list{py::none()};
             list.nameHandle(handleid);
@@ -53,22 +70,20 @@ void bindStructureEntries(RiClass &ri) {
             return handleNumber(
                 request.write([&] { return RiObjectBeginV(list.size(), list.tokens(), list.values()); }));
         },
-        py::arg("handleid") = py::none());
-    bindFixed(ri, "ObjectEnd", &RiObjectEnd);
-    ri.def("ObjectInstance", [](Ri &self, intptr_t handle) {
-        Request(self, "ObjectInstance").write([&] { RiObjectInstance(handlePointer(handle)); });
-    });
-    ri.def("MotionBegin", [](Ri &self, py::handle times) {
-        Request request(self, "MotionBegin");
-        FloatArg converted(times, "times");
-        Values<RtFloat> values = converted.values();
-        request.write([&] { RiMotionBeginV(values.count(), values.data); });
-    });
-    bindFixed(ri, "MotionEnd", &RiMotionEnd);
+        py::arg("handleid") = py::none(), methodDoc("ObjectBegin"));
+    ri.def(
+        "MotionBegin",
+        [](Ri &self, FloatArray times) {
+            Request request(self, "MotionBegin");
+            FloatArg converted(times, "times");
+            Values<RtFloat> values = converted.values();
+            request.write([&] { RiMotionBeginV(values.count(), values.data); });
+        },
+        py::arg("times"), methodDoc("MotionBegin"));
     // The handle of an inline archive is its name, which ReadArchive takes.
     ri.def(
         "ArchiveBegin",
-        [](Ri &self, Name name, py::handle params) {
+        [](Ri &self, Name name, ParamList params) {
             Request request(self, "ArchiveBegin");
             ParamDict list(params);
             list.bind(uncountedCounts());
@@ -76,51 +91,38 @@ void bindStructureEntries(RiClass &ri) {
                 request.write([&] { return RiArchiveBeginV(name, list.size(), list.tokens(), list.values()); });
             return py::str(static_cast<const char *>(handle));
         },
-        py::arg("name"), params());
-    bindFixed(ri, "ArchiveEnd", &RiArchiveEnd);
-    bindFixed(ri, "IfBegin", &RiIfBegin);
-    bindFixed(ri, "ElseIf", &RiElseIf);
-    bindFixed(ri, "Else", &RiElse);
-    bindFixed(ri, "IfEnd", &RiIfEnd);
+        py::arg("name"), params(), methodDoc("ArchiveBegin"));
     ri.def(
-        "Resource",
-        [](Ri &self, Name handle, Name type, py::handle params) {
-            Request request(self, "Resource");
-            ParamDict list(params);
-            list.bind(uncountedCounts());
-            request.write([&] { RiResourceV(handle, type, list.size(), list.tokens(), list.values()); });
+        "ArchiveRecord",
+        [](Ri &self, Name type, RecordFormat format, py::args args) {
+            writeRecord(self, "ArchiveRecord", type, format, args);
         },
-        py::arg("handle"), py::arg("type"), params());
-    bindFixed(ri, "ResourceBegin", &RiResourceBegin);
-    bindFixed(ri, "ResourceEnd", &RiResourceEnd);
-    bindFixed(ri, "System", &RiSystem);
-    ri.def("ErrorHandler", [](Ri &self, py::handle handler) {
-        Request request(self, "ErrorHandler");
-        RtErrorHandler function = errorHandlerFunction(handler);
-        request.write([&] { RiErrorHandler(function); });
-    });
-    ri.def("ArchiveRecord", [](Ri &self, Name type, py::handle format, py::args args) {
-        writeRecord(self, "ArchiveRecord", type, format, args);
-    });
-    ri.def("VArchiveRecord", [](Ri &self, Name type, py::handle format, py::handle args) {
-        writeRecord(self, "VArchiveRecord", type, format, args);
-    });
+        py::arg("type"), py::arg("format"), methodDoc("ArchiveRecord"));
+    ri.def(
+        "VArchiveRecord",
+        [](Ri &self, Name type, RecordFormat format, RecordValues args) {
+            writeRecord(self, "VArchiveRecord", type, format, args);
+        },
+        py::arg("type"), py::arg("format"), py::arg("args"), methodDoc("VArchiveRecord"));
     // A stream writer has no use for the callback; it is never called.
     ri.def(
         "ReadArchive",
-        [](Ri &self, Name name, py::handle, py::handle params) {
+        [](Ri &self, Name name, UnusedValue, ParamList params) {
             Request request(self, "ReadArchive");
             ParamDict list(params);
             list.bind(uncountedCounts());
             request.write([&] { RiReadArchiveV(name, nullptr, list.size(), list.tokens(), list.values()); });
         },
-        py::arg("name"), py::arg("callback") = py::none(), py::arg("params") = py::none());
-    ri.def("Declare", [](Ri &self, Name name, Name declaration) {
-        Request request(self, "Declare");
-        requireReadableDeclaration(name, declaration);
-        RtToken token = request.write([&] { return RiDeclare(name, declaration); });
-        return token != nullptr ? py::object(py::str(token)) : py::object(py::none());
-    });
+        py::arg("name"), py::arg("callback") = py::none(), params(), methodDoc("ReadArchive"));
+    ri.def(
+        "Declare",
+        [](Ri &self, Name name, Name declaration) {
+            Request request(self, "Declare");
+            requireReadableDeclaration(name, declaration);
+            RtToken token = request.write([&] { return RiDeclare(name, declaration); });
+            return token != nullptr ? py::object(py::str(token)) : py::object(py::none());
+        },
+        py::arg("name"), py::arg("declaration"), methodDoc("Declare"));
 }
 
 }  // namespace python

@@ -2,11 +2,11 @@
 // the Declare lines that a stream writes for declarations made while another
 // stream was open.
 #include "quillet/DeclTable.h"
-#include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 
 namespace quillet {
 
-void RibWriter::writeDeclare(const char *name, const char *declaration) {
+void RibStream::writeDeclare(const char *name, const char *declaration) {
     writef("Declare ");
     writeQuotedList({name, declaration});
     writef("\n");
@@ -14,7 +14,7 @@ void RibWriter::writeDeclare(const char *name, const char *declaration) {
 
 // A declaration without a readable type is reported and not echoed: its
 // parameters are never written.
-RtToken RibWriter::Declare(const char *name, const char *declaration) {
+RtToken RibStream::Declare(const char *name, const char *declaration) {
     const bool echoed = echoDeclare && isReadableDeclaration(declaration);
     if (echoed) writeDeclare(name, declaration);
     RtToken token = declareRequest(name, declaration);
@@ -27,7 +27,7 @@ RtToken RibWriter::Declare(const char *name, const char *declaration) {
     return token;
 }
 
-void RibWriter::declareForStream(RtInt n, RtToken tokens[]) {
+void RibStream::declareForStream(RtInt n, RtToken tokens[]) {
     if (!tokens) return;
     for (RtInt i = 0; i < n; ++i) {
         const ParamDecl *record = tokens[i] ? DeclTable::lookup(tokens[i]) : nullptr;

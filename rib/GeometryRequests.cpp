@@ -6,7 +6,7 @@
 #include "rib/GeometryReports.h"
 #include "rib/GeometryWriting.h"
 #include "rib/RequestText.h"
-#include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 
 namespace quillet {
 
@@ -25,7 +25,7 @@ const RtInt kDimensions = 3;
 
 }  // namespace
 
-RtVoid RibWriter::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[],
+RtVoid RibStream::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToken wrap, RtInt n, RtToken tokens[],
                           RtPointer values[]) {
     declareForStream(n, tokens);
     writef(kCurves);
@@ -37,13 +37,13 @@ RtVoid RibWriter::CurvesV(RtToken type, RtInt ncurves, RtInt nvertices[], RtToke
     writeStepped(*this, type, curvesCounts(type, ncurves, nvertices, wrap, vStep), n, tokens, values);
 }
 
-RtVoid RibWriter::PointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibStream::PointsV(RtInt npoints, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     writef(kPoints);
     writeCounted(*this, pointsCounts(npoints), n, tokens, values);
 }
 
-RtVoid RibWriter::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
+RtVoid RibStream::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices[], RtInt vertices[], RtInt ntags,
                                    RtToken tags[], RtInt nargs[], RtInt intargs[], RtFloat floatargs[], RtInt n,
                                    RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
@@ -65,7 +65,7 @@ RtVoid RibWriter::SubdivisionMeshV(RtToken scheme, RtInt nfaces, RtInt nvertices
     writeCounted(*this, shape.counts, n, tokens, values);
 }
 
-RtVoid RibWriter::BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
+RtVoid RibStream::BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, RtFloat flt[], RtInt nstr, RtToken str[],
                           RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     // Mismatches are reported; the request is written with the caller's counts.
@@ -84,7 +84,7 @@ RtVoid RibWriter::BlobbyV(RtInt nleaf, RtInt ncode, RtInt code[], RtInt nflt, Rt
     endRequest(*this);
 }
 
-RtVoid RibWriter::Procedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, RtProcFreeFunc) {
+RtVoid RibStream::Procedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, RtProcFreeFunc) {
     const char *name = proceduralName(subdivfunc);
     if (name == nullptr) {
         reportUnknownProcedural();
@@ -106,7 +106,7 @@ RtVoid RibWriter::Procedural(RtPointer data, RtBound bound, RtProcSubdivFunc sub
     endRequest(*this);
 }
 
-RtVoid RibWriter::VolumeV(RtToken type, RtBound bound, RtInt dimensions[3], RtInt n, RtToken tokens[],
+RtVoid RibStream::VolumeV(RtToken type, RtBound bound, RtInt dimensions[3], RtInt n, RtToken tokens[],
                           RtPointer values[]) {
     declareForStream(n, tokens);
     writef(kVolume);
@@ -120,7 +120,7 @@ RtVoid RibWriter::VolumeV(RtToken type, RtBound bound, RtInt dimensions[3], RtIn
 
 // Both functions are named by address; any other function is reported and
 // nothing is written.
-RtVoid RibWriter::Procedural2V(RtProc2SubdivFunc subdivfunc, RtProc2BoundFunc boundfunc, RtInt n, RtToken tokens[],
+RtVoid RibStream::Procedural2V(RtProc2SubdivFunc subdivfunc, RtProc2BoundFunc boundfunc, RtInt n, RtToken tokens[],
                                RtPointer values[]) {
     const char *name = procedural2Name(subdivfunc);
     const char *boundName = boundFunctionName(boundfunc);
@@ -134,7 +134,7 @@ RtVoid RibWriter::Procedural2V(RtProc2SubdivFunc subdivfunc, RtProc2BoundFunc bo
     writeCounted(*this, uncountedCounts(), n, tokens, values);
 }
 
-RtVoid RibWriter::GeometryV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibStream::GeometryV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     writef(kGeometry);
     writeParamList(type, 0, n, tokens, values);

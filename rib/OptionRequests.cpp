@@ -5,68 +5,68 @@
 #include "format/FunctionNames.h"
 #include "rib/GeometryWriting.h"
 #include "rib/RequestText.h"
-#include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 #include "rib/StreamOptions.h"
 
 namespace quillet {
 
-RtVoid RibWriter::Format(RtInt xresolution, RtInt yresolution, RtFloat pixelaspectratio) {
+RtVoid RibStream::Format(RtInt xresolution, RtInt yresolution, RtFloat pixelaspectratio) {
     writef("Format %d %d %g\n", xresolution, yresolution, pixelaspectratio);
 }
 
-RtVoid RibWriter::FrameAspectRatio(RtFloat ratio) {
+RtVoid RibStream::FrameAspectRatio(RtFloat ratio) {
     writef("FrameAspectRatio %g\n", ratio);
 }
 
-RtVoid RibWriter::ScreenWindow(RtFloat left, RtFloat right, RtFloat bottom, RtFloat top) {
+RtVoid RibStream::ScreenWindow(RtFloat left, RtFloat right, RtFloat bottom, RtFloat top) {
     writef("ScreenWindow %g %g %g %g\n", left, right, bottom, top);
 }
 
-RtVoid RibWriter::CropWindow(RtFloat xmin, RtFloat xmax, RtFloat ymin, RtFloat ymax) {
+RtVoid RibStream::CropWindow(RtFloat xmin, RtFloat xmax, RtFloat ymin, RtFloat ymax) {
     writef("CropWindow %g %g %g %g\n", xmin, xmax, ymin, ymax);
 }
 
-RtVoid RibWriter::ProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibStream::ProjectionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     writeNamedParamRequest(*this, "Projection", name, 0, n, tokens, values);
 }
 
-RtVoid RibWriter::Clipping(RtFloat hither, RtFloat yon) {
+RtVoid RibStream::Clipping(RtFloat hither, RtFloat yon) {
     writef("Clipping %g %g\n", hither, yon);
 }
 
-RtVoid RibWriter::DepthOfField(RtFloat fstop, RtFloat focallength, RtFloat focaldistance) {
+RtVoid RibStream::DepthOfField(RtFloat fstop, RtFloat focallength, RtFloat focaldistance) {
     writef("DepthOfField %g %g %g\n", fstop, focallength, focaldistance);
 }
 
-RtVoid RibWriter::Shutter(RtFloat opentime, RtFloat closetime) {
+RtVoid RibStream::Shutter(RtFloat opentime, RtFloat closetime) {
     writef("Shutter %g %g\n", opentime, closetime);
 }
-RtVoid RibWriter::PixelVariance(RtFloat variation) {
+RtVoid RibStream::PixelVariance(RtFloat variation) {
     writef("PixelVariance %g\n", variation);
 }
-RtVoid RibWriter::PixelSamples(RtFloat xsamples, RtFloat ysamples) {
+RtVoid RibStream::PixelSamples(RtFloat xsamples, RtFloat ysamples) {
     writef("PixelSamples %g %g\n", xsamples, ysamples);
 }
 
 // The filter is named by address; any other function leaves the quotes empty.
-RtVoid RibWriter::PixelFilter(RtFilterFunc function, RtFloat xwidth, RtFloat ywidth) {
+RtVoid RibStream::PixelFilter(RtFilterFunc function, RtFloat xwidth, RtFloat ywidth) {
     writef("PixelFilter ");
     writeQuoted(filterName(function));
     writef(" %g %g\n", xwidth, ywidth);
 }
 
-RtVoid RibWriter::Exposure(RtFloat gain, RtFloat gamma) {
+RtVoid RibStream::Exposure(RtFloat gain, RtFloat gamma) {
     writef("Exposure %g %g\n", gain, gamma);
 }
 
-RtVoid RibWriter::Quantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloat ditheramplitude) {
+RtVoid RibStream::Quantize(RtToken type, RtInt one, RtInt min, RtInt max, RtFloat ditheramplitude) {
     writef("Quantize ");
     writeQuoted(type);
     writef(" %d %d %d %g\n", one, min, max, ditheramplitude);
 }
 
-RtVoid RibWriter::DisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[],
+RtVoid RibStream::DisplayV(const char *name, RtToken type, RtToken mode, RtInt n, RtToken tokens[],
                            RtPointer values[]) {
     declareForStream(n, tokens);
     writef("Display ");
@@ -74,21 +74,21 @@ RtVoid RibWriter::DisplayV(const char *name, RtToken type, RtToken mode, RtInt n
     writeCounted(*this, uncountedCounts(), n, tokens, values);
 }
 
-RtVoid RibWriter::HiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibStream::HiderV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     writeNamedParamRequest(*this, "Hider", type, 0, n, tokens, values);
 }
 
 // The writer keeps every colour at three floats, so the request has no effect.
-RtVoid RibWriter::ColorSamples(RtInt, RtFloat[], RtFloat[]) {}
+RtVoid RibStream::ColorSamples(RtInt, RtFloat[], RtFloat[]) {}
 
-RtVoid RibWriter::RelativeDetail(RtFloat relativedetail) {
+RtVoid RibStream::RelativeDetail(RtFloat relativedetail) {
     writef("RelativeDetail %g\n", relativedetail);
 }
 
 // The stream's own options ("rib") switch this writer's float encoding and
 // never reach the stream; every other option is written.
-RtVoid RibWriter::OptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibStream::OptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     if (!isRibOptionName(name)) {
         writeNamedParamRequest(*this, "Option", name, 0, n, tokens, values);
@@ -101,11 +101,11 @@ RtVoid RibWriter::OptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer val
     }
 }
 
-RtVoid RibWriter::ClippingPlane(RtFloat x, RtFloat y, RtFloat z, RtFloat nx, RtFloat ny, RtFloat nz) {
+RtVoid RibStream::ClippingPlane(RtFloat x, RtFloat y, RtFloat z, RtFloat nx, RtFloat ny, RtFloat nz) {
     writef("ClippingPlane %g %g %g %g %g %g\n", x, y, z, nx, ny, nz);
 }
 
-RtVoid RibWriter::CameraV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibStream::CameraV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     writeNamedParamRequest(*this, "Camera", name, 0, n, tokens, values);
 }

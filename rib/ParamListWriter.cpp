@@ -7,7 +7,7 @@
 #include "decl/ValueShape.h"
 #include "rib/OutputBuffer.h"
 #include "format/GeometryCounts.h"
-#include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 #include "ri/Diagnostics.h"
 #include "rib/ValueEncoding.h"
 #include "format/PrintableText.h"
@@ -78,7 +78,7 @@ bool writePairs(OutputBuffer &buffer, FloatEncoding encoding, RtInt n, RtToken t
 }  // namespace
 
 // The name is a request argument: always written, a null one as "".
-void RibWriter::writeParamList(const char *name, RtInt handle, RtInt n, RtToken tokens[], RtPointer values[]) {
+void RibStream::writeParamList(const char *name, RtInt handle, RtInt n, RtToken tokens[], RtPointer values[]) {
     OutputBuffer &buffer = *out;
     buffer.put(' ');
     buffer.putQuoted(name);
@@ -89,12 +89,12 @@ void RibWriter::writeParamList(const char *name, RtInt handle, RtInt n, RtToken 
     if (writePairs(buffer, floatEncoding(), n, tokens, values, uncountedCounts())) reportNonFinite();
 }
 
-void RibWriter::writeCountedParamList(RtInt vertexCount, RtInt varyingCount, RtInt uniformCount, RtInt n,
+void RibStream::writeCountedParamList(RtInt vertexCount, RtInt varyingCount, RtInt uniformCount, RtInt n,
                                       RtToken tokens[], RtPointer values[]) {
     writeCountedParamList(vertexCount, varyingCount, uniformCount, varyingCount, n, tokens, values);
 }
 
-void RibWriter::writeCountedParamList(RtInt vertexCount, RtInt varyingCount, RtInt uniformCount, RtInt faceCount,
+void RibStream::writeCountedParamList(RtInt vertexCount, RtInt varyingCount, RtInt uniformCount, RtInt faceCount,
                                       RtInt n, RtToken tokens[], RtPointer values[]) {
     OutputBuffer &buffer = *out;
     const ClassCounts counts{vertexCount, varyingCount, uniformCount, faceCount};

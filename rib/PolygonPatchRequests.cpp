@@ -6,7 +6,7 @@
 #include "format/GeometryCounts.h"
 #include "rib/GeometryWriting.h"
 #include "rib/RequestText.h"
-#include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 
 namespace quillet {
 
@@ -28,7 +28,7 @@ const char kNuPatchVRange[] = " %f %f ";
 const char kTrimCurve[] = "TrimCurve ";
 
 // A standard basis as its quoted name, any other matrix as 16 numbers.
-void writeBasis(RibWriter &writer, const RtFloat (*basis)[4]) {
+void writeBasis(RibStream &writer, const RtFloat (*basis)[4]) {
     if (const char *name = basisName(basis)) {
         writer.writeQuoted(name);
         return;
@@ -38,13 +38,13 @@ void writeBasis(RibWriter &writer, const RtFloat (*basis)[4]) {
 
 }  // namespace
 
-RtVoid RibWriter::PolygonV(RtInt nvertices, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibStream::PolygonV(RtInt nvertices, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     writef(kPolygon);
     writeCounted(*this, polygonCounts(nvertices), n, tokens, values);
 }
 
-RtVoid RibWriter::GeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibStream::GeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     writef(kGeneralPolygon);
     writeIntArray(nvertices, arrayLength(nloops));
@@ -52,7 +52,7 @@ RtVoid RibWriter::GeneralPolygonV(RtInt nloops, RtInt nvertices[], RtInt n, RtTo
     writeCounted(*this, generalPolygonCounts(nloops, nvertices), n, tokens, values);
 }
 
-RtVoid RibWriter::PointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[],
+RtVoid RibStream::PointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertices[], RtInt n, RtToken tokens[],
                                   RtPointer values[]) {
     declareForStream(n, tokens);
     IndexedMeshShape shape = pointsPolygonsShape(npolys, nvertices, vertices);
@@ -64,7 +64,7 @@ RtVoid RibWriter::PointsPolygonsV(RtInt npolys, RtInt nvertices[], RtInt vertice
     writeCounted(*this, shape.counts, n, tokens, values);
 }
 
-RtVoid RibWriter::PointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], RtInt n,
+RtVoid RibStream::PointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nvertices[], RtInt vertices[], RtInt n,
                                          RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     IndexedMeshShape shape = pointsGeneralPolygonsShape(npolys, nloops, nvertices, vertices);
@@ -78,7 +78,7 @@ RtVoid RibWriter::PointsGeneralPolygonsV(RtInt npolys, RtInt nloops[], RtInt nve
     writeCounted(*this, shape.counts, n, tokens, values);
 }
 
-RtVoid RibWriter::Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep) {
+RtVoid RibStream::Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep) {
     writef(kBasis);
     writeBasis(*this, ubasis);
     writef(kBasisUStep, ustep);
@@ -88,14 +88,14 @@ RtVoid RibWriter::Basis(RtBasis ubasis, RtInt ustep, RtBasis vbasis, RtInt vstep
     uStep = ustep;
 }
 
-RtVoid RibWriter::PatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibStream::PatchV(RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     writef(kPatch);
     writeQuoted(type);
     writeStepped(*this, type, patchCounts(type), n, tokens, values);
 }
 
-RtVoid RibWriter::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[],
+RtVoid RibStream::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, RtToken vwrap, RtInt n, RtToken tokens[],
                              RtPointer values[]) {
     declareForStream(n, tokens);
     writef(kPatchMesh);
@@ -107,7 +107,7 @@ RtVoid RibWriter::PatchMeshV(RtToken type, RtInt nu, RtToken uwrap, RtInt nv, Rt
     writeStepped(*this, type, patchMeshCounts(type, nu, uwrap, nv, vwrap, uStep, vStep), n, tokens, values);
 }
 
-RtVoid RibWriter::TrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloat knot[], RtFloat min[], RtFloat max[],
+RtVoid RibStream::TrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloat knot[], RtFloat min[], RtFloat max[],
                             RtInt n[], RtFloat u[], RtFloat v[], RtFloat w[]) {
     TrimCurveSizes sizes = trimCurveSizes(nloops, ncurves, order, n);
     RtInt curves = arrayLength(sizes.curves);
@@ -130,7 +130,7 @@ RtVoid RibWriter::TrimCurve(RtInt nloops, RtInt ncurves[], RtInt order[], RtFloa
     endRequest(*this);
 }
 
-RtVoid RibWriter::NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
+RtVoid RibStream::NuPatchV(RtInt nu, RtInt uorder, RtFloat uknot[], RtFloat umin, RtFloat umax, RtInt nv, RtInt vorder,
                            RtFloat vknot[], RtFloat vmin, RtFloat vmax, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     writef(kNuPatch, nu, uorder);

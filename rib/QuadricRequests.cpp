@@ -2,7 +2,7 @@
 // the parameter list with the quadric counts.
 #include "format/GeometryCounts.h"
 #include "rib/GeometryWriting.h"
-#include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 
 namespace quillet {
 
@@ -18,7 +18,7 @@ const RtFloat *pointOrOrigin(const RtFloat *point) {
 // The declarations the list needs, the request's text (its keyword and
 // numbers by format), then the parameter list with the quadric counts.
 template <typename... Numbers>
-void writeQuadric(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values[], const char *format,
+void writeQuadric(RibStream &writer, RtInt n, RtToken tokens[], RtPointer values[], const char *format,
                   Numbers... numbers) {
     writer.declareForStream(n, tokens);
     writer.writef(format, static_cast<double>(numbers)...);
@@ -27,22 +27,22 @@ void writeQuadric(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values
 
 }  // namespace
 
-RtVoid RibWriter::ConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
+RtVoid RibStream::ConeV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
                         RtPointer values[]) {
     writeQuadric(*this, n, tokens, values, "Cone %g %g %g", height, radius, thetamax);
 }
 
-RtVoid RibWriter::CylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
+RtVoid RibStream::CylinderV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
                             RtPointer values[]) {
     writeQuadric(*this, n, tokens, values, "Cylinder %g %g %g %g", radius, zmin, zmax, thetamax);
 }
 
-RtVoid RibWriter::DiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
+RtVoid RibStream::DiskV(RtFloat height, RtFloat radius, RtFloat thetamax, RtInt n, RtToken tokens[],
                         RtPointer values[]) {
     writeQuadric(*this, n, tokens, values, "Disk %g %g %g", height, radius, thetamax);
 }
 
-RtVoid RibWriter::HyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[],
+RtVoid RibStream::HyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax, RtInt n, RtToken tokens[],
                                RtPointer values[]) {
     const RtFloat *p1 = pointOrOrigin(point1);
     const RtFloat *p2 = pointOrOrigin(point2);
@@ -50,17 +50,17 @@ RtVoid RibWriter::HyperboloidV(RtPoint point1, RtPoint point2, RtFloat thetamax,
                  thetamax);
 }
 
-RtVoid RibWriter::ParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
+RtVoid RibStream::ParaboloidV(RtFloat rmax, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
                               RtPointer values[]) {
     writeQuadric(*this, n, tokens, values, "Paraboloid %g %g %g %g", rmax, zmin, zmax, thetamax);
 }
 
-RtVoid RibWriter::SphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
+RtVoid RibStream::SphereV(RtFloat radius, RtFloat zmin, RtFloat zmax, RtFloat thetamax, RtInt n, RtToken tokens[],
                           RtPointer values[]) {
     writeQuadric(*this, n, tokens, values, "Sphere %g %g %g %g", radius, zmin, zmax, thetamax);
 }
 
-RtVoid RibWriter::TorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax,
+RtVoid RibStream::TorusV(RtFloat majorradius, RtFloat minorradius, RtFloat phimin, RtFloat phimax, RtFloat thetamax,
                          RtInt n, RtToken tokens[], RtPointer values[]) {
     writeQuadric(*this, n, tokens, values, "Torus %g %g %g %g %g", majorradius, minorradius, phimin, phimax, thetamax);
 }

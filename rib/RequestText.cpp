@@ -7,22 +7,22 @@
 
 namespace quillet {
 
-void endRequest(RibWriter &writer) {
+void endRequest(RibStream &writer) {
     writer.writeBytes("\n", 1);
 }
 
-static void writeKeyword(RibWriter &writer, const char *keyword) {
+static void writeKeyword(RibStream &writer, const char *keyword) {
     writer.writeBytes(keyword, std::strlen(keyword));
     writer.writeBytes(" ", 1);
 }
 
-void writeFloatArrayRequest(RibWriter &writer, const char *keyword, const RtFloat values[], RtInt count) {
+void writeFloatArrayRequest(RibStream &writer, const char *keyword, const RtFloat values[], RtInt count) {
     writeKeyword(writer, keyword);
     writer.writeFloatArray(values, count);
     endRequest(writer);
 }
 
-void writeFloatsRequest(RibWriter &writer, const char *keyword, std::initializer_list<RtFloat> numbers) {
+void writeFloatsRequest(RibStream &writer, const char *keyword, std::initializer_list<RtFloat> numbers) {
     writeKeyword(writer, keyword);
     for (RtFloat number : numbers) {
         writer.writeFloat(number);
@@ -30,24 +30,24 @@ void writeFloatsRequest(RibWriter &writer, const char *keyword, std::initializer
     endRequest(writer);
 }
 
-void writeQuotedRequest(RibWriter &writer, const char *keyword, const char *text) {
+void writeQuotedRequest(RibStream &writer, const char *keyword, const char *text) {
     writeKeyword(writer, keyword);
     writer.writeQuoted(text);
     endRequest(writer);
 }
 
-void writeNamedParamRequest(RibWriter &writer, const char *keyword, const char *name, RtInt handle, RtInt n,
+void writeNamedParamRequest(RibStream &writer, const char *keyword, const char *name, RtInt handle, RtInt n,
                             RtToken tokens[], RtPointer values[]) {
     writer.writeBytes(keyword, std::strlen(keyword));
     writer.writeParamList(name, handle, n, tokens, values);
 }
 
-void writeParamsAndEnd(RibWriter &writer, RtInt n, RtToken tokens[], RtPointer values[]) {
+void writeParamsAndEnd(RibStream &writer, RtInt n, RtToken tokens[], RtPointer values[]) {
     const ClassCounts counts = uncountedCounts();
     writer.writeCountedParamList(counts.vertex, counts.varying, counts.uniform, counts.face, n, tokens, values);
 }
 
-void writeHandle(RibWriter &writer, RtPointer handle) {
+void writeHandle(RibStream &writer, RtPointer handle) {
     if (writer.namedHandles.count(handle)) {
         writer.writeQuoted(static_cast<const char *>(handle));
         return;
@@ -63,7 +63,7 @@ ParamListWithout::ParamListWithout(RtInt n, RtToken tokens[], RtPointer values[]
     }
 }
 
-RtPointer nameHandle(RibWriter &writer, const char *name) {
+RtPointer nameHandle(RibStream &writer, const char *name) {
     const char *pooled = StringPool::intern(name);
     writer.namedHandles.insert(pooled);
     return const_cast<char *>(pooled);

@@ -1,137 +1,43 @@
-// Life cycle of a RIB stream: the writer opens its target, writes the header
-// and has the standard tokens declared; destroying it ends the stream.
+// The installed stream context: it reads its option list and passes every
+// operation on to the stream it owns.
 #include "quillet/RibWriter.h"
 
-#include <charconv>
-#include <cstring>
-#include <string>
-
-#include "decl/Predeclare.h"
-#include "format/FormatString.h"
-#include "decl/StringPool.h"
-#include "format/FloatFormat.h"
 #include "ri/ParamList.h"
-#include "rib/GzipPieces.h"
-#include "rib/OutputBuffer.h"
+#include "rib/RibStream.h"
 #include "rib/StreamOptions.h"
-#include "rib/StreamTarget.h"
 
 namespace quillet {
 
-namespace {
-
-// The header: the structure line, then "version " and the interface version
-// that the library writes, which a stream of a later version raises.
-const char kStructureLine[] = "##RenderMan RIB-Structure 1.0\n";
-const char kVersionWord[] = "version ";
-const char kLibraryVersion[] = "3.03";
-const char kVersionFormat[] = "%g";
-const char kArchiveHeader[] = "##RenderMan RIB-Structure 1.1 Entity\n";
-const char kCompressedSuffix[] = ".gz";
-
-bool endsWith(const char *text, const char *suffix) {
-    const size_t length = std::strlen(text), suffixLength = std::strlen(suffix);
-    return length >= suffixLength && std::strcmp(text + length - suffixLength, suffix) == 0;
-}
-
-StreamOptions optionsFromList(ParamList &list) {
-    StreamOptions options;
-    for (RtInt i = 0; i < list.count(); ++i) applyStreamOption(list.tokens()[i], list.values()[i], options, true);
-    return options;
-}
-
-}  // namespace
-
-RibWriter::RibWriter(const char *name, ...)
-    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision),
-      gzipLevel(GzipPieces::kDefaultLevel) {
+RibWriter::RibWriter(const char *name, ...) {
     QUILLET_PARAM_LIST(list, name);
-    applyOptions(optionsFromList(list));
-    openTarget(name);
-    begin();
+    stream.reset(new RibStream(name, streamOptionsFromList(list.count(), list.tokens(), list.values())));
+    next = stream.get();
 }
 
-RibWriter::RibWriter(OpenStream stream, ...)
-    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision),
-      gzipLevel(GzipPieces::kDefaultLevel) {
-    QUILLET_PARAM_LIST(list, stream);
-    applyOptions(optionsFromList(list));
-    if (stream.name) targetName = StringPool::intern(stream.name);
-    target->adopt(stream.stream);
-    if (stream.gzip) target->compress(gzipLevel);
-    begin();
+RibWriter::RibWriter(OpenStream openStream, ...) {
+    QUILLET_PARAM_LIST(list, openStream);
+    stream.reset(new RibStream(openStream, streamOptionsFromList(list.count(), list.tokens(), list.values())));
+    next = stream.get();
 }
 
-RibWriter::RibWriter(const char *name, const StreamOptions &options)
-    : target(new StreamTarget), out(new OutputBuffer(target.get())), floatPrecision(kDefaultPrecision),
-      gzipLevel(GzipPieces::kDefaultLevel) {
-    applyOptions(options);
-    if (options.sink) {
-        if (name) targetName = StringPool::intern(name);
-        target->attach(options.sink);
-    } else {
-        openTarget(name);
-    }
-    begin();
+RibWriter::RibWriter(const char *name, const StreamOptions &options) : stream(new RibStream(name, options)) {
+    next = stream.get();
 }
 
-// A file name ending in ".gz" makes a compressed stream.
-void RibWriter::openTarget(const char *name) {
-    if (name) targetName = StringPool::intern(name);
-    const bool compressedFile = isFileTarget(targetName) && endsWith(targetName, kCompressedSuffix);
-    if (target->open(targetName, isPipe) && compressedFile) target->compress(gzipLevel);
-}
-
-void RibWriter::applyOptions(const StreamOptions &options) {
-    binaryEncoding = options.binary ? 1 : 0;
-    compressed = options.gzip ? 1 : 0;
-    floatPrecision = isFloatPrecision(options.precision) ? options.precision : kDefaultPrecision;
-    if (GzipPieces::isLevel(options.gzipLevel)) gzipLevel = options.gzipLevel;
-    archiveFile = options.archive ? 1 : 0;
-}
+RibWriter::~RibWriter() = default;
 
 bool RibWriter::opened() const {
-    return target->opened();
+    return stream->opened();
 }
 
-// The standard declarations are made without echo: a reader knows them.
-void RibWriter::begin() {
-    if (archiveFile) {
-        writeBytes(kArchiveHeader, sizeof kArchiveHeader - 1);
-    } else {
-        out->put(kStructureLine, sizeof kStructureLine - 1);
-        out->put(kVersionWord, sizeof kVersionWord - 1);
-        out->put(kLibraryVersion, sizeof kLibraryVersion - 1);
-        out->put('\n');
-        std::from_chars(kLibraryVersion, kLibraryVersion + sizeof kLibraryVersion - 1, headerVersion);
-        headerVersionLength = sizeof kLibraryVersion - 1;
-    }
-    declareStandardTokens();
-    echoDeclare = true;
+void RibWriter::writeBytes(const char *bytes, size_t length) {
+    stream->writeBytes(bytes, length);
 }
 
-// Raises the header's number, only while the header has not left the
-// buffer: the header carries the highest version named by then. A later or
-// lower version line is not written, and an archive file's header has none.
-RtVoid RibWriter::Version(RtFloat version) {
-    if (archiveFile || !(version > headerVersion)) return;
-    const std::string text = formatString(kVersionFormat, double(version));
-    const size_t at = sizeof kStructureLine - 1 + sizeof kVersionWord - 1;
-    if (!out->replaceAtStart(at, headerVersionLength, text.data(), text.size())) return;
-    headerVersion = version;
-    headerVersionLength = text.size();
-}
-
-RibWriter::~RibWriter() {
-    out->put('\n');
-    out->flush();
-    target->end(targetName);
-}
-
-std::unique_ptr<RenderContext> openStream(const char *name, const StreamOptions &options) {
-    std::unique_ptr<RibWriter> writer(new RibWriter(name, options));
-    if (!writer->opened()) return nullptr;
-    return writer;
+BasisSteps basisSteps(const RenderContext &context) {
+    const RibStream *stream = dynamic_cast<const RibStream *>(&context);
+    if (const RibWriter *writer = dynamic_cast<const RibWriter *>(&context)) stream = writer->stream.get();
+    return stream ? BasisSteps{stream->uStep, stream->vStep} : BasisSteps{};
 }
 
 }  // namespace quillet

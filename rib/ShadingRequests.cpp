@@ -5,7 +5,7 @@
 #include "decl/HandleId.h"
 #include "format/GeometryCounts.h"
 #include "rib/RequestText.h"
-#include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 
 namespace quillet {
 
@@ -17,7 +17,7 @@ const RtInt kBoundSize = 6;
 // Both kinds of light share one numbering per stream, starting at 1; a light
 // named by "__handleid" takes its name instead, and the parameter itself is
 // not written.
-RtLightHandle writeLight(RibWriter &writer, const char *keyword, RtToken name, RtInt n, RtToken tokens[],
+RtLightHandle writeLight(RibStream &writer, const char *keyword, RtToken name, RtInt n, RtToken tokens[],
                          RtPointer values[]) {
     RtInt named = handleIdIndex(n, tokens);
     if (named < 0 || !handleIdName(n, tokens, values)) {
@@ -38,62 +38,62 @@ RtLightHandle writeLight(RibWriter &writer, const char *keyword, RtToken name, R
 
 }  // namespace
 
-RtVoid RibWriter::Color(RtColor color) {
+RtVoid RibStream::Color(RtColor color) {
     writeFloatArrayRequest(*this, "Color", color, kColorSize);
 }
-RtVoid RibWriter::Opacity(RtColor color) {
+RtVoid RibStream::Opacity(RtColor color) {
     writeFloatArrayRequest(*this, "Opacity", color, kColorSize);
 }
 
-RtVoid RibWriter::TextureCoordinates(RtFloat s1, RtFloat t1, RtFloat s2, RtFloat t2, RtFloat s3, RtFloat t3, RtFloat s4,
+RtVoid RibStream::TextureCoordinates(RtFloat s1, RtFloat t1, RtFloat s2, RtFloat t2, RtFloat s3, RtFloat t3, RtFloat s4,
                                      RtFloat t4) {
     writef("TextureCoordinates [ %g %g %g %g %g %g %g %g ]\n", s1, t1, s2, t2, s3, t3, s4, t4);
 }
 
-RtVoid RibWriter::ShadingRate(RtFloat size) {
+RtVoid RibStream::ShadingRate(RtFloat size) {
     writef("ShadingRate %g\n", size);
 }
-RtVoid RibWriter::ShadingInterpolation(RtToken type) {
+RtVoid RibStream::ShadingInterpolation(RtToken type) {
     writeQuotedRequest(*this, "ShadingInterpolation", type);
 }
-RtVoid RibWriter::Matte(RtBoolean onoff) {
+RtVoid RibStream::Matte(RtBoolean onoff) {
     writef("Matte %d\n", static_cast<int>(onoff));
 }
-RtVoid RibWriter::Bound(RtBound bound) {
+RtVoid RibStream::Bound(RtBound bound) {
     writeFloatArrayRequest(*this, "Bound", bound, kBoundSize);
 }
-RtVoid RibWriter::Detail(RtBound bound) {
+RtVoid RibStream::Detail(RtBound bound) {
     writeFloatArrayRequest(*this, "Detail", bound, kBoundSize);
 }
 
-RtVoid RibWriter::DetailRange(RtFloat minvisible, RtFloat lowertransition, RtFloat uppertransition,
+RtVoid RibStream::DetailRange(RtFloat minvisible, RtFloat lowertransition, RtFloat uppertransition,
                               RtFloat maxvisible) {
     writef("DetailRange %g %g %g %g\n", minvisible, lowertransition, uppertransition, maxvisible);
 }
 
-RtVoid RibWriter::GeometricApproximation(RtToken type, RtFloat value) {
+RtVoid RibStream::GeometricApproximation(RtToken type, RtFloat value) {
     writef("GeometricApproximation ");
     writeQuoted(type);
     writef(" %g\n", value);
 }
 
-RtVoid RibWriter::GeometricRepresentation(RtToken type) {
+RtVoid RibStream::GeometricRepresentation(RtToken type) {
     writeQuotedRequest(*this, "GeometricRepresentation", type);
 }
-RtVoid RibWriter::Sides(RtInt sides) {
+RtVoid RibStream::Sides(RtInt sides) {
     writef("Sides %d\n", sides);
 }
-RtVoid RibWriter::Orientation(RtToken orientation) {
+RtVoid RibStream::Orientation(RtToken orientation) {
     writeQuotedRequest(*this, "Orientation", orientation);
 }
-RtVoid RibWriter::ReverseOrientation() {
+RtVoid RibStream::ReverseOrientation() {
     writef("ReverseOrientation\n");
 }
 
 // A request of one name and a parameter list: the keyword is the operation's
 // name without its V.
 #define QUILLET_WRITE_NAMED_LIST(Name)                                                                                 \
-    RtVoid RibWriter::Name##V(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {                           \
+    RtVoid RibStream::Name##V(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {                           \
         declareForStream(n, tokens);                                                                                   \
         writeNamedParamRequest(*this, #Name, name, 0, n, tokens, values);                                              \
     }
@@ -106,17 +106,17 @@ QUILLET_WRITE_NAMED_LIST(Interior)
 QUILLET_WRITE_NAMED_LIST(Exterior)
 QUILLET_WRITE_NAMED_LIST(Imager)
 
-RtLightHandle RibWriter::LightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtLightHandle RibStream::LightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     return writeLight(*this, "LightSource", name, n, tokens, values);
 }
 
-RtLightHandle RibWriter::AreaLightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtLightHandle RibStream::AreaLightSourceV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     return writeLight(*this, "AreaLightSource", name, n, tokens, values);
 }
 
-RtVoid RibWriter::Illuminate(RtLightHandle light, RtBoolean onoff) {
+RtVoid RibStream::Illuminate(RtLightHandle light, RtBoolean onoff) {
     writef("Illuminate ");
     writeHandle(*this, light);
     writef(" %d\n", static_cast<int>(onoff));

@@ -2,14 +2,14 @@
 // and the "rib" options of RiOption, which set the next stream's defaults.
 #include <new>
 
-#include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 #include "ri/CurrentContext.h"
 #include "rib/StreamOptions.h"
 
 namespace quillet {
 
 RenderContext *newStreamWriter(RtToken name) {
-    auto *writer = new (std::nothrow) RibWriter(name, nextStreamOptions());
+    auto *writer = new (std::nothrow) RibStream(name, nextStreamOptions());
     if (writer && !writer->opened()) {
         delete writer;
         return nullptr;

@@ -77,6 +77,12 @@ void applyStreamOption(RtToken token, RtPointer value, StreamOptions &options, b
         options.gzip = intValue(value) != 0;
 }
 
+StreamOptions streamOptionsFromList(RtInt n, RtToken tokens[], RtPointer values[]) {
+    StreamOptions options;
+    for (RtInt i = 0; i < n; ++i) applyStreamOption(tokens[i], values[i], options, true);
+    return options;
+}
+
 std::string streamOptionProblem(RtToken token, RtPointer value) {
     if (!token || !value) return std::string();
     auto textProblem = [&](const char *first, const char *second) {

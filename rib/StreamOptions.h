@@ -17,6 +17,9 @@ namespace quillet {
 // "archive" (RtInt) and, when acceptGzipFlag, "gzip" (RtInt). Other tokens,
 // null tokens and null values change nothing.
 void applyStreamOption(RtToken token, RtPointer value, StreamOptions &options, bool acceptGzipFlag);
+// The options of a new RibWriter's option list, applied in order from the
+// defaults, "gzip" included.
+StreamOptions streamOptionsFromList(RtInt n, RtToken tokens[], RtPointer values[]);
 
 // "rib" or "RIB" options given with no stream: they become the defaults of
 // the calling thread's next stream, and of the next stream of every thread

@@ -14,7 +14,7 @@
 #include "decl/StringPool.h"
 #include "rib/OutputBuffer.h"
 #include "rib/RequestText.h"
-#include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 #include "rib/StreamTarget.h"
 
 namespace quillet {
@@ -45,53 +45,53 @@ const char kStructurePrefix[] = "##";
 
 }  // namespace
 
-RtVoid RibWriter::FrameBegin(RtInt frame) {
+RtVoid RibStream::FrameBegin(RtInt frame) {
     writef("FrameBegin %d\n", frame);
 }
-RtVoid RibWriter::FrameEnd() {
+RtVoid RibStream::FrameEnd() {
     writef("FrameEnd\n");
 }
-RtVoid RibWriter::WorldBegin() {
+RtVoid RibStream::WorldBegin() {
     writef("WorldBegin\n");
 }
 
 // The one request that flushes: a piped renderer gets the whole world here.
-RtVoid RibWriter::WorldEnd() {
+RtVoid RibStream::WorldEnd() {
     writef("WorldEnd\n");
     out->flush();
     target->flush();
 }
 
-RtVoid RibWriter::AttributeBegin() {
+RtVoid RibStream::AttributeBegin() {
     writef("AttributeBegin\n");
 }
-RtVoid RibWriter::AttributeEnd() {
+RtVoid RibStream::AttributeEnd() {
     writef("AttributeEnd\n");
 }
-RtVoid RibWriter::TransformBegin() {
+RtVoid RibStream::TransformBegin() {
     writef("TransformBegin\n");
 }
-RtVoid RibWriter::TransformEnd() {
+RtVoid RibStream::TransformEnd() {
     writef("TransformEnd\n");
 }
-RtVoid RibWriter::SolidBegin(RtToken operation) {
+RtVoid RibStream::SolidBegin(RtToken operation) {
     writeQuotedRequest(*this, "SolidBegin", operation);
 }
-RtVoid RibWriter::SolidEnd() {
+RtVoid RibStream::SolidEnd() {
     writef("SolidEnd\n");
 }
 
-RtObjectHandle RibWriter::ObjectBegin() {
+RtObjectHandle RibStream::ObjectBegin() {
     RtInt number = nextObjectHandle++;
     writef("ObjectBegin %d\n", number);
     return handleFromNumber(number);
 }
 
-RtVoid RibWriter::ObjectEnd() {
+RtVoid RibStream::ObjectEnd() {
     writef("ObjectEnd\n");
 }
 
-RtVoid RibWriter::ObjectInstance(RtObjectHandle handle) {
+RtVoid RibStream::ObjectInstance(RtObjectHandle handle) {
     writef("ObjectInstance ");
     writeHandle(*this, handle);
     endRequest(*this);
@@ -99,7 +99,7 @@ RtVoid RibWriter::ObjectInstance(RtObjectHandle handle) {
 
 // Named by "__handleid", the only parameter an object block takes; unnamed,
 // the numbered form.
-RtObjectHandle RibWriter::ObjectBeginV(RtInt n, RtToken tokens[], RtPointer values[]) {
+RtObjectHandle RibStream::ObjectBeginV(RtInt n, RtToken tokens[], RtPointer values[]) {
     const char *name = handleIdName(n, tokens, values);
     if (!name) return ObjectBegin();
     RtPointer handle = nameHandle(*this, name);
@@ -107,17 +107,17 @@ RtObjectHandle RibWriter::ObjectBeginV(RtInt n, RtToken tokens[], RtPointer valu
     return handle;
 }
 
-RtVoid RibWriter::MotionBeginV(RtInt n, RtFloat times[]) {
+RtVoid RibStream::MotionBeginV(RtInt n, RtFloat times[]) {
     writeFloatArrayRequest(*this, "MotionBegin", times, n);
 }
 
-RtVoid RibWriter::MotionEnd() {
+RtVoid RibStream::MotionEnd() {
     writef("MotionEnd\n");
 }
 
 // Names a standard handler in the stream; any other handler writes nothing.
 // The handler is neither installed nor called.
-RtVoid RibWriter::ErrorHandler(RtErrorHandler handler) {
+RtVoid RibStream::ErrorHandler(RtErrorHandler handler) {
     const char *name = errorHandlerName(handler);
     if (name) {
         writeQuotedRequest(*this, "ErrorHandler", name);
@@ -128,7 +128,7 @@ RtVoid RibWriter::ErrorHandler(RtErrorHandler handler) {
 // comment and structure records each newline starts a new line with the
 // record's prefix, so that no line of a record is read as a request;
 // verbatim records are written as they are.
-RtVoid RibWriter::VArchiveRecord(RtToken type, const char *format, va_list args) {
+RtVoid RibStream::VArchiveRecord(RtToken type, const char *format, va_list args) {
     RecordKind kind = recordKind(type);
     if (kind == RecordKind::Unknown) {
         return;
@@ -159,36 +159,36 @@ RtVoid RibWriter::VArchiveRecord(RtToken type, const char *format, va_list args)
 }
 
 // The callback is a reader's concern; a stream writer ignores it.
-RtVoid RibWriter::ReadArchiveV(RtToken name, RtArchiveCallback, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibStream::ReadArchiveV(RtToken name, RtArchiveCallback, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     writeNamedParamRequest(*this, "ReadArchive", name, 0, n, tokens, values);
 }
 
 // The handle is the archive's name: ReadArchive takes it.
-RtArchiveHandle RibWriter::ArchiveBeginV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtArchiveHandle RibStream::ArchiveBeginV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     writeNamedParamRequest(*this, "ArchiveBegin", name, 0, n, tokens, values);
     return const_cast<char *>(StringPool::intern(name ? name : ""));
 }
 
-RtVoid RibWriter::ArchiveEnd() {
+RtVoid RibStream::ArchiveEnd() {
     writef("ArchiveEnd\n");
 }
 
-RtVoid RibWriter::IfBegin(RtString condition) {
+RtVoid RibStream::IfBegin(RtString condition) {
     writeQuotedRequest(*this, "IfBegin", condition);
 }
-RtVoid RibWriter::ElseIf(RtString condition) {
+RtVoid RibStream::ElseIf(RtString condition) {
     writeQuotedRequest(*this, "ElseIf", condition);
 }
-RtVoid RibWriter::Else() {
+RtVoid RibStream::Else() {
     writef("Else\n");
 }
-RtVoid RibWriter::IfEnd() {
+RtVoid RibStream::IfEnd() {
     writef("IfEnd\n");
 }
 
-RtVoid RibWriter::ResourceV(RtToken handle, RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
+RtVoid RibStream::ResourceV(RtToken handle, RtToken type, RtInt n, RtToken tokens[], RtPointer values[]) {
     declareForStream(n, tokens);
     writef("Resource ");
     writeQuotedList({handle, type});
@@ -196,14 +196,14 @@ RtVoid RibWriter::ResourceV(RtToken handle, RtToken type, RtInt n, RtToken token
     writeCountedParamList(counts.vertex, counts.varying, counts.uniform, counts.face, n, tokens, values);
 }
 
-RtVoid RibWriter::ResourceBegin() {
+RtVoid RibStream::ResourceBegin() {
     writef("ResourceBegin\n");
 }
-RtVoid RibWriter::ResourceEnd() {
+RtVoid RibStream::ResourceEnd() {
     writef("ResourceEnd\n");
 }
 
-RtVoid RibWriter::System(RtString command) {
+RtVoid RibStream::System(RtString command) {
     writeQuotedRequest(*this, "System", command);
 }
 

@@ -9,7 +9,7 @@
 #include "format/FormatString.h"
 #include "ri/Diagnostics.h"
 #include "rib/OutputBuffer.h"
-#include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 #include "rib/ValueEncoding.h"
 
 namespace quillet {
@@ -31,17 +31,17 @@ bool isLetter(char c) {
 // A request begins with its keyword: keep the start of its text for the
 // reports on the request's values. One copy per request; the keyword is
 // found in it only when a report needs it.
-void RibWriter::beginRequest(const char *text, size_t length) {
+void RibStream::beginRequest(const char *text, size_t length) {
     requestNameLength = length < sizeof requestName - 1 ? length : sizeof requestName - 1;
     std::memcpy(requestName, text, requestNameLength);
     nonFiniteReported = false;
 }
 
-FloatEncoding RibWriter::floatEncoding() const {
+FloatEncoding RibStream::floatEncoding() const {
     return FloatEncoding{binaryEncoding != 0, floatPrecision};
 }
 
-void RibWriter::reportNonFinite() {
+void RibStream::reportNonFinite() {
     if (nonFiniteReported) return;
     nonFiniteReported = true;
     size_t n = 0;
@@ -50,19 +50,19 @@ void RibWriter::reportNonFinite() {
     reportText(RIE_MATH, RIE_WARNING, formatString(kNonFiniteValue, requestName).c_str());
 }
 
-void RibWriter::writeBytes(const char *bytes, size_t length) {
+void RibStream::writeBytes(const char *bytes, size_t length) {
     if (!bytes || length == 0) return;
     if (isCapital(bytes[0])) beginRequest(bytes, length);
     OutputBuffer &buffer = *out;
     buffer.put(bytes, length);
 }
 
-void RibWriter::writeQuoted(const char *text) {
+void RibStream::writeQuoted(const char *text) {
     OutputBuffer &buffer = *out;
     buffer.putQuoted(text);
 }
 
-void RibWriter::writeQuotedList(std::initializer_list<const char *> texts) {
+void RibStream::writeQuotedList(std::initializer_list<const char *> texts) {
     OutputBuffer &buffer = *out;
     const char *separator = "";
     for (const char *text : texts) {
@@ -75,7 +75,7 @@ void RibWriter::writeQuotedList(std::initializer_list<const char *> texts) {
 // Conversions: %d %i %ld %li %g %f %s %%. %s writes its text unchanged; a
 // null %s writes nothing. Anything else after '%' is written as it stands and
 // consumes no argument.
-void RibWriter::writef(const char *format, ...) {
+void RibStream::writef(const char *format, ...) {
     if (!format) return;
     if (isCapital(format[0])) beginRequest(format, std::strlen(format));
     OutputBuffer &buffer = *out;

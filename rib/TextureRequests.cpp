@@ -2,12 +2,12 @@
 // other request's. The filter is named by address and left empty between its
 // quotes when it is not a standard one.
 #include "format/FunctionNames.h"
-#include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 #include "rib/RequestText.h"
 
 namespace quillet {
 
-RtVoid RibWriter::MakeTextureV(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
+RtVoid RibStream::MakeTextureV(const char *picturename, const char *texturename, RtToken swrap, RtToken twrap,
                                RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[],
                                RtPointer values[]) {
     writef("MakeTexture ");
@@ -16,7 +16,7 @@ RtVoid RibWriter::MakeTextureV(const char *picturename, const char *texturename,
     writeParamsAndEnd(*this, n, tokens, values);
 }
 
-RtVoid RibWriter::MakeLatLongEnvironmentV(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
+RtVoid RibStream::MakeLatLongEnvironmentV(const char *picturename, const char *texturename, RtFilterFunc filterfunc,
                                           RtFloat swidth, RtFloat twidth, RtInt n, RtToken tokens[],
                                           RtPointer values[]) {
     writef("MakeLatLongEnvironment ");
@@ -25,7 +25,7 @@ RtVoid RibWriter::MakeLatLongEnvironmentV(const char *picturename, const char *t
     writeParamsAndEnd(*this, n, tokens, values);
 }
 
-RtVoid RibWriter::MakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py, const char *ny,
+RtVoid RibStream::MakeCubeFaceEnvironmentV(const char *px, const char *nx, const char *py, const char *ny,
                                            const char *pz, const char *nz, const char *texturename, RtFloat fov,
                                            RtFilterFunc filterfunc, RtFloat swidth, RtFloat twidth, RtInt n,
                                            RtToken tokens[], RtPointer values[]) {
@@ -37,7 +37,7 @@ RtVoid RibWriter::MakeCubeFaceEnvironmentV(const char *px, const char *nx, const
     writeParamsAndEnd(*this, n, tokens, values);
 }
 
-RtVoid RibWriter::MakeShadowV(const char *picturename, const char *texturename, RtInt n, RtToken tokens[],
+RtVoid RibStream::MakeShadowV(const char *picturename, const char *texturename, RtInt n, RtToken tokens[],
                               RtPointer values[]) {
     writef("MakeShadow ");
     writeQuotedList({picturename, texturename});

@@ -2,7 +2,7 @@
 // writeFloat, the matrices go through writeFloatArray (both follow the
 // stream's encoding); Perspective, Scale and Skew format their own text.
 #include "rib/RequestText.h"
-#include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 
 namespace quillet {
 
@@ -17,50 +17,50 @@ const RtInt kMatrixSize = 16;
 
 }  // namespace
 
-RtVoid RibWriter::Identity() {
+RtVoid RibStream::Identity() {
     writef("Identity\n");
 }
 
-RtVoid RibWriter::ConcatTransform(RtMatrix transform) {
+RtVoid RibStream::ConcatTransform(RtMatrix transform) {
     writeFloatArrayRequest(*this, "ConcatTransform", matrixValues(transform), kMatrixSize);
 }
 
-RtVoid RibWriter::Transform(RtMatrix transform) {
+RtVoid RibStream::Transform(RtMatrix transform) {
     writeFloatArrayRequest(*this, "Transform", matrixValues(transform), kMatrixSize);
 }
 
-RtVoid RibWriter::Perspective(RtFloat fov) {
+RtVoid RibStream::Perspective(RtFloat fov) {
     writef("Perspective %g\n", fov);
 }
 
-RtVoid RibWriter::Translate(RtFloat dx, RtFloat dy, RtFloat dz) {
+RtVoid RibStream::Translate(RtFloat dx, RtFloat dy, RtFloat dz) {
     writeFloatsRequest(*this, "Translate", {dx, dy, dz});
 }
 
-RtVoid RibWriter::Rotate(RtFloat angle, RtFloat dx, RtFloat dy, RtFloat dz) {
+RtVoid RibStream::Rotate(RtFloat angle, RtFloat dx, RtFloat dy, RtFloat dz) {
     writeFloatsRequest(*this, "Rotate", {angle, dx, dy, dz});
 }
 
-RtVoid RibWriter::Scale(RtFloat sx, RtFloat sy, RtFloat sz) {
+RtVoid RibStream::Scale(RtFloat sx, RtFloat sy, RtFloat sz) {
     writef("Scale %g %g %g\n", sx, sy, sz);
 }
 
-RtVoid RibWriter::Skew(RtFloat angle, RtFloat dx1, RtFloat dy1, RtFloat dz1, RtFloat dx2, RtFloat dy2, RtFloat dz2) {
+RtVoid RibStream::Skew(RtFloat angle, RtFloat dx1, RtFloat dy1, RtFloat dz1, RtFloat dx2, RtFloat dy2, RtFloat dz2) {
     writef("Skew %g   %g %g %g   %g %g %g\n", angle, dx1, dy1, dz1, dx2, dy2, dz2);
 }
 
-RtVoid RibWriter::CoordinateSystem(RtToken space) {
+RtVoid RibStream::CoordinateSystem(RtToken space) {
     writeQuotedRequest(*this, "CoordinateSystem", space);
 }
-RtVoid RibWriter::ScopedCoordinateSystem(RtToken space) {
+RtVoid RibStream::ScopedCoordinateSystem(RtToken space) {
     writeQuotedRequest(*this, "ScopedCoordinateSystem", space);
 }
-RtVoid RibWriter::CoordSysTransform(RtToken space) {
+RtVoid RibStream::CoordSysTransform(RtToken space) {
     writeQuotedRequest(*this, "CoordSysTransform", space);
 }
 
 // A stream writer keeps no transformation state: nothing is transformed.
-RtPoint *RibWriter::TransformPoints(RtToken, RtToken, RtInt, RtPoint[]) {
+RtPoint *RibStream::TransformPoints(RtToken, RtToken, RtInt, RtPoint[]) {
     return nullptr;
 }
 

@@ -9,7 +9,7 @@
 
 #include "format/FloatFormat.h"
 #include "format/IntegerText.h"
-#include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 #include "rib/OutputBuffer.h"
 #include "rib/RequestText.h"
 #include "rib/ValueEncoding.h"
@@ -51,7 +51,7 @@ bool putPointedArray(OutputBuffer &out, const RtFloat floats[], RtInt count, int
     return true;
 }
 
-void writeValue(RibWriter &writer, OutputBuffer &out, const RequestValue &value) {
+void writeValue(RibStream &writer, OutputBuffer &out, const RequestValue &value) {
     const RtInt count = value.count > 0 && value.data ? value.count : 0;
     switch (value.type) {
     case RequestValue::Type::Integer: {
@@ -98,7 +98,7 @@ void writeValue(RibWriter &writer, OutputBuffer &out, const RequestValue &value)
 
 }  // namespace
 
-RtVoid RibWriter::UnknownRequestV(RtToken name, RtInt nargs, const RequestValue args[], RtInt n, RtToken tokens[],
+RtVoid RibStream::UnknownRequestV(RtToken name, RtInt nargs, const RequestValue args[], RtInt n, RtToken tokens[],
                                   const RequestValue values[]) {
     if (!name || !*name) return;
     writeBytes(name, std::strlen(name));

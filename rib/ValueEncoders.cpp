@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 #include "format/FloatFormat.h"
 #include "format/IntegerText.h"
 #include "rib/OutputBuffer.h"
@@ -167,19 +167,19 @@ void encodeIntArray(OutputBuffer &buffer, const RtInt *values, size_t count) {
     buffer.put(']');
 }
 
-void RibWriter::writeFloat(RtFloat value) {
+void RibStream::writeFloat(RtFloat value) {
     if (encodeFloat(*out, floatEncoding(), value)) reportNonFinite();
 }
 
-void RibWriter::writeFloatArray(const RtFloat values[], RtInt count) {
+void RibStream::writeFloatArray(const RtFloat values[], RtInt count) {
     if (encodeFloatArray(*out, floatEncoding(), values, elementCount(values, count))) reportNonFinite();
 }
 
-void RibWriter::writeIntArray(const RtInt values[], RtInt count) {
+void RibStream::writeIntArray(const RtInt values[], RtInt count) {
     encodeIntArray(*out, values, elementCount(values, count));
 }
 
-void RibWriter::writeStringArray(const RtToken values[], RtInt count) {
+void RibStream::writeStringArray(const RtToken values[], RtInt count) {
     OutputBuffer &buffer = *out;
     buffer.put('[');
     for (size_t i = 0, n = elementCount(values, count); i < n; ++i) {

@@ -11,7 +11,7 @@
 # library's build needs in its users too, such as -m32); QUILLET_PYTHON and
 # QUILLET_PYTHON_DIR (the interpreter and the module's folder under the prefix)
 # when the Python module is built: examples/scene.py then runs on the
-# installed module.
+# installed module, and mypy (when installed) checks it against the stubs.
 set -u
 build=$1 source=$2 libdir=$3 programs=$4
 cmake=${CMAKE_COMMAND:-cmake}
@@ -88,6 +88,13 @@ if [ -n "${QUILLET_PYTHON:-}" ]; then
         "$source/examples/scene.py" >"$work/scene_py"
     chmod +x "$work/scene_py"
     check "$work/scene_py" scene_c.rib
+    # The type stubs lie beside the module, where type checkers look; mypy,
+    # where it is installed, checks the example against them.
+    [ -f "$prefix/$QUILLET_PYTHON_DIR/quillet-stubs/__init__.pyi" ] || fail "the type stubs are not installed"
+    if "$QUILLET_PYTHON" -c "import mypy" 2>/dev/null; then
+        quiet env PYTHONPATH="$prefix/$QUILLET_PYTHON_DIR" "$QUILLET_PYTHON" -m mypy --strict \
+            --cache-dir "$work/mypy" "$source/examples/scene.py"
+    fi
 fi
 
 if ! command -v pkg-config >/dev/null; then

@@ -169,3 +169,20 @@ def test_a_write_method_cannot_write_its_own_stream():
     with pytest.raises(quillet.Error) as raised:
         ri.End()
     assert str(raised.value) == "Sphere: called on a stream while it writes (from its own write method)"
+
+
+def test_a_patch_mesh_is_counted_by_the_basis_steps_of_its_own_stream():
+    """B-spline steps of 1 make a 7 x 7 mesh 4 x 4 patches (25 varying
+    values); the stream begun later, current on the thread, keeps the default
+    steps of 3 (9 values)."""
+    target = io.BytesIO()
+    stepped = quillet.Ri(target)
+    stepped.Basis(stepped.BSplineBasis, 1, stepped.BSplineBasis, 1)
+    with quillet.Ri(io.BytesIO()):
+        stepped.PatchMesh("bicubic", 7, "nonperiodic", 7, "nonperiodic",
+                          {stepped.P: [0] * 147, "varying float w": list(range(25))})
+    stepped.End()
+    assert target.getvalue() == (HEADER + b'Basis "b-spline" 1 "b-spline" 1\n'
+                                 b'PatchMesh "bicubic" 7 "nonperiodic" 7 "nonperiodic" "P" [' + b"0 " * 146 +
+                                 b'0] "varying float w" [0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24]'
+                                 b'\n\n')

@@ -26,7 +26,7 @@ using quillet_test::wholeStream;
 
 struct EncoderCase {
     const char *label;
-    std::function<void(RibWriter &)> call;
+    std::function<void(RibStream &)> call;
     std::string ascii;
     std::string binary;
 };
@@ -42,32 +42,32 @@ const RtToken kAwkwardStrings[] = {"say \"hi\"", "back\\slash", "two\nlines", nu
 
 TEST(Encoders, BytesInBothEncodings) {
     const std::vector<EncoderCase> cases = {
-        {"float 0.5", [](RibWriter &w) { w.writeFloat(0.5f); }, "0.5 ", std::string("\xA4\x3F\x00\x00\x00", 5)},
-        {"float 0.1", [](RibWriter &w) { w.writeFloat(0.1f); }, "0.1 ", "\xA4" + floatBytes(0.1f)},
-        {"float 1e6", [](RibWriter &w) { w.writeFloat(1e6f); }, "1e+06 ", "\xA4" + floatBytes(1e6f)},
-        {"float -2.5e-05", [](RibWriter &w) { w.writeFloat(-2.5e-5f); }, "-2.5e-05 ", "\xA4" + floatBytes(-2.5e-5f)},
-        {"float array", [](RibWriter &w) { w.writeFloatArray(kThree, 3); }, "[1 2.5 -3]",
+        {"float 0.5", [](RibStream &w) { w.writeFloat(0.5f); }, "0.5 ", std::string("\xA4\x3F\x00\x00\x00", 5)},
+        {"float 0.1", [](RibStream &w) { w.writeFloat(0.1f); }, "0.1 ", "\xA4" + floatBytes(0.1f)},
+        {"float 1e6", [](RibStream &w) { w.writeFloat(1e6f); }, "1e+06 ", "\xA4" + floatBytes(1e6f)},
+        {"float -2.5e-05", [](RibStream &w) { w.writeFloat(-2.5e-5f); }, "-2.5e-05 ", "\xA4" + floatBytes(-2.5e-5f)},
+        {"float array", [](RibStream &w) { w.writeFloatArray(kThree, 3); }, "[1 2.5 -3]",
          std::string("\xC8\x03\x3F\x80\x00\x00\x40\x20\x00\x00\xC0\x40\x00\x00", 14)},
-        {"empty float array", [](RibWriter &w) { w.writeFloatArray(kThree, 0); }, "[]", std::string("\xC8\x00", 2)},
-        {"negative count", [](RibWriter &w) { w.writeFloatArray(kThree, -1); }, "[]", std::string("\xC8\x00", 2)},
-        {"int array", [](RibWriter &w) { w.writeIntArray(kInts, 3); }, "[1 2 -3 ]", "[1 2 -3 ]"},
-        {"empty int array", [](RibWriter &w) { w.writeIntArray(kInts, 0); }, "[]", "[]"},
-        {"string array", [](RibWriter &w) { w.writeStringArray(kStrings, 2); }, "[\"a\" \"b\" ]", "[\"a\" \"b\" ]"},
-        {"escaped strings", [](RibWriter &w) { w.writeStringArray(kAwkwardStrings, 4); },
+        {"empty float array", [](RibStream &w) { w.writeFloatArray(kThree, 0); }, "[]", std::string("\xC8\x00", 2)},
+        {"negative count", [](RibStream &w) { w.writeFloatArray(kThree, -1); }, "[]", std::string("\xC8\x00", 2)},
+        {"int array", [](RibStream &w) { w.writeIntArray(kInts, 3); }, "[1 2 -3 ]", "[1 2 -3 ]"},
+        {"empty int array", [](RibStream &w) { w.writeIntArray(kInts, 0); }, "[]", "[]"},
+        {"string array", [](RibStream &w) { w.writeStringArray(kStrings, 2); }, "[\"a\" \"b\" ]", "[\"a\" \"b\" ]"},
+        {"escaped strings", [](RibStream &w) { w.writeStringArray(kAwkwardStrings, 4); },
          "[\"say \\\"hi\\\"\" \"back\\\\slash\" \"two\\nlines\" \"\" ]",
          "[\"say \\\"hi\\\"\" \"back\\\\slash\" \"two\\nlines\" \"\" ]"},
-        {"quoted plain", [](RibWriter &w) { w.writeQuoted("plastic"); }, "\"plastic\"", "\"plastic\""},
-        {"quoted awkward", [](RibWriter &w) { w.writeQuoted("a\"b\\c\nd"); }, "\"a\\\"b\\\\c\\nd\"",
+        {"quoted plain", [](RibStream &w) { w.writeQuoted("plastic"); }, "\"plastic\"", "\"plastic\""},
+        {"quoted awkward", [](RibStream &w) { w.writeQuoted("a\"b\\c\nd"); }, "\"a\\\"b\\\\c\\nd\"",
          "\"a\\\"b\\\\c\\nd\""},
-        {"quoted null", [](RibWriter &w) { w.writeQuoted(nullptr); }, "\"\"", "\"\""},
-        {"bytes", [](RibWriter &w) { w.writeBytes("ab\0c", 4); }, std::string("ab\0c", 4), std::string("ab\0c", 4)},
-        {"writef numbers", [](RibWriter &w) { w.writef("X %d %i %ld %g %f %%\n", -7, 8, 1L << 30, 0.25, 1.5); },
+        {"quoted null", [](RibStream &w) { w.writeQuoted(nullptr); }, "\"\"", "\"\""},
+        {"bytes", [](RibStream &w) { w.writeBytes("ab\0c", 4); }, std::string("ab\0c", 4), std::string("ab\0c", 4)},
+        {"writef numbers", [](RibStream &w) { w.writef("X %d %i %ld %g %f %%\n", -7, 8, 1L << 30, 0.25, 1.5); },
          "X -7 8 1073741824 0.25 1.500000 %\n", "X -7 8 1073741824 0.25 1.500000 %\n"},
-        {"writef unknown conversions", [](RibWriter &w) { w.writef(kOddFormat, 0); }, "U %q %l5 100%", "U %q %l5 100%"},
-        {"writef strings unescaped", [](RibWriter &w) { w.writef("S %s \"%s\" %s|", "a\"b", "a\"b", kNoString); },
+        {"writef unknown conversions", [](RibStream &w) { w.writef(kOddFormat, 0); }, "U %q %l5 100%", "U %q %l5 100%"},
+        {"writef strings unescaped", [](RibStream &w) { w.writef("S %s \"%s\" %s|", "a\"b", "a\"b", kNoString); },
          "S a\"b \"a\"b\" |", "S a\"b \"a\"b\" |"},
         {"quoted list",
-         [](RibWriter &w) {
+         [](RibStream &w) {
              w.writeQuotedList({"a", nullptr, "b\"c"});
          },
          "\"a\" \"\" \"b\\\"c\"", "\"a\" \"\" \"b\\\"c\""},
@@ -79,7 +79,7 @@ TEST(Encoders, BytesInBothEncodings) {
 }
 
 TEST(Encoders, SwitchingEncodingBetweenCalls) {
-    const std::string stream = captureStream([](RibWriter &w) {
+    const std::string stream = captureStream([](RibStream &w) {
         w.writeFloat(1.0f);
         w.binaryEncoding = 1;
         w.writeFloat(1.0f);
@@ -161,7 +161,7 @@ TEST(Encoders, ArraysMatchReference) {
         const std::vector<RtFloat> values = randomFloats(count, uint32_t(count));
         for (bool binary : {false, true}) {
             const std::string stream =
-                captureStream([&](RibWriter &w) { w.writeFloatArray(values.data(), RtInt(values.size())); }, binary);
+                captureStream([&](RibStream &w) { w.writeFloatArray(values.data(), RtInt(values.size())); }, binary);
             EXPECT_TRUE(stream == wholeStream(referenceArray(values, binary)))
                 << count << (binary ? " binary" : " ascii");
         }
@@ -187,7 +187,7 @@ TEST(Encoders, IntegerArraysAcrossBatchesMatchPrintf) {
         expected += "]";
         for (bool binary : {false, true}) {
             const std::string stream =
-                captureStream([&](RibWriter &w) { w.writeIntArray(values.data(), RtInt(count)); }, binary);
+                captureStream([&](RibStream &w) { w.writeIntArray(values.data(), RtInt(count)); }, binary);
             EXPECT_TRUE(stream == wholeStream(expected)) << count << (binary ? " binary" : " ascii");
         }
     }
@@ -196,7 +196,7 @@ TEST(Encoders, IntegerArraysAcrossBatchesMatchPrintf) {
 TEST(Encoders, LargestHeaderArrayMatchesReference) {
     const std::vector<RtFloat> values = randomFloats(16777216 + 3, 99);
     const std::string stream =
-        captureStream([&](RibWriter &w) { w.writeFloatArray(values.data(), RtInt(values.size())); }, true);
+        captureStream([&](RibStream &w) { w.writeFloatArray(values.data(), RtInt(values.size())); }, true);
     EXPECT_TRUE(stream == wholeStream(referenceArray(values, true)));
 }
 

@@ -36,7 +36,7 @@ void declareTestParameters() {
 
 struct ListCase {
     const char *label;
-    std::function<void(RibWriter &)> call;
+    std::function<void(RibStream &)> call;
     std::string ascii;
     std::string binary;
     std::string standardError;
@@ -79,32 +79,32 @@ TEST(ParamList, BytesInBothEncodings) {
 
     const std::vector<ListCase> cases = {
         {"varying colour on a quadric",
-         [](RibWriter &w) {
+         [](RibStream &w) {
              RtToken t[] = {"Cs"};
              RtPointer v[] = {const_cast<float *>(colours.data())};
              w.writeCountedParamList(4, 4, 1, 1, t, v);
          },
          " \"Cs\" " + asciiFloats(colours) + "\n", " \"Cs\" " + binaryFloats(colours) + "\n", ""},
         {"uniform float on a shader",
-         [](RibWriter &w) {
+         [](RibStream &w) {
              RtToken t[] = {"Kd"};
              RtPointer v[] = {&kd};
              w.writeParamList("plastic", 0, 1, t, v);
          },
          " \"plastic\" \"Kd\" [0.5]\n", " \"plastic\" \"Kd\" " + binaryFloatArray({0.5f}) + "\n", ""},
-        {"handle, no pairs", [](RibWriter &w) { w.writeParamList("distantlight", 1, 0, nullptr, nullptr); },
+        {"handle, no pairs", [](RibStream &w) { w.writeParamList("distantlight", 1, 0, nullptr, nullptr); },
          " \"distantlight\" 1\n", " \"distantlight\" 1\n", ""},
-        {"no name, no list", [](RibWriter &w) { w.writeCountedParamList(4, 4, 1, 0, nullptr, nullptr); }, "\n", "\n",
+        {"no name, no list", [](RibStream &w) { w.writeCountedParamList(4, 4, 1, 0, nullptr, nullptr); }, "\n", "\n",
          ""},
         {"vertex hpoint, 16 vertices",
-         [](RibWriter &w) {
+         [](RibStream &w) {
              RtToken t[] = {"Pw"};
              RtPointer v[] = {const_cast<float *>(hpoints.data())};
              w.writeCountedParamList(16, 4, 1, 1, t, v);
          },
          " \"Pw\" " + asciiFloats(hpoints) + "\n", " \"Pw\" " + binaryFloats(hpoints) + "\n", ""},
         {"inline declaration written whole",
-         [](RibWriter &w) {
+         [](RibStream &w) {
              RtToken t[] = {"uniform float[2] plt_inline"};
              RtFloat v6[] = {1, 2, 3, 4, 5, 6};
              RtPointer v[] = {v6};
@@ -113,7 +113,7 @@ TEST(ParamList, BytesInBothEncodings) {
          " \"uniform float[2] plt_inline\" [1 2 3 4 5 6]\n",
          " \"uniform float[2] plt_inline\" " + binaryFloatArray({1, 2, 3, 4, 5, 6}) + "\n", ""},
         {"undeclared between declared",
-         [](RibWriter &w) {
+         [](RibStream &w) {
              RtToken t[] = {"Kd", "plt_unknown", "Ks"};
              RtPointer v[] = {&kd, &one, &two};
              w.writeParamList("plastic", 0, 3, t, v);
@@ -123,14 +123,14 @@ TEST(ParamList, BytesInBothEncodings) {
          "quillet error: undeclared parameter \"plt_unknown\": declare it, or write its type inline: \"uniform float "
          "plt_unknown\"\n"},
         {"empty array length",
-         [](RibWriter &w) {
+         [](RibStream &w) {
              RtToken t[] = {"plt_empty"};
              RtPointer v[] = {&one};
              w.writeCountedParamList(1, 1, 1, 1, t, v);
          },
          " \"plt_empty\" []\n", " \"plt_empty\" " + kEmptyBinary + "\n", ""},
         {"integer and string forms",
-         [](RibWriter &w) {
+         [](RibStream &w) {
              RtToken t[] = {"plt_ints", "plt_names", "plt_name"};
              RtPointer v[] = {ints, names, name};
              w.writeParamList("plt", 0, 3, t, v);
@@ -138,7 +138,7 @@ TEST(ParamList, BytesInBothEncodings) {
          " \"plt\" \"plt_ints\" [7 -8 ] \"plt_names\" [\"a\\\"b\" \"c\"] \"plt_name\" [\"map.tx\"]\n",
          " \"plt\" \"plt_ints\" [7 -8 ] \"plt_names\" [\"a\\\"b\" \"c\"] \"plt_name\" [\"map.tx\"]\n", ""},
         {"quoted token and name",
-         [](RibWriter &w) {
+         [](RibStream &w) {
              RtToken t[] = {"plt \"odd\\ \ntoken"};
              RtPointer v[] = {&one};
              w.writeParamList("sh\"ader", 0, 1, t, v);
@@ -146,7 +146,7 @@ TEST(ParamList, BytesInBothEncodings) {
          " \"sh\\\"ader\" \"plt \\\"odd\\\\ \\ntoken\" [1]\n",
          " \"sh\\\"ader\" \"plt \\\"odd\\\\ \\ntoken\" " + binaryFloatArray({1}) + "\n", ""},
         {"null token and null value",
-         [](RibWriter &w) {
+         [](RibStream &w) {
              RtToken t[] = {nullptr, "Kd", "plt_empty", "plt_bare", "Ks"};
              RtPointer v[] = {&one, nullptr, nullptr, nullptr, &two};
              w.writeCountedParamList(1, 1, 1, 5, t, v);
@@ -154,7 +154,7 @@ TEST(ParamList, BytesInBothEncodings) {
          " \"plt_empty\" [] \"Ks\" [2]\n", " \"plt_empty\" " + kEmptyBinary + " \"Ks\" " + binaryFloatArray({2}) + "\n",
          "quillet error: null parameter token\nquillet error: no value for parameter \"Kd\"\n"},
         {"negative length and class count",
-         [](RibWriter &w) {
+         [](RibStream &w) {
              RtToken t[] = {"plt_negative", "plt_vertex", "Cs"};
              RtPointer v[] = {&one, &one, nullptr};
              w.writeCountedParamList(-2, -1, 1, 3, t, v);
@@ -163,7 +163,7 @@ TEST(ParamList, BytesInBothEncodings) {
          " \"plt_negative\" " + kEmptyBinary + " \"plt_vertex\" " + kEmptyBinary + " \"Cs\" " + kEmptyBinary + "\n",
          ""},
         {"mpoint writes its token only",
-         [](RibWriter &w) {
+         [](RibStream &w) {
              RtToken t[] = {"plt_mpoint", "Kd"};
              RtPointer v[] = {nullptr, &kd};
              w.writeCountedParamList(4, 4, 1, 2, t, v);

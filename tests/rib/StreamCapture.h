@@ -15,6 +15,7 @@
 
 #include "quillet/GlobalNames.h"
 #include "quillet/RibWriter.h"
+#include "rib/RibStream.h"
 #include "tests/support/Files.h"
 
 namespace quillet_test {
@@ -50,13 +51,28 @@ inline std::string captureStream(const std::function<void(RibWriter &)> &body, b
     return bytes;
 }
 
+// The same against the stream itself, for its encoders and list writers.
+inline std::string captureStream(const std::function<void(quillet::RibStream &)> &body, bool binary = false) {
+    std::string path = makeTempPath();
+    quillet::StreamOptions options;
+    options.binary = binary;
+    auto *stream = new quillet::RibStream(path.c_str(), options);
+    body(*stream);
+    delete stream;
+    std::string bytes = readFile(path);
+    std::remove(path.c_str());
+    return bytes;
+}
+
 struct Captured {
     std::string stream;
     std::string diagnostics;
 };
 
 // captureStream, also returning what was written to the standard error stream.
-inline Captured captureStreamAndErrors(const std::function<void(RibWriter &)> &body, bool binary = false) {
+// body takes a RibWriter or a RibStream.
+template <class Body>
+Captured captureStreamAndErrors(const Body &body, bool binary = false) {
     ::testing::internal::CaptureStderr();
     std::string stream = captureStream(body, binary);
     return {stream, ::testing::internal::GetCapturedStderr()};

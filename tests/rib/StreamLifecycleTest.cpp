@@ -61,14 +61,13 @@ TEST(StreamLifecycle, RunsLongerThanTheBufferKeepTheirPlace) {
 TEST(StreamLifecycle, FileGetsHeaderAndFinalNewline) {
     const std::string path = makeTempPath();
     ::testing::internal::CaptureStderr();
-    auto *writer = new RibWriter(path.c_str(), RI_NULL);
+    auto *writer = new RibStream(path.c_str(), StreamOptions{});
     EXPECT_EQ(writer->uStep, 3);
     EXPECT_EQ(writer->vStep, 3);
     EXPECT_EQ(writer->isPipe, 0);
     EXPECT_EQ(writer->binaryEncoding, 0);
     EXPECT_EQ(writer->nextLightHandle, 1);
     EXPECT_EQ(writer->nextObjectHandle, 1);
-    EXPECT_EQ(writer->errorHandler, RiErrorPrint);
     EXPECT_STREQ(writer->targetName, path.c_str());
     EXPECT_TRUE(writer->echoDeclare);
     delete writer;
@@ -109,7 +108,7 @@ TEST(StreamLifecycle, BarredCommandReceivesTheStream) {
     const std::string path = makeTempPath();
     const std::string name = "|cat > " + path;
     ::testing::internal::CaptureStderr();
-    auto *writer = new RibWriter(name.c_str(), RI_NULL);
+    auto *writer = new RibStream(name.c_str(), StreamOptions{});
     EXPECT_EQ(writer->isPipe, 1);
     EXPECT_EQ(std::string(writer->targetName), name.substr(1));
     writer->writeBytes("WorldBegin\n", 11);
@@ -250,9 +249,12 @@ TEST(StreamLifecycle, WriterOptionList) {
         std::vector<const void *> p = row.pairs;
         p.resize(6, nullptr);
         auto *writer = new RibWriter(path.c_str(), p[0], p[1], p[2], p[3], p[4], p[5], RI_NULL);
-        EXPECT_EQ(writer->binaryEncoding, row.binary) << row.label;
-        EXPECT_EQ(writer->compressed, row.compressed) << row.label;
         delete writer;
+        RtToken tokens[] = {static_cast<RtToken>(p[0]), static_cast<RtToken>(p[2]), static_cast<RtToken>(p[4])};
+        RtPointer values[] = {const_cast<void *>(p[1]), const_cast<void *>(p[3]), const_cast<void *>(p[5])};
+        const StreamOptions options = streamOptionsFromList(RtInt(row.pairs.size() / 2), tokens, values);
+        EXPECT_EQ(options.binary, row.binary != 0) << row.label;
+        EXPECT_EQ(options.gzip, row.compressed != 0) << row.label;
         EXPECT_EQ(readFile(path), kEmptyStream) << row.label;
         std::remove(path.c_str());
     }
@@ -306,10 +308,10 @@ TEST(StreamLifecycle, RibOptionsBeforeAndAfterBegin) {
     RiOption("rib", "format", &binaryFormat, RI_NULL);
     RiBegin(first.c_str());
     RiOption("RIB", "format", &textFormat, RI_NULL);
-    static_cast<RibWriter *>(static_cast<RenderContext *>(RiGetContext()))->writeFloat(half);
+    dynamic_cast<RibStream *>(static_cast<RenderContext *>(RiGetContext()))->writeFloat(half);
     RiEnd();
     RiBegin(second.c_str());
-    static_cast<RibWriter *>(static_cast<RenderContext *>(RiGetContext()))->writeFloat(half);
+    dynamic_cast<RibStream *>(static_cast<RenderContext *>(RiGetContext()))->writeFloat(half);
     RiEnd();
     EXPECT_EQ(readFile(first), kStreamHeader + "\xA4" + quillet_test::floatBytes(half) + "\n");
     EXPECT_EQ(readFile(second), kStreamHeader + "0.5 \n");
