@@ -1,13 +1,15 @@
 // Compressed output benchmark on the 2,000,000-triangle mesh stream, ASCII
 // and binary:
 //   - the choice of compressor: zlib (levels 1 and 6, one gzip stream) and
-//     libdeflate in 1 MB pieces (levels 1, 3 and 6) on the same bytes, in
-//     processor seconds against the plain write;
+//     libdeflate in 1 MB pieces (levels 1, 3 and 6) on the same bytes, on
+//     one thread, in processor seconds against the plain write;
 //   - the library's own path: the stream written plain to a file and to a
 //     ".gz" file (the default level, and "gziplevel" 6), with the ratio and
 //     the compressed size;
 //   - ribcat rewriting the stream plain and with --gzip, as programs of
 //     their own.
+// The writes are timed on the wall clock, which the helper threads shorten,
+// and in processor seconds of all threads, which they do not.
 //
 //   gzip_bench [--reps N] [RIBCAT]    RIBCAT: default, ribcat beside this program
 #include <unistd.h>
@@ -78,10 +80,13 @@ size_t zlibSize(const std::string &bytes, int level) {
 
 size_t piecesSize(const std::string &bytes, int level) {
     size_t total = 0;
-    quillet::GzipPieces pieces(level, [&total](const char *, size_t n) {
-        total += n;
-        return true;
-    });
+    quillet::GzipPieces pieces(
+        level,
+        [&total](const char *, size_t n) {
+            total += n;
+            return true;
+        },
+        0);
     pieces.write(bytes.data(), bytes.size());
     pieces.finish();
     return total;
@@ -108,8 +113,10 @@ int main(int argc, char **argv) {
         return 1;
     }
     TriangleMesh mesh;
-    std::printf("PointsPolygons, %zu triangles (P, N, st); processor seconds, best of %d runs\n", mesh.nvertices.size(),
-                reps);
+    std::printf("PointsPolygons, %zu triangles (P, N, st); best of %d runs. The compressors: processor seconds "
+                "on one thread. The writes: wall-clock seconds (the helper threads compress while the stream is "
+                "written) beside processor seconds of all threads; \"x\" compares wall clocks.\n",
+                mesh.nvertices.size(), reps);
     bool met = true;
     for (bool binary : {false, true}) {
         char plain[] = "/tmp/gzip_bench-XXXXXX";
@@ -117,10 +124,12 @@ int main(int argc, char **argv) {
         if (fd >= 0) close(fd);
         const std::string compressed = std::string(plain) + ".gz";
         const char *encoding = binary ? "binary" : "ascii";
-        const double write = bestSeconds(reps, [&] { mesh.write(plain, binary); });
+        const Times write = bestTimes(reps, [&] { mesh.write(plain, binary); });
         const std::string bytes = readWhole(plain);
 
-        std::printf("\n%s stream, %.1f MB; plain write to a file %.2f s\n", encoding, bytes.size() / kMB, write);
+        std::printf("\n%s stream, %.1f MB; plain write to a file %.2f s wall, %.2f s processor; %u helper "
+                    "threads\n",
+                    encoding, bytes.size() / kMB, write.wall, write.processor, quillet::GzipPieces::defaultHelpers());
         std::printf("  %-26s %8s %8s %9s\n", "compressor (same bytes)", "s", "x write", "MB");
         struct Method {
             const char *name;
@@ -139,41 +148,41 @@ int main(int argc, char **argv) {
         for (const Method &m : methods) {
             size_t size = 0;
             const double seconds = bestSeconds(reps, [&] { size = m.run(); });
-            std::printf("  %-26s %8.2f %7.1fx %9.1f\n", m.name, seconds, seconds / write, size / kMB);
+            std::printf("  %-26s %8.2f %7.1fx %9.1f\n", m.name, seconds, seconds / write.processor, size / kMB);
         }
 
-        std::printf("  %-26s %8s %8s %9s %7s\n", "library write", "s", "x write", "MB", "ratio");
-        std::printf("  %-26s %8.2f %7.1fx %9.1f %7s\n", "plain", write, 1.0, bytes.size() / kMB, "1.00");
+        std::printf("  %-26s %8s %8s %8s %9s %7s\n", "library write", "wall s", "cpu s", "x write", "MB", "ratio");
+        std::printf("  %-26s %8.2f %8.2f %7.1fx %9.1f %7s\n", "plain", write.wall, write.processor, 1.0,
+                    bytes.size() / kMB, "1.00");
         for (int level : {quillet::GzipPieces::kDefaultLevel, 6}) {
             RtInt asked = level;
             RiOption("rib", "gziplevel", &asked, RI_NULL);
-            const double seconds = bestSeconds(reps, [&] { mesh.write(compressed.c_str(), binary); });
+            const Times times = bestTimes(reps, [&] { mesh.write(compressed.c_str(), binary); });
             const long size = fileSize(compressed.c_str());
             const std::string label = "gzip level " + std::to_string(level);
-            std::printf("  %-26s %8.2f %7.1fx %9.1f %7.2f\n", label.c_str(), seconds, seconds / write, size / kMB,
-                        double(size) / double(bytes.size()));
-            if (level == quillet::GzipPieces::kDefaultLevel && !binary) met = met && seconds <= kTimeGoal * write;
+            std::printf("  %-26s %8.2f %8.2f %7.1fx %9.1f %7.2f\n", label.c_str(), times.wall, times.processor,
+                        times.wall / write.wall, size / kMB, double(size) / double(bytes.size()));
+            if (level == quillet::GzipPieces::kDefaultLevel) met = met && times.wall <= kTimeGoal * write.wall;
         }
         RtInt level = quillet::GzipPieces::kDefaultLevel;
         RiOption("rib", "gziplevel", &level, RI_NULL);
 
-        std::printf("  %-26s %8s %8s\n", "ribcat (to standard output)", "s", "x plain");
+        std::printf("  %-26s %8s %8s %8s\n", "ribcat (to standard output)", "wall s", "cpu s", "x plain");
         const std::vector<std::string> rewrite =
             binary ? std::vector<std::string>{ribcat, "--binary", plain} : std::vector<std::string>{ribcat, plain};
         std::vector<std::string> gzipped = rewrite;
         gzipped.insert(gzipped.begin() + 1, "--gzip");
         const ChildRun plainRun = bestChildRun(reps, rewrite), gzipRun = bestChildRun(reps, gzipped);
-        std::printf("  %-26s %8.2f %7.1fx\n", binary ? "--binary" : "(ASCII)", plainRun.seconds, 1.0);
-        std::printf("  %-26s %8.2f %7.1fx\n", binary ? "--binary --gzip" : "--gzip", gzipRun.seconds,
-                    gzipRun.seconds / plainRun.seconds);
-        if (!binary) met = met && gzipRun.status == 0 && gzipRun.seconds <= kTimeGoal * plainRun.seconds;
+        std::printf("  %-26s %8.2f %8.2f %7.1fx\n", binary ? "--binary" : "(ASCII)", plainRun.wallSeconds,
+                    plainRun.seconds, 1.0);
+        std::printf("  %-26s %8.2f %8.2f %7.1fx\n", binary ? "--binary --gzip" : "--gzip", gzipRun.wallSeconds,
+                    gzipRun.seconds, gzipRun.wallSeconds / plainRun.wallSeconds);
+        met = met && gzipRun.status == 0 && gzipRun.wallSeconds <= kTimeGoal * plainRun.wallSeconds;
         std::remove(plain);
         std::remove(compressed.c_str());
     }
-    // A binary stream is written at several times libdeflate's fastest
-    // speed (level 1, one core): its rows are shown, not held to the target.
-    std::printf("\nTarget: compressed writing at the default level at most %.0fx the plain write (ASCII: the "
-                "library's write and ribcat): %s\n",
+    std::printf("\nTarget: compressed writing at the default level at most %.0fx the plain write, wall clock "
+                "(the library's write and ribcat, ASCII and binary): %s\n",
                 kTimeGoal, met ? "met" : "NOT met");
     return 0;
 }

@@ -34,7 +34,7 @@ void endArchive(BoundingContext *bounding) {
     hold.retire();
 }
 
-py::object writeArchive(const char *name, py::function draw) {
+BoundResult writeArchive(const char *name, py::function draw) {
     requireWritableFile(name);
     StreamOptions options = nextStreamOptions();
     options.archive = true;
@@ -54,8 +54,8 @@ py::object writeArchive(const char *name, py::function draw) {
     const bool measured = bounding->measured();
     bounding->bound(bound);
     endArchive(bounding);
-    if (!measured) return py::none();
-    return py::make_tuple(bound[0], bound[1], bound[2], bound[3], bound[4], bound[5]);
+    if (!measured) return as<BoundResult>(py::none());
+    return as<BoundResult>(py::make_tuple(bound[0], bound[1], bound[2], bound[3], bound[4], bound[5]));
 }
 
 }  // namespace

@@ -226,10 +226,9 @@ void bindContextEntries(RiClass &ri) {
     ri.def("End", &end, methodDoc("End"));
     ri.def(
         "GetContext",
-        [](Ri &self) -> py::object {
+        [](Ri &self) {
             RtContextHandle handle = self.streamHandle();
-            if (!isLiveContext(handle)) return py::none();
-            return py::cast(ContextHandle{handle});
+            return as<ContextValue>(isLiveContext(handle) ? py::cast(ContextHandle{handle}) : py::none());
         },
         methodDoc("GetContext"));
     ri.def(

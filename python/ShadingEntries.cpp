@@ -11,7 +11,7 @@ template <auto entry>
 void lightSource(RiClass &ri, const char *name) {
     ri.def(
         name,
-        [name](Ri &self, Name shader, ParamList params, HandleName handleid) {
+        [name](Ri &self, Name shader, ParamList params, OptionalName handleid) {
             Request request(self, name);
             ParamDict list(params);
             list.nameHandle(handleid);

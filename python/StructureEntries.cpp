@@ -62,7 +62,7 @@ void bindStructureEntries(RiClass &ri) {
     bindTable(ri, kStructureRequests);
     ri.def(
         "ObjectBegin",
-        [](Ri &self, HandleName handleid) {
+        [](Ri &self, OptionalName handleid) {
             Request request(self, "ObjectBegin");
             ParamDict list{py::none()};
             list.nameHandle(handleid);
@@ -94,13 +94,13 @@ void bindStructureEntries(RiClass &ri) {
         py::arg("name"), params(), methodDoc("ArchiveBegin"));
     ri.def(
         "ArchiveRecord",
-        [](Ri &self, Name type, RecordFormat format, py::args args) {
+        [](Ri &self, Name type, OptionalName format, py::args args) {
             writeRecord(self, "ArchiveRecord", type, format, args);
         },
         py::arg("type"), py::arg("format"), methodDoc("ArchiveRecord"));
     ri.def(
         "VArchiveRecord",
-        [](Ri &self, Name type, RecordFormat format, RecordValues args) {
+        [](Ri &self, Name type, OptionalName format, RecordValues args) {
             writeRecord(self, "VArchiveRecord", type, format, args);
         },
         py::arg("type"), py::arg("format"), py::arg("args"), methodDoc("VArchiveRecord"));
@@ -120,7 +120,7 @@ void bindStructureEntries(RiClass &ri) {
             Request request(self, "Declare");
             requireReadableDeclaration(name, declaration);
             RtToken token = request.write([&] { return RiDeclare(name, declaration); });
-            return token != nullptr ? py::object(py::str(token)) : py::object(py::none());
+            return as<OptionalName>(token != nullptr ? py::object(py::str(token)) : py::object(py::none()));
         },
         py::arg("name"), py::arg("declaration"), methodDoc("Declare"));
 }

@@ -40,8 +40,8 @@ void bindTransformEntries(RiClass &ri) {
             const RtInt n = static_cast<RtInt>(values.size / 3);
             RtPoint *points3 = reinterpret_cast<RtPoint *>(copy.mutable_data());
             RtPoint *result = request.write([&] { return RiTransformPoints(fromspace, tospace, n, points3); });
-            if (result == nullptr) return py::object(py::none());
-            return py::object(py::array_t<RtFloat>({py::ssize_t(n), py::ssize_t(3)}, &result[0][0]));
+            if (result == nullptr) return as<PointsResult>(py::none());
+            return as<PointsResult>(py::array_t<RtFloat>({py::ssize_t(n), py::ssize_t(3)}, &result[0][0]));
         },
         py::arg("fromspace"), py::arg("tospace"), py::arg("points"), methodDoc("TransformPoints"));
 }

@@ -33,8 +33,7 @@ QUILLET_VALUE_KIND(FloatArray, "FloatArray");
 QUILLET_VALUE_KIND(IntArray, "IntArray");
 QUILLET_VALUE_KIND(StringArray, "StringArray");
 QUILLET_VALUE_KIND(ParamList, "ParamList");
-QUILLET_VALUE_KIND(HandleName, "Optional[str]");
-QUILLET_VALUE_KIND(RecordFormat, "Optional[str]");
+QUILLET_VALUE_KIND(OptionalName, "Optional[str]");
 QUILLET_VALUE_KIND(RecordValues, "Sequence[Any]");
 QUILLET_VALUE_KIND(Target, "Target");
 QUILLET_VALUE_KIND(BasisValue, "BasisValue");
@@ -47,8 +46,18 @@ QUILLET_VALUE_KIND(ContextValue, "Optional[Ri.ContextHandle]");
 QUILLET_VALUE_KIND(UnusedValue, "object");
 // The object itself, where a method takes or returns it as it is.
 QUILLET_VALUE_KIND(RiValue, "Ri");
+// Results: the points TransformPoints returns (None from a stream), and the
+// bound of what write_archive's draw drew.
+QUILLET_VALUE_KIND(PointsResult, "Optional[Any]");
+QUILLET_VALUE_KIND(BoundResult, "Optional[Tuple[float, float, float, float, float, float]]");
 
 #undef QUILLET_VALUE_KIND
+
+// A result as the kind of value that the signature names.
+template <typename Kind>
+Kind as(py::object result) {
+    return py::reinterpret_steal<Kind>(result.release());
+}
 
 }  // namespace python
 }  // namespace quillet

@@ -12,7 +12,7 @@ import sys
 import quillet
 
 PREAMBLE = '''"""{doc}"""
-from typing import Any, Dict, Optional, Protocol, Sequence, Union
+from typing import Any, Callable, Dict, Optional, Protocol, Sequence, Tuple, Union
 
 class _SupportsArray(Protocol):
     """A numpy array, or anything numpy turns into one."""
@@ -55,9 +55,10 @@ def module_classes():
 
 def annotation(text, shadowed):
     """A type as the stubs spell it: without the module's prefix, a numpy
-    array as Any, and a class that a member of the enclosing class shadows by
-    its alias."""
+    array as Any, a function as a callable, and a class that a member of the
+    enclosing class shadows by its alias."""
     text = re.sub(r"numpy\.ndarray\[[^\]]*\]", "Any", text.replace("quillet.", ""))
+    text = re.sub(r"\bfunction\b", "Callable[..., Any]", text)
     for name in shadowed:
         text = re.sub(rf"\b{name}\b", ALIAS_PREFIX + name, text)
     return text
@@ -106,6 +107,8 @@ def function_stub(function, owner, indent, shadowed):
             parameter = "self"
         elif "=" in parameter:
             parameter = parameter.split("=")[0].rstrip() + " = ..."
+        elif parameter.startswith("*") and ":" not in parameter:
+            parameter += ": Any"
         parameters.append(annotation(parameter, shadowed))
     head = f"{indent}def {name}({', '.join(parameters)}) -> {annotation(result, shadowed)}:"
     return f"{head}\n{docstring(text, indent + '    ')}\n"

@@ -106,9 +106,13 @@ def test_help_shows_what_a_request_and_each_of_its_parameters_mean():
 
 EXAMPLE = """\
 import io
+from typing import Optional
+
 import quillet
 
 with quillet.Ri(io.BytesIO()) as ri:
+    declared: Optional[str] = ri.Declare("width", "uniform float")
+    ri.ArchiveRecord(ri.COMMENT, "frame %d", 1)
     ri.Format(640, 480, 1.0)
     ri.PixelFilter(ri.GaussianFilter, 2, 2)
     ri.WorldBegin()
@@ -118,6 +122,9 @@ with quillet.Ri(io.BytesIO()) as ri:
     ri.PointsPolygons([3], [0, 1, 2], {ri.P: [0, 0, 0, 1, 0, 0, 0, 1, 0]})
     ri.Sphere(1, -1, 1, 360)
     ri.WorldEnd()
+bound = quillet.write_archive("part.rib", lambda: ri.Sphere(1, -1, 1, 360))
+if bound is not None:
+    ri.Procedural(["part.rib"], list(bound), ri.ProcDelayedReadArchive)
 """
 
 CHECKS = [

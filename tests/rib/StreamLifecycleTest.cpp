@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "rib/GzipPieces.h"
 #include "rib/OutputBuffer.h"
 #include "tests/rib/StreamCapture.h"
 #include "tests/support/ChildProcess.h"
@@ -120,9 +122,15 @@ TEST(StreamLifecycle, BarredCommandReceivesTheStream) {
 
 // Each case in a child of its own: the reporter remembers its last report.
 // Streams of several buffers fail at the first write and are reported once;
-// a pipe whose reader has gone fails there too when SIGPIPE is ignored.
+// a pipe whose reader has gone fails there too when SIGPIPE is ignored. A
+// compressed stream of several pieces fails while its helper threads run.
 TEST(StreamLifecycle, LostStreamIsReportedOnce) {
     const size_t kBuffers = 3 * OutputBuffer::kSize / 18 + 1;
+    const size_t kPieces = 5 * GzipPieces::kPieceSize / 18 + 1;
+    const std::string fullGz = makeTempPath() + ".rib.gz", nullGz = makeTempPath() + ".rib.gz";
+    ASSERT_EQ(symlink("/dev/full", fullGz.c_str()), 0);
+    ASSERT_EQ(symlink("/dev/null", nullGz.c_str()), 0);
+    const bool compresses = GzipPieces::available();
     const struct {
         const char *name;
         size_t requests;
@@ -136,8 +144,12 @@ TEST(StreamLifecycle, LostStreamIsReportedOnce) {
         {"|cat >/dev/null; kill -9 $$", 1, lossReport("cat >/dev/null; kill -9 $$", "program ended by signal 9")},
         {"|cat >/dev/null", kBuffers, ""},
         {"/dev/null", kBuffers, ""},
+        {fullGz.c_str(), 1, lossReport(fullGz, "write error (No space left on device)")},
+        {fullGz.c_str(), kPieces, lossReport(fullGz, "write error (No space left on device)")},
+        {nullGz.c_str(), kPieces, ""},
     };
     for (const auto &row : cases) {
+        if (!compresses && std::strstr(row.name, ".gz")) continue;
         const ChildResult result = runChild([&] {
             std::signal(SIGPIPE, SIG_IGN);
             auto *writer = new RibWriter(row.name, RI_NULL);
@@ -149,6 +161,8 @@ TEST(StreamLifecycle, LostStreamIsReportedOnce) {
         EXPECT_EQ(result.standardError, row.standardError) << row.name;
         EXPECT_EQ(result.standardOutput, "went on\n") << row.name;
     }
+    std::remove(fullGz.c_str());
+    std::remove(nullGz.c_str());
 }
 
 // The library's stream and the caller's own text on the standard output stream
