@@ -74,6 +74,14 @@ RenderContext *current() {
     return threadCurrent.context;
 }
 
+// The current context after a check that it has not ended, reported as not
+// started when there is none.
+__attribute__((noinline)) RenderContext *checkedContext(const char *entryName) {
+    RenderContext *context = current();
+    if (context == nullptr) quillet::reportError(RIE_NOTSTARTED, RIE_SEVERE, entryName);
+    return context;
+}
+
 }  // namespace
 
 namespace quillet {
@@ -112,10 +120,14 @@ ThreadContextScope::~ThreadContextScope() {
     threadCurrent.endedWhenChecked = previousEndedWhenChecked;
 }
 
+// Every request asks for the current context: the common case (a context
+// chosen by this thread, and no context ended since it looked) takes a few
+// loads; the rest goes the long way.
 RenderContext *activeContext(const char *entryName) {
-    RenderContext *context = current();
-    if (context == nullptr) reportError(RIE_NOTSTARTED, RIE_SEVERE, entryName);
-    return context;
+    // Only a thread that chose a context holds one.
+    RenderContext *context = threadCurrent.context;
+    if (context && threadCurrent.endedWhenChecked == endedContexts.load(std::memory_order_acquire)) return context;
+    return checkedContext(entryName);
 }
 
 }  // namespace quillet

@@ -2,6 +2,7 @@
 // point (no message line for the value-returning ones) and exit status 255.
 #include <cstdarg>
 #include <string>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -159,6 +160,24 @@ TEST(ContextManagement, DestroyedCurrentContextLeavesNone) {
         return none ? 0 : 1;
     });
     EXPECT_EQ(outcome.standardError, notStartedReport("RiWorldBegin"));
+    EXPECT_EQ(outcome.status, 255);
+}
+
+// The thread that began a stream finds it gone once another thread that
+// chose it has ended it: its next request is not started.
+TEST(ContextManagement, ContextEndedByAnotherThreadLeavesNone) {
+    ChildResult outcome = runInChild([] {
+        RiBegin("/dev/null");
+        RiWorldBegin();
+        RtContextHandle shared = RiGetContext();
+        std::thread([shared] {
+            RiContext(shared);
+            RiEnd();
+        }).join();
+        RiWorldEnd();
+        return 0;
+    });
+    EXPECT_EQ(outcome.standardError, notStartedReport("RiWorldEnd"));
     EXPECT_EQ(outcome.status, 255);
 }
 
