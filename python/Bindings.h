@@ -3,7 +3,10 @@
 //
 // Every method has the same shape: a Request for its stream, then every
 // value converted (Arguments.h), then the counts checked and C pointers
-// taken, and last the C call through Request::write.
+// taken, and last the C call through Request::write. Each method's docstring
+// comes from RequestDocs; the forms below that most requests share take their
+// keywords from it too, and each family lists its requests of those forms in
+// one table of Bindings.
 #ifndef QUILLET_PYTHON_BINDINGS_H
 #define QUILLET_PYTHON_BINDINGS_H
 
