@@ -116,7 +116,7 @@ const Entry kMethods[] = {
     {"System", "Asks the renderer to run a command when it reads this request.\n\n"
                "command: the command line."},
     {"ErrorHandler", "Names the error handler the renderer that reads the stream should use.\n\n"
-                     "handler: Ri.ErrorIgnore, Ri.ErrorPrint or Ri.ErrorAbort; None stands for Ri.ErrorPrint."},
+                     "handler: Ri.ErrorIgnore, Ri.ErrorPrint or Ri.ErrorAbort; None names none and writes nothing."},
     {"ArchiveRecord",
      "Writes a comment or a structure line into the stream; format and args are combined with\n"
      "Python's % operator, as printf would combine them.\n\n"
