@@ -1,14 +1,17 @@
-"""The Python module's benchmark row: one PointsPolygons of a 1500 x 1500
+"""The Python module's benchmark rows: one PointsPolygons of a 1500 x 1500
 vertex grid from numpy arrays (float32 and int32, passed without a copy)
 against the same call from C (grid_bench), each written into /dev/null, best
-of REPS alternating runs.
+of REPS alternating runs; then STREAMS such streams, each its own Ri object,
+written from one Python thread and from two at once (the interpreter lock is
+released while a call writes many values), best of REPS alternating runs.
 
-    PYTHONPATH=build/python /usr/bin/python3 bench/python_bench.py build/bin/grid_bench [N] [REPS]
+    PYTHONPATH=build/python /usr/bin/python3 bench/python_bench.py build/bin/grid_bench [N] [REPS] [STREAMS]
 """
 import os
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 import numpy as np
@@ -40,6 +43,23 @@ def python_seconds(ri, nverts, verts, points, encoding, reps, target="/dev/null"
     return best
 
 
+def threaded_seconds(nverts, verts, points, encoding, streams, threads, target="/dev/null"):
+    """Writes the streams, each its own Ri object, split evenly over the threads."""
+    quillet.Ri().Option("rib", {"format": encoding})
+
+    def write(count):
+        for _ in range(count):
+            with quillet.Ri(target) as ri:
+                ri.PointsPolygons(nverts, verts, {ri.P: points})
+    workers = [threading.Thread(target=write, args=(streams // threads,)) for _ in range(threads)]
+    start = time.perf_counter()
+    for worker in workers:
+        worker.start()
+    for worker in workers:
+        worker.join()
+    return time.perf_counter() - start
+
+
 def c_seconds(program, n, reps, encoding, target="/dev/null"):
     run = subprocess.run([program, str(n), str(reps), encoding, target], check=True, capture_output=True, text=True)
     return float(run.stdout)
@@ -60,6 +80,7 @@ def main():
     program = sys.argv[1]
     n = int(sys.argv[2]) if len(sys.argv) > 2 else 1500
     reps = int(sys.argv[3]) if len(sys.argv) > 3 else 5
+    streams = int(sys.argv[4]) if len(sys.argv) > 4 else 4
     ri = quillet.Ri()
     nverts, verts, points = grid(n)
     print("| case | encoding | C s | Python s | Python / C |")
@@ -72,6 +93,16 @@ def main():
             c = min(c, c_seconds(program, n, 1, encoding))
             py = min(py, python_seconds(ri, nverts, verts, points, encoding, 1))
         print(f"| PointsPolygons {n}x{n} vertices from numpy | {encoding} | {c:.3f} | {py:.3f} | {py / c:.2f}x |")
+    print()
+    print("| case | encoding | 1 thread s | 2 threads s | speed-up |")
+    print("|---|---|---:|---:|---:|")
+    for encoding in ("ascii", "binary"):
+        one = two = float("inf")
+        for _ in range(reps):
+            one = min(one, threaded_seconds(nverts, verts, points, encoding, streams, 1))
+            two = min(two, threaded_seconds(nverts, verts, points, encoding, streams, 2))
+        print(f"| {streams} streams of PointsPolygons {n}x{n}, one Ri each | {encoding} | {one:.3f} | {two:.3f} | "
+              f"{one / two:.2f}x |")
 
 
 if __name__ == "__main__":

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "python/Bindings.h"
+#include "python/StreamHold.h"
 #include "quillet/BoundingContext.h"
 #include "ri/CurrentContext.h"
 #include "rib/StreamOptions.h"
@@ -19,39 +20,40 @@ const char kDoc[] = "write_archive(name, draw) -> (xmin, xmax, ymin, ymax, zmin,
                     "Ri methods, with the encoding, precision and gzip level of the \"rib\" options and\n"
                     "gzip for a name ending in \".gz\". Returns the bound of what draw() drew, in the\n"
                     "archive's top-level space, for Procedural(DelayedReadArchive); None when it drew\n"
-                    "nothing. The stream that was current before is current again afterwards.";
+                    "nothing. While draw() runs, every request made on the calling thread goes into the\n"
+                    "archive, whichever Ri object makes it; other threads and the streams of the Ri\n"
+                    "objects are left as they were.";
 
-// Puts the current context back however draw ends.
-class ArchiveScope {
-public:
-    explicit ArchiveScope(RtContextHandle previous) : previous(previous) {}
-    ~ArchiveScope() { RiContext(isLiveContext(previous) ? previous : nullptr); }
-
-private:
-    RtContextHandle previous;
-};
+// Writes what the archive still holds and retires it, once no other thread
+// writes it; draw may have ended it already.
+void endArchive(BoundingContext *bounding) {
+    if (!isLiveContext(bounding)) return;
+    const StreamRef archive(bounding);
+    StreamHold hold(archive, "write_archive");
+    delete bounding;
+    hold.retire();
+}
 
 BoundResult writeArchive(const char *name, py::function draw) {
     requireWritableFile(name);
-    ArchiveScope scope(RiGetContext());
     StreamOptions options = nextStreamOptions();
     options.archive = true;
     std::unique_ptr<RenderContext> writer = openStream(name, options);
     if (!writer) throw std::bad_alloc();
-    // Heap-held: RiEnd inside draw deletes the current context.
+    // Heap-held: End inside draw deletes it.
     BoundingContext *bounding = new BoundingContext(writer.get());
-    RiContext(bounding);
     try {
+        ArchiveRedirection redirection(bounding);
         draw();
     } catch (...) {
-        if (isLiveContext(bounding)) delete bounding;
+        endArchive(bounding);
         throw;
     }
     if (!isLiveContext(bounding)) raiseError(kEndedInside);
     RtBound bound;
     const bool measured = bounding->measured();
     bounding->bound(bound);
-    delete bounding;
+    endArchive(bounding);
     if (!measured) return as<BoundResult>(py::none());
     return as<BoundResult>(py::make_tuple(bound[0], bound[1], bound[2], bound[3], bound[4], bound[5]));
 }

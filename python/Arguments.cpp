@@ -25,6 +25,8 @@ const char kResized[] = "%s: the array was resized while the call's values were 
 
 PyObject *moduleError = nullptr;
 
+thread_local size_t elementsConverted = 0;
+
 std::string typeNameOf(py::handle value) {
     return py::str(py::type::handle_of(value).attr("__name__"));
 }
@@ -102,6 +104,7 @@ py::array convertedArray<RtInt>(py::handle value, const char *what) {
 
 template <typename T>
 Converted<T>::Converted(py::handle value, const char *what) : converted(convertedArray<T>(value, what)), what(what) {
+    elementsConverted += size_t(converted.size());
     owner = memoryOwner(converted);
     if (owner) {
         ownerData = owner.data();
@@ -148,6 +151,11 @@ StringArg::StringArg(py::handle value, const char *what) : what(what) {
         throw py::type_error(formatString(kNotStrings, what, typeNameOf(value).c_str()));
     }
     requireCountable(strings.size(), what);
+    elementsConverted += strings.size();
+}
+
+size_t convertedElements() {
+    return elementsConverted;
 }
 
 Values<RtToken> StringArg::values(long long expected) const {

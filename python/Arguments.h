@@ -68,6 +68,11 @@ private:
     py::ssize_t ownerBytes = 0;
 };
 
+// How many array elements the calling thread has converted so far: a
+// request compares it before and after converting its values to tell how
+// much it is about to write.
+size_t convertedElements();
+
 using FloatArg = Converted<RtFloat>;
 using IntArg = Converted<RtInt>;
 

@@ -1,11 +1,16 @@
 #include "python/BasisSteps.h"
 
+#include "python/Request.h"
+
 namespace quillet {
 namespace python {
 
+// Read under the stream's lock: another thread may be writing it.
 BasisSteps currentSteps() {
-    const RenderContext *context = static_cast<RenderContext *>(RiGetContext());
-    return context ? basisSteps(*context) : BasisSteps{};
+    const Request *request = Request::innermost();
+    if (request == nullptr) return BasisSteps{};
+    StreamHold hold(request->streamRef(), request->name());
+    return basisSteps(*static_cast<const RenderContext *>(request->stream()));
 }
 
 ClassCounts steppedCounts(const SteppedCounts &result, RtToken type) {

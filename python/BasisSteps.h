@@ -10,7 +10,8 @@
 namespace quillet {
 namespace python {
 
-// The steps of the current stream, or the default steps without one.
+// The steps of the stream of the request being made on the calling thread,
+// or the default steps outside one.
 BasisSteps currentSteps();
 
 // The counts of a patch or curves request; ValueError for an unknown patch

@@ -1,13 +1,13 @@
 // Entry points that begin, end and switch streams.
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
+#include <unordered_map>
 
 #include "python/Bindings.h"
 #include "python/LibraryReports.h"
+#include "python/StreamHold.h"
 #include "quillet/RibWriter.h"
 #include "ri/CurrentContext.h"
 #include "rib/StreamOptions.h"
@@ -24,8 +24,10 @@ const char kTooManyTargets[] = "Ri() takes at most one target";
 const char kHandleDoc[] = "A stream's handle, from GetContext, for Context.";
 const char kInitDoc[] =
     "Ri() begins no stream; Ri(target) begins one as Begin(target) does (a file name, None for standard output, "
-    "\"|command\", or an object with a write(bytes) method). Used in a with block, the stream that the "
-    "object began is ended when the block ends, also when it ends with an exception.";
+    "\"|command\", or an object with a write(bytes) method). Each object writes its own stream, the one its "
+    "Begin opened or its Context chose; until then it follows the calling thread's current stream. Used in a "
+    "with block, the stream that the object began is ended when the block ends, also when it ends with an "
+    "exception.";
 
 // What GetContext returns: an opaque handle for Context.
 struct ContextHandle {
@@ -48,58 +50,103 @@ void requireWritableFile(const char *name) {
 
 namespace {
 
-// The exception that a write method raised, kept until End raises it in
-// place of the library's report of the lost stream. Touched with the
-// interpreter lock held.
-py::object *failedWrite() {
-    static auto *failed = new py::object;
-    return failed;
-}
+// A stream into target.write(bytes). The first exception that write raises
+// stops the stream, and End raises it in place of the library's report of
+// the lost stream. Python objects are touched only with the interpreter lock,
+// which the stream's writes and its end may run without.
+struct PythonWriter {
+    py::object write;
+    py::object failure;
 
-// The streams into write methods: those still open when the interpreter
-// exits are ended while Python can still take their last bytes.
-std::vector<RtContextHandle> &writingStreams() {
-    static auto *streams = new std::vector<RtContextHandle>;
-    return *streams;
-}
-
-void endWritingStreams() {
-    const RtContextHandle current = RiGetContext();
-    for (RtContextHandle stream : writingStreams()) {
-        if (!isLiveContext(stream)) continue;
-        RiContext(stream);
-        RiEnd();
+    ~PythonWriter() {
+        py::gil_scoped_acquire acquire;
+        write = py::object();
+        failure = py::object();
     }
-    writingStreams().clear();
-    *failedWrite() = py::object();
-    RiContext(isLiveContext(current) ? current : nullptr);
-}
 
-// A stream into target.write(bytes), in the writer's buffer-sized pieces.
-// An exception from write stops the stream; End raises it.
-void beginWriting(Ri &self, py::handle target) {
-    StreamOptions options = nextStreamOptions();
-    py::object write = py::reinterpret_borrow<py::object>(target).attr("write");
-    options.sink = [write](const char *bytes, size_t length) {
+    // No exception leaves: the library's C frames are below.
+    bool send(const char *bytes, size_t length) {
+        py::gil_scoped_acquire acquire;
         try {
             write(py::bytes(bytes, length));
             return true;
         } catch (py::error_already_set &error) {
-            if (!*failedWrite()) *failedWrite() = error.value();
-            return false;
-        }
-    };
+            if (!failure) failure = error.value();
+        } catch (...) {}
+        return false;
+    }
+};
+
+// The streams into write methods, touched with the interpreter lock held:
+// those still open when the interpreter exits are ended while Python can
+// still take their last bytes.
+std::unordered_map<RtContextHandle, std::shared_ptr<PythonWriter>> &writingStreams() {
+    static auto *streams = new std::unordered_map<RtContextHandle, std::shared_ptr<PythonWriter>>;
+    return *streams;
+}
+
+// Ends the stream once no other thread writes it, without the interpreter
+// lock while it writes its last bytes.
+void endHeld(const StreamRef &stream, const char *request) {
+    StreamHold hold(stream, request);
+    {
+        py::gil_scoped_release released;
+        RiEnd();
+    }
+    hold.retire();
+}
+
+// The exception of a write method that failed, if the stream had one.
+void raiseFailedWrite(RtContextHandle stream) {
+    auto found = writingStreams().find(stream);
+    if (found == writingStreams().end()) return;
+    py::object failure = found->second->failure;
+    writingStreams().erase(found);
+    if (!failure) return;
+    PyErr_SetObject(reinterpret_cast<PyObject *>(Py_TYPE(failure.ptr())), failure.ptr());
+    throw py::error_already_set();
+}
+
+void endStream(const StreamRef &stream, const char *request) {
+    ReportsOfCall reports;
+    endHeld(stream, request);
+    // A stream on the standard output stream reaches it before any later
+    // output of Python's own.
+    std::fflush(stdout);
+    raiseFailedWrite(stream.handle());
+    reports.raise();
+}
+
+void endWritingStreams() {
+    for (auto &entry : writingStreams()) {
+        if (!isLiveContext(entry.first)) continue;
+        try {
+            endHeld(StreamRef(entry.first), "End");
+        } catch (py::error_already_set &) {}
+    }
+    writingStreams().clear();
+}
+
+// The stream that Begin opened becomes the object's own, and the calling
+// thread's current stream, as RiBegin makes it.
+void started(Ri &self, RtContextHandle stream) {
+    self.choose(stream);
+    self.begun = stream;
+}
+
+void beginWriting(Ri &self, py::handle target) {
+    StreamOptions options = nextStreamOptions();
+    auto writer = std::make_shared<PythonWriter>();
+    writer->write = py::reinterpret_borrow<py::object>(target).attr("write");
+    options.sink = [writer](const char *bytes, size_t length) { return writer->send(bytes, length); };
     const std::string label = py::repr(target);
     self.streamChanged();
     ReportsOfCall reports;
-    std::unique_ptr<RenderContext> writer = openStream(label.c_str(), options);
+    std::unique_ptr<RenderContext> stream = openStream(label.c_str(), options);
     reports.raise();
-    RiContext(writer.release());
-    self.begun = RiGetContext();
-    auto &streams = writingStreams();
-    streams.erase(std::remove_if(streams.begin(), streams.end(), [](RtContextHandle s) { return !isLiveContext(s); }),
-                  streams.end());
-    streams.push_back(self.begun);
+    RiContext(stream.release());
+    started(self, RiGetContext());
+    writingStreams()[self.begun] = writer;
 }
 
 void begin(Ri &self, py::handle target) {
@@ -111,33 +158,38 @@ void begin(Ri &self, py::handle target) {
     ReportsOfCall reports;
     RiBegin(name);
     reports.raiseOpening();
-    self.begun = RiGetContext();
+    started(self, RiGetContext());
 }
 
+// End ends the stream the object's requests go to.
 void end(Ri &self) {
+    const StreamRef stream = Request(self, "End").streamRef();
     self.streamChanged();
-    ReportsOfCall reports;
-    RiEnd();
-    // A stream on the standard output stream reaches it before any later
-    // output of Python's own.
-    std::fflush(stdout);
-    if (*failedWrite()) {
-        PyErr_SetObject(reinterpret_cast<PyObject *>(Py_TYPE(failedWrite()->ptr())), failedWrite()->ptr());
-        *failedWrite() = py::object();
-        throw py::error_already_set();
-    }
-    reports.raise();
+    endStream(stream, "End");
 }
 
 // Leaving a with block ends the stream that the object began, if it is still
-// open, whichever stream is current; a different current stream stays so.
+// open, whichever stream its requests go to now.
 void endBegun(Ri &self) {
     if (!isLiveContext(self.begun)) return;
-    RtContextHandle current = RiGetContext();
-    RiContext(self.begun);
-    end(self);
-    if (current != self.begun) RiContext(current);
+    const StreamRef stream(self.begun);
     self.begun = nullptr;
+    self.streamChanged();
+    endStream(stream, "End");
+}
+
+void chooseContext(Ri &self, py::handle handle) {
+    if (handle.is_none()) {
+        RiContext(nullptr);
+        self.choose(nullptr);
+    } else if (!py::isinstance<ContextHandle>(handle)) {
+        throw py::type_error(kNotAContext);
+    } else if (!isLiveContext(handle.cast<const ContextHandle &>().handle)) {
+        raiseError(kEndedContext);
+    } else {
+        RiContext(handle.cast<const ContextHandle &>().handle);
+        self.choose(handle.cast<const ContextHandle &>().handle);
+    }
 }
 
 }  // namespace
@@ -171,34 +223,17 @@ void bindContextEntries(RiClass &ri) {
     ri.def(
         "Begin", [](Ri &self, Target target) { begin(self, target); }, py::arg("target") = py::none(),
         methodDoc("Begin"));
-    ri.def(
-        "End",
-        [](Ri &self) {
-            Request request(self, "End");
-            end(self);
-        },
-        methodDoc("End"));
+    ri.def("End", &end, methodDoc("End"));
     ri.def(
         "GetContext",
-        [](Ri &) {
-            RtContextHandle handle = RiGetContext();
-            return as<ContextValue>(handle != nullptr ? py::cast(ContextHandle{handle}) : py::none());
+        [](Ri &self) {
+            RtContextHandle handle = self.streamHandle();
+            return as<ContextValue>(isLiveContext(handle) ? py::cast(ContextHandle{handle}) : py::none());
         },
         methodDoc("GetContext"));
     ri.def(
-        "Context",
-        [](Ri &self, ContextValue handle) {
-            self.streamChanged();
-            if (handle.is_none())
-                RiContext(nullptr);
-            else if (!py::isinstance<ContextHandle>(handle))
-                throw py::type_error(kNotAContext);
-            else if (!isLiveContext(handle.cast<const ContextHandle &>().handle))
-                raiseError(kEndedContext);
-            else
-                RiContext(handle.cast<const ContextHandle &>().handle);
-        },
-        py::arg("handle"), methodDoc("Context"));
+        "Context", [](Ri &self, ContextValue handle) { chooseContext(self, handle); }, py::arg("handle"),
+        methodDoc("Context"));
 }
 
 }  // namespace python

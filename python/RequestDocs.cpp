@@ -59,14 +59,18 @@ const Entry kMethods[] = {
     {"__exit__", "Ends the stream this object began, if it is still open, and lets any exception of the block\n"
                  "propagate.\n\n"
                  "args: the exception type, value and traceback, or three None."},
-    {"Begin", "Begins a stream and makes it current: every later request is written to it until End.\n\n"
+    {"Begin", "Begins a stream that becomes this object's own: its later requests are written to it until\n"
+              "End. It also becomes the calling thread's current stream, which objects without a stream of\n"
+              "their own follow.\n\n"
               "target: a file name (gzip-compressed when it ends in \".gz\"), None for standard output,\n"
               "    \"|command\" to start a program and write into its standard input, or an object with a\n"
               "    write(bytes) method, which gets the stream in buffer-sized pieces."},
-    {"End", "Ends the current stream: writes its last bytes, closes its target and leaves no stream current."},
-    {"GetContext", "Returns a handle of the current stream for Context, or None when no stream is current."},
-    {"Context", "Makes another stream current.\n\n"
-                "handle: a handle that GetContext returned, or None to leave no stream current."},
+    {"End", "Ends this object's stream: writes its last bytes and closes its target. Later requests on the\n"
+            "object raise quillet.Error until it begins or chooses another stream."},
+    {"GetContext", "Returns a handle of this object's stream for Context, or None when it has none."},
+    {"Context", "Makes a stream this object's own, and the calling thread's current stream.\n\n"
+                "handle: a handle that GetContext returned, or None: the object then follows the thread's\n"
+                "    current stream, and the thread has none."},
 
     // Frames, worlds and blocks.
     {"FrameBegin", "Begins a frame: the options and attributes set inside it are restored at FrameEnd.\n\n"

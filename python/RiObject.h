@@ -2,17 +2,29 @@
 #ifndef QUILLET_PYTHON_RIOBJECT_H
 #define QUILLET_PYTHON_RIOBJECT_H
 
+#include "python/StreamHold.h"
 #include "quillet/ri.h"
 
 namespace quillet {
 namespace python {
 
-// Every Ri object works on the process's current stream, as the C interface
-// does; `with` ends the stream that the object began. Begin, End and Context count each change of stream, so that a
-// request can tell whether its stream changed while it converted values.
+// Each Ri object writes its own stream: the one its Begin opened or its
+// Context chose. An object that has done neither follows the calling
+// thread's current stream, as the C interface does, so that code which
+// begins on one object and makes requests on another keeps working. While
+// write_archive runs on a thread, every object's requests on that thread go
+// into the archive.
+//
+// Begin, End and Context count each change of the object's stream, so that
+// a request can tell whether its stream changed while it converted values.
 class Ri {
 public:
-    RtContextHandle stream() const { return RiGetContext(); }
+    // The stream requests go to now: null for none, and possibly one that
+    // has ended since.
+    StreamRef stream() const;
+    RtContextHandle streamHandle() const;
+    // The object's own stream from now on; null to follow the thread's.
+    void choose(RtContextHandle stream);
     unsigned long generation() const { return changes; }
     void streamChanged() { ++changes; }
 
@@ -21,7 +33,22 @@ public:
     RtContextHandle begun = nullptr;
 
 private:
-    static unsigned long changes;
+    StreamRef own;
+    unsigned long changes = 0;
+};
+
+// While one lives, the calling thread's requests go into the archive,
+// whichever object makes them (write_archive).
+class ArchiveRedirection {
+public:
+    explicit ArchiveRedirection(RtContextHandle archive);
+    ~ArchiveRedirection();
+    ArchiveRedirection(const ArchiveRedirection &) = delete;
+    ArchiveRedirection &operator=(const ArchiveRedirection &) = delete;
+
+private:
+    StreamRef archive;
+    const StreamRef *outer;
 };
 
 }  // namespace python

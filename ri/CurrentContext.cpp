@@ -104,6 +104,22 @@ bool isLiveContext(RtContextHandle handle) {
     return handle != nullptr && isLive(handle);
 }
 
+ThreadContextScope::ThreadContextScope(RtContextHandle context)
+    : previousChosen(threadCurrent.chosen), previousContext(threadCurrent.context),
+      previousEndedWhenChecked(threadCurrent.endedWhenChecked) {
+    threadCurrent.chosen = true;
+    threadCurrent.context = static_cast<RenderContext *>(context);
+    threadCurrent.endedWhenChecked = endedContexts.load(std::memory_order_acquire);
+}
+
+// The previous context may have ended meanwhile: the count of ended contexts
+// kept with it makes current() check it again.
+ThreadContextScope::~ThreadContextScope() {
+    threadCurrent.chosen = previousChosen;
+    threadCurrent.context = previousContext;
+    threadCurrent.endedWhenChecked = previousEndedWhenChecked;
+}
+
 // Every request asks for the current context: the common case (a context
 // chosen by this thread, and no context ended since it looked) takes a few
 // loads; the rest goes the long way.

@@ -28,6 +28,23 @@ void retireLiveContext(const RenderContext *context);
 // True for the handle of a context that has not ended (false for null).
 bool isLiveContext(RtContextHandle handle);
 
+// Makes a context the calling thread's current one while the scope lasts,
+// leaving the process's current context alone, then gives the thread back
+// its previous choice: for bindings whose objects each write their own
+// stream, one call at a time.
+class ThreadContextScope {
+public:
+    explicit ThreadContextScope(RtContextHandle context);
+    ~ThreadContextScope();
+    ThreadContextScope(const ThreadContextScope &) = delete;
+    ThreadContextScope &operator=(const ThreadContextScope &) = delete;
+
+private:
+    bool previousChosen;
+    RenderContext *previousContext;
+    unsigned long previousEndedWhenChecked;
+};
+
 }  // namespace quillet
 
 #endif

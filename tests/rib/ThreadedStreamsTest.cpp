@@ -11,6 +11,7 @@
 
 #include "quillet/RibWriter.h"
 #include "quillet/ri.h"
+#include "ri/CurrentContext.h"
 #include "rib/StreamOptions.h"
 #include "tests/support/Files.h"
 
@@ -143,6 +144,35 @@ TEST(ThreadedStreams, ExplicitStreamIntoAFunction) {
     };
     Scene(1).write(*quillet::openStream("memory", options));
     EXPECT_EQ(received, readFile(dir.file("file.rib")));
+}
+
+// A context chosen for a scope is the thread's alone: the process's current
+// context stays, and once the scope ends the thread, which never chose one,
+// follows the process's again.
+TEST(ThreadedStreams, ScopedContextIsTheThreadsAlone) {
+    ScratchDir dir;
+    RiBegin(dir.file("alone.rib").c_str());
+    RiSphere(1, -1, 1, 360, RI_NULL);
+    RiEnd();
+    RiBegin(dir.file("process.rib").c_str());
+    const RtContextHandle process = RiGetContext();
+    std::unique_ptr<quillet::RenderContext> scoped = quillet::openStream(dir.file("scoped.rib").c_str());
+    const RtContextHandle scopedHandle = scoped.get();
+    std::vector<RtContextHandle> seen;
+    std::thread([&] {
+        {
+            quillet::ThreadContextScope scope(scoped.get());
+            seen.push_back(RiGetContext());
+            RiSphere(1, -1, 1, 360, RI_NULL);
+        }
+        seen.push_back(RiGetContext());
+    }).join();
+    seen.push_back(RiGetContext());
+    RiEnd();
+    scoped.reset();
+    EXPECT_EQ(seen, (std::vector<RtContextHandle>{scopedHandle, process, process}));
+    EXPECT_EQ(readFile(dir.file("scoped.rib")), readFile(dir.file("alone.rib")));
+    EXPECT_EQ(readFile(dir.file("process.rib")), "##RenderMan RIB-Structure 1.0\nversion 3.03\n\n");
 }
 
 }  // namespace
