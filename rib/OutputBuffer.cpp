@@ -47,12 +47,17 @@ OutputBuffer::~OutputBuffer() {
 }
 
 // A stream that was never ended keeps what it has written, as a stdio stream
-// would. A child process made by fork leaves its parent's bytes alone.
+// would; the target hands on what it holds too, so that a compressed stream
+// is a whole gzip file. A child process made by fork leaves its parent's
+// bytes alone.
 void OutputBuffer::flushAtExit() {
     const pid_t self = getpid();
     std::lock_guard<std::mutex> hold(liveBuffersLock);
     for (OutputBuffer *buffer = newestBuffer; buffer; buffer = buffer->older)
-        if (buffer->owner == self) buffer->flush();
+        if (buffer->owner == self) {
+            buffer->flush();
+            if (buffer->target) buffer->target->flush();
+        }
 }
 
 void OutputBuffer::flush() {

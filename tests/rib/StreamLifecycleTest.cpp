@@ -10,6 +10,7 @@
 
 #include "rib/GzipPieces.h"
 #include "rib/OutputBuffer.h"
+#include "tests/rib/CompressedPieces.h"
 #include "tests/rib/StreamCapture.h"
 #include "tests/support/ChildProcess.h"
 #include "rib/StreamOptions.h"
@@ -201,19 +202,36 @@ TEST(StreamLifecycle, WorldEndFlushes) {
 }
 
 // A process that exits without ending its stream still delivers what it wrote
-// (without the final newline), to a file or the standard output stream.
+// (without the final newline), to a file or the standard output stream; a
+// compressed stream of several pieces, with its helper threads at work,
+// arrives as whole gzip members.
 TEST(StreamLifecycle, StreamNeverEndedArrivesAtExit) {
-    const std::string path = makeTempPath();
-    for (const char *name : {path.c_str(), static_cast<const char *>(nullptr)}) {
+    const std::string path = makeTempPath(), compressedPath = makeTempPath() + ".rib.gz";
+    const size_t spheres = 4 * GzipPieces::kPieceSize / 18;
+    std::string many = kStreamHeader + "WorldBegin\n";
+    for (size_t i = 0; i < spheres; ++i) many += "Sphere 1 -1 1 360\n";
+    const struct {
+        const char *name;
+        size_t spheres;
+        std::string written;
+    } cases[] = {
+        {path.c_str(), 0, kStreamHeader + "WorldBegin\n"},
+        {nullptr, 0, kStreamHeader + "WorldBegin\n"},
+        {compressedPath.c_str(), spheres, quillet_test::compressPieces(many, GzipPieces::kDefaultLevel).bytes},
+    };
+    for (const auto &c : cases) {
+        if (c.spheres > 0 && !GzipPieces::available()) continue;
         const ChildResult result = runChild([&] {
-            auto *writer = new RibWriter(name, RI_NULL);
+            auto *writer = new RibWriter(c.name, RI_NULL);
             writer->WorldBegin();
+            for (size_t i = 0; i < c.spheres; ++i) writer->writeBytes("Sphere 1 -1 1 360\n", 18);
         });
         EXPECT_EQ(result.status, 0);
-        EXPECT_EQ(name ? readFile(path) : result.standardOutput, kStreamHeader + "WorldBegin\n");
+        EXPECT_TRUE((c.name ? readFile(c.name) : result.standardOutput) == c.written) << (c.name ? c.name : "stdout");
         EXPECT_EQ(result.standardError, "");
     }
     std::remove(path.c_str());
+    std::remove(compressedPath.c_str());
 }
 
 // A child made by fork that exits does not write its parent's waiting bytes.
