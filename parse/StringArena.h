@@ -54,7 +54,7 @@ public:
     }
 
 private:
-    static const size_t kBlockSize = 1 << 16;
+    static constexpr size_t kBlockSize = 1 << 16;
     std::vector<std::unique_ptr<char[]>> blocks;
     std::vector<size_t> sizes;
     size_t room = 0;

@@ -57,7 +57,7 @@ public:
     T &back() { return items[count - 1]; }
 
 private:
-    static const size_t kFirstRoom = 1024;
+    static constexpr size_t kFirstRoom = 1024;
 
     void grow(size_t needed) {
         size_t next = room * 2 > needed ? room * 2 : needed;

@@ -29,13 +29,13 @@ public:
     // Where the compressed members go; false when they could not be taken.
     using Sink = std::function<bool(const char *bytes, size_t length)>;
 
-    static const size_t kPieceSize = size_t(1) << 20;
+    static constexpr size_t kPieceSize = size_t(1) << 20;
     // Level 1 compresses the measured streams within 3x the time of writing
     // them plain (the README's figures); higher levels are smaller and slower.
-    static const int kDefaultLevel = 1;
-    static const int kLowestLevel = 0;  // stored, not compressed
-    static const int kHighestLevel = 12;
-    static const unsigned kMostHelpers = 7;
+    static constexpr int kDefaultLevel = 1;
+    static constexpr int kLowestLevel = 0;  // stored, not compressed
+    static constexpr int kHighestLevel = 12;
+    static constexpr unsigned kMostHelpers = 7;
 
     // False when the library was built without libdeflate.
     static bool available();

@@ -20,7 +20,7 @@ class OutputBuffer {
 public:
     // Large enough that the system calls of a large request cost little
     // beside the formatting, small enough to stay in the processor's cache.
-    static const size_t kSize = size_t(256) * 1024;
+    static constexpr size_t kSize = size_t(256) * 1024;
 
     // Bytes go to target; with none they are dropped.
     explicit OutputBuffer(StreamTarget *target);

@@ -30,7 +30,7 @@ QUILLET_API RtToken declareRequest(const char *name, const char *declaration);
 
 class QUILLET_API DeclTable {
 public:
-    static const unsigned kBucketCount = 5003;
+    static constexpr unsigned kBucketCount = 5003;
 
     static RtToken declare(const char *name, const char *declaration, const char *key, bool inlineDeclaration);
     static ParamDecl *lookup(RtToken token);
