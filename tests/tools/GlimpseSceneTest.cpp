@@ -511,6 +511,48 @@ TEST(GlimpseScene, FramesShareNeitherOptionsNorTheCamera) {
     EXPECT_EQ(both.images[1].rgb, alone.images[0].rgb);
 }
 
+// A scoped coordinate system hides the name only until its block ends: the
+// scene draws as the same discs placed by plain translations, and a name
+// made only inside a block is unknown after it.
+TEST(GlimpseScene, ScopedCoordinateSystemsEndWithTheirBlock) {
+    Rendered scoped = render([&](RenderContext &c) {
+        orthographic(c, [&] {
+            c.TransformBegin();
+            c.Translate(-1, 0, 0);
+            c.CoordinateSystem("s");
+            c.TransformEnd();
+            c.AttributeBegin();
+            c.Translate(1, 0, 0);
+            c.ScopedCoordinateSystem("s");
+            c.AttributeBegin();
+            c.ScopedCoordinateSystem("t");
+            c.AttributeEnd();
+            c.CoordSysTransform("s");
+            c.Disk(0, 0.5f, 360, RI_NULL);
+            c.AttributeEnd();
+            c.CoordSysTransform("s");
+            c.Disk(0, 0.5f, 360, RI_NULL);
+            c.CoordSysTransform("t");
+        });
+    });
+    Rendered placed = render([&](RenderContext &c) {
+        orthographic(c, [&] {
+            c.AttributeBegin();
+            c.Translate(1, 0, 0);
+            c.Disk(0, 0.5f, 360, RI_NULL);
+            c.AttributeEnd();
+            c.Translate(-1, 0, 0);
+            c.Disk(0, 0.5f, 360, RI_NULL);
+        });
+    });
+    ASSERT_EQ(scoped.images.size(), 1u);
+    ASSERT_EQ(placed.images.size(), 1u);
+    EXPECT_EQ(scoped.images[0].rgb, placed.images[0].rgb);
+    EXPECT_EQ(scoped.drawn, placed.drawn);
+    EXPECT_EQ(scoped.problems, "CoordSysTransform: no coordinate system \"t\"\n");
+    EXPECT_EQ(placed.problems, "");
+}
+
 TEST(GlimpseScene, CapsStopTheGeometryAndKeepTheFrame) {
     // Each object instances the previous one twice: 2^40 spheres unbounded.
     Rendered r = render(

@@ -3,8 +3,8 @@
 // recorded as an object is and drawn where ReadArchive names it; a clipping
 // plane joins the camera; a volume is drawn as its bound's box, its colour
 // scaled by the mean "density". Conditional blocks are decided before the
-// requests get here (Conditions). ScopedCoordinateSystem names a space as
-// CoordinateSystem does. Camera, Resource, System, the other Procedural2
+// requests get here (Conditions). ScopedCoordinateSystem names a space
+// until its block ends. Camera, Resource, System, the other Procedural2
 // kinds and unknown requests are counted as skipped.
 #include <algorithm>
 
@@ -81,7 +81,15 @@ RtVoid PreviewContext::ClippingPlane(RtFloat x, RtFloat y, RtFloat z, RtFloat nx
 }
 
 QUILLET_GLIMPSE_SKIPPED_V(Camera, (RtToken, RtInt, RtToken[], RtPointer[]))
+// The name holds until the block it was made in ends; at the top level it
+// holds to the end of the stream, as CoordinateSystem's does.
 RtVoid PreviewContext::ScopedCoordinateSystem(RtToken space) {
+    std::string name = space ? space : "";
+    if (!stack.empty()) {
+        auto it = coordinateSystems.find(name);
+        bool existed = it != coordinateSystems.end();
+        stack.back().scopedSpaces.push_back(ScopedSpace{name, existed, existed ? it->second : Mat4()});
+    }
     CoordinateSystem(space);
 }
 QUILLET_GLIMPSE_SKIPPED(System, (RtString))

@@ -69,7 +69,7 @@ Material &PreviewContext::editMaterial() {
 // ---- Structure ----
 
 void PreviewContext::push(bool transformOnly) {
-    stack.push_back(Saved{state, transformOnly});
+    stack.push_back(Saved{state, transformOnly, {}});
 }
 
 void PreviewContext::pop(bool transformOnly) {
@@ -79,10 +79,27 @@ void PreviewContext::pop(bool transformOnly) {
     if (stack.size() <= floor) return;
     Saved saved = std::move(stack.back());
     stack.pop_back();
+    endScopedSpaces(saved);
     if (transformOnly)
         state.ctm = saved.attributes.ctm;
     else
         state = std::move(saved.attributes);
+}
+
+void PreviewContext::endScopedSpaces(Saved &block) {
+    for (auto it = block.scopedSpaces.rbegin(); it != block.scopedSpaces.rend(); ++it) {
+        if (it->existed)
+            coordinateSystems[it->name] = it->before;
+        else
+            coordinateSystems.erase(it->name);
+    }
+}
+
+void PreviewContext::dropBlocks(size_t depth) {
+    while (stack.size() > depth) {
+        endScopedSpaces(stack.back());
+        stack.pop_back();
+    }
 }
 
 RtVoid PreviewContext::FrameBegin(RtInt) {
@@ -96,7 +113,7 @@ RtVoid PreviewContext::FrameEnd() {
     if (frameStack.empty()) return;
     options = frameStack.back().options;
     state = frameStack.back().attributes;
-    stack.resize(std::min(stack.size(), frameStack.back().depth));
+    dropBlocks(frameStack.back().depth);
     frameStack.pop_back();
 }
 
@@ -124,7 +141,7 @@ void PreviewContext::endWorld() {
     frame.lights.resize(lightsBeforeWorld);
     for (auto it = lightHandles.begin(); it != lightHandles.end();)
         it = it->second >= static_cast<int>(lightsBeforeWorld) ? lightHandles.erase(it) : std::next(it);
-    stack.resize(worldDepth);
+    dropBlocks(worldDepth);
     inWorld = false;
     pop(false);
     drawnTally.clear();
@@ -136,7 +153,7 @@ void PreviewContext::endWorld() {
 void PreviewContext::finish() {
     if (recording) {
         recording.reset();
-        stack.resize(stackAtObject);
+        dropBlocks(stackAtObject);
         pop(false);
     }
     if (inWorld) endWorld();
@@ -176,7 +193,7 @@ RtVoid PreviewContext::ObjectEnd() {
     if (!recording) return report(kObjectEndOutside);
     objects[recordingHandle] = std::move(recording);
     recording.reset();
-    stack.resize(stackAtObject);
+    dropBlocks(stackAtObject);
     pop(false);
 }
 

@@ -58,9 +58,17 @@ private:
         int ustep = 3, vstep = 3;
         bool materialInObject = false;  // the material was set inside the object being defined
     };
+    // A space that ScopedCoordinateSystem named inside a block, and what
+    // the name meant before (none when it named nothing).
+    struct ScopedSpace {
+        std::string name;
+        bool existed;
+        Mat4 before;
+    };
     struct Saved {
         Attributes attributes;
         bool transformOnly;
+        std::vector<ScopedSpace> scopedSpaces;
     };
     struct SavedFrame {
         glimpse::Camera options;
@@ -119,6 +127,10 @@ private:
     // Inside a motion block only the request of the time nearest shutter
     // open is drawn (the earlier one of two as near).
     bool motionSample();
+    // Closes the blocks above depth, giving back the names their scoped
+    // coordinate systems hid.
+    void dropBlocks(size_t depth);
+    void endScopedSpaces(Saved &block);
 
     FrameDone onFrame;
     Report onProblem;
