@@ -179,6 +179,19 @@ RtVoid ArchiveFollower::OptionV(RtToken name, RtInt n, RtToken tokens[], RtPoint
     ForwardingContext::OptionV(name, n, tokens, values);
 }
 
+RtVoid ArchiveFollower::FrameBegin(RtInt frame) {
+    searchPathsOfFrames.push_back(*searchPath);
+    ForwardingContext::FrameBegin(frame);
+}
+
+RtVoid ArchiveFollower::FrameEnd() {
+    if (!searchPathsOfFrames.empty()) {
+        *searchPath = std::move(searchPathsOfFrames.back());
+        searchPathsOfFrames.pop_back();
+    }
+    ForwardingContext::FrameEnd();
+}
+
 RtVoid ArchiveFollower::ReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[],
                                      RtPointer values[]) {
     bool inlineArchive = false;

@@ -15,7 +15,8 @@
 // A relative name is looked for in the folder of the stream that reads it,
 // then in the folders of Option "searchpath" "archive" (":"-separated; "@"
 // stands for the value before, "&" for the default search path), then as
-// given, from the working folder. Only regular files are read (gzipped ones
+// given, from the working folder; a search path set inside a frame holds
+// until the frame ends. Only regular files are read (gzipped ones
 // too); devices, FIFOs, folders and /proc or /sys entries are refused. A
 // cycle is reported with its chain; depth, reads and bytes are bounded.
 //
@@ -71,6 +72,10 @@ public:
     const std::vector<std::string> &archivesNotRead() const { return notRead; }
 
     RtVoid OptionV(RtToken name, RtInt n, RtToken tokens[], RtPointer values[]) override;
+    // A search path set inside a frame holds until the frame ends, as every
+    // option does.
+    RtVoid FrameBegin(RtInt frame) override;
+    RtVoid FrameEnd() override;
     RtVoid ReadArchiveV(RtToken name, RtArchiveCallback callback, RtInt n, RtToken tokens[],
                         RtPointer values[]) override;
     RtVoid Procedural(RtPointer data, RtBound bound, RtProcSubdivFunc subdivfunc, RtProcFreeFunc freefunc) override;
@@ -93,7 +98,8 @@ private:
     RibDiagnostics &diagnostics;
     ArchiveOptions options;
     std::unique_ptr<ArchiveSearchPath> searchPath;
-    std::vector<Stream *> streams;  // the top-level stream, then each archive open in it
+    std::vector<ArchiveSearchPath> searchPathsOfFrames;  // as each open frame began
+    std::vector<Stream *> streams;                       // the top-level stream, then each archive open in it
     size_t readsDone = 0;
     uint64_t bytesDone = 0;  // of archives that have ended
     bool bytesExhausted = false;

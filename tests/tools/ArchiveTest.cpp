@@ -108,6 +108,21 @@ TEST_F(Archives, RibcatWritesTheSceneFlattened) {
     EXPECT_EQ(bound, (RunResult{1, "-2.5 0.5 -2.4 0.5 -0.5 0.5\n", kProblems}));
 }
 
+// A search path set inside a frame ends with it: the next frame looks in
+// the default places only.
+TEST_F(Archives, SearchPathOfAFrameEndsWithIt) {
+    writeFile(dir.file("frames.rib"),
+              "FrameBegin 1\nOption \"searchpath\" \"archive\" [\"more\"]\nReadArchive \"late.rib\"\nFrameEnd\n"
+              "FrameBegin 2\nReadArchive \"late.rib\"\nFrameEnd\n");
+    RunResult run = runProgram("ribcat", "-r frames.rib", "", dir.path());
+    EXPECT_EQ(run, (RunResult{1,
+                              "##RenderMan RIB-Structure 1.0\nversion 3.03\n"
+                              "FrameBegin 1\nOption \"searchpath\" \"archive\" [\"more\"]\n"
+                              "Translate 0 -2 0 \nSphere 0.4 -0.4 0.4 360\nFrameEnd\n"
+                              "FrameBegin 2\nReadArchive \"late.rib\"\nFrameEnd\n\n",
+                              "ribcat: frames.rib:6: byte 97: archive \"late.rib\" not found\n"}));
+}
+
 #ifdef TOOLS_HAVE_PNG
 TEST_F(Archives, GlimpseDrawsTheSceneAsItsFlattenedAndInlineForms) {
     writeFile(dir.file("flat.rib"), kFlattened);
